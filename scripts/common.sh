@@ -1,0 +1,42 @@
+# Shared by the build, test and run scripts: paths, the cross builds, and the Wine
+# session (one prefix under the build folder, one Xvfb, one wineserver).
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$ROOT/build"
+WINE=/usr/lib/wine/wine64
+
+configure_and_build() {  # $1 = x86_64 | i686 | native
+  local arch=$1 dir="$BUILD/$1"
+  local args=(-G Ninja -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPROJECT_WARNINGS_AS_ERRORS=ON)
+  [ "$arch" = native ] || args+=(-DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-$arch.cmake")
+  [ -f "$dir/build.ninja" ] || cmake "${args[@]}" >/dev/null
+  cmake --build "$dir" -- -k 0
+}
+
+start_wine_session() {
+  export WINEPREFIX="$BUILD/x86_64/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;wnaspi32=n"
+  unset http_proxy HTTP_PROXY https_proxy HTTPS_PROXY no_proxy NO_PROXY
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$n"
+  trap stop_wine_session EXIT
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "test: creating the Wine prefix"
+    "$WINE" wineboot -i >/dev/null 2>&1 || true
+    # Custom frames of sizeable windows stay as drawn.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
+  fi
+  /usr/lib/wine/wineserver -p
+  # Start Wine's background services now, detached from every pipe: a service started
+  # by the first test would hold that test's output pipe open and make CTest wait.
+  "$WINE" wineboot -u </dev/null >/dev/null 2>&1 || true
+}
+
+stop_wine_session() {
+  [ -n "${WINEPREFIX:-}" ] && /usr/lib/wine/wineserver -k 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+}

@@ -1,0 +1,77 @@
+// The simulated drive's description: host adapters, devices and the disc in each
+// CD drive, plus the faults a test asks for. Read from a text file, one directive
+// per line ('#' starts a comment):
+//
+//   adapters N                    host adapters reported by GetASPI32SupportInfo
+//   device HA TARGET LUN          starts a device; the lines below describe it
+//   type T                        device type (5 CD-ROM, 4 write-once, 0 disk...)
+//   vendor "TEXT"                 8 characters, padded with blanks
+//   product "TEXT"                16 characters, padded with blanks
+//   track NUMBER LBA audio|data   one row of the table of contents
+//   leadout LBA                   the lead-out row
+//   nodisc                        no disc: READ TOC and TEST UNIT READY fail
+//   tocraw HEX...                 the READ TOC answer as raw bytes (rest zero)
+//   fault OP MODE [FROM TO] [times N] [delay MS]
+//       OP: devtype inquiry tur readtoc readcd startstop speed
+//       MODE: fail (SS_ERR), hang (pending until aborted), late (pending, the
+//       abort has no effect, completes after MS milliseconds)
+//       FROM TO: READ CD only, requests that touch these LBAs
+//       times N: only the first N matching requests
+//   jitter FROM TO BYTES          READ CD requests starting in [FROM, TO] land
+//                                 BYTES early (negative) or late (positive)
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace simdrive {
+
+struct Fault {
+    std::string op;
+    std::string mode;
+    int32_t from = INT32_MIN;
+    int32_t to = INT32_MAX;
+    int times = -1;  // -1: every time
+    int delayMs = 0;
+};
+
+struct Jitter {
+    int32_t from = 0;
+    int32_t to = 0;
+    int32_t bytes = 0;
+};
+
+struct TocRow {
+    int number = 0;
+    int32_t lba = 0;
+    bool data = false;
+};
+
+struct Device {
+    int adapter = 0;
+    int target = 0;
+    int lun = 0;
+    int type = 5;
+    std::string vendor = "VELSIM  ";
+    std::string product = "VIRTUAL CD-ROM  ";
+    bool disc = true;
+    std::vector<TocRow> tracks;
+    int32_t leadOut = 0;
+    std::vector<uint8_t> rawToc;  // replaces the built answer when not empty
+    std::vector<Fault> faults;
+    std::vector<Jitter> jitters;
+};
+
+struct Config {
+    int adapters = 1;
+    std::vector<Device> devices;
+};
+
+// Parses the description; unknown lines are errors (returned as text, empty on success).
+std::string ParseConfig(const std::string& text, Config& config);
+
+// The READ TOC (format 0, LBA) answer of a device's disc, `size` bytes.
+std::vector<uint8_t> BuildTocAnswer(const Device& device, size_t size);
+
+}  // namespace simdrive

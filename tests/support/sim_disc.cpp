@@ -1,0 +1,111 @@
+#include "support/sim_disc.h"
+
+#include <windows.h>
+
+#include <sstream>
+
+#include "support/temp_dir.h"
+
+namespace testsupport {
+namespace {
+
+struct SimFiles {
+    TempDir folder;
+    std::string config = folder.File("simdrive.txt");
+    std::string log = folder.File("simdrive.log");
+    ULONGLONG stamp = 0;
+
+    SimFiles()
+    {
+        SetEnvironmentVariableA("VELMORA_SIMDRIVE", config.c_str());
+        SetEnvironmentVariableA("VELMORA_SIMDRIVE_LOG", log.c_str());
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        stamp = (ULONGLONG(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    }
+};
+
+SimFiles& Files()
+{
+    static SimFiles files;
+    return files;
+}
+
+}  // namespace
+
+std::string SimDevice::Text() const
+{
+    std::ostringstream out;
+    out << "device " << adapter << ' ' << target << ' ' << lun << "\n";
+    out << "type " << type << "\n";
+    out << "vendor \"" << vendor << "\"\n";
+    out << "product \"" << product << "\"\n";
+    if (!disc)
+        out << "nodisc\n";
+    for (const auto& row : tracks)
+        out << "track " << row.number << ' ' << row.lba << (row.data ? " data\n" : " audio\n");
+    if (!tracks.empty())
+        out << "leadout " << leadOut << "\n";
+    for (const auto& line : extra)
+        out << line << "\n";
+    return out.str();
+}
+
+void WriteSimDriveText(const std::string& text)
+{
+    SimFiles& files = Files();
+    WriteFileText(files.config, text);
+    // A strictly later time stamp on every write, however fast the writes follow.
+    files.stamp += 10000000;
+    FILETIME time{static_cast<DWORD>(files.stamp), static_cast<DWORD>(files.stamp >> 32)};
+    HANDLE f = CreateFileA(files.config.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f != INVALID_HANDLE_VALUE) {
+        SetFileTime(f, nullptr, nullptr, &time);
+        CloseHandle(f);
+    }
+}
+
+void WriteSimDrive(int adapters, const std::vector<SimDevice>& devices)
+{
+    std::ostringstream out;
+    out << "adapters " << adapters << "\n";
+    for (const auto& d : devices)
+        out << d.Text();
+    WriteSimDriveText(out.str());
+}
+
+void ClearSimLog() { DeleteFileA(Files().log.c_str()); }
+
+std::vector<std::string> SimLog()
+{
+    std::vector<std::string> lines;
+    std::istringstream in(ReadFileText(Files().log));
+    std::string line;
+    while (std::getline(in, line))
+        lines.push_back(line);
+    return lines;
+}
+
+SimDevice AudioCd(int tracks, int32_t sectors, int adapter, int target, int lun)
+{
+    SimDevice d;
+    d.adapter = adapter;
+    d.target = target;
+    d.lun = lun;
+    for (int i = 0; i < tracks; ++i)
+        d.tracks.push_back({i + 1, i * sectors, false});
+    d.leadOut = tracks * sectors;
+    return d;
+}
+
+SimDevice EnhancedCd(int audioTracks, int32_t sectors)
+{
+    SimDevice d = AudioCd(audioTracks, sectors);
+    const int32_t dataStart = audioTracks * sectors + 11400;
+    d.tracks.push_back({audioTracks + 1, dataStart, true});
+    d.leadOut = dataStart + 5000;
+    return d;
+}
+
+}  // namespace testsupport

@@ -1,0 +1,43 @@
+// Describing the simulated drive from a test: the description file named by
+// VELMORA_SIMDRIVE, rewritten with a strictly later time stamp each time so that the
+// simulated drive always notices the change, and the log of the CDBs it received.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sim_config.h"
+
+namespace testsupport {
+
+struct SimDevice {
+    int adapter = 0;
+    int target = 0;
+    int lun = 0;
+    int type = 5;
+    std::string vendor = "VELSIM";
+    std::string product = "VIRTUAL CD-ROM";
+    std::vector<simdrive::TocRow> tracks;
+    int32_t leadOut = 0;
+    bool disc = true;
+    std::vector<std::string> extra;  // further directives (faults, jitter, tocraw)
+
+    std::string Text() const;
+};
+
+// Writes the description of `adapters` host adapters holding `devices`.
+void WriteSimDrive(int adapters, const std::vector<SimDevice>& devices);
+void WriteSimDriveText(const std::string& text);
+
+// The CDB log: cleared, and read as lines ("CDB a.t.l HEX...", "DEVTYPE a.t.l", "ABORT").
+void ClearSimLog();
+std::vector<std::string> SimLog();
+
+// Discs used across the tests.
+// An audio CD of `tracks` tracks, `sectors` sectors each, starting at LBA 0.
+SimDevice AudioCd(int tracks, int32_t sectors, int adapter = 0, int target = 0, int lun = 0);
+// Audio tracks 1..audioTracks, then one data track in a second session.
+SimDevice EnhancedCd(int audioTracks, int32_t sectors);
+
+}  // namespace testsupport

@@ -1,0 +1,200 @@
+// The transport against the simulated ASPI layer: the bus scan, the exact CDBs of
+// the drive commands, and the time-out, abort and late-completion paths.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "support/sim_disc.h"
+#include "transport/drive_commands.h"
+#include "transport/scsi_command.h"
+#include "transport/scsi_manager.h"
+
+using namespace velmora;
+using namespace testsupport;
+
+namespace {
+
+std::vector<std::string> Cdbs()
+{
+    std::vector<std::string> cdbs;
+    for (const auto& line : SimLog())
+        if (line.rfind("CDB ", 0) == 0)
+            cdbs.push_back(line.substr(4));
+    return cdbs;
+}
+
+class SimTransport : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SimDevice drive = AudioCd(3, 1000, 0, 2, 1);
+        drive.vendor = "ACME";
+        drive.product = "SPINNER 52X";
+        WriteSimDrive(1, {drive});
+        ClearSimLog();
+        ASSERT_TRUE(manager.Load());
+        ASSERT_FALSE(manager.Emulated());
+        manager.SetCommandTimeout(400);
+        record = std::make_unique<DriveRecord>(2, 0, 1, &manager);
+    }
+
+    ScsiManager manager;
+    std::unique_ptr<DriveRecord> record;
+};
+
+}  // namespace
+
+TEST(SimScan, FindsCdAndWriteOnceDrivesInAddressOrder)
+{
+    SimDevice worm = AudioCd(1, 500, 1, 0, 0);
+    worm.type = 4;
+    worm.vendor = "WORMCO";
+    worm.product = "BURNER";
+    SimDevice cd = AudioCd(1, 500, 0, 3, 1);
+    cd.vendor = "ACME";
+    cd.product = "SPINNER";
+    SimDevice cd2 = AudioCd(1, 500, 0, 3, 0);
+    SimDevice disk = AudioCd(1, 500, 0, 1, 0);
+    disk.type = 0;
+    SimDevice beyond = AudioCd(1, 500, 2, 0, 0);  // on an adapter that is not reported
+    WriteSimDrive(2, {worm, cd, disk, beyond, cd2});
+
+    ScsiManager manager;
+    ASSERT_TRUE(manager.Load());
+    EXPECT_EQ(manager.SupportInfo(), 0x0102u);
+    std::vector<std::unique_ptr<DriveRecord>> drives;
+    ScanDrives(manager, 2, drives);
+    ASSERT_EQ(drives.size(), 3u);
+    EXPECT_EQ(drives[0]->target, 3);
+    EXPECT_EQ(drives[0]->lun, 0);
+    EXPECT_EQ(drives[1]->target, 3);
+    EXPECT_EQ(drives[1]->lun, 1);
+    EXPECT_EQ(drives[1]->name, "ACME    SPINNER         ");
+    EXPECT_EQ(drives[1]->name.size(), 24u);
+    EXPECT_EQ(drives[2]->hostAdapter, 1);
+    EXPECT_EQ(drives[2]->name, "WORMCO  BURNER          ");
+    for (const auto& d : drives) {
+        EXPECT_EQ(d->manager, &manager);
+        EXPECT_EQ(d->toc.count, 0);
+    }
+}
+
+TEST(SimScan, FailedInquiryKeepsTheDriveWithAnEmptyName)
+{
+    SimDevice cd = AudioCd(1, 500);
+    cd.extra = {"fault inquiry fail"};
+    WriteSimDrive(1, {cd});
+    ScsiManager manager;
+    ASSERT_TRUE(manager.Load());
+    std::vector<std::unique_ptr<DriveRecord>> drives;
+    ScanDrives(manager, 1, drives);
+    ASSERT_EQ(drives.size(), 1u);
+    EXPECT_EQ(drives[0]->name, "");
+    EXPECT_EQ(drives[0]->lastStatus, SS_ERR);
+}
+
+TEST(SimScan, UnansweredDeviceTypeQuestionSkipsTheAddress)
+{
+    SimDevice cd = AudioCd(1, 500);
+    cd.extra = {"fault devtype hang"};
+    WriteSimDrive(1, {cd});
+    ScsiManager manager;
+    ASSERT_TRUE(manager.Load());
+    manager.SetCommandTimeout(200);
+    DriveRecord record(0, 0, 0, &manager);
+    EXPECT_EQ(GetDeviceType(record), 0);
+    EXPECT_EQ(record.lastStatus, SS_PENDING);
+}
+
+TEST_F(SimTransport, DriveCommandsSendTheirExactBytes)
+{
+    SetReadSpeed(*record, 0);
+    SetReadSpeed(*record, -1);
+    SetReadSpeed(*record, 4);
+    OpenTray(*record);
+    CloseTray(*record);
+    EXPECT_EQ(TestUnitReady(*record), SS_COMP);
+    uint8_t toc[kTocAnswerSize] = {};
+    EXPECT_EQ(ReadToc(*record, toc), SS_COMP);
+    InquireDrive(*record);
+
+    const std::vector<std::string> expected = {
+        "0.2.1 BB 20 FF FF FF FF 00 00 00 00 00 00",
+        "0.2.1 BB 20 02 C0 02 C0 00 00 00 00 00 00",
+        "0.2.1 1B 20 00 00 02 00",
+        "0.2.1 1B 20 00 00 03 00",
+        "0.2.1 00 00 00 00 00 00",
+        "0.2.1 43 20 00 00 00 00 01 08 00 00",
+        "0.2.1 12 20 00 00 24 00",
+    };
+    EXPECT_EQ(Cdbs(), expected);
+    EXPECT_EQ(record->name, "ACME    SPINNER 52X     ");
+    EXPECT_EQ(toc[1], 2 + 4 * 8);  // three tracks and the lead-out
+    EXPECT_EQ(toc[6], 1);
+}
+
+TEST_F(SimTransport, FailedReadTocGivesZeroBytes)
+{
+    SimDevice drive = AudioCd(3, 1000, 0, 2, 1);
+    drive.extra = {"fault readtoc fail"};
+    WriteSimDrive(1, {drive});
+    uint8_t toc[kTocAnswerSize];
+    std::memset(toc, 0x5A, sizeof toc);
+    EXPECT_EQ(ReadToc(*record, toc), SS_ERR);
+    EXPECT_TRUE(std::all_of(toc, toc + sizeof toc, [](uint8_t b) { return b == 0; }));
+    EXPECT_EQ(record->lastStatus, SS_ERR);
+
+    drive.extra.clear();
+    drive.disc = false;
+    WriteSimDrive(1, {drive});
+    EXPECT_EQ(TestUnitReady(*record), SS_ERR);
+}
+
+TEST_F(SimTransport, TimeOutAbortsAndReportsAborted)
+{
+    SimDevice drive = AudioCd(3, 1000, 0, 2, 1);
+    drive.extra = {"fault readtoc hang"};
+    WriteSimDrive(1, {drive});
+    uint8_t toc[kTocAnswerSize];
+    std::memset(toc, 0x5A, sizeof toc);
+    const DWORD started = GetTickCount();
+    EXPECT_EQ(ReadToc(*record, toc), SS_ABORTED);
+    EXPECT_GE(GetTickCount() - started, 350u);
+    EXPECT_EQ(record->lastStatus, SS_ABORTED);  // the block's status after the abort
+    EXPECT_EQ(toc[0], 0x5A);                    // the caller's copy stays as it was
+    EXPECT_EQ(SimLog().back(), "ABORT");
+    EXPECT_EQ(manager.AbandonedCount(), 0u);
+}
+
+TEST_F(SimTransport, RequestOutlivesATimeOutWhoseAbortFails)
+{
+    SimDevice drive = AudioCd(3, 1000, 0, 2, 1);
+    drive.extra = {"fault readtoc late times 1 delay 1200"};
+    WriteSimDrive(1, {drive});
+    uint8_t toc[kTocAnswerSize];
+    std::memset(toc, 0x5A, sizeof toc);
+    EXPECT_EQ(ReadToc(*record, toc), SS_ABORTED);
+    EXPECT_EQ(record->lastStatus, SS_PENDING);
+    EXPECT_EQ(toc[0], 0x5A);
+    // The layer still owns the block; the manager keeps it until the layer is done.
+    EXPECT_EQ(manager.AbandonedCount(), 1u);
+    Sleep(1600);
+    EXPECT_EQ(manager.AbandonedCount(), 0u);
+
+    // The drive answers normally afterwards.
+    EXPECT_EQ(ReadToc(*record, toc), SS_COMP);
+    EXPECT_EQ(toc[3], 3);
+}
+
+TEST_F(SimTransport, CommandsToAMissingDeviceFail)
+{
+    DriveRecord nowhere(7, 0, 0, &manager);
+    uint8_t toc[kTocAnswerSize] = {};
+    EXPECT_NE(ReadToc(nowhere, toc), SS_COMP);
+    EXPECT_EQ(nowhere.lastStatus, SS_NO_DEVICE);
+}

@@ -35,6 +35,11 @@ start_wine_session() {
   "$WINE" wineboot -u </dev/null >/dev/null 2>&1 || true
 }
 
+# A Linux path as Windows programs under Wine see it (Z: maps the root).
+winepath_of() {
+  echo "Z:${1//\//\\}"
+}
+
 stop_wine_session() {
   [ -n "${WINEPREFIX:-}" ] && /usr/lib/wine/wineserver -k 2>/dev/null || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true

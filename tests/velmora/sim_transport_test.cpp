@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "sim_audio.h"
 #include "support/sim_disc.h"
 #include "transport/drive_commands.h"
 #include "transport/scsi_command.h"
@@ -197,4 +198,32 @@ TEST_F(SimTransport, CommandsToAMissingDeviceFail)
     uint8_t toc[kTocAnswerSize] = {};
     EXPECT_NE(ReadToc(nowhere, toc), SS_COMP);
     EXPECT_EQ(nowhere.lastStatus, SS_NO_DEVICE);
+}
+
+TEST_F(SimTransport, ReadCdServesTheAudioFormulaWithInjectedJitter)
+{
+    SimDevice drive = AudioCd(3, 1000, 0, 2, 1);
+    drive.extra = {"jitter 500 510 -8", "fault readcd fail 900 900 times 1"};
+    WriteSimDrive(1, {drive});
+    auto request = std::make_unique<ScsiRequest>(3 * simdrive::kSectorBytes);
+    auto readCd = [&](int32_t lba, int count) {
+        const uint8_t cdb[12] = {kOpReadCd, 0x20, uint8_t(lba >> 24), uint8_t(lba >> 16),
+                                 uint8_t(lba >> 8), uint8_t(lba), 0, 0, uint8_t(count), 0xF8, 0, 0};
+        return SendScsiCommand(*record, SRB_DIR_IN, cdb, sizeof cdb, request,
+                               count * simdrive::kSectorBytes);
+    };
+    auto matches = [&](int64_t position, int count) {
+        std::vector<uint8_t> expected(count * simdrive::kSectorBytes);
+        simdrive::FillAudio(position, expected.data(), expected.size());
+        return std::memcmp(expected.data(), request->Data(), expected.size()) == 0;
+    };
+
+    ASSERT_EQ(readCd(100, 3), SS_COMP);
+    EXPECT_TRUE(matches(100 * 2352, 3));
+    ASSERT_EQ(readCd(505, 2), SS_COMP);
+    EXPECT_TRUE(matches(505 * 2352 - 8, 2));  // lands 8 bytes early
+    EXPECT_EQ(readCd(899, 2), SS_ERR);         // touches the failing sector once
+    EXPECT_EQ(readCd(899, 2), SS_COMP);
+    EXPECT_EQ(readCd(2999, 1), SS_COMP);       // the last sector before the lead-out
+    EXPECT_EQ(readCd(2999, 2), SS_ERR);        // beyond the lead-out
 }

@@ -22,7 +22,7 @@ int main()
         std::printf("The SCSI layer reports no host adapters.\n");
         return 1;
     }
-    std::vector<std::unique_ptr<DriveRecord>> drives;
+    std::vector<std::shared_ptr<DriveRecord>> drives;
     ScanDrives(manager, info & 0xFF, drives);
     std::printf("%s layer, %lu host adapter(s), %zu CD drive(s)\n",
                 manager.Emulated() ? "NT pass-through" : "ASPI", info & 0xFF, drives.size());

@@ -68,7 +68,7 @@ TEST(SimScan, FindsCdAndWriteOnceDrivesInAddressOrder)
     ScsiManager manager;
     ASSERT_TRUE(manager.Load());
     EXPECT_EQ(manager.SupportInfo(), 0x0102u);
-    std::vector<std::unique_ptr<DriveRecord>> drives;
+    std::vector<std::shared_ptr<DriveRecord>> drives;
     ScanDrives(manager, 2, drives);
     ASSERT_EQ(drives.size(), 3u);
     EXPECT_EQ(drives[0]->target, 3);
@@ -92,7 +92,7 @@ TEST(SimScan, FailedInquiryKeepsTheDriveWithAnEmptyName)
     WriteSimDrive(1, {cd});
     ScsiManager manager;
     ASSERT_TRUE(manager.Load());
-    std::vector<std::unique_ptr<DriveRecord>> drives;
+    std::vector<std::shared_ptr<DriveRecord>> drives;
     ScanDrives(manager, 1, drives);
     ASSERT_EQ(drives.size(), 1u);
     EXPECT_EQ(drives[0]->name, "");

@@ -94,12 +94,12 @@ void SetReadSpeed(DriveRecord& drive, int32_t speed)
 }
 
 void ScanDrives(ScsiManager& manager, int adapterCount,
-                std::vector<std::unique_ptr<DriveRecord>>& drives)
+                std::vector<std::shared_ptr<DriveRecord>>& drives)
 {
     for (int adapter = 0; adapter < adapterCount; ++adapter)
         for (uint8_t target = 0; target < 8; ++target)
             for (uint8_t lun = 0; lun < 8; ++lun) {
-                auto record = std::make_unique<DriveRecord>(
+                auto record = std::make_shared<DriveRecord>(
                     target, static_cast<uint8_t>(adapter), lun, &manager);
                 const uint8_t type = GetDeviceType(*record);
                 if (type == DTYPE_CDROM || type == DTYPE_WORM) {

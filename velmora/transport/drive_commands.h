@@ -39,6 +39,6 @@ void SetReadSpeed(DriveRecord& drive, int32_t speed);
 // Asks every address of `adapterCount` host adapters (adapter, then target, then LUN)
 // and appends a record for each CD-ROM or write-once device.
 void ScanDrives(ScsiManager& manager, int adapterCount,
-                std::vector<std::unique_ptr<DriveRecord>>& drives);
+                std::vector<std::shared_ptr<DriveRecord>>& drives);
 
 }  // namespace velmora

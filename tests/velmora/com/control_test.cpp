@@ -1,0 +1,426 @@
+// The control as a host creates and uses it: drives, tracks and their properties,
+// collection rules, error texts, persisted state and lifetime.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <cstring>
+#include <vector>
+
+#include "support/control_host.h"
+#include "support/event_sink.h"
+#include "support/sim_disc.h"
+
+using namespace testsupport;
+
+namespace {
+
+// A 12-track audio CD in a drive at adapter 0, target 1 and a write-once drive holding
+// an enhanced CD at adapter 1, target 0.
+void WriteTwoDrives()
+{
+    SimDevice first = AudioCd(12, 15000, 0, 1, 0);
+    first.vendor = "VELSIM";
+    first.product = "FIRST DRIVE";
+    SimDevice second = EnhancedCd(10, 15000);
+    second.adapter = 1;
+    second.type = 4;
+    second.vendor = "VELSIM";
+    second.product = "SECOND DRIVE";
+    WriteSimDrive(2, {first, second});
+}
+
+int ThreadCount()
+{
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = ::Thread32First(snapshot, &entry); more; more = ::Thread32Next(snapshot, &entry))
+        if (entry.th32OwnerProcessID == ::GetCurrentProcessId())
+            ++count;
+    ::CloseHandle(snapshot);
+    return count;
+}
+
+}  // namespace
+
+TEST(Control, ListsDrivesTracksAndTheirProperties)
+{
+    WriteTwoDrives();
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+
+    long drives = 0;
+    ASSERT_EQ(control->GetDriveNumber(&drives), S_OK);
+    EXPECT_EQ(drives, 2);
+    win::ComPtr<IDrivesCollection> collection;
+    ASSERT_EQ(control->get_Drives(collection.Put()), S_OK);
+    long count = 0;
+    collection->get_Count(&count);
+    EXPECT_EQ(count, drives);
+
+    auto first = DriveOf(control.Get(), 1);
+    auto second = DriveOf(control.Get(), 2);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(DriveName(first.Get()), "VELSIM  FIRST DRIVE     ");
+    EXPECT_EQ(DriveName(second.Get()), "VELSIM  SECOND DRIVE    ");
+
+    EXPECT_EQ(TrackCount(first.Get()), 12);
+    win::ComPtr<ITracksCollection> tracks;
+    first->get_Tracks(tracks.Put());
+    tracks->get_Count(&count);
+    EXPECT_EQ(count, 12);
+
+    auto track = TrackOf(first.Get(), 3);
+    long duration = 0, size = 0;
+    VARIANT_BOOL audio = VARIANT_FALSE;
+    EXPECT_EQ(track->get_Duration(&duration), S_OK);
+    EXPECT_EQ(track->get_Size(&size), S_OK);
+    EXPECT_EQ(track->get_IsAudio(&audio), S_OK);
+    EXPECT_EQ(duration, 14999 / 75);
+    EXPECT_EQ(size, 14999 * 2352);
+    EXPECT_EQ(audio, VARIANT_TRUE);
+
+    VARIANT_BOOL hasAudio = VARIANT_FALSE;
+    EXPECT_EQ(first->HasAudioCD(&hasAudio), S_OK);
+    EXPECT_EQ(hasAudio, VARIANT_TRUE);
+
+    // The enhanced CD: ten audio tracks and a data track after the session gap.
+    EXPECT_EQ(TrackCount(second.Get()), 11);
+    auto lastAudio = TrackOf(second.Get(), 10);
+    lastAudio->get_Size(&size);
+    EXPECT_EQ(size, (150000 + 11400 - 11251 - 135000) * 2352);
+    auto data = TrackOf(second.Get(), 11);
+    data->get_IsAudio(&audio);
+    EXPECT_EQ(audio, VARIANT_FALSE);
+}
+
+TEST(Control, FreshSettingsAndEncoder)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    VARIANT_BOOL value = 5;
+    control->get_JitterCorrection(&value);
+    EXPECT_EQ(value, 0);
+    control->get_OverwritePrompt(&value);
+    EXPECT_EQ(value, 1);
+    control->put_JitterCorrection(VARIANT_TRUE);
+    control->get_JitterCorrection(&value);
+    EXPECT_EQ(value, VARIANT_TRUE);
+
+    EXPECT_EQ(control->put_Encoder(nullptr), S_OK);
+    IVelAudioEncoder* encoder = reinterpret_cast<IVelAudioEncoder*>(1);
+    EXPECT_EQ(control->get_Encoder(&encoder), S_OK);
+    EXPECT_EQ(encoder, nullptr);
+
+    EXPECT_EQ(control->get_JitterCorrection(nullptr), E_POINTER);
+    EXPECT_EQ(control->GetDriveNumber(nullptr), E_POINTER);
+    EXPECT_EQ(control->get_Drives(nullptr), E_POINTER);
+}
+
+TEST(Control, CollectionsAreOneBased)
+{
+    WriteSimDrive(1, {AudioCd(3, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    auto drive = DriveOf(control.Get());
+    win::ComPtr<ITracksCollection> tracks;
+    drive->get_Tracks(tracks.Put());
+
+    win::ComPtr<ITrack> zero, one, minus, last, beyond;
+    EXPECT_EQ(tracks->get_Item(0, zero.Put()), S_OK);
+    EXPECT_EQ(tracks->get_Item(1, one.Put()), S_OK);
+    EXPECT_EQ(tracks->get_Item(-7, minus.Put()), S_OK);
+    EXPECT_EQ(zero.Get(), one.Get());
+    EXPECT_EQ(minus.Get(), one.Get());
+    EXPECT_EQ(tracks->get_Item(3, last.Put()), S_OK);
+    EXPECT_NE(last.Get(), one.Get());
+    EXPECT_EQ(tracks->get_Item(4, beyond.Put()), E_FAIL);
+    EXPECT_EQ(beyond.Get(), nullptr);
+    EXPECT_EQ(tracks->get_Item(1, nullptr), E_POINTER);
+
+    win::ComPtr<IDrive> byIndex, byItem;
+    win::ComPtr<IDrivesCollection> drives;
+    control->get_Drives(drives.Put());
+    control->GetDrive(1, byIndex.Put());
+    drives->get_Item(1, byItem.Put());
+    EXPECT_EQ(byIndex.Get(), byItem.Get());
+
+    // Enumeration walks the same items in order.
+    win::ComPtr<IUnknown> unknown;
+    ASSERT_EQ(tracks->get__NewEnum(unknown.Put()), S_OK);
+    win::ComPtr<IEnumVARIANT> items;
+    ASSERT_EQ(unknown.As(items), S_OK);
+    VARIANT item[4];
+    ULONG fetched = 0;
+    EXPECT_EQ(items->Next(4, item, &fetched), S_FALSE);
+    EXPECT_EQ(fetched, 3u);
+    EXPECT_EQ(item[0].vt, VT_DISPATCH);
+    EXPECT_EQ(static_cast<void*>(item[0].pdispVal), static_cast<void*>(one.Get()));
+    for (ULONG i = 0; i < fetched; ++i)
+        ::VariantClear(&item[i]);
+
+    // Drives answer for their own interface's error information.
+    win::ComPtr<ISupportErrorInfo> support;
+    ASSERT_EQ(drive.As(support), S_OK);
+    EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID_IDrive), S_OK);
+}
+
+TEST(Control, EmptyDriveHasNoTracks)
+{
+    SimDevice empty = AudioCd(3, 1000);
+    empty.disc = false;
+    WriteSimDrive(1, {empty});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    auto drive = DriveOf(control.Get());
+    EXPECT_EQ(TrackCount(drive.Get()), 0);
+    win::ComPtr<ITrack> track;
+    EXPECT_EQ(drive->GetTrack(1, track.Put()), E_FAIL);
+    VARIANT_BOOL audio = VARIANT_TRUE;
+    EXPECT_EQ(drive->HasAudioCD(&audio), S_OK);
+    EXPECT_EQ(audio, VARIANT_FALSE);
+}
+
+TEST(Control, DataOnlyDisc)
+{
+    SimDevice data;
+    data.tracks = {{1, 0, true}};
+    data.leadOut = 200000;
+    WriteSimDrive(1, {data});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    auto drive = DriveOf(control.Get());
+    ASSERT_EQ(TrackCount(drive.Get()), 1);
+    VARIANT_BOOL audio = VARIANT_TRUE;
+    TrackOf(drive.Get(), 1)->get_IsAudio(&audio);
+    EXPECT_EQ(audio, VARIANT_FALSE);
+    drive->HasAudioCD(&audio);
+    EXPECT_EQ(audio, VARIANT_FALSE);
+}
+
+TEST(Control, TrackHeldAcrossADiscChangeAnswersForTheNewDisc)
+{
+    WriteSimDrive(1, {AudioCd(5, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    auto drive = DriveOf(control.Get());
+    drive->put_AutoRefresh(VARIANT_FALSE);
+    auto second = TrackOf(drive.Get(), 2);
+    auto fifth = TrackOf(drive.Get(), 5);
+
+    // Refresh on an unchanged disc keeps the track objects.
+    ASSERT_EQ(drive->Refresh(), S_OK);
+    EXPECT_EQ(TrackOf(drive.Get(), 2).Get(), second.Get());
+
+    WriteSimDrive(1, {AudioCd(3, 2000)});
+    ASSERT_EQ(drive->Refresh(), S_OK);
+    EXPECT_EQ(TrackCount(drive.Get()), 3);
+    EXPECT_NE(TrackOf(drive.Get(), 2).Get(), second.Get());
+    long size = 0;
+    EXPECT_EQ(second->get_Size(&size), S_OK);
+    EXPECT_EQ(size, 1999 * 2352);
+    ::SetErrorInfo(0, nullptr);
+    EXPECT_EQ(fifth->get_Size(&size), DISP_E_EXCEPTION);
+    EXPECT_EQ(ErrorText(), "No such track on the disk");
+    VARIANT_BOOL audio;
+    EXPECT_EQ(fifth->get_IsAudio(&audio), DISP_E_EXCEPTION);
+    EXPECT_EQ(fifth->get_Duration(&size), DISP_E_EXCEPTION);
+}
+
+TEST(Control, DriveWithFailingTestUnitReadyKeepsTheTableButNoTracks)
+{
+    SimDevice drive = AudioCd(4, 1000);
+    drive.extra = {"fault tur fail"};
+    WriteSimDrive(1, {drive});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    auto d = DriveOf(control.Get());
+    EXPECT_EQ(TrackCount(d.Get()), 0);
+    VARIANT_BOOL audio = VARIANT_FALSE;
+    d->HasAudioCD(&audio);
+    EXPECT_EQ(audio, VARIANT_TRUE);
+}
+
+TEST(Control, CreationFailsWithoutCdDrives)
+{
+    SimDevice disk = AudioCd(1, 1000);
+    disk.type = 0;
+    WriteSimDrive(1, {disk});
+    win::ComPtr<IVelCDRipper> control;
+    ::SetErrorInfo(0, nullptr);
+    EXPECT_EQ(CreateControl(control), DISP_E_EXCEPTION);
+    EXPECT_EQ(ErrorText(), "Seems like you don't have any CD drives...");
+
+    WriteSimDriveText("adapters 0\n");
+    EXPECT_EQ(CreateControl(control), E_FAIL);
+}
+
+TEST(Control, PersistsVersionAndBothSettings)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    win::ComPtr<IPersistStreamInit> persist;
+    ASSERT_EQ(control.As(persist), S_OK);
+
+    win::ComPtr<IStream> stream;
+    ASSERT_EQ(::CreateStreamOnHGlobal(nullptr, TRUE, stream.Put()), S_OK);
+    ASSERT_EQ(persist->Save(stream.Get(), TRUE), S_OK);
+    HGLOBAL memory = nullptr;
+    ::GetHGlobalFromStream(stream.Get(), &memory);
+    STATSTG stat{};
+    stream->Stat(&stat, STATFLAG_NONAME);
+    ASSERT_EQ(stat.cbSize.QuadPart, 12u);
+    const unsigned char expected[12] = {0x00, 0x03, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+    EXPECT_EQ(std::memcmp(::GlobalLock(memory), expected, 12), 0);
+    ::GlobalUnlock(memory);
+
+    // Loading a saved state with jitter correction on and the prompt off.
+    const unsigned char saved[16] = {0x00, 0x03, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0xEE, 0xEE, 0xEE, 0xEE};
+    win::ComPtr<IStream> in;
+    ::CreateStreamOnHGlobal(nullptr, TRUE, in.Put());
+    in->Write(saved, sizeof saved, nullptr);
+    LARGE_INTEGER zero{};
+    in->Seek(zero, STREAM_SEEK_SET, nullptr);
+    ASSERT_EQ(persist->Load(in.Get()), S_OK);
+    VARIANT_BOOL value;
+    control->get_JitterCorrection(&value);
+    EXPECT_EQ(value, 1);
+    control->get_OverwritePrompt(&value);
+    EXPECT_EQ(value, 0);
+
+    // A newer version is refused and changes nothing.
+    const unsigned char newer[12] = {0x01, 0x03, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+    win::ComPtr<IStream> future;
+    ::CreateStreamOnHGlobal(nullptr, TRUE, future.Put());
+    future->Write(newer, sizeof newer, nullptr);
+    future->Seek(zero, STREAM_SEEK_SET, nullptr);
+    EXPECT_EQ(persist->Load(future.Get()), E_FAIL);
+    control->get_JitterCorrection(&value);
+    EXPECT_EQ(value, 1);
+
+    // The same bytes in the "Contents" stream of a storage.
+    win::ComPtr<ILockBytes> bytes;
+    ::CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.Put());
+    win::ComPtr<IStorage> storage;
+    ASSERT_EQ(::StgCreateDocfileOnILockBytes(bytes.Get(),
+                                             STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0,
+                                             storage.Put()),
+              S_OK);
+    win::ComPtr<IPersistStorage> persistStorage;
+    ASSERT_EQ(control.As(persistStorage), S_OK);
+    ASSERT_EQ(persistStorage->Save(storage.Get(), FALSE), S_OK);
+    win::ComPtr<IStream> contents;
+    ASSERT_EQ(storage->OpenStream(L"Contents", nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0,
+                                  contents.Put()),
+              S_OK);
+    unsigned char read[13] = {};
+    ULONG got = 0;
+    contents->Read(read, sizeof read, &got);
+    EXPECT_EQ(got, 12u);
+    const unsigned char stored[12] = {0x00, 0x03, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(std::memcmp(read, stored, 12), 0);
+}
+
+TEST(Control, DrivesKeepTheModuleLoadedAfterTheControlIsReleased)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    auto drive = DriveOf(control.Get());
+    auto track = TrackOf(drive.Get(), 1);
+    control.Reset();
+    EXPECT_EQ(ControlCanUnloadNow(), S_FALSE);
+    // What a client still holds answers without touching freed state.
+    long size = 0;
+    EXPECT_EQ(track->get_Size(&size), S_OK);
+    EXPECT_EQ(DriveName(drive.Get()).size(), 24u);
+    EXPECT_EQ(drive->OpenTray(), S_OK);
+    EXPECT_EQ(drive->Refresh(), DISP_E_EXCEPTION);
+    track.Reset();
+    drive.Reset();
+    EXPECT_EQ(ControlCanUnloadNow(), S_OK);
+}
+
+TEST(Control, DestructionLeavesNoThreadBehind)
+{
+    WriteTwoDrives();
+    {
+        win::ComPtr<IVelCDRipper> warmUp;
+        ASSERT_EQ(CreateControl(warmUp), S_OK);
+    }
+    const int before = ThreadCount();
+    for (int round = 0; round < 5; ++round) {
+        win::ComPtr<IVelCDRipper> control;
+        ASSERT_EQ(CreateControl(control), S_OK);
+        EXPECT_EQ(ThreadCount(), before + 2);  // one disc-change thread per drive
+        auto drive = DriveOf(control.Get(), 2);
+        control.Reset();
+        drive.Reset();
+        EXPECT_EQ(ThreadCount(), before);
+    }
+}
+
+TEST(Control, StandardControlInterfaces)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+
+    win::ComPtr<IOleObject> ole;
+    ASSERT_EQ(control.As(ole), S_OK);
+    DWORD status = 0;
+    ole->GetMiscStatus(DVASPECT_CONTENT, &status);
+    EXPECT_EQ(status, 132497u);
+    SIZEL extent{};
+    ASSERT_EQ(ole->GetExtent(DVASPECT_CONTENT, &extent), S_OK);
+    HDC screen = ::GetDC(nullptr);
+    EXPECT_EQ(extent.cx, ::MulDiv(32, 2540, ::GetDeviceCaps(screen, LOGPIXELSX)));
+    ::ReleaseDC(nullptr, screen);
+    SIZEL bigger{extent.cx * 2, extent.cy * 2};
+    EXPECT_NE(ole->SetExtent(DVASPECT_CONTENT, &bigger), S_OK);  // it sizes itself
+
+    win::ComPtr<IProvideClassInfo2> classInfo;
+    ASSERT_EQ(control.As(classInfo), S_OK);
+    GUID source{};
+    classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source);
+    EXPECT_TRUE(::IsEqualGUID(source, DIID__IVelCDRipperEvents));
+    win::ComPtr<ITypeInfo> info;
+    EXPECT_EQ(classInfo->GetClassInfo(info.Put()), S_OK);
+
+    const IID expected[] = {IID_IDispatch, IID_IViewObjectEx, IID_IViewObject2, IID_IViewObject,
+                            IID_IOleInPlaceObjectWindowless, IID_IOleInPlaceObject, IID_IOleWindow,
+                            IID_IOleInPlaceActiveObject, IID_IOleControl, IID_IPersistStreamInit,
+                            IID_IPersist, IID_ISupportErrorInfo, IID_IConnectionPointContainer,
+                            IID_ISpecifyPropertyPages, IID_IQuickActivate, IID_IPersistStorage,
+                            IID_IDataObject, IID_IProvideClassInfo};
+    for (const IID& iid : expected) {
+        win::ComPtr<IUnknown> p;
+        EXPECT_EQ(control->QueryInterface(iid, reinterpret_cast<void**>(p.Put())), S_OK);
+    }
+
+    // Drawing puts the icon at the top-left corner of the bounds.
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    BITMAPINFO bmi{};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 64, -64, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    std::memset(bits, 0, 64 * 64 * 4);
+    win::ComPtr<IViewObject> view;
+    ASSERT_EQ(control.As(view), S_OK);
+    RECTL bounds{16, 16, 48, 48};
+    ASSERT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &bounds, nullptr,
+                         nullptr, 0),
+              S_OK);
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    EXPECT_NE(pixels[20 * 64 + 32] & 0xFFFFFF, 0u);  // the disc, above its hole
+    EXPECT_EQ(pixels[4 * 64 + 4], 0u);                // nothing outside the bounds
+    ::SelectObject(dc, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+}

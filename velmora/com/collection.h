@@ -1,0 +1,110 @@
+// The three collections of the object model: an ordered list of items (one
+// reference held per item) behind a 1-based Item, Count and _NewEnum. A collection
+// that belongs to a drive shares the drive's lock, since the drive's disc-change
+// thread replaces its items.
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "com/com_object.h"
+#include "com/dispatch.h"
+#include "com/enum_variant.h"
+#include "win/com_ptr.h"
+
+namespace velmora::com {
+
+template <typename CollectionInterface, typename ItemInterface>
+class Collection final
+    : public ComObject<Collection<CollectionInterface, ItemInterface>,
+                       DispatchImpl<CollectionInterface>, ISupportErrorInfo> {
+public:
+    // `guard` may be null for a collection that never changes after it is filled.
+    explicit Collection(std::shared_ptr<std::mutex> guard) : guard_(std::move(guard)) {}
+
+    STDMETHODIMP get__NewEnum(IUnknown** result) override
+    {
+        if (!result)
+            return E_POINTER;
+        *result = nullptr;
+        std::vector<win::ComPtr<IDispatch>> snapshot;
+        {
+            Lock lock(guard_.get());
+            for (const auto& item : items_)
+                snapshot.emplace_back(static_cast<IDispatch*>(item.Get()));
+        }
+        EnumVariant* enumerator = EnumVariant::Create(static_cast<CollectionInterface*>(this),
+                                                      std::move(snapshot));
+        if (!enumerator)
+            return E_OUTOFMEMORY;
+        *result = enumerator;
+        return S_OK;
+    }
+
+    // Index 1 and anything below it give the first item.
+    STDMETHODIMP get_Item(long index, ItemInterface** result) override
+    {
+        if (!result)
+            return E_POINTER;
+        *result = nullptr;
+        Lock lock(guard_.get());
+        const size_t skip = index > 1 ? static_cast<size_t>(index) - 1 : 0;
+        if (skip >= items_.size())
+            return E_FAIL;
+        *result = items_[skip].Get();
+        (*result)->AddRef();
+        return S_OK;
+    }
+
+    STDMETHODIMP get_Count(long* result) override
+    {
+        if (!result)
+            return E_POINTER;
+        Lock lock(guard_.get());
+        *result = static_cast<long>(items_.size());
+        return S_OK;
+    }
+
+    STDMETHODIMP InterfaceSupportsErrorInfo(REFIID riid) override
+    {
+        return riid == __uuidof(CollectionInterface) ? S_OK : S_FALSE;
+    }
+
+    // The owner's side. Callers hold the guard where one is shared.
+    void Add(ItemInterface* item) { items_.emplace_back(item); }
+    void Clear() { items_.clear(); }
+    size_t Size() const { return items_.size(); }
+    // Drops the references after the guard is released: an item's release may run
+    // code that takes the guard itself.
+    std::vector<win::ComPtr<ItemInterface>> TakeAll()
+    {
+        std::vector<win::ComPtr<ItemInterface>> taken;
+        taken.swap(items_);
+        return taken;
+    }
+
+private:
+    // A lock that may have no mutex to lock.
+    class Lock {
+    public:
+        explicit Lock(std::mutex* m) : m_(m)
+        {
+            if (m_)
+                m_->lock();
+        }
+        ~Lock()
+        {
+            if (m_)
+                m_->unlock();
+        }
+
+    private:
+        std::mutex* m_;
+    };
+
+    std::shared_ptr<std::mutex> guard_;
+    std::vector<win::ComPtr<ItemInterface>> items_;
+};
+
+}  // namespace velmora::com

@@ -1,0 +1,201 @@
+#include "control/cd_ripper.h"
+
+#include "com/error_info.h"
+#include "control/messages.h"
+#include "objects/drive.h"
+#include "transport/drive_commands.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kNaturalSizePixels = 32;
+constexpr UINT kIconResource = 202;
+
+LONG PixelsToHimetric(int pixels, int dotsPerInch)
+{
+    return ::MulDiv(pixels, 2540, dotsPerInch);
+}
+
+}  // namespace
+
+VelCDRipper::VelCDRipper() : events_(this, DIID__IVelCDRipperEvents)
+{
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    ::GetVersionExW(&version);
+#pragma GCC diagnostic pop
+    ntPlatform_ = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+HRESULT VelCDRipper::Construct()
+{
+    drives_ = DrivesCollection::Create(nullptr);
+    if (!drives_)
+        return E_OUTOFMEMORY;
+
+    manager_ = std::make_unique<ScsiManager>();
+    if (!manager_->Load()) {
+        manager_.reset();
+        return E_FAIL;
+    }
+    const DWORD info = manager_->SupportInfo();
+    if (((info >> 8) & 0xFF) != SS_COMP) {
+        manager_.reset();
+        return E_FAIL;
+    }
+    hostAdapters_ = static_cast<uint8_t>(info & 0xFF);
+
+    ScanDrives(*manager_, hostAdapters_, records_);
+    scanDone_ = true;
+    if (records_.empty())
+        return com::ReportError(IID_IVelCDRipper, L"Seems like you don't have any CD drives...");
+
+    for (const auto& record : records_) {
+        Drive* drive = Drive::Create(this, record);
+        if (!drive)
+            return E_OUTOFMEMORY;
+        HRESULT hr = drive->InitDrive();
+        if (FAILED(hr)) {
+            drive->Shutdown();
+            drive->Release();
+            return hr;
+        }
+        drives_->Add(drive);
+        driveObjects_.push_back(drive);
+        drive->Release();  // the collection holds it now
+        hr = drive->Refresh();
+        if (FAILED(hr))
+            return hr;
+    }
+
+    if (!window_) {
+        const HRESULT hr = CreateHelperWindow();
+        if (FAILED(hr))
+            return hr;
+    }
+
+    HDC screen = ::GetDC(nullptr);
+    extent_.cx = PixelsToHimetric(kNaturalSizePixels, ::GetDeviceCaps(screen, LOGPIXELSX));
+    extent_.cy = PixelsToHimetric(kNaturalSizePixels, ::GetDeviceCaps(screen, LOGPIXELSY));
+    ::ReleaseDC(nullptr, screen);
+
+    icon_ = ::LoadIconW(com::ModuleInstance(), MAKEINTRESOURCEW(kIconResource));
+    return S_OK;
+}
+
+VelCDRipper::~VelCDRipper()
+{
+    destroying_ = true;
+    if (busy_) {
+        ::InterlockedExchange(&cancelRequest_, 1);
+        // The worker may send us the overwrite question meanwhile: keep answering
+        // sent messages (with "do not overwrite") while waiting.
+        while (busy_) {
+            ::MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_SENDMESSAGE, 0);
+            MSG msg;
+            ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+    }
+    DestroyControlWindow();
+
+    for (Drive* drive : driveObjects_)
+        drive->Shutdown();
+    driveObjects_.clear();
+    events_.Clear();
+
+    encoder_.Reset();
+    if (scanDone_ && manager_)
+        manager_->Release();
+    manager_.reset();
+    records_.clear();
+    if (drives_)
+        drives_->Release();
+}
+
+void VelCDRipper::PostDiscChanged()
+{
+    if (window_)
+        ::PostMessageW(window_, WM_RIPPER_DISKCHANGED, 0, 0);
+}
+
+STDMETHODIMP VelCDRipper::InterfaceSupportsErrorInfo(REFIID riid)
+{
+    return riid == IID_IVelCDRipper ? S_OK : S_FALSE;
+}
+
+STDMETHODIMP VelCDRipper::get_Drives(IDrivesCollection** result)
+{
+    if (!result)
+        return E_POINTER;
+    *result = drives_;
+    drives_->AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP VelCDRipper::GetDriveNumber(LONG* result)
+{
+    if (!result)
+        return E_POINTER;
+    return drives_->get_Count(result);
+}
+
+STDMETHODIMP VelCDRipper::GetDrive(LONG index, IDrive** result)
+{
+    if (!result)
+        return E_POINTER;
+    return drives_->get_Item(index, result);
+}
+
+STDMETHODIMP VelCDRipper::get_Encoder(IVelAudioEncoder** result)
+{
+    if (!result)
+        return E_POINTER;
+    *result = nullptr;
+    if (!encoder_)
+        return S_OK;
+    return encoder_->QueryInterface(IID_IVelAudioEncoder, reinterpret_cast<void**>(result));
+}
+
+STDMETHODIMP VelCDRipper::put_Encoder(IVelAudioEncoder* encoder)
+{
+    encoder_ = encoder;
+    return S_OK;
+}
+
+STDMETHODIMP VelCDRipper::get_JitterCorrection(VARIANT_BOOL* result)
+{
+    if (!result)
+        return E_POINTER;
+    *result = static_cast<VARIANT_BOOL>(jitterCorrection_);
+    return S_OK;
+}
+
+STDMETHODIMP VelCDRipper::put_JitterCorrection(VARIANT_BOOL value)
+{
+    ::InterlockedExchange(&jitterCorrection_, value);
+    dirty_ = true;
+    return S_OK;
+}
+
+STDMETHODIMP VelCDRipper::get_OverwritePrompt(VARIANT_BOOL* result)
+{
+    if (!result)
+        return E_POINTER;
+    *result = static_cast<VARIANT_BOOL>(overwritePrompt_);
+    return S_OK;
+}
+
+STDMETHODIMP VelCDRipper::put_OverwritePrompt(VARIANT_BOOL value)
+{
+    ::InterlockedExchange(&overwritePrompt_, value);
+    dirty_ = true;
+    return S_OK;
+}
+
+STDMETHODIMP VelCDRipper::CancelExtraction() { return E_NOTIMPL; }
+STDMETHODIMP VelCDRipper::RunQueue() { return E_NOTIMPL; }
+STDMETHODIMP VelCDRipper::ClearQueue() { return E_NOTIMPL; }
+
+}  // namespace velmora

@@ -1,0 +1,18 @@
+// What the drive and track objects need of the control that owns them. The
+// control implements it; drives and tracks never see the control's class.
+#pragma once
+
+namespace velmora {
+
+class RipperHost {
+public:
+    // An extraction is running (the disc-change check leaves the drive alone).
+    virtual bool Extracting() const = 0;
+    // Posts the disc-change message to the control's window; callable from any thread.
+    virtual void PostDiscChanged() = 0;
+
+protected:
+    ~RipperHost() = default;
+};
+
+}  // namespace velmora

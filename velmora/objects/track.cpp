@@ -1,0 +1,74 @@
+#include "objects/track.h"
+
+#include "com/error_info.h"
+#include "objects/drive.h"
+
+namespace velmora {
+
+Track::Track(std::shared_ptr<DriveRecord> record, std::shared_ptr<DriveLink> link, int index)
+    : record_(std::move(record)), link_(std::move(link)), index_(index)
+{
+}
+
+STDMETHODIMP Track::InterfaceSupportsErrorInfo(REFIID riid)
+{
+    return riid == IID_ITrack ? S_OK : S_FALSE;
+}
+
+HRESULT Track::NoSuchTrack() const
+{
+    return com::ReportError(IID_ITrack, L"No such track on the disk");
+}
+
+bool Track::Extent(int32_t& start, int32_t& end) const
+{
+    std::lock_guard<std::mutex> guard(record_->lock);
+    return TrackExtent(record_->toc, index_, start, end);
+}
+
+STDMETHODIMP Track::get_Duration(LONG* result)
+{
+    if (!result)
+        return E_POINTER;
+    int32_t start = 0, end = 0;
+    if (!Extent(start, end))
+        return NoSuchTrack();
+    *result = static_cast<LONG>((static_cast<uint32_t>(end) - static_cast<uint32_t>(start)) / 75u);
+    return S_OK;
+}
+
+STDMETHODIMP Track::get_Size(LONG* result)
+{
+    if (!result)
+        return E_POINTER;
+    int32_t start = 0, end = 0;
+    if (!Extent(start, end))
+        return NoSuchTrack();
+    *result = static_cast<LONG>((static_cast<uint32_t>(end) - static_cast<uint32_t>(start)) * 2352u);
+    return S_OK;
+}
+
+STDMETHODIMP Track::get_IsAudio(VARIANT_BOOL* result)
+{
+    if (!result)
+        return E_POINTER;
+    std::lock_guard<std::mutex> guard(record_->lock);
+    if (index_ + 1 >= record_->toc.count)
+        return NoSuchTrack();
+    *result = record_->toc.IsAudioRow(index_) ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+}
+
+STDMETHODIMP Track::ExtractToWav(BSTR) { return E_NOTIMPL; }
+STDMETHODIMP Track::ExtractToEncoder(BSTR, VARIANT_BOOL) { return E_NOTIMPL; }
+STDMETHODIMP Track::QueueExtractToWav(BSTR) { return E_NOTIMPL; }
+STDMETHODIMP Track::QueueExtractToEncoder(BSTR, VARIANT_BOOL) { return E_NOTIMPL; }
+STDMETHODIMP Track::GenerateFilename(BSTR, BSTR* result)
+{
+    if (!result)
+        return E_POINTER;
+    *result = nullptr;
+    return E_NOTIMPL;
+}
+
+}  // namespace velmora

@@ -1,0 +1,37 @@
+// Rectangle and point tests of the skin engine, and the geometry of a skin
+// element: its corner points and client rectangle.
+#pragma once
+
+#include "gui/types.h"
+
+namespace sk {
+
+using gui::TPoint;
+using gui::TRect;
+
+int RectWidth(const TRect& r);
+int RectHeight(const TRect& r);
+void ClearRect(TRect& r);
+// An unset skin rectangle: narrower or lower than one pixel.
+bool IsNullRect(const TRect& r);
+// An unset skin point: either coordinate 0.
+bool IsNullPoint(const TPoint& p);
+// All four edges count as inside.
+bool IsPointInRect(const TRect& r, const TPoint& p);
+// Both corners inside `outer`, its right and bottom edges counting as outside.
+bool RectInRect(const TRect& inner, const TRect& outer);
+
+// Where the middle parts of a skin element's edges begin and end, and its client
+// area. For a skin picture they are relative to the element's SkinRect; for a
+// composition, coordinates of the new image.
+//   LTPoint.X / RTPoint.X: the middle of the top edge;   LTPoint.Y / LBPoint.Y: of the left edge
+//   LBPoint.X / RBPoint.X: the middle of the bottom edge; RTPoint.Y / RBPoint.Y: of the right edge
+struct SkinGeometry {
+    TPoint LTPoint;
+    TPoint RTPoint;
+    TPoint LBPoint;
+    TPoint RBPoint;
+    TRect ClRect;
+};
+
+}  // namespace sk

@@ -1,0 +1,38 @@
+// Small vector figures of the default (skinless) look: arrows, check marks, the
+// frame buttons' and system menu's glyphs, and frames of a multi-frame picture.
+// Lines are drawn with the pen set to Color; a line's end point is not painted.
+#pragma once
+
+#include "gui/bitmap.h"
+#include "gui/canvas.h"
+#include "gui/color.h"
+#include "gui/types.h"
+
+namespace sk {
+
+// Arrow kinds of DrawArrow.
+enum { kArrowLeft = 1, kArrowRight = 2, kArrowUp = 3, kArrowDown = 4 };
+
+// A filled 7-pixel arrow centred in r, made of lines 1, 3, 5 and 7 pixels long;
+// other kinds draw nothing (the pen is set all the same).
+void DrawArrow(gui::TCanvas& Canvas, const gui::TRect& r, gui::TColor Color, int Kind);
+// Three parallel polylines: a check mark 8 pixels wide whose top-left is (X, Y).
+void DrawCheckMark(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);
+
+// Glyphs in a 10 x 10 cell whose top-left corner is (X, Y); the maximize glyph is
+// one pixel wider and higher. Hollow rectangles leave the brush as it was.
+void DrawCloseGlyph(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);
+void DrawSysMenuGlyph(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);
+void DrawMinimizeGlyph(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);
+void DrawMaximizeGlyph(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);
+void DrawRestoreGlyph(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);
+void DrawRollDownGlyph(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);
+void DrawRollUpGlyph(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);
+void DrawMinimizeToTrayGlyph(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);
+
+// Frame FrameIndex (from 1) of a picture made of FrameCount equal frames side by
+// side, drawn at (X, Y) with its bottom-left pixel's colour transparent. A count
+// below 1 counts as 1; an empty picture draws nothing.
+void DrawFrameImage(gui::TCanvas& Canvas, int X, int Y, gui::TBitmap& Picture, int FrameCount, int FrameIndex);
+
+}  // namespace sk

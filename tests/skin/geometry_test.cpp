@@ -1,0 +1,44 @@
+// Rectangle and point tests of the skin engine, and the JPEG name test.
+#include <gtest/gtest.h>
+
+#include "skin/geometry.h"
+#include "skin/jpeg_name.h"
+
+using namespace sk;
+using gui::Point;
+using gui::Rect;
+
+TEST(Geometry, NullRectanglesAndPoints)
+{
+    EXPECT_TRUE(IsNullRect(Rect(5, 5, 5, 9)));
+    EXPECT_TRUE(IsNullRect(Rect(5, 9, 8, 2)));  // inverted counts as unset
+    EXPECT_FALSE(IsNullRect(Rect(0, 0, 1, 1)));
+    EXPECT_TRUE(IsNullPoint(Point(0, 7)));
+    EXPECT_TRUE(IsNullPoint(Point(7, 0)));
+    EXPECT_FALSE(IsNullPoint(Point(-1, 1)));
+    TRect r = Rect(1, 2, 3, 4);
+    EXPECT_EQ(RectWidth(r), 2);
+    EXPECT_EQ(RectHeight(Rect(0, 10, 0, 4)), -6);
+    ClearRect(r);
+    EXPECT_EQ(r, Rect(0, 0, 0, 0));
+}
+
+TEST(Geometry, PointInRectIncludesEveryEdgeButRectInRectNotTheFarOnes)
+{
+    const TRect r = Rect(10, 10, 20, 20);
+    EXPECT_TRUE(IsPointInRect(r, Point(20, 20)));
+    EXPECT_TRUE(IsPointInRect(r, Point(10, 15)));
+    EXPECT_FALSE(IsPointInRect(r, Point(21, 15)));
+    EXPECT_FALSE(RectInRect(r, r));
+    EXPECT_TRUE(RectInRect(Rect(10, 10, 19, 19), r));
+    EXPECT_FALSE(RectInRect(Rect(9, 10, 15, 15), r));
+}
+
+TEST(Geometry, JpegNamesAreACaseSensitiveSubstringTest)
+{
+    EXPECT_TRUE(IsJpegFileName("back.jpg"));
+    EXPECT_TRUE(IsJpegFileName("back.jpeg"));
+    EXPECT_TRUE(IsJpegFileName("a.jpg.bmp"));
+    EXPECT_FALSE(IsJpegFileName("BACK.JPG"));
+    EXPECT_FALSE(IsJpegFileName("back.bmp"));
+}

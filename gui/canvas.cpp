@@ -7,9 +7,9 @@ namespace gui {
 
 TCanvas::TCanvas()
 {
-    pen_.OnChange = [this](TGraphicsObject&) { PenChanged(); };
-    brush_.OnChange = [this](TGraphicsObject&) { BrushChanged(); };
-    font_.OnChange = [this](TGraphicsObject&) { FontChanged(); };
+    pen_.OnChange = [this](TGraphicsObject&) { ToolChanged(penValid_, oldPen_); };
+    brush_.OnChange = [this](TGraphicsObject&) { ToolChanged(brushValid_, oldBrush_); };
+    font_.OnChange = [this](TGraphicsObject&) { ToolChanged(fontValid_, oldFont_); };
 }
 
 TCanvas::TCanvas(HDC dc) : TCanvas() { dc_ = dc; }
@@ -45,31 +45,15 @@ void TCanvas::DeselectObjects()
     oldPen_ = oldBrush_ = oldFont_ = nullptr;
 }
 
-void TCanvas::PenChanged()
+// A tool changed: the DC gets its original object back before the tool's old GDI
+// object is deleted; the new one is selected when next needed.
+void TCanvas::ToolChanged(bool& valid, HGDIOBJ& old)
 {
-    if (penValid_ && dc_) {
-        ::SelectObject(dc_, oldPen_);
-        oldPen_ = nullptr;
+    if (valid && dc_) {
+        ::SelectObject(dc_, old);
+        old = nullptr;
     }
-    penValid_ = false;
-}
-
-void TCanvas::BrushChanged()
-{
-    if (brushValid_ && dc_) {
-        ::SelectObject(dc_, oldBrush_);
-        oldBrush_ = nullptr;
-    }
-    brushValid_ = false;
-}
-
-void TCanvas::FontChanged()
-{
-    if (fontValid_ && dc_) {
-        ::SelectObject(dc_, oldFont_);
-        oldFont_ = nullptr;
-    }
-    fontValid_ = false;
+    valid = false;
 }
 
 void TCanvas::RequirePen()

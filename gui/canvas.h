@@ -79,9 +79,7 @@ private:
     void RequirePen();
     void RequireBrush();
     void RequireFont();
-    void PenChanged();
-    void BrushChanged();
-    void FontChanged();
+    void ToolChanged(bool& valid, HGDIOBJ& old);
 
     HDC dc_ = nullptr;
     TPen pen_;

@@ -9,29 +9,11 @@ void TGraphicsObject::Changed()
     FreeHandle();
 }
 
-void TPen::SetColor(TColor color)
-{
-    if (color_ != color) {
-        color_ = color;
-        Changed();
-    }
-}
+void TPen::SetColor(TColor color) { Update(color_, color); }
 
-void TPen::SetWidth(int width)
-{
-    if (width_ != width) {
-        width_ = width;
-        Changed();
-    }
-}
+void TPen::SetWidth(int width) { Update(width_, width); }
 
-void TPen::SetStyle(TPenStyle style)
-{
-    if (style_ != style) {
-        style_ = style;
-        Changed();
-    }
-}
+void TPen::SetStyle(TPenStyle style) { Update(style_, style); }
 
 void TPen::Assign(const TPen& other)
 {
@@ -50,21 +32,9 @@ HPEN TPen::Handle() const
     return handle_.Get();
 }
 
-void TBrush::SetColor(TColor color)
-{
-    if (color_ != color) {
-        color_ = color;
-        Changed();
-    }
-}
+void TBrush::SetColor(TColor color) { Update(color_, color); }
 
-void TBrush::SetStyle(TBrushStyle style)
-{
-    if (style_ != style) {
-        style_ = style;
-        Changed();
-    }
-}
+void TBrush::SetStyle(TBrushStyle style) { Update(style_, style); }
 
 void TBrush::Assign(const TBrush& other)
 {
@@ -100,21 +70,9 @@ TFont::TFont()
     height_ = -::MulDiv(8, pixelsPerInch_, 72);
 }
 
-void TFont::SetName(const std::string& name)
-{
-    if (name_ != name) {
-        name_ = name;
-        Changed();
-    }
-}
+void TFont::SetName(const std::string& name) { Update(name_, name); }
 
-void TFont::SetHeight(int height)
-{
-    if (height_ != height) {
-        height_ = height;
-        Changed();
-    }
-}
+void TFont::SetHeight(int height) { Update(height_, height); }
 
 int TFont::Size() const { return -::MulDiv(height_, 72, pixelsPerInch_); }
 
@@ -129,21 +87,9 @@ void TFont::SetColor(TColor color)
     }
 }
 
-void TFont::SetStyle(TFontStyles style)
-{
-    if (style_ != style) {
-        style_ = style;
-        Changed();
-    }
-}
+void TFont::SetStyle(TFontStyles style) { Update(style_, style); }
 
-void TFont::SetCharset(BYTE charset)
-{
-    if (charset_ != charset) {
-        charset_ = charset;
-        Changed();
-    }
-}
+void TFont::SetCharset(BYTE charset) { Update(charset_, charset); }
 
 void TFont::Assign(const TFont& other)
 {

@@ -22,6 +22,15 @@ public:
 protected:
     void Changed();
     virtual void FreeHandle() = 0;
+    // Stores a new property value; a real change fires Changed.
+    template <typename T>
+    void Update(T& field, const T& value)
+    {
+        if (field != value) {
+            field = value;
+            Changed();
+        }
+    }
 };
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };

@@ -1,7 +1,6 @@
 #include "gui/string_utils.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -18,68 +17,6 @@ char FoldUpper(char c)
 {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
-
-char FoldLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
-
-std::string TrimLeft(const std::string& s)
-{
-    size_t first = 0;
-    while (first < s.size() && IsBlank(s[first]))
-        ++first;
-    return s.substr(first);
-}
-
-std::string TrimRight(const std::string& s)
-{
-    size_t end = s.size();
-    while (end > 0 && IsBlank(s[end - 1]))
-        --end;
-    return s.substr(0, end);
-}
-
-std::string Trim(const std::string& s) { return TrimLeft(TrimRight(s)); }
-
-std::string UpperCase(const std::string& s)
-{
-    std::string r = s;
-    for (char& c : r)
-        c = FoldUpper(c);
-    return r;
-}
-
-std::string LowerCase(const std::string& s)
-{
-    std::string r = s;
-    for (char& c : r)
-        c = FoldLower(c);
-    return r;
-}
-
-int CompareText(const std::string& a, const std::string& b)
-{
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const auto ca = static_cast<unsigned char>(FoldUpper(a[i]));
-        const auto cb = static_cast<unsigned char>(FoldUpper(b[i]));
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-    }
-    if (a.size() == b.size())
-        return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
-
-bool SameText(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && CompareText(a, b) == 0;
-}
-
-std::string IntToStr(int64_t value) { return std::to_string(value); }
 
 bool TryStrToInt(const std::string& s, int32_t& value)
 {
@@ -107,6 +44,47 @@ bool TryStrToInt(const std::string& s, int32_t& value)
     value = static_cast<int32_t>(signedValue);
     return true;
 }
+
+}  // namespace
+
+std::string TrimLeft(const std::string& s)
+{
+    size_t first = 0;
+    while (first < s.size() && IsBlank(s[first]))
+        ++first;
+    return s.substr(first);
+}
+
+std::string TrimRight(const std::string& s)
+{
+    size_t end = s.size();
+    while (end > 0 && IsBlank(s[end - 1]))
+        --end;
+    return s.substr(0, end);
+}
+
+std::string Trim(const std::string& s) { return TrimLeft(TrimRight(s)); }
+
+int CompareText(const std::string& a, const std::string& b)
+{
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const auto ca = static_cast<unsigned char>(FoldUpper(a[i]));
+        const auto cb = static_cast<unsigned char>(FoldUpper(b[i]));
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+bool SameText(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && CompareText(a, b) == 0;
+}
+
+std::string IntToStr(int64_t value) { return std::to_string(value); }
 
 int32_t StrToInt(const std::string& s)
 {

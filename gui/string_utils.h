@@ -12,8 +12,6 @@ std::string Trim(const std::string& s);
 std::string TrimLeft(const std::string& s);
 std::string TrimRight(const std::string& s);
 
-std::string UpperCase(const std::string& s);
-std::string LowerCase(const std::string& s);
 // Below zero, zero or above zero as a sorts before, equals or sorts after b,
 // letters compared without regard to case.
 int CompareText(const std::string& a, const std::string& b);
@@ -24,7 +22,6 @@ std::string IntToStr(int64_t value);
 // range; anything else raises EConvertError.
 int32_t StrToInt(const std::string& s);
 int32_t StrToIntDef(const std::string& s, int32_t defaultValue);
-bool TryStrToInt(const std::string& s, int32_t& value);
 
 // A number shown by a pattern of digit placeholders: "0" is a digit always shown,
 // "#" one shown only when significant, and one "." separates the decimals ("0",

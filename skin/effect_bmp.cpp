@@ -212,21 +212,13 @@ void TskEffectBmp::MorphPush(const TskEffectBmp& Other, double k)
 void TskEffectBmp::ChangeBrightness(double k)
 {
     k = Clamp01(k);
-    for (int y = 0; y < Height(); ++y) {
-        uint8_t* p = RowPointer(y);
-        for (int i = 0; i < 3 * Width(); ++i)
-            p[i] = Channel((1 - k) * p[i] + 255 * k);
-    }
+    MapChannels([k](uint8_t c) { return Channel((1 - k) * c + 255 * k); });
 }
 
 void TskEffectBmp::ChangeDarkness(double k)
 {
     k = Clamp01(k);
-    for (int y = 0; y < Height(); ++y) {
-        uint8_t* p = RowPointer(y);
-        for (int i = 0; i < 3 * Width(); ++i)
-            p[i] = Channel((1 - k) * p[i]);
-    }
+    MapChannels([k](uint8_t c) { return Channel((1 - k) * c); });
 }
 
 void TskEffectBmp::GrayScale()
@@ -242,11 +234,7 @@ void TskEffectBmp::GrayScale()
 
 void TskEffectBmp::Invert()
 {
-    for (int y = 0; y < Height(); ++y) {
-        uint8_t* p = RowPointer(y);
-        for (int i = 0; i < 3 * Width(); ++i)
-            p[i] = uint8_t(255 - p[i]);
-    }
+    MapChannels([](uint8_t c) { return uint8_t(255 - c); });
 }
 
 void TskEffectBmp::SplitBlur(int amount)

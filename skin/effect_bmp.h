@@ -67,6 +67,17 @@ private:
         return other.Width() == Width() && other.Height() == Height() && dib_.bits && other.dib_.bits;
     }
 
+    // Replaces every channel of every pixel c by f(c).
+    template <typename F>
+    void MapChannels(F f)
+    {
+        for (int y = 0; y < Height(); ++y) {
+            uint8_t* p = RowPointer(y);
+            for (int i = 0; i < 3 * Width(); ++i)
+                p[i] = f(p[i]);
+        }
+    }
+
     Dib24 dib_;
 };
 

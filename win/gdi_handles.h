@@ -1,6 +1,6 @@
 // Owning wrappers for GDI objects and device contexts, on the pattern of
-// unique_handle.h, plus guards that undo a selection, a saved DC state or a
-// borrowed window DC when they go out of scope.
+// unique_handle.h, plus guards that undo a selection or give back a borrowed
+// window DC when they go out of scope.
 #pragma once
 
 #include <windows.h>
@@ -66,23 +66,6 @@ public:
 private:
     HDC dc_;
     HGDIOBJ old_;
-};
-
-// Saves a DC's state and restores it on scope exit.
-class SavedDC {
-public:
-    explicit SavedDC(HDC dc) : dc_(dc), id_(::SaveDC(dc)) {}
-    ~SavedDC()
-    {
-        if (id_)
-            ::RestoreDC(dc_, id_);
-    }
-    SavedDC(const SavedDC&) = delete;
-    SavedDC& operator=(const SavedDC&) = delete;
-
-private:
-    HDC dc_;
-    int id_;
 };
 
 }  // namespace win

@@ -13,14 +13,12 @@ void Line(TCanvas& c, int x0, int y0, int x1, int y1)
     c.LineTo(x1, y1);
 }
 
-// Rectangle outlines with a clear brush, the canvas's brush style kept.
+// Rectangle outlines: the brush is set clear (and stays so).
 void HollowRectangles(TCanvas& c, int X, int Y, std::initializer_list<gui::TRect> rects)
 {
-    const gui::TBrushStyle style = c.Brush().Style();
     c.Brush().SetStyle(gui::bsClear);
     for (const gui::TRect& r : rects)
         c.Rectangle(X + r.Left, Y + r.Top, X + r.Right, Y + r.Bottom);
-    c.Brush().SetStyle(style);
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ void DrawArrow(gui::TCanvas& Canvas, const gui::TRect& r, gui::TColor Color, int
 void DrawCheckMark(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);
 
 // Glyphs in a 10 x 10 cell whose top-left corner is (X, Y); the maximize glyph is
-// one pixel wider and higher. Hollow rectangles leave the brush as it was.
+// one pixel wider and higher. Hollow rectangles leave the brush clear; the tray
+// glyph leaves it set to Color.
 void DrawCloseGlyph(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);
 void DrawSysMenuGlyph(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);
 void DrawMinimizeGlyph(gui::TCanvas& Canvas, int X, int Y, gui::TColor Color);

@@ -96,13 +96,14 @@ TEST_F(GlyphTest, CheckMarkIsThreeParallelStrokes)
     EXPECT_TRUE(p.count({10, 5}));
 }
 
-TEST_F(GlyphTest, GlyphsStayInTheirCellAndKeepTheBrush)
+TEST_F(GlyphTest, GlyphsStayInTheirCell)
 {
     const auto glyphs = {&DrawCloseGlyph, &DrawSysMenuGlyph, &DrawMinimizeGlyph, &DrawMaximizeGlyph,
                          &DrawRestoreGlyph, &DrawRollDownGlyph, &DrawRollUpGlyph, &DrawMinimizeToTrayGlyph};
     for (auto glyph : glyphs) {
         SetUp();
         canvas().Brush().SetStyle(gui::bsSolid);
+        canvas().Brush().SetColor(gui::clYellow);
         glyph(canvas(), 5, 5, gui::clNavy);
         const Pixels p = Painted();
         EXPECT_FALSE(p.empty());
@@ -112,7 +113,7 @@ TEST_F(GlyphTest, GlyphsStayInTheirCellAndKeepTheBrush)
             EXPECT_LE(x, 15);
             EXPECT_LE(y, 15);
         }
-        EXPECT_EQ(canvas().Brush().Style(), gui::bsSolid);
+        EXPECT_EQ(canvas().Pixels(10, 12), gui::clWhite);  // hollow figures fill nothing
     }
     SetUp();
     DrawMinimizeGlyph(canvas(), 0, 0, gui::clNavy);

@@ -48,11 +48,13 @@ HRESULT Registration(bool install)
     if (FAILED(hr))
         return hr;
     ITypeLib* typeLib = nullptr;
-    hr = ::LoadTypeLibEx(com::ModulePath().c_str(), REGKIND_REGISTER, &typeLib);
+    const std::wstring path = com::ModulePath();
+    hr = ::LoadTypeLibEx(path.c_str(), REGKIND_NONE, &typeLib);
     if (FAILED(hr))
         return SELFREG_E_TYPELIB;
+    hr = ::RegisterTypeLib(typeLib, const_cast<LPOLESTR>(path.c_str()), nullptr);
     typeLib->Release();
-    return S_OK;
+    return FAILED(hr) ? SELFREG_E_TYPELIB : S_OK;
 }
 
 }  // namespace

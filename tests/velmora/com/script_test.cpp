@@ -1,0 +1,88 @@
+// The control late-bound from real automation clients: VBScript and JScript run by
+// the system's script host.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/sim_disc.h"
+
+using namespace testsupport;
+
+namespace {
+
+// Runs a script with cscript and returns what it printed.
+std::string RunScript(const std::string& file)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    ::CreatePipe(&readEnd, &writeEnd, &inherit, 0);
+    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    std::string command = "cscript.exe //nologo \"" + std::string(SCRIPTS_DIR) + "\\" + file + "\"";
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                          &startup, &process)) {
+        ::CloseHandle(readEnd);
+        ::CloseHandle(writeEnd);
+        return "cannot start cscript";
+    }
+    ::CloseHandle(writeEnd);
+    std::string output;
+    char buffer[4096];
+    DWORD read = 0;
+    while (::ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        output.append(buffer, read);
+    ::WaitForSingleObject(process.hProcess, 60000);
+    ::CloseHandle(process.hProcess);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(readEnd);
+    std::string clean;
+    for (char c : output)
+        if (c != '\r')
+            clean += c;
+    return clean;
+}
+
+}  // namespace
+
+TEST(Scripts, VbScriptWalksDrivesAndTracksWithForEach)
+{
+    SimDevice cd = AudioCd(3, 1500);
+    cd.vendor = "SCRIPTED";
+    cd.product = "DRIVE";
+    SimDevice data;
+    data.target = 2;
+    data.tracks = {{1, 0, true}};
+    data.leadOut = 9000;
+    WriteSimDrive(1, {cd, data});
+    const std::string output = RunScript("walk_drives.vbs");
+    const std::string expected =
+        "drives 2 2\n"
+        "drive [SCRIPTEDDRIVE           ] tracks 3 audio True\n"
+        "track 19 3525648 True\n"
+        "track 19 3525648 True\n"
+        "track 19 3525648 True\n"
+        "drive [VELSIM  VIRTUAL CD-ROM  ] tracks 1 audio False\n"
+        "track 119 21165648 False\n"
+        "default member 3525648\n"
+        "jitter False prompt True\n"
+        "jitter True\n"
+        "beyond count 80004005\n"
+        "DONE\n";
+    EXPECT_EQ(output, expected);
+}
+
+TEST(Scripts, JScriptEnumeratesThroughNewEnum)
+{
+    WriteSimDrive(1, {AudioCd(2, 750)});
+    EXPECT_EQ(RunScript("walk_drives.js"), "drive 2 1761648,1761648\nDONE\n");
+}

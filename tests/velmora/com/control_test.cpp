@@ -424,3 +424,50 @@ TEST(Control, StandardControlInterfaces)
     ::DeleteObject(bitmap);
     ::DeleteDC(dc);
 }
+
+TEST(Control, LateBoundCallsGetTheSameAnswersAndErrorTexts)
+{
+    WriteSimDrive(1, {AudioCd(3, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    auto drive = DriveOf(control.Get());
+    drive->put_AutoRefresh(VARIANT_FALSE);
+    win::ComPtr<IDispatch> track;
+    ASSERT_EQ(TrackOf(drive.Get(), 3).As(track), S_OK);
+
+    LPOLESTR name = const_cast<LPOLESTR>(L"size");  // names are not case-sensitive
+    DISPID id = 0;
+    ASSERT_EQ(track->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), S_OK);
+    EXPECT_EQ(id, 2);
+    DISPPARAMS none{};
+    VARIANT result;
+    ::VariantInit(&result);
+    ASSERT_EQ(track->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
+                            nullptr, nullptr),
+              S_OK);
+    EXPECT_EQ(result.vt, VT_I4);
+    EXPECT_EQ(result.lVal, 999 * 2352);
+
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    drive->Refresh();
+    EXCEPINFO exception{};
+    EXPECT_EQ(track->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
+                            &exception, nullptr),
+              DISP_E_EXCEPTION);
+    EXPECT_EQ(Narrow(exception.bstrDescription), "No such track on the disk");
+    ::SysFreeString(exception.bstrDescription);
+    ::SysFreeString(exception.bstrSource);
+    ::SysFreeString(exception.bstrHelpFile);
+
+    // _NewEnum asked for as a method, as some script engines do.
+    win::ComPtr<IDispatch> drives;
+    win::ComPtr<IDrivesCollection> collection;
+    control->get_Drives(collection.Put());
+    ASSERT_EQ(collection.As(drives), S_OK);
+    ::VariantInit(&result);
+    ASSERT_EQ(drives->Invoke(DISPID_NEWENUM, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none,
+                             &result, nullptr, nullptr),
+              S_OK);
+    EXPECT_EQ(result.vt, VT_UNKNOWN);
+    ::VariantClear(&result);
+}

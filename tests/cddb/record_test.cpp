@@ -1,0 +1,141 @@
+// Record text: file names from templates, the record views, and encoder tags.
+#include <gtest/gtest.h>
+
+#include "cddb/cddb_record.h"
+#include "cddb/file_name_template.h"
+#include "cddb/record_tags.h"
+
+using namespace velmora;
+
+namespace {
+
+CDDBMatch Record(const std::wstring& text)
+{
+    CDDBMatch match;
+    match.category = "rock";
+    match.discId = "9011580c";
+    match.recordText = text;
+    return match;
+}
+
+std::wstring Name(const std::wstring& text, int trackIndex, const std::wstring& templ)
+{
+    const CDDBMatch match = Record(text);
+    std::wstring name = L"unchanged";
+    EXPECT_EQ(GenerateFilename(&match, trackIndex, templ, name), L"");
+    return name;
+}
+
+const std::wstring kRecord =
+    L"# xmcd\n# DYEAR=1066\n#\nDISCID=9011580c\nDTITLE=The Band / Greatest Hits\n"
+    L"DYEAR=1999\nDGENRE=Rock\nTTITLE0=Intro: Part 1?\nTTITLE1=One\nTTITLE10=Ten\n"
+    L"EXTD=\nEXTT0=extra\nPLAYORDER=\n";
+
+}  // namespace
+
+TEST(FileNameTemplate, PlaceholdersTakeTheRecordsFields)
+{
+    EXPECT_EQ(Name(kRecord, 0, L"%1 - %3 (%4, %5) - %6 - %2%7"),
+              L"The Band - Greatest Hits (1999, Rock) - 01 - Intro_ Part 1_");
+    EXPECT_EQ(Name(kRecord, 0, L"%6 %2"), L"01 Intro_ Part 1_");
+    EXPECT_EQ(Name(kRecord, 10, L"%6 %2"), L"11 Ten");
+    EXPECT_EQ(Name(kRecord, 1, L"%2"), L"One");
+    EXPECT_EQ(Name(kRecord, 5, L"[%2]"), L"[]");  // no title for that track
+    EXPECT_EQ(Name(kRecord, 0, L""), L"");
+}
+
+TEST(FileNameTemplate, PercentSignsOutsidePlaceholdersStay)
+{
+    EXPECT_EQ(Name(kRecord, 0, L"100%"), L"100%");
+    EXPECT_EQ(Name(kRecord, 0, L"%9"), L"%9");
+    EXPECT_EQ(Name(kRecord, 0, L"%%1"), L"%1");
+    EXPECT_EQ(Name(kRecord, 0, L"%%%"), L"%%");
+}
+
+TEST(FileNameTemplate, DiscTitleSplitsAtTheFirstSlash)
+{
+    EXPECT_EQ(Name(L"DTITLE=The Band/Live/1999\n", 0, L"%1|%3"), L"The Band_Live/1999");
+    EXPECT_EQ(Name(L"DTITLE=Various\n", 0, L"[%1][%3]"), L"[][]");
+    EXPECT_EQ(Name(L"DTITLE= \tA / B \n", 0, L"[%1][%3]"), L"[_A][B]");
+}
+
+TEST(FileNameTemplate, LastNonEmptyLineOfAKeyWins)
+{
+    EXPECT_EQ(Name(L"TTITLE3=Long title part one\nTTITLE3= part two\nTTITLE3=\n", 3, L"%2"),
+              L" part two");
+    EXPECT_EQ(Name(L"TTITLE1=One\n", 10, L"[%2]"), L"[]");
+    EXPECT_EQ(Name(L"TTITLE10=Ten\n", 1, L"[%2]"), L"[]");
+    EXPECT_EQ(Name(L"TTITLE=none\n", 0, L"%2"), L"none");  // no digits: track 0
+    EXPECT_EQ(Name(L"TTITLE99999999999999999999=huge\n", 0, L"[%2]"), L"[]");
+    EXPECT_EQ(Name(L"TTITLE0=a=b\nttitle0=lower\n", 0, L"%2"), L"a=b");
+}
+
+TEST(FileNameTemplate, LeadingCommentsAreSkipped)
+{
+    EXPECT_EQ(Name(L"# DYEAR=1066\n#x\nDTITLE=A / B\n", 0, L"[%4]"), L"[]");
+    EXPECT_EQ(Name(L"#only comments", 0, L"[%4]"), L"[]");
+    EXPECT_EQ(Name(L"DYEAR=2001\n#DYEAR=1066\n", 0, L"%4"), L"2001");
+}
+
+TEST(FileNameTemplate, ValuesCannotClimbOutOfTheOutputFolder)
+{
+    EXPECT_EQ(Name(L"TTITLE0=..\\..\\x\n", 0, L"%2"), L"__\\__\\x");
+    EXPECT_EQ(Name(L"DTITLE=../etc/...\n", 0, L"%3/%2.wav"), L"etc/___/.wav");
+    EXPECT_EQ(Name(L"TTITLE0=.\n", 0, L"%2\\%2"), L"_\\_");
+    EXPECT_EQ(Name(L"TTITLE0=..a\n", 0, L"%2\\..b.\\"), L"..a\\..b.\\");
+    EXPECT_EQ(Name(L"TTITLE0=a\x01\x1f\tb\x7f\n", 0, L"%2"), L"a___b\x7f");
+    EXPECT_EQ(Name(L"TTITLE0=<a>:\"b\"*|?\n", 0, L"%2"), L"_a___b____");
+}
+
+TEST(FileNameTemplate, NoActiveRecordFails)
+{
+    std::wstring name = L"unchanged";
+    EXPECT_EQ(GenerateFilename(nullptr, 0, L"%2", name), L"No active CDDB record.");
+    EXPECT_EQ(name, L"unchanged");
+
+    std::vector<CDDBMatch> matches(2);
+    EXPECT_EQ(ActiveMatch(matches, 0), &matches[0]);
+    EXPECT_EQ(ActiveMatch(matches, 1), &matches[1]);
+    EXPECT_EQ(ActiveMatch(matches, 2), nullptr);
+    EXPECT_EQ(ActiveMatch(matches, -1), nullptr);
+    EXPECT_EQ(ActiveMatch({}, 0), nullptr);
+}
+
+TEST(CddbRecord, DescriptionAndRawData)
+{
+    CDDBMatch match = Record(L"DTITLE=x\n");
+    match.description = "Caf\xe9 / Album";
+    EXPECT_EQ(RecordDescription(match), L"Caf\u00e9 / Album");
+    EXPECT_EQ(match.recordText, L"DTITLE=x\n");
+}
+
+TEST(RecordTags, TagsComeFromTheRecordsKeys)
+{
+    const RecordTags tags = TagsFromRecord(kRecord, 0);
+    EXPECT_EQ(tags.title, L"Intro: Part 1?");
+    EXPECT_EQ(tags.artist, L"The Band");
+    EXPECT_EQ(tags.album, L"Greatest Hits");
+    EXPECT_EQ(tags.year, L"1999");
+    EXPECT_EQ(tags.genre, L"Rock");
+    EXPECT_EQ(tags.trackNo, L"1");
+
+    const RecordTags various = TagsFromRecord(L"DTITLE= Various Artists \n", 4);
+    EXPECT_EQ(various.artist, L" Various Artists ");
+    EXPECT_EQ(various.album, L"");
+    EXPECT_EQ(various.title, L"");
+    EXPECT_EQ(various.trackNo, L"5");
+
+    EXPECT_EQ(TagsFromRecord(L"DTITLE=\tA\t/\tB \n", 0).album, L"B");
+}
+
+TEST(RecordTags, FieldsAreWholeKeysAtTheStartOfALine)
+{
+    const std::string text = "# DYEAR=1066\nTTITLE10=Ten\nTTITLE1=One\nDYEAR=1999\nX=DGENRE=no\n";
+    EXPECT_EQ(GetRecordField(text, "TTITLE1"), "One");
+    EXPECT_EQ(GetRecordField(text, "TTITLE10"), "Ten");
+    EXPECT_EQ(GetRecordField(text, "DYEAR"), "1999");
+    EXPECT_EQ(GetRecordField(text, "DGENRE"), "");
+    EXPECT_EQ(GetRecordField("DYEAR=2001", "DYEAR"), "2001");
+    EXPECT_EQ(GetRecordField("DYEAR=", "DYEAR"), "");
+    EXPECT_EQ(GetRecordField("", "DYEAR"), "");
+}

@@ -1,0 +1,28 @@
+// Reading a CDDB server's answer: the HTTP status line and headers, then the CDDB
+// status line and the match list or the record that follows it.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cddb/cddb_match.h"
+
+namespace velmora {
+
+enum class CDDBRequestMode { Query, Read };
+
+// Gives the next line of the answer without its line end: 0 when a line was read,
+// -1 on a receive error, -2 when no data came in time.
+using LineSource = std::function<int(std::string& line)>;
+
+// Cuts the text before the first blank off the line and returns it (the whole line,
+// leaving it empty, when there is no blank); the line keeps the rest, trimmed.
+std::string TakeFirstWord(std::string& line);
+
+// Parses one answer. A query appends its matches to `matches`; a read sets
+// `recordText`. Returns the error text, empty on success.
+std::wstring ParseCDDBAnswer(const LineSource& nextLine, CDDBRequestMode mode,
+                             std::vector<CDDBMatch>& matches, std::wstring& recordText);
+
+}  // namespace velmora

@@ -13,14 +13,9 @@ namespace {
 constexpr size_t kMaxRequestBytes = 64 * 1024;
 constexpr char kHttpOk[] = "HTTP/1.0 200 OK\r\nServer: cddb-test\r\nContent-Type: text/plain\r\n\r\n";
 
-// Waits up to `ms` for the socket to become readable.
 bool Readable(SOCKET socket, long ms)
 {
-    fd_set set;
-    FD_ZERO(&set);
-    FD_SET(socket, &set);
-    timeval wait{ms / 1000, (ms % 1000) * 1000};
-    return select(0, &set, nullptr, nullptr, &wait) > 0;
+    return SocketReady(socket, false, ms);
 }
 
 std::vector<std::string> Words(const std::string& text)

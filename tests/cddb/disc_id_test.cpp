@@ -1,7 +1,6 @@
 // Disc identifiers and the query and read command texts.
 #include <gtest/gtest.h>
 
-#include "cddb/cddb_match.h"
 #include "cddb/disc_id.h"
 #include "cddb_discs.h"
 
@@ -54,12 +53,4 @@ TEST(DiscId, EmptyTableGivesNoTracks)
     TocTable toc;
     EXPECT_EQ(ComputeDiscId(toc), 0u);
     EXPECT_EQ(QueryCommand(toc), "cddb query 00000000 0 2");
-}
-
-TEST(DiscId, ReadCommandNamesCategoryAndId)
-{
-    CDDBMatch match;
-    match.category = "rock";
-    match.discId = "9011580c";
-    EXPECT_EQ(ReadCommand(match), "cddb read rock 9011580c");
 }

@@ -130,12 +130,6 @@ TEST_F(Lookup, ServerRefusalsGiveTheirErrors)
     EXPECT_EQ(Load(), kErrNotHttp);
 }
 
-TEST_F(Lookup, UnknownDiscHasNoRecords)
-{
-    EXPECT_EQ(Load(), kErrNoMatch);
-    EXPECT_TRUE(matches_.empty());
-}
-
 TEST_F(Lookup, FailedReadKeepsTheMatchesAndTheRecordsBefore)
 {
     server_.AddRecord({"rock", cddbtest::kDemoDiscId, kBand});

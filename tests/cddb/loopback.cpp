@@ -6,15 +6,6 @@
 namespace cddbtest {
 namespace {
 
-bool WaitFor(SOCKET socket, bool write, long ms)
-{
-    fd_set set;
-    FD_ZERO(&set);
-    FD_SET(socket, &set);
-    timeval wait{ms / 1000, (ms % 1000) * 1000};
-    return select(0, write ? nullptr : &set, write ? &set : nullptr, nullptr, &wait) > 0;
-}
-
 win::UniqueSocket Listen(int backlog, uint16_t& port)
 {
     win::UniqueSocket listener(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
@@ -42,10 +33,19 @@ bool ConnectWithin(win::UniqueSocket& socket, uint16_t port, long ms)
     to.sin_port = htons(port);
     to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     connect(socket.Get(), reinterpret_cast<sockaddr*>(&to), sizeof to);
-    return WaitFor(socket.Get(), true, ms);
+    return SocketReady(socket.Get(), true, ms);
 }
 
 }  // namespace
+
+bool SocketReady(SOCKET socket, bool forWriting, long ms)
+{
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(socket, &set);
+    timeval wait{ms / 1000, (ms % 1000) * 1000};
+    return select(0, forWriting ? nullptr : &set, forWriting ? &set : nullptr, nullptr, &wait) > 0;
+}
 
 SocketPair ConnectedPair()
 {
@@ -82,7 +82,7 @@ bool SendWhileTaken(SOCKET socket, const std::string& bytes)
         } else if (WSAGetLastError() != WSAEWOULDBLOCK || ++idle > 300) {
             return false;  // closed, or nobody has read anything for 30 s
         } else {
-            WaitFor(socket, true, 100);
+            SocketReady(socket, true, 100);
         }
     }
     return true;
@@ -111,7 +111,7 @@ bool FullListener::Start()
 
 void FullListener::AcceptQueued()
 {
-    while (WaitFor(listener_.Get(), false, 0)) {
+    while (SocketReady(listener_.Get(), false, 0)) {
         win::UniqueSocket client(accept(listener_.Get(), nullptr, nullptr));
         if (!client)
             break;
@@ -119,7 +119,7 @@ void FullListener::AcceptQueued()
     }
     // Ours have never closed; one that shows its end without data was given up on.
     for (auto& client : accepted_) {
-        if (!client || !WaitFor(client.Get(), false, 0))
+        if (!client || !SocketReady(client.Get(), false, 0))
             continue;
         char byte;
         if (recv(client.Get(), &byte, 1, 0) <= 0) {

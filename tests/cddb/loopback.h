@@ -18,6 +18,9 @@ struct SocketPair {
 // Windows Sockets must be started. Both ends are invalid on failure.
 SocketPair ConnectedPair();
 
+// Waits up to `ms` for the socket to become readable (or writable).
+bool SocketReady(SOCKET socket, bool forWriting, long ms);
+
 // Sends the bytes for as long as the other side takes them; false when it stopped.
 // The socket is made non-blocking first: under Wine, a blocking send that the peer's
 // close cuts short takes the whole process down.

@@ -34,16 +34,6 @@ TEST(CddbRequest, ProxyRequestNamesTheServerAbsolutely)
               std::string("GET http://cddb.example.org/~cddb/cddb.cgi") + kQueryString + kTail);
 }
 
-TEST(CddbRequest, DefaultsUseTheCgiPathAndOurHello)
-{
-    const std::string request = BuildRequest(CDDBServer(), true, "cddb read rock 0a02580c");
-    EXPECT_EQ(request.find("GET http://gnudb.gnudb.org/~cddb/cddb.cgi?cmd=cddb+read+rock+0a02580c"
-                           "&hello=cdripper+brenvale.example+CDRipper+1.0&proto=5 HTTP/1.0\n"),
-              0u);
-    EXPECT_EQ(request.find("Host:"), std::string::npos);
-    EXPECT_EQ(request.find('\r'), std::string::npos);
-}
-
 TEST(CddbRequest, ServerSuppliedWordsCannotBreakTheRequest)
 {
     // A category sent back by a hostile server, then used in the read command.

@@ -171,7 +171,27 @@ void TBitmap::Assign(const TBitmap& source)
 
 void TBitmap::LoadFromStream(TStream& stream)
 {
-    const BmpImage image = ReadBmp(stream);
+    LoadFromImage(ReadBmp(stream));
+}
+
+void TBitmap::SaveToStream(TStream& stream) const
+{
+    if (!Empty())
+        WriteBmp(stream, SaveToImage());
+}
+
+void TBitmap::LoadFromImage(const BmpImage& image)
+{
+    if (image.Empty() && image.bits.empty()) {
+        Replace(win::UniqueBitmap(), nullptr, 0, 0);
+        return;
+    }
+    const bool knownDepth = image.bitCount == 1 || image.bitCount == 4 || image.bitCount == 8 ||
+                            image.bitCount == 24 || image.bitCount == 32;
+    const size_t paletteCount = knownDepth && image.bitCount <= 8 ? size_t(1) << image.bitCount : 0;
+    if (image.width < 1 || image.height < 1 || !knownDepth || image.palette.size() != paletteCount ||
+        uint64_t(image.bits.size()) != uint64_t(BmpRowStride(image.width, image.bitCount)) * uint64_t(image.height))
+        throw EInvalidGraphic("Bitmap image is not valid");
     uint8_t* bits = nullptr;
     win::UniqueBitmap dib = CreateDib(image.width, image.height, image.bitCount, image.palette, bits);
     std::memcpy(bits, image.bits.data(), image.bits.size());
@@ -180,18 +200,21 @@ void TBitmap::LoadFromStream(TStream& stream)
     Replace(std::move(dib), bits, image.width, image.height);
 }
 
-void TBitmap::SaveToStream(TStream& stream) const
+BmpImage TBitmap::SaveToImage() const
 {
-    if (Empty())
-        return;
-    ::GdiFlush();
     BmpImage image;
+    if (Empty()) {
+        image.width = 0;
+        image.height = 0;
+        return image;
+    }
+    ::GdiFlush();
     image.width = width_;
     image.height = height_;
     image.bitCount = bitCount_;
     image.palette = palette_;
     image.bits.assign(bits_, bits_ + ImageBytes(width_, height_, bitCount_));
-    WriteBmp(stream, image);
+    return image;
 }
 
 void TBitmap::LoadFromFile(const std::string& fileName)

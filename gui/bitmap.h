@@ -19,6 +19,7 @@ namespace gui {
 class TCanvas;
 class TStream;
 class TBitmapCanvas;
+struct BmpImage;
 
 enum TPixelFormat { pf1bit, pf4bit, pf8bit, pf24bit, pf32bit };
 // tmAuto: the transparent colour is that of the bottom-left pixel.
@@ -51,6 +52,10 @@ public:
     void SaveToStream(TStream& stream) const;
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName) const;
+    // The same through the portable form of a BMP file. An image that is not
+    // consistent raises EInvalidGraphic; an image without pixels empties the bitmap.
+    void LoadFromImage(const BmpImage& image);
+    BmpImage SaveToImage() const;  // width 0 for an empty bitmap
 
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool value) { transparent_ = value; }

@@ -23,6 +23,9 @@ struct BmpImage {
     int32_t bitCount = 24;          // 1, 4, 8, 24 or 32
     std::vector<uint32_t> palette;  // 0x00RRGGBB; 2^bitCount entries up to 8 bits, else none
     std::vector<uint8_t> bits;      // rows bottom-up, BmpRowStride bytes each
+
+    // No picture at all: what an empty bitmap gives.
+    bool Empty() const { return width < 1 || height < 1; }
 };
 
 constexpr size_t kBmpFileHeaderSize = 14;

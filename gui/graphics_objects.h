@@ -9,7 +9,7 @@
 #include <string>
 
 #include "gui/color.h"
-#include "gui/set.h"
+#include "gui/font_style.h"
 #include "win/gdi_handles.h"
 
 namespace gui {
@@ -73,9 +73,6 @@ private:
     TBrushStyle style_ = bsSolid;
     mutable win::UniqueBrush handle_;
 };
-
-enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-using TFontStyles = Set<TFontStyle>;
 
 class TFont : public TGraphicsObject {
 public:

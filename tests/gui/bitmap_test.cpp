@@ -190,3 +190,28 @@ TEST(Bitmap, BrokenFilesLeaveTheBitmapAsItWas)
     }
     EXPECT_GT(loaded, 0);
 }
+
+TEST(Bitmap, ImagesInAndOutAreCheckedForConsistency)
+{
+    TBitmap bitmap;
+    const BmpImage image = TwoColour(10, 4, 0x0000FF, 0x00FF00);
+    bitmap.LoadFromImage(image);
+    EXPECT_EQ(bitmap.PixelFormat(), pf1bit);
+    EXPECT_EQ(bitmap.SaveToImage().bits, image.bits);
+    const std::vector<uint8_t> before = Saved(bitmap);
+
+    BmpImage shortBits = image;
+    shortBits.bits.pop_back();
+    BmpImage noPalette = image;
+    noPalette.palette.clear();
+    BmpImage oddDepth = image;
+    oddDepth.bitCount = 16;
+    for (const BmpImage* bad : {&shortBits, &noPalette, &oddDepth}) {
+        EXPECT_THROW(bitmap.LoadFromImage(*bad), EInvalidGraphic);
+        EXPECT_EQ(Saved(bitmap), before);
+    }
+
+    bitmap.LoadFromImage(BmpImage());  // no picture at all
+    EXPECT_TRUE(bitmap.Empty());
+    EXPECT_TRUE(bitmap.SaveToImage().Empty());
+}

@@ -1,0 +1,77 @@
+// Forms: listed by the screen in creation order for exactly their lifetime, with
+// a window made on demand whose messages reach the form.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "gui/exceptions.h"
+#include "gui/form.h"
+#include "gui/screen.h"
+
+using namespace gui;
+
+namespace {
+
+class CountingForm : public TForm {
+public:
+    using TForm::TForm;
+    int pings = 0;
+
+protected:
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg == WM_APP + 1) {
+            ++pings;
+            message.Result = 42;
+            return;
+        }
+        TForm::WndProc(message);
+    }
+};
+
+}  // namespace
+
+TEST(Form, ScreenListsFormsInCreationOrderWhileTheyLive)
+{
+    const int before = Screen().FormCount();
+    auto first = std::make_unique<TForm>(nullptr);
+    auto second = std::make_unique<TForm>(nullptr);
+    auto* owned = new TForm(second.get());
+    ASSERT_EQ(Screen().FormCount(), before + 3);
+    EXPECT_EQ(Screen().Forms(before), first.get());
+    EXPECT_EQ(Screen().Forms(before + 1), second.get());
+    EXPECT_EQ(Screen().Forms(before + 2), owned);
+    EXPECT_THROW(Screen().Forms(before + 3), EListError);
+
+    first.reset();
+    EXPECT_EQ(Screen().IndexOfForm(second.get()), before);
+    second.reset();  // takes the form it owns along
+    EXPECT_EQ(Screen().FormCount(), before);
+}
+
+TEST(Form, WindowIsMadeOnDemandAndDispatchesToTheForm)
+{
+    CountingForm form(nullptr);
+    EXPECT_FALSE(form.HandleAllocated());
+    const HWND window = form.Handle();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(form.Handle(), window);
+    EXPECT_EQ(::SendMessageA(window, WM_APP + 1, 0, 0), 42);
+    EXPECT_EQ(form.pings, 1);
+
+    // Destroyed from outside, the window is no longer the form's.
+    ::DestroyWindow(window);
+    EXPECT_FALSE(form.HandleAllocated());
+    EXPECT_TRUE(::IsWindow(form.Handle()));
+}
+
+TEST(Form, DestroyingTheFormDestroysItsWindow)
+{
+    HWND window;
+    {
+        TForm form(nullptr);
+        window = form.Handle();
+        EXPECT_TRUE(::IsWindow(window));
+    }
+    EXPECT_FALSE(::IsWindow(window));
+}

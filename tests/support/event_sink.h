@@ -73,6 +73,8 @@ bool testsupport::PumpUntil(DWORD milliseconds, Done done)
         const DWORD elapsed = ::GetTickCount() - start;
         if (elapsed >= milliseconds)
             return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+        // Short waits: the condition may become true without any message arriving.
+        const DWORD left = milliseconds - elapsed;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, left < 20 ? left : 20, QS_ALLINPUT);
     }
 }

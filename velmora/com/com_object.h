@@ -71,7 +71,8 @@ public:
             *object = static_cast<Derived*>(this)->QueryExtraInterface(riid);
         if (!*object)
             return E_NOINTERFACE;
-        AddRef();
+        // Through the interface found: an extra interface may be another object's.
+        static_cast<IUnknown*>(*object)->AddRef();
         return S_OK;
     }
     STDMETHODIMP_(ULONG) AddRef() override { return ::InterlockedIncrement(&refs_); }

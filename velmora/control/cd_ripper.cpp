@@ -18,7 +18,8 @@ LONG PixelsToHimetric(int pixels, int dotsPerInch)
 
 }  // namespace
 
-VelCDRipper::VelCDRipper() : events_(this, DIID__IVelCDRipperEvents)
+VelCDRipper::VelCDRipper()
+    : extraction_(std::make_unique<Extraction>(*this)), events_(this, DIID__IVelCDRipperEvents)
 {
     OSVERSIONINFOW version{};
     version.dwOSVersionInfoSize = sizeof version;
@@ -87,17 +88,10 @@ HRESULT VelCDRipper::Construct()
 
 VelCDRipper::~VelCDRipper()
 {
+    // The worker may ask the overwrite question meanwhile: it is answered "no"
+    // without a message box while the control goes away.
     destroying_ = true;
-    if (busy_) {
-        ::InterlockedExchange(&cancelRequest_, 1);
-        // The worker may send us the overwrite question meanwhile: keep answering
-        // sent messages (with "do not overwrite") while waiting.
-        while (busy_) {
-            ::MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_SENDMESSAGE, 0);
-            MSG msg;
-            ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        }
-    }
+    extraction_->CancelAndWait();
     DestroyControlWindow();
 
     for (Drive* drive : driveObjects_)
@@ -105,7 +99,11 @@ VelCDRipper::~VelCDRipper()
     driveObjects_.clear();
     events_.Clear();
 
-    encoder_.Reset();
+    extraction_.reset();
+    {
+        std::lock_guard<std::mutex> guard(encoderLock_);
+        encoder_.Reset();
+    }
     if (scanDone_ && manager_)
         manager_->Release();
     manager_.reset();
@@ -153,15 +151,38 @@ STDMETHODIMP VelCDRipper::get_Encoder(IVelAudioEncoder** result)
     if (!result)
         return E_POINTER;
     *result = nullptr;
-    if (!encoder_)
+    const win::ComPtr<IVelAudioEncoder> encoder = CurrentEncoder();
+    if (!encoder)
         return S_OK;
-    return encoder_->QueryInterface(IID_IVelAudioEncoder, reinterpret_cast<void**>(result));
+    return encoder->QueryInterface(IID_IVelAudioEncoder, reinterpret_cast<void**>(result));
 }
 
 STDMETHODIMP VelCDRipper::put_Encoder(IVelAudioEncoder* encoder)
 {
-    encoder_ = encoder;
-    return S_OK;
+    win::ComPtr<IVelAudioEncoder> old;
+    {
+        std::lock_guard<std::mutex> guard(encoderLock_);
+        old = encoder_;
+        encoder_ = encoder;
+    }
+    return S_OK;  // the old encoder is released outside the lock
+}
+
+win::ComPtr<IVelAudioEncoder> VelCDRipper::CurrentEncoder() const
+{
+    std::lock_guard<std::mutex> guard(encoderLock_);
+    return encoder_;
+}
+
+void* VelCDRipper::QueryExtraInterface(REFIID riid)
+{
+    return riid == DIID__IVelAudioEncoderEvents ? extraction_->EncoderSink() : nullptr;
+}
+
+HRESULT VelCDRipper::Extract(ExtractionTask task, bool queue, REFIID iid)
+{
+    return queue ? extraction_->Queue(std::move(task), iid)
+                 : extraction_->StartSingle(std::move(task), iid);
 }
 
 STDMETHODIMP VelCDRipper::get_JitterCorrection(VARIANT_BOOL* result)
@@ -194,8 +215,14 @@ STDMETHODIMP VelCDRipper::put_OverwritePrompt(VARIANT_BOOL value)
     return S_OK;
 }
 
-STDMETHODIMP VelCDRipper::CancelExtraction() { return E_NOTIMPL; }
-STDMETHODIMP VelCDRipper::RunQueue() { return E_NOTIMPL; }
-STDMETHODIMP VelCDRipper::ClearQueue() { return E_NOTIMPL; }
+STDMETHODIMP VelCDRipper::CancelExtraction() { return extraction_->Cancel(); }
+
+STDMETHODIMP VelCDRipper::RunQueue() { return extraction_->RunQueue(IID_IVelCDRipper); }
+
+STDMETHODIMP VelCDRipper::ClearQueue()
+{
+    extraction_->ClearQueue();
+    return S_OK;
+}
 
 }  // namespace velmora

@@ -8,11 +8,13 @@
 #include <olectl.h>
 
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "com/com_object.h"
 #include "com/dispatch.h"
 #include "control/connection_point.h"
+#include "extract/extraction.h"
 #include "objects/object_model.h"
 #include "objects/ripper_host.h"
 #include "transport/drive_record.h"
@@ -29,7 +31,8 @@ class VelCDRipper final
                             IOleObject, IPersistStreamInit, ISupportErrorInfo,
                             IConnectionPointContainer, ISpecifyPropertyPages, IQuickActivate,
                             IPersistStorage, IDataObject, IProvideClassInfo2>,
-      public RipperHost {
+      public RipperHost,
+      public ExtractionHost {
 public:
     VelCDRipper();
     // The construction proper; a failure makes the host's creation fail.
@@ -159,8 +162,17 @@ public:
     STDMETHODIMP GetGUID(DWORD kind, GUID* guid) override;
 
     // RipperHost
-    bool Extracting() const override { return busy_ != 0; }
+    bool Extracting() const override { return extraction_->Busy(); }
     void PostDiscChanged() override;
+    HRESULT Extract(ExtractionTask task, bool queue, REFIID iid) override;
+
+    // ExtractionHost
+    HWND Window() const override { return window_; }
+    bool JitterCorrection() const override { return jitterCorrection_ != 0; }
+    win::ComPtr<IVelAudioEncoder> CurrentEncoder() const override;
+
+    // The encoder's error events reach a listener of the control's.
+    void* QueryExtraInterface(REFIID riid);
 
     // The window's handler.
     LRESULT OnMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -188,9 +200,9 @@ private:
     uint8_t hostAdapters_ = 0;
     std::vector<std::shared_ptr<DriveRecord>> records_;
     std::vector<Drive*> driveObjects_;  // the same drives as the collection, for shutdown
+    mutable std::mutex encoderLock_;  // the worker reads the encoder at every call
     win::ComPtr<IVelAudioEncoder> encoder_;
-    volatile LONG busy_ = 0;
-    volatile LONG cancelRequest_ = 0;
+    std::unique_ptr<Extraction> extraction_;
     bool destroying_ = false;
 
     ConnectionPoint events_;

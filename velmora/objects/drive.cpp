@@ -260,6 +260,12 @@ STDMETHODIMP Drive::put_AutoRefresh(VARIANT_BOOL value)
     return S_OK;
 }
 
+bool Drive::ActiveRecordText(std::wstring& text)
+{
+    text.clear();
+    return false;
+}
+
 STDMETHODIMP Drive::LoadCDDBData()
 {
     return E_NOTIMPL;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "com/com_object.h"
 #include "com/dispatch.h"
@@ -35,6 +36,8 @@ public:
     void Shutdown();
 
     DriveRecord& Record() { return *record_; }
+    // The text of the active CDDB record; false when there is none.
+    bool ActiveRecordText(std::wstring& text);
     RipperHost* Host() const { return host_; }
 
     // IDrive

@@ -2,7 +2,11 @@
 // control implements it; drives and tracks never see the control's class.
 #pragma once
 
+#include <windows.h>
+
 namespace velmora {
+
+struct ExtractionTask;
 
 class RipperHost {
 public:
@@ -10,6 +14,9 @@ public:
     virtual bool Extracting() const = 0;
     // Posts the disc-change message to the control's window; callable from any thread.
     virtual void PostDiscChanged() = 0;
+    // Starts a one-task extraction, or appends the task to the queue. Refusals are
+    // reported with `iid`.
+    virtual HRESULT Extract(ExtractionTask task, bool queue, REFIID iid) = 0;
 
 protected:
     ~RipperHost() = default;

@@ -1,6 +1,7 @@
 #include "objects/track.h"
 
 #include "com/error_info.h"
+#include "extract/extraction.h"
 #include "objects/drive.h"
 
 namespace velmora {
@@ -59,10 +60,42 @@ STDMETHODIMP Track::get_IsAudio(VARIANT_BOOL* result)
     return S_OK;
 }
 
-STDMETHODIMP Track::ExtractToWav(BSTR) { return E_NOTIMPL; }
-STDMETHODIMP Track::ExtractToEncoder(BSTR, VARIANT_BOOL) { return E_NOTIMPL; }
-STDMETHODIMP Track::QueueExtractToWav(BSTR) { return E_NOTIMPL; }
-STDMETHODIMP Track::QueueExtractToEncoder(BSTR, VARIANT_BOOL) { return E_NOTIMPL; }
+HRESULT Track::Extract(BSTR filename, bool encoder, VARIANT_BOOL writeTag, bool queue)
+{
+    Drive* drive = link_->drive;
+    RipperHost* host = drive ? drive->Host() : nullptr;
+    if (!host)
+        return com::ReportError(IID_ITrack, L"The drive is no longer available.");
+    ExtractionTask task;
+    task.drive = record_;
+    task.trackIndex = index_;
+    task.kind = encoder ? ExtractionTask::Kind::Encoder : ExtractionTask::Kind::Wav;
+    task.target = filename ? std::wstring(filename, ::SysStringLen(filename)) : std::wstring();
+    // Tags need an active CDDB record; its text is copied, since a lookup or a disc
+    // change may replace the record while the task waits.
+    task.writeTag = encoder && writeTag && drive->ActiveRecordText(task.record);
+    return host->Extract(std::move(task), queue, IID_ITrack);
+}
+
+STDMETHODIMP Track::ExtractToWav(BSTR filename)
+{
+    return Extract(filename, false, VARIANT_FALSE, false);
+}
+
+STDMETHODIMP Track::ExtractToEncoder(BSTR filename, VARIANT_BOOL writeTag)
+{
+    return Extract(filename, true, writeTag, false);
+}
+
+STDMETHODIMP Track::QueueExtractToWav(BSTR filename)
+{
+    return Extract(filename, false, VARIANT_FALSE, true);
+}
+
+STDMETHODIMP Track::QueueExtractToEncoder(BSTR filename, VARIANT_BOOL writeTag)
+{
+    return Extract(filename, true, writeTag, true);
+}
 STDMETHODIMP Track::GenerateFilename(BSTR, BSTR* result)
 {
     if (!result)

@@ -35,6 +35,7 @@ private:
     // The extent of this track in the current table; false when there is no such track.
     bool Extent(int32_t& start, int32_t& end) const;
     HRESULT NoSuchTrack() const;
+    HRESULT Extract(BSTR filename, bool encoder, VARIANT_BOOL writeTag, bool queue);
 
     std::shared_ptr<DriveRecord> record_;
     std::shared_ptr<DriveLink> link_;

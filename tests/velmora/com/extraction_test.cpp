@@ -1,0 +1,372 @@
+// Ripping through the control: byte-exact WAV files from the simulated drive, with
+// and without jitter correction, the order of the events, cancelling, the queue,
+// refusals, overwriting and destruction during a run.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/control_host.h"
+#include "support/event_sink.h"
+#include "support/sim_disc.h"
+#include "support/temp_dir.h"
+#include "support/wav_expectation.h"
+
+using namespace testsupport;
+
+namespace {
+
+// Track i of AudioCd(n, length) starts at i * length; each delivers length - 1 sectors.
+constexpr int32_t kTrackLength = 400;
+
+class Ripping : public ::testing::Test {
+protected:
+    void Start(const std::vector<SimDevice>& devices)
+    {
+        WriteSimDrive(1, devices);
+        ASSERT_EQ(CreateControl(control), S_OK);
+        sink = new EventSink(&log, "");
+        ASSERT_EQ(sink->Connect(control.Get()), S_OK);
+        drive = DriveOf(control.Get());
+        drive->put_AutoRefresh(VARIANT_FALSE);
+        control->put_OverwritePrompt(VARIANT_FALSE);
+    }
+    void TearDown() override
+    {
+        if (sink) {
+            sink->Disconnect();
+            sink->Release();
+        }
+    }
+
+    std::string Target(int track) const { return out.File("Track " + std::to_string(track)); }
+    std::wstring WideTarget(int track) const
+    {
+        const std::string t = Target(track);
+        return std::wstring(t.begin(), t.end());
+    }
+
+    HRESULT Queue(int track)
+    {
+        win::UniqueBstr name(WideTarget(track).c_str());
+        return TrackOf(drive.Get(), track)->QueueExtractToWav(name.Get());
+    }
+
+    // True while a worker runs: a start that would be refused for the missing encoder
+    // is refused for the running extraction first.
+    bool Busy()
+    {
+        win::UniqueBstr name(L"never");
+        ::SetErrorInfo(0, nullptr);
+        TrackOf(drive.Get(), 1)->ExtractToEncoder(name.Get(), VARIANT_FALSE);
+        return ErrorText() == "Extraction is already in progress.";
+    }
+
+    // Pumps until the running worker has finished.
+    bool WaitIdle(DWORD milliseconds = 60000)
+    {
+        return PumpUntil(milliseconds, [&] { return !Busy(); });
+    }
+
+    size_t Count(const std::string& event) const
+    {
+        return std::count(log.begin(), log.end(), event);
+    }
+
+    // The log without progress figures between the first and the last of a track.
+    std::vector<std::string> Outline() const
+    {
+        std::vector<std::string> outline;
+        for (const auto& line : log) {
+            if (line.rfind("OnProgress", 0) == 0 && line != "OnProgress 100" && line != "OnProgress 0")
+                continue;
+            outline.push_back(line);
+        }
+        return outline;
+    }
+
+    TempDir out;
+    win::ComPtr<IVelCDRipper> control;
+    win::ComPtr<IDrive> drive;
+    std::vector<std::string> log;
+    EventSink* sink = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Ripping, QueueRipsEveryTrackByteExactWithAndWithoutCorrection)
+{
+    Start({AudioCd(4, kTrackLength)});
+    for (VARIANT_BOOL correction : {VARIANT_TRUE, VARIANT_FALSE}) {
+        log.clear();
+        control->put_JitterCorrection(correction);
+        ASSERT_EQ(control->ClearQueue(), S_OK);
+        for (int track = 1; track <= 4; ++track)
+            ASSERT_EQ(Queue(track), S_OK);
+        ASSERT_EQ(control->RunQueue(), S_OK);
+        ASSERT_TRUE(WaitIdle());
+        EXPECT_EQ(Count("OnExtractionEnd"), 4u);
+        EXPECT_EQ(Count("OnJitterDetected"), 0u);
+        EXPECT_EQ(Count("OnProgress 100"), 4u);
+        for (int track = 1; track <= 4; ++track)
+            EXPECT_EQ(CompareWav(Target(track) + ".wav", (track - 1) * kTrackLength, kTrackLength - 1), "")
+                << "correction " << correction;
+    }
+}
+
+TEST_F(Ripping, EnhancedCdAndShortTracks)
+{
+    SimDevice disc = EnhancedCd(2, kTrackLength);
+    // A third audio track of 5 sectors: at least 10 sectors are read, into the next track.
+    disc.tracks = {{1, 0, false}, {2, 400, false}, {3, 800, false}, {4, 805, false},
+                   {5, 805 + 400 + 11400, true}};
+    disc.leadOut = 805 + 400 + 11400 + 3000;
+    Start({disc});
+    control->put_JitterCorrection(VARIANT_TRUE);
+    for (int track = 1; track <= 5; ++track)
+        ASSERT_EQ(Queue(track), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Count("OnExtractionEnd"), 5u);
+    EXPECT_EQ(CompareWav(Target(2) + ".wav", 400, 399), "");
+    EXPECT_EQ(CompareWav(Target(3) + ".wav", 800, 10), "");               // 10-sector minimum
+    EXPECT_EQ(CompareWav(Target(4) + ".wav", 805, 400 + 11400 - 11251), ""); // before the gap
+    EXPECT_EQ(CompareWav(Target(5) + ".wav", 805 + 400 + 11400, 2999), ""); // up to the lead-out
+    long size = 0;
+    TrackOf(drive.Get(), 4)->get_Size(&size);
+    EXPECT_EQ(size, (400 + 11400 - 11251) * 2352);
+}
+
+TEST_F(Ripping, DriveSideJitterIsCorrectedAndOnlyRealMismatchesAreReported)
+{
+    SimDevice disc = AudioCd(2, 2000);
+    // Reads of track 1 start at 0, 19, 38, ...: two of them land off by a few samples.
+    disc.extra = {"jitter 19 19 -8", "jitter 57 57 1200",
+                  // A read that fails once is retried and then delivered whole.
+                  "fault readcd fail 114 114 times 1"};
+    Start({disc});
+    control->put_JitterCorrection(VARIANT_TRUE);
+    win::UniqueBstr name(WideTarget(1).c_str());
+    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Count("OnJitterDetected"), 0u);
+    EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, 1999), "");
+
+    // A read that keeps failing is delivered as silence and reported, and so is the
+    // next block, whose overlap cannot match the silence; the rest stays exact.
+    log.clear();
+    disc.extra = {"fault readcd fail 2030 2030"};
+    WriteSimDrive(1, {disc});
+    win::UniqueBstr second(WideTarget(2).c_str());
+    ASSERT_EQ(TrackOf(drive.Get(), 2)->ExtractToWav(second.Get()), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Count("OnJitterDetected"), 2u);
+    EXPECT_EQ(Count("OnExtractionError"), 0u);
+    const std::string wav = ReadFileText(Target(2) + ".wav");
+    const std::string expected = ExpectedWav(2000, 1999);
+    ASSERT_EQ(wav.size(), expected.size());
+    const size_t silenceBegin = 46 + 26 * 2352, silenceEnd = 46 + 45 * 2352;
+    EXPECT_EQ(wav.substr(0, silenceBegin), expected.substr(0, silenceBegin));
+    EXPECT_EQ(wav.substr(silenceBegin, silenceEnd - silenceBegin), std::string(silenceEnd - silenceBegin, '\0'));
+    EXPECT_EQ(wav.substr(silenceEnd), expected.substr(silenceEnd));
+}
+
+TEST_F(Ripping, EventsOfANormalTrack)
+{
+    Start({AudioCd(2, kTrackLength)});
+    win::UniqueBstr name(WideTarget(1).c_str());
+    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Outline(), (std::vector<std::string>{"OnExtractionStart", "OnProgress 0",
+                                                   "OnProgress 100", "OnExtractionEnd"}));
+    // Progress only rises and never repeats a figure.
+    int last = -1;
+    for (const auto& line : log)
+        if (line.rfind("OnProgress ", 0) == 0) {
+            const int percent = std::stoi(line.substr(11));
+            EXPECT_GT(percent, last);
+            last = percent;
+        }
+}
+
+TEST_F(Ripping, RefusalsAndIdleCancel)
+{
+    Start({AudioCd(2, 3000)});
+    ::SetErrorInfo(0, nullptr);
+    EXPECT_EQ(control->RunQueue(), DISP_E_EXCEPTION);
+    EXPECT_EQ(ErrorText(), "Extraction queue is empty.");
+    win::UniqueBstr name(WideTarget(1).c_str());
+    EXPECT_EQ(TrackOf(drive.Get(), 1)->QueueExtractToEncoder(name.Get(), VARIANT_TRUE), DISP_E_EXCEPTION);
+    EXPECT_EQ(ErrorText(), "External encoder is not set.");
+    EXPECT_EQ(control->CancelExtraction(), S_FALSE);
+
+    ASSERT_EQ(Queue(1), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    EXPECT_EQ(TrackOf(drive.Get(), 2)->ExtractToWav(name.Get()), DISP_E_EXCEPTION);
+    EXPECT_EQ(ErrorText(), "Extraction is already in progress.");
+    EXPECT_EQ(control->RunQueue(), DISP_E_EXCEPTION);
+    EXPECT_EQ(ErrorText(), "Extraction is already in progress.");
+    ASSERT_TRUE(WaitIdle());
+    // The refused start changed nothing: the queue still holds its task.
+    log.clear();
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Count("OnExtractionEnd"), 1u);
+}
+
+TEST_F(Ripping, CancelAfterTheFirstBlockKeepsAValidPartialFile)
+{
+    Start({AudioCd(3, 3000)});
+    struct CancelOnStart : EventSink {
+        using EventSink::EventSink;
+        IVelCDRipper* control = nullptr;
+        void OnEvent(DISPID id) override
+        {
+            if (id == 1 && control)  // the first progress report: one block is written
+                control->CancelExtraction(), control = nullptr;
+        }
+    };
+    auto* canceller = new CancelOnStart(&log, "");
+    canceller->control = control.Get();
+    sink->Disconnect();
+    sink->Release();
+    sink = canceller;
+    ASSERT_EQ(sink->Connect(control.Get()), S_OK);
+
+    for (int track = 1; track <= 3; ++track)
+        ASSERT_EQ(Queue(track), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Count("OnExtractionStart"), 1u);  // no later task
+    EXPECT_EQ(Count("OnExtractionEnd"), 1u);
+    EXPECT_EQ(Count("OnProgress 100"), 0u);
+    const std::string partial = ReadFileText(Target(1) + ".wav");
+    ASSERT_GT(partial.size(), 46u);
+    const int32_t sectors = static_cast<int32_t>((partial.size() - 46) / 2352);
+    EXPECT_EQ((partial.size() - 46) % 2352, 0u);
+    EXPECT_LT(sectors, 2999);
+    EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, sectors), "");
+    EXPECT_EQ(GetFileAttributesA((Target(2) + ".wav").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // The next run starts uncancelled.
+    log.clear();
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Count("OnExtractionEnd"), 3u);
+}
+
+TEST_F(Ripping, RunQueueTwiceAndClearDuringARun)
+{
+    Start({AudioCd(3, kTrackLength)});
+    for (int track = 1; track <= 3; ++track)
+        ASSERT_EQ(Queue(track), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_EQ(control->ClearQueue(), S_OK);  // the running worker has its own copy
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Count("OnExtractionEnd"), 3u);
+    ::SetErrorInfo(0, nullptr);
+    EXPECT_EQ(control->RunQueue(), DISP_E_EXCEPTION);
+    EXPECT_EQ(ErrorText(), "Extraction queue is empty.");
+
+    log.clear();
+    ASSERT_EQ(Queue(2), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Count("OnExtractionEnd"), 2u);
+    EXPECT_EQ(CompareWav(Target(2) + ".wav", kTrackLength, kTrackLength - 1), "");
+}
+
+TEST_F(Ripping, ReadOnlyTargetIsReplacedWithoutAQuestion)
+{
+    Start({AudioCd(1, kTrackLength)});
+    WriteFileText(Target(1) + ".WAV", "old");
+    SetFileAttributesA((Target(1) + ".WAV").c_str(), FILE_ATTRIBUTE_READONLY);
+    win::UniqueBstr name((WideTarget(1) + L".WAV").c_str());  // used as it is
+    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Count("OnExtractionError"), 0u);
+    EXPECT_EQ(CompareWav(Target(1) + ".WAV", 0, kTrackLength - 1), "");
+}
+
+TEST_F(Ripping, AnsweringNoToTheOverwriteQuestionCancels)
+{
+    Start({AudioCd(1, kTrackLength)});
+    control->put_OverwritePrompt(VARIANT_TRUE);
+    WriteFileText(Target(1) + ".wav", "keep me");
+    // Answers the control's message box from another thread, as a user would.
+    std::thread user([] {
+        for (int i = 0; i < 200; ++i) {
+            if (HWND box = FindWindowW(L"#32770", L"Quenlit")) {
+                wchar_t text[128] = {};
+                GetDlgItemTextW(box, 0xFFFF, text, 128);
+                PostMessageW(box, WM_COMMAND, IDNO, 0);
+                return;
+            }
+            Sleep(50);
+        }
+    });
+    win::UniqueBstr name(WideTarget(1).c_str());
+    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
+    ASSERT_TRUE(WaitIdle(20000));
+    user.join();
+    EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError Cancelled by user."});
+    EXPECT_EQ(ReadFileText(Target(1) + ".wav"), "keep me");
+}
+
+TEST_F(Ripping, TargetNamesAndFolders)
+{
+    Start({AudioCd(1, kTrackLength)});
+    const std::wstring base(out.Path().begin(), out.Path().end());
+    const std::wstring target = base + L"\\ Artist \\Album\\Track.wave";
+    win::UniqueBstr name(target.c_str());
+    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(CompareWav(out.File("Artist\\Album\\Track.wave.wav"), 0, kTrackLength - 1), "")
+        << (log.empty() ? "" : log.front());
+
+    // A name longer than the system accepts fails cleanly.
+    log.clear();
+    const std::wstring huge = base + L"\\" + std::wstring(40000, L'x');
+    win::UniqueBstr tooLong(huge.c_str());
+    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(tooLong.Get()), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError Cannot create wav-file"});
+}
+
+TEST_F(Ripping, DestructionDuringARunLeavesNothingRunning)
+{
+    Start({AudioCd(2, 20000)});
+    ASSERT_EQ(Queue(1), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    Pump(300);
+    sink->Disconnect();
+    drive.Reset();
+    control.Reset();  // cancels and waits for the worker
+    EXPECT_EQ(ControlCanUnloadNow(), S_OK);
+    // The partial file is complete and valid.
+    const std::string partial = ReadFileText(Target(1) + ".wav");
+    ASSERT_GE(partial.size(), 46u);
+    EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, static_cast<int32_t>((partial.size() - 46) / 2352)), "");
+}
+
+TEST_F(Ripping, DestructionDuringTheOverwriteQuestionShowsNoBox)
+{
+    Start({AudioCd(2, kTrackLength)});
+    control->put_OverwritePrompt(VARIANT_TRUE);
+    WriteFileText(Target(1) + ".wav", "keep me");
+    ASSERT_EQ(Queue(1), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    // Release at once, before this thread handles the question.
+    sink->Disconnect();
+    drive.Reset();
+    control.Reset();
+    EXPECT_EQ(FindWindowW(L"#32770", L"Quenlit"), nullptr);
+    EXPECT_EQ(ReadFileText(Target(1) + ".wav"), "keep me");
+    EXPECT_EQ(ControlCanUnloadNow(), S_OK);
+}

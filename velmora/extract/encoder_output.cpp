@@ -1,0 +1,75 @@
+#include "extract/encoder_output.h"
+
+#include <ocidl.h>
+
+#include "cddb/record_tags.h"
+#include "extract/directory_path.h"
+#include "extract/wav_writer.h"
+
+namespace velmora {
+
+std::wstring ErrorInfoText(const wchar_t* fallback)
+{
+    win::ComPtr<IErrorInfo> info;
+    if (::GetErrorInfo(0, info.Put()) == S_OK && info) {
+        win::UniqueBstr description;
+        if (SUCCEEDED(info->GetDescription(description.Put())) && description.Get())
+            return std::wstring(description.Get(), description.Length());
+    }
+    return fallback;
+}
+
+std::wstring OpenEncoder(IVelAudioEncoder* encoder, const std::wstring& target)
+{
+    CreateDirectoryPath(DirectoryPart(target));
+    win::UniqueBstr name(target.c_str(), static_cast<UINT>(target.size()));
+    ::SetErrorInfo(0, nullptr);
+    if (FAILED(encoder->Open(name.Get())))
+        return ErrorInfoText(L"Internal error #7653. External encoder was unable to start.");
+    WAVEFORMATEX format = CdAudioFormat();
+    ::SetErrorInfo(0, nullptr);
+    if (FAILED(encoder->SetInputFormatWFX(&format)))
+        return ErrorInfoText(L"Internal error #7654. Cannot start encoding.");
+    return std::wstring();
+}
+
+void WriteEncoderTags(IVelAudioEncoder* encoder, const std::wstring& recordText,
+                      int trackIndex)
+{
+    win::ComPtr<IAudioTag> tag;
+    if (FAILED(encoder->QueryInterface(IID_IAudioTag, reinterpret_cast<void**>(tag.Put()))) || !tag)
+        return;
+    const RecordTags tags = TagsFromRecord(recordText, trackIndex);
+    auto put = [](auto setter, const std::wstring& value) {
+        win::UniqueBstr text(value.c_str(), static_cast<UINT>(value.size()));
+        setter(text.Get());
+    };
+    put([&](BSTR v) { return tag->put_Title(v); }, tags.title);
+    put([&](BSTR v) { return tag->put_Artist(v); }, tags.artist);
+    put([&](BSTR v) { return tag->put_Album(v); }, tags.album);
+    put([&](BSTR v) { return tag->put_Year(v); }, tags.year);
+    put([&](BSTR v) { return tag->put_Genre(v); }, tags.genre);
+    put([&](BSTR v) { return tag->put_TrackNo(v); }, tags.trackNo);
+}
+
+void EncoderEventConnection::Connect(IVelAudioEncoder* encoder, IDispatch* sink)
+{
+    win::ComPtr<IConnectionPointContainer> container;
+    if (FAILED(encoder->QueryInterface(IID_IConnectionPointContainer,
+                                       reinterpret_cast<void**>(container.Put()))))
+        return;
+    win::ComPtr<IConnectionPoint> point;
+    if (FAILED(container->FindConnectionPoint(DIID__IVelAudioEncoderEvents, point.Put())))
+        return;
+    if (SUCCEEDED(point->Advise(sink, &cookie_)))
+        point_ = point;
+}
+
+void EncoderEventConnection::Disconnect()
+{
+    if (point_)
+        point_->Unadvise(cookie_);
+    point_.Reset();
+}
+
+}  // namespace velmora

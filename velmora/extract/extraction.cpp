@@ -1,0 +1,272 @@
+#include "extract/extraction.h"
+
+#include <objbase.h>
+
+#include "com/error_info.h"
+#include "control/messages.h"
+#include "extract/encoder_output.h"
+#include "extract/wav_writer.h"
+
+namespace velmora {
+namespace {
+
+const wchar_t kBusy[] = L"Extraction is already in progress.";
+const wchar_t kQueueEmpty[] = L"Extraction queue is empty.";
+const wchar_t kNoEncoder[] = L"External encoder is not set.";
+
+}  // namespace
+
+Extraction::Extraction(ExtractionHost& host)
+    : host_(host),
+      encoderError_(std::make_shared<EncoderErrorText>()),
+      sink_(win::ComPtr<EncoderEventSink>::Attach(EncoderEventSink::Create(encoderError_)))
+{
+}
+
+Extraction::~Extraction()
+{
+    CancelAndWait();
+}
+
+void Extraction::CancelAndWait()
+{
+    if (busy_)
+        ::InterlockedExchange(&cancel_, 1);
+    while (busy_) {
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_SENDMESSAGE, 0);
+        MSG msg;
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    // The worker may still be on its way out; it touches nothing of ours any more,
+    // but its thread is waited for so that none outlives the control.
+    if (thread_) {
+        ::WaitForSingleObject(thread_.Get(), INFINITE);
+        thread_.Reset();
+    }
+}
+
+HRESULT Extraction::StartSingle(ExtractionTask task, REFIID iid)
+{
+    if (busy_)
+        return com::ReportError(iid, kBusy);
+    if (task.kind == ExtractionTask::Kind::Encoder && !host_.CurrentEncoder())
+        return com::ReportError(iid, kNoEncoder);
+    // Taking the flag here, not in the worker, keeps two quick starts from both passing.
+    if (::InterlockedCompareExchange(&busy_, 1, 0) != 0)
+        return com::ReportError(iid, kBusy);
+    {
+        std::lock_guard<std::mutex> guard(listsLock_);
+        single_.clear();
+        single_.push_back(std::move(task));
+        running_ = single_;
+    }
+    return StartWorker(iid);
+}
+
+HRESULT Extraction::Queue(ExtractionTask task, REFIID iid)
+{
+    if (task.kind == ExtractionTask::Kind::Encoder && !host_.CurrentEncoder())
+        return com::ReportError(iid, kNoEncoder);
+    std::lock_guard<std::mutex> guard(listsLock_);
+    queue_.push_back(std::move(task));
+    return S_OK;
+}
+
+HRESULT Extraction::RunQueue(REFIID iid)
+{
+    if (busy_)
+        return com::ReportError(iid, kBusy);
+    {
+        std::lock_guard<std::mutex> guard(listsLock_);
+        if (queue_.empty())
+            return com::ReportError(iid, kQueueEmpty);
+    }
+    if (::InterlockedCompareExchange(&busy_, 1, 0) != 0)
+        return com::ReportError(iid, kBusy);
+    {
+        // The run works on a copy made now: changing the queue later does not change it.
+        std::lock_guard<std::mutex> guard(listsLock_);
+        running_ = queue_;
+    }
+    return StartWorker(iid);
+}
+
+void Extraction::ClearQueue()
+{
+    std::lock_guard<std::mutex> guard(listsLock_);
+    queue_.clear();
+}
+
+HRESULT Extraction::Cancel()
+{
+    if (!busy_)
+        return S_FALSE;
+    ::InterlockedExchange(&cancel_, 1);
+    return S_OK;
+}
+
+HRESULT Extraction::StartWorker(REFIID)
+{
+    if (thread_) {
+        ::WaitForSingleObject(thread_.Get(), INFINITE);  // the previous worker is past its last step
+        thread_.Reset();
+    }
+    ::InterlockedExchange(&cancel_, 0);
+    thread_.Reset(::CreateThread(nullptr, 0, &Extraction::WorkerThread, this, 0, nullptr));
+    if (!thread_) {
+        const DWORD error = ::GetLastError();
+        ::InterlockedExchange(&busy_, 0);
+        return HRESULT_FROM_WIN32(error);
+    }
+    return S_OK;
+}
+
+DWORD WINAPI Extraction::WorkerThread(void* extraction)
+{
+    // The encoder's error information is per thread: the worker needs COM.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    static_cast<Extraction*>(extraction)->Run();
+    if (SUCCEEDED(com))
+        ::CoUninitialize();
+    return 0;
+}
+
+void Extraction::Post(UINT message, WPARAM wParam)
+{
+    ::PostMessageW(host_.Window(), message, wParam, 0);
+}
+
+void Extraction::PostError(const std::wstring& text)
+{
+    PostErrorText(host_.Window(), text.c_str());
+}
+
+void Extraction::Run()
+{
+    encoderError_->Set(std::wstring());
+    std::vector<ExtractionTask> tasks;
+    {
+        std::lock_guard<std::mutex> guard(listsLock_);
+        tasks.swap(running_);
+    }
+    EncoderEventConnection connection;
+    connection_ = &connection;
+    for (const ExtractionTask& task : tasks)
+        if (!RunTask(task))
+            break;
+    connection.Disconnect();
+    connection_ = nullptr;
+    tasks.clear();
+    ::InterlockedExchange(&busy_, 0);  // the last thing the worker does with the control
+}
+
+bool Extraction::RunTask(const ExtractionTask& task)
+{
+    WavWriter wav;
+    win::ComPtr<IVelAudioEncoder> encoder;
+    if (task.kind == ExtractionTask::Kind::Wav) {
+        HWND window = host_.Window();
+        const std::wstring error = wav.Open(task.target, [window] {
+            return ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0;
+        });
+        if (!error.empty()) {
+            PostError(error);
+            return false;
+        }
+    } else {
+        encoder = host_.CurrentEncoder();
+        if (!encoder) {
+            PostError(L"External encoder is not set.");
+            return false;
+        }
+        const std::wstring error = OpenEncoder(encoder.Get(), task.target);
+        if (!error.empty()) {
+            PostError(error);
+            return false;
+        }
+        if (!connection_->Connected())
+            connection_->Connect(encoder.Get(), sink_.Get());
+        if (task.writeTag)
+            WriteEncoderTags(encoder.Get(), task.record, task.trackIndex);
+    }
+
+    bool ok = ReadTrack(task, task.kind == ExtractionTask::Kind::Wav ? &wav : nullptr);
+
+    if (task.kind == ExtractionTask::Kind::Wav) {
+        if (FAILED(wav.Close())) {
+            PostError(wav.ErrorText());
+            ok = false;
+        }
+    } else {
+        encoder = host_.CurrentEncoder();
+        ::SetErrorInfo(0, nullptr);
+        if (encoder && FAILED(encoder->Close())) {
+            PostError(ErrorInfoText(L"Internal error #7656. External encoder problem."));
+            ok = false;
+        }
+    }
+    return ok && !cancel_;
+}
+
+// Reads the track into the output; false when the run must end (error or cancel).
+// Ends with the progress and end messages; the output is closed by the caller.
+bool Extraction::ReadTrack(const ExtractionTask& task, WavWriter* wav)
+{
+    if (!reader_.SetUp(*task.drive, task.trackIndex)) {
+        PostError(reader_.StatusText());
+        return false;
+    }
+    int lastPercent = -1;
+    Post(WM_RIPPER_EXTRACTIONSTART);
+
+    bool failed = false;
+    bool cancelSeen = false;
+    for (;;) {
+        const Block block = reader_.ReadBlock(host_.JitterCorrection());
+        if (block.result == Block::Result::Done)
+            break;
+        if (cancelSeen)
+            break;  // the block just read is not written
+        if (block.result == Block::Result::Error) {
+            PostError(reader_.StatusText());
+            failed = true;
+            break;
+        }
+        if (block.jitter)
+            Post(WM_RIPPER_JITTERDETECTED);
+
+        std::wstring error;
+        if (wav) {
+            if (!wav->Write(block.data, block.length, error)) {
+                PostError(error);
+                failed = true;
+                break;
+            }
+        } else {
+            win::ComPtr<IVelAudioEncoder> encoder = host_.CurrentEncoder();
+            if (!encoder || FAILED(encoder->Write(const_cast<unsigned char*>(block.data),
+                                                  static_cast<LONG>(block.length)))) {
+                const std::wstring reported = connection_->Connected() ? encoderError_->Get()
+                                                                       : std::wstring();
+                PostError(reported.empty()
+                              ? L"Internal error #7655. Error writing to external encoder."
+                              : reported);
+                failed = true;
+                break;
+            }
+        }
+        cancelSeen = cancel_ != 0;
+        if (reader_.Percent() != lastPercent) {
+            lastPercent = reader_.Percent();
+            Post(WM_RIPPER_PROGRESS, static_cast<WPARAM>(lastPercent));
+        }
+    }
+
+    if (!cancel_)
+        Post(WM_RIPPER_PROGRESS, 100);
+    Post(WM_RIPPER_EXTRACTIONEND);
+    reader_.FreeBuffers();
+    return !failed && !cancel_;
+}
+
+}  // namespace velmora

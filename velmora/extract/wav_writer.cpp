@@ -1,0 +1,178 @@
+#include "extract/wav_writer.h"
+
+#include <cwctype>
+
+#include "extract/directory_path.h"
+
+namespace velmora {
+namespace {
+
+constexpr DWORD kPipeSize = 1048576;
+constexpr DWORD kCopyPiece = 65536;
+const wchar_t kWriteError[] = L"Write error";
+
+// The system's text for an error code without its final period and line break.
+std::wstring SystemMessage(DWORD error)
+{
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message = length ? std::wstring(text, length) : std::wstring();
+    ::LocalFree(text);
+    message.resize(message.size() >= 3 ? message.size() - 3 : 0);
+    return message;
+}
+
+}  // namespace
+
+WAVEFORMATEX CdAudioFormat()
+{
+    WAVEFORMATEX format{};
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = 2;
+    format.nSamplesPerSec = 44100;
+    format.nAvgBytesPerSec = 176400;
+    format.nBlockAlign = 4;
+    format.wBitsPerSample = 16;
+    format.cbSize = 0;
+    return format;
+}
+
+std::wstring WavWriter::WavName(const std::wstring& target)
+{
+    bool hasExtension = false;
+    if (target.size() >= 4) {
+        std::wstring tail = target.substr(target.size() - 4);
+        for (auto& c : tail)
+            c = static_cast<wchar_t>(std::towlower(c));
+        hasExtension = tail == L".wav";
+    }
+    return hasExtension ? target : target + L".wav";
+}
+
+WavWriter::~WavWriter()
+{
+    Close();
+}
+
+std::wstring WavWriter::Open(const std::wstring& target, const std::function<bool()>& mayOverwrite)
+{
+    CreateDirectoryPath(DirectoryPart(target));
+    // The file goes into the folders as they were created, without blanks around
+    // their names.
+    const std::wstring name = WavName(TrimFolderNames(target));
+
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (!mayOverwrite())
+            return L"Cancelled by user.";
+        ::SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!::DeleteFileW(name.c_str()))
+            return L"Unable to overwrite.";
+    }
+
+    std::wstring writable = name;
+    file_ = ::mmioOpenW(&writable[0], nullptr, MMIO_CREATE | MMIO_WRITE | MMIO_EXCLUSIVE);
+    if (!file_)
+        return L"Cannot create wav-file";
+
+    riff_ = MMCKINFO{};
+    riff_.fccType = mmioFOURCC('W', 'A', 'V', 'E');
+    MMCKINFO format{};
+    format.ckid = mmioFOURCC('f', 'm', 't', ' ');
+    const WAVEFORMATEX wave = CdAudioFormat();
+    data_ = MMCKINFO{};
+    data_.ckid = mmioFOURCC('d', 'a', 't', 'a');
+    if (::mmioCreateChunk(file_, &riff_, MMIO_CREATERIFF) != MMSYSERR_NOERROR ||
+        ::mmioCreateChunk(file_, &format, 0) != MMSYSERR_NOERROR ||
+        ::mmioWrite(file_, reinterpret_cast<const char*>(&wave), 18) != 18 ||
+        ::mmioAscend(file_, &format, 0) != MMSYSERR_NOERROR ||
+        ::mmioCreateChunk(file_, &data_, 0) != MMSYSERR_NOERROR) {
+        errorText_ = kWriteError;
+        ::mmioClose(file_, 0);
+        file_ = nullptr;
+        return kWriteError;
+    }
+
+    done_.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (::CreatePipe(&readEnd, &writeEnd, nullptr, kPipeSize)) {
+        pipeRead_.Reset(readEnd);
+        pipeWrite_.Reset(writeEnd);
+        copyThread_.Reset(::CreateThread(nullptr, 0, &WavWriter::PipeCopyThread, this, 0, nullptr));
+        // Without a copy thread nobody reads: the first write then fails instead of
+        // waiting for ever.
+        if (!copyThread_)
+            pipeRead_.Reset();
+    }
+    return std::wstring();
+}
+
+DWORD WINAPI WavWriter::PipeCopyThread(void* writer)
+{
+    static_cast<WavWriter*>(writer)->CopyFromPipe();
+    return 50;
+}
+
+void WavWriter::CopyFromPipe()
+{
+    std::string piece(kCopyPiece, '\0');
+    for (;;) {
+        DWORD read = 0;
+        if (!::ReadFile(pipeRead_.Get(), &piece[0], kCopyPiece, &read, nullptr) || read == 0)
+            break;
+        if (::mmioWrite(file_, piece.data(), static_cast<LONG>(read)) != static_cast<LONG>(read)) {
+            copyFailed_ = true;
+            break;
+        }
+    }
+    pipeRead_.Reset();  // the worker's next write fails from here on
+    ::SetEvent(done_.Get());
+}
+
+bool WavWriter::Write(const uint8_t* data, uint32_t length, std::wstring& error)
+{
+    DWORD written = 0;
+    while (length > 0) {
+        if (!pipeWrite_ || !::WriteFile(pipeWrite_.Get(), data, length, &written, nullptr)) {
+            const DWORD code = ::GetLastError();
+            writeFailed_ = true;
+            if (copyFailed_) {
+                errorText_ = kWriteError;
+                error = errorText_;
+            } else {
+                error = L"Internal error 1411: " + SystemMessage(code);
+            }
+            return false;
+        }
+        data += written;
+        length -= written;
+    }
+    return true;
+}
+
+HRESULT WavWriter::Close()
+{
+    if (!file_)
+        return S_OK;
+    pipeWrite_.Reset();
+    if (copyThread_) {
+        ::WaitForSingleObject(done_.Get(), INFINITE);
+        ::WaitForSingleObject(copyThread_.Get(), INFINITE);
+        copyThread_.Reset();
+    }
+    pipeRead_.Reset();
+    const bool chunksOk = ::mmioAscend(file_, &data_, 0) == MMSYSERR_NOERROR &&
+                          ::mmioAscend(file_, &riff_, 0) == MMSYSERR_NOERROR;
+    const bool closed = ::mmioClose(file_, 0) == MMSYSERR_NOERROR;
+    file_ = nullptr;
+    // A copy failure that no write reported yet would lose audio silently.
+    if (!chunksOk || !closed || (copyFailed_ && !writeFailed_)) {
+        errorText_ = kWriteError;
+        return E_FAIL;
+    }
+    return S_OK;
+}
+
+}  // namespace velmora

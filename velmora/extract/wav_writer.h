@@ -1,0 +1,58 @@
+// Writes one track to a RIFF/WAVE file of 16-bit stereo PCM at 44100 Hz. The worker
+// writes each block into a 1 MiB pipe; a copy thread moves it into the file, so a
+// slow disk holds up the reading only when that much audio is pending.
+#pragma once
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "win/unique_handle.h"
+
+namespace velmora {
+
+// The wave format of every output: PCM, 2 channels, 44100 Hz, 16 bits.
+WAVEFORMATEX CdAudioFormat();
+
+class WavWriter {
+public:
+    WavWriter() = default;
+    ~WavWriter();
+    WavWriter(const WavWriter&) = delete;
+    WavWriter& operator=(const WavWriter&) = delete;
+
+    // The file name for a target: ".wav" is appended unless the target ends with it
+    // (in any letter case).
+    static std::wstring WavName(const std::wstring& target);
+
+    // Creates the target's folders and the file, asking `mayOverwrite` first when the
+    // file exists. Returns "" or the error text.
+    std::wstring Open(const std::wstring& target, const std::function<bool()>& mayOverwrite);
+    // Hands one block to the copy thread; false with an error text when that fails.
+    bool Write(const uint8_t* data, uint32_t length, std::wstring& error);
+    // Waits for the copy thread, fixes the sizes and closes the file. S_OK or E_FAIL
+    // ("Write error").
+    HRESULT Close();
+    const std::wstring& ErrorText() const { return errorText_; }
+
+private:
+    static DWORD WINAPI PipeCopyThread(void* writer);
+    void CopyFromPipe();
+
+    std::wstring errorText_;
+    std::atomic<bool> copyFailed_{false};
+    bool writeFailed_ = false;  // a failed write was reported to the caller
+    HMMIO file_ = nullptr;
+    MMCKINFO riff_{};
+    MMCKINFO data_{};
+    win::UniqueHandle pipeRead_;
+    win::UniqueHandle pipeWrite_;
+    win::UniqueHandle done_;
+    win::UniqueHandle copyThread_;
+};
+
+}  // namespace velmora

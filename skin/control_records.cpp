@@ -43,22 +43,19 @@ void TskDataSkinSlider::Fields(TskRecordFields& f)
 void TskDataSkinTreeView::Fields(TskRecordFields& f)
 {
     TskDataSkinControl::Fields(f);
-    FontFields(f);
-    f.Color("bgcolor", BGColor);
+    FontOnColorFields(f);
 }
 
 void TskDataSkinListView::Fields(TskRecordFields& f)
 {
     TskDataSkinControl::Fields(f);
-    FontFields(f);
-    f.Color("bgcolor", BGColor);
+    FontOnColorFields(f);
 }
 
 void TskDataSkinRichEdit::Fields(TskRecordFields& f)
 {
     TskDataSkinControl::Fields(f);
-    FontFields(f);
-    f.Color("bgcolor", BGColor);
+    FontOnColorFields(f);
 }
 
 void TskDataSkinStdLabelControl::Fields(TskRecordFields& f)

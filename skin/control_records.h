@@ -56,28 +56,36 @@ protected:
     void Fields(TskRecordFields& f) override;
 };
 
-class TskDataSkinTreeView : public TskDataSkinControl, public TskFontGroup {
+// Text in the element's font on a background colour: the font keys, then bgcolor.
+struct TskFontOnColor : TskFontGroup {
+    TColor BGColor = 0;
+
+    void FontOnColorFields(TskRecordFields& f)
+    {
+        FontFields(f);
+        f.Color("bgcolor", BGColor);
+    }
+};
+
+class TskDataSkinTreeView : public TskDataSkinControl, public TskFontOnColor {
 public:
     using TskDataSkinControl::TskDataSkinControl;
-    TColor BGColor = 0;
 
 protected:
     void Fields(TskRecordFields& f) override;
 };
 
-class TskDataSkinListView : public TskDataSkinControl, public TskFontGroup {
+class TskDataSkinListView : public TskDataSkinControl, public TskFontOnColor {
 public:
     using TskDataSkinControl::TskDataSkinControl;
-    TColor BGColor = 0;
 
 protected:
     void Fields(TskRecordFields& f) override;
 };
 
-class TskDataSkinRichEdit : public TskDataSkinControl, public TskFontGroup {
+class TskDataSkinRichEdit : public TskDataSkinControl, public TskFontOnColor {
 public:
     using TskDataSkinControl::TskDataSkinControl;
-    TColor BGColor = 0;
 
 protected:
     void Fields(TskRecordFields& f) override;

@@ -9,8 +9,7 @@ namespace sk {
 
 void TskFormInfo::LoadFromIni(TCustomIniFile& ini)
 {
-    TskRecordReader reader(ini, "FORMINFO");
-    TskRecordFields& f = reader;
+    TskRecordFields f(ini, "FORMINFO", TskFieldsDirection::Read);
     f.CornerPoints(*this);
     f.Rect("clientrect", ClRect);
     f.Integer("bgpictureindex", BGPictureIndex, -1);

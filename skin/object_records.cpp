@@ -72,22 +72,24 @@ void TskDataSkinGauge::Fields(TskRecordFields& f)
     f.Enumeration("kind", Kind, GaugeKindKeywords);
 }
 
-void TskDataSkinFrameGaugeObject::Fields(TskRecordFields& f)
+void TskFrameRange::FrameRangeFields(TskRecordFields& f)
 {
-    TskDataSkinObject::Fields(f);
     f.Integer("minvalue", MinValue);
     f.Integer("maxvalue", MaxValue);
     f.Integer("countframes", CountFrames);
     f.Enumeration("framesplacement", FramesPlacement, FramesPlacementKeywords);
 }
 
+void TskDataSkinFrameGaugeObject::Fields(TskRecordFields& f)
+{
+    TskDataSkinObject::Fields(f);
+    FrameRangeFields(f);
+}
+
 void TskDataSkinFrameRegulatorObject::Fields(TskRecordFields& f)
 {
     TskDataSkinObject::Fields(f);
-    f.Integer("minvalue", MinValue);
-    f.Integer("maxvalue", MaxValue);
-    f.Integer("countframes", CountFrames);
-    f.Enumeration("framesplacement", FramesPlacement, FramesPlacementKeywords);
+    FrameRangeFields(f);
     f.Enumeration("kind", Kind, RegulatorKindKeywords);
 }
 

@@ -96,23 +96,27 @@ protected:
     void Fields(TskRecordFields& f) override;
 };
 
-class TskDataSkinFrameGaugeObject : public TskDataSkinObject {
-public:
-    using TskDataSkinObject::TskDataSkinObject;
+// A value range shown by one of a strip of equal frames: minvalue, maxvalue,
+// countframes (not corrected), framesplacement.
+struct TskFrameRange {
     int32_t MinValue = 0, MaxValue = 0;
     int32_t CountFrames = 0;
     TskFramesPlacement FramesPlacement = fpHorizontal;
+
+    void FrameRangeFields(TskRecordFields& f);
+};
+
+class TskDataSkinFrameGaugeObject : public TskDataSkinObject, public TskFrameRange {
+public:
+    using TskDataSkinObject::TskDataSkinObject;
 
 protected:
     void Fields(TskRecordFields& f) override;
 };
 
-class TskDataSkinFrameRegulatorObject : public TskDataSkinObject {
+class TskDataSkinFrameRegulatorObject : public TskDataSkinObject, public TskFrameRange {
 public:
     using TskDataSkinObject::TskDataSkinObject;
-    int32_t MinValue = 0, MaxValue = 0;
-    int32_t CountFrames = 0;
-    TskFramesPlacement FramesPlacement = fpHorizontal;
     TskRegulatorKind Kind = rkRound;
 
 protected:

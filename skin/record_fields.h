@@ -1,6 +1,7 @@
 // One walk over the keys of a skin element record, in reading order, that serves
-// both directions: a record lists its fields once (Fields), and the reader fills
-// them from its section while the writer writes them into it.
+// both directions: a record lists its fields once (its Fields function), and the
+// walk either fills them from the record's section (every absent key giving its
+// default) or writes them into it.
 #pragma once
 
 #include <cstdint>
@@ -16,24 +17,29 @@
 
 namespace sk {
 
+enum class TskFieldsDirection { Read, Write };
+
 class TskRecordFields {
 public:
-    virtual ~TskRecordFields() = default;
+    TskRecordFields(TCustomIniFile& ini, std::string section, TskFieldsDirection direction)
+        : ini_(ini), section_(std::move(section)), reading_(direction == TskFieldsDirection::Read)
+    {
+    }
 
-    virtual void Integer(const char* key, int32_t& value, int32_t defaultValue = 0) = 0;
-    virtual void String(const char* key, std::string& value, const char* defaultValue = "") = 0;
-    virtual void Boolean(const char* key, bool& value) = 0;
-    virtual void Point(const char* key, gui::TPoint& value) = 0;
-    virtual void Rect(const char* key, gui::TRect& value) = 0;
-    virtual void FontStyles(const char* key, gui::TFontStyles& value) = 0;
-    virtual void Alignment(const char* key, gui::TAlignment& value) = 0;
-    virtual void Keyword(const char* key, int& value, const TskKeywordSet& set) = 0;
-    virtual void TextLines(const char* prefix, gui::TStringList& lines) = 0;
-
+    void Integer(const char* key, int32_t& value, int32_t defaultValue = 0);
     void Color(const char* key, gui::TColor& value, gui::TColor defaultValue = 0)
     {
         Integer(key, value, defaultValue);
     }
+    void String(const char* key, std::string& value, const char* defaultValue = "");
+    void Boolean(const char* key, bool& value) { Exchange(key, value, ReadBoolean, WriteBoolean); }
+    void Point(const char* key, gui::TPoint& value) { Exchange(key, value, ReadPoint, WritePoint); }
+    void Rect(const char* key, gui::TRect& value) { Exchange(key, value, ReadRect, WriteRect); }
+    void FontStyles(const char* key, gui::TFontStyles& value)
+    {
+        Exchange(key, value, ReadFontStyles, WriteFontStyles);
+    }
+    void Alignment(const char* key, gui::TAlignment& value) { Exchange(key, value, ReadAlignment, WriteAlignment); }
     template <typename E>
     void Enumeration(const char* key, E& value, const TskKeywordSet& set)
     {
@@ -41,48 +47,25 @@ public:
         Keyword(key, v, set);
         value = E(v);
     }
+    void TextLines(const char* prefix, gui::TStringList& lines);
     // lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint.
     void CornerPoints(SkinGeometry& geometry);
-};
-
-// Reads a record's fields from the section of an INI file.
-class TskRecordReader : public TskRecordFields {
-public:
-    TskRecordReader(TCustomIniFile& ini, std::string section) : ini_(ini), section_(std::move(section)) {}
-
-    void Integer(const char* key, int32_t& value, int32_t defaultValue) override;
-    void String(const char* key, std::string& value, const char* defaultValue) override;
-    void Boolean(const char* key, bool& value) override;
-    void Point(const char* key, gui::TPoint& value) override;
-    void Rect(const char* key, gui::TRect& value) override;
-    void FontStyles(const char* key, gui::TFontStyles& value) override;
-    void Alignment(const char* key, gui::TAlignment& value) override;
-    void Keyword(const char* key, int& value, const TskKeywordSet& set) override;
-    void TextLines(const char* prefix, gui::TStringList& lines) override;
 
 private:
+    void Keyword(const char* key, int& value, const TskKeywordSet& set);
+
+    template <typename T, typename Read, typename Write>
+    void Exchange(const char* key, T& value, Read read, Write write)
+    {
+        if (reading_)
+            value = read(ini_, section_, key);
+        else
+            write(ini_, section_, key, value);
+    }
+
     TCustomIniFile& ini_;
     std::string section_;
-};
-
-// Writes a record's fields into the section of an INI file.
-class TskRecordWriter : public TskRecordFields {
-public:
-    TskRecordWriter(TCustomIniFile& ini, std::string section) : ini_(ini), section_(std::move(section)) {}
-
-    void Integer(const char* key, int32_t& value, int32_t defaultValue) override;
-    void String(const char* key, std::string& value, const char* defaultValue) override;
-    void Boolean(const char* key, bool& value) override;
-    void Point(const char* key, gui::TPoint& value) override;
-    void Rect(const char* key, gui::TRect& value) override;
-    void FontStyles(const char* key, gui::TFontStyles& value) override;
-    void Alignment(const char* key, gui::TAlignment& value) override;
-    void Keyword(const char* key, int& value, const TskKeywordSet& set) override;
-    void TextLines(const char* prefix, gui::TStringList& lines) override;
-
-private:
-    TCustomIniFile& ini_;
-    std::string section_;
+    bool reading_;
 };
 
 // The font keys of an element: prefix + "name" ("Arial"), "height" (14), "style",

@@ -13,6 +13,24 @@
 
 namespace sk {
 
+namespace {
+
+// Keeps a reference to a skin source, watched so that it drops when the source
+// goes, and loads the source at once unless the skin data is being designed. The
+// skin must stand before the controls of a form that is still being built read it.
+template <typename Source, typename Load>
+void AssignSource(gui::TComponent& skinData, Source*& reference, Source* value, Load load)
+{
+    reference = value;
+    if (!value)
+        return;
+    skinData.FreeNotification(value);
+    if (!skinData.ComponentState().Contains(gui::csDesigning))
+        load(*value);
+}
+
+}  // namespace
+
 TskSkinData::TskSkinData(gui::TComponent* owner) : TComponent(owner) {}
 
 TskSkinData::~TskSkinData()
@@ -23,24 +41,13 @@ TskSkinData::~TskSkinData()
 
 void TskSkinData::SetStoredSkin(TskStoredSkin* value)
 {
-    storedSkin_ = value;
-    if (!value)
-        return;
-    FreeNotification(value);
-    if (!ComponentState().Contains(gui::csDesigning))
-        LoadStoredSkin(*value);
+    AssignSource(*this, storedSkin_, value, [this](TskStoredSkin& skin) { LoadStoredSkin(skin); });
 }
 
 void TskSkinData::SetCompressedStoredSkin(TskCompressedStoredSkin* value)
 {
-    compressedStoredSkin_ = value;
-    if (!value)
-        return;
-    FreeNotification(value);
-    // Also while the owning form is being built: the skin must stand before the
-    // form's controls read it.
-    if (!ComponentState().Contains(gui::csDesigning))
-        LoadCompressedStoredSkin(*value);
+    AssignSource(*this, compressedStoredSkin_, value,
+                 [this](TskCompressedStoredSkin& skin) { LoadCompressedStoredSkin(skin); });
 }
 
 void TskSkinData::Notification(gui::TComponent* component, gui::TOperation operation)

@@ -6,15 +6,15 @@ namespace sk {
 
 void TskDataSkinRecord::LoadFromIni(TCustomIniFile& ini)
 {
-    TskRecordReader reader(ini, IDName);
-    Fields(reader);
+    TskRecordFields fields(ini, IDName, TskFieldsDirection::Read);
+    Fields(fields);
 }
 
 void TskDataSkinRecord::SaveToIni(TCustomIniFile& ini)
 {
     ini.EraseSection(IDName);
-    TskRecordWriter writer(ini, IDName);
-    Fields(writer);
+    TskRecordFields fields(ini, IDName, TskFieldsDirection::Write);
+    Fields(fields);
 }
 
 }  // namespace sk

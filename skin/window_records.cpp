@@ -4,13 +4,17 @@
 
 namespace sk {
 
-void TskDataSkinPopupWindow::LoadFromIni(TCustomIniFile& ini)
+void TskDataSkinWindow::WindowFields(TskRecordFields& f)
 {
-    TskRecordReader reader(ini, "POPUPWINDOW");
-    TskRecordFields& f = reader;
     f.Integer("windowpictureindex", WindowPictureIndex, -1);
     f.Integer("maskpictureindex", MaskPictureIndex, -1);
     f.CornerPoints(*this);
+}
+
+void TskDataSkinPopupWindow::LoadFromIni(TCustomIniFile& ini)
+{
+    TskRecordFields f(ini, "POPUPWINDOW", TskFieldsDirection::Read);
+    WindowFields(f);
     f.Integer("cursorindex", CursorIndex, -1);
     f.Rect("itemsrect", ItemsRect);
     f.Color("scrollmarkercolor", ScrollMarkerColor);
@@ -19,11 +23,8 @@ void TskDataSkinPopupWindow::LoadFromIni(TCustomIniFile& ini)
 
 void TskDataSkinHintWindow::LoadFromIni(TCustomIniFile& ini)
 {
-    TskRecordReader reader(ini, "HINTWINDOW");
-    TskRecordFields& f = reader;
-    f.Integer("windowpictureindex", WindowPictureIndex, -1);
-    f.Integer("maskpictureindex", MaskPictureIndex, -1);
-    f.CornerPoints(*this);
+    TskRecordFields f(ini, "HINTWINDOW", TskFieldsDirection::Read);
+    WindowFields(f);
     f.Rect("clientrect", ClRect);
     FontGroupFields(f, "font", FontName, FontHeight, FontStyle, FontColor);
 }

@@ -12,10 +12,21 @@
 
 namespace sk {
 
-class TskDataSkinPopupWindow : public SkinGeometry {  // corner points; ClRect unused
+class TskRecordFields;
+
+// What both windows have: their picture and mask (indices into the active
+// pictures) and the corner points of the window picture.
+class TskDataSkinWindow : public SkinGeometry {
 public:
     int32_t WindowPictureIndex = -1;
     int32_t MaskPictureIndex = -1;
+
+protected:
+    void WindowFields(TskRecordFields& f);
+};
+
+class TskDataSkinPopupWindow : public TskDataSkinWindow {  // ClRect unused
+public:
     int32_t CursorIndex = -1;
     gui::TRect ItemsRect;
     gui::TColor ScrollMarkerColor = 0;
@@ -24,10 +35,8 @@ public:
     void LoadFromIni(TCustomIniFile& ini);
 };
 
-class TskDataSkinHintWindow : public SkinGeometry {  // corner points and clientrect
+class TskDataSkinHintWindow : public TskDataSkinWindow {
 public:
-    int32_t WindowPictureIndex = -1;
-    int32_t MaskPictureIndex = -1;
     std::string FontName = "Arial";
     int32_t FontHeight = 12;  // 14 when a skin leaves it out
     gui::TFontStyles FontStyle;

@@ -99,40 +99,46 @@ Bytes Unpack(const Bytes& blob)
     return Bytes(p, p + target.Size());
 }
 
+// Loads `count` mutations of the input; every failure must be one of the
+// library's errors, and some must fail.
 template <typename Load>
-void Survive(const Bytes& data, Load load, int& failures)
+void ExpectSurvival(const Bytes& input, unsigned seed, int count, Load load)
 {
-    try {
-        load(data);
-    } catch (const gui::Exception&) {
-        ++failures;  // a clear error: what a damaged skin may give
-    }
+    std::mt19937 random(seed);
+    int failures = 0;
+    skintest::RunWithin(60, [&] {
+        for (int i = 0; i < count; ++i) {
+            try {
+                load(Mutate(input, random));
+            } catch (const gui::Exception&) {
+                ++failures;  // a clear error: what a damaged skin may give
+            }
+        }
+    });
+    EXPECT_GT(failures, 0);
+}
+
+void ReadDescription(const Bytes& text)
+{
+    gui::TStringList lines;
+    lines.SetText(std::string(text.begin(), text.end()));
+    gui::TMemIniFile ini;
+    ini.SetStrings(lines);
+    TskSkinModel model;
+    model.ReadStoredSkinDescription(ini);
 }
 
 }  // namespace
 
 TEST(SkinFuzz, MutatedBlobsNeverCrashTheLoader)
 {
-    const Bytes blob = skintest::ReadTestSkinFile("skin.blob");
-    std::mt19937 random(20240601);
-    int failures = 0;
-    skintest::RunWithin(60, [&] {
-        for (int i = 0; i < 300; ++i)
-            Survive(Mutate(blob, random), LoadBlob, failures);
-    });
-    EXPECT_GT(failures, 0);
+    ExpectSurvival(skintest::ReadTestSkinFile("skin.blob"), 20240601, 300, LoadBlob);
 }
 
 TEST(SkinFuzz, MutatedPayloadsNeverCrashTheLoader)
 {
     const Bytes payload = Unpack(skintest::ReadTestSkinFile("skin.blob"));
-    std::mt19937 random(99);
-    int failures = 0;
-    skintest::RunWithin(60, [&] {
-        for (int i = 0; i < 300; ++i)
-            Survive(Pack(Mutate(payload, random)), LoadBlob, failures);
-    });
-    EXPECT_GT(failures, 0);
+    ExpectSurvival(payload, 99, 300, [](const Bytes& mutated) { LoadBlob(Pack(mutated)); });
 }
 
 TEST(SkinFuzz, MutatedDescriptionsNeverCrashTheReader)
@@ -140,19 +146,5 @@ TEST(SkinFuzz, MutatedDescriptionsNeverCrashTheReader)
     gui::TStringList file;
     file.LoadFromFile(skintest::TestSkinPath("skin.ini"));
     const std::string text = file.Text();
-    const Bytes description(text.begin(), text.end());
-    std::mt19937 random(5);
-    int failures = 0;
-    skintest::RunWithin(60, [&] {
-        for (int i = 0; i < 500; ++i)
-            Survive(Mutate(description, random), [](const Bytes& mutated) {
-                gui::TStringList lines;
-                lines.SetText(std::string(mutated.begin(), mutated.end()));
-                gui::TMemIniFile ini;
-                ini.SetStrings(lines);
-                TskSkinModel model;
-                model.ReadStoredSkinDescription(ini);
-            }, failures);
-    });
-    EXPECT_GT(failures, 0);
+    ExpectSurvival(Bytes(text.begin(), text.end()), 5, 500, ReadDescription);
 }

@@ -13,15 +13,9 @@
 
 using namespace sk;
 using gui::TMemIniFile;
+using skintest::Ini;
 
 namespace {
-
-TMemIniFile Ini(const std::vector<std::string>& lines)
-{
-    TMemIniFile ini;
-    skintest::SetIniLines(ini, lines);
-    return ini;
-}
 
 struct Model : TskSkinModel {
     using TskSkinModel::ClearRecords;
@@ -48,19 +42,6 @@ TEST(SkinModel, FormInfoPullsGivenCornersOntoTheClientRect)
     TMemIniFile sameX = Ini({"[FORMINFO]", "lefttoppoint=2,3", "rightbottompoint=2,99", "clientrect=5,6,80,70"});
     info.LoadFromIni(sameX);
     EXPECT_EQ(info.LTPoint, gui::Point(2, 3));
-}
-
-TEST(SkinModel, FormInfoDefaultsAndKeywords)
-{
-    TMemIniFile ini = Ini({"[FORMINFO]", "inactiveeffect=IEINVERT", "mainmenupopupup=1", "borderwidth=4"});
-    TskFormInfo info;
-    info.LoadFromIni(ini);
-    EXPECT_EQ(info.BGPictureIndex, -1);
-    EXPECT_EQ(info.CursorIndex, -1);
-    EXPECT_EQ(info.InActiveEffect, ieBrightness);
-    EXPECT_TRUE(info.MainMenuPopupUp);
-    EXPECT_EQ(info.BorderWidth, 4);
-    EXPECT_EQ(info.ClRect, gui::Rect(0, 0, 0, 0));
 }
 
 TEST(SkinModel, HintWindowFontHeightIsTwelveUntilALoad)
@@ -201,6 +182,12 @@ TEST(SkinModel, TheTestSkinFromItsBlob)
     ini.SetStrings(lines);
     Model model;
     model.ReadCompressedSkinDescription(ini);
+
+    // The payload ends with the description's lines exactly as the file has them.
+    gui::TStringList file;
+    file.LoadFromFile(skintest::TestSkinPath("skin.ini"));
+    EXPECT_EQ(lines.Text(), file.Text());
+    EXPECT_EQ(pictures.ActivePictures.size(), 3u);
 
     EXPECT_EQ(model.SkinName, "Test Skin");
     EXPECT_EQ(model.SkinComments, "Drawn by draw_test_skin");

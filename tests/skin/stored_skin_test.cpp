@@ -177,26 +177,3 @@ TEST(CompressedStoredSkin, HoldsTheBlobAndInflatesIt)
     copy.Decompress(inflated);
     EXPECT_EQ(Bytes(inflated), Bytes(payload));
 }
-
-TEST(CompressedStoredSkin, TheBuiltBlobIsAZlibStreamOfTheDescription)
-{
-    const std::vector<uint8_t> blob = skintest::ReadTestSkinFile("skin.blob");
-    ASSERT_GE(blob.size(), 2u);
-    EXPECT_EQ(blob[0], 0x78);
-    EXPECT_EQ(blob[1], 0xDA);
-    // The payload ends with the description's lines exactly as the file has them.
-    TskCompressedStoredSkin skin(nullptr);
-    gui::TMemoryStream s;
-    Load(s, blob);
-    skin.ReadCompressedData(s);
-    gui::TMemoryStream payload;
-    skin.Decompress(payload);
-    payload.SetPosition(0);
-    TskSkinPictures pictures;
-    gui::TStringList lines;
-    ASSERT_TRUE(ReadSkinPayload(payload, pictures, lines));
-    gui::TStringList file;
-    file.LoadFromFile(skintest::TestSkinPath("skin.ini"));
-    EXPECT_EQ(lines.Text(), file.Text());
-    EXPECT_EQ(pictures.ActivePictures.size(), 3u);
-}

@@ -40,6 +40,13 @@ void SetIniLines(gui::TMemIniFile& ini, const std::vector<std::string>& lines)
     ini.SetStrings(list);
 }
 
+gui::TMemIniFile Ini(const std::vector<std::string>& lines)
+{
+    gui::TMemIniFile ini;
+    SetIniLines(ini, lines);
+    return ini;
+}
+
 void RunWithin(double seconds, const std::function<void()>& work)
 {
     auto done = std::make_shared<std::promise<std::exception_ptr>>();

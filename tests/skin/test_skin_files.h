@@ -20,6 +20,7 @@ void LoadTestSkinFile(gui::TMemoryStream& stream, const std::string& name);
 
 // An INI file of the given lines.
 void SetIniLines(gui::TMemIniFile& ini, const std::vector<std::string>& lines);
+gui::TMemIniFile Ini(const std::vector<std::string>& lines);
 
 // Runs work on a thread of its own; a test fails, and the program ends, when it
 // has not returned within the limit (a loop that never ends must not hang the run).

@@ -10,17 +10,7 @@
 
 using namespace sk;
 using gui::TMemIniFile;
-
-namespace {
-
-TMemIniFile Ini(const std::vector<std::string>& lines)
-{
-    TMemIniFile ini;
-    skintest::SetIniLines(ini, lines);
-    return ini;
-}
-
-}  // namespace
+using skintest::Ini;
 
 TEST(ValueSyntax, PointsAndRectsKeepOnlyDigitsBetweenCommas)
 {

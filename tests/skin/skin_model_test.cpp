@@ -15,13 +15,7 @@ using namespace sk;
 using gui::TMemIniFile;
 using skintest::Ini;
 
-namespace {
-
-struct Model : TskSkinModel {
-    using TskSkinModel::ClearRecords;
-};
-
-}  // namespace
+using Model = TskSkinModel;
 
 TEST(SkinModel, FormInfoPullsGivenCornersOntoTheClientRect)
 {
@@ -105,26 +99,13 @@ TEST(SkinModel, AreasParseNameAndRect)
     EXPECT_EQ(model.AreaList[0]->AreaRect, gui::Rect(5, 3, 10, 20));
     EXPECT_EQ(model.AreaList[1]->IDName, "");
     EXPECT_EQ(model.AreaList[1]->AreaRect, gui::Rect(0, 0, 0, 0));
-    EXPECT_EQ(model.AreaList[2]->IDName, "a");  // split at the first colon
+    EXPECT_EQ(model.AreaList[2]->IDName, "a");  // split at the first colon, blanks kept
     EXPECT_EQ(model.GetAreaIndex("twice"), 3);
     model.AddArea("twice", gui::Rect(9, 9, 9, 9));
     EXPECT_EQ(model.GetAreaIndex("twice"), 3);
 
     TMemIniFile bad = Ini({"[SKINAREAS]", "count=1", "0=x:1,2"});
     EXPECT_THROW(model.LoadAreas(bad), gui::EConvertError);
-}
-
-TEST(SkinModel, NameTypeEntriesKeepTheirBlanks)
-{
-    std::string name, type;
-    ParseNameType("my button :button", name, type);
-    EXPECT_EQ(name, "my button ");
-    EXPECT_EQ(type, "button");
-    ParseNameType("a:b:c", name, type);
-    EXPECT_EQ(type, "b:c");
-    ParseNameType("nothing", name, type);
-    EXPECT_EQ(name, "");
-    EXPECT_EQ(type, "");
 }
 
 TEST(SkinModel, RequiredSectionsAndWhatEachDescriptionReads)
@@ -149,21 +130,6 @@ TEST(SkinModel, RequiredSectionsAndWhatEachDescriptionReads)
 
     ini.EraseSection("FORMINFO");
     EXPECT_FALSE(CheckSkinSections(ini));
-}
-
-TEST(SkinModel, ClearingDropsRecordsAndWindowPictures)
-{
-    TMemIniFile ini = Ini({"[SKINOBJECTS]", "count=1", "0=c:caption", "[POPUPWINDOW]", "windowpictureindex=2",
-                           "cursorindex=4"});
-    Model model;
-    model.LoadObjects(ini);
-    model.PopupWindow.LoadFromIni(ini);
-    model.AddArea("a", gui::Rect(1, 1, 2, 2));
-    model.ClearRecords();
-    EXPECT_EQ(model.ObjectList.Count(), 0);
-    EXPECT_EQ(model.AreaList.Count(), 0);
-    EXPECT_EQ(model.PopupWindow.WindowPictureIndex, -1);
-    EXPECT_EQ(model.PopupWindow.CursorIndex, 4);
 }
 
 TEST(SkinModel, TheTestSkinFromItsBlob)

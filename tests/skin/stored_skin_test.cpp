@@ -43,7 +43,10 @@ std::vector<uint8_t> BmpBytes(const gui::BmpImage& image)
     return Bytes(s);
 }
 
-void Append(std::vector<uint8_t>& to, const std::vector<uint8_t>& bytes) { to.insert(to.end(), bytes.begin(), bytes.end()); }
+void Append(std::vector<uint8_t>& to, const std::vector<uint8_t>& bytes)
+{
+    to.insert(to.end(), bytes.begin(), bytes.end());
+}
 
 void Load(gui::TMemoryStream& s, const std::vector<uint8_t>& bytes)
 {

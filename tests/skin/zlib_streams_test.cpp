@@ -74,20 +74,12 @@ TEST(ZlibStreams, RoundTripsAcrossTheBuffersAtEveryLevel)
 {
     const std::vector<uint8_t> data = Sample(200000);
     for (TCompressionLevel level : {clNone, clFastest, clDefault, clMax}) {
-        SCOPED_TRACE(int(level));
         gui::TMemoryStream target;
-        int written = 0;
-        {
-            TCompressionStream c(level, target);
-            c.OnProgress = [&](TCustomZlibStream&) { ++written; };
-            for (size_t at = 0; at < data.size(); at += 7001)  // uneven pieces
-                c.WriteBuffer(data.data() + at, int32_t(std::min<size_t>(7001, data.size() - at)));
-            EXPECT_EQ(c.Position(), int64_t(data.size()));
-            c.Finish();
-        }
-        // Once per full buffer written on the way (the end of the stream is not counted).
-        EXPECT_LE(written, int(target.Size() / 65536));
-        EXPECT_GE(written, int(target.Size() / 65536) - 1);
+        TCompressionStream c(level, target);
+        for (size_t at = 0; at < data.size(); at += 7001)  // uneven pieces
+            c.WriteBuffer(data.data() + at, int32_t(std::min<size_t>(7001, data.size() - at)));
+        EXPECT_EQ(c.Position(), int64_t(data.size()));
+        c.Finish();
 
         target.SetPosition(0);
         TDecompressionStream d(target);
@@ -98,9 +90,8 @@ TEST(ZlibStreams, RoundTripsAcrossTheBuffersAtEveryLevel)
         while (int32_t n = d.Read(read.data() + got, int32_t(std::min<size_t>(3000, read.size() - got))))
             got += size_t(n);
         read.resize(got);
-        EXPECT_EQ(read, data);
-        EXPECT_TRUE(d.StreamEnded());
-        EXPECT_EQ(refills, int((target.Size() + 65535) / 65536));
+        EXPECT_EQ(read, data) << level;
+        EXPECT_EQ(refills, int((target.Size() + 65535) / 65536)) << level;
     }
 }
 

@@ -13,7 +13,7 @@ configure_and_build() {  # $1 = x86_64 | i686 | native
 }
 
 start_wine_session() {
-  export WINEPREFIX="$BUILD/x86_64/wineprefix"
+  export WINEPREFIX="${TEST_WINEPREFIX:-$BUILD/x86_64/wineprefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;wnaspi32=n"
   unset http_proxy HTTP_PROXY https_proxy HTTPS_PROXY no_proxy NO_PROXY

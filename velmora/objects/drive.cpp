@@ -3,7 +3,11 @@
 #include <cstring>
 #include <vector>
 
+#include "cddb/cddb_client.h"
+#include "cddb/cddb_record.h"
+#include "cddb/file_name_template.h"
 #include "com/error_info.h"
+#include "objects/cddb_record_object.h"
 #include "objects/track.h"
 #include "transport/drive_commands.h"
 
@@ -124,6 +128,7 @@ STDMETHODIMP Drive::Refresh()
         std::memcpy(record_->storedToc, answer, sizeof answer);
         oldTracks = tracks_->TakeAll();
         oldRecords = cddbRecords_->TakeAll();
+        matches_.clear();
         activeRecord_ = 0;
     }
     // The old objects are released outside the lock.
@@ -162,6 +167,7 @@ void Drive::Shutdown()
             oldTracks = tracks_->TakeAll();
         if (cddbRecords_)
             oldRecords = cddbRecords_->TakeAll();
+        matches_.clear();
         activeRecord_ = 0;
     }
     oldTracks.clear();
@@ -262,13 +268,93 @@ STDMETHODIMP Drive::put_AutoRefresh(VARIANT_BOOL value)
 
 bool Drive::ActiveRecordText(std::wstring& text)
 {
-    text.clear();
-    return false;
+    std::lock_guard<std::mutex> guard(*lock_);
+    const CDDBMatch* match = ActiveMatch(matches_, activeRecord_);
+    if (!match || static_cast<size_t>(activeRecord_) >= cddbRecords_->Size()) {
+        text.clear();
+        return false;
+    }
+    text = match->recordText;
+    return true;
+}
+
+bool Drive::MatchText(int index, std::wstring* description, std::wstring* record)
+{
+    std::lock_guard<std::mutex> guard(*lock_);
+    if (index < 0 || static_cast<size_t>(index) >= matches_.size())
+        return false;
+    if (description)
+        *description = RecordDescription(matches_[index]);
+    if (record)
+        *record = matches_[index].recordText;
+    return true;
+}
+
+void Drive::SetActiveRecord(int index)
+{
+    std::lock_guard<std::mutex> guard(*lock_);
+    activeRecord_ = index;
+}
+
+std::wstring Drive::GenerateFilename(int trackIndex, const std::wstring& templ,
+                                     std::wstring& fileName)
+{
+    CDDBMatch active;
+    bool hasActive = false;
+    {
+        std::lock_guard<std::mutex> guard(*lock_);
+        if (const CDDBMatch* match = ActiveMatch(matches_, activeRecord_)) {
+            active = *match;
+            hasActive = true;
+        }
+    }
+    return velmora::GenerateFilename(hasActive ? &active : nullptr, trackIndex, templ, fileName);
 }
 
 STDMETHODIMP Drive::LoadCDDBData()
 {
-    return E_NOTIMPL;
+    if (!Alive())
+        return Gone();
+    std::vector<win::ComPtr<ICDDBRecord>> oldRecords;
+    TocTable toc;
+    uint8_t stored[kTocAnswerSize];
+    {
+        std::lock_guard<std::mutex> guard(*lock_);
+        oldRecords = cddbRecords_->TakeAll();
+        matches_.clear();
+        activeRecord_ = 0;
+        toc = record_->toc;
+        std::memcpy(stored, record_->storedToc, sizeof stored);
+    }
+    oldRecords.clear();
+
+    // The lookup blocks this thread, but holds no lock: the disc-change thread and
+    // readers go on meanwhile.
+    std::vector<CDDBMatch> matches;
+    size_t recordsRead = 0;
+    const std::wstring error = velmora::LoadCDDBData(toc, matches, recordsRead);
+
+    HRESULT result = S_OK;
+    {
+        std::lock_guard<std::mutex> guard(*lock_);
+        // What was found belongs to the disc it was looked up for.
+        if (!Alive() || std::memcmp(stored, record_->storedToc, sizeof stored) != 0)
+            return error.empty() ? S_OK : com::ReportError(IID_IDrive, error.c_str());
+        matches_ = std::move(matches);
+        for (size_t i = 0; i < recordsRead && i < matches_.size(); ++i) {
+            CDDBRecord* record = CDDBRecord::Create(link_, static_cast<int>(i));
+            if (!record) {
+                result = E_OUTOFMEMORY;
+                break;
+            }
+            cddbRecords_->Add(record);
+            record->Release();
+        }
+        activeRecord_ = 0;  // the first record is the active one
+    }
+    if (!error.empty())
+        return com::ReportError(IID_IDrive, error.c_str());
+    return result;
 }
 
 STDMETHODIMP Drive::HasAudioCD(VARIANT_BOOL* result)

@@ -7,7 +7,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "cddb/cddb_match.h"
 #include "com/com_object.h"
 #include "com/dispatch.h"
 #include "objects/object_model.h"
@@ -38,6 +40,11 @@ public:
     DriveRecord& Record() { return *record_; }
     // The text of the active CDDB record; false when there is none.
     bool ActiveRecordText(std::wstring& text);
+    // The description and record text of match `index`; false when there is no such match.
+    bool MatchText(int index, std::wstring* description, std::wstring* record);
+    void SetActiveRecord(int index);
+    // The file name of the track at `trackIndex` from the active record, or the error text.
+    std::wstring GenerateFilename(int trackIndex, const std::wstring& templ, std::wstring& fileName);
     RipperHost* Host() const { return host_; }
 
     // IDrive
@@ -79,6 +86,7 @@ private:
     win::UniqueHandle thread_;
     DWORD threadId_ = 0;
     std::shared_ptr<DriveLink> link_;
+    std::vector<CDDBMatch> matches_;  // guarded by the lock, like the records collection
     int activeRecord_ = 0;
 };
 

@@ -96,12 +96,21 @@ STDMETHODIMP Track::QueueExtractToEncoder(BSTR filename, VARIANT_BOOL writeTag)
 {
     return Extract(filename, true, writeTag, true);
 }
-STDMETHODIMP Track::GenerateFilename(BSTR, BSTR* result)
+STDMETHODIMP Track::GenerateFilename(BSTR templ, BSTR* result)
 {
     if (!result)
         return E_POINTER;
     *result = nullptr;
-    return E_NOTIMPL;
+    Drive* drive = link_->drive;
+    if (!drive)
+        return com::ReportError(IID_ITrack, L"No active CDDB record.");
+    std::wstring name;
+    const std::wstring error = drive->GenerateFilename(
+        index_, templ ? std::wstring(templ, ::SysStringLen(templ)) : std::wstring(), name);
+    if (!error.empty())
+        return com::ReportError(IID_ITrack, error.c_str());
+    *result = ::SysAllocStringLen(name.data(), static_cast<UINT>(name.size()));
+    return *result ? S_OK : E_OUTOFMEMORY;
 }
 
 }  // namespace velmora

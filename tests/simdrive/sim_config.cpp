@@ -59,6 +59,8 @@ std::string ParseConfig(const std::string& text, Config& config)
 
         if (key == "adapters" && w.size() == 2) {
             config.adapters = Number(w[1]);
+        } else if (key == "immediate" && w.size() == 1) {
+            config.immediate = true;
         } else if (key == "device" && w.size() == 4) {
             Device d;
             d.adapter = Number(w[1]);

@@ -19,6 +19,8 @@
 //       times N: only the first N matching requests
 //   jitter FROM TO BYTES          READ CD requests starting in [FROM, TO] land
 //                                 BYTES early (negative) or late (positive)
+//   immediate                     requests complete before SendASPI32Command returns,
+//                                 as a layer over a disc image would (no event is set)
 #pragma once
 
 #include <cstdint>
@@ -65,6 +67,7 @@ struct Device {
 
 struct Config {
     int adapters = 1;
+    bool immediate = false;
     std::vector<Device> devices;
 };
 

@@ -316,9 +316,11 @@ DWORD ExecCommand(SRB_ExecSCSICmd* srb)
     int delayMs = 0;
     bool pendForever = false;
     bool abortable = true;
+    bool immediate = false;
     {
         std::lock_guard<std::mutex> guard(g_lock);
         RefreshConfig();
+        immediate = g_config.immediate;
         Log("CDB " + Address(srb->SRB_HaId, srb->SRB_Target, srb->SRB_Lun) + " " +
             Hex(srb->CDBByte, srb->SRB_CDBLen));
         if (srb->SRB_HaId >= g_config.adapters)
@@ -346,7 +348,7 @@ DWORD ExecCommand(SRB_ExecSCSICmd* srb)
         if (pendForever || delayMs > 0)
             g_pending.push_back({srb, abortable});
     }
-    if (!(srb->SRB_Flags & SRB_EVENT_NOTIFY) && !pendForever && delayMs == 0) {
+    if ((!(srb->SRB_Flags & SRB_EVENT_NOTIFY) || immediate) && !pendForever && delayMs == 0) {
         const BYTE status = Complete(srb);
         return srb->SRB_Status = status;
     }

@@ -1,6 +1,8 @@
 #include "extract/wav_writer.h"
 
 #include <cwctype>
+#include <new>
+#include <vector>
 
 #include "extract/directory_path.h"
 
@@ -96,16 +98,16 @@ std::wstring WavWriter::Open(const std::wstring& target, const std::function<boo
     }
 
     done_.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (::CreatePipe(&readEnd, &writeEnd, nullptr, kPipeSize)) {
-        pipeRead_.Reset(readEnd);
-        pipeWrite_.Reset(writeEnd);
-        copyThread_.Reset(::CreateThread(nullptr, 0, &WavWriter::PipeCopyThread, this, 0, nullptr));
-        // Without a copy thread nobody reads: the first write then fails instead of
-        // waiting for ever.
-        if (!copyThread_)
-            pipeRead_.Reset();
+    try {
+        pipe_ = std::make_unique<BytePipe>(kPipeSize);
+    } catch (const std::bad_alloc&) {
+        return std::wstring();  // the first write reports it
     }
+    copyThread_.Reset(::CreateThread(nullptr, 0, &WavWriter::PipeCopyThread, this, 0, nullptr));
+    // Without a copy thread nobody reads: the first write then fails instead of
+    // waiting for ever.
+    if (!copyThread_)
+        pipe_->CloseRead();
     return std::wstring();
 }
 
@@ -117,52 +119,48 @@ DWORD WINAPI WavWriter::PipeCopyThread(void* writer)
 
 void WavWriter::CopyFromPipe()
 {
-    std::string piece(kCopyPiece, '\0');
+    std::vector<uint8_t> piece(kCopyPiece);
     for (;;) {
-        DWORD read = 0;
-        if (!::ReadFile(pipeRead_.Get(), &piece[0], kCopyPiece, &read, nullptr) || read == 0)
+        const size_t read = pipe_->Read(piece.data(), piece.size());
+        if (read == 0)
             break;
-        if (::mmioWrite(file_, piece.data(), static_cast<LONG>(read)) != static_cast<LONG>(read)) {
+        if (::mmioWrite(file_, reinterpret_cast<const char*>(piece.data()), static_cast<LONG>(read)) !=
+            static_cast<LONG>(read)) {
             copyFailed_ = true;
             break;
         }
     }
-    pipeRead_.Reset();  // the worker's next write fails from here on
+    pipe_->CloseRead();  // the worker's next write fails from here on
     ::SetEvent(done_.Get());
 }
 
 bool WavWriter::Write(const uint8_t* data, uint32_t length, std::wstring& error)
 {
-    DWORD written = 0;
-    while (length > 0) {
-        if (!pipeWrite_ || !::WriteFile(pipeWrite_.Get(), data, length, &written, nullptr)) {
-            const DWORD code = ::GetLastError();
-            writeFailed_ = true;
-            if (copyFailed_) {
-                errorText_ = kWriteError;
-                error = errorText_;
-            } else {
-                error = L"Internal error 1411: " + SystemMessage(code);
-            }
-            return false;
-        }
-        data += written;
-        length -= written;
+    if (pipe_ && pipe_->Write(data, length))
+        return true;
+    const DWORD code = pipe_ ? ::GetLastError() : DWORD(ERROR_NOT_ENOUGH_MEMORY);
+    writeFailed_ = true;
+    if (copyFailed_) {
+        errorText_ = kWriteError;
+        error = errorText_;
+    } else {
+        error = L"Internal error 1411: " + SystemMessage(code);
     }
-    return true;
+    return false;
 }
 
 HRESULT WavWriter::Close()
 {
     if (!file_)
         return S_OK;
-    pipeWrite_.Reset();
+    if (pipe_)
+        pipe_->CloseWrite();
     if (copyThread_) {
         ::WaitForSingleObject(done_.Get(), INFINITE);
         ::WaitForSingleObject(copyThread_.Get(), INFINITE);
         copyThread_.Reset();
     }
-    pipeRead_.Reset();
+    pipe_.reset();
     const bool chunksOk = ::mmioAscend(file_, &data_, 0) == MMSYSERR_NOERROR &&
                           ::mmioAscend(file_, &riff_, 0) == MMSYSERR_NOERROR;
     const bool closed = ::mmioClose(file_, 0) == MMSYSERR_NOERROR;

@@ -9,8 +9,10 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "extract/byte_pipe.h"
 #include "win/unique_handle.h"
 
 namespace velmora {
@@ -49,8 +51,7 @@ private:
     HMMIO file_ = nullptr;
     MMCKINFO riff_{};
     MMCKINFO data_{};
-    win::UniqueHandle pipeRead_;
-    win::UniqueHandle pipeWrite_;
+    std::unique_ptr<BytePipe> pipe_;
     win::UniqueHandle done_;
     win::UniqueHandle copyThread_;
 };

@@ -64,11 +64,13 @@ protected:
     // starting it is refused either for the running worker or for the empty queue.
     bool WaitIdle()
     {
-        return PumpUntil(30000, [&] {
+        const bool idle = PumpUntil(30000, [&] {
             ::SetErrorInfo(0, nullptr);
             control->RunQueue();
             return ErrorText() == "Extraction queue is empty.";
         });
+        Pump(0);  // what the worker posted before it finished
+        return idle;
     }
 
     cddbtest::CDDBTestServer server;

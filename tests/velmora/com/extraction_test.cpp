@@ -69,7 +69,9 @@ protected:
     // Pumps until the running worker has finished.
     bool WaitIdle(DWORD milliseconds = 60000)
     {
-        return PumpUntil(milliseconds, [&] { return !Busy(); });
+        const bool idle = PumpUntil(milliseconds, [&] { return !Busy(); });
+        Pump(0);  // what the worker posted before it finished
+        return idle;
     }
 
     size_t Count(const std::string& event) const
@@ -369,4 +371,25 @@ TEST_F(Ripping, DestructionDuringTheOverwriteQuestionShowsNoBox)
     EXPECT_EQ(FindWindowW(L"#32770", L"Quenlit"), nullptr);
     EXPECT_EQ(ReadFileText(Target(1) + ".wav"), "keep me");
     EXPECT_EQ(ControlCanUnloadNow(), S_OK);
+}
+
+// Run with the file size limited (VELMORA_FILE_LIMIT_KB says how far): the target
+// fills up in the middle of the track.
+TEST_F(Ripping, WriteFailureInTheMiddleIsReported)
+{
+    const char* limit = getenv("VELMORA_FILE_LIMIT_KB");
+    if (!limit)
+        GTEST_SKIP() << "needs a file size limit";
+    Start({AudioCd(2, 3000)});
+    for (int track = 1; track <= 2; ++track)
+        ASSERT_EQ(Queue(track), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Count("OnExtractionStart"), 1u);  // the run ends with the failing track
+    ASSERT_GE(log.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(log.end() - 3, log.end()),
+              (std::vector<std::string>{"OnExtractionError Write error", "OnProgress 100",
+                                        "OnExtractionEnd"}));
+    const std::string partial = ReadFileText(Target(1) + ".wav");
+    EXPECT_LE(partial.size(), static_cast<size_t>(atoi(limit)) * 1024);
 }

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the x86_64 binaries and runs the ripping benchmark under Wine against the
+# simulated drive (a 74-minute disc), printing throughput and peak memory.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+"$ROOT/scripts/setup.sh"
+configure_and_build x86_64 >/dev/null
+start_wine_session
+cp "$BUILD/x86_64/bin/wnaspi32.dll" "$WINEPREFIX/drive_c/windows/system32/"
+"$WINE" regsvr32 /s "$(winepath_of "$BUILD/x86_64/bin/velmora.dll")"
+"$WINE" "$BUILD/x86_64/bin/rip_benchmark.exe" | tr -d '\r'

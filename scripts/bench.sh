@@ -6,6 +6,5 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 "$ROOT/scripts/setup.sh"
 configure_and_build x86_64 >/dev/null
 start_wine_session
-cp "$BUILD/x86_64/bin/wnaspi32.dll" "$WINEPREFIX/drive_c/windows/system32/"
-"$WINE" regsvr32 /s "$(winepath_of "$BUILD/x86_64/bin/velmora.dll")"
+install_control
 "$WINE" "$BUILD/x86_64/bin/rip_benchmark.exe" | tr -d '\r'

@@ -35,6 +35,13 @@ start_wine_session() {
   "$WINE" wineboot -u </dev/null >/dev/null 2>&1 || true
 }
 
+# Installs the simulated ASPI layer in the prefix's system folder (where any program,
+# a script host too, finds it) and registers the control.
+install_control() {
+  cp "$BUILD/x86_64/bin/wnaspi32.dll" "$WINEPREFIX/drive_c/windows/system32/"
+  "$WINE" regsvr32 /s "$(winepath_of "$BUILD/x86_64/bin/velmora.dll")"
+}
+
 # A Linux path as Windows programs under Wine see it (Z: maps the root).
 winepath_of() {
   echo "Z:${1//\//\\}"

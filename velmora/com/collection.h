@@ -10,7 +10,7 @@
 
 #include "com/com_object.h"
 #include "com/dispatch.h"
-#include "com/enum_variant.h"
+#include "com/enumerator.h"
 #include "win/com_ptr.h"
 
 namespace velmora::com {
@@ -28,11 +28,17 @@ public:
         if (!result)
             return E_POINTER;
         *result = nullptr;
-        std::vector<win::ComPtr<IDispatch>> snapshot;
+        std::vector<VARIANT> snapshot;
         {
             Lock lock(guard_.get());
-            for (const auto& item : items_)
-                snapshot.emplace_back(static_cast<IDispatch*>(item.Get()));
+            for (const auto& item : items_) {
+                VARIANT v;
+                ::VariantInit(&v);
+                v.vt = VT_DISPATCH;
+                v.pdispVal = item.Get();
+                v.pdispVal->AddRef();
+                snapshot.push_back(v);
+            }
         }
         EnumVariant* enumerator = EnumVariant::Create(static_cast<CollectionInterface*>(this),
                                                       std::move(snapshot));

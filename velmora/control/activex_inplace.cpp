@@ -3,6 +3,28 @@
 #include "control/cd_ripper.h"
 
 namespace velmora {
+namespace {
+
+// Where the container shows the control and which of its windows take the active object.
+struct InPlaceContext {
+    win::ComPtr<IOleInPlaceFrame> frame;
+    win::ComPtr<IOleInPlaceUIWindow> document;
+    RECT position{};
+    RECT clip{};
+    bool known = false;
+};
+
+InPlaceContext ContextOf(IOleInPlaceSite* site)
+{
+    InPlaceContext context;
+    OLEINPLACEFRAMEINFO frameInfo{};
+    frameInfo.cb = sizeof frameInfo;
+    context.known = SUCCEEDED(site->GetWindowContext(context.frame.Put(), context.document.Put(),
+                                                     &context.position, &context.clip, &frameInfo));
+    return context;
+}
+
+}  // namespace
 
 HRESULT VelCDRipper::InPlaceActivate(LONG verb)
 {
@@ -18,12 +40,7 @@ HRESULT VelCDRipper::InPlaceActivate(LONG verb)
 
         HWND parent = nullptr;
         inPlaceSite_->GetWindow(&parent);
-        win::ComPtr<IOleInPlaceFrame> frame;
-        win::ComPtr<IOleInPlaceUIWindow> document;
-        RECT position{}, clip{};
-        OLEINPLACEFRAMEINFO frameInfo{};
-        frameInfo.cb = sizeof frameInfo;
-        inPlaceSite_->GetWindowContext(frame.Put(), document.Put(), &position, &clip, &frameInfo);
+        const RECT position = ContextOf(inPlaceSite_.Get()).position;
         inPlaceWindow_ = ::CreateWindowExW(0, L"VelCDRipperWindow", nullptr,
                                            WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                                            position.left, position.top,
@@ -37,21 +54,14 @@ HRESULT VelCDRipper::InPlaceActivate(LONG verb)
     if (verb == OLEIVERB_UIACTIVATE && !uiActive_) {
         uiActive_ = true;
         inPlaceSite_->OnUIActivate();
-        win::ComPtr<IOleInPlaceFrame> frame;
-        win::ComPtr<IOleInPlaceUIWindow> document;
-        RECT position{}, clip{};
-        OLEINPLACEFRAMEINFO frameInfo{};
-        frameInfo.cb = sizeof frameInfo;
-        if (SUCCEEDED(inPlaceSite_->GetWindowContext(frame.Put(), document.Put(), &position, &clip,
-                                                      &frameInfo))) {
-            if (frame) {
-                frame->SetActiveObject(this, nullptr);
-                frame->SetBorderSpace(nullptr);
-            }
-            if (document) {
-                document->SetActiveObject(this, nullptr);
-                document->SetBorderSpace(nullptr);
-            }
+        const InPlaceContext context = ContextOf(inPlaceSite_.Get());
+        if (context.frame) {
+            context.frame->SetActiveObject(this, nullptr);
+            context.frame->SetBorderSpace(nullptr);
+        }
+        if (context.document) {
+            context.document->SetActiveObject(this, nullptr);
+            context.document->SetBorderSpace(nullptr);
         }
     }
     return S_OK;
@@ -63,18 +73,11 @@ STDMETHODIMP VelCDRipper::UIDeactivate()
         return S_OK;
     uiActive_ = false;
     if (inPlaceSite_) {
-        win::ComPtr<IOleInPlaceFrame> frame;
-        win::ComPtr<IOleInPlaceUIWindow> document;
-        RECT position{}, clip{};
-        OLEINPLACEFRAMEINFO frameInfo{};
-        frameInfo.cb = sizeof frameInfo;
-        if (SUCCEEDED(inPlaceSite_->GetWindowContext(frame.Put(), document.Put(), &position, &clip,
-                                                      &frameInfo))) {
-            if (document)
-                document->SetActiveObject(nullptr, nullptr);
-            if (frame)
-                frame->SetActiveObject(nullptr, nullptr);
-        }
+        const InPlaceContext context = ContextOf(inPlaceSite_.Get());
+        if (context.document)
+            context.document->SetActiveObject(nullptr, nullptr);
+        if (context.frame)
+            context.frame->SetActiveObject(nullptr, nullptr);
         inPlaceSite_->OnUIDeactivate(FALSE);
     }
     return S_OK;

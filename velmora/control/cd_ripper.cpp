@@ -21,13 +21,6 @@ LONG PixelsToHimetric(int pixels, int dotsPerInch)
 VelCDRipper::VelCDRipper()
     : extraction_(std::make_unique<Extraction>(*this)), events_(this, DIID__IVelCDRipperEvents)
 {
-    OSVERSIONINFOW version{};
-    version.dwOSVersionInfoSize = sizeof version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    ::GetVersionExW(&version);
-#pragma GCC diagnostic pop
-    ntPlatform_ = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
 HRESULT VelCDRipper::Construct()

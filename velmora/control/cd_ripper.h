@@ -191,7 +191,6 @@ private:
     HWND window_ = nullptr;          // the control's window: every message goes here
     HWND inPlaceWindow_ = nullptr;   // the visible child while in-place active
     HICON icon_ = nullptr;
-    bool ntPlatform_ = false;
     volatile LONG jitterCorrection_ = 0;
     volatile LONG overwritePrompt_ = 1;
     DrivesCollection* drives_ = nullptr;

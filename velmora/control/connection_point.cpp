@@ -2,120 +2,19 @@
 
 #include <olectl.h>
 
-#include "com/com_object.h"
+#include "com/enumerator.h"
 
 namespace velmora {
-namespace {
-
-class ConnectionsEnum final : public com::ComObject<ConnectionsEnum, IEnumConnections> {
-public:
-    ConnectionsEnum(IUnknown* owner, std::vector<CONNECTDATA> items, size_t position = 0)
-        : owner_(owner), items_(std::move(items)), position_(position)
-    {
-        for (auto& item : items_)
-            item.pUnk->AddRef();
-    }
-    ~ConnectionsEnum() override
-    {
-        for (auto& item : items_)
-            item.pUnk->Release();
-    }
-
-    STDMETHODIMP Next(ULONG count, CONNECTDATA* out, ULONG* fetched) override
-    {
-        if (!out || (count > 1 && !fetched))
-            return E_POINTER;
-        ULONG n = 0;
-        for (; n < count && position_ < items_.size(); ++n, ++position_) {
-            out[n] = items_[position_];
-            out[n].pUnk->AddRef();
-        }
-        if (fetched)
-            *fetched = n;
-        return n == count ? S_OK : S_FALSE;
-    }
-    STDMETHODIMP Skip(ULONG count) override
-    {
-        const size_t left = items_.size() - position_;
-        position_ += count < left ? count : left;
-        return count <= left ? S_OK : S_FALSE;
-    }
-    STDMETHODIMP Reset() override
-    {
-        position_ = 0;
-        return S_OK;
-    }
-    STDMETHODIMP Clone(IEnumConnections** clone) override
-    {
-        if (!clone)
-            return E_POINTER;
-        *clone = Create(owner_.Get(), items_, position_);
-        return *clone ? S_OK : E_OUTOFMEMORY;
-    }
-
-private:
-    win::ComPtr<IUnknown> owner_;
-    std::vector<CONNECTDATA> items_;
-    size_t position_;
-};
-
-class PointsEnum final : public com::ComObject<PointsEnum, IEnumConnectionPoints> {
-public:
-    PointsEnum(IUnknown* owner, IConnectionPoint* point, size_t position = 0)
-        : owner_(owner), point_(point), position_(position)
-    {
-    }
-
-    STDMETHODIMP Next(ULONG count, IConnectionPoint** out, ULONG* fetched) override
-    {
-        if (!out || (count > 1 && !fetched))
-            return E_POINTER;
-        ULONG n = 0;
-        if (count > 0 && position_ == 0) {
-            out[0] = point_.Get();
-            out[0]->AddRef();
-            position_ = 1;
-            n = 1;
-        }
-        if (fetched)
-            *fetched = n;
-        return n == count ? S_OK : S_FALSE;
-    }
-    STDMETHODIMP Skip(ULONG count) override
-    {
-        if (count == 0)
-            return S_OK;
-        const bool enough = position_ == 0 && count == 1;
-        position_ = 1;
-        return enough ? S_OK : S_FALSE;
-    }
-    STDMETHODIMP Reset() override
-    {
-        position_ = 0;
-        return S_OK;
-    }
-    STDMETHODIMP Clone(IEnumConnectionPoints** clone) override
-    {
-        if (!clone)
-            return E_POINTER;
-        *clone = Create(owner_.Get(), point_.Get(), position_);
-        return *clone ? S_OK : E_OUTOFMEMORY;
-    }
-
-private:
-    win::ComPtr<IUnknown> owner_;
-    win::ComPtr<IConnectionPoint> point_;
-    size_t position_;
-};
-
-}  // namespace
 
 HRESULT CreateConnectionPointEnum(IUnknown* owner, IConnectionPoint* point,
                                   IEnumConnectionPoints** result)
 {
     if (!result)
         return E_POINTER;
-    *result = PointsEnum::Create(owner, point);
+    point->AddRef();
+    *result = com::EnumConnectionPoints::Create(owner, std::vector<IConnectionPoint*>{point});
+    if (!*result)
+        point->Release();
     return *result ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -188,10 +87,16 @@ STDMETHODIMP ConnectionPoint::EnumConnections(IEnumConnections** connections)
     if (!connections)
         return E_POINTER;
     std::vector<CONNECTDATA> items;
-    for (const auto& sink : sinks_)
+    for (const auto& sink : sinks_) {
+        sink.second->AddRef();
         items.push_back({sink.second.Get(), sink.first});
-    *connections = ConnectionsEnum::Create(container_, std::move(items));
-    return *connections ? S_OK : E_OUTOFMEMORY;
+    }
+    *connections = com::EnumConnections::Create(container_, items);
+    if (*connections)
+        return S_OK;
+    for (auto& item : items)
+        item.pUnk->Release();
+    return E_OUTOFMEMORY;
 }
 
 void ConnectionPoint::Fire(DISPID member, DISPPARAMS* params)

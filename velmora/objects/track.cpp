@@ -27,27 +27,23 @@ bool Track::Extent(int32_t& start, int32_t& end) const
     return TrackExtent(record_->toc, index_, start, end);
 }
 
-STDMETHODIMP Track::get_Duration(LONG* result)
+HRESULT Track::Length(LONG* result, uint32_t multiplier, uint32_t divisor) const
 {
     if (!result)
         return E_POINTER;
     int32_t start = 0, end = 0;
     if (!Extent(start, end))
         return NoSuchTrack();
-    *result = static_cast<LONG>((static_cast<uint32_t>(end) - static_cast<uint32_t>(start)) / 75u);
+    // Unsigned 32-bit arithmetic: a nonsensical table gives a nonsensical length, never
+    // undefined behaviour.
+    const uint32_t sectors = static_cast<uint32_t>(end) - static_cast<uint32_t>(start);
+    *result = static_cast<LONG>(sectors * multiplier / divisor);
     return S_OK;
 }
 
-STDMETHODIMP Track::get_Size(LONG* result)
-{
-    if (!result)
-        return E_POINTER;
-    int32_t start = 0, end = 0;
-    if (!Extent(start, end))
-        return NoSuchTrack();
-    *result = static_cast<LONG>((static_cast<uint32_t>(end) - static_cast<uint32_t>(start)) * 2352u);
-    return S_OK;
-}
+STDMETHODIMP Track::get_Duration(LONG* result) { return Length(result, 1, 75); }
+
+STDMETHODIMP Track::get_Size(LONG* result) { return Length(result, 2352, 1); }
 
 STDMETHODIMP Track::get_IsAudio(VARIANT_BOOL* result)
 {

@@ -118,6 +118,11 @@ void VelCDRipper::DrawIcon(HDC dc, int left, int top) const
 
 LRESULT VelCDRipper::OnMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    // A sink may release the host's last reference from inside an event: the control
+    // then goes away only once the handler has returned.
+    win::ComPtr<IVelCDRipper> self;
+    if (msg >= WM_RIPPER_DISKCHANGED && msg <= WM_RIPPER_PROGRESS && !destroying_)
+        self = static_cast<IVelCDRipper*>(this);
     switch (msg) {
     case WM_RIPPER_DISKCHANGED:
         events_.Fire(DISPID_ONDISKCHANGED, nullptr);

@@ -393,3 +393,41 @@ TEST_F(Ripping, WriteFailureInTheMiddleIsReported)
     const std::string partial = ReadFileText(Target(1) + ".wav");
     EXPECT_LE(partial.size(), static_cast<size_t>(atoi(limit)) * 1024);
 }
+
+// A host may drop the control from inside an event handler.
+TEST_F(Ripping, ReleasingTheControlFromAnEventHandler)
+{
+    Start({AudioCd(1, kTrackLength)});
+    struct Releaser : EventSink {
+        using EventSink::EventSink;
+        win::ComPtr<IVelCDRipper>* control = nullptr;
+        win::ComPtr<IDrive>* drive = nullptr;
+        void OnEvent(DISPID id) override
+        {
+            if (id == 3 && control) {  // OnExtractionEnd
+                drive->Reset();
+                control->Reset();
+                control = nullptr;
+            }
+        }
+    };
+    // Connected without keeping the connection point (which would keep the control).
+    auto* releaser = new Releaser(&log, "");
+    releaser->control = &control;
+    releaser->drive = &drive;
+    win::ComPtr<IConnectionPointContainer> container;
+    ASSERT_EQ(control.As(container), S_OK);
+    win::ComPtr<IConnectionPoint> point;
+    ASSERT_EQ(container->FindConnectionPoint(DIID__IVelCDRipperEvents, point.Put()), S_OK);
+    DWORD cookie = 0;
+    ASSERT_EQ(point->Advise(releaser, &cookie), S_OK);
+    point.Reset();
+    container.Reset();
+    sink->Disconnect();
+
+    win::UniqueBstr name(WideTarget(1).c_str());
+    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
+    ASSERT_TRUE(PumpUntil(20000, [&] { return !control; }));
+    EXPECT_EQ(ControlCanUnloadNow(), S_OK);
+    releaser->Release();
+}

@@ -471,3 +471,50 @@ TEST(Control, LateBoundCallsGetTheSameAnswersAndErrorTexts)
     EXPECT_EQ(result.vt, VT_UNKNOWN);
     ::VariantClear(&result);
 }
+
+// A stock ActiveX container (the system's ATL host window) sites the control,
+// activates it in place, draws it, and releases it with the window.
+TEST(Control, HostedByAnActiveXContainer)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    HMODULE atl = ::LoadLibraryW(L"atl.dll");
+    ASSERT_NE(atl, nullptr);
+    auto init = reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(::GetProcAddress(atl, "AtlAxWinInit")));
+    auto getControl = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(
+        reinterpret_cast<void*>(::GetProcAddress(atl, "AtlAxGetControl")));
+    ASSERT_TRUE(init && getControl);
+    ASSERT_TRUE(init());
+
+    HWND frame = ::CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                   300, 200, nullptr, nullptr, nullptr, nullptr);
+    HWND host = ::CreateWindowExW(0, L"AtlAxWin", L"ORVEK.CDRipper", WS_CHILD | WS_VISIBLE, 10, 10,
+                                  64, 64, frame, nullptr, nullptr, nullptr);
+    ASSERT_NE(host, nullptr);
+    Pump(200);
+    win::ComPtr<IUnknown> unknown;
+    ASSERT_EQ(getControl(host, unknown.Put()), S_OK);
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(unknown.As(control), S_OK);
+    long drives = 0;
+    EXPECT_EQ(control->GetDriveNumber(&drives), S_OK);
+    EXPECT_EQ(drives, 1);
+    win::ComPtr<IOleObject> ole;
+    ASSERT_EQ(control.As(ole), S_OK);
+    win::ComPtr<IOleClientSite> site;
+    EXPECT_EQ(ole->GetClientSite(site.Put()), S_OK);
+    EXPECT_TRUE(site);
+    win::ComPtr<IOleInPlaceObject> inPlace;
+    ASSERT_EQ(control.As(inPlace), S_OK);
+    HWND shown = nullptr;
+    EXPECT_EQ(inPlace->GetWindow(&shown), S_OK);  // activated in place: its window is in the host
+    EXPECT_TRUE(shown && ::IsChild(host, shown));
+    inPlace.Reset();
+    site.Reset();
+    ole.Reset();
+    control.Reset();
+    unknown.Reset();
+
+    ::DestroyWindow(frame);  // the container releases the control
+    Pump(200);
+    EXPECT_EQ(ControlCanUnloadNow(), S_OK);
+}

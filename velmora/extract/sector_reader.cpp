@@ -9,6 +9,8 @@ namespace velmora {
 namespace {
 
 constexpr uint32_t kMaxSearchWindow = 30576;
+// No CD holds more than 100 minutes: a table that says otherwise is not believed.
+constexpr int32_t kMaxDiscSectors = 100 * 60 * 75;
 constexpr uint32_t kSearchStep = 4;
 
 }  // namespace
@@ -27,6 +29,12 @@ bool SectorReader::SetUp(DriveRecord& drive, int trackIndex)
             return false;
         }
         discEnd_ = toc.startAddress[toc.count - 1];
+    }
+    // A track that starts at or beyond the lead-out, or on a disc longer than any CD,
+    // is not on the disc: reading it would only deliver failed reads.
+    if ((start > 0 ? start : 0) >= discEnd_ || discEnd_ > kMaxDiscSectors) {
+        statusText_ = L"No such track on the disk";
+        return false;
     }
     lastLba_ = end;
     if (static_cast<int64_t>(start) + kMinimumRangeSectors > end)

@@ -431,3 +431,23 @@ TEST_F(Ripping, ReleasingTheControlFromAnEventHandler)
     EXPECT_EQ(ControlCanUnloadNow(), S_OK);
     releaser->Release();
 }
+
+// A drive that reports a nonsensical table: what lies within the disc is ripped, a
+// track beyond the lead-out is refused, and nothing runs away.
+TEST_F(Ripping, HostileTableOfContents)
+{
+    SimDevice disc;
+    disc.tracks = {{1, 0, false}};
+    disc.leadOut = 100;
+    // Track 1 at 0, track 2 far beyond the lead-out at 100.
+    disc.extra = {"tocraw 00 1A 01 02 00 10 01 00 00 00 00 00 00 10 02 00 7F FF FF F0 "
+                  "00 10 AA 00 00 00 00 64"};
+    Start({disc});
+    ASSERT_EQ(TrackCount(drive.Get()), 2);
+    for (int track = 1; track <= 2; ++track)
+        ASSERT_EQ(Queue(track), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle(20000));
+    EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, 100), "");
+    EXPECT_EQ(log.back(), "OnExtractionError No such track on the disk");
+}

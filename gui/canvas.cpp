@@ -172,6 +172,18 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text)
     ::ExtTextOutA(dc_, x, y, options, &rc, text.c_str(), UINT(text.size()), nullptr);
 }
 
+int TCanvas::DrawText(const std::string& text, TRect& r, UINT format)
+{
+    RequireFont();
+    RequireBrush();
+    if (!dc_)
+        return 0;
+    RECT rc = ToRECT(r);
+    const int height = ::DrawTextA(dc_, text.c_str(), int(text.size()), &rc, format);
+    r = FromRECT(rc);
+    return height;
+}
+
 TSize TCanvas::TextExtent(const std::string& text)
 {
     RequireFont();

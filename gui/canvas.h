@@ -55,6 +55,10 @@ public:
     void TextOut(int x, int y, const std::string& text);  // moves the pen past the text
     // Text at (x, y) clipped to r; the brush fills r unless it is clear.
     void TextRect(const TRect& r, int x, int y, const std::string& text);
+    // The system's DrawText with the canvas's font and brush (a clear brush
+    // leaves the background); with DT_CALCRECT it measures into r instead of
+    // drawing. Answers the height of the text.
+    int DrawText(const std::string& text, TRect& r, UINT format);
     TSize TextExtent(const std::string& text);
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }
     int TextHeight(const std::string& text) { return TextExtent(text).cy; }

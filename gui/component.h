@@ -35,7 +35,7 @@ public:
 
     TComponent* Owner() const { return owner_; }
     const std::string& Name() const { return name_; }
-    void SetName(const std::string& name) { name_ = name; }
+    virtual void SetName(const std::string& name) { name_ = name; }
 
     int ComponentCount() const { return int(components_.size()); }
     TComponent* Components(int index) const;  // raises EListError outside the list
@@ -58,6 +58,10 @@ public:
     void EndLoading();
 
 protected:
+    // Marks this component and those it owns csDestroying. The destructor does it
+    // too; a descendant whose destructor still has work that must know (windows to
+    // close, children to free) calls it first.
+    void Destroying() { MarkDestroying(); }
     // Called when loading ends; clears csLoading.
     virtual void Loaded();
     // Passes the notification on to the owned components.

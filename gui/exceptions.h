@@ -34,6 +34,7 @@ GUI_EXCEPTION(EFCreateError, EStreamError);   // a file that cannot be created
 GUI_EXCEPTION(EResNotFound, Exception);       // a missing resource
 GUI_EXCEPTION(EInvalidGraphic, Exception);    // picture data that is not valid
 GUI_EXCEPTION(EOutOfResources, Exception);    // the system refused a handle
+GUI_EXCEPTION(EInvalidOperation, Exception);  // a call the object cannot take in its state
 
 #undef GUI_EXCEPTION
 

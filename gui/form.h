@@ -1,35 +1,27 @@
 // A top-level window of the program. Every form is listed by Screen from its
-// creation to its destruction, in creation order. The window itself is made on
-// first use of Handle; its messages reach WndProc.
+// creation to its destruction, in creation order. A form starts hidden; its window
+// is made on first use of Handle or when it is shown, and a form whose window was
+// destroyed from outside makes a new one when next needed.
 #pragma once
 
-#include <windows.h>
-
-#include "gui/component.h"
-#include "gui/message.h"
-#include "win/unique_window.h"
+#include "gui/win_control.h"
 
 namespace gui {
 
-class TForm : public TComponent {
+class TForm : public TWinControl {
 public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
 
-    HWND Handle();
-    bool HandleAllocated() const { return static_cast<bool>(window_); }
+    // Visible, and in front of the other windows.
+    void Show();
 
 protected:
-    // Handles one message of the form's window; what it leaves unanswered gets the
-    // system's default processing.
-    virtual void WndProc(TMessage& message);
-    void DefaultHandler(TMessage& message);
+    void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
 
 private:
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    void CreateHandle();
-
-    win::UniqueWindow window_;
+    void CMVisibleChanged(TMessage& message);
 };
 
 }  // namespace gui

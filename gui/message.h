@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "gui/types.h"
+
 namespace gui {
 
 struct TMessage {
@@ -12,5 +14,13 @@ struct TMessage {
     LPARAM LParam = 0;
     LRESULT Result = 0;
 };
+
+// The client point of a mouse message: signed 16-bit x and y in LParam.
+inline TPoint MousePos(const TMessage& message)
+{
+    return Point(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
+}
+
+inline LPARAM PointToLParam(TPoint p) { return MAKELPARAM(WORD(short(p.X)), WORD(short(p.Y))); }
 
 }  // namespace gui

@@ -3,9 +3,52 @@
 #include <algorithm>
 
 #include "gui/exceptions.h"
+#include "gui/find_control.h"
 #include "gui/string_utils.h"
+#include "gui/win_control.h"
 
 namespace gui {
+
+namespace {
+
+// The system cursor of a negative cursor number, or none.
+LPCSTR SystemCursorName(TCursor index)
+{
+    switch (index) {
+    case crArrow:
+        return IDC_ARROW;
+    case crCross:
+        return IDC_CROSS;
+    case crIBeam:
+        return IDC_IBEAM;
+    case crSizeNESW:
+        return IDC_SIZENESW;
+    case crSizeNS:
+        return IDC_SIZENS;
+    case crSizeNWSE:
+        return IDC_SIZENWSE;
+    case crSizeWE:
+        return IDC_SIZEWE;
+    case crUpArrow:
+        return IDC_UPARROW;
+    case crHourGlass:
+        return IDC_WAIT;
+    case crNo:
+        return IDC_NO;
+    case crAppStart:
+        return IDC_APPSTARTING;
+    case crHelp:
+        return IDC_HELP;
+    case crHandPoint:
+        return IDC_HAND;
+    case crSizeAll:
+        return IDC_SIZEALL;
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace
 
 TForm* TScreen::Forms(int index) const
 {
@@ -23,6 +66,44 @@ int TScreen::IndexOfForm(const TForm* form) const
 void TScreen::AddForm(TForm* form) { forms_.push_back(form); }
 
 void TScreen::RemoveForm(TForm* form) { forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end()); }
+
+HCURSOR TScreen::Cursors(TCursor index) const
+{
+    if (index == crNone)
+        return nullptr;
+    if (LPCSTR name = SystemCursorName(index))
+        return ::LoadCursorA(nullptr, name);
+    const auto it = cursors_.find(index);
+    if (it != cursors_.end())
+        return it->second.Get();
+    return ::LoadCursorA(nullptr, IDC_ARROW);
+}
+
+void TScreen::SetCursors(TCursor index, HCURSOR cursor)
+{
+    if (cursor)
+        cursors_[index].Reset(cursor);
+    else
+        cursors_.erase(index);
+}
+
+void TScreen::SetCursor(TCursor value)
+{
+    if (value == cursor_)
+        return;
+    cursor_ = value;
+    if (value != crDefault) {
+        ::SetCursor(Cursors(value));
+        return;
+    }
+    // Back to the controls' own cursors: the window under the mouse chooses again.
+    POINT p{};
+    if (!::GetCursorPos(&p))
+        return;
+    const HWND window = ::WindowFromPoint(p);
+    if (TWinControl* control = FindControl(window))
+        control->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+}
 
 TScreen& Screen()
 {

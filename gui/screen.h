@@ -1,7 +1,14 @@
-// The program's screen: the list of its forms in creation order.
+// The program's screen: the list of its forms in creation order, and the mouse
+// cursors by number (cursor.h).
 #pragma once
 
+#include <windows.h>
+
+#include <map>
 #include <vector>
+
+#include "gui/cursor.h"
+#include "win/user_handles.h"
 
 namespace gui {
 
@@ -13,12 +20,25 @@ public:
     TForm* Forms(int index) const;  // raises EListError outside the list
     int IndexOfForm(const TForm* form) const;  // -1 when it is not listed
 
+    // A cursor other than crDefault shows over every window of the program (an
+    // hourglass while it is busy), whatever the controls ask for.
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor value);
+    // The cursor of a number: the system's for the negative ones, the arrow for
+    // crDefault and for numbers without a cursor.
+    HCURSOR Cursors(TCursor index) const;
+    // Gives a number a cursor; the screen owns it from then on and destroys the
+    // one it replaces. A null cursor frees the number.
+    void SetCursors(TCursor index, HCURSOR cursor);
+
 private:
     friend class TForm;
     void AddForm(TForm* form);
     void RemoveForm(TForm* form);
 
     std::vector<TForm*> forms_;
+    TCursor cursor_ = crDefault;
+    std::map<TCursor, win::UniqueCursor> cursors_;
 };
 
 // The one screen of the program.

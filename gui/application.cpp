@@ -1,0 +1,92 @@
+#include "gui/application.h"
+
+#include <windows.h>
+
+#include "gui/control.h"
+#include "gui/control_messages.h"
+#include "gui/exceptions.h"
+
+namespace gui {
+
+namespace {
+
+std::string ProgramName()
+{
+    char path[MAX_PATH] = {};
+    const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name(path, n < MAX_PATH ? n : 0);
+    const size_t slash = name.find_last_of("\\/");
+    if (slash != std::string::npos)
+        name.erase(0, slash + 1);
+    const size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos)
+        name.erase(dot);
+    return name;
+}
+
+}  // namespace
+
+TApplication::TApplication() : TComponent(nullptr), title_(ProgramName()) {}
+
+void TApplication::HandleException(TComponent* sender)
+{
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        if (OnException)
+            OnException(sender, e);
+        else
+            ShowException(e);
+    } catch (...) {
+        const Exception unknown("");
+        if (OnException)
+            OnException(sender, unknown);
+        else
+            ShowException(unknown);
+    }
+}
+
+void TApplication::ShowException(const std::exception& e)
+{
+    ::MessageBoxA(::GetActiveWindow(), e.what(), title_.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::ProcessMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(int(msg.wParam));
+            return;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+void TApplication::SetMouseControl(TControl* control)
+{
+    if (control == mouseControl_)
+        return;
+    TControl* left = mouseControl_;
+    mouseControl_ = control;
+    if (left)
+        left->Perform(CM_MOUSELEAVE, 0, 0);
+    // The leave handler may have moved the mouse control on or destroyed the new one.
+    if (control && mouseControl_ == control)
+        control->Perform(CM_MOUSEENTER, 0, 0);
+}
+
+void TApplication::ControlDestroying(TControl* control)
+{
+    if (mouseControl_ == control)
+        mouseControl_ = nullptr;
+}
+
+TApplication& Application()
+{
+    static TApplication application;
+    return application;
+}
+
+}  // namespace gui

@@ -1,0 +1,19 @@
+// Owning wrappers for window-manager objects other than windows, on the pattern
+// of unique_handle.h.
+#pragma once
+
+#include <windows.h>
+
+#include "win/unique_handle.h"
+
+namespace win {
+
+struct CursorTraits {  // cursors the program made or loaded from a file
+    using Type = HCURSOR;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::DestroyCursor(h); }
+};
+
+using UniqueCursor = UniqueResource<CursorTraits>;
+
+}  // namespace win

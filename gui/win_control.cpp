@@ -80,6 +80,10 @@ TWinControl::~TWinControl()
         controls_.back()->SetParent(nullptr);
     while (!winControls_.empty())
         winControls_.back()->SetParent(nullptr);
+    // Leaves the parent while still a windowed control, which is how the parent
+    // lists it.
+    if (Parent())
+        Parent()->RemoveControl(this);
 }
 
 // ---- The window ----
@@ -320,8 +324,9 @@ void TWinControl::RemoveControl(TControl* control)
 {
     if (captureControl_ == control)
         SetCaptureControl(nullptr);
-    if (auto* window = dynamic_cast<TWinControl*>(control)) {
-        window->DestroyHandle();
+    const auto window = std::find(winControls_.begin(), winControls_.end(), control);
+    if (window != winControls_.end()) {
+        (*window)->DestroyHandle();
         Erase(winControls_, control);
         Erase(tabList_, control);
     } else {

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "control_probes.h"
 #include "gui/exceptions.h"
 #include "gui/form.h"
 #include "gui/screen.h"
@@ -74,4 +75,30 @@ TEST(Form, DestroyingTheFormDestroysItsWindow)
         EXPECT_TRUE(::IsWindow(window));
     }
     EXPECT_FALSE(::IsWindow(window));
+}
+
+TEST(Form, ShowingMakesTheWindowVisibleWithItsChildren)
+{
+    TForm form(nullptr);
+    form.SetCaption("Brenvale test");
+    auto* child = new guitest::ColourPanel(&form);
+    child->SetParent(&form);
+    EXPECT_FALSE(form.HandleAllocated());
+    form.Show();
+    ASSERT_TRUE(form.HandleAllocated());
+    EXPECT_TRUE(::IsWindowVisible(form.Handle()));
+    EXPECT_TRUE(form.Showing());
+    EXPECT_TRUE(child->Showing());
+    EXPECT_EQ(::GetParent(child->Handle()), form.Handle());
+    char caption[32] = {};
+    ::GetWindowTextA(form.Handle(), caption, sizeof caption);
+    EXPECT_STREQ(caption, "Brenvale test");
+    form.Hide();
+    EXPECT_FALSE(::IsWindowVisible(form.Handle()));
+    EXPECT_FALSE(child->Showing());
+
+    // Destroyed from outside, the form makes its window anew, children included.
+    ::DestroyWindow(form.Handle());
+    EXPECT_FALSE(child->HandleAllocated());
+    EXPECT_EQ(::GetParent(child->Handle()), form.Handle());
 }

@@ -1,0 +1,247 @@
+// One path for every message: hooks in front of a control's window procedure,
+// the notifications of property changes, notifications handed back to the child
+// they concern, and exceptions that reach a window procedure or a timer.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "control_probes.h"
+#include "gui/application.h"
+#include "gui/control_messages.h"
+#include "gui/form.h"
+#include "gui/timer.h"
+
+using namespace gui;
+using guitest::ColourBox;
+using guitest::ColourPanel;
+using guitest::MessageLog;
+using Log = std::vector<std::string>;
+
+namespace {
+
+constexpr UINT WM_PROBE = WM_APP + 7;
+
+// Notes which handler saw a probe message, in order.
+class Tracing : public ColourPanel {
+public:
+    Tracing(TComponent* owner, Log& log) : ColourPanel(owner), log_(log) {}
+
+protected:
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg == WM_PROBE) {
+            log_.push_back("control");
+            message.Result = 42;
+            return;
+        }
+        if (message.Msg == WM_PROBE + 1)
+            throw std::runtime_error("The probe failed.");
+        ColourPanel::WndProc(message);
+    }
+
+private:
+    Log& log_;
+};
+
+// A hook that notes the probe and passes it on, unless told to answer it.
+struct TracingHook {
+    TracingHook(TControl& control, Log& log, std::string name, bool answer = false)
+        : hook(control.WindowProc(), [this, &log, name, answer](TMessage& m) {
+              if (m.Msg == WM_PROBE)
+                  log.push_back(name);
+              if (m.Msg == WM_PROBE && answer)
+                  m.Result = 7;
+              else
+                  hook.CallNext(m);
+          })
+    {
+    }
+    TWndProcHook hook;
+};
+
+class DispatchTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.SetBounds(40, 40, 300, 200);
+        form.HandleNeeded();
+    }
+    void TearDown() override { Application().OnException = nullptr; }
+    TForm form{nullptr};
+};
+
+}  // namespace
+
+TEST_F(DispatchTest, HooksRunNewestFirstAndLeaveInAnyOrder)
+{
+    Log log;
+    auto* control = new Tracing(&form, log);
+    control->SetParent(&form);
+    auto a = std::make_unique<TracingHook>(*control, log, "a");
+    auto b = std::make_unique<TracingHook>(*control, log, "b");
+    auto c = std::make_unique<TracingHook>(*control, log, "c");
+    EXPECT_EQ(control->Perform(WM_PROBE, 0, 0), 42);
+    EXPECT_EQ(log, (Log{"c", "b", "a", "control"}));
+
+    // Through the window, the same path.
+    log.clear();
+    b.reset();
+    EXPECT_EQ(::SendMessageA(control->Handle(), WM_PROBE, 0, 0), 42);
+    EXPECT_EQ(log, (Log{"c", "a", "control"}));
+
+    // The window made anew keeps the hooks.
+    log.clear();
+    control->RecreateWnd();
+    c.reset();
+    ::SendMessageA(control->Handle(), WM_PROBE, 0, 0);
+    EXPECT_EQ(log, (Log{"a", "control"}));
+
+    // A hook that answers ends the path.
+    log.clear();
+    TracingHook answering(*control, log, "answers", true);
+    EXPECT_EQ(control->Perform(WM_PROBE, 0, 0), 7);
+    EXPECT_EQ(log, (Log{"answers"}));
+
+    // Hooks that outlive their control let go quietly.
+    delete control;
+    TMessage m;
+    m.Msg = WM_PROBE;
+    a->hook.CallNext(m);
+    EXPECT_EQ(log, (Log{"answers"}));
+}
+
+TEST_F(DispatchTest, PropertyChangesAreAnnouncedOnceToTheControl)
+{
+    auto* panel = new ColourPanel(&form);
+    panel->SetParent(&form);
+    auto* box = new ColourBox(&form);
+    box->SetParent(panel);
+    MessageLog log;
+    log.Watch(*panel, "panel");
+    log.Watch(*box, "box");
+
+    panel->SetVisible(false);
+    panel->SetVisible(false);
+    panel->SetEnabled(false);
+    box->SetText("Caption");
+    box->SetText("Caption");
+    box->SetColor(clLime);
+    EXPECT_EQ(log.Take(), (Log{"panel:VISIBLECHANGED", "panel:ENABLEDCHANGED", "box:TEXTCHANGED",
+                               "box:COLORCHANGED"}));
+    EXPECT_FALSE(::IsWindowVisible(panel->Handle()));
+    EXPECT_FALSE(::IsWindowEnabled(panel->Handle()));
+
+    // Fonts: the child follows its parent until it is given one of its own.
+    panel->Font().SetName("Arial");
+    EXPECT_EQ(log.Take(), (Log{"panel:FONTCHANGED", "box:PARENTFONTCHANGED", "box:FONTCHANGED"}));
+    EXPECT_EQ(box->Font().Name(), "Arial");
+    EXPECT_TRUE(box->ParentFont());
+    box->Font().SetHeight(-20);
+    EXPECT_FALSE(box->ParentFont());
+    panel->Font().SetName("Courier New");
+    EXPECT_EQ(box->Font().Name(), "Arial");
+    box->SetParentFont(true);
+    EXPECT_EQ(box->Font().Name(), "Courier New");
+}
+
+TEST_F(DispatchTest, AWindowedControlsTextIsItsWindowText)
+{
+    auto* panel = new ColourPanel(&form);
+    panel->SetName("First");
+    EXPECT_EQ(panel->Caption(), "First");  // the caption follows the name...
+    panel->SetParent(&form);
+    char text[32] = {};
+    ::GetWindowTextA(panel->Handle(), text, sizeof text);
+    EXPECT_STREQ(text, "First");
+    panel->SetName("Second");
+    EXPECT_EQ(panel->Caption(), "Second");
+    panel->SetCaption("Own");
+    panel->SetName("Third");  // ...until it is set
+    EXPECT_EQ(panel->Caption(), "Own");
+    ::SetWindowTextA(panel->Handle(), "From outside");
+    EXPECT_EQ(panel->Text(), "From outside");
+    form.RecreateWnd();
+    EXPECT_EQ(panel->Text(), "From outside");
+}
+
+TEST_F(DispatchTest, NotificationsGoBackToTheChildTheyConcern)
+{
+    auto* panel = new ColourPanel(&form);
+    panel->SetParent(&form);
+    panel->SetColor(clYellow);
+    panel->Font().SetColor(clNavy);
+    MessageLog log;
+    log.Watch(*panel, "panel");
+    log.Watch(form, "form");
+    const auto child = reinterpret_cast<LPARAM>(panel->Handle());
+
+    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), child);
+    NMHDR header{panel->Handle(), 5, UINT(-2)};  // a click
+    ::SendMessageA(form.Handle(), WM_NOTIFY, 5, reinterpret_cast<LPARAM>(&header));
+    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(9, 0), 0);  // a menu's: nobody's child
+    EXPECT_EQ(log.Take(), (Log{"panel:CN_COMMAND", "panel:CN_NOTIFY"}));
+
+    // A child that does not colour itself is given its own colours.
+    win::WindowDC dc(panel->Handle());
+    const auto brush = reinterpret_cast<HBRUSH>(
+        ::SendMessageA(form.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.Get()), child));
+    LOGBRUSH lb{};
+    ASSERT_TRUE(::GetObjectA(brush, sizeof lb, &lb));
+    EXPECT_EQ(lb.lbColor, ColorToRGB(clYellow));
+    EXPECT_EQ(::GetTextColor(dc.Get()), ColorToRGB(clNavy));
+    EXPECT_EQ(::GetBkColor(dc.Get()), ColorToRGB(clYellow));
+}
+
+TEST_F(DispatchTest, AnExceptionInAWindowProcedureGoesToTheApplication)
+{
+    Log log;
+    auto* control = new Tracing(&form, log);
+    control->SetParent(&form);
+    std::string reported;
+    TComponent* sender = nullptr;
+    Application().OnException = [&](TComponent* s, const std::exception& e) {
+        sender = s;
+        reported = e.what();
+    };
+    EXPECT_EQ(::SendMessageA(control->Handle(), WM_PROBE + 1, 0, 0), 0);
+    EXPECT_EQ(reported, "The probe failed.");
+    EXPECT_EQ(sender, control);
+    // Called directly, the exception reaches the caller.
+    EXPECT_THROW(control->Perform(WM_PROBE + 1, 0, 0), std::runtime_error);
+}
+
+TEST_F(DispatchTest, TimersTickWhileEnabledAndReportTheirFailures)
+{
+    TTimer timer(nullptr);
+    timer.SetInterval(10);
+    int ticks = 0;
+    timer.OnTimer = [&](TComponent* s) {
+        EXPECT_EQ(s, &timer);
+        if (++ticks == 3)
+            throw std::runtime_error("Third tick.");
+    };
+    std::string reported;
+    Application().OnException = [&](TComponent*, const std::exception& e) { reported = e.what(); };
+    const DWORD start = ::GetTickCount();
+    while (ticks < 5 && ::GetTickCount() - start < 5000) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        guitest::Pump();
+    }
+    EXPECT_EQ(ticks, 5);
+    EXPECT_EQ(reported, "Third tick.");
+
+    timer.SetEnabled(false);
+    guitest::Pump();
+    ticks = 0;
+    ::Sleep(60);
+    guitest::Pump();
+    EXPECT_EQ(ticks, 0);
+    timer.SetInterval(0);
+    timer.SetEnabled(true);  // no interval, no ticks
+    ::Sleep(30);
+    guitest::Pump();
+    EXPECT_EQ(ticks, 0);
+}

@@ -46,6 +46,20 @@ void TApplication::HandleException(TComponent* sender)
     }
 }
 
+void TApplication::DispatchGuarded(TComponent* sender, TMessage& message, const TWndMethod& handler)
+{
+    try {
+        handler(message);
+    } catch (...) {
+        message.Result = 0;
+        try {
+            HandleException(sender);
+        } catch (...) {
+            // A failing exception handler has nowhere further to report to.
+        }
+    }
+}
+
 void TApplication::ShowException(const std::exception& e)
 {
     ::MessageBoxA(::GetActiveWindow(), e.what(), title_.c_str(), MB_OK | MB_ICONSTOP);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "gui/component.h"
+#include "gui/wnd_proc_chain.h"
 
 namespace gui {
 
@@ -27,6 +28,10 @@ public:
     // OnException, or shows it. An exception of no known kind is shown as one
     // without a message.
     void HandleException(TComponent* sender);
+    // Runs a handler of a message that the system delivered: an exception must not
+    // unwind through the system's frames, so it goes to HandleException and the
+    // message is answered with 0.
+    void DispatchGuarded(TComponent* sender, TMessage& message, const TWndMethod& handler);
     // A message box captioned with the title.
     void ShowException(const std::exception& e);
 

@@ -271,10 +271,7 @@ void TControl::SetControlStateFlag(TControlStateFlag flag, bool on)
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    TMessage message;
-    message.Msg = msg;
-    message.WParam = wParam;
-    message.LParam = lParam;
+    TMessage message{msg, wParam, lParam};
     windowProc_.Dispatch(message);
     return message.Result;
 }

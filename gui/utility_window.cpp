@@ -46,19 +46,8 @@ LRESULT CALLBACK TUtilityWindow::WindowProcedure(HWND window, UINT msg, WPARAM w
     auto* self = reinterpret_cast<TUtilityWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self)
         return ::DefWindowProcA(window, msg, wParam, lParam);
-    TMessage message;
-    message.Msg = msg;
-    message.WParam = wParam;
-    message.LParam = lParam;
-    try {
-        self->method_(message);
-    } catch (...) {
-        message.Result = 0;
-        try {
-            Application().HandleException(nullptr);
-        } catch (...) {
-        }
-    }
+    TMessage message{msg, wParam, lParam};
+    Application().DispatchGuarded(nullptr, message, self->method_);
     return message.Result;
 }
 

@@ -240,21 +240,8 @@ LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, 
         control->Detach(window);
         return ::CallWindowProcA(defWndProc, window, msg, wParam, lParam);
     }
-    TMessage message;
-    message.Msg = msg;
-    message.WParam = wParam;
-    message.LParam = lParam;
-    try {
-        control->WindowProc().Dispatch(message);
-    } catch (...) {
-        // An exception must not unwind through the system's frames: the
-        // application reports it, and the message counts as answered with 0.
-        message.Result = 0;
-        try {
-            Application().HandleException(control);
-        } catch (...) {
-        }
-    }
+    TMessage message{msg, wParam, lParam};
+    Application().DispatchGuarded(control, message, [control](TMessage& m) { control->WindowProc().Dispatch(m); });
     return message.Result;
 }
 
@@ -574,9 +561,7 @@ void TWinControl::PaintControls(HDC dc, TControl* first)
 
 void TWinControl::PaintWindow(HDC dc)
 {
-    TMessage message;
-    message.Msg = WM_PAINT;
-    message.WParam = reinterpret_cast<WPARAM>(dc);
+    TMessage message{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0};
     DefaultHandler(message);
 }
 

@@ -23,6 +23,21 @@ int ModeOf(const TRect& skinRect, const SkinGeometry& g)
     return rmFixed;
 }
 
+// The geometry that cuts the mask of an element stretching one way: a horizontal
+// element's left corners stand for the bottom ones (both right corners move), a
+// vertical element's top corners for the right ones (both bottom corners move).
+SkinGeometry Folded(SkinGeometry g, int mode)
+{
+    if (mode == rmHorizontal) {
+        g.LBPoint = g.LTPoint;
+        g.RBPoint = g.RTPoint;
+    } else if (mode == rmVertical) {
+        g.RTPoint = g.LTPoint;
+        g.RBPoint = g.LBPoint;
+    }
+    return g;
+}
+
 // The zones of a nine-part element whose corners do not stretch.
 bool Inside(const TRect& r, const TRect& zone) { return RectInRect(r, zone); }
 bool At(const TPoint& p, const TRect& zone) { return IsPointInRect(zone, p); }
@@ -195,33 +210,11 @@ void TskSkinCustomControl::UpdateSkinRegion()
         return;  // shaped when the window is made
     win::UniqueRegion region;
     if (MaskPicture && SkinIndex != -1) {
-        SkinGeometry skin = Geometry, sized = NewGeometry;
-        switch (ResizeMode) {
-        case rmFixed:
+        if (ResizeMode == rmFixed)
             region = MaskToRegion(*MaskPicture);
-            break;
-        case rmNinePart:
-            region = MakeSkinRegion(skin, sized, *MaskPicture, Width());
-            break;
-        case rmHorizontal:
-            // The left corners stand for the bottom ones: both right corners move.
-            skin.LBPoint = skin.LTPoint;
-            skin.RBPoint = skin.RTPoint;
-            sized.LBPoint = sized.LTPoint;
-            sized.RBPoint = sized.RTPoint;
-            region = MakeSkinRegion(skin, sized, *MaskPicture, Width());
-            break;
-        case rmVertical:
-            // The top corners stand for the right ones: both bottom corners move.
-            skin.RTPoint = skin.LTPoint;
-            skin.RBPoint = skin.LBPoint;
-            sized.RTPoint = sized.LTPoint;
-            sized.RBPoint = sized.LBPoint;
-            region = MakeSkinRegion(skin, sized, *MaskPicture, Width());
-            break;
-        default:
-            break;
-        }
+        else if (ResizeMode != rmNone)
+            region = MakeSkinRegion(Folded(Geometry, ResizeMode), Folded(NewGeometry, ResizeMode), *MaskPicture,
+                                    Width());
     } else if (!regionSet_) {
         return;
     }

@@ -11,6 +11,7 @@
 #include "control_probes.h"
 #include "gui/application.h"
 #include "gui/control_messages.h"
+#include "gui/exceptions.h"
 #include "gui/form.h"
 #include "gui/timer.h"
 
@@ -60,6 +61,21 @@ struct TracingHook {
     {
     }
     TWndProcHook hook;
+};
+
+// Notes the keys that reach the default handling.
+class KeyPanel : public ColourPanel {
+public:
+    using ColourPanel::ColourPanel;
+    Log passed;
+
+protected:
+    void DefaultHandler(TMessage& message) override
+    {
+        if (message.Msg == WM_KEYDOWN || message.Msg == WM_CHAR)
+            passed.push_back(std::to_string(message.WParam));
+        ColourPanel::DefaultHandler(message);
+    }
 };
 
 class DispatchTest : public ::testing::Test {
@@ -244,4 +260,44 @@ TEST_F(DispatchTest, TimersTickWhileEnabledAndReportTheirFailures)
     ::Sleep(30);
     guitest::Pump();
     EXPECT_EQ(ticks, 0);
+}
+
+TEST_F(DispatchTest, KeysReachTheHandlersWhichMayChangeOrSwallowThem)
+{
+    auto* panel = new KeyPanel(&form);
+    panel->SetParent(&form);
+    Log keys;
+    panel->OnKeyDown = [&](TComponent*, WORD& key, TShiftState) {
+        keys.push_back("down " + std::to_string(key));
+        if (key == VK_ESCAPE)
+            key = 0;
+    };
+    panel->OnKeyPress = [&](TComponent*, char& key) {
+        keys.push_back(std::string("press ") + key);
+        key = key == 'x' ? 'y' : '\0';
+    };
+    const HWND window = panel->Handle();
+    ::SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    ::SendMessageA(window, WM_KEYDOWN, VK_RETURN, 0);
+    ::SendMessageA(window, WM_CHAR, 'x', 0);
+    ::SendMessageA(window, WM_CHAR, 'z', 0);
+    EXPECT_EQ(keys, (Log{"down 27", "down 13", "press x", "press z"}));
+    EXPECT_EQ(panel->passed, (Log{"13", std::to_string('y')}));
+}
+
+TEST_F(DispatchTest, OnlyAControlThatShowsAndIsEnabledTakesTheFocus)
+{
+    auto* panel = new ColourPanel(&form);
+    panel->SetParent(&form);
+    form.Show();
+    ASSERT_TRUE(panel->CanFocus());
+    panel->SetFocus();
+    EXPECT_TRUE(panel->Focused());
+    panel->Hide();
+    EXPECT_FALSE(panel->CanFocus());
+    EXPECT_THROW(panel->SetFocus(), EInvalidOperation);
+    panel->Show();
+    form.SetEnabled(false);
+    EXPECT_FALSE(panel->CanFocus());
+    form.SetEnabled(true);
 }

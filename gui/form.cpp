@@ -44,10 +44,16 @@ void TForm::CreateParams(TCreateParams& params)
 
 void TForm::WndProc(TMessage& message)
 {
-    if (message.Msg == CM_VISIBLECHANGED)
+    switch (message.Msg) {
+    case CM_VISIBLECHANGED:
         CMVisibleChanged(message);
-    else
+        break;
+    case WM_CLOSE:
+        WMClose(message);
+        break;
+    default:
         TWinControl::WndProc(message);
+    }
 }
 
 void TForm::CMVisibleChanged(TMessage& message)
@@ -57,6 +63,14 @@ void TForm::CMVisibleChanged(TMessage& message)
         HandleNeeded();
     else
         TWinControl::WndProc(message);
+}
+
+void TForm::WMClose(TMessage& message)
+{
+    // The default handling would destroy the window under the form, which still
+    // counts itself visible and would show a new one at its next use.
+    Close();
+    message.Result = 0;
 }
 
 }  // namespace gui

@@ -15,6 +15,9 @@ public:
 
     // Visible, and in front of the other windows.
     void Show();
+    // Hides the form; its window and everything on it stay. The close box and
+    // WM_CLOSE close the form this way.
+    void Close() { Hide(); }
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -22,6 +25,7 @@ protected:
 
 private:
     void CMVisibleChanged(TMessage& message);
+    void WMClose(TMessage& message);
 };
 
 }  // namespace gui

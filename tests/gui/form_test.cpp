@@ -97,6 +97,14 @@ TEST(Form, ShowingMakesTheWindowVisibleWithItsChildren)
     EXPECT_FALSE(::IsWindowVisible(form.Handle()));
     EXPECT_FALSE(child->Showing());
 
+    // Closed by its close box, the form hides and keeps its window.
+    form.Show();
+    const HWND window = form.Handle();
+    ::SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(form.Visible());
+    EXPECT_TRUE(::IsWindow(window));
+    EXPECT_FALSE(::IsWindowVisible(window));
+
     // Destroyed from outside, the form makes its window anew, children included.
     ::DestroyWindow(form.Handle());
     EXPECT_FALSE(child->HandleAllocated());

@@ -485,8 +485,9 @@ TEST(Control, HostedByAnActiveXContainer)
     ASSERT_TRUE(init && getControl);
     ASSERT_TRUE(init());
 
-    HWND frame = ::CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                   300, 200, nullptr, nullptr, nullptr, nullptr);
+    // Far down the screen, out of the way of other test programs' windows.
+    HWND frame = ::CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900,
+                                   750, 300, 200, nullptr, nullptr, nullptr, nullptr);
     HWND host = ::CreateWindowExW(0, L"AtlAxWin", L"ORVEK.CDRipper", WS_CHILD | WS_VISIBLE, 10, 10,
                                   64, 64, frame, nullptr, nullptr, nullptr);
     ASSERT_NE(host, nullptr);

@@ -84,6 +84,7 @@ void TApplication::SetMouseControl(TControl* control)
         return;
     TControl* left = mouseControl_;
     mouseControl_ = control;
+    HintMouseChanged(control);
     if (left)
         left->Perform(CM_MOUSELEAVE, 0, 0);
     // The leave handler may have moved the mouse control on or destroyed the new one.
@@ -95,6 +96,8 @@ void TApplication::ControlDestroying(TControl* control)
 {
     if (mouseControl_ == control)
         mouseControl_ = nullptr;
+    if (hintControl_ == control)
+        CancelHint();
 }
 
 TApplication& Application()

@@ -6,13 +6,17 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "gui/component.h"
+#include "gui/hint_window.h"
 #include "gui/wnd_proc_chain.h"
 
 namespace gui {
 
 class TControl;
+class TForm;
+class TTimer;
 
 class TApplication : public TComponent {
 public:
@@ -21,6 +25,35 @@ public:
     // The program file's name without extension unless set.
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& value) { title_ = value; }
+    // The program's main window; none until set, and again when it is destroyed.
+    TForm* MainForm() const { return mainForm_; }
+    void SetMainForm(TForm* value);
+
+    // Hints: the hint of the control under the mouse shows after HintPause
+    // milliseconds (HintShortPause when the mouse comes from another hint) in a
+    // window made by HintWindowClass, and goes after HintHidePause or when the
+    // mouse leaves the control. Turning ShowHint off frees the hint window; the
+    // next hint makes one of the class then in force.
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool value);
+    int HintPause() const { return hintPause_; }
+    void SetHintPause(int value) { hintPause_ = value; }
+    int HintShortPause() const { return hintShortPause_; }
+    void SetHintShortPause(int value) { hintShortPause_ = value; }
+    int HintHidePause() const { return hintHidePause_; }
+    void SetHintHidePause(int value) { hintHidePause_ = value; }
+    const THintWindowClass& HintWindowClass() const { return hintWindowClass_; }
+    void SetHintWindowClass(THintWindowClass value);
+    // The hint window, when a hint has made one.
+    THintWindow* HintWindow() const { return hintWindow_; }
+    // Hides a showing hint and forgets a pending one.
+    void CancelHint();
+    TShowHintEvent OnShowHint;
+
+    // Command numbers of menu items (WM_COMMAND carries 16 bits): each item holds
+    // one from its creation to its destruction. 0 when all are taken.
+    WORD AllocateMenuCommand();
+    void ReleaseMenuCommand(WORD command);
 
     // Replaces the message box of ShowException.
     std::function<void(TComponent* Sender, const std::exception& E)> OnException;
@@ -48,9 +81,25 @@ private:
     friend class TWinControl;
     void SetMouseControl(TControl* control);
     void ControlDestroying(TControl* control);
+    void Notification(TComponent* component, TOperation operation) override;
+    void HintMouseChanged(TControl* control);
+    void HintTimerTick();
+    void ShowControlHint();
+    void StartHintTimer(int interval);
 
     std::string title_;
     TControl* mouseControl_ = nullptr;
+    TForm* mainForm_ = nullptr;
+    bool showHint_ = true;
+    int hintPause_ = 500;
+    int hintShortPause_ = 50;
+    int hintHidePause_ = 2500;
+    THintWindowClass hintWindowClass_ = HintWindowClassOf<THintWindow>();
+    THintWindow* hintWindow_ = nullptr;  // owned
+    TTimer* hintTimer_ = nullptr;        // owned
+    TControl* hintControl_ = nullptr;    // whose hint shows or is pending
+    bool hintShowing_ = false;
+    std::vector<bool> menuCommands_;     // taken numbers, from 1
 };
 
 // The one application of the program.

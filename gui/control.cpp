@@ -261,6 +261,19 @@ void TControl::SetCursor(TCursor value)
         window->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(window->Handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
 }
 
+bool TControl::ShowHint() const
+{
+    if (parentShowHint_ && parent_)
+        return parent_->ShowHint();
+    return showHint_;
+}
+
+void TControl::SetShowHint(bool value)
+{
+    showHint_ = value;
+    parentShowHint_ = false;
+}
+
 void TControl::SetControlStateFlag(TControlStateFlag flag, bool on)
 {
     if (on)

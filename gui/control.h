@@ -94,6 +94,15 @@ public:
     void SetColor(TColor value);
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor value);
+    // The text the application shows as the control's hint while ShowHint is on.
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& value) { hint_ = value; }
+    // With ParentShowHint (the start), ShowHint is the parent's; setting ShowHint
+    // turns ParentShowHint off.
+    bool ShowHint() const;
+    void SetShowHint(bool value);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool value) { parentShowHint_ = value; }
 
     TControlStyle ControlStyle() const { return controlStyle_; }
     void SetControlStyle(TControlStyle value) { controlStyle_ = value; }
@@ -182,6 +191,9 @@ private:
     bool takingParentFont_ = false;
     TColor color_ = clWindow;
     TCursor cursor_ = crDefault;
+    std::string hint_;
+    bool showHint_ = false;
+    bool parentShowHint_ = true;
     TControlStyle controlStyle_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     TControlState controlState_;
     TWndProcChain windowProc_;

@@ -16,4 +16,12 @@ struct CursorTraits {  // cursors the program made or loaded from a file
 
 using UniqueCursor = UniqueResource<CursorTraits>;
 
+struct MenuTraits {  // menus the program made and has not given to a window
+    using Type = HMENU;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::DestroyMenu(h); }
+};
+
+using UniqueMenu = UniqueResource<MenuTraits>;
+
 }  // namespace win

@@ -1,0 +1,59 @@
+#include "gui/image_list.h"
+
+namespace gui {
+
+TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
+
+TImageList::~TImageList() = default;
+
+void TImageList::SetSize(int width, int height)
+{
+    if (width == width_ && height == height_)
+        return;
+    width_ = width;
+    height_ = height;
+    Clear();
+}
+
+int TImageList::AddMasked(TBitmap& bitmap, TColor transparent)
+{
+    if (bitmap.Empty() || width_ <= 0 || height_ <= 0)
+        return -1;
+    const TColor key = transparent == clDefault ? bitmap.Canvas().Pixels(0, bitmap.Height() - 1) : transparent;
+    const int first = Count();
+    for (int left = 0; left + width_ <= bitmap.Width(); left += width_) {
+        auto image = std::make_unique<TBitmap>();
+        image->SetSize(width_, height_);
+        image->Canvas().CopyRect(Rect(0, 0, width_, height_), bitmap.Canvas(), Bounds(left, 0, width_, height_));
+        image->SetTransparentColor(key);
+        image->SetTransparent(true);
+        images_.push_back(std::move(image));
+    }
+    return Count() > first ? first : -1;
+}
+
+void TImageList::Clear() { images_.clear(); }
+
+void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled)
+{
+    if (index < 0 || index >= Count())
+        return;
+    TBitmap& image = *images_[size_t(index)];
+    if (enabled) {
+        canvas.Draw(x, y, image);
+        return;
+    }
+    const TColor key = image.TransparentColor();
+    const uint32_t keyRGB = ColorToRGB(key);
+    for (int pass = 0; pass < 2; ++pass) {
+        // The highlight one pixel down and right, the shadow over it.
+        const int offset = pass == 0 ? 1 : 0;
+        const TColor colour = pass == 0 ? clBtnHighlight : clBtnShadow;
+        for (int py = 0; py < height_; ++py)
+            for (int px = 0; px < width_; ++px)
+                if (uint32_t(image.Canvas().Pixels(px, py)) != keyRGB)
+                    canvas.SetPixels(x + px + offset, y + py + offset, colour);
+    }
+}
+
+}  // namespace gui

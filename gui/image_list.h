@@ -1,0 +1,42 @@
+// A list of small pictures of one size (menu item images), each drawn with one
+// colour transparent, and drawn greyed for disabled entries.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "gui/bitmap.h"
+#include "gui/canvas.h"
+#include "gui/component.h"
+
+namespace gui {
+
+class TImageList : public TComponent {
+public:
+    explicit TImageList(TComponent* owner);
+    ~TImageList() override;
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Changing the size empties the list.
+    void SetSize(int width, int height);
+    int Count() const { return int(images_.size()); }
+
+    // Cuts the bitmap into pictures of the list's size, left to right (a narrower
+    // rest is left out), with `transparent` as the transparent colour (clDefault:
+    // the colour of the bitmap's bottom-left pixel). Answers the index of the
+    // first picture added, or -1 when none was.
+    int AddMasked(TBitmap& bitmap, TColor transparent);
+    void Clear();
+
+    // Outside the list nothing is drawn. A disabled picture shows as its outline
+    // embossed in the button shadow and highlight colours.
+    void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
+
+private:
+    int width_ = 16;
+    int height_ = 16;
+    std::vector<std::unique_ptr<TBitmap>> images_;
+};
+
+}  // namespace gui

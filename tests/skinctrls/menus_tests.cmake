@@ -1,0 +1,12 @@
+# The menus and hints: the menu classes, the skinned popup menus and the skinned hint.
+if(WIN32)
+  add_executable(menus_test
+    menu_classes_test.cpp
+  )
+  target_include_directories(menus_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests/skin)
+  target_link_libraries(menus_test PRIVATE skinctrls gmock gtest_main)
+  add_test(NAME menus_test COMMAND menus_test)
+  if(COMMAND guard_test_summary)
+    guard_test_summary(menus_test)
+  endif()
+endif()

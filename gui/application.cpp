@@ -5,6 +5,8 @@
 #include "gui/control.h"
 #include "gui/control_messages.h"
 #include "gui/exceptions.h"
+#include "gui/find_control.h"
+#include "gui/win_control.h"
 
 namespace gui {
 
@@ -73,9 +75,28 @@ void TApplication::ProcessMessages()
             ::PostQuitMessage(int(msg.wParam));
             return;
         }
+        if (IsKeyMsg(msg))
+            continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
+}
+
+bool TApplication::IsKeyMsg(const MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN && msg.message != WM_CHAR &&
+        msg.message != WM_SYSCHAR)
+        return false;
+    // The control of the window, or of the nearest parent window that has one (a
+    // native window inside a control).
+    TWinControl* control = nullptr;
+    for (HWND window = msg.hwnd; window && !control; window = ::GetAncestor(window, GA_PARENT))
+        control = FindControl(window);
+    if (!control)
+        return false;
+    TMessage message{CN_BASE + msg.message, msg.wParam, msg.lParam};
+    DispatchGuarded(control, message, [control](TMessage& m) { control->WindowProc().Dispatch(m); });
+    return message.Result != 0;
 }
 
 void TApplication::SetMouseControl(TControl* control)

@@ -3,6 +3,8 @@
 // control the mouse cursor is over.
 #pragma once
 
+#include <windows.h>
+
 #include <exception>
 #include <functional>
 #include <string>
@@ -71,6 +73,10 @@ public:
     // Dispatches every message waiting for this thread. A WM_QUIT found on the way
     // is posted again for the caller's loop and ends the call.
     void ProcessMessages();
+    // The dialog-key step of a message loop: a key or character for a window of
+    // the program is offered to its control as a CN_ message first; true when it
+    // was used that way, and must not be dispatched.
+    bool IsKeyMsg(const MSG& msg);
 
     // The topmost enabled control under the mouse cursor, as the last mouse
     // message left it.

@@ -104,7 +104,7 @@ void TControl::BoundsSetByCaller()
     if (parent_ && parent_->aligning_)
         return;
     UpdateAnchorRules();
-    if (parent_ && align_ != alNone)
+    if (parent_ && (align_ != alNone || parent_->ArrangesAllChildren()))
         parent_->AlignControl(this);
 }
 
@@ -174,7 +174,7 @@ void TControl::SetVisible(bool value)
         return;
     visible_ = value;
     Perform(CM_VISIBLECHANGED, value, 0);
-    if (parent_ && align_ != alNone)
+    if (parent_ && (align_ != alNone || parent_->ArrangesAllChildren()))
         parent_->AlignControl(this);
 }
 

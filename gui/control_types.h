@@ -16,6 +16,9 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = Set<TAnchorKind>;
 
+// The direction of a scroll bar.
+enum TScrollBarKind { sbHorizontal, sbVertical };
+
 enum TControlStyleFlag {
     csAcceptsControls,  // children are clipped out of its window
     csCaptureMouse,     // a press captures the mouse until the release

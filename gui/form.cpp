@@ -1,6 +1,7 @@
 #include "gui/form.h"
 
 #include "gui/control_messages.h"
+#include "gui/find_control.h"
 #include "gui/screen.h"
 
 namespace gui {
@@ -26,6 +27,12 @@ void TForm::Show()
 {
     SetVisible(true);
     BringToFront();
+}
+
+TWinControl* TForm::ActiveControl() const
+{
+    TWinControl* focused = FindControl(::GetFocus());
+    return focused && (focused == this || ContainsControl(focused)) ? focused : nullptr;
 }
 
 void TForm::CreateParams(TCreateParams& params)
@@ -71,6 +78,15 @@ void TForm::WMClose(TMessage& message)
     // counts itself visible and would show a new one at its next use.
     Close();
     message.Result = 0;
+}
+
+TForm* GetParentForm(TControl* control)
+{
+    if (!control)
+        return nullptr;
+    while (control->Parent())
+        control = control->Parent();
+    return dynamic_cast<TForm*>(control);
 }
 
 }  // namespace gui

@@ -4,6 +4,7 @@
 // destroyed from outside makes a new one when next needed.
 #pragma once
 
+#include "gui/modal_result.h"
 #include "gui/win_control.h"
 
 namespace gui {
@@ -19,6 +20,12 @@ public:
     // WM_CLOSE close the form this way.
     void Close() { Hide(); }
 
+    // What the button that closes a modal form leaves here.
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult value) { modalResult_ = value; }
+    // The control of the form that has the keyboard focus, if any.
+    TWinControl* ActiveControl() const;
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
@@ -26,6 +33,11 @@ protected:
 private:
     void CMVisibleChanged(TMessage& message);
     void WMClose(TMessage& message);
+
+    TModalResult modalResult_ = mrNone;
 };
+
+// The form a control lies on: its topmost parent, when that is a form.
+TForm* GetParentForm(TControl* control);
 
 }  // namespace gui

@@ -303,7 +303,7 @@ void TWinControl::InsertControl(TControl* control)
     if (control->ParentFont())
         control->Perform(CM_PARENTFONTCHANGED, 0, 0);
     control->UpdateAnchorRules();
-    if (control->Align() != alNone)
+    if (control->Align() != alNone || ArrangesAllChildren())
         AlignControl(control);
 }
 
@@ -322,7 +322,7 @@ void TWinControl::RemoveControl(TControl* control)
         Erase(controls_, control);
     }
     control->parent_ = nullptr;
-    if (control->Align() != alNone)
+    if (control->Align() != alNone || ArrangesAllChildren())
         Realign();
 }
 
@@ -660,6 +660,24 @@ void TWinControl::WndProc(TMessage& message)
         break;
     case WM_CHAR:
         WMChar(message);
+        break;
+    case WM_SETFOCUS:
+        WMSetFocus(message);
+        break;
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:
+        CNKeyDown(message);
+        break;
+    case CN_CHAR:
+        CNChar(message);
+        break;
+    case CN_SYSCHAR:
+        CNSysChar(message);
+        break;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+    case CM_FOCUSCHANGED:
+        Broadcast(message);
         break;
     case WM_COMMAND:
     case WM_CTLCOLORMSGBOX:

@@ -10,6 +10,11 @@
 // messages. The control under the mouse cursor gets CM_MOUSEENTER and, when the
 // cursor leaves it for another control or for no control of the program,
 // CM_MOUSELEAVE.
+//
+// Keys reach the focused control first as CN_ messages from the message loop: a
+// navigation key that the control does not claim becomes CM_DIALOGKEY, and a
+// character it does not take CM_DIALOGCHAR, for every control of its form. When
+// a control gets the focus, every control of its form gets CM_FOCUSCHANGED.
 #pragma once
 
 #include <vector>
@@ -71,6 +76,10 @@ public:
     // DC that shows this control's client area.
     void PaintControls(HDC dc, TControl* first);
 
+    // Sends the message to each child in turn until one answers it with a result
+    // other than 0.
+    void Broadcast(TMessage& message);
+
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
     TKeyPressEvent OnKeyPress;
@@ -90,6 +99,9 @@ protected:
     virtual void AlignControls(TControl* control, TRect& rect);
     // The part of the client area that aligned children share.
     virtual void AdjustClientRect(TRect& rect) { (void)rect; }
+    // Whether AlignControls places every child, aligned or not, so that any child
+    // that moves, changes size, shows, hides, comes or goes needs it again.
+    virtual bool ArrangesAllChildren() const { return false; }
 
     // Paints the control's own content; children are painted after it.
     virtual void PaintWindow(HDC dc);
@@ -140,6 +152,11 @@ private:
     void WMKeyUp(TMessage& message);
     void WMChar(TMessage& message);
     void ReflectToChild(HWND child, TMessage& message);
+    // Focus and dialog keys (win_control_keys.cpp).
+    void WMSetFocus(TMessage& message);
+    void CNKeyDown(TMessage& message);
+    void CNChar(TMessage& message);
+    void CNSysChar(TMessage& message);
     void CNCtlColor(TMessage& message);
     void CMVisibleChanged(TMessage& message);
     void CMEnabledChanged(TMessage& message);

@@ -2,6 +2,11 @@
 if(WIN32)
   add_executable(menus_test
     menu_classes_test.cpp
+    menu_placement_test.cpp
+    menu_skin.cpp
+    skin_hint_test.cpp
+    skin_menu_paint_test.cpp
+    skin_menu_test.cpp
   )
   target_include_directories(menus_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests/skin)
   target_link_libraries(menus_test PRIVATE skinctrls gmock gtest_main)

@@ -14,6 +14,17 @@ int TestSkin::AddPicture(gui::TBitmap& picture)
 void TestSkin::AddElement(const std::string& name, const std::string& type, const std::vector<std::string>& lines)
 {
     controls_.push_back(std::to_string(controls_.size()) + "=" + name + ":" + type);
+    AddSection(name, lines);
+}
+
+void TestSkin::AddObject(const std::string& name, const std::string& type, const std::vector<std::string>& lines)
+{
+    objects_.push_back(std::to_string(objects_.size()) + "=" + name + ":" + type);
+    AddSection(name, lines);
+}
+
+void TestSkin::AddSection(const std::string& name, const std::vector<std::string>& lines)
+{
     sections_.push_back("[" + name + "]");
     sections_.insert(sections_.end(), lines.begin(), lines.end());
 }
@@ -22,8 +33,11 @@ void TestSkin::Load()
 {
     std::vector<std::string> ini = {"[VERSION]", "skinname=Controls test", "[PICTURES]", "activepicturescount=0",
                                     "[CURSORS]", "startcursorindex=" + std::to_string(startCursorIndex_),
-                                    "[FORMINFO]", "borderwidth=0", "[SKINOBJECTS]", "count=0", "[SKINCONTROLS]",
-                                    "count=" + std::to_string(controls_.size())};
+                                    "[FORMINFO]", "borderwidth=0", "[SKINOBJECTS]",
+                                    "count=" + std::to_string(objects_.size())};
+    ini.insert(ini.end(), objects_.begin(), objects_.end());
+    ini.push_back("[SKINCONTROLS]");
+    ini.push_back("count=" + std::to_string(controls_.size()));
     ini.insert(ini.end(), controls_.begin(), controls_.end());
     ini.insert(ini.end(), sections_.begin(), sections_.end());
     gui::TStringList lines;

@@ -1,5 +1,6 @@
-// A skin made by a test: pictures drawn in the test, control elements described
-// by their sections' lines, loaded into a skin data component owned by a form.
+// A skin made by a test: pictures drawn in the test, control elements, frame
+// objects and fixed sections described by their sections' lines, loaded into a
+// skin data component owned by a form.
 #pragma once
 
 #include <string>
@@ -20,6 +21,10 @@ public:
     int AddPicture(gui::TBitmap& picture);
     // Adds a control element of the type keyword with the lines of its section.
     void AddElement(const std::string& name, const std::string& type, const std::vector<std::string>& lines);
+    // Adds a frame object (SKINOBJECTS) of the type keyword with its section's lines.
+    void AddObject(const std::string& name, const std::string& type, const std::vector<std::string>& lines);
+    // Adds a fixed section (POPUPWINDOW, HINTWINDOW...) with its lines.
+    void AddSection(const std::string& name, const std::vector<std::string>& lines);
     void SetStartCursorIndex(int index) { startCursorIndex_ = index; }
     // Loads what was added into Data().
     void Load();
@@ -32,6 +37,7 @@ private:
     sk::TskStoredSkin* stored_;
     sk::TskSkinData* data_;
     std::vector<std::string> controls_;
+    std::vector<std::string> objects_;
     std::vector<std::string> sections_;
     int startCursorIndex_ = 1;
 };

@@ -1,0 +1,61 @@
+#include "skinctrls/skin_std_label.h"
+
+#include "skin/control_records.h"
+
+namespace sk {
+
+TskSkinStdLabel::TskSkinStdLabel(gui::TComponent* owner) : gui::TCustomLabel(owner) { SetTransparent(true); }
+
+void TskSkinStdLabel::SetSkinData(TskSkinData* value)
+{
+    if (skinData_ && skinData_ != value)
+        RemoveFreeNotification(skinData_);
+    skinData_ = value;
+    if (!value)
+        return;
+    FreeNotification(value);
+    ApplySkin();
+}
+
+void TskSkinStdLabel::ApplySkin()
+{
+    ReadSkinEntry();
+    Repaint();
+}
+
+void TskSkinStdLabel::ReadSkinEntry()
+{
+    skinIndex_ = !skinData_ || skinData_->Empty() ? -1 : skinData_->GetControlIndex(skinDataName_);
+    if (skinIndex_ == -1)
+        return;
+    if (const auto* record = dynamic_cast<const TskDataSkinStdLabelControl*>(skinData_->CtrlList[skinIndex_]))
+        font_ = *record;
+}
+
+void TskSkinStdLabel::DoDrawText(gui::TRect& Rect, UINT Flags)
+{
+    ReadSkinEntry();
+    const std::string text = LabelText(Flags);
+    gui::TFont& font = Canvas().Font();
+    if (skinIndex_ == -1) {
+        font.Assign(useSkinFont_ ? defaultFont_ : Font());
+    } else {
+        font.Assign(Font());
+        if (useSkinFont_) {
+            font.SetName(font_.FontName);
+            font.SetStyle(font_.FontStyle);
+            font.SetHeight(font_.FontHeight);
+        }
+        font.SetColor(font_.FontColor);
+    }
+    DrawLabelText(text, Rect, LabelTextFlags(Flags));
+}
+
+void TskSkinStdLabel::Notification(gui::TComponent* component, gui::TOperation operation)
+{
+    gui::TCustomLabel::Notification(component, operation);
+    if (operation == gui::opRemove && component == skinData_)
+        skinData_ = nullptr;
+}
+
+}  // namespace sk

@@ -1,0 +1,303 @@
+// The skinned button: clicks from the mouse, the repeat, groups, the dialog's
+// default and cancel buttons, actions, and the images of its states.
+#include <gtest/gtest.h>
+
+#include "control_fixture.h"
+#include "gui/action.h"
+#include "gui/control_messages.h"
+#include "gui/custom_control.h"
+#include "gui/image_list.h"
+#include "picture_fixtures.h"
+#include "skinctrls/skin_button.h"
+
+using namespace gui;
+using sk::TskSkinButton;
+
+namespace {
+
+// A control that takes the focus and is no skinned button.
+class Plain : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+};
+
+// The colour of the ramp picture at (x, y).
+TColor Ramp(int x, int y) { return TColor(x | y << 8); }
+
+class ButtonTest : public ::testing::Test, public skinctrlstest::ControlTest {
+protected:
+    void SetUp() override
+    {
+        skintest::MakeRamp(ramp, 64, 64);
+        skin.AddPicture(ramp);
+        skin.AddElement("button", "button",
+                        {"pictureindex=0", "skinrect=0,0,30,10", "activeskinrect=0,10,30,20",
+                         "downskinrect=0,20,30,30"});
+        skin.AddElement("morph", "button",
+                        {"pictureindex=0", "skinrect=0,0,30,10", "activeskinrect=0,10,30,20", "morphing=1"});
+        skin.Load();
+    }
+
+    TskSkinButton* Make(const std::string& caption = "")
+    {
+        auto* b = new TskSkinButton(&form);
+        b->SetCaption(caption);
+        b->SetParent(&form);
+        b->OnClick = [this](TComponent*) { ++clicks; };
+        return b;
+    }
+    Plain* MakePlain()
+    {
+        auto* p = new Plain(&form);
+        p->SetBounds(200, 10, 50, 50);
+        p->SetParent(&form);
+        return p;
+    }
+    // A key as the message loop delivers it to the focused window.
+    static void Key(UINT msg, WPARAM key)
+    {
+        ::PostMessageA(::GetFocus(), msg, key, 0);
+        skinctrlstest::ControlTest::Wait(0);
+    }
+
+    TBitmap ramp;
+    int clicks = 0;
+};
+
+}  // namespace
+
+TEST_F(ButtonTest, ClicksComeOnReleaseOverTheButtonOnly)
+{
+    auto* b = Make();
+    Mouse(*b, WM_LBUTTONDOWN, 5, 5);
+    EXPECT_TRUE(b->Down());
+    EXPECT_TRUE(b->Focused());
+    Mouse(*b, WM_LBUTTONUP, 5, 5);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(b->Down());
+
+    Mouse(*b, WM_LBUTTONDOWN, 5, 5);
+    b->Perform(CM_MOUSELEAVE, 0, 0);
+    Mouse(*b, WM_LBUTTONUP, 300, 5);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(b->Down());
+
+    // A button that cannot take the focus does not get it from the mouse.
+    auto* flat = Make();
+    flat->SetCanFocused(false);
+    Mouse(*flat, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*flat, WM_LBUTTONUP, 5, 5);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(flat->Focused());
+}
+
+TEST_F(ButtonTest, RepeatModeClicksWhileHeldAndPausesOffTheButton)
+{
+    auto* b = Make();
+    b->SetRepeatMode(true);
+    b->SetRepeatInterval(30);
+    Mouse(*b, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*b, WM_LBUTTONUP, 5, 5);
+    EXPECT_EQ(clicks, 1);  // a short press clicks once, on release
+
+    clicks = 0;
+    Mouse(*b, WM_LBUTTONDOWN, 5, 5);
+    EXPECT_EQ(clicks, 0);  // the first click comes with the first tick
+    Wait(100);
+    EXPECT_GE(clicks, 2);
+    b->Perform(CM_MOUSELEAVE, 0, 0);
+    const int paused = clicks;
+    Wait(100);
+    EXPECT_EQ(clicks, paused);
+    b->Perform(CM_MOUSEENTER, 0, 0);
+    Wait(100);
+    EXPECT_GT(clicks, paused);
+    const int held = clicks;
+    Mouse(*b, WM_LBUTTONUP, 5, 5);
+    EXPECT_EQ(clicks, held + 1);
+    Wait(60);
+    EXPECT_EQ(clicks, held + 1);
+}
+
+TEST_F(ButtonTest, GroupedButtonsStayOneDown)
+{
+    auto* a = Make();
+    auto* b = Make();
+    a->SetGroupIndex(1);
+    b->SetGroupIndex(1);
+    EXPECT_FALSE(a->CanFocused());
+    Mouse(*a, WM_LBUTTONDOWN, 5, 5);
+    EXPECT_EQ(clicks, 1);  // a grouped button clicks at the press
+    Mouse(*a, WM_LBUTTONUP, 5, 5);
+    EXPECT_TRUE(a->Down());
+    Mouse(*b, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*b, WM_LBUTTONUP, 5, 5);
+    EXPECT_TRUE(b->Down());
+    EXPECT_FALSE(a->Down());
+
+    // Clicked again, a down button stays down unless all may be up.
+    Mouse(*b, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*b, WM_LBUTTONUP, 5, 5);
+    EXPECT_TRUE(b->Down());
+    b->SetAllowAllUp(true);
+    Mouse(*b, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*b, WM_LBUTTONUP, 5, 5);
+    EXPECT_FALSE(b->Down());
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(ButtonTest, TheDefaultLookShowsHotAndPressedFaces)
+{
+    auto* b = Make();
+    b->SetBounds(10, 10, 40, 20);
+    EXPECT_EQ(Painted(*b).Pixels(0, 0), skinctrlstest::RGBOf(clBtnShadow));
+    EXPECT_EQ(Painted(*b).Pixels(3, 3), skinctrlstest::RGBOf(clBtnFace));
+    b->Perform(CM_MOUSEENTER, 0, 0);
+    EXPECT_EQ(Painted(*b).Pixels(0, 0), TColor(0x800000));
+    EXPECT_EQ(Painted(*b).Pixels(3, 3), TColor(0xD2BDB6));
+    b->SetDown(true);
+    EXPECT_EQ(Painted(*b).Pixels(3, 3), TColor(0xB59385));
+    b->Perform(CM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(Painted(*b).Pixels(3, 3), skinctrlstest::RGBOf(clBtnFace));
+
+    // Blended over its parent, a faint button shows mostly the form.
+    b->SetDown(false);
+    form.SetColor(clYellow);
+    b->SetAlphaBlend(true);
+    b->SetAlphaBlendValue(50);
+    const TColor faint = Painted(*b).Pixels(3, 3);
+    EXPECT_GT(GetRValue(faint), 240);
+    EXPECT_LT(GetBValue(faint), 80);
+}
+
+TEST_F(ButtonTest, EnterClicksTheDefaultButtonAndEscTheCancelButton)
+{
+    auto* ok = Make("OK");
+    ok->SetDefault(true);
+    auto* cancel = Make("Cancel");
+    cancel->SetLeft(100);
+    cancel->SetCancel(true);
+    int cancels = 0;
+    cancel->OnClick = [&](TComponent*) { ++cancels; };
+    auto* edit = MakePlain();
+    int keysSeen = 0;
+    edit->OnKeyDown = [&](TComponent*, WORD&, TShiftState) { ++keysSeen; };
+
+    edit->SetFocus();
+    // The focus elsewhere, the default button shows that Enter is its.
+    EXPECT_EQ(Painted(*ok).Pixels(0, 0), TColor(0x800000));
+    Key(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(keysSeen, 0);  // used as a dialog key
+    Key(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(cancels, 1);
+    Key(WM_KEYDOWN, 'A');
+    EXPECT_EQ(keysSeen, 1);
+
+    // Another skinned button focused is the one Enter clicks.
+    cancel->SetFocus();
+    EXPECT_EQ(Painted(*ok).Pixels(0, 0), skinctrlstest::RGBOf(clBtnShadow));
+    Key(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(cancels, 2);
+}
+
+TEST_F(ButtonTest, TheAcceleratorFocusesAndClicks)
+{
+    auto* b = Make("&Go");
+    auto* edit = MakePlain();
+    edit->SetFocus();
+    Key(WM_SYSCHAR, 'g');
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(b->Focused());
+    Key(WM_SYSCHAR, 'x');
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ButtonTest, AClickSetsTheModalResultAndRunsTheActionUnlessOnClickIsOwn)
+{
+    auto* b = Make();
+    b->SetModalResult(mrOk);
+    Mouse(*b, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*b, WM_LBUTTONUP, 5, 5);
+    EXPECT_EQ(form.ModalResult(), mrOk);
+
+    auto* images = new TImageList(&form);
+    TBitmap picture;
+    picture.SetSize(16, 16);
+    picture.Canvas().Brush().SetColor(clLime);
+    picture.Canvas().FillRect(Rect(0, 0, 16, 16));
+    picture.Canvas().SetPixels(0, 0, clWhite);  // left out of the picture
+    ASSERT_EQ(images->AddMasked(picture, clWhite), 0);
+    auto* list = new TActionList(&form);
+    list->SetImages(images);
+    auto* action = new TAction(&form);
+    action->SetActionList(list);
+    action->SetCaption("Rip");
+    action->SetImageIndex(0);
+    int executed = 0;
+    action->OnExecute = [&](TComponent*) { ++executed; };
+
+    auto* linked = Make();
+    linked->OnClick = nullptr;
+    linked->SetAction(action);
+    EXPECT_EQ(linked->Caption(), "Rip");
+    ASSERT_EQ(linked->Glyph().Width(), 16);
+    EXPECT_EQ(linked->Glyph().Canvas().Pixels(5, 5), clLime);
+    EXPECT_EQ(linked->Glyph().Canvas().Pixels(0, 0), clFuchsia);
+    action->SetEnabled(false);
+    EXPECT_FALSE(linked->Enabled());
+    action->SetEnabled(true);
+    Mouse(*linked, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*linked, WM_LBUTTONUP, 5, 5);
+    EXPECT_EQ(executed, 1);
+
+    linked->OnClick = [this](TComponent*) { ++clicks; };
+    const int before = clicks;
+    Mouse(*linked, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*linked, WM_LBUTTONUP, 5, 5);
+    EXPECT_EQ(executed, 1);
+    EXPECT_EQ(clicks, before + 1);
+
+    delete action;  // the button lets go of it
+    EXPECT_EQ(linked->Action(), nullptr);
+}
+
+TEST_F(ButtonTest, EachStateShowsItsImage)
+{
+    auto* b = Make();
+    b->SetSkinData(&skin.Data());
+    EXPECT_EQ(b->BoundsRect(), Rect(0, 0, 30, 10));  // a fixed element's size
+    TskSkinButton* other = Make();
+    other->SetLeft(100);
+    other->SetFocus();
+    EXPECT_EQ(Painted(*b).Pixels(1, 1), Ramp(1, 1));
+    b->Perform(CM_MOUSEENTER, 0, 0);
+    EXPECT_EQ(Painted(*b).Pixels(1, 1), Ramp(1, 11));
+    b->SetDown(true);
+    EXPECT_EQ(Painted(*b).Pixels(1, 1), Ramp(1, 21));
+    b->SetDown(false);
+    // Without a disabled image, a disabled button shows its normal one.
+    b->SetEnabled(false);
+    EXPECT_EQ(Painted(*b).Pixels(1, 1), Ramp(1, 1));
+}
+
+TEST_F(ButtonTest, TheCrossFadeRunsToTheActiveImageAndBack)
+{
+    auto* b = Make();
+    b->SetSkinDataName("morph");
+    b->SetSkinData(&skin.Data());
+    TskSkinButton* other = Make();
+    other->SetLeft(100);
+    other->SetFocus();
+    b->Perform(CM_MOUSEENTER, 0, 0);
+    Wait(60);
+    const TColor middle = Painted(*b).Pixels(1, 1);
+    EXPECT_GT(GetGValue(middle), 1);
+    EXPECT_LT(GetGValue(middle), 11);
+    Wait(400);
+    EXPECT_EQ(Painted(*b).Pixels(1, 1), Ramp(1, 11));
+    b->Perform(CM_MOUSELEAVE, 0, 0);
+    Wait(400);
+    EXPECT_EQ(Painted(*b).Pixels(1, 1), Ramp(1, 1));
+}

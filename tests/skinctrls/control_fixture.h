@@ -1,0 +1,36 @@
+// What the tests of the skinned controls share: a shown form with a skin of the
+// test's own elements, painting a control into a bitmap, the mouse, and time.
+// The form is one for all tests (showing and hiding a window costs seconds under
+// a display without a window manager); each test's components go with the test.
+#pragma once
+
+#include <windows.h>
+
+#include "gui/bitmap.h"
+#include "gui/form.h"
+#include "test_skin.h"
+
+namespace skinctrlstest {
+
+class ControlTest {
+public:
+    ControlTest();
+    virtual ~ControlTest();
+
+    // Paints the control through its WM_PAINT into a bitmap first filled with
+    // magenta, and answers the bitmap's canvas.
+    gui::TCanvas& Painted(gui::TControl& control);
+    // A mouse message at a client point of a windowed control.
+    static void Mouse(gui::TWinControl& control, UINT msg, int x, int y);
+    // Dispatches the messages that arrive during ms milliseconds.
+    static void Wait(int ms);
+
+    gui::TForm& form;
+    TestSkin skin;
+    gui::TBitmap target;
+};
+
+// The RGB value of a system colour here.
+gui::TColor RGBOf(gui::TColor color);
+
+}  // namespace skinctrlstest

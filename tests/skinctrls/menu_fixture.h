@@ -1,0 +1,97 @@
+// The skinned menu engine of a form, with a popup menu to open and a record of
+// the clicks and closing messages; and pumps of the message loop.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "gui/application.h"
+#include "gui/form.h"
+#include "gui/menu.h"
+#include "skinctrls/skin_menu.h"
+#include "skinctrls/skin_popup_window.h"
+
+namespace menutest {
+
+// Runs the message loop for a while.
+inline void Pump(DWORD milliseconds)
+{
+    const DWORD start = ::GetTickCount();
+    do {
+        gui::Application().ProcessMessages();
+        ::Sleep(5);
+    } while (::GetTickCount() - start < milliseconds);
+}
+
+// Pumps until the condition holds, for at most two seconds.
+template <typename Condition>
+bool PumpUntil(Condition condition)
+{
+    const DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start > 2000)
+            return false;
+        gui::Application().ProcessMessages();
+        ::Sleep(5);
+    }
+    return true;
+}
+
+using namespace gui;
+using sk::TskSkinMenu;
+using sk::TskSkinPopupWindow;
+
+class SkinMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The menus follow the real mouse: it rests where no menu opens.
+        ::SetCursorPos(2, ::GetSystemMetrics(SM_CYSCREEN) - 4);
+        form.SetBounds(20, 20, 200, 100);
+        form.HandleNeeded();
+        hook = std::make_unique<TWndProcHook>(form.WindowProc(), [this](TMessage& m) {
+            if (m.Msg == sk::WM_CLOSESKINMENUS)
+                ++formCloses;
+            hook->CallNext(m);
+        });
+    }
+    void TearDown() override { hook.reset(); }
+
+    TMenuItem* Add(TMenuItem& parent, const std::string& caption, bool enabled = true)
+    {
+        auto* item = new TMenuItem(nullptr);
+        item->SetCaption(caption);
+        item->SetEnabled(enabled);
+        item->OnClick = [this, caption](TComponent*) {
+            clicks += caption + ";";
+            levelsAtClick = engine.LevelCount();
+        };
+        parent.Add(item);
+        return item;
+    }
+    void Open(int x = 100, int y = 100, int startIndex = 0)
+    {
+        engine.Popup(nullptr, nullptr, startIndex, Rect(x, y, x, y), &menu.Items(), false);
+    }
+    TskSkinPopupWindow& Level(int i) { return *engine.Levels(i); }
+    int Active(int level = 0) { return Level(level).ActiveRow(); }
+    TPoint RowCentre(int level, int row)
+    {
+        const TRect r = Level(level).Rows(row)->ItemRect;
+        return Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    }
+
+    TForm form{nullptr};
+    TPopupMenu menu{nullptr};
+    TskSkinMenu engine{nullptr, &form};
+    std::unique_ptr<TWndProcHook> hook;
+    int formCloses = 0;
+    std::string clicks;
+    int levelsAtClick = -1;
+};
+
+}  // namespace menutest

@@ -56,6 +56,10 @@ TEST(OleHost, CreatesTheControlFromItsPersistedStateAndReceivesItsEvents)
     ASSERT_TRUE(PumpUntil(20000, [&] { return !ripper.events.empty() && ripper.events.back() == "3"; }));
     EXPECT_EQ(ripper.events.front(), "2");  // OnExtractionStart first, OnExtractionEnd last
 
+    // The worker clears its busy flag only after it closed the file, a moment after the
+    // end event; until then a new start is refused for that reason instead.
+    // CancelExtraction answers S_FALSE once no worker runs (the run is over, nothing to cancel).
+    ASSERT_TRUE(PumpUntil(5000, [&] { return control->CancelExtraction() == S_FALSE; }));
     // Bad calls come back as exceptions with the control's text.
     try {
         ::SetErrorInfo(0, nullptr);

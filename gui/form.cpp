@@ -1,6 +1,10 @@
 #include "gui/form.h"
 
+#include <vector>
+
+#include "gui/application.h"
 #include "gui/control_messages.h"
+#include "gui/exceptions.h"
 #include "gui/find_control.h"
 #include "gui/screen.h"
 
@@ -27,6 +31,66 @@ void TForm::Show()
 {
     SetVisible(true);
     BringToFront();
+}
+
+namespace {
+
+BOOL CALLBACK DisableWindow(HWND window, LPARAM list)
+{
+    if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+        ::EnableWindow(window, FALSE);
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+TModalResult TForm::ShowModal()
+{
+    if (Visible())
+        throw EInvalidOperation("Cannot make a visible window modal");
+    HWND own = Handle();
+    std::vector<HWND> disabled;
+    ::EnumThreadWindows(::GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
+    ::EnableWindow(own, TRUE);
+    modalResult_ = mrNone;
+    try {
+        Show();
+        ::SetActiveWindow(own);
+        MSG msg;
+        while (modalResult_ == mrNone) {
+            if (!Visible()) {
+                modalResult_ = mrCancel;
+                break;
+            }
+            const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+            if (got == 0) {
+                // The program is ending: the outer loop gets its quit message back.
+                ::PostQuitMessage(int(msg.wParam));
+                modalResult_ = mrCancel;
+                break;
+            }
+            if (got < 0)
+                break;
+            if (Application().IsKeyMsg(msg))
+                continue;
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    } catch (...) {
+        for (HWND window : disabled)
+            if (::IsWindow(window))
+                ::EnableWindow(window, TRUE);
+        throw;
+    }
+    // The other windows come back before this one hides, so that the system
+    // activates one of them instead of some other program's.
+    for (HWND window : disabled)
+        if (::IsWindow(window))
+            ::EnableWindow(window, TRUE);
+    Hide();
+    return modalResult_;
 }
 
 TWinControl* TForm::ActiveControl() const

@@ -19,6 +19,11 @@ public:
     // Hides the form; its window and everything on it stay. The close box and
     // WM_CLOSE close the form this way.
     void Close() { Hide(); }
+    // Shows the form with every other window of the program disabled and runs
+    // messages until ModalResult is set (closing the form sets mrCancel); the form
+    // is hidden again and the result returned. EInvalidOperation for a form that
+    // shows already.
+    TModalResult ShowModal();
 
     // What the button that closes a modal form leaves here.
     TModalResult ModalResult() const { return modalResult_; }

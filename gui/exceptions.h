@@ -35,6 +35,7 @@ GUI_EXCEPTION(EResNotFound, Exception);       // a missing resource
 GUI_EXCEPTION(EInvalidGraphic, Exception);    // picture data that is not valid
 GUI_EXCEPTION(EOutOfResources, Exception);    // the system refused a handle
 GUI_EXCEPTION(EInvalidOperation, Exception);  // a call the object cannot take in its state
+GUI_EXCEPTION(EInvalidCast, Exception);       // an object that is not of the class required
 
 #undef GUI_EXCEPTION
 

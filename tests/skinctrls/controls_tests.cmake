@@ -3,7 +3,12 @@
 if(WIN32)
   add_executable(skinctrls_controls_test
     ${CMAKE_CURRENT_LIST_DIR}/button_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/control_bar_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/control_fixture.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/gauge_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/label_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/panel_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/scroll_bar_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/test_skin.cpp
     ${PROJECT_SOURCE_DIR}/tests/skin/picture_fixtures.cpp
   )

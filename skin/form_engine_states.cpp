@@ -1,0 +1,165 @@
+// The window states the engine keeps for its form (the form itself stays
+// normal): minimized forms shrink to their caption and park along the bottom of
+// the work area, maximized ones fill it; the roll-up leaves only the caption; the
+// default system menu offers these commands.
+#include "gui/application.h"
+#include "gui/form.h"
+#include "gui/menu.h"
+#include "gui/screen.h"
+#include "gui/timer.h"
+#include "skin/form_skin_engine.h"
+
+namespace sk {
+
+namespace {
+
+gui::TRect WorkArea()
+{
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return gui::Rect(work.left, work.top, work.right, work.bottom);
+}
+
+bool IsEmpty(const gui::TRect& r) { return r.Right - r.Left < 1 || r.Bottom - r.Top < 1; }
+
+}  // namespace
+
+void TskFormSkinEngine::SetFormState(int state)
+{
+    if (state == windowState_ || state < wsNormal || state > wsMaximized)
+        return;
+    const bool mainForm = gui::Application().MainForm() == form_;
+    if (!(state == wsMinimized && mainForm))
+        windowState_ = TskWindowState(state);
+    if (state == wsNormal)
+        RestoreForm();
+    else if (state == wsMinimized)
+        MinimizeForm();
+    else
+        MaximizeForm();
+}
+
+void TskFormSkinEngine::MinimizeForm()
+{
+    if (gui::Application().MainForm() == form_ || !supportNCArea_) {
+        if (form_->HandleAllocated())
+            ::ShowWindow(form_->Handle(), SW_MINIMIZE);
+        return;
+    }
+    if (IsEmpty(normalBounds_))
+        normalBounds_ = form_->BoundsRect();
+    const int w = GetMinWidth(), h = GetMinHeight();
+    const gui::TRect area = WorkArea();
+    int x = area.Left, y = area.Bottom - h;
+    // The next slot that no other minimized skinned form takes.
+    auto taken = [this](int left, int top) {
+        for (int i = 0; i < gui::Screen().FormCount(); ++i) {
+            gui::TForm* other = gui::Screen().Forms(i);
+            if (other == form_ || other == gui::Application().MainForm() || !other->Visible())
+                continue;
+            for (int c = 0; c < other->ComponentCount(); ++c)
+                if (auto* engine = dynamic_cast<TskFormSkinEngine*>(other->Components(c)))
+                    if (engine->WindowState() == wsMinimized && other->Left() == left && other->Top() == top)
+                        return true;
+        }
+        return false;
+    };
+    while (taken(x, y)) {
+        const int old = x;
+        x += w;
+        if (old + 2 * w > area.Right) {
+            x = area.Left;
+            y -= h;
+            if (y < area.Top) {
+                x = area.Left;
+                y = area.Bottom - h;
+                break;
+            }
+        }
+    }
+    form_->SetBounds(x, y, w, h);
+}
+
+void TskFormSkinEngine::MaximizeForm()
+{
+    if (IsEmpty(normalBounds_))
+        normalBounds_ = form_->BoundsRect();
+    gui::TRect r = WorkArea();
+    if (maximizeOnFullScreen_)
+        r = gui::Rect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    form_->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+}
+
+void TskFormSkinEngine::RestoreForm()
+{
+    rolledUpMaximized_ = false;
+    if (IsEmpty(normalBounds_))
+        return;
+    const int oldWidth = form_->Width(), oldHeight = form_->Height();
+    form_->SetBoundsRect(normalBounds_);
+    normalBounds_ = gui::TRect{};
+    mouseTimer_->SetEnabled(true);
+    if (supportNCArea_) {
+        if (form_->Width() == oldWidth && form_->Height() == oldHeight)
+            NudgeWidth();
+        form_->Invalidate();
+        RepaintFrame();
+    }
+}
+
+void TskFormSkinEngine::RollUpForm(bool rollUp)
+{
+    if ((!supportNCArea_ && !skinInUse_) || !borderIcons_.Contains(biRollUp) || windowState_ == wsMinimized)
+        return;
+    if (windowState_ == wsMaximized && rolledUp_ && !rolledUpMaximized_)
+        return;
+    if (rollUp == rolledUp_)
+        return;
+    if (!supportNCArea_)
+        return;  // the client-mode roll-up needs the skin's roll-up picture
+    if (windowState_ == wsMaximized)
+        rolledUpMaximized_ = rollUp;
+    rolledUp_ = rollUp;
+    if (rollUp) {
+        oldHeight_ = form_->Height();
+        form_->SetHeight(GetMinHeight());
+    } else {
+        form_->SetHeight(oldHeight_);
+    }
+    if (OnChangeRollUpState)
+        OnChangeRollUpState(this);
+}
+
+gui::TMenuItem* TskFormSkinEngine::GetSystemMenuItems()
+{
+    gui::TMenuItem& items = defaultSysMenu_->Items();
+    items.Clear();
+    auto add = [&](const char* name, const char* caption, std::function<void()> action) {
+        auto* item = new gui::TMenuItem(defaultSysMenu_);
+        item->SetName(name);
+        item->SetCaption(caption);
+        if (action)
+            item->OnClick = [action](gui::TComponent*) { action(); };
+        items.Add(item);
+    };
+    const bool canRollUp = !rolledUp_ && windowState_ != wsMinimized && borderIcons_.Contains(biRollUp);
+    if (windowState_ != wsMinimized && borderIcons_.Contains(biMinimize))
+        add("DSF_MINITEM", "Mi&nimize", [this] { SetFormState(wsMinimized); });
+    if (windowState_ != wsMaximized && borderIcons_.Contains(biMaximize))
+        add("DSF_MAXITEM", "Ma&ximize", [this] { SetFormState(wsMaximized); });
+    if (windowState_ != wsNormal || rolledUp_)
+        add("DSF_RESTORE", "&Restore", [this] {
+            if (rolledUp_ && (rolledUpMaximized_ || windowState_ == wsNormal))
+                RollUpForm(false);
+            else
+                SetFormState(wsNormal);
+        });
+    if (canRollUp)
+        add("DSF_ROLLUP", "Ro&llUp", [this] { RollUpForm(true); });
+    if (items.Count() > 0)
+        add("", "-", nullptr);
+    add("DSF_CLOSE", "&Close", [this] { CloseForm(); });
+    return &items;
+}
+
+}  // namespace sk

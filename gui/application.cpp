@@ -6,6 +6,7 @@
 #include "gui/control_messages.h"
 #include "gui/exceptions.h"
 #include "gui/find_control.h"
+#include "gui/utility_window.h"
 #include "gui/win_control.h"
 
 namespace gui {
@@ -28,7 +29,15 @@ std::string ProgramName()
 
 }  // namespace
 
-TApplication::TApplication() : TComponent(nullptr), title_(ProgramName()) {}
+TApplication::TApplication()
+    : TComponent(nullptr), title_(ProgramName()), windowProc_([this](TMessage& m) {
+          if (window_)
+              window_->DefaultHandler(m);
+      })
+{
+}
+
+TApplication::~TApplication() = default;
 
 void TApplication::HandleException(TComponent* sender)
 {

@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,12 @@ namespace gui {
 class TControl;
 class TForm;
 class TTimer;
+class TUtilityWindow;
 
 class TApplication : public TComponent {
 public:
     TApplication();
+    ~TApplication() override;
 
     // The program file's name without extension unless set.
     const std::string& Title() const { return title_; }
@@ -30,6 +33,26 @@ public:
     // The program's main window; none until set, and again when it is destroyed.
     TForm* MainForm() const { return mainForm_; }
     void SetMainForm(TForm* value);
+    // Whether the main form is shown when the program starts.
+    bool ShowMainForm() const { return showMainForm_; }
+    void SetShowMainForm(bool value) { showMainForm_ = value; }
+
+    // The program's own hidden window, made on first use. It stands for the
+    // program as a whole: it hears the program minimized and restored (WM_SIZE)
+    // and the broadcasts to top-level windows. Its messages enter WindowProc, where
+    // components hook in; what none handles gets the default handling.
+    HWND Handle();
+    TWndProcChain& WindowProc() { return windowProc_; }
+    // The program's icon: the first icon of the executable, else the system's
+    // application icon. The application keeps it.
+    HICON Icon();
+
+    // Minimize sends the main form to the taskbar and tells the application
+    // window (WM_SIZE, SIZE_MINIMIZED); Restore brings it back (SIZE_RESTORED).
+    // Each does nothing when the program is already in that state.
+    void Minimize();
+    void Restore();
+    bool Minimized() const { return minimized_; }
 
     // Hints: the hint of the control under the mouse shows after HintPause
     // milliseconds (HintShortPause when the mouse comes from another hint) in a
@@ -94,6 +117,11 @@ private:
     void StartHintTimer(int interval);
 
     std::string title_;
+    bool showMainForm_ = true;
+    std::unique_ptr<TUtilityWindow> window_;
+    TWndProcChain windowProc_;
+    HICON icon_ = nullptr;
+    bool minimized_ = false;
     TControl* mouseControl_ = nullptr;
     TForm* mainForm_ = nullptr;
     bool showHint_ = true;

@@ -33,6 +33,15 @@ void TForm::Show()
     BringToFront();
 }
 
+void TForm::SetBorderStyle(TFormBorderStyle value)
+{
+    if (value == borderStyle_)
+        return;
+    borderStyle_ = value;
+    if (HandleAllocated() && !Parent())
+        RecreateWnd();
+}
+
 namespace {
 
 BOOL CALLBACK DisableWindow(HWND window, LPARAM list)
@@ -105,7 +114,22 @@ void TForm::CreateParams(TCreateParams& params)
     params.WinClassName = "TForm";
     if (Parent())
         return;
-    params.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    switch (borderStyle_) {
+    case bsNone:
+        params.Style = WS_POPUP;
+        break;
+    case bsSingle:
+        params.Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+        break;
+    case bsSizeable:
+        params.Style = WS_OVERLAPPEDWINDOW;
+        break;
+    case bsDialog:
+        params.Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+        params.ExStyle |= WS_EX_DLGMODALFRAME;
+        break;
+    }
+    params.Style |= WS_CLIPCHILDREN;
     if (Visible())
         params.Style |= WS_VISIBLE;
     if (!Enabled())
@@ -129,6 +153,9 @@ void TForm::WndProc(TMessage& message)
 
 void TForm::CMVisibleChanged(TMessage& message)
 {
+    if (!Parent() && Visible() && position_ == poScreenCenter)
+        SetBounds((::GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (::GetSystemMetrics(SM_CYSCREEN) - Height()) / 2,
+                  Width(), Height());
     // A top-level form shown without a window gets one, made visible.
     if (!Parent() && Visible() && !HandleAllocated())
         HandleNeeded();

@@ -9,6 +9,12 @@
 
 namespace gui {
 
+// The frame of a top-level form: none, fixed, sizeable, or a dialog's frame.
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
+// Where a form appears when shown: where its bounds put it, or centred on the
+// screen.
+enum TPosition { poDesigned, poScreenCenter };
+
 class TForm : public TWinControl {
 public:
     explicit TForm(TComponent* owner);
@@ -25,6 +31,16 @@ public:
     // shows already.
     TModalResult ShowModal();
 
+    // Takes effect on a window already made by making it anew.
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle value);
+    // Applied each time the form is shown.
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition value) { position_ = value; }
+    // The form's key events see the keys of its controls before they do.
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool value) { keyPreview_ = value; }
+
     // What the button that closes a modal form leaves here.
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult value) { modalResult_ = value; }
@@ -40,6 +56,9 @@ private:
     void WMClose(TMessage& message);
 
     TModalResult modalResult_ = mrNone;
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TPosition position_ = poDesigned;
+    bool keyPreview_ = false;
 };
 
 // The form a control lies on: its topmost parent, when that is a form.

@@ -1,5 +1,7 @@
 #include "gui/image_list.h"
 
+#include "win/gdi_handles.h"
+
 namespace gui {
 
 TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
@@ -54,6 +56,43 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled)
                 if (uint32_t(image.Canvas().Pixels(px, py)) != keyRGB)
                     canvas.SetPixels(x + px + offset, y + py + offset, colour);
     }
+}
+
+void TImageList::GetIcon(int index, TIcon& icon)
+{
+    if (index < 0 || index >= Count())
+        return;
+    TBitmap& image = *images_[size_t(index)];
+    const uint32_t key = ColorToRGB(image.TransparentColor());
+    // The colour part black where the mask lets the background through, as icons
+    // are drawn: background AND mask, then XOR colour.
+    win::UniqueBitmap colour;
+    {
+        win::WindowDC screen;
+        colour.Reset(::CreateCompatibleBitmap(screen.Get(), width_, height_));
+    }
+    win::UniqueBitmap mask(::CreateBitmap(width_, height_, 1, 1, nullptr));
+    win::UniqueDC colourDC(::CreateCompatibleDC(nullptr));
+    win::UniqueDC maskDC(::CreateCompatibleDC(nullptr));
+    if (!colour || !mask || !colourDC || !maskDC)
+        return;
+    {
+        win::SelectedObject selectColour(colourDC.Get(), colour.Get());
+        win::SelectedObject selectMask(maskDC.Get(), mask.Get());
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < width_; ++x) {
+                const auto pixel = uint32_t(image.Canvas().Pixels(x, y));
+                const bool see = pixel == key;
+                ::SetPixelV(colourDC.Get(), x, y, see ? RGB(0, 0, 0) : COLORREF(pixel));
+                ::SetPixelV(maskDC.Get(), x, y, see ? RGB(255, 255, 255) : RGB(0, 0, 0));
+            }
+    }
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmColor = colour.Get();
+    info.hbmMask = mask.Get();
+    if (HICON made = ::CreateIconIndirect(&info))
+        icon.SetHandle(made);
 }
 
 }  // namespace gui

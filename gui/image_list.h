@@ -8,6 +8,7 @@
 #include "gui/bitmap.h"
 #include "gui/canvas.h"
 #include "gui/component.h"
+#include "gui/icon.h"
 
 namespace gui {
 
@@ -32,6 +33,9 @@ public:
     // Outside the list nothing is drawn. A disabled picture shows as its outline
     // embossed in the button shadow and highlight colours.
     void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
+    // Makes the picture into an icon (its transparent colour see-through);
+    // outside the list the icon stays as it is.
+    void GetIcon(int index, TIcon& icon);
 
 private:
     int width_ = 16;

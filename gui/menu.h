@@ -53,6 +53,10 @@ public:
     // Fires OnPopup, then shows the items as the system's popup menu at the screen
     // point and clicks the item chosen.
     virtual void Popup(int X, int Y);
+    // Whether the menu opens by itself when its component is right-clicked (or its
+    // tray icon clicked); off, the component leaves it to the program.
+    bool AutoPopup() const { return autoPopup_; }
+    void SetAutoPopup(bool value) { autoPopup_ = value; }
     // The component the menu was last opened for (the control right-clicked).
     TComponent* PopupComponent() const { return popupComponent_; }
     void SetPopupComponent(TComponent* value);
@@ -65,6 +69,7 @@ protected:
 
 private:
     TComponent* popupComponent_ = nullptr;
+    bool autoPopup_ = true;
 };
 
 }  // namespace gui

@@ -6,6 +6,7 @@
 #include "gui/control_messages.h"
 #include "gui/exceptions.h"
 #include "gui/find_control.h"
+#include "gui/form.h"
 #include "gui/screen.h"
 #include "gui/string_utils.h"
 #include "gui/win_types.h"
@@ -14,6 +15,13 @@
 namespace gui {
 
 namespace {
+
+// The form that sees a control's keys before the control does.
+TWinControl* KeyPreviewer(TWinControl* control)
+{
+    TForm* form = GetParentForm(control);
+    return form && form != control && form->KeyPreview() ? form : nullptr;
+}
 
 // The window property that leads from a window to its control.
 LPCSTR ControlProperty()
@@ -824,7 +832,11 @@ bool TWinControl::IsControlMouseMsg(TMessage& message)
 void TWinControl::WMKeyDown(TMessage& message)
 {
     auto key = WORD(message.WParam);
-    KeyDown(key, KeyboardShiftState());
+    const TShiftState shift = KeyboardShiftState();
+    if (TWinControl* form = KeyPreviewer(this))
+        form->KeyDown(key, shift);
+    if (key != 0)
+        KeyDown(key, shift);
     if (key == 0)
         return;
     message.WParam = key;
@@ -834,7 +846,11 @@ void TWinControl::WMKeyDown(TMessage& message)
 void TWinControl::WMKeyUp(TMessage& message)
 {
     auto key = WORD(message.WParam);
-    KeyUp(key, KeyboardShiftState());
+    const TShiftState shift = KeyboardShiftState();
+    if (TWinControl* form = KeyPreviewer(this))
+        form->KeyUp(key, shift);
+    if (key != 0)
+        KeyUp(key, shift);
     if (key == 0)
         return;
     message.WParam = key;
@@ -844,7 +860,10 @@ void TWinControl::WMKeyUp(TMessage& message)
 void TWinControl::WMChar(TMessage& message)
 {
     auto key = char(message.WParam);
-    KeyPress(key);
+    if (TWinControl* form = KeyPreviewer(this))
+        form->KeyPress(key);
+    if (key != '\0')
+        KeyPress(key);
     if (key == '\0')
         return;
     message.WParam = static_cast<unsigned char>(key);

@@ -24,4 +24,12 @@ struct MenuTraits {  // menus the program made and has not given to a window
 
 using UniqueMenu = UniqueResource<MenuTraits>;
 
+struct IconTraits {  // icons the program made or copied (never shared system icons)
+    using Type = HICON;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { ::DestroyIcon(h); }
+};
+
+using UniqueIcon = UniqueResource<IconTraits>;
+
 }  // namespace win

@@ -1,0 +1,162 @@
+#include "app/about_form.h"
+
+#include <shellapi.h>
+
+#include "app/form_resources.h"
+#include "app/form_skin.h"
+#include "gui/control_messages.h"
+#include "gui/custom_control.h"
+#include "skinctrls/skin_std_label.h"
+
+namespace brenvale {
+
+// A label that opens an address: it tells when the mouse comes and goes.
+class TLinkLabel : public sk::TskSkinStdLabel {
+public:
+    using TskSkinStdLabel::TskSkinStdLabel;
+    gui::TNotifyEvent OnMouseEnter;
+    gui::TNotifyEvent OnMouseLeave;
+
+protected:
+    void WndProc(gui::TMessage& message) override
+    {
+        TskSkinStdLabel::WndProc(message);
+        if (message.Msg == gui::CM_MOUSEENTER && OnMouseEnter)
+            OnMouseEnter(this);
+        else if (message.Msg == gui::CM_MOUSELEAVE && OnMouseLeave)
+            OnMouseLeave(this);
+    }
+};
+
+// The program's icon, drawn at the control's size.
+class TProgramIcon : public gui::TCustomControl {
+public:
+    explicit TProgramIcon(gui::TComponent* owner) : TCustomControl(owner) {}
+
+protected:
+    void Paint() override
+    {
+        HICON icon = static_cast<HICON>(
+            ::LoadImageA(::GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, Width(), Height(), 0));
+        const RECT r{0, 0, Width(), Height()};
+        ::FillRect(Canvas().Handle(), &r, ::GetSysColorBrush(COLOR_BTNFACE));
+        if (icon) {
+            ::DrawIconEx(Canvas().Handle(), 0, 0, icon, Width(), Height(), 0, nullptr, DI_NORMAL);
+            ::DestroyIcon(icon);
+        }
+    }
+};
+
+const char* const TfrmAbout::kWebAddress = "https://brenvale.example.org/";
+const char* const TfrmAbout::kSupportAddress = "mailto:support@brenvale.example.org";
+
+namespace {
+
+constexpr gui::TColor kLinkColor = 0xFF0000;   // blue
+constexpr gui::TColor kHoverColor = 0x0000FF;  // red
+
+}  // namespace
+
+TfrmAbout::TfrmAbout(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(owner)
+{
+    BeginLoading();
+    SetName("frmAbout");
+    SetCaption("About");
+    SetClientWidth(319);
+    SetClientHeight(168);
+    CenterOnScreen(*this);
+    AttachFormSkin(*this, skin, {/*sizeable=*/true, /*rollUp=*/true, /*menuItemHeight=*/0});
+
+    Image1 = new TProgramIcon(this);
+    Image1->SetName("Image1");
+    Image1->SetBounds(16, 16, 32, 32);
+    Image1->SetParent(this);
+
+    auto label = [this, skin](const char* name, int left, int top, const char* caption) {
+        auto* l = new sk::TskSkinStdLabel(this);
+        l->SetName(name);
+        l->SetSkinData(skin);
+        l->SetSkinDataName("stdlabel");
+        l->SetCaption(caption);
+        l->SetLeft(left);
+        l->SetTop(top);
+        l->SetParent(this);
+        return l;
+    };
+    lblProductNameVer = label("lblProductNameVer", 64, 16, "");
+    Label1 = label("Label1", 64, 32, "Web Site:");
+    Label2 = label("Label2", 64, 48, "Tech Support:");
+    Copyright = label("Copyright", 16, 72, "Copyright (C) 2026 The Brenvale developers");
+    Copyright->SetAutoSize(false);
+    Copyright->SetWidth(284);
+    Comments = label("Comments", 16, 96,
+                     "Warning: this program is protected by copyright law. Reproducing or distributing it, "
+                     "or any part of it, without permission is prohibited.");
+    Comments->SetAutoSize(false);
+    Comments->SetWordWrap(true);
+    Comments->SetBounds(16, 96, 280, 52);
+
+    auto link = [this, skin](const char* name, int top, const char* caption) {
+        auto* l = new TLinkLabel(this);
+        l->SetName(name);
+        l->SetSkinData(skin);
+        l->SetSkinDataName("stdlabel");
+        l->SetUseSkinFont(false);
+        gui::TFont font;
+        font.SetName("Arial");
+        font.SetHeight(-12);
+        font.SetStyle({gui::fsBold});
+        font.SetColor(kLinkColor);
+        l->SetDefaultFont(font);
+        l->SetFont(font);
+        l->SetCursor(gui::crHandPoint);
+        l->SetCaption(caption);
+        l->SetLeft(152);
+        l->SetTop(top);
+        l->OnMouseEnter = [this](gui::TComponent* sender) { Label3MouseEnter(sender); };
+        l->OnMouseLeave = [this](gui::TComponent* sender) { Label3MouseLeave(sender); };
+        l->SetParent(this);
+        return l;
+    };
+    Label3 = link("Label3", 32, "brenvale.example.org");
+    Label3->OnClick = [this](gui::TComponent* sender) { Label3Click(sender); };
+    Label4 = link("Label4", 48, "support@brenvale.example.org");
+    Label4->OnClick = [this](gui::TComponent* sender) { Label4Click(sender); };
+    EndLoading();
+}
+
+void TfrmAbout::WndProc(gui::TMessage& message)
+{
+    TForm::WndProc(message);
+    if (message.Msg == WM_SHOWWINDOW && message.WParam)
+        FormShow();
+}
+
+void TfrmAbout::FormShow() { lblProductNameVer->SetCaption("Brenvale v1.0"); }
+
+void TfrmAbout::OpenAddress(const std::string& address)
+{
+    ::ShellExecuteA(Handle(), "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TfrmAbout::Label3Click(gui::TComponent*) { OpenAddress(kWebAddress); }
+
+void TfrmAbout::Label4Click(gui::TComponent*) { OpenAddress(kSupportAddress); }
+
+void TfrmAbout::Label3MouseEnter(gui::TComponent* Sender)
+{
+    auto* label = static_cast<TLinkLabel*>(Sender);
+    label->DefaultFont().SetColor(kHoverColor);
+    label->Font().SetColor(kHoverColor);
+    label->Invalidate();
+}
+
+void TfrmAbout::Label3MouseLeave(gui::TComponent* Sender)
+{
+    auto* label = static_cast<TLinkLabel*>(Sender);
+    label->DefaultFont().SetColor(kLinkColor);
+    label->Font().SetColor(kLinkColor);
+    label->Invalidate();
+}
+
+}  // namespace brenvale

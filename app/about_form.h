@@ -1,0 +1,42 @@
+// The about box: the program's icon, name and version, the maker's web and
+// support addresses as links, the copyright line and a copyright warning.
+#pragma once
+
+#include <string>
+
+#include "gui/form.h"
+
+namespace sk {
+class TskSkinData;
+class TskSkinStdLabel;
+}  // namespace sk
+
+namespace brenvale {
+
+class TLinkLabel;
+class TProgramIcon;
+
+class TfrmAbout : public gui::TForm {
+public:
+    TfrmAbout(gui::TComponent* owner, sk::TskSkinData* skin);
+
+    TProgramIcon* Image1;
+    sk::TskSkinStdLabel *lblProductNameVer, *Label1, *Label2, *Copyright, *Comments;
+    TLinkLabel *Label3, *Label4;
+
+    static const char* const kWebAddress;
+    static const char* const kSupportAddress;
+
+protected:
+    void WndProc(gui::TMessage& message) override;
+
+private:
+    void FormShow();
+    void Label3Click(gui::TComponent* Sender);
+    void Label4Click(gui::TComponent* Sender);
+    void Label3MouseEnter(gui::TComponent* Sender);
+    void Label3MouseLeave(gui::TComponent* Sender);
+    void OpenAddress(const std::string& address);
+};
+
+}  // namespace brenvale

@@ -1,0 +1,122 @@
+#include "app/cd_ripper.h"
+
+#include <vector>
+
+namespace brenvale {
+
+void TVelCDRipper::Create(const std::string& state)
+{
+    CreateControl(CLSID_VelCDRipper, DIID__IVelCDRipperEvents, state);
+}
+
+void TVelCDRipper::InvokeEvent(DISPID id, DISPPARAMS& params)
+{
+    switch (id) {
+    case 1:  // OnProgress(PercentDone)
+        if (OnProgress && params.cArgs >= 1) {
+            VARIANT percent;
+            ::VariantInit(&percent);
+            if (SUCCEEDED(::VariantChangeType(&percent, &params.rgvarg[params.cArgs - 1], 0, VT_I4)))
+                OnProgress(this, percent.lVal);
+        }
+        break;
+    case 2:
+        if (OnExtractionStart)
+            OnExtractionStart(this);
+        break;
+    case 3:
+        if (OnExtractionEnd)
+            OnExtractionEnd(this);
+        break;
+    case 6:
+        if (OnDiskChanged)
+            OnDiskChanged(this);
+        break;
+    default:  // errors and jitter reports are not shown by this program
+        break;
+    }
+}
+
+namespace {
+
+// Clears the thread's error information first, so that a failure reports its own
+// text and never one left over from an earlier call.
+template <typename Call>
+void Checked(Call call)
+{
+    ::SetErrorInfo(0, nullptr);
+    gui::OleCheck(call());
+}
+
+}  // namespace
+
+win::ComPtr<IDrive> DriveOf(IVelCDRipper* ripper, long number)
+{
+    win::ComPtr<IDrivesCollection> drives;
+    Checked([&] { return ripper->get_Drives(drives.Put()); });
+    win::ComPtr<IDrive> drive;
+    Checked([&] { return drives->get_Item(number, drive.Put()); });
+    return drive;
+}
+
+win::ComPtr<ITracksCollection> TracksOf(IDrive* drive)
+{
+    win::ComPtr<ITracksCollection> tracks;
+    Checked([&] { return drive->get_Tracks(tracks.Put()); });
+    return tracks;
+}
+
+win::ComPtr<ITrack> TrackOf(IDrive* drive, long number)
+{
+    win::ComPtr<ITrack> track;
+    auto tracks = TracksOf(drive);
+    Checked([&] { return tracks->get_Item(number, track.Put()); });
+    return track;
+}
+
+long TrackCount(IDrive* drive)
+{
+    long count = 0;
+    auto tracks = TracksOf(drive);
+    Checked([&] { return tracks->get_Count(&count); });
+    return count;
+}
+
+long CDDBRecordCount(IDrive* drive)
+{
+    win::ComPtr<ICDDBRecordsCollection> records;
+    Checked([&] { return drive->get_CDDBRecords(records.Put()); });
+    long count = 0;
+    Checked([&] { return records->get_Count(&count); });
+    return count;
+}
+
+bool HasAudioCD(IDrive* drive)
+{
+    VARIANT_BOOL value = VARIANT_FALSE;
+    Checked([&] { return drive->HasAudioCD(&value); });
+    return value != VARIANT_FALSE;
+}
+
+std::string FromBstr(BSTR text)
+{
+    const int length = int(::SysStringLen(text));
+    if (length == 0)
+        return std::string();
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string result(size_t(size), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text, length, result.data(), size, nullptr, nullptr);
+    return result;
+}
+
+std::wstring Widen(const std::string& text)
+{
+    if (text.empty())
+        return std::wstring();
+    const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring result(size_t(size), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), result.data(), size);
+    return result;
+}
+
+}  // namespace brenvale

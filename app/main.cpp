@@ -1,0 +1,53 @@
+// Brenvale: the program's start. It reads no arguments.
+#include <windows.h>
+
+#include <exception>
+#include <memory>
+
+#include "app/main_form.h"
+#include "gui/application.h"
+
+namespace {
+
+// The program's message loop: dialog keys first, then translation and dispatch,
+// until the main window's closing posts the quit message.
+int Run()
+{
+    MSG msg;
+    for (;;) {
+        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0)
+            return int(msg.wParam);
+        if (got < 0)
+            return 1;
+        if (gui::Application().IsKeyMsg(msg))
+            continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    if (FAILED(::OleInitialize(nullptr)))
+        return 1;
+    gui::Application().SetTitle("Brenvale");
+    int result = 0;
+    {
+        // The window (and the control on it) goes before COM does.
+        std::unique_ptr<brenvale::TfrmMain> mainForm;
+        try {
+            mainForm.reset(new brenvale::TfrmMain(nullptr));
+            gui::Application().SetMainForm(mainForm.get());
+            mainForm->Show();
+            result = Run();
+        } catch (const std::exception& e) {
+            gui::Application().ShowException(e);
+            result = 1;
+        }
+    }
+    ::OleUninitialize();
+    return result;
+}

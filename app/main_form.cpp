@@ -1,0 +1,281 @@
+// The main window's components, built the way its form resource lays them out.
+#include "app/main_form.h"
+
+#include "app/cddb_wait_form.h"
+#include "app/form_resources.h"
+#include "app/form_skin.h"
+#include "app/main_menu_bar.h"
+#include "app/track_list_view.h"
+#include "gui/application.h"
+#include "skin/compressed_stored_skin.h"
+#include "skin/skin_data.h"
+#include "skinctrls/skin_button.h"
+#include "skinctrls/skin_control_bar.h"
+#include "skinctrls/skin_gauge.h"
+#include "skinctrls/skin_panel.h"
+
+namespace brenvale {
+
+namespace {
+
+constexpr int kToolButtonWidth = 38;
+constexpr int kToolButtonHeight = 36;
+
+}  // namespace
+
+TfrmMain::TfrmMain(gui::TComponent* owner) : TForm(owner)
+{
+    BeginLoading();
+    SetName("frmMain");
+    SetCaption(gui::Application().Title());
+    SetClientWidth(777);
+    SetClientHeight(548);
+    CenterOnScreen(*this);
+    CreateComponents();
+    EndLoading();
+}
+
+void TfrmMain::CreateComponents()
+{
+    // The skin first: assigning the store to the skin data loads it.
+    skCompressedStoredSkin = new sk::TskCompressedStoredSkin(this);
+    skCompressedStoredSkin->SetName("skCompressedStoredSkin");
+    skCompressedStoredSkin->SetFileName("skin.ini");
+    LoadCompressedSkin(*skCompressedStoredSkin);
+    skSkinData = new sk::TskSkinData(this);
+    skSkinData->SetName("skSkinData");
+    skSkinData->SetCompressedStoredSkin(skCompressedStoredSkin);
+    AttachFormSkin(*this, skSkinData, {/*sizeable=*/true, /*rollUp=*/true, /*menuItemHeight=*/20});
+
+    CreateActions();
+    CreateMenu();
+    CreateToolBar();
+
+    skSkinPanel5 = new sk::TskSkinPanel(this);
+    skSkinPanel5->SetName("skSkinPanel5");
+    skSkinPanel5->SetSkinDataName("panel");
+    skSkinPanel5->SetSkinData(skSkinData);
+    skSkinPanel5->SetBorderStyle(sk::bvFrame);
+    skSkinPanel5->SetCaption("");
+    skSkinPanel5->SetHeight(15);
+    skSkinPanel5->SetAlign(gui::alBottom);
+    skSkinPanel5->SetParent(this);
+
+    skSkinGauge = new sk::TskSkinGauge(this);
+    skSkinGauge->SetName("skSkinGauge");
+    skSkinGauge->SetSkinDataName("gauge");
+    skSkinGauge->SetSkinData(skSkinData);
+    skSkinGauge->SetShowPercent(true);
+    skSkinGauge->SetMinValue(0);
+    skSkinGauge->SetValue(0);
+    skSkinGauge->SetAlign(gui::alClient);
+    skSkinGauge->SetParent(skSkinPanel5);
+
+    skSkinListView_TrackList = new TTrackListView(this);
+    skSkinListView_TrackList->SetName("skSkinListView_TrackList");
+    skSkinListView_TrackList->SetSkinData(skSkinData);
+    gui::TFont font;
+    font.SetName("Arial");
+    font.SetHeight(-14);
+    skSkinListView_TrackList->SetFont(font);
+    skSkinListView_TrackList->SetAlign(gui::alClient);
+    skSkinListView_TrackList->SetParent(this);
+
+    // The control, from the persisted state the form carries: jitter correction
+    // and the overwrite question off, so existing files are overwritten.
+    CDRipper = new TVelCDRipper(this);
+    CDRipper->SetName("CDRipper");
+    CDRipper->OnProgress = [this](gui::TComponent*, long percent) { CDRipperProgress(percent); };
+    CDRipper->OnExtractionStart = [](gui::TComponent*) {};
+    CDRipper->OnExtractionEnd = [this](gui::TComponent*) { CDRipperExtractionEnd(); };
+    CDRipper->OnDiskChanged = [this](gui::TComponent*) { CDRipperDiskChanged(); };
+    CDRipper->Create(PersistedControlState());
+
+    frmLoadCDDBDataMsg = new TfrmLoadCDDBDataMsg(this, skSkinData);
+}
+
+void TfrmMain::CreateActions()
+{
+    ActionList = new gui::TActionList(this);
+    ActionList->SetName("ActionList");
+    auto make = [this](const char* name, const char* caption, void (TfrmMain::*handler)(gui::TComponent*)) {
+        auto* action = new gui::TAction(this);
+        action->SetName(name);
+        action->SetCaption(caption);
+        action->SetActionList(ActionList);
+        action->OnExecute = [this, handler](gui::TComponent* sender) { (this->*handler)(sender); };
+        return action;
+    };
+    CDRefresh = make("CDRefresh", "Refresh Track List", &TfrmMain::CDRefreshExecute);
+    CDRip = make("CDRip", "Rip CD Now!", &TfrmMain::CDRipExecute);
+    CDStop = make("CDStop", "Stop Ripping", &TfrmMain::CDStopExecute);
+    CDGetDataFromCDDB = make("CDGetDataFromCDDB", "Get Track Info From CDDB", &TfrmMain::CDGetDataFromCDDBExecute);
+    CDOpenCDTray = make("CDOpenCDTray", "Open CD Tray", &TfrmMain::CDOpenCDTrayExecute);
+    CDCloseCDTray = make("CDCloseCDTray", "Close CD Tray", &TfrmMain::CDCloseCDTrayExecute);
+    CDCheckAllTracks = make("CDCheckAllTracks", "Select All Tracks", &TfrmMain::CDCheckAllTracksExecute);
+    CDUncheckAllTracks = make("CDUncheckAllTracks", "Deselect All Tracks", &TfrmMain::CDUncheckAllTracksExecute);
+    CDOptions = make("CDOptions", "Options", &TfrmMain::CDOptionsExecute);
+    HelpHelp = make("HelpHelp", "Help", &TfrmMain::HelpHelpExecute);
+    HelpAbout = make("HelpAbout", "About", &TfrmMain::HelpAboutExecute);
+    FileExit = make("FileExit", "Exit", &TfrmMain::FileExitExecute);
+}
+
+void TfrmMain::CreateMenu()
+{
+    skSkinMainMenu = new gui::TMainMenu(this);
+    skSkinMainMenu->SetName("skSkinMainMenu");
+    skSkinMainMenuBar1 = new TMainMenuBar(this);
+    skSkinMainMenuBar1->SetName("skSkinMainMenuBar1");
+    skSkinMainMenuBar1->SetMainMenu(skSkinMainMenu);
+    skSkinMainMenuBar1->SetSkinData(skSkinData);
+    skSkinMainMenuBar1->SetForm(this);
+    auto submenu = [this](const char* caption) {
+        auto* item = new gui::TMenuItem(this);
+        item->SetCaption(caption);
+        skSkinMainMenu->Items().Add(item);
+        return item;
+    };
+    auto add = [this](gui::TMenuItem* parent, const char* name, gui::TAction* action) {
+        auto* item = new gui::TMenuItem(this);
+        if (action) {
+            item->SetName(name);
+            skSkinMainMenuBar1->Link(item, action);
+        } else {
+            item->SetCaption("-");
+        }
+        parent->Add(item);
+    };
+    gui::TMenuItem* file = submenu("File");
+    add(file, "Exit1", FileExit);
+    gui::TMenuItem* cd = submenu("CD");
+    add(cd, "GetDataFromCDDB1", CDGetDataFromCDDB);
+    add(cd, nullptr, nullptr);
+    add(cd, "Rip1", CDRip);
+    add(cd, nullptr, nullptr);
+    add(cd, "Refresh1", CDRefresh);
+    add(cd, "Stop1", CDStop);
+    add(cd, nullptr, nullptr);
+    add(cd, "Eject1", CDOpenCDTray);
+    add(cd, "Close1", CDCloseCDTray);
+    add(cd, nullptr, nullptr);
+    add(cd, "CheckAllTracks1", CDCheckAllTracks);
+    add(cd, "UncheckAllTracks1", CDUncheckAllTracks);
+    add(cd, nullptr, nullptr);
+    add(cd, "Option1", CDOptions);
+    gui::TMenuItem* help = submenu("Help");
+    add(help, "Help2", HelpHelp);
+    add(help, nullptr, nullptr);
+    add(help, "About1", HelpAbout);
+}
+
+sk::TskSkinPanel* TfrmMain::ToolPanel(int left, int buttons)
+{
+    auto* panel = new sk::TskSkinPanel(this);
+    panel->SetSkinDataName("panel");
+    panel->SetSkinData(skSkinData);
+    panel->SetBorderStyle(sk::bvNone);
+    panel->SetCaption("");
+    panel->SetBounds(left, 2, buttons * kToolButtonWidth + 8, kToolButtonHeight);
+    panel->SetParent(skSkinControlBar1);
+    return panel;
+}
+
+sk::TskSkinButton* TfrmMain::ToolButton(sk::TskSkinPanel* panel, int index, const char* glyph,
+                                        const std::string& hint, void (TfrmMain::*handler)(gui::TComponent*))
+{
+    auto* button = new sk::TskSkinButton(this);
+    button->SetSkinDataName("button");
+    button->SetSkinData(skSkinData);
+    button->SetBounds(4 + index * kToolButtonWidth, 0, kToolButtonWidth, kToolButtonHeight);
+    button->SetCaption("");
+    LoadGlyph(button->Glyph(), glyph);
+    button->SetNumGlyphs(1);
+    button->SetAlphaBlend(true);
+    button->SetAlphaBlendValue(255);
+    button->SetHint(hint);
+    button->SetShowHint(true);
+    button->SetCanFocused(false);
+    button->OnClick = [this, handler](gui::TComponent* sender) { (this->*handler)(sender); };
+    button->SetParent(panel);
+    return button;
+}
+
+void TfrmMain::CreateToolBar()
+{
+    skSkinControlBar1 = new sk::TskSkinControlBar(this);
+    skSkinControlBar1->SetName("skSkinControlBar1");
+    skSkinControlBar1->SetSkinDataName("controlbar");
+    skSkinControlBar1->SetSkinData(skSkinData);
+    skSkinControlBar1->SetAlign(gui::alTop);
+    skSkinControlBar1->SetAutoSize(true);
+    skSkinControlBar1->SetParent(this);
+
+    skSkinPanel6 = ToolPanel(11, 1);
+    skSkinPanel6->SetName("skSkinPanel6");
+    skSkinPanel2 = ToolPanel(68, 3);
+    skSkinPanel2->SetName("skSkinPanel2");
+    skSkinPanel4 = ToolPanel(201, 2);
+    skSkinPanel4->SetName("skSkinPanel4");
+    skSkinPanel1 = ToolPanel(295, 2);
+    skSkinPanel1->SetName("skSkinPanel1");
+    skSkinPanel3 = ToolPanel(389, 1);
+    skSkinPanel3->SetName("skSkinPanel3");
+
+    skSkinButton_CDDB = ToolButton(skSkinPanel6, 0, "GLYPH_CDDB", "Get track info from CDDB",
+                                   &TfrmMain::CDGetDataFromCDDBExecute);
+    skSkinButton_CDDB->SetName("skSkinButton_CDDB");
+    skSkinButton_Rip = ToolButton(skSkinPanel2, 0, "GLYPH_RIP", "Rip the CD", &TfrmMain::CDRipExecute);
+    skSkinButton_Rip->SetName("skSkinButton_Rip");
+    skSkinButton_Refresh = ToolButton(skSkinPanel2, 1, "GLYPH_REFRESH", "Refresh the track list",
+                                      &TfrmMain::CDRefreshExecute);
+    skSkinButton_Refresh->SetName("skSkinButton_Refresh");
+    skSkinButton_Stop = ToolButton(skSkinPanel2, 2, "GLYPH_STOP", "Stop ripping!", &TfrmMain::CDStopExecute);
+    skSkinButton_Stop->SetName("skSkinButton_Stop");
+    skSkinButton_Stop->SetCanFocused(true);
+    skSkinButton_SelectAll = ToolButton(skSkinPanel4, 0, "GLYPH_SELECTALL", "Select all tracks",
+                                        &TfrmMain::CDCheckAllTracksExecute);
+    skSkinButton_SelectAll->SetName("skSkinButton_SelectAll");
+    skSkinButton_DeselectAll = ToolButton(skSkinPanel4, 1, "GLYPH_DESELECTALL", "Deselect all tracks",
+                                          &TfrmMain::CDUncheckAllTracksExecute);
+    skSkinButton_DeselectAll->SetName("skSkinButton_DeselectAll");
+    skSkinButton_OpenCDTray = ToolButton(skSkinPanel1, 0, "GLYPH_OPENTRAY", "Open CD Tray",
+                                         &TfrmMain::CDOpenCDTrayExecute);
+    skSkinButton_OpenCDTray->SetName("skSkinButton_OpenCDTray");
+    skSkinButton_CloseCDTray = ToolButton(skSkinPanel1, 1, "GLYPH_CLOSETRAY", "Close CD Tray",
+                                          &TfrmMain::CDCloseCDTrayExecute);
+    skSkinButton_CloseCDTray->SetName("skSkinButton_CloseCDTray");
+    skSkinButton_Options = ToolButton(skSkinPanel3, 0, "GLYPH_OPTIONS", "Options", &TfrmMain::CDOptionsExecute);
+    skSkinButton_Options->SetName("skSkinButton_Options");
+}
+
+void TfrmMain::WndProc(gui::TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_SHOWWINDOW:
+        TForm::WndProc(message);
+        if (message.WParam && !shown_) {
+            shown_ = true;
+            FormShow();
+        }
+        break;
+    case WM_CLOSE:
+        FormClose();
+        TForm::WndProc(message);
+        if (gui::Application().MainForm() == this)
+            ::PostQuitMessage(0);
+        break;
+    case WM_COMMAND:
+        // A command of the menu bar (no control window, not an accelerator).
+        if (message.LParam == 0 && HIWORD(message.WParam) == 0 &&
+            skSkinMainMenu->DispatchCommand(LOWORD(message.WParam))) {
+            message.Result = 0;
+            break;
+        }
+        TForm::WndProc(message);
+        break;
+    default:
+        TForm::WndProc(message);
+    }
+}
+
+}  // namespace brenvale

@@ -1,0 +1,109 @@
+// The main window: the tracks of the audio CD in the first drive, with CDDB
+// names, ripped to WAV files in one output folder with the batch's progress in a
+// gauge; the tool bar and the menu drive the hosted CD extraction control. All
+// handlers run on the window's thread, the control's events too.
+#pragma once
+
+#include <string>
+
+#include "app/cd_ripper.h"
+#include "app/ripper_settings.h"
+#include "gui/action.h"
+#include "gui/form.h"
+#include "gui/menu.h"
+
+namespace sk {
+class TskCompressedStoredSkin;
+class TskSkinButton;
+class TskSkinControlBar;
+class TskSkinData;
+class TskSkinGauge;
+class TskSkinPanel;
+}  // namespace sk
+
+namespace brenvale {
+
+class TTrackListView;
+class TfrmLoadCDDBDataMsg;
+class TMainMenuBar;
+
+class TfrmMain : public gui::TForm {
+public:
+    explicit TfrmMain(gui::TComponent* owner);
+
+    // The form's components.
+    sk::TskCompressedStoredSkin* skCompressedStoredSkin;
+    sk::TskSkinData* skSkinData;
+    gui::TActionList* ActionList;
+    gui::TAction *CDRefresh, *CDRip, *CDStop, *CDGetDataFromCDDB, *CDOpenCDTray, *CDCloseCDTray,
+        *CDCheckAllTracks, *CDUncheckAllTracks, *CDOptions, *HelpHelp, *HelpAbout, *FileExit;
+    gui::TMainMenu* skSkinMainMenu;
+    TMainMenuBar* skSkinMainMenuBar1;
+    sk::TskSkinControlBar* skSkinControlBar1;
+    sk::TskSkinPanel *skSkinPanel6, *skSkinPanel2, *skSkinPanel4, *skSkinPanel1, *skSkinPanel3;
+    sk::TskSkinButton *skSkinButton_CDDB, *skSkinButton_Rip, *skSkinButton_Refresh, *skSkinButton_Stop,
+        *skSkinButton_SelectAll, *skSkinButton_DeselectAll, *skSkinButton_OpenCDTray,
+        *skSkinButton_CloseCDTray, *skSkinButton_Options;
+    TTrackListView* skSkinListView_TrackList;
+    sk::TskSkinPanel* skSkinPanel5;
+    sk::TskSkinGauge* skSkinGauge;
+    TVelCDRipper* CDRipper;
+    TfrmLoadCDDBDataMsg* frmLoadCDDBDataMsg;  // hidden until a lookup runs
+
+    const TRipperSettings& Settings() const { return settings_; }
+    int QueuedCount() const { return queuedCount_; }
+    int DoneCount() const { return doneCount_; }
+
+    // Handlers of the actions and buttons.
+    void CDRefreshExecute(gui::TComponent* Sender);
+    void CDRipExecute(gui::TComponent* Sender);
+    void CDStopExecute(gui::TComponent* Sender);
+    void CDGetDataFromCDDBExecute(gui::TComponent* Sender);
+    void CDOpenCDTrayExecute(gui::TComponent* Sender);
+    void CDCloseCDTrayExecute(gui::TComponent* Sender);
+    void CDCheckAllTracksExecute(gui::TComponent* Sender);
+    void CDUncheckAllTracksExecute(gui::TComponent* Sender);
+    void CDOptionsExecute(gui::TComponent* Sender);
+    void HelpHelpExecute(gui::TComponent* Sender);
+    void HelpAboutExecute(gui::TComponent* Sender);
+    void FileExitExecute(gui::TComponent* Sender);
+
+protected:
+    void WndProc(gui::TMessage& message) override;
+
+private:
+    void CreateComponents();
+    void CreateActions();
+    void CreateMenu();
+    void CreateToolBar();
+    sk::TskSkinPanel* ToolPanel(int left, int buttons);
+    sk::TskSkinButton* ToolButton(sk::TskSkinPanel* panel, int index, const char* glyph, const std::string& hint,
+                                  void (TfrmMain::*handler)(gui::TComponent*));
+
+    // The window's first showing, and its closing.
+    void FormShow();
+    void FormClose();
+    void ApplySettings(const TRipperSettings& settings);
+
+    void FillTrackList();
+    win::ComPtr<IDrive> Drive();
+
+    // The control's events.
+    void CDRipperProgress(long PercentDone);
+    void CDRipperExtractionEnd();
+    void CDRipperDiskChanged();
+
+    // The states of the actions and buttons.
+    void EnterDiscState(bool present);
+    void EnterRippingState();
+    void EnterIdleState();
+    void SetCommand(gui::TAction* action, sk::TskSkinButton* button, bool enabled);
+
+    TRipperSettings settings_;
+    int32_t driveNumber_ = 1;
+    int32_t queuedCount_ = -1;
+    int32_t doneCount_ = 0;
+    bool shown_ = false;
+};
+
+}  // namespace brenvale

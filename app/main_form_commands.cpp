@@ -1,0 +1,315 @@
+// What the main window does: its first showing and its closing, the track list,
+// ripping, CDDB naming, the tray, the states of its commands and the control's
+// events. Every call to the control goes through a fresh chain from its drive
+// collection, and every failure is raised with the control's text.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "app/about_form.h"
+#include "app/cddb_wait_form.h"
+#include "app/form_resources.h"
+#include "app/main_form.h"
+#include "app/main_menu_bar.h"
+#include "app/options_form.h"
+#include "app/track_list_view.h"
+#include "app/track_text.h"
+#include "gui/application.h"
+#include "gui/ini_file.h"
+#include "gui/message_dlg.h"
+#include "skinctrls/skin_button.h"
+#include "skinctrls/skin_gauge.h"
+
+namespace brenvale {
+
+namespace {
+
+const char* const kNoCDMessage =
+    "Please insert the music CD into the first CD-ROM and select the track(s) below to rip!";
+
+// Raises the control's text for a failed call; the thread's error information is
+// cleared first so that no text of an earlier call is taken for this one's.
+template <typename Call>
+void Checked(Call call)
+{
+    ::SetErrorInfo(0, nullptr);
+    gui::OleCheck(call());
+}
+
+std::string ProgramFolder()
+{
+    char path[MAX_PATH * 2] = {};
+    const DWORD length = ::GetModuleFileNameA(nullptr, path, DWORD(sizeof path));
+    std::string folder(path, length);
+    const auto slash = folder.find_last_of("\\/");
+    return folder.substr(0, slash == std::string::npos ? 0 : slash + 1);
+}
+
+}  // namespace
+
+win::ComPtr<IDrive> TfrmMain::Drive() { return DriveOf(CDRipper->Ripper().Get(), driveNumber_); }
+
+// ---- First showing, settings and closing ----
+
+void TfrmMain::FormShow()
+{
+    driveNumber_ = 1;
+    settings_.OutputPath = kDefaultOutputPath;
+    queuedCount_ = -1;
+    SetCommand(CDStop, skSkinButton_Stop, false);
+    CDRip->SetEnabled(true);
+    CDRefresh->SetEnabled(true);
+    skSkinGauge->SetValue(0);
+    skSkinMainMenuBar1->Update();
+    FillTrackList();
+    {
+        TRipperSettings defaults = settings_;
+        defaults.Left = Left();
+        defaults.Top = Top();
+        defaults.Width = Width();
+        defaults.Height = Height();
+        gui::TIniFile ini(SettingsFileName(gui::Application().Title()));
+        settings_ = ReadSettings(ini, defaults);
+    }
+    ApplySettings(settings_);
+    EnterDiscState(HasAudioCD(Drive().Get()));
+}
+
+void TfrmMain::ApplySettings(const TRipperSettings& settings)
+{
+    SetLeft(settings.Left);
+    SetTop(settings.Top);
+    SetWidth(settings.Width);
+    SetHeight(settings.Height);
+    gui::TIniFile ini(SettingsFileName(gui::Application().Title()));
+    WriteAppliedSettings(ini, settings);
+}
+
+void TfrmMain::FormClose()
+{
+    // The window's bounds as the user left them, so that the next start opens
+    // the window there.
+    if (HandleAllocated() && !::IsIconic(Handle()) && !::IsZoomed(Handle())) {
+        settings_.Left = Left();
+        settings_.Top = Top();
+        settings_.Width = Width();
+        settings_.Height = Height();
+    }
+    gui::TIniFile ini(SettingsFileName(gui::Application().Title()));
+    WriteAllSettings(ini, settings_);
+}
+
+// ---- The track list ----
+
+void TfrmMain::FillTrackList()
+{
+    auto drive = Drive();
+    const bool hasNames = CDDBRecordCount(drive.Get()) != 0;
+    skSkinListView_TrackList->Clear();
+    const long count = TrackCount(drive.Get());
+    for (long number = 1; number <= count; ++number) {
+        auto track = TrackOf(drive.Get(), number);
+        std::string name;
+        if (hasNames) {
+            win::UniqueBstr title;
+            win::UniqueBstr pattern(L"%2");
+            Checked([&] { return track->GenerateFilename(pattern.Get(), title.Put()); });
+            name = FromBstr(title.Get());
+        } else {
+            name = DefaultTrackName(int(number));
+        }
+        long duration = 0, size = 0;
+        Checked([&] { return track->get_Duration(&duration); });
+        Checked([&] { return track->get_Size(&size); });
+        skSkinListView_TrackList->AddRow(name, TrackDuration(int32_t(duration)), TrackSize(int32_t(size)));
+    }
+}
+
+void TfrmMain::CDRefreshExecute(gui::TComponent*) { FillTrackList(); }
+
+void TfrmMain::CDCheckAllTracksExecute(gui::TComponent*)
+{
+    for (int row = 0; row < skSkinListView_TrackList->RowCount(); ++row)
+        skSkinListView_TrackList->SetChecked(row, true);
+}
+
+void TfrmMain::CDUncheckAllTracksExecute(gui::TComponent*)
+{
+    for (int row = 0; row < skSkinListView_TrackList->RowCount(); ++row)
+        skSkinListView_TrackList->SetChecked(row, false);
+}
+
+// ---- Ripping ----
+
+void TfrmMain::CDRipExecute(gui::TComponent*)
+{
+    auto ripper = CDRipper->Ripper();
+    Checked([&] { return ripper->ClearQueue(); });
+    queuedCount_ = 0;
+    doneCount_ = 0;
+    auto drive = Drive();
+    for (int row = 0; row < skSkinListView_TrackList->RowCount(); ++row) {
+        if (!skSkinListView_TrackList->Checked(row))
+            continue;
+        ++queuedCount_;
+        if (settings_.OutputPath.empty() || settings_.OutputPath.back() != '\\')
+            settings_.OutputPath += '\\';
+        // A row without a name (a CDDB record that lacks the track's title) would
+        // make every such track the same file ".wav", each overwriting the last:
+        // it is ripped under the name the track has without CDDB data.
+        std::string name = skSkinListView_TrackList->RowText(row, 0);
+        if (name.empty())
+            name = DefaultTrackName(row + 1);
+        const std::wstring target = Widen(settings_.OutputPath + name);
+        win::UniqueBstr file(target.c_str(), UINT(target.size()));
+        auto track = TrackOf(drive.Get(), row + 1);
+        Checked([&] { return track->QueueExtractToWav(file.Get()); });
+    }
+    if (queuedCount_ == 0 || !HasAudioCD(drive.Get())) {
+        gui::MessageDlg(kNoCDMessage, gui::mtInformation, {gui::mbOK});
+        return;
+    }
+    Checked([&] { return ripper->RunQueue(); });
+    EnterRippingState();
+    skSkinGauge->SetValue(0);
+    skSkinGauge->SetMaxValue(queuedCount_ * 100);
+}
+
+void TfrmMain::CDStopExecute(gui::TComponent*)
+{
+    auto ripper = CDRipper->Ripper();
+    // S_FALSE, nothing to cancel, is no failure.
+    Checked([&] { return ripper->CancelExtraction(); });
+    EnterIdleState();
+    skSkinGauge->SetValue(0);
+}
+
+void TfrmMain::CDRipperProgress(long PercentDone)
+{
+    skSkinGauge->SetValue(int(PercentDone) + doneCount_ * 100);
+}
+
+void TfrmMain::CDRipperExtractionEnd()
+{
+    ++doneCount_;
+    if (doneCount_ >= queuedCount_) {
+        EnterIdleState();
+        skSkinGauge->SetValue(0);
+    }
+}
+
+void TfrmMain::CDRipperDiskChanged()
+{
+    skSkinGauge->SetValue(0);
+    EnterDiscState(HasAudioCD(Drive().Get()));
+    FillTrackList();
+}
+
+// ---- CDDB, tray, dialogs ----
+
+void TfrmMain::CDGetDataFromCDDBExecute(gui::TComponent*)
+{
+    CenterOnForm(*frmLoadCDDBDataMsg, *this);
+    frmLoadCDDBDataMsg->Show();
+    frmLoadCDDBDataMsg->Animate->SetActive(true);
+    frmLoadCDDBDataMsg->Repaint();
+    auto finish = [this] {
+        FillTrackList();
+        frmLoadCDDBDataMsg->Animate->SetActive(false);
+        frmLoadCDDBDataMsg->Close();
+    };
+    try {
+        auto drive = Drive();
+        Checked([&] { return drive->LoadCDDBData(); });
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+}
+
+void TfrmMain::CDOpenCDTrayExecute(gui::TComponent*)
+{
+    auto drive = Drive();
+    Checked([&] { return drive->OpenTray(); });
+}
+
+void TfrmMain::CDCloseCDTrayExecute(gui::TComponent*)
+{
+    auto drive = Drive();
+    Checked([&] { return drive->CloseTray(); });
+}
+
+void TfrmMain::CDOptionsExecute(gui::TComponent*)
+{
+    std::unique_ptr<TfrmOptions> options(new TfrmOptions(gui::Application().MainForm(), skSkinData));
+    options->SetOutputPath(settings_.OutputPath);
+    if (options->ShowModal() == gui::mrOk) {
+        settings_.OutputPath = options->OutputPath();
+        ApplySettings(settings_);
+    }
+}
+
+void TfrmMain::HelpAboutExecute(gui::TComponent*)
+{
+    std::unique_ptr<TfrmAbout> about(new TfrmAbout(gui::Application().MainForm(), skSkinData));
+    about->ShowModal();
+}
+
+void TfrmMain::HelpHelpExecute(gui::TComponent*)
+{
+    const std::string help = ProgramFolder() + "help.html";
+    ::ShellExecuteA(Handle(), "open", help.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TfrmMain::FileExitExecute(gui::TComponent*) { ::PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+
+// ---- States ----
+
+void TfrmMain::SetCommand(gui::TAction* action, sk::TskSkinButton* button, bool enabled)
+{
+    action->SetEnabled(enabled);
+    button->SetEnabled(enabled);
+    button->SetAlphaBlendValue(enabled ? 255 : 50);
+}
+
+void TfrmMain::EnterDiscState(bool present)
+{
+    SetCommand(CDGetDataFromCDDB, skSkinButton_CDDB, present);
+    SetCommand(CDRip, skSkinButton_Rip, present);
+    SetCommand(CDRefresh, skSkinButton_Refresh, present);
+    SetCommand(CDStop, skSkinButton_Stop, present);
+    SetCommand(CDCheckAllTracks, skSkinButton_SelectAll, present);
+    SetCommand(CDUncheckAllTracks, skSkinButton_DeselectAll, present);
+    skSkinMainMenuBar1->Update();
+}
+
+void TfrmMain::EnterRippingState()
+{
+    SetCommand(CDStop, skSkinButton_Stop, true);
+    SetCommand(CDGetDataFromCDDB, skSkinButton_CDDB, false);
+    SetCommand(CDRip, skSkinButton_Rip, false);
+    SetCommand(CDRefresh, skSkinButton_Refresh, false);
+    SetCommand(CDCheckAllTracks, skSkinButton_SelectAll, false);
+    SetCommand(CDUncheckAllTracks, skSkinButton_DeselectAll, false);
+    SetCommand(CDOpenCDTray, skSkinButton_OpenCDTray, false);
+    SetCommand(CDCloseCDTray, skSkinButton_CloseCDTray, false);
+    skSkinMainMenuBar1->Update();
+}
+
+void TfrmMain::EnterIdleState()
+{
+    // Stop goes dim only by being disabled: its blend value stays.
+    CDStop->SetEnabled(false);
+    skSkinButton_Stop->SetEnabled(false);
+    SetCommand(CDGetDataFromCDDB, skSkinButton_CDDB, true);
+    SetCommand(CDRip, skSkinButton_Rip, true);
+    SetCommand(CDRefresh, skSkinButton_Refresh, true);
+    SetCommand(CDCheckAllTracks, skSkinButton_SelectAll, true);
+    SetCommand(CDUncheckAllTracks, skSkinButton_DeselectAll, true);
+    SetCommand(CDOpenCDTray, skSkinButton_OpenCDTray, true);
+    SetCommand(CDCloseCDTray, skSkinButton_CloseCDTray, true);
+    skSkinMainMenuBar1->Update();
+}
+
+}  // namespace brenvale

@@ -1,0 +1,38 @@
+// The options dialog: the folder that receives the ripped files.
+#pragma once
+
+#include <string>
+
+#include "gui/form.h"
+
+namespace sk {
+class TskSkinButton;
+class TskSkinData;
+class TskSkinStdLabel;
+}  // namespace sk
+
+namespace brenvale {
+
+class TDirectoryEdit;
+
+class TfrmOptions : public gui::TForm {
+public:
+    TfrmOptions(gui::TComponent* owner, sk::TskSkinData* skin);
+
+    sk::TskSkinStdLabel* Label2;
+    TDirectoryEdit* skSkinDirectoryEdit_OutputDir;
+    sk::TskSkinButton* skSkinButton_OK;
+    sk::TskSkinButton* skSkinButton_Cancel;
+
+    // The folder shown when the dialog opens, and the one OK stored; blanks
+    // around it are dropped both ways.
+    void SetOutputPath(const std::string& value);
+    const std::string& OutputPath() const { return outputPath_; }
+
+private:
+    void skSkinButton_OKClick(gui::TComponent* Sender);
+
+    std::string outputPath_;
+};
+
+}  // namespace brenvale

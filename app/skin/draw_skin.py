@@ -1,0 +1,529 @@
+#!/usr/bin/env python3
+"""Draws the program's skin into a folder: its description (skin.ini) and its
+pictures (24-bit BMP files), ready for skinpack; beside them the tool buttons'
+glyphs (one BMP each, magenta where transparent) and the program icon.
+
+Every rectangle of the description is computed here from the same layout that
+the pictures are drawn from, so the two always agree.
+
+usage: draw_skin.py FOLDER
+"""
+import math
+import os
+import struct
+import sys
+
+# The palette of the skin: deep blue steel with a warm accent.
+DARK = (28, 36, 58)
+MID = (52, 66, 102)
+LIGHT = (118, 138, 186)
+FACE = (214, 220, 232)
+FACE_HOT = (232, 238, 250)
+FACE_DOWN = (176, 188, 212)
+ACCENT = (240, 150, 40)
+WHITE = (255, 255, 255)
+TEXT = (20, 24, 36)
+MAGENTA = (255, 0, 255)
+
+
+def mix(a, b, t):
+    return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
+
+
+def bgr_int(c):
+    """A colour as the description writes it: a TColor, 0x00BBGGRR."""
+    return c[0] | c[1] << 8 | c[2] << 16
+
+
+class Picture:
+    def __init__(self, width, height, fill=(0, 0, 0)):
+        self.width, self.height = width, height
+        self.pixels = [[fill] * width for _ in range(height)]
+
+    def put(self, x, y, c):
+        if 0 <= x < self.width and 0 <= y < self.height:
+            self.pixels[y][x] = c
+
+    def fill(self, rect, c):
+        l, t, r, b = rect
+        for y in range(t, b):
+            for x in range(l, r):
+                self.put(x, y, c)
+
+    def vgradient(self, rect, top, bottom):
+        l, t, r, b = rect
+        for y in range(t, b):
+            c = mix(top, bottom, (y - t) / max(1, b - t - 1))
+            for x in range(l, r):
+                self.put(x, y, c)
+
+    def frame(self, rect, light, dark):
+        l, t, r, b = rect
+        for x in range(l, r):
+            self.put(x, t, light)
+            self.put(x, b - 1, dark)
+        for y in range(t, b):
+            self.put(l, y, light)
+            self.put(r - 1, y, dark)
+
+    def bevel(self, rect, top, bottom, light, dark):
+        self.vgradient(rect, top, bottom)
+        self.frame(rect, light, dark)
+
+    def save(self, path):
+        row_bytes = (self.width * 3 + 3) // 4 * 4
+        data = bytearray()
+        for row in reversed(self.pixels):
+            line = bytearray()
+            for (r, g, b) in row:
+                line += bytes((b, g, r))
+            line += bytes(row_bytes - len(line))
+            data += line
+        info = struct.pack('<IiiHHIIiiII', 40, self.width, self.height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+        head = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
+        with open(path, 'wb') as f:
+            f.write(head + info + data)
+
+
+def rect_text(r):
+    return '%d,%d,%d,%d' % r
+
+
+def point_text(p):
+    return '%d,%d' % p
+
+
+def offset(r, dx, dy):
+    return (r[0] + dx, r[1] + dy, r[2] + dx, r[3] + dy)
+
+
+# ---------------------------------------------------------------- window frame
+FW, FH = 240, 150        # the frame picture
+TITLE = 28               # height of the title bar
+BORDER = 4
+CLIENT = (BORDER, TITLE, FW - BORDER, FH - BORDER)
+CAPTION = (28, 4, 140, 24)
+BUTTON_W, BUTTON_H = 20, 18
+# Frame buttons from the right: close, maximize, minimize, roll-up.
+FRAME_BUTTONS = ['close', 'maximize', 'minimize', 'rollup']
+
+
+def frame_button_rect(i):
+    right = FW - 8 - i * (BUTTON_W + 2)
+    return (right - BUTTON_W, 5, right, 5 + BUTTON_H)
+
+
+BUTTONS_RECT = (frame_button_rect(len(FRAME_BUTTONS) - 1)[0], 5, FW - 8, 5 + BUTTON_H)
+
+
+def draw_frame_glyph(pic, rect, kind, colour):
+    l, t, r, b = rect
+    cx, cy = (l + r) // 2, (t + b) // 2
+    if kind == 'close':
+        for d in range(-4, 5):
+            for w in (0, 1):
+                pic.put(cx + d + w, cy + d, colour)
+                pic.put(cx - d + w, cy + d, colour)
+    elif kind == 'maximize':
+        pic.frame((cx - 5, cy - 4, cx + 6, cy + 5), colour, colour)
+        pic.fill((cx - 5, cy - 4, cx + 6, cy - 2), colour)
+    elif kind == 'minimize':
+        pic.fill((cx - 5, cy + 2, cx + 5, cy + 4), colour)
+    elif kind == 'rollup':
+        for d in range(0, 5):
+            pic.fill((cx - d, cy - 2 + d, cx + d + 1, cy - 1 + d), colour)
+
+
+def draw_frame_button(pic, rect, kind, face_top, face_bottom, glyph):
+    pic.bevel(rect, face_top, face_bottom, LIGHT, DARK)
+    draw_frame_glyph(pic, rect, kind, glyph)
+
+
+def draw_frame():
+    pic = Picture(FW, FH, FACE)
+    pic.vgradient((0, 0, FW, TITLE), LIGHT, MID)
+    pic.vgradient((0, TITLE, FW, FH), MID, DARK)
+    pic.fill(CLIENT, FACE)
+    pic.frame((0, 0, FW, FH), LIGHT, DARK)
+    pic.frame((CLIENT[0] - 1, CLIENT[1] - 1, CLIENT[2] + 1, CLIENT[3] + 1), DARK, LIGHT)
+    # A small disc as the window's icon.
+    for y in range(6, 22):
+        for x in range(8, 24):
+            d = math.hypot(x - 15.5, y - 13.5)
+            if 2.2 < d < 7.8:
+                pic.put(x, y, mix(WHITE, ACCENT, (math.sin(math.atan2(y - 13.5, x - 15.5) * 2) + 1) / 4))
+    for i, kind in enumerate(FRAME_BUTTONS):
+        draw_frame_button(pic, frame_button_rect(i), kind, MID, DARK, FACE)
+    return pic
+
+
+def draw_mask():
+    """Black inside: the window with its two top corners rounded."""
+    pic = Picture(FW, FH, (0, 0, 0))
+    for (cx, xs) in ((4, range(0, 4)), (FW - 5, range(FW - 4, FW))):
+        for y in range(0, 4):
+            for x in xs:
+                if math.hypot(x - cx, y - 4) > 4.2:
+                    pic.put(x, y, WHITE)
+    return pic
+
+
+# ------------------------------------------------------------- control picture
+CW, CH = 256, 256
+TOOL = (38, 36)
+TOOL_NORMAL = (0, 0, 38, 36)
+TOOL_ACTIVE = offset(TOOL_NORMAL, 38, 0)
+TOOL_DOWN = offset(TOOL_NORMAL, 76, 0)
+TOOL_DISABLED = offset(TOOL_NORMAL, 114, 0)
+PUSH = (0, 40, 60, 62)           # text buttons: normal, active, down side by side
+PANEL = (0, 66, 48, 102)
+CONTROLBAR = (52, 66, 116, 110)
+GAUGE = (0, 112, 120, 128)
+GAUGE_BAR = (0, 130, 116, 142)
+EDIT = (0, 146, 100, 168)
+EDIT_BUTTON = (100, 146, 122, 168)
+HEADER = (124, 146, 184, 166)     # header buttons: normal, active below, down below that
+HSCROLL = (0, 172, 100, 188)
+VSCROLL = (232, 0, 248, 100)
+MENUBAR = (0, 192, 120, 214)
+MENUBAR_ITEM_DOWN = (120, 192, 160, 214)
+POPUP = (0, 216, 64, 256)
+MENU_ITEM_ACTIVE = (64, 216, 124, 236)
+HINT = (124, 216, 164, 240)
+FRAME_ACTIVE_Y, FRAME_DOWN_Y = 40 + 0, 40 + 20   # frame button highlights at x >= 150
+
+
+def frame_active_rect(i):
+    return (150 + i * (BUTTON_W + 2), FRAME_ACTIVE_Y, 150 + i * (BUTTON_W + 2) + BUTTON_W, FRAME_ACTIVE_Y + BUTTON_H)
+
+
+def frame_down_rect(i):
+    return offset(frame_active_rect(i), 0, FRAME_DOWN_Y - FRAME_ACTIVE_Y)
+
+
+def draw_controls():
+    pic = Picture(CW, CH, FACE)
+    # Tool buttons: a soft plate that glows when hot and sinks when pressed.
+    pic.fill(TOOL_NORMAL, FACE)
+    pic.bevel(TOOL_ACTIVE, FACE_HOT, FACE, WHITE, LIGHT)
+    pic.frame(offset((1, 1, 37, 35), TOOL_ACTIVE[0], 0), WHITE, LIGHT)
+    pic.bevel(TOOL_DOWN, FACE_DOWN, FACE, MID, WHITE)
+    pic.fill(TOOL_DISABLED, FACE)
+    # Push buttons with text.
+    for i, (top, bottom, light, dark) in enumerate(((FACE_HOT, FACE_DOWN, WHITE, MID),
+                                                     (WHITE, FACE_HOT, WHITE, LIGHT),
+                                                     (FACE_DOWN, FACE, MID, WHITE))):
+        r = offset(PUSH, i * 62, 0)
+        pic.bevel(r, top, bottom, light, dark)
+    pic.bevel(PANEL, FACE, FACE_DOWN, WHITE, LIGHT)
+    pic.vgradient(CONTROLBAR, FACE_HOT, FACE_DOWN)
+    pic.frame(CONTROLBAR, WHITE, LIGHT)
+    # Gauge: a sunken trough and a bar with a bright band.
+    pic.fill(GAUGE, WHITE)
+    pic.frame(GAUGE, MID, FACE_HOT)
+    l, t, r, b = GAUGE_BAR
+    for y in range(t, b):
+        k = (y - t) / (b - t - 1)
+        c = mix(mix(ACCENT, WHITE, 0.45), ACCENT, abs(k - 0.3) * 1.4)
+        for x in range(l, r):
+            pic.put(x, y, c)
+    # Edit box and its browse button.
+    pic.fill(EDIT, WHITE)
+    pic.frame(EDIT, MID, FACE_HOT)
+    pic.bevel(EDIT_BUTTON, FACE_HOT, FACE_DOWN, WHITE, MID)
+    for dx in (-4, 0, 4):
+        pic.fill((111 + dx - 1, 160, 111 + dx + 1, 162), DARK)
+    for i, (top, bottom) in enumerate(((FACE_HOT, FACE_DOWN), (WHITE, FACE_HOT), (FACE_DOWN, FACE))):
+        pic.bevel(offset(HEADER, 64 * i, 0), top, bottom, WHITE, LIGHT)
+    # Scroll bars: arrows at the ends, a track and a thumb.
+    pic.fill(HSCROLL, FACE_DOWN)
+    pic.bevel((0, 172, 16, 188), FACE_HOT, FACE, WHITE, MID)
+    pic.bevel((84, 172, 100, 188), FACE_HOT, FACE, WHITE, MID)
+    pic.bevel((100, 172, 130, 188), LIGHT, MID, FACE_HOT, DARK)   # horizontal thumb
+    pic.fill(VSCROLL, FACE_DOWN)
+    pic.bevel((232, 0, 248, 16), FACE_HOT, FACE, WHITE, MID)
+    pic.bevel((232, 84, 248, 100), FACE_HOT, FACE, WHITE, MID)
+    pic.bevel((232, 100, 248, 130), LIGHT, MID, FACE_HOT, DARK)   # vertical thumb
+    # Menus.
+    pic.vgradient(MENUBAR, FACE_HOT, FACE)
+    pic.bevel(MENUBAR_ITEM_DOWN, MID, LIGHT, DARK, FACE)
+    pic.fill(POPUP, WHITE)
+    pic.frame(POPUP, MID, MID)
+    pic.bevel(MENU_ITEM_ACTIVE, LIGHT, MID, MID, DARK)
+    pic.fill(HINT, (255, 252, 220))
+    pic.frame(HINT, MID, MID)
+    for i, kind in enumerate(FRAME_BUTTONS):
+        draw_frame_button(pic, frame_active_rect(i), kind, LIGHT, MID, WHITE)
+        draw_frame_button(pic, frame_down_rect(i), kind, DARK, MID, ACCENT)
+    return pic
+
+
+# ------------------------------------------------------------------ glyphs
+GLYPHS = ['cddb', 'rip', 'refresh', 'stop', 'selectall', 'deselectall', 'opentray', 'closetray', 'options']
+G = 24
+
+
+def draw_glyph(kind):
+    pic = Picture(G, G, MAGENTA)
+    ink, accent = DARK, ACCENT
+
+    def disc(cx, cy, radius):
+        for y in range(G):
+            for x in range(G):
+                d = math.hypot(x - cx, y - cy)
+                if 2.0 < d < radius:
+                    pic.put(x, y, mix(LIGHT, WHITE, (math.sin(math.atan2(y - cy, x - cx) * 2) + 1) / 2))
+                elif radius <= d < radius + 1:
+                    pic.put(x, y, ink)
+
+    def triangle(cx, top, half, height, colour, down=False):
+        for i in range(height):
+            w = half * (height - i) // height if not down else half * (i + 1) // height
+            y = top + i
+            pic.fill((cx - w, y, cx + w + 1, y + 1), colour)
+
+    def check(x0, y0, colour):
+        for i in range(4):
+            pic.fill((x0 + i, y0 + i, x0 + i + 2, y0 + i + 2), colour)
+        for i in range(8):
+            pic.fill((x0 + 4 + i, y0 + 3 - i, x0 + 6 + i, y0 + 5 - i), colour)
+
+    if kind == 'cddb':
+        disc(10.5, 10.5, 9)
+        pic.fill((14, 14, 23, 23), accent)
+        pic.frame((14, 14, 23, 23), ink, ink)
+        pic.fill((16, 17, 21, 18), WHITE)
+        pic.fill((16, 19, 21, 20), WHITE)
+    elif kind == 'rip':
+        disc(11.5, 9.5, 8)
+        pic.fill((15, 12, 19, 18), accent)
+        triangle(17, 18, 5, 5, accent, down=False)
+    elif kind == 'refresh':
+        for a in range(0, 300, 4):
+            t = math.radians(a)
+            for rr in (7, 8):
+                pic.put(int(12 + rr * math.cos(t)), int(12 + rr * math.sin(t)), MID)
+        triangle(19, 5, 3, 4, accent)
+    elif kind == 'stop':
+        pic.fill((5, 5, 19, 19), (200, 40, 40))
+        pic.frame((5, 5, 19, 19), ink, ink)
+    elif kind in ('selectall', 'deselectall'):
+        for row in range(3):
+            y = 3 + row * 7
+            pic.fill((2, y, 8, y + 6), WHITE)
+            pic.frame((2, y, 8, y + 6), ink, ink)
+            pic.fill((10, y + 2, 22, y + 4), MID)
+            if kind == 'selectall':
+                check(2, y, accent)
+    elif kind == 'opentray':
+        triangle(12, 4, 8, 8, MID)
+        pic.fill((4, 15, 21, 19), MID)
+    elif kind == 'closetray':
+        pic.fill((4, 4, 21, 8), MID)
+        triangle(12, 11, 8, 8, MID, down=True)
+    elif kind == 'options':
+        for y in range(G):
+            for x in range(G):
+                d = math.hypot(x - 11.5, y - 11.5)
+                teeth = 8 + 2 * (math.cos(8 * math.atan2(y - 11.5, x - 11.5)) > 0)
+                if 3 < d < teeth:
+                    pic.put(x, y, MID)
+    pic.put(0, G - 1, MAGENTA)  # the bottom-left pixel names the transparent colour
+    return pic
+
+
+# ------------------------------------------------------------------ icon
+def icon_pixel(x, y, size):
+    c = (size - 1) / 2.0
+    r = math.hypot(x - c, y - c) / (size / 2.0)
+    if r > 0.96 or r < 0.14:
+        return None
+    if r > 0.88:
+        return DARK
+    if r < 0.22:
+        return ACCENT
+    return mix(LIGHT, WHITE, (math.sin(2 * math.atan2(y - c, x - c)) + 1) / 2)
+
+
+def write_icon(path):
+    images = []
+    for size in (32, 16):
+        header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+        pixels, mask = bytearray(), bytearray()
+        mask_row = ((size + 31) // 32) * 4
+        for y in reversed(range(size)):
+            row_mask = bytearray(mask_row)
+            for x in range(size):
+                c = icon_pixel(x, y, size)
+                if c is None:
+                    pixels += bytes((0, 0, 0, 0))
+                    row_mask[x // 8] |= 0x80 >> (x % 8)
+                else:
+                    pixels += bytes((c[2], c[1], c[0], 255))
+            mask += row_mask
+        images.append((size, header + bytes(pixels) + bytes(mask)))
+    out = bytearray(struct.pack('<HHH', 0, 1, len(images)))
+    at = 6 + 16 * len(images)
+    for size, image in images:
+        out += struct.pack('<BBBBHHII', size, size, 0, 0, 1, 32, len(image), at)
+        at += len(image)
+    for _, image in images:
+        out += image
+    with open(path, 'wb') as f:
+        f.write(out)
+
+
+# ------------------------------------------------------------- description
+def description():
+    corner_l, corner_r = 44, FW - 110
+    lines = []
+    add = lines.append
+
+    def section(name, **keys):
+        add('')
+        add('[%s]' % name)
+        for k, v in keys.items():
+            add('%s=%s' % (k, v))
+
+    add('; The program\'s skin, drawn by draw_skin.py together with its pictures.')
+    section('VERSION', skinname='Brenvale', skinauthor='Brenvale', authoremail='', authorurl='',
+            skincomments='Drawn at build time')
+    section('PICTURES', picture='frame.bmp', mask='frame_mask.bmp', rolluppicture='', rollupmask='',
+            activepicturescount=1, **{'0': 'controls.bmp'})
+    section('FORMINFO',
+            lefttoppoint=point_text((corner_l, TITLE)), righttoppoint=point_text((corner_r, TITLE)),
+            leftbottompoint=point_text((corner_l, FH - BORDER)),
+            rightbottompoint=point_text((corner_r, FH - BORDER)),
+            clientrect=rect_text(CLIENT), bgpictureindex=-1,
+            leftstretch=0, rightstretch=0, topstretch=0, bottomstretch=0,
+            buttonsrect=rect_text(BUTTONS_RECT), captionrect=rect_text(CAPTION), buttonsoffset=0,
+            buttonsinleft=0, maskrectarea=rect_text((0, 0, FW, 4)),
+            hittestlefttoppoint=point_text((corner_l, TITLE)),
+            hittestrighttoppoint=point_text((corner_r, TITLE)),
+            hittestleftbottompoint=point_text((corner_l, FH - BORDER)),
+            hittestrightbottompoint=point_text((corner_r, FH - BORDER)),
+            mainmenurect=rect_text((0, 0, 0, 0)), iconrect=rect_text((8, 6, 24, 22)),
+            mainmenupopupup=0, borderwidth=BORDER, autorenderinginactiveimage=1,
+            inactiveeffect='iebrightness')
+    section('POPUPWINDOW', windowpictureindex=0, maskpictureindex=-1,
+            lefttoppoint=point_text((POPUP[0] + 3, POPUP[1] + 3)),
+            righttoppoint=point_text((POPUP[2] - 3, POPUP[1] + 3)),
+            leftbottompoint=point_text((POPUP[0] + 3, POPUP[3] - 3)),
+            rightbottompoint=point_text((POPUP[2] - 3, POPUP[3] - 3)),
+            skinrect=rect_text(POPUP), itemsrect=rect_text((POPUP[0] + 2, POPUP[1] + 2, POPUP[2] - 2, POPUP[3] - 2)),
+            scrollmarkercolor=bgr_int(MID), scrollmarkeractivecolor=bgr_int(ACCENT))
+    section('HINTWINDOW', windowpictureindex=0, maskpictureindex=-1,
+            lefttoppoint=point_text((HINT[0] + 2, HINT[1] + 2)), righttoppoint=point_text((HINT[2] - 2, HINT[1] + 2)),
+            leftbottompoint=point_text((HINT[0] + 2, HINT[3] - 2)),
+            rightbottompoint=point_text((HINT[2] - 2, HINT[3] - 2)),
+            skinrect=rect_text(HINT), clientrect=rect_text((HINT[0] + 3, HINT[1] + 3, HINT[2] - 3, HINT[3] - 3)),
+            fontname='Arial', fontheight=14, fontstyle='', fontcolor=bgr_int(TEXT))
+    objects = [('caption', 'caption'), ('menuitem', 'menuitem'), ('menubaritem', 'mainmenubaritem'),
+               ('mdiclosebutton', 'mainmenubarbutton')]
+    objects += [(kind + 'button', 'stdbutton') for kind in FRAME_BUTTONS]
+    section('SKINOBJECTS', count=len(objects), **{str(i): '%s:%s' % o for i, o in enumerate(objects)})
+    controls = [('button', 'button'), ('toolbutton', 'button'), ('resizebutton', 'button'), ('panel', 'panel'),
+                ('controlbar', 'controlbar'), ('gauge', 'gauge'), ('edit', 'edit'), ('buttonedit', 'edit'),
+                ('listview', 'listview'), ('treeview', 'treeview'), ('hscrollbar', 'scrollbar'),
+                ('vscrollbar', 'scrollbar'), ('bothhscrollbar', 'scrollbar'), ('mainmenubar', 'mainmenubar'),
+                ('stdlabel', 'stdlabel'), ('label', 'stdlabel')]
+    section('SKINCONTROLS', count=len(controls), **{str(i): '%s:%s' % c for i, c in enumerate(controls)})
+
+    # Frame objects.
+    section('caption', skinrect=rect_text(CAPTION), defaultcaption=1, textrect=rect_text((0, 0, 112, 20)),
+            fontname='Arial', fontheight=15, fontstyle='fsbold', fontcolor=bgr_int(FACE),
+            activefontcolor=bgr_int(WHITE), alignment='taleftjustify', shadow=1, shadowcolor=bgr_int(DARK),
+            activeshadowcolor=bgr_int(DARK))
+    section('menuitem', activepictureindex=0, skinrect=rect_text((POPUP[0] + 2, 220, POPUP[2] - 2, 240)),
+            activeskinrect=rect_text(MENU_ITEM_ACTIVE), itemleftoffset=2, itemrightoffset=2,
+            dividerrect=rect_text((POPUP[0] + 2, 246, POPUP[2] - 2, 248)), textrect=rect_text((22, 0, 40, 20)),
+            fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(WHITE),
+            unenabledfontcolor=bgr_int(LIGHT))
+    section('menubaritem', activepictureindex=0, skinrect=rect_text((0, 192, 40, 214)),
+            downrect=rect_text(MENUBAR_ITEM_DOWN), activeskinrect=rect_text(MENUBAR_ITEM_DOWN),
+            textrect=rect_text((4, 2, 36, 20)), fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT),
+            activefontcolor=bgr_int(WHITE), downfontcolor=bgr_int(WHITE), unenabledfontColor=bgr_int(LIGHT))
+    section('mdiclosebutton', activepictureindex=0, skinrect=rect_text(frame_active_rect(0)),
+            command='cmclose')
+    hints = {'close': 'Close', 'maximize': 'Maximize', 'minimize': 'Minimize', 'rollup': 'Roll up'}
+    commands = {'close': 'cmclose', 'maximize': 'cmmaximize', 'minimize': 'cmminimize', 'rollup': 'cmrollup'}
+    for i, kind in enumerate(FRAME_BUTTONS):
+        section(kind + 'button', hint=hints[kind], activepictureindex=0,
+                skinrect=rect_text(frame_button_rect(i)), activeskinrect=rect_text(frame_active_rect(i)),
+                downrect=rect_text(frame_down_rect(i)), command=commands[kind], morphing=1, morphkind='mkdefault')
+
+    # Control elements.
+    def nine(rect, inset):
+        l, t, r, b = rect
+        return dict(lefttoppoint=point_text((inset, inset)), righttoppoint=point_text((r - l - inset, inset)),
+                    leftbottompoint=point_text((inset, b - t - inset)),
+                    rightbottompoint=point_text((r - l - inset, b - t - inset)),
+                    clientrect=rect_text((inset, inset, r - l - inset, b - t - inset)))
+
+    push = dict(pictureindex=0, skinrect=rect_text(PUSH), activeskinrect=rect_text(offset(PUSH, 62, 0)),
+                downskinrect=rect_text(offset(PUSH, 124, 0)), fontname='Arial', fontheight=14, fontstyle='',
+                fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(DARK), downfontcolor=bgr_int(DARK),
+                disabledfontcolor=bgr_int(LIGHT), morphing=1, morphkind='mkgradient', **nine(PUSH, 4))
+    section('button', **push)
+    section('resizebutton', **dict(push, skinrect=rect_text(HEADER), activeskinrect=rect_text(offset(HEADER, 64, 0)),
+                                   downskinrect=rect_text(offset(HEADER, 128, 0)), **nine(HEADER, 3)))
+    section('toolbutton', pictureindex=0, skinrect=rect_text(TOOL_NORMAL), activeskinrect=rect_text(TOOL_ACTIVE),
+            downskinrect=rect_text(TOOL_DOWN), disabledskinrect=rect_text(TOOL_DISABLED), fontname='Arial',
+            fontheight=14, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(DARK), downfontcolor=bgr_int(DARK),
+            disabledfontcolor=bgr_int(LIGHT), morphing=1, morphkind='mkgradient', **nine(TOOL_NORMAL, 6))
+    section('panel', pictureindex=0, skinrect=rect_text(PANEL), bgpictureindex=-1, captionrect=rect_text((0, 0, 0, 0)),
+            alignment='taleftjustify', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), **nine(PANEL, 4))
+    section('controlbar', pictureindex=0, skinrect=rect_text(CONTROLBAR), itemrect=rect_text((0, 0, 0, 0)),
+            bgpictureindex=-1, **nine(CONTROLBAR, 4))
+    gl, gt = GAUGE[0], GAUGE[1]
+    section('gauge', pictureindex=0, skinrect=rect_text(GAUGE),
+            progressarea=rect_text((2, 2, GAUGE[2] - gl - 2, GAUGE[3] - gt - 2)),
+            progressrect=rect_text(GAUGE_BAR), beginoffset=2, endoffset=2, vertical=0, fontname='Arial',
+            fontheight=12, fontstyle='fsbold', fontcolor=bgr_int(DARK), **nine(GAUGE, 3))
+    edit = dict(pictureindex=0, skinrect=rect_text(EDIT), activeskinrect=rect_text(EDIT), fontname='Arial',
+                fontheight=14, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(TEXT),
+                disabledfontcolor=bgr_int(LIGHT), **nine(EDIT, 3))
+    section('edit', **edit)
+    section('buttonedit', buttonrect=rect_text(EDIT_BUTTON), activebuttonrect=rect_text(EDIT_BUTTON), **edit)
+    section('listview', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), bgcolor=bgr_int(WHITE))
+    section('treeview', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), bgcolor=bgr_int(WHITE))
+    section('hscrollbar', pictureindex=0, skinrect=rect_text(HSCROLL), trackarea=rect_text((16, 0, 84, 16)),
+            upbuttonrect=rect_text((84, 0, 100, 16)), downbuttonrect=rect_text((0, 0, 16, 16)),
+            thumbrect=rect_text((100, 172, 130, 188)), thumboffset1=3, thumboffset2=3,
+            **nine(HSCROLL, 16))
+    section('bothhscrollbar', pictureindex=0, skinrect=rect_text(HSCROLL), trackarea=rect_text((16, 0, 84, 16)),
+            upbuttonrect=rect_text((84, 0, 100, 16)), downbuttonrect=rect_text((0, 0, 16, 16)),
+            thumbrect=rect_text((100, 172, 130, 188)), thumboffset1=3, thumboffset2=3,
+            **nine(HSCROLL, 16))
+    section('vscrollbar', pictureindex=0, skinrect=rect_text(VSCROLL), trackarea=rect_text((0, 16, 16, 84)),
+            upbuttonrect=rect_text((0, 0, 16, 16)), downbuttonrect=rect_text((0, 84, 16, 100)),
+            thumbrect=rect_text((232, 100, 248, 130)), thumboffset1=3, thumboffset2=3,
+            lefttoppoint='0,16', righttoppoint='16,16', leftbottompoint='0,84', rightbottompoint='16,84',
+            clientrect='0,16,16,84')
+    section('mainmenubar', pictureindex=0, skinrect=rect_text(MENUBAR), itemsrect=rect_text((2, 0, 118, 22)),
+            menubaritem='menubaritem', closebutton='mdiclosebutton', trackmarkcolor=bgr_int(MID),
+            trackmarkactivecolor=bgr_int(ACCENT), **nine(MENUBAR, 4))
+    section('stdlabel', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(ACCENT))
+    section('label', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(ACCENT))
+    return '\r\n'.join(lines) + '\r\n'
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.stderr.write('usage: draw_skin.py FOLDER\n')
+        return 2
+    folder = sys.argv[1]
+    os.makedirs(folder, exist_ok=True)
+    draw_frame().save(os.path.join(folder, 'frame.bmp'))
+    draw_mask().save(os.path.join(folder, 'frame_mask.bmp'))
+    draw_controls().save(os.path.join(folder, 'controls.bmp'))
+    for kind in GLYPHS:
+        draw_glyph(kind).save(os.path.join(folder, 'glyph_%s.bmp' % kind))
+    write_icon(os.path.join(folder, 'brenvale.ico'))
+    with open(os.path.join(folder, 'skin.ini'), 'w', newline='') as f:
+        f.write(description())
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

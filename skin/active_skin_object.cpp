@@ -70,7 +70,7 @@ void CopyScaled(gui::TBitmap& Dest, int Width, int Height, gui::TBitmap* Source,
 
 void TskActiveSkinObject::Draw(gui::TCanvas& Canvas, bool Repaint)
 {
-    if (Morphing && ((Active && MorphFactor != 1) || (!Active && MorphFactor != 0))) {
+    if (LookChanging()) {
         const int w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
         if (w < 1 || h < 1)
             return;

@@ -66,6 +66,11 @@ public:
     void SetMorphFactor(double value);  // kept in 0..1
 
 protected:
+    // A morph is on its way: MorphFactor has not reached the look wanted.
+    bool LookChanging() const
+    {
+        return Morphing && ((Active && MorphFactor != 1) || (!Active && MorphFactor != 0));
+    }
     // The normal look's source: ActivePicture when SkinRectInAPicture, else Picture.
     gui::TBitmap* NormalPicture() const;
     // Source rectangle copied (scaled) into ObjectRect of Canvas; nothing when

@@ -1,16 +1,24 @@
 #include "app/form_skin.h"
 
 #include "gui/form.h"
+#include "skin/form_skin_engine.h"
 
 namespace brenvale {
 
 void AttachFormSkin(gui::TForm& form, sk::TskSkinData* skin, const FormSkinOptions& options)
 {
-    // Until the form skinning engine is part of the build, forms keep the
-    // system's frame.
-    (void)form;
-    (void)skin;
-    (void)options;
+    auto* engine = new sk::TskFormSkinEngine(&form);
+    engine->SetName("skFormSkinEngine");
+    engine->SetSkinData(skin);
+    engine->SetSizeable(options.sizeable);
+    sk::TskBorderIcons icons{sk::biSystemMenu, sk::biMinimize, sk::biMaximize};
+    if (options.rollUp)
+        icons.Include(sk::biRollUp);
+    engine->SetBorderIcons(icons);
+    if (options.menuItemHeight > 0)
+        engine->SetDefMenuItemHeight(options.menuItemHeight);
+    engine->SetUseDefaultSysMenu(true);
+    engine->SetMenusAlphaBlend(false);
 }
 
 }  // namespace brenvale

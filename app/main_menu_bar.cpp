@@ -1,41 +1,9 @@
 #include "app/main_menu_bar.h"
 
 #include "gui/form.h"
+#include "skin/form_skin_engine.h"
 
 namespace brenvale {
-
-namespace {
-
-HMENU BuildMenu(const gui::TMenuItem& item, bool bar)
-{
-    HMENU menu = bar ? ::CreateMenu() : ::CreatePopupMenu();
-    for (int i = 0; i < item.Count(); ++i) {
-        const gui::TMenuItem& child = *item.Items(i);
-        if (!child.Visible())
-            continue;
-        if (child.IsLine()) {
-            ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-            continue;
-        }
-        const UINT flags = MF_STRING | (child.Enabled() ? 0 : MF_GRAYED);
-        if (child.Count() > 0)
-            ::AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(child, false)),
-                          child.Caption().c_str());
-        else
-            ::AppendMenuA(menu, flags, child.Command(), child.Caption().c_str());
-    }
-    return menu;
-}
-
-}  // namespace
-
-TMainMenuBar::~TMainMenuBar()
-{
-    if (bar_ && form_ && form_->HandleAllocated() && ::GetMenu(form_->Handle()) == bar_)
-        ::SetMenu(form_->Handle(), nullptr);
-    if (bar_)
-        ::DestroyMenu(bar_);
-}
 
 void TMainMenuBar::Link(gui::TMenuItem* item, gui::TCustomAction* action)
 {
@@ -46,15 +14,14 @@ void TMainMenuBar::Link(gui::TMenuItem* item, gui::TCustomAction* action)
 
 void TMainMenuBar::Update()
 {
-    if (!menu_ || !form_ || !form_->HandleAllocated())
+    if (!menu_ || !form_)
         return;
     for (auto& [item, action] : links_)
         item->SetEnabled(action->Enabled());
-    HMENU old = bar_;
-    bar_ = BuildMenu(menu_->Items(), true);
-    ::SetMenu(form_->Handle(), bar_);
-    if (old)
-        ::DestroyMenu(old);
+    // The frame's menu items are made anew from the menu.
+    for (int i = 0; i < form_->ComponentCount(); ++i)
+        if (auto* engine = dynamic_cast<sk::TskFormSkinEngine*>(form_->Components(i)))
+            engine->SetMainMenu(menu_);
 }
 
 }  // namespace brenvale

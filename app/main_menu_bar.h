@@ -2,10 +2,9 @@
 // its sub-items; an item stands enabled or disabled as its action does.
 //
 // This is the one place where the skinned main menu bar plugs in. Until it is
-// part of the build, the bar is the system's menu bar of the window.
+// part of the build, the menu shows as the main-menu items of the form's skinned
+// frame, in the strip the skin keeps for them under the caption.
 #pragma once
-
-#include <windows.h>
 
 #include <utility>
 #include <vector>
@@ -26,24 +25,22 @@ namespace brenvale {
 class TMainMenuBar : public gui::TComponent {
 public:
     explicit TMainMenuBar(gui::TComponent* owner) : TComponent(owner) {}
-    ~TMainMenuBar() override;
 
     void SetMainMenu(gui::TMainMenu* value) { menu_ = value; }
+    void SetSkinData(sk::TskSkinData* value) { skinData_ = value; }
+    void SetForm(gui::TForm* value) { form_ = value; }
     // The item takes the action's caption, runs it when clicked, and stands
     // enabled or disabled as the action does.
     void Link(gui::TMenuItem* item, gui::TCustomAction* action);
-    void SetSkinData(sk::TskSkinData* value) { skinData_ = value; }
-    void SetForm(gui::TForm* value) { form_ = value; }
 
-    // Shows the bar on the form, or brings it up to date with the actions.
+    // Shows the menu on the form, or brings it up to date with the actions.
     void Update();
 
 private:
     gui::TMainMenu* menu_ = nullptr;
-    std::vector<std::pair<gui::TMenuItem*, gui::TCustomAction*>> links_;
     sk::TskSkinData* skinData_ = nullptr;
     gui::TForm* form_ = nullptr;
-    HMENU bar_ = nullptr;  // the system's menu of the form
+    std::vector<std::pair<gui::TMenuItem*, gui::TCustomAction*>> links_;
 };
 
 }  // namespace brenvale

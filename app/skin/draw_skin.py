@@ -100,9 +100,11 @@ def offset(r, dx, dy):
 # ---------------------------------------------------------------- window frame
 FW, FH = 240, 150        # the frame picture
 TITLE = 28               # height of the title bar
+MENU_H = 20              # the main menu's strip under it
 BORDER = 4
-CLIENT = (BORDER, TITLE, FW - BORDER, FH - BORDER)
-CAPTION = (28, 4, 140, 24)
+MENU_RECT = (BORDER, TITLE, FW - BORDER, TITLE + MENU_H)
+CLIENT = (BORDER, TITLE + MENU_H, FW - BORDER, FH - BORDER)
+CAPTION = (28, 4, 120, 24)
 BUTTON_W, BUTTON_H = 20, 18
 # Frame buttons from the right: close, maximize, minimize, roll-up.
 FRAME_BUTTONS = ['close', 'maximize', 'minimize', 'rollup']
@@ -144,6 +146,7 @@ def draw_frame():
     pic.vgradient((0, 0, FW, TITLE), LIGHT, MID)
     pic.vgradient((0, TITLE, FW, FH), MID, DARK)
     pic.fill(CLIENT, FACE)
+    pic.vgradient(MENU_RECT, FACE_HOT, FACE)
     pic.frame((0, 0, FW, FH), LIGHT, DARK)
     pic.frame((CLIENT[0] - 1, CLIENT[1] - 1, CLIENT[2] + 1, CLIENT[3] + 1), DARK, LIGHT)
     # A small disc as the window's icon.
@@ -186,7 +189,10 @@ HEADER = (124, 146, 184, 166)     # header buttons: normal, active below, down b
 HSCROLL = (0, 172, 100, 188)
 VSCROLL = (232, 0, 248, 100)
 MENUBAR = (0, 192, 120, 214)
-MENUBAR_ITEM_DOWN = (120, 192, 160, 214)
+MENU_ITEM_NORMAL = (120, 192, 160, 212)
+MENU_ITEM_HOT = (160, 192, 200, 212)
+MENU_ITEM_DOWN = (200, 192, 240, 212)
+MENUBAR_ITEM_DOWN = MENU_ITEM_DOWN
 POPUP = (0, 216, 64, 256)
 MENU_ITEM_ACTIVE = (64, 216, 124, 236)
 HINT = (124, 216, 164, 240)
@@ -246,7 +252,9 @@ def draw_controls():
     pic.bevel((232, 100, 248, 130), LIGHT, MID, FACE_HOT, DARK)   # vertical thumb
     # Menus.
     pic.vgradient(MENUBAR, FACE_HOT, FACE)
-    pic.bevel(MENUBAR_ITEM_DOWN, MID, LIGHT, DARK, FACE)
+    pic.vgradient(MENU_ITEM_NORMAL, FACE_HOT, FACE)
+    pic.bevel(MENU_ITEM_HOT, WHITE, FACE_HOT, LIGHT, LIGHT)
+    pic.bevel(MENU_ITEM_DOWN, MID, LIGHT, DARK, FACE)
     pic.fill(POPUP, WHITE)
     pic.frame(POPUP, MID, MID)
     pic.bevel(MENU_ITEM_ACTIVE, LIGHT, MID, MID, DARK)
@@ -375,7 +383,7 @@ def write_icon(path):
 
 # ------------------------------------------------------------- description
 def description():
-    corner_l, corner_r = 44, FW - 110
+    corner_l, corner_r = 124, 130
     lines = []
     add = lines.append
 
@@ -391,18 +399,18 @@ def description():
     section('PICTURES', picture='frame.bmp', mask='frame_mask.bmp', rolluppicture='', rollupmask='',
             activepicturescount=1, **{'0': 'controls.bmp'})
     section('FORMINFO',
-            lefttoppoint=point_text((corner_l, TITLE)), righttoppoint=point_text((corner_r, TITLE)),
+            lefttoppoint=point_text((corner_l, CLIENT[1])), righttoppoint=point_text((corner_r, CLIENT[1])),
             leftbottompoint=point_text((corner_l, FH - BORDER)),
             rightbottompoint=point_text((corner_r, FH - BORDER)),
             clientrect=rect_text(CLIENT), bgpictureindex=-1,
             leftstretch=0, rightstretch=0, topstretch=0, bottomstretch=0,
             buttonsrect=rect_text(BUTTONS_RECT), captionrect=rect_text(CAPTION), buttonsoffset=0,
             buttonsinleft=0, maskrectarea=rect_text((0, 0, FW, 4)),
-            hittestlefttoppoint=point_text((corner_l, TITLE)),
-            hittestrighttoppoint=point_text((corner_r, TITLE)),
+            hittestlefttoppoint=point_text((corner_l, CLIENT[1])),
+            hittestrighttoppoint=point_text((corner_r, CLIENT[1])),
             hittestleftbottompoint=point_text((corner_l, FH - BORDER)),
             hittestrightbottompoint=point_text((corner_r, FH - BORDER)),
-            mainmenurect=rect_text((0, 0, 0, 0)), iconrect=rect_text((8, 6, 24, 22)),
+            mainmenurect=rect_text(MENU_RECT), iconrect=rect_text((8, 6, 24, 22)),
             mainmenupopupup=0, borderwidth=BORDER, autorenderinginactiveimage=1,
             inactiveeffect='iebrightness')
     section('POPUPWINDOW', windowpictureindex=0, maskpictureindex=-1,
@@ -418,11 +426,11 @@ def description():
             rightbottompoint=point_text((HINT[2] - 2, HINT[3] - 2)),
             skinrect=rect_text(HINT), clientrect=rect_text((HINT[0] + 3, HINT[1] + 3, HINT[2] - 3, HINT[3] - 3)),
             fontname='Arial', fontheight=14, fontstyle='', fontcolor=bgr_int(TEXT))
-    objects = [('caption', 'caption'), ('menuitem', 'menuitem'), ('menubaritem', 'mainmenubaritem'),
+    objects = [('caption', 'caption'), ('menuitem', 'menuitem'), ('menubaritem', 'mainmenubaritem'), ('MAINMENUITEM', 'mainmenuitem'),
                ('mdiclosebutton', 'mainmenubarbutton')]
     objects += [(kind + 'button', 'stdbutton') for kind in FRAME_BUTTONS]
     section('SKINOBJECTS', count=len(objects), **{str(i): '%s:%s' % o for i, o in enumerate(objects)})
-    controls = [('button', 'button'), ('toolbutton', 'button'), ('resizebutton', 'button'), ('panel', 'panel'),
+    controls = [('button', 'button'), ('resizebutton', 'button'), ('panel', 'panel'),
                 ('controlbar', 'controlbar'), ('gauge', 'gauge'), ('edit', 'edit'), ('buttonedit', 'edit'),
                 ('listview', 'listview'), ('treeview', 'treeview'), ('hscrollbar', 'scrollbar'),
                 ('vscrollbar', 'scrollbar'), ('bothhscrollbar', 'scrollbar'), ('mainmenubar', 'mainmenubar'),
@@ -430,7 +438,7 @@ def description():
     section('SKINCONTROLS', count=len(controls), **{str(i): '%s:%s' % c for i, c in enumerate(controls)})
 
     # Frame objects.
-    section('caption', skinrect=rect_text(CAPTION), defaultcaption=1, textrect=rect_text((0, 0, 112, 20)),
+    section('caption', skinrect=rect_text(CAPTION), defaultcaption=1, textrect=rect_text((0, 0, 92, 20)),
             fontname='Arial', fontheight=15, fontstyle='fsbold', fontcolor=bgr_int(FACE),
             activefontcolor=bgr_int(WHITE), alignment='taleftjustify', shadow=1, shadowcolor=bgr_int(DARK),
             activeshadowcolor=bgr_int(DARK))
@@ -443,6 +451,11 @@ def description():
             downrect=rect_text(MENUBAR_ITEM_DOWN), activeskinrect=rect_text(MENUBAR_ITEM_DOWN),
             textrect=rect_text((4, 2, 36, 20)), fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT),
             activefontcolor=bgr_int(WHITE), downfontcolor=bgr_int(WHITE), unenabledfontColor=bgr_int(LIGHT))
+    section('MAINMENUITEM', activepictureindex=0, skinrect=rect_text(MENU_ITEM_NORMAL),
+            activeskinrect=rect_text(MENU_ITEM_HOT), downrect=rect_text(MENU_ITEM_DOWN), itemleftoffset=3,
+            itemrightoffset=3, textrect=rect_text((6, 2, 34, 18)), fontname='Arial', fontheight=14,
+            fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(DARK), downfontcolor=bgr_int(WHITE),
+            unenabledfontColor=bgr_int(LIGHT))
     section('mdiclosebutton', activepictureindex=0, skinrect=rect_text(frame_active_rect(0)),
             command='cmclose')
     hints = {'close': 'Close', 'maximize': 'Maximize', 'minimize': 'Minimize', 'rollup': 'Roll up'}
@@ -467,10 +480,6 @@ def description():
     section('button', **push)
     section('resizebutton', **dict(push, skinrect=rect_text(HEADER), activeskinrect=rect_text(offset(HEADER, 64, 0)),
                                    downskinrect=rect_text(offset(HEADER, 128, 0)), **nine(HEADER, 3)))
-    section('toolbutton', pictureindex=0, skinrect=rect_text(TOOL_NORMAL), activeskinrect=rect_text(TOOL_ACTIVE),
-            downskinrect=rect_text(TOOL_DOWN), disabledskinrect=rect_text(TOOL_DISABLED), fontname='Arial',
-            fontheight=14, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(DARK), downfontcolor=bgr_int(DARK),
-            disabledfontcolor=bgr_int(LIGHT), morphing=1, morphkind='mkgradient', **nine(TOOL_NORMAL, 6))
     section('panel', pictureindex=0, skinrect=rect_text(PANEL), bgpictureindex=-1, captionrect=rect_text((0, 0, 0, 0)),
             alignment='taleftjustify', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), **nine(PANEL, 4))
     section('controlbar', pictureindex=0, skinrect=rect_text(CONTROLBAR), itemrect=rect_text((0, 0, 0, 0)),

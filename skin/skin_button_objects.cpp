@@ -13,7 +13,7 @@ namespace {
 
 // The default look of a frame button under the mouse, and pressed.
 constexpr gui::TColor kHotFill = 13811126;     // RGB(182, 189, 210)
-constexpr gui::TColor kPressedFill = 11899781;  // RGB(133, 146, 181)
+constexpr gui::TColor kPressedFill = 11899781;  // RGB(133, 147, 181)
 
 }  // namespace
 

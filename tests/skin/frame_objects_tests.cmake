@@ -2,6 +2,7 @@
 if(WIN32)
   add_executable(frame_objects_test
     ${CMAKE_CURRENT_LIST_DIR}/frame_objects_fixture.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frame_buttons_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame_objects_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_fixtures.cpp
     ${PROJECT_SOURCE_DIR}/tests/skinctrls/test_skin.cpp

@@ -176,7 +176,14 @@ void TskSkinButton::ReadSkinEntry()
     const auto* record =
         SkinIndex == -1 ? nullptr : dynamic_cast<const TskDataSkinButtonControl*>(SkinData()->CtrlList[SkinIndex]);
     if (!record) {
+        // An element of another kind has one image for every state and the plain
+        // font.
         morphing_ = false;
+        const gui::TFont& plain = DefaultFont();
+        font_ = TskFontGroup{plain.Name(), plain.Height(), plain.Style(), plain.Color()};
+        activeFontColor_ = downFontColor_ = disabledFontColor_ = font_.FontColor;
+        activeSkinRect_ = downSkinRect_ = SkinRect;
+        disabledSkinRect_ = TRect();
         return;
     }
     font_ = *record;

@@ -134,10 +134,13 @@ void TskSkinPanel::RollUp()
     }
     int height = defaultCaptionHeight_ + 1;
     if (SkinIndex != -1) {
-        // What is left of the full height without the element's client area.
+        // What is left of the full height without the element's client area. The
+        // geometry of the panel's present size stays for its painting.
+        const SkinGeometry present = NewGeometry;
         int width = Width(), full = fullHeight_;
         AdjustSkinSize(width, full);
         height = fullHeight_ - RectHeight(NewGeometry.ClRect);
+        NewGeometry = present;
     }
     SetHeight(height);
 }

@@ -28,8 +28,11 @@ void TskSkinStdLabel::ReadSkinEntry()
     skinIndex_ = !skinData_ || skinData_->Empty() ? -1 : skinData_->GetControlIndex(skinDataName_);
     if (skinIndex_ == -1)
         return;
+    // An element of another kind has no font for a label: the label stays plain.
     if (const auto* record = dynamic_cast<const TskDataSkinStdLabelControl*>(skinData_->CtrlList[skinIndex_]))
         font_ = *record;
+    else
+        skinIndex_ = -1;
 }
 
 void TskSkinStdLabel::DoDrawText(gui::TRect& Rect, UINT Flags)

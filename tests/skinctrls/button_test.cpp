@@ -32,7 +32,8 @@ protected:
         skin.AddPicture(ramp);
         skin.AddElement("button", "button",
                         {"pictureindex=0", "skinrect=0,0,30,10", "activeskinrect=0,10,30,20",
-                         "downskinrect=0,20,30,30"});
+                         "downskinrect=0,20,30,30", "clientrect=0,0,30,10", "disabledfontcolor=255"});
+        skin.AddElement("panel", "panel", {"pictureindex=0", "skinrect=30,0,60,10"});
         skin.AddElement("morph", "button",
                         {"pictureindex=0", "skinrect=0,0,30,10", "activeskinrect=0,10,30,20", "morphing=1"});
         skin.Load();
@@ -81,6 +82,13 @@ TEST_F(ButtonTest, ClicksComeOnReleaseOverTheButtonOnly)
     Mouse(*b, WM_LBUTTONUP, 300, 5);
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(b->Down());
+
+    // The mouse taken off the held button, as the system reports it.
+    Mouse(*b, WM_MOUSEMOVE, 5, 5);
+    Mouse(*b, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*b, WM_MOUSEMOVE, 300, 5);
+    Mouse(*b, WM_LBUTTONUP, 300, 5);
+    EXPECT_EQ(clicks, 1);
 
     // A button that cannot take the focus does not get it from the mouse.
     auto* flat = Make();
@@ -300,4 +308,79 @@ TEST_F(ButtonTest, TheCrossFadeRunsToTheActiveImageAndBack)
     b->Perform(CM_MOUSELEAVE, 0, 0);
     Wait(400);
     EXPECT_EQ(Painted(*b).Pixels(1, 1), Ramp(1, 1));
+}
+
+TEST_F(ButtonTest, SpaceHoldsTheFocusedButtonDownAndClicksOnRelease)
+{
+    auto* b = Make();
+    b->SetFocus();
+    Key(WM_KEYDOWN, VK_SPACE);
+    EXPECT_TRUE(b->Down());
+    EXPECT_EQ(clicks, 0);
+    Key(WM_KEYUP, VK_SPACE);
+    EXPECT_FALSE(b->Down());
+    EXPECT_EQ(clicks, 1);
+    // Enter on the focused button clicks it once.
+    Key(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(clicks, 2);
+
+    // In repeat mode each Space the keyboard repeats is a click.
+    b->SetRepeatMode(true);
+    Key(WM_KEYDOWN, VK_SPACE);
+    Key(WM_KEYDOWN, VK_SPACE);
+    Key(WM_KEYUP, VK_SPACE);
+    EXPECT_EQ(clicks, 5);
+}
+
+TEST_F(ButtonTest, ADisabledSkinnedButtonShowsItsNormalImageWithTheDisabledGlyphAndColour)
+{
+    auto* b = Make("W");
+    TBitmap glyph;
+    glyph.SetSize(16, 8);
+    glyph.Canvas().Brush().SetColor(clLime);
+    glyph.Canvas().FillRect(Rect(0, 0, 8, 8));
+    glyph.Canvas().Brush().SetColor(clBlue);
+    glyph.Canvas().FillRect(Rect(8, 0, 16, 8));
+    glyph.Canvas().SetPixels(0, 7, clWhite);  // the colour each frame leaves out
+    glyph.Canvas().SetPixels(8, 7, clWhite);
+    b->SetGlyph(glyph);
+    b->SetNumGlyphs(2);
+    b->SetSpacing(0);
+    b->SetSkinData(&skin.Data());
+    const auto has = [&](TColor colour) {
+        TCanvas& c = Painted(*b);
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 30; ++x)
+                if (c.Pixels(x, y) == colour)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(has(clLime));
+    EXPECT_FALSE(has(clBlue));
+    EXPECT_FALSE(has(clRed));
+    b->SetEnabled(false);
+    EXPECT_EQ(Painted(*b).Pixels(0, 0), Ramp(0, 0));
+    EXPECT_FALSE(has(clLime));
+    EXPECT_TRUE(has(clBlue));
+    EXPECT_TRUE(has(clRed));
+
+    // Margins below -1 are refused.
+    b->SetMargin(-5);
+    EXPECT_EQ(b->Margin(), -1);
+}
+
+TEST_F(ButtonTest, AnElementOfAnotherKindShowsOneImageForEveryState)
+{
+    auto* b = Make();
+    b->SetSkinData(&skin.Data());
+    TskSkinButton* other = Make();
+    other->SetLeft(100);
+    other->SetFocus();
+    b->SetSkinDataName("panel");
+    b->ApplySkin();
+    EXPECT_EQ(Painted(*b).Pixels(1, 1), Ramp(31, 1));
+    b->Perform(CM_MOUSEENTER, 0, 0);
+    EXPECT_EQ(Painted(*b).Pixels(1, 1), Ramp(31, 1));
+    b->SetDown(true);
+    EXPECT_EQ(Painted(*b).Pixels(1, 1), Ramp(31, 1));
 }

@@ -243,6 +243,20 @@ TEST_F(PanelTest, TheElementGivesTheClientAreaAndTheRolledUpHeight)
     EXPECT_EQ(child->BoundsRect(), Rect(5, 30, 95, 75));
 }
 
+TEST_F(PanelTest, ARolledUpPanelIsDrawnAtItsRolledHeightAfterTheSkinIsApplied)
+{
+    auto* p = Make();
+    p->SetRollUpMode(true);
+    p->SetSkinData(&skin.Data());
+    p->SetRollUpState(true);
+    p->ApplySkin();  // the same skin again: the height stays 25
+    ASSERT_EQ(p->Height(), 25);
+    TCanvas& canvas = Painted(*p);
+    EXPECT_EQ(canvas.Pixels(0, 24), Ramp(0, 39));  // the element's bottom corners
+    EXPECT_EQ(canvas.Pixels(99, 24), Ramp(39, 39));
+    EXPECT_EQ(canvas.Pixels(0, 0), Ramp(0, 0));
+}
+
 TEST_F(PanelTest, TheSkinnedCaptionShowsTheCheckImageAndTheFontColour)
 {
     auto* p = Make();

@@ -38,7 +38,7 @@ void TskFormSkinEngine::StripCaptionStyles()
         ::SetWindowLongPtrA(window, GWL_STYLE, stripped);
 }
 
-bool TskFormSkinEngine::BorderNone() const { return false; }
+bool TskFormSkinEngine::BorderNone() const { return form_->BorderStyle() == gui::bsNone; }
 
 void TskFormSkinEngine::RepaintFrame()
 {

@@ -1,0 +1,365 @@
+// The form skinning engine: the frame fitted to a size, the non-client area, the
+// region, the painted frame, hit testing, the fade-in and the objects' events.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/application.h"
+#include "gui/exceptions.h"
+#include "gui/form.h"
+#include "gui/strings.h"
+#include "picture_fixtures.h"
+#include "skin/form_frame_geometry.h"
+#include "skin/form_skin_engine.h"
+#include "skin/skin_data.h"
+#include "skin/stored_skin.h"
+
+namespace {
+
+using gui::Point;
+using gui::Rect;
+using gui::TRect;
+using sk::TskFormSkinEngine;
+
+// ---- Geometry ----
+
+sk::TskFormInfo Info()
+{
+    sk::TskFormInfo info;
+    info.LTPoint = Point(20, 20);
+    info.RTPoint = Point(80, 20);
+    info.LBPoint = Point(20, 50);
+    info.RBPoint = Point(80, 50);
+    info.ClRect = Rect(4, 20, 96, 56);
+    info.CaptionRect = Rect(10, 2, 70, 18);
+    info.ButtonsRect = Rect(72, 2, 96, 18);
+    info.MaskRectArea = Rect(4, 4, 96, 56);
+    info.HitTestLTPoint = Point(8, 8);
+    info.HitTestRTPoint = Point(92, 8);
+    info.HitTestLBPoint = Point(8, 52);
+    info.HitTestRBPoint = Point(92, 52);
+    info.MainMenuRect = Rect(6, 52, 90, 58);
+    return info;
+}
+
+TEST(FrameGeometry, RightAndBottomPartsFollowTheNewSize)
+{
+    const sk::TskFrameGeometry g = sk::ComputeFrameGeometry(Info(), 100, 60, 150, 90);
+    EXPECT_EQ(g.LTPoint, Point(20, 20));
+    EXPECT_EQ(g.RTPoint, Point(130, 20));
+    EXPECT_EQ(g.LBPoint, Point(20, 80));
+    EXPECT_EQ(g.RBPoint, Point(130, 80));
+    EXPECT_EQ(g.ClientRect, Rect(4, 20, 146, 86));
+    EXPECT_EQ(g.CaptionRect, Rect(10, 2, 120, 18));
+    EXPECT_EQ(g.ButtonsRect, Rect(122, 2, 146, 18));  // in the right half: anchored right
+    EXPECT_EQ(g.MaskRectArea, Rect(4, 4, 146, 86));
+    EXPECT_EQ(g.HitTestRBPoint, Point(142, 82));
+    // A main menu in the bottom-left corner zone goes down and stretches.
+    EXPECT_EQ(g.MainMenuRect, Rect(6, 82, 140, 88));
+
+    sk::TskFormInfo left = Info();
+    left.ButtonsRect = Rect(40, 2, 50, 18);  // exactly at half the width stays
+    left.CaptionRect = TRect{};
+    const sk::TskFrameGeometry h = sk::ComputeFrameGeometry(left, 80, 60, 150, 90);
+    EXPECT_EQ(h.ButtonsRect, Rect(40, 2, 50, 18));
+    EXPECT_EQ(h.CaptionRect, TRect{});
+}
+
+TEST(FrameGeometry, PictureRectanglesFollowTheirCornerOrStretchBetweenTwo)
+{
+    const sk::TskFormInfo info = Info();
+    const gui::TPoint rb = Point(110, 80);  // 30 wider, 30 higher
+    EXPECT_EQ(sk::MapSkinRect(Rect(2, 2, 10, 10), info, 100, 60, rb), Rect(2, 2, 10, 10));
+    EXPECT_EQ(sk::MapSkinRect(Rect(85, 2, 95, 10), info, 100, 60, rb), Rect(115, 2, 125, 10));
+    EXPECT_EQ(sk::MapSkinRect(Rect(2, 52, 10, 58), info, 100, 60, rb), Rect(2, 82, 10, 88));
+    EXPECT_EQ(sk::MapSkinRect(Rect(85, 52, 95, 58), info, 100, 60, rb), Rect(115, 82, 125, 88));
+    // Spanning: top-left to top-right stretches; top-left to bottom-right both ways.
+    EXPECT_EQ(sk::MapSkinRect(Rect(10, 2, 90, 10), info, 100, 60, rb), Rect(10, 2, 120, 10));
+    EXPECT_EQ(sk::MapSkinRect(Rect(10, 10, 90, 55), info, 100, 60, rb), Rect(10, 10, 120, 85));
+    EXPECT_EQ(sk::MapSkinRect(Rect(2, 10, 10, 55), info, 100, 60, rb), Rect(2, 10, 10, 85));
+    // In the middle of an edge: stays.
+    EXPECT_EQ(sk::MapSkinRect(Rect(40, 2, 60, 10), info, 100, 60, rb), Rect(40, 2, 60, 10));
+}
+
+TEST(FrameGeometry, DefaultBordersAreThreePixelsLeftAndTopAndTwoRightAndBottom)
+{
+    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 0, 0), HTTOPLEFT);
+    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 2, 40), HTLEFT);
+    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 3, 40), HTNOWHERE);
+    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 50, 2), HTTOP);
+    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 97, 40), HTNOWHERE);
+    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 98, 40), HTRIGHT);
+    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 99, 0), HTTOPRIGHT);
+    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 0, 79), HTBOTTOMLEFT);
+    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 50, 78), HTBOTTOM);
+    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 99, 78), HTBOTTOMRIGHT);
+}
+
+TEST(FrameGeometry, SkinBordersTestCornersBeforeEdges)
+{
+    const sk::TskFrameGeometry g = sk::ComputeFrameGeometry(Info(), 100, 60, 100, 60);
+    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 8, 8), HTTOPLEFT);
+    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 95, 3), HTTOPRIGHT);
+    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 8, 52), HTBOTTOMLEFT);
+    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 92, 59), HTBOTTOMRIGHT);
+    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 50, 1), HTTOP);
+    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 50, 58), HTBOTTOM);
+    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 1, 30), HTLEFT);
+    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 98, 30), HTRIGHT);
+    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 50, 30), HTNOWHERE);
+}
+
+TEST(FrameGeometry, SnappingTakesPointsStrictlyWithinTheDistance)
+{
+    const TRect area = Rect(0, 0, 1000, 800);
+    int left = 9, top = 10;
+    sk::SnapToArea(area, 10, left, top, 100, 200);
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(top, 10);
+    // Right and bottom are tested last and win.
+    left = 5;
+    top = 695;
+    sk::SnapToArea(area, 10, left, top, 100, 996);
+    EXPECT_EQ(left, 4);
+    EXPECT_EQ(top, 700);
+}
+
+// ---- A skinned form ----
+
+// A skin of a 100 x 60 picture whose pixels tell where they come from (red x,
+// green y), a mask with its top-left corner cut, and the frame geometry above.
+class FormSkin {
+public:
+    explicit FormSkin(const std::vector<std::string>& extra = {})
+    {
+        gui::TBitmap picture, mask;
+        skintest::MakeRamp(picture, 100, 60);
+        std::vector<std::string> rows(60, std::string(100, '#'));
+        rows[0].replace(0, 3, "...");
+        rows[1].replace(0, 2, "..");
+        rows[2].replace(0, 1, ".");
+        skintest::MakeMask(mask, rows);
+        stored_->Pictures().Picture = picture.SaveToImage();
+        stored_->Pictures().Mask = mask.SaveToImage();
+        std::vector<std::string> ini = {
+            "[VERSION]", "skinname=Frame test", "[PICTURES]", "activepicturescount=0", "[FORMINFO]",
+            "lefttoppoint=20,20", "righttoppoint=80,20", "leftbottompoint=20,50", "rightbottompoint=80,50",
+            "clientrect=4,20,96,56", "maskrectarea=4,4,96,56", "hittestlefttoppoint=8,8",
+            "hittestrighttoppoint=92,8", "hittestleftbottompoint=8,52", "hittestrightbottompoint=92,52",
+            "borderwidth=2", "captionrect=10,2,70,18", "buttonsrect=72,2,96,18"};
+        ini.insert(ini.end(), extra.begin(), extra.end());
+        if (std::find(ini.begin(), ini.end(), "[SKINOBJECTS]") == ini.end())
+            ini.insert(ini.end(), {"[SKINOBJECTS]", "count=0"});
+        ini.insert(ini.end(), {"[SKINCONTROLS]", "count=0"});
+        gui::TStringList lines;
+        for (const std::string& line : ini)
+            lines.Add(line);
+        stored_->SetIniStrings(lines);
+        data_->SetStoredSkin(stored_);
+    }
+    sk::TskSkinData& Data() { return *data_; }
+
+private:
+    gui::TForm owner_{nullptr};
+    sk::TskStoredSkin* stored_ = new sk::TskStoredSkin(&owner_);
+    sk::TskSkinData* data_ = new sk::TskSkinData(&owner_);
+};
+
+void Wait(int ms)
+{
+    const DWORD end = ::GetTickCount() + DWORD(ms);
+    do {
+        gui::Application().ProcessMessages();
+        ::Sleep(5);
+    } while (int(end - ::GetTickCount()) > 0);
+}
+
+class FormEngineTest : public ::testing::Test {
+protected:
+    FormEngineTest()
+    {
+        form->SetBounds(120, 120, 200, 120);
+        form->SetCaption("Frame");
+    }
+    ~FormEngineTest() override { delete form; }
+
+    // The client area's place in the window and its size.
+    TRect ClientInWindow()
+    {
+        RECT wr, cr;
+        ::GetWindowRect(form->Handle(), &wr);
+        ::GetClientRect(form->Handle(), &cr);
+        POINT origin{0, 0};
+        ::ClientToScreen(form->Handle(), &origin);
+        return Rect(origin.x - wr.left, origin.y - wr.top, origin.x - wr.left + cr.right,
+                    origin.y - wr.top + cr.bottom);
+    }
+    LRESULT HitTest(int x, int y)
+    {
+        RECT wr;
+        ::GetWindowRect(form->Handle(), &wr);
+        return ::SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(wr.left + x, wr.top + y));
+    }
+    COLORREF FramePixel(int x, int y)
+    {
+        HDC dc = ::GetWindowDC(form->Handle());
+        const COLORREF c = ::GetPixel(dc, x, y);
+        ::ReleaseDC(form->Handle(), dc);
+        return c;
+    }
+
+    gui::TForm* form = new gui::TForm(nullptr);
+};
+
+TEST_F(FormEngineTest, OnlyAFormCanOwnTheEngine)
+{
+    gui::TComponent owner(nullptr);
+    EXPECT_THROW(TskFormSkinEngine engine(&owner), gui::EInvalidCast);
+}
+
+TEST_F(FormEngineTest, WithoutSkinTheDefaultFrameHasThreePixelBordersAndACaption)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    (void)engine;
+    form->Show();
+    Wait(50);
+    EXPECT_EQ(ClientInWindow(), Rect(3, 22, 197, 117));
+    EXPECT_EQ(HitTest(0, 0), HTTOPLEFT);
+    EXPECT_EQ(HitTest(1, 60), HTLEFT);
+    EXPECT_EQ(HitTest(198, 60), HTRIGHT);
+    EXPECT_EQ(HitTest(100, 119), HTBOTTOM);
+    EXPECT_EQ(HitTest(100, 10), HTCAPTION);
+    EXPECT_EQ(HitTest(100, 60), HTCLIENT);
+    EXPECT_EQ(HitTest(190, 10), HTOBJECT);  // the close button
+    // Not sizeable: the border is frame, not a sizing band.
+    engine->SetSizeable(false);
+    EXPECT_EQ(HitTest(1, 60), HTOBJECT);
+    // The outer ring of the frame is painted.
+    ::RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(FramePixel(50, 0), COLORREF(gui::ColorToRGB(gui::cl3DLight)));
+    EXPECT_EQ(FramePixel(50, 119), COLORREF(gui::ColorToRGB(gui::cl3DDkShadow)));
+}
+
+TEST_F(FormEngineTest, TheSkinSetsClientAreaRegionAndPaintedFrame)
+{
+    FormSkin skin;
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    // The client area is what the skin's client rectangle leaves.
+    EXPECT_EQ(ClientInWindow(), Rect(4, 20, 196, 116));
+    // The region follows the mask: the cut corner is outside.
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(form->Handle(), region), ERROR);
+    EXPECT_FALSE(::PtInRegion(region, 0, 0));
+    EXPECT_FALSE(::PtInRegion(region, 1, 1));
+    EXPECT_TRUE(::PtInRegion(region, 2, 1));
+    EXPECT_TRUE(::PtInRegion(region, 199, 119));
+    ::DeleteObject(region);
+    // The top-left corner piece is the picture's own; the right end piece
+    // follows the right edge.
+    ::RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(FramePixel(5, 6), RGB(5, 6, 0));
+    EXPECT_EQ(FramePixel(197, 6), RGB(97, 6, 0));
+    EXPECT_EQ(FramePixel(197, 118), RGB(97, 58, 0));
+}
+
+TEST_F(FormEngineTest, SkinHitTestsProbeTheBorderWidthAgainstTheMask)
+{
+    FormSkin skin;
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    EXPECT_EQ(HitTest(100, 60), HTCLIENT);
+    EXPECT_EQ(HitTest(1, 60), HTLEFT);
+    EXPECT_EQ(HitTest(198, 60), HTRIGHT);
+    EXPECT_EQ(HitTest(100, 1), HTTOP);
+    EXPECT_EQ(HitTest(2, 2), HTTOPLEFT);  // a probe lands in the cut corner
+    EXPECT_EQ(HitTest(3, 3), HTOBJECT);   // no probe leaves the mask
+    EXPECT_EQ(HitTest(198, 118), HTBOTTOMRIGHT);
+    // Beyond the border width: the frame itself, which no object covers.
+    EXPECT_EQ(HitTest(100, 10), HTOBJECT);
+    engine->SetSizeable(false);
+    EXPECT_EQ(HitTest(1, 60), HTOBJECT);
+}
+
+TEST_F(FormEngineTest, TheFormCannotBeSizedBelowTheSkinsFrame)
+{
+    FormSkin skin;
+    form->SetBounds(120, 120, 50, 20);
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    // At least the skin's frame (the system may ask for more).
+    EXPECT_GE(form->Width(), 100);
+    EXPECT_GE(form->Height(), 60 - 36);
+    form->SetBounds(120, 120, 300, 200);
+    engine->SetSkinData(&skin.Data());
+    EXPECT_EQ(form->Width(), 300);
+    EXPECT_EQ(form->Height(), 200);
+    MINMAXINFO info{};
+    ::SendMessageA(form->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, 100);
+    EXPECT_EQ(info.ptMinTrackSize.y, 24);
+}
+
+TEST_F(FormEngineTest, ADestroyedSkinIsDroppedAndTheDefaultFrameReturns)
+{
+    auto skin = std::make_unique<FormSkin>();
+    auto* engine = new TskFormSkinEngine(form);
+    int changes = 0;
+    engine->OnChangeSkinData = [&](gui::TComponent*) { ++changes; };
+    engine->SetSkinData(&skin->Data());
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(engine->SkinInUse());
+    skin.reset();
+    EXPECT_EQ(engine->SkinData(), nullptr);
+    EXPECT_FALSE(engine->SkinInUse());
+    EXPECT_EQ(changes, 1);
+    form->Show();
+    Wait(50);
+    EXPECT_EQ(HitTest(100, 60), HTCLIENT);
+}
+
+TEST_F(FormEngineTest, TheFadeInEndsOpaqueOrAtTheBlendValue)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetAlphaBlendAnimation(true);
+    form->Show();
+    Wait(100);
+    EXPECT_FALSE(::GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+
+    form->Hide();
+    engine->SetAlphaBlend(true);
+    engine->SetAlphaBlendValue(200);
+    form->Show();
+    Wait(100);
+    ASSERT_TRUE(::GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(::GetLayeredWindowAttributes(form->Handle(), nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 200);
+}
+
+TEST_F(FormEngineTest, MovingSnapsToTheWorkArea)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetMagnetic(true);
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    form->Show();
+    RECT moving{work.left + 9, work.top + 50, work.left + 209, work.top + 170};
+    ::SendMessageA(form->Handle(), WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&moving));
+    EXPECT_EQ(moving.left, work.left);
+    EXPECT_EQ(moving.right, work.left + 200);
+    moving = RECT{work.left + 10, work.top + 50, work.left + 210, work.top + 170};
+    ::SendMessageA(form->Handle(), WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&moving));
+    EXPECT_EQ(moving.left, work.left + 10);
+}
+
+}  // namespace

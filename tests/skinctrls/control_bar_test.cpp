@@ -156,3 +156,30 @@ TEST_F(ControlBarTest, TheSkinnedBorderTakesTheElementsFrameOutsideTheClientArea
     b->SetSkinBevel(false);
     EXPECT_EQ(b->ClientRect(), Rect(0, 0, 200, 60));
 }
+
+TEST_F(ControlBarTest, BandsLineUpInRowsAndTheBarTakesTheirHeight)
+{
+    auto* b = Make();
+    auto* first = MakeChild(*b, 20);
+    auto* second = MakeChild(*b, 30);  // overlaps the first band: packed after it
+    EXPECT_EQ(first->BoundsRect(), Rect(20, 2, 60, 22));
+    EXPECT_EQ(second->BoundsRect(), Rect(73, 2, 113, 22));
+
+    b->SetAutoSize(true);
+    EXPECT_EQ(b->Height(), 26);  // one row of 24, snapped to the row size
+    b->SetRowSnap(false);
+    EXPECT_EQ(b->Height(), 24);
+
+    // A band below the first row's bottom opens a second row.
+    second->SetTop(30);
+    EXPECT_EQ(second->BoundsRect(), Rect(73, 26, 113, 46));
+    EXPECT_EQ(b->Height(), 48);
+
+    // Dragged by its grabber into the first row, the band leaves the second.
+    Mouse(*b, WM_LBUTTONDOWN, 65, 30);
+    Mouse(*b, WM_MOUSEMOVE, 130, 6);
+    Mouse(*b, WM_LBUTTONUP, 130, 6);
+    EXPECT_EQ(second->Top(), 2);
+    EXPECT_GT(second->Left(), first->Left());
+    EXPECT_EQ(b->Height(), 24);
+}

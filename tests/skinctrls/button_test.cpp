@@ -9,6 +9,7 @@
 #include "gui/image_list.h"
 #include "picture_fixtures.h"
 #include "skinctrls/skin_button.h"
+#include "skinctrls/skin_panel.h"
 
 using namespace gui;
 using sk::TskSkinButton;
@@ -34,6 +35,9 @@ protected:
                         {"pictureindex=0", "skinrect=0,0,30,10", "activeskinrect=0,10,30,20",
                          "downskinrect=0,20,30,30", "clientrect=0,0,30,10", "disabledfontcolor=255"});
         skin.AddElement("panel", "panel", {"pictureindex=0", "skinrect=30,0,60,10"});
+        skin.AddElement("toolpanel", "panel",
+                        {"pictureindex=0", "skinrect=0,0,40,40", "lefttoppoint=5,5", "righttoppoint=35,5",
+                         "leftbottompoint=5,35", "rightbottompoint=35,35", "clientrect=5,5,35,35"});
         skin.AddElement("morph", "button",
                         {"pictureindex=0", "skinrect=0,0,30,10", "activeskinrect=0,10,30,20", "morphing=1"});
         skin.Load();
@@ -383,4 +387,25 @@ TEST_F(ButtonTest, AnElementOfAnotherKindShowsOneImageForEveryState)
     EXPECT_EQ(Painted(*b).Pixels(1, 1), Ramp(31, 1));
     b->SetDown(true);
     EXPECT_EQ(Painted(*b).Pixels(1, 1), Ramp(31, 1));
+}
+
+TEST_F(ButtonTest, AFadedToolButtonShowsTheSkinnedPanelBehindIt)
+{
+    auto* panel = new sk::TskSkinPanel(&form);
+    panel->SetBounds(10, 10, 120, 40);
+    panel->SetBorderStyle(sk::bvNone);
+    panel->SetParent(&form);
+    panel->SetSkinDataName("toolpanel");
+    panel->SetSkinData(&skin.Data());
+    TskSkinButton* b = Make();
+    b->SetParent(panel);
+    b->SetCanFocused(false);
+    b->SetBounds(41, 2, 38, 36);
+    const TColor behind = Painted(*panel).Pixels(41 + 3, 2 + 4);
+    EXPECT_EQ(behind, Ramp(5 + 44 % 30, 5 + 6));
+    b->SetAlphaBlend(true);
+    b->SetAlphaBlendValue(0);
+    EXPECT_EQ(Painted(*b).Pixels(3, 4), behind);
+    b->SetAlphaBlendValue(255);
+    EXPECT_EQ(Painted(*b).Pixels(3, 4), skinctrlstest::RGBOf(clBtnFace));
 }

@@ -15,6 +15,7 @@
 #include "picture_fixtures.h"
 #include "skin/form_frame_geometry.h"
 #include "skin/form_skin_engine.h"
+#include "skin/skin_caption_object.h"
 #include "skin/skin_data.h"
 #include "skin/stored_skin.h"
 
@@ -287,6 +288,67 @@ TEST_F(FormEngineTest, SkinHitTestsProbeTheBorderWidthAgainstTheMask)
     EXPECT_EQ(HitTest(100, 10), HTOBJECT);
     engine->SetSizeable(false);
     EXPECT_EQ(HitTest(1, 60), HTOBJECT);
+}
+
+TEST_F(FormEngineTest, FrameObjectsTakeTheMouseInFrameCoordinatesAndReportByName)
+{
+    FormSkin skin({"[SKINOBJECTS]", "count=2", "0=closebutton:stdbutton", "1=title:caption", "[closebutton]",
+                   "skinrect=80,4,92,16", "command=cmclose", "[title]", "skinrect=20,2,70,18",
+                   "textrect=0,0,50,16", "defaultcaption=1"});
+    auto* engine = new TskFormSkinEngine(form);
+    std::vector<std::string> events;
+    engine->OnMouseEnterEvent = [&](gui::TComponent*, const std::string& name) { events.push_back("enter " + name); };
+    engine->OnMouseMoveEvent = [&](gui::TComponent*, const std::string& name, int x, int y, const TRect&) {
+        events.push_back("move " + name + " " + std::to_string(x) + "," + std::to_string(y));
+    };
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    ASSERT_EQ(engine->ObjectCount(), 2);
+    auto* caption = dynamic_cast<sk::TskSkinCaptionObject*>(engine->Objects(1));
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->Caption, "Frame");
+    form->SetCaption("Renamed");
+    EXPECT_EQ(caption->Caption, "Renamed");
+
+    // The close button sits where the right edge took it.
+    EXPECT_EQ(engine->Objects(0)->ObjectRect, Rect(180, 4, 192, 16));
+    ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(HitTest(40, 10), HTCAPTION);
+    EXPECT_EQ(HitTest(185, 10), HTOBJECT);
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    ::SendMessageA(form->Handle(), WM_NCMOUSEMOVE, HTOBJECT, MAKELPARAM(wr.left + 186, wr.top + 11));
+    EXPECT_THAT(events, ::testing::ElementsAre("enter closebutton", "move closebutton 186,11"));
+    ::SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(wr.left + 186, wr.top + 11));
+    EXPECT_EQ(::GetCapture(), form->Handle());
+    EXPECT_TRUE(form->Visible());
+    ::SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(180, -5));
+    EXPECT_NE(::GetCapture(), form->Handle());
+    EXPECT_FALSE(form->Visible());
+}
+
+TEST_F(FormEngineTest, InClientModeTheSkinIsTheFormsBackground)
+{
+    FormSkin skin;
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSupportNCArea(false);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    EXPECT_EQ(ClientInWindow(), Rect(0, 0, 200, 120));
+    EXPECT_EQ(HitTest(1, 60), HTLEFT);
+    EXPECT_EQ(HitTest(100, 60), HTCLIENT);
+    ::RedrawWindow(form->Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = ::GetDC(form->Handle());
+    EXPECT_EQ(::GetPixel(dc, 5, 6), RGB(5, 6, 0));
+    EXPECT_EQ(::GetPixel(dc, 197, 118), RGB(97, 58, 0));
+    ::ReleaseDC(form->Handle(), dc);
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(form->Handle(), region), ERROR);
+    EXPECT_FALSE(::PtInRegion(region, 0, 0));
+    EXPECT_TRUE(::PtInRegion(region, 100, 60));
+    ::DeleteObject(region);
 }
 
 TEST_F(FormEngineTest, TheFormCannotBeSizedBelowTheSkinsFrame)

@@ -169,6 +169,10 @@ TListItem* TCustomListView::TopItem()
 
 TListItem* TCustomListView::Selected()
 {
+    if (HWND window = Window()) {
+        const int index = int(::SendMessageA(window, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+        return index >= 0 && index < items_.Count() ? items_.Item(index) : nullptr;
+    }
     for (auto& item : items_.items_)
         if (item->Selected())
             return item.get();

@@ -59,6 +59,8 @@ void TskListHeaderSkin::Paint(HDC dc, HWND header, gui::TCustomListView& view, i
     }
     RECT client{};
     ::GetClientRect(header, &client);
+    if (count == 0)
+        height = client.bottom;  // no sections: the rest is all of it
     const int restWidth = client.right + 1 - right;
     if (restWidth <= 0 || height <= 0)
         return;

@@ -24,7 +24,7 @@ public:
     int32_t Index() const { return index_; }
     // Drawn from the skin: an element of button kind with a picture. Any other
     // element leaves the plain look.
-    bool Skinned() const { return index_ != -1 && picture_; }
+    bool Skinned() const { return index_ != -1 && picture_ && !IsNullRect(skinRect_); }
 
     // The whole header into dc. The section at place `pressed` (from the left)
     // shows pressed; -1 none.

@@ -249,10 +249,16 @@ void TskSkinCustomListView::HeaderProc(gui::TMessage& message)
         if (auto dc = reinterpret_cast<HDC>(message.WParam)) {
             PaintHeader(dc);
         } else {
-            PAINTSTRUCT ps{};
-            HDC paintDC = ::BeginPaint(header_->Window(), &ps);
-            PaintHeader(paintDC);
-            ::EndPaint(header_->Window(), &ps);
+            // Validated also when painting fails, or the header would paint
+            // again at once.
+            struct PaintScope {
+                explicit PaintScope(HWND w) : window(w), dc(::BeginPaint(w, &ps)) {}
+                ~PaintScope() { ::EndPaint(window, &ps); }
+                HWND window;
+                PAINTSTRUCT ps{};
+                HDC dc;
+            } paint(header_->Window());
+            PaintHeader(paint.dc);
         }
         message.Result = 0;
         return;

@@ -324,3 +324,40 @@ TEST_F(SkinListViewTest, DraggedColumnsShowTheirOwnPictures)
     EXPECT_EQ(c.Pixels(100 + 5 + 2, y), clRed);     // column 0, now second
     v->SetSmallImages(nullptr);
 }
+
+TEST_F(SkinListViewTest, BrokenHeaderElementsPaintWithoutHarm)
+{
+    TBitmap ramp;
+    skintest::MakeRamp(ramp, 16, 16);
+    skin.AddPicture(ramp);
+    skin.AddElement("outside", "button",
+                    {"pictureindex=0", "skinrect=10,10,90,90", "lefttoppoint=-5,200", "righttoppoint=1000,-3",
+                     "leftbottompoint=7,0", "rightbottompoint=-1,-1", "clientrect=50,50,-10,-10"});
+    skin.AddElement("strip", "button", {"pictureindex=0", "skinrect=0,0,4,4", "righttoppoint=9,0"});
+    skin.AddElement("noindex", "button", {"pictureindex=7", "skinrect=0,0,10,10"});
+    skin.AddElement("norect", "button", {"pictureindex=0"});
+    skin.AddElement("notabutton", "listview", {"bgcolor=255"});
+    skin.Load();
+    TskSkinListView* v = Make(3);
+    v->SetSkinData(&skin.Data());
+    const TRect s1 = Section(*v, 1);
+    for (const char* name : {"outside", "strip", "noindex", "norect", "notabutton"}) {
+        v->SetHeaderSkinDataName(name);
+        TCanvas& c = PaintedHeader(*v);
+        const bool plain = std::string(name).rfind("no", 0) == 0;
+        if (plain) {
+            EXPECT_EQ(c.Pixels(s1.Left + 2, s1.Top + 2), skinctrlstest::RGBOf(clBtnFace)) << name;
+        }
+    }
+}
+
+TEST_F(SkinListViewTest, AHeaderWithoutColumnsIsPaintedAllOver)
+{
+    TskSkinListView* v = Make(0);
+    v->Columns().Clear();
+    RECT client{};
+    ::GetClientRect(v->HeaderWindow(), &client);
+    if (client.bottom < 4)
+        GTEST_SKIP() << "the header takes no room without columns";
+    EXPECT_EQ(PaintedHeader(*v).Pixels(3, 3), skinctrlstest::RGBOf(clBtnFace));
+}

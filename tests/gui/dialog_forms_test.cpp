@@ -1,0 +1,145 @@
+// Dialog forms and the program as a whole: border styles, centring on the screen,
+// keys seen by the form first, icons, and the program minimized and restored.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "gui/application.h"
+#include "gui/custom_control.h"
+#include "gui/form.h"
+#include "gui/icon.h"
+#include "win/gdi_handles.h"
+
+namespace {
+
+using namespace gui;
+
+LONG_PTR Style(TForm& form) { return ::GetWindowLongPtrA(form.Handle(), GWL_STYLE); }
+LONG_PTR ExStyle(TForm& form) { return ::GetWindowLongPtrA(form.Handle(), GWL_EXSTYLE); }
+
+TEST(FormBorderStyleTest, EachStyleGivesItsFrameAndAChangeMakesTheWindowAnew)
+{
+    TForm form(nullptr);
+    EXPECT_EQ(form.BorderStyle(), bsSizeable);
+    EXPECT_TRUE(Style(form) & WS_THICKFRAME);
+
+    form.SetBorderStyle(bsDialog);
+    EXPECT_FALSE(Style(form) & WS_THICKFRAME);
+    EXPECT_TRUE(Style(form) & WS_CAPTION);
+    EXPECT_TRUE(ExStyle(form) & WS_EX_DLGMODALFRAME);
+
+    form.SetBorderStyle(bsNone);
+    EXPECT_FALSE(Style(form) & WS_CAPTION);
+    EXPECT_TRUE(Style(form) & WS_POPUP);
+
+    form.SetBorderStyle(bsSingle);
+    EXPECT_TRUE(Style(form) & WS_CAPTION);
+    EXPECT_FALSE(Style(form) & WS_THICKFRAME);
+}
+
+TEST(FormPositionTest, ScreenCenterCentresTheFormWhenShown)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    form.SetPosition(poScreenCenter);
+    form.Show();
+    EXPECT_EQ(form.Left(), (::GetSystemMetrics(SM_CXSCREEN) - 300) / 2);
+    EXPECT_EQ(form.Top(), (::GetSystemMetrics(SM_CYSCREEN) - 200) / 2);
+    form.Hide();
+}
+
+class Child : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+};
+
+TEST(KeyPreviewTest, FormSeesItsControlsKeysFirstAndCanTakeThem)
+{
+    TForm form(nullptr);
+    auto* child = new Child(&form);
+    child->SetParent(&form);
+    child->HandleNeeded();
+    std::string seen;
+    form.OnKeyDown = [&](TComponent*, WORD& key, TShiftState) {
+        seen += "form;";
+        if (key == 'X')
+            key = 0;
+    };
+    form.OnKeyPress = [&](TComponent*, char& key) {
+        seen += std::string("formchar ") + key + ";";
+        key = char(key + 1);
+    };
+    child->OnKeyDown = [&](TComponent*, WORD&, TShiftState) { seen += "child;"; };
+    child->OnKeyPress = [&](TComponent*, char& key) { seen += std::string("childchar ") + key + ";"; };
+
+    child->Perform(WM_KEYDOWN, 'A', 0);
+    EXPECT_EQ(seen, "child;");  // no preview yet
+
+    seen.clear();
+    form.SetKeyPreview(true);
+    child->Perform(WM_KEYDOWN, 'A', 0);
+    child->Perform(WM_KEYDOWN, 'X', 0);
+    child->Perform(WM_CHAR, 'a', 0);
+    EXPECT_EQ(seen, "form;child;form;formchar a;childchar b;");
+}
+
+TEST(IconTest, CopiesAreTheirOwnAndKeepTheSize)
+{
+    const HICON program = Application().Icon();
+    ASSERT_NE(program, nullptr);
+    EXPECT_EQ(Application().Icon(), program);
+
+    TIcon icon;
+    EXPECT_TRUE(icon.Empty());
+    EXPECT_EQ(icon.Width(), 0);
+    icon.AssignHandle(program);
+    ASSERT_FALSE(icon.Empty());
+    EXPECT_NE(icon.Handle(), program);
+    EXPECT_EQ(icon.Width(), ::GetSystemMetrics(SM_CXICON));
+
+    {
+        TIcon copy;
+        copy.Assign(icon);
+        EXPECT_NE(copy.Handle(), icon.Handle());
+        EXPECT_EQ(copy.Height(), icon.Height());
+    }
+    // The copy went with its own icon; this one still draws.
+    TIcon empty;
+    win::WindowDC screen;
+    EXPECT_TRUE(::DrawIconEx(screen.Get(), 0, 0, icon.Handle(), 0, 0, 0, nullptr, DI_NORMAL));
+    icon.Assign(empty);
+    EXPECT_TRUE(icon.Empty());
+}
+
+TEST(ApplicationWindowTest, MinimizeAndRestoreReachTheMainFormAndTheHooks)
+{
+    std::string sizes;
+    std::unique_ptr<TWndProcHook> hook;
+    hook = std::make_unique<TWndProcHook>(Application().WindowProc(), [&](TMessage& m) {
+        if (m.Msg == WM_SIZE)
+            sizes += m.WParam == SIZE_MINIMIZED ? "min;" : m.WParam == SIZE_RESTORED ? "restored;" : "other;";
+        hook->CallNext(m);
+    });
+    EXPECT_TRUE(::IsWindow(Application().Handle()));
+    EXPECT_FALSE(::IsWindowVisible(Application().Handle()));
+
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 200, 100);
+    form.Show();
+    Application().SetMainForm(&form);
+    Application().Minimize();
+    Application().Minimize();
+    EXPECT_TRUE(Application().Minimized());
+    EXPECT_TRUE(::IsIconic(form.Handle()));
+    Application().Restore();
+    Application().Restore();
+    EXPECT_FALSE(::IsIconic(form.Handle()));
+    EXPECT_EQ(sizes, "min;restored;");
+    Application().SetMainForm(nullptr);
+    form.Hide();
+}
+
+}  // namespace

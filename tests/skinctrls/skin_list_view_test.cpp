@@ -361,3 +361,33 @@ TEST_F(SkinListViewTest, AHeaderWithoutColumnsIsPaintedAllOver)
         GTEST_SKIP() << "the header takes no room without columns";
     EXPECT_EQ(PaintedHeader(*v).Pixels(3, 3), skinctrlstest::RGBOf(clBtnFace));
 }
+
+TEST_F(SkinListViewTest, AClickOnARowsCheckBoxTogglesIt)
+{
+    TskSkinListView* v = Make(3);
+    LVHITTESTINFO hit{};
+    const TRect row = v->Items()[1]->DisplayRect(drBounds);
+    // The check box lies at the row's left end, in the first column.
+    for (int x = row.Left; x < row.Left + 22 && hit.flags != LVHT_ONITEMSTATEICON; ++x) {
+        hit = LVHITTESTINFO{};
+        hit.pt = POINT{x, (row.Top + row.Bottom) / 2};
+        ::SendMessageA(v->Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    }
+    ASSERT_EQ(hit.flags, UINT(LVHT_ONITEMSTATEICON));
+    ASSERT_EQ(hit.iItem, 1);
+    const LPARAM at = PointToLParam(Point(hit.pt.x, hit.pt.y));
+    ::SendMessageA(v->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageA(v->Handle(), WM_LBUTTONUP, 0, at);
+    EXPECT_TRUE(v->Items()[1]->Checked());
+    EXPECT_FALSE(v->Items()[0]->Checked());
+
+    // The space bar toggles the focused row.
+    v->SetFocus();
+    LVITEMA focus{};
+    focus.stateMask = focus.state = LVIS_FOCUSED | LVIS_SELECTED;
+    ::SendMessageA(v->Handle(), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&focus));
+    ::SendMessageA(v->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+    ::SendMessageA(v->Handle(), WM_CHAR, ' ', 0);
+    ::SendMessageA(v->Handle(), WM_KEYUP, VK_SPACE, 0);
+    EXPECT_FALSE(v->Items()[1]->Checked());
+}

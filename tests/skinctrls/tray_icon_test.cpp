@@ -327,6 +327,21 @@ TEST_F(TrayIconTest, MinimizedProgramHidesInTheNotificationArea)
     form.Hide();
 }
 
+TEST_F(TrayIconTest, LoadedIconIsShownAgainAndCanKeepTheMainFormHidden)
+{
+    TForm owner(nullptr);
+    owner.BeginLoading();
+    auto* loaded = new RecordingTrayIcon(&owner);
+    loaded->SetMinimizedOnStart(true);
+    loaded->SetIconVisible(true);
+    EXPECT_EQ(loaded->Count(NIM_ADD), 1);
+    owner.EndLoading();
+    EXPECT_EQ(loaded->Count(NIM_MODIFY), 1);
+    EXPECT_EQ(loaded->Count(NIM_ADD), 2);
+    EXPECT_FALSE(Application().ShowMainForm());
+    Application().SetShowMainForm(true);
+}
+
 TEST_F(TrayIconTest, GoingAwayLeavesTheWindowChainsAsTheyWere)
 {
     // Another component hooks the same form before and stays after.

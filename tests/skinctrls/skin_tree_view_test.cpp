@@ -103,3 +103,17 @@ TEST_F(SkinTreeViewTest, ABarOutlivingItsViewNoLongerMovesIt)
     EXPECT_FALSE(bar->OnChange);
     bar->SetPosition(4);
 }
+
+TEST_F(SkinTreeViewTest, TheSkinIsAppliedOnceTheFormHasLoaded)
+{
+    skin.AddElement("treeview", "treeview", {"fontname=Courier New", "bgcolor=255"});
+    skin.Load();
+    form.BeginLoading();
+    auto* t = new TskSkinCustomTreeView(&form);
+    t->SetSkinData(&skin.Data());
+    EXPECT_NE(t->Font().Name(), "Courier New");
+    form.EndLoading();
+    EXPECT_EQ(t->Font().Name(), "Courier New");
+    t->SetParent(&form);
+    EXPECT_EQ(::SendMessageA(t->Handle(), TVM_GETBKCOLOR, 0, 0), 255);
+}

@@ -69,6 +69,8 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
         return;
     case WM_DESTROY:
         StopTimers();
+        // The region goes with the window; a new window gets its own.
+        region_ = nullptr;
         CallSaved(message);
         return;
     case WM_SIZE:
@@ -201,8 +203,11 @@ void TskFormSkinEngine::AfterSaved(gui::TMessage& message)
             const gui::TPoint p = ScreenToFrame(ScreenPoint(message));
             TrackObjects(p.X, p.Y, true);
             ObjectMouseDown(message.Msg == WM_NCLBUTTONDOWN ? gui::mbLeft : gui::mbRight, p.X, p.Y);
-            if (message.WParam == HTCAPTION)
+            if (message.WParam == HTCAPTION) {
                 capturedIndex_ = -1;
+                if (message.Msg == WM_NCRBUTTONDOWN)
+                    OpenSystemMenu(ScreenPoint(message));
+            }
         }
         break;
     case WM_NCLBUTTONUP:
@@ -424,6 +429,14 @@ gui::TPoint TskFormSkinEngine::ScreenToFrame(gui::TPoint p)
 {
     const gui::TPoint origin = FrameScreenOrigin();
     return gui::Point(p.X - origin.X, p.Y - origin.Y);
+}
+
+void TskFormSkinEngine::OpenSystemMenu(gui::TPoint screen)
+{
+    gui::TMenuItem* items = GetSystemMenuItems();
+    SkinMenuOpen();
+    skinMenu_->Popup(nullptr, menusSkinData_ ? menusSkinData_ : skinData_, 0,
+                     gui::Rect(screen.X, screen.Y, screen.X, screen.Y), items, false);
 }
 
 void TskFormSkinEngine::DismissMenus()

@@ -100,6 +100,12 @@ void TskFormSkinEngine::Notification(gui::TComponent* component, gui::TOperation
         StopTimers();
         hoverIndex_ = oldHoverIndex_ = capturedIndex_ = -1;
         ClearSkinObjects();
+        if (!InSpecialState() && form_->HandleAllocated()) {
+            RemoveRegion();
+            if (supportNCArea_)
+                NudgeWidth();
+            RepaintFrame();
+        }
     }
     if (component == menusSkinData_)
         menusSkinData_ = nullptr;
@@ -144,10 +150,19 @@ void TskFormSkinEngine::SetMenusSkinData(TskSkinData* value)
 void TskFormSkinEngine::SetBorderIcons(TskBorderIcons value)
 {
     borderIcons_ = value;
-    if (supportNCArea_ || skinInUse_) {
-        CreateDefaultButtons();
+    if (skinInUse_) {
+        // The skin's own buttons stay; the icons decide which of them work.
+        hoverIndex_ = oldHoverIndex_ = capturedIndex_ = -1;
+        BuildSkinObjects();
         ButtonVisibilityPass();
+        RecomputeGeometry();
+        PlaceObjects();
+    } else if (supportNCArea_) {
+        CreateDefaultButtons();
+    } else {
+        return;
     }
+    RepaintFrame();
 }
 
 void TskFormSkinEngine::SetAlphaBlend(bool value)

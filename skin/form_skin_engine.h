@@ -223,6 +223,8 @@ public:
     void SkinMenuOpen() override;
     TskSkinMenu& SkinMenu() override { return *skinMenu_; }
 
+    // A skinned menu opened on the form is still open.
+    bool MenuOpen() const { return menuOpen_; }
     // The skinned popup menu of the engine (the tray menu).
     TskSkinPopupMenu& SkinPopupMenu() { return *skinPopupMenu_; }
     // Whether a skin is loaded and in use.
@@ -273,6 +275,8 @@ private:
     void WMMoving(gui::TMessage& message);
     void StripCaptionStyles();
     void DismissMenus();
+    // Opens the system menu at a screen point.
+    void OpenSystemMenu(gui::TPoint screen);
     // Tells the form's skinned controls that a skin is about to change (Apply
     // false) or has changed: those bound to that skin, or all for none.
     void WalkSkinControls(TskSkinData* skin, bool Apply);

@@ -11,6 +11,7 @@
 #include "gui/application.h"
 #include "gui/exceptions.h"
 #include "gui/form.h"
+#include "gui/menu_item.h"
 #include "gui/strings.h"
 #include "picture_fixtures.h"
 #include "skin/form_frame_geometry.h"
@@ -18,6 +19,7 @@
 #include "skin/skin_caption_object.h"
 #include "skin/skin_data.h"
 #include "skin/stored_skin.h"
+#include "skinctrls/skin_menu.h"
 
 namespace {
 
@@ -349,6 +351,51 @@ TEST_F(FormEngineTest, InClientModeTheSkinIsTheFormsBackground)
     EXPECT_FALSE(::PtInRegion(region, 0, 0));
     EXPECT_TRUE(::PtInRegion(region, 100, 60));
     ::DeleteObject(region);
+}
+
+TEST_F(FormEngineTest, TheCaptionMaximizesRestoresAndOpensTheSystemMenu)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    form->Show();
+    Wait(50);
+    ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    const LPARAM onCaption = MAKELPARAM(wr.left + 100, wr.top + 10);
+    ::SendMessageA(form->Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, onCaption);
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(engine->WindowState(), sk::wsMaximized);
+    EXPECT_EQ(form->BoundsRect(), Rect(work.left, work.top, work.right, work.bottom));
+    ::GetWindowRect(form->Handle(), &wr);
+    ::SendMessageA(form->Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(wr.left + 100, wr.top + 10));
+    EXPECT_EQ(engine->WindowState(), sk::wsNormal);
+    EXPECT_EQ(form->BoundsRect(), Rect(120, 120, 320, 240));
+
+    ::GetWindowRect(form->Handle(), &wr);
+    // The system's handling of the press waits for the button to come up.
+    ::PostMessageA(form->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(100, -10));
+    ::SendMessageA(form->Handle(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(wr.left + 100, wr.top + 10));
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
+    EXPECT_TRUE(engine->MenuOpen());
+    std::vector<std::string> names;
+    gui::TMenuItem* items = engine->GetSystemMenuItems();
+    for (int i = 0; i < items->Count(); ++i)
+        names.push_back(items->Items(i)->Caption());
+    EXPECT_THAT(names, ::testing::ElementsAre("Mi&nimize", "Ma&ximize", "Ro&llUp", "-", "&Close"));
+    engine->SkinMenu().CloseMenus();
+}
+
+TEST_F(FormEngineTest, MissingBorderIconsHideTheirDefaultButtons)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    form->Show();
+    Wait(50);
+    EXPECT_EQ(HitTest(170, 10), HTOBJECT);  // the maximize button
+    engine->SetBorderIcons({sk::biSystemMenu});
+    EXPECT_EQ(HitTest(170, 10), HTCAPTION);
+    EXPECT_EQ(HitTest(190, 10), HTOBJECT);  // close stays
+    EXPECT_EQ(HitTest(10, 10), HTOBJECT);   // and so does the system menu
 }
 
 TEST_F(FormEngineTest, TheFormCannotBeSizedBelowTheSkinsFrame)

@@ -18,7 +18,7 @@ int TListColumn::Index() const
 void TListColumn::SetCaption(const std::string& value)
 {
     caption_ = value;
-    Changed();
+    Changed(LVCF_TEXT);
 }
 
 int TListColumn::Width() const
@@ -32,22 +32,22 @@ int TListColumn::Width() const
 void TListColumn::SetWidth(int value)
 {
     width_ = value;
-    Changed();
+    Changed(LVCF_WIDTH);
 }
 
 void TListColumn::SetAlignment(TAlignment value)
 {
     alignment_ = value;
-    Changed();
+    Changed(LVCF_FMT);
 }
 
 void TListColumn::SetImageIndex(int value)
 {
     imageIndex_ = value;
-    Changed();
+    Changed(0);
 }
 
-void TListColumn::Changed() { owner_.view_.UpdateNativeColumn(Index()); }
+void TListColumn::Changed(unsigned mask) { owner_.view_.UpdateNativeColumn(Index(), mask); }
 
 TListColumn* TListColumns::Items(int index) const
 {

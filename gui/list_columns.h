@@ -32,7 +32,8 @@ private:
     friend class TListColumns;
     friend class TCustomListView;
     explicit TListColumn(TListColumns& owner) : owner_(owner) {}
-    void Changed();
+    // Shows the column's new value of that kind (LVCF_...); 0 repaints the header.
+    void Changed(unsigned mask);
 
     TListColumns& owner_;
     std::string caption_;

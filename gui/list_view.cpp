@@ -225,14 +225,19 @@ void TCustomListView::InsertNativeColumn(int index)
     ::SendMessageA(window, LVM_INSERTCOLUMNA, WPARAM(index), reinterpret_cast<LPARAM>(&native));
 }
 
-void TCustomListView::UpdateNativeColumn(int index)
+void TCustomListView::UpdateNativeColumn(int index, unsigned mask)
 {
     HWND window = Window();
     if (!window || index < 0)
         return;
+    if (mask == 0) {
+        if (auto header = reinterpret_cast<HWND>(::SendMessageA(window, LVM_GETHEADER, 0, 0)))
+            ::InvalidateRect(header, nullptr, FALSE);
+        return;
+    }
     const TListColumn& column = *columns_.Items(index);
     LVCOLUMNA native{};
-    native.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    native.mask = mask;
     native.fmt = ColumnFormat(column.alignment_);
     native.cx = column.width_;
     native.pszText = const_cast<char*>(column.caption_.c_str());

@@ -67,7 +67,8 @@ private:
     void ApplyExtendedStyle();
     void ApplyColors();
     void InsertNativeColumn(int index);
-    void UpdateNativeColumn(int index);
+    // Only what the mask names, so a width the user dragged stays.
+    void UpdateNativeColumn(int index, unsigned mask);
     void InsertNativeItem(int index);
     void SetNativeText(int index, int column, const std::string& text);
     void SetNativeState(int index, UINT state, UINT mask);

@@ -193,3 +193,20 @@ TEST_F(ListViewTest, ScrollMovesByWholeRows)
     v->Scroll(0, 3 * row);
     EXPECT_EQ(v->TopItem(), v->Items()[3]);
 }
+
+TEST_F(ListViewTest, ANewCaptionKeepsTheWidthTheUserGaveTheColumn)
+{
+    TCustomListView* v = Make(1);
+    ::SendMessageA(v->Handle(), LVM_SETCOLUMNWIDTH, 1, 77);
+    v->Columns()[1]->SetCaption("Name");
+    v->Columns()[1]->SetAlignment(taRightJustify);
+    EXPECT_EQ(v->Columns()[1]->Width(), 77);
+    char buffer[32] = {};
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_FMT;
+    column.pszText = buffer;
+    column.cchTextMax = sizeof(buffer);
+    ::SendMessageA(v->Handle(), LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+    EXPECT_STREQ(buffer, "Name");
+    EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_RIGHT);
+}

@@ -10,24 +10,6 @@
 
 namespace brenvale {
 
-// A label that opens an address: it tells when the mouse comes and goes.
-class TLinkLabel : public sk::TskSkinStdLabel {
-public:
-    using TskSkinStdLabel::TskSkinStdLabel;
-    gui::TNotifyEvent OnMouseEnter;
-    gui::TNotifyEvent OnMouseLeave;
-
-protected:
-    void WndProc(gui::TMessage& message) override
-    {
-        TskSkinStdLabel::WndProc(message);
-        if (message.Msg == gui::CM_MOUSEENTER && OnMouseEnter)
-            OnMouseEnter(this);
-        else if (message.Msg == gui::CM_MOUSELEAVE && OnMouseLeave)
-            OnMouseLeave(this);
-    }
-};
-
 // The program's icon, drawn at the control's size.
 class TProgramIcon : public gui::TCustomControl {
 public:
@@ -123,6 +105,15 @@ TfrmAbout::TfrmAbout(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(owne
     Label4 = link("Label4", 48, "support@brenvale.example.org");
     Label4->OnClick = [this](gui::TComponent* sender) { Label4Click(sender); };
     EndLoading();
+}
+
+void TLinkLabel::WndProc(gui::TMessage& message)
+{
+    TskSkinStdLabel::WndProc(message);
+    if (message.Msg == gui::CM_MOUSEENTER && OnMouseEnter)
+        OnMouseEnter(this);
+    else if (message.Msg == gui::CM_MOUSELEAVE && OnMouseLeave)
+        OnMouseLeave(this);
 }
 
 void TfrmAbout::WndProc(gui::TMessage& message)

@@ -5,15 +5,21 @@
 #include <string>
 
 #include "gui/form.h"
-
-namespace sk {
-class TskSkinData;
-class TskSkinStdLabel;
-}  // namespace sk
+#include "skinctrls/skin_std_label.h"
 
 namespace brenvale {
 
-class TLinkLabel;
+// A label that opens an address: it tells when the mouse comes and goes.
+class TLinkLabel : public sk::TskSkinStdLabel {
+public:
+    using TskSkinStdLabel::TskSkinStdLabel;
+    gui::TNotifyEvent OnMouseEnter;
+    gui::TNotifyEvent OnMouseLeave;
+
+protected:
+    void WndProc(gui::TMessage& message) override;
+};
+
 class TProgramIcon;
 
 class TfrmAbout : public gui::TForm {

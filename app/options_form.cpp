@@ -28,8 +28,9 @@ TfrmOptions::TfrmOptions(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(
     Label2->SetTop(16);
     Label2->SetParent(this);
 
-    skSkinDirectoryEdit_OutputDir = new TDirectoryEdit(this, skin);
+    skSkinDirectoryEdit_OutputDir = new TDirectoryEdit(this);
     skSkinDirectoryEdit_OutputDir->SetName("skSkinDirectoryEdit_OutputDir");
+    skSkinDirectoryEdit_OutputDir->SetSkinData(skin);
     skSkinDirectoryEdit_OutputDir->SetBounds(24, 40, 273, 25);
     skSkinDirectoryEdit_OutputDir->SetParent(this);
 
@@ -57,7 +58,7 @@ TfrmOptions::TfrmOptions(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(
 void TfrmOptions::SetOutputPath(const std::string& value)
 {
     outputPath_ = gui::Trim(value);
-    skSkinDirectoryEdit_OutputDir->SetEditText(outputPath_);
+    skSkinDirectoryEdit_OutputDir->SetText(outputPath_);
 }
 
 void TfrmOptions::skSkinButton_OKClick(gui::TComponent*)

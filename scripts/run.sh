@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the x86_64 binaries and shows the control at work
-# under Wine: the simulated CD drive holds the demo disc, a local CDDB server knows it,
-# the control is registered, and a script run by the system's script host lists the
-# drives and the named tracks.
+# Installs what is missing, builds the x86_64 binaries and starts Brenvale under Wine:
+# the simulated CD drive holds the demo disc, a local CDDB server knows it, and the
+# control is registered. The window shows on the X display set in DISPLAY, else on a
+# virtual one (Xvfb) until the program is ended.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 "$ROOT/scripts/setup.sh"
 configure_and_build x86_64 >/dev/null
+visible_display="${DISPLAY:-}"
 start_wine_session
+[ -n "$visible_display" ] && export DISPLAY="$visible_display"
 install_control
 export VELMORA_SIMDRIVE="$(winepath_of "$ROOT/tests/fixtures/demo_disc.txt")"
 
@@ -22,6 +24,6 @@ settings='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
 "$WINE" reg add "$settings" /v ProxyEnable /t REG_DWORD /d 1 /f >/dev/null
 "$WINE" reg add "$settings" /v ProxyServer /t REG_SZ /d "127.0.0.1:$port" /f >/dev/null
 
-"$WINE" cscript.exe //nologo "$(winepath_of "$ROOT/scripts/demo_control.vbs")" | tr -d '\r'
+"$WINE" "$BUILD/x86_64/bin/brenvale.exe" || true
 
 "$WINE" reg add "$settings" /v ProxyEnable /t REG_DWORD /d 0 /f >/dev/null

@@ -1,0 +1,62 @@
+// The texts of the track list and the settings record against its INI section.
+#include <gtest/gtest.h>
+
+#include "app/ripper_settings.h"
+#include "app/track_text.h"
+#include "gui/mem_ini_file.h"
+
+using namespace brenvale;
+
+TEST(TrackText, NamesDurationsAndSizes)
+{
+    EXPECT_EQ(DefaultTrackName(7), "Track 07");
+    EXPECT_EQ(DefaultTrackName(12), "Track 12");
+    EXPECT_EQ(DefaultTrackName(99), "Track 99");
+    EXPECT_EQ(TrackDuration(185), "3:05");
+    EXPECT_EQ(TrackDuration(60), "1:00");
+    EXPECT_EQ(TrackDuration(0), "0:00");
+    EXPECT_EQ(TrackDuration(4440), "74:00");
+    EXPECT_EQ(TrackSize(31752000), "30.3 MB");
+    EXPECT_EQ(TrackSize(0), "0.0 MB");
+    EXPECT_EQ(TrackSize(1048576), "1.0 MB");
+}
+
+TEST(RipperSettings, AbsentKeysKeepTheDefaultsAndWritesGoToTheSettingsSection)
+{
+    TRipperSettings defaults;
+    defaults.Left = 159;
+    defaults.Top = 20;
+    defaults.Width = 785;
+    defaults.Height = 600;
+    defaults.OutputPath = kDefaultOutputPath;
+
+    gui::TMemIniFile ini;
+    ini.WriteString("settings", "MainFormTop", "77");
+    ini.WriteString("settings", "mainformwidth", "not a number");
+    ini.WriteString("other", "OutputPath", "D:\\Elsewhere");
+    const TRipperSettings read = ReadSettings(ini, defaults);
+    EXPECT_EQ(read.Left, 159);
+    EXPECT_EQ(read.Top, 77);
+    EXPECT_EQ(read.Width, 785);  // what cannot be read as a number keeps the default
+    EXPECT_EQ(read.Height, 600);
+    EXPECT_EQ(read.DriveIndex, 0);
+    EXPECT_EQ(read.OutputPath, "C:\\My Music");
+
+    gui::TMemIniFile applied;
+    WriteAppliedSettings(applied, read);
+    EXPECT_FALSE(applied.ValueExists("settings", "MainFormLeft"));
+    EXPECT_EQ(applied.ReadString("settings", "DriveIndex", ""), "0");
+    EXPECT_EQ(applied.ReadString("settings", "OutputPath", ""), "C:\\My Music");
+
+    TRipperSettings changed = read;
+    changed.Left = -20;  // a window left of the screen's edge keeps its place
+    changed.OutputPath = "C:\\Music\\";
+    gui::TMemIniFile all;
+    WriteAllSettings(all, changed);
+    const TRipperSettings back = ReadSettings(all, TRipperSettings());
+    EXPECT_EQ(back.Left, -20);
+    EXPECT_EQ(back.Top, 77);
+    EXPECT_EQ(back.Width, 785);
+    EXPECT_EQ(back.Height, 600);
+    EXPECT_EQ(back.OutputPath, "C:\\Music\\");
+}

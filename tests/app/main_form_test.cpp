@@ -1,0 +1,184 @@
+// The main window against the simulated drive, driven by clicks on its buttons:
+// the track list, ripping with the batch's progress, stopping, the states of the
+// commands and the settings file.
+#include "main_window_fixture.h"
+
+#include "window_driver.h"
+
+namespace apptest {
+namespace {
+
+TEST_F(MainWindow, StartsWithTheDiscsTracksAndStoresTheAppliedSettings)
+{
+    Start(AudioCd(3, 4501));  // 4500 sectors a track: 60 s, 10,584,000 bytes
+    EXPECT_EQ(form->Caption(), "Brenvale");
+    ASSERT_EQ(form->skSkinListView_TrackList->RowCount(), 3);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Track 01", "Track 02", "Track 03"}));
+    EXPECT_EQ(form->skSkinListView_TrackList->RowText(1, 1), "1:00");
+    EXPECT_EQ(form->skSkinListView_TrackList->RowText(1, 2), "10.1 MB");
+    EXPECT_FALSE(form->skSkinListView_TrackList->Checked(0));
+
+    // A disc is present: the CD commands are on, Stop too although nothing runs.
+    EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "on/on/255");
+    EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "on/on/255");
+    EXPECT_EQ(CommandState(form->CDGetDataFromCDDB, form->skSkinButton_CDDB), "on/on/255");
+    EXPECT_EQ(form->skSkinGauge->Value(), 0);
+    EXPECT_EQ(form->QueuedCount(), -1);
+
+    // The first start writes what every apply writes, and nothing of the bounds.
+    EXPECT_EQ(Setting("DriveIndex"), "0");
+    EXPECT_EQ(Setting("OutputPath"), "C:\\My Music");
+    EXPECT_EQ(Setting("MainFormLeft"), "<none>");
+    // The window stays where its form put it: centred on the screen.
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR(form->Left() + form->Width() / 2, (work.left + work.right) / 2, 1);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindow, WithoutAnAudioDiscTheCdCommandsAreOff)
+{
+    Start(EnhancedCd(0, 0));  // one data track only
+    EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "off/off/50");
+    EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "off/off/50");
+    EXPECT_EQ(CommandState(form->CDCheckAllTracks, form->skSkinButton_SelectAll), "off/off/50");
+    EXPECT_EQ(CommandState(form->CDOpenCDTray, form->skSkinButton_OpenCDTray), "on/on/255");
+    EXPECT_TRUE(form->CDOptions->Enabled());
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindow, RipsTheCheckedTracksToWavFilesWithTheBatchsProgress)
+{
+    WriteSetting("OutputPath", out.Path());  // without the closing "\"
+    Start(AudioCd(3, 300));
+    form->skSkinListView_TrackList->SetChecked(0, true);
+    form->skSkinListView_TrackList->SetChecked(2, true);
+    std::vector<std::pair<int, int>> gauge;  // value and maximum at each progress report
+    auto progress = form->CDRipper->OnProgress;
+    form->CDRipper->OnProgress = [&](gui::TComponent* sender, long percent) {
+        progress(sender, percent);
+        gauge.emplace_back(form->skSkinGauge->Value(), form->skSkinGauge->MaxValue());
+    };
+
+    apptest::Click(*form->skSkinButton_Rip);
+    EXPECT_EQ(form->QueuedCount(), 2);
+    EXPECT_EQ(form->skSkinGauge->MaxValue(), 200);
+    EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "on/on/255");
+    EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "off/off/50");
+    EXPECT_EQ(CommandState(form->CDCloseCDTray, form->skSkinButton_CloseCDTray), "off/off/50");
+    EXPECT_TRUE(form->CDOptions->Enabled());
+
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitWorkerGone());
+    EXPECT_EQ(form->DoneCount(), 2);
+    EXPECT_EQ(CompareWav(out.File("Track 01.wav"), 0, 299), "");
+    EXPECT_EQ(CompareWav(out.File("Track 03.wav"), 600, 299), "");
+    EXPECT_FALSE(FileExists(out.File("Track 02.wav")));
+
+    // The gauge counts hundredths of the batch: the second track's progress adds
+    // to the hundred of the first.
+    ASSERT_FALSE(gauge.empty());
+    bool secondTrack = false;
+    for (size_t i = 0; i < gauge.size(); ++i) {
+        EXPECT_EQ(gauge[i].second, 200);
+        EXPECT_LE(gauge[i].first, 200);
+        if (i > 0) {
+            EXPECT_GE(gauge[i].first, gauge[i - 1].first);
+        }
+        secondTrack = secondTrack || gauge[i].first > 100;
+    }
+    EXPECT_TRUE(secondTrack);
+
+    // The batch's end: idle, Stop off without being dimmed, the gauge back to 0.
+    EXPECT_EQ(form->skSkinGauge->Value(), 0);
+    EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "off/off/255");
+    EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "on/on/255");
+    EXPECT_EQ(CommandState(form->CDOpenCDTray, form->skSkinButton_OpenCDTray), "on/on/255");
+    // The folder took its "\" for good.
+    EXPECT_EQ(form->Settings().OutputPath, out.Path() + "\\");
+    ::SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Setting("OutputPath"), out.Path() + "\\");
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindow, StopEndsTheRipAndTheWindowGoesIdle)
+{
+    WriteSetting("OutputPath", out.Path());
+    SimDevice disc = AudioCd(3, 2000);
+    disc.extra = {"fault readcd late 0 100000 delay 30"};  // every read takes its time
+    Start(disc);
+
+    // Stop while idle: nothing to cancel, the gauge stays at 0, the tray pair is on.
+    apptest::Click(*form->skSkinButton_Stop);
+    EXPECT_EQ(form->skSkinGauge->Value(), 0);
+    EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "off/off/255");
+    EXPECT_EQ(CommandState(form->CDOpenCDTray, form->skSkinButton_OpenCDTray), "on/on/255");
+
+    apptest::Click(*form->skSkinButton_SelectAll);
+    for (int row = 0; row < 3; ++row)
+        EXPECT_TRUE(form->skSkinListView_TrackList->Checked(row));
+    apptest::Click(*form->skSkinButton_Rip);
+    ASSERT_EQ(form->QueuedCount(), 3);
+    ASSERT_TRUE(PumpUntil(20000, [&] { return form->skSkinGauge->Value() > 0; }));
+    apptest::Click(*form->skSkinButton_Stop);
+    EXPECT_EQ(form->skSkinGauge->Value(), 0);
+    EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "off/off/255");
+    EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "on/on/255");
+    EXPECT_EQ(CommandState(form->CDCloseCDTray, form->skSkinButton_CloseCDTray), "on/on/255");
+    ASSERT_TRUE(WaitWorkerGone());
+    // The batch went no further than the track it was on.
+    EXPECT_LT(form->DoneCount(), 3);
+    EXPECT_FALSE(FileExists(out.File("Track 03.wav")));
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindow, RipWithNothingCheckedShowsTheMessageAndStartsNothing)
+{
+    WriteSetting("OutputPath", out.Path());
+    Start(AudioCd(2, 300));
+    apptest::Click(*form->skSkinButton_SelectAll);
+    apptest::Click(*form->skSkinButton_DeselectAll);
+    {
+        apptest::MessageBoxAnswerer answer("Brenvale");
+        apptest::Click(*form->skSkinButton_Rip);
+        ASSERT_TRUE(PumpUntil(5000, [&] { return answer.Answered(); }));
+        EXPECT_EQ(answer.Text(),
+                  "Please insert the music CD into the first CD-ROM and select the track(s) below to rip!");
+    }
+    EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "on/on/255");
+    EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "on/on/255");
+    EXPECT_EQ(form->skSkinGauge->Value(), 0);
+    Pump(300);
+    EXPECT_FALSE(FileExists(out.File("Track 01.wav")));
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindow, ClosingStoresAllSixSettingsAndTheNextStartTakesThem)
+{
+    Start(AudioCd(2, 300));
+    form->SetBounds(40, 30, 700, 500);
+    ::SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(form->Visible());
+    EXPECT_EQ(Setting("MainFormLeft"), "40");
+    EXPECT_EQ(Setting("MainFormTop"), "30");
+    EXPECT_EQ(Setting("MainFormWidth"), "700");
+    EXPECT_EQ(Setting("MainFormHeight"), "500");
+    EXPECT_EQ(Setting("DriveIndex"), "0");
+    EXPECT_EQ(Setting("OutputPath"), "C:\\My Music");
+
+    WriteSetting("OutputPath", "D:\\Rips");
+    WriteSetting("DriveIndex", "2");
+    Close();
+    Start(AudioCd(2, 300));
+    EXPECT_EQ(form->Left(), 40);
+    EXPECT_EQ(form->Top(), 30);
+    EXPECT_EQ(form->Width(), 700);
+    EXPECT_EQ(form->Height(), 500);
+    EXPECT_EQ(form->Settings().OutputPath, "D:\\Rips");
+    EXPECT_EQ(form->Settings().DriveIndex, 2);
+    EXPECT_EQ(Setting("DriveIndex"), "2");
+    EXPECT_TRUE(errors.empty());
+}
+
+}  // namespace
+}  // namespace apptest

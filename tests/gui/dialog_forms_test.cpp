@@ -10,7 +10,9 @@
 #include "gui/application.h"
 #include "gui/custom_control.h"
 #include "gui/form.h"
+#include "gui/bitmap.h"
 #include "gui/icon.h"
+#include "gui/image.h"
 #include "win/gdi_handles.h"
 
 namespace {
@@ -112,6 +114,32 @@ TEST(IconTest, CopiesAreTheirOwnAndKeepTheSize)
     EXPECT_TRUE(::DrawIconEx(screen.Get(), 0, 0, icon.Handle(), 0, 0, 0, nullptr, DI_NORMAL));
     icon.Assign(empty);
     EXPECT_TRUE(icon.Empty());
+}
+
+TEST(ImageTest, ShowsItsIconAtItsTopLeftCorner)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 150);
+    auto* image = new TImage(&form);
+    image->SetParent(&form);
+    image->SetBounds(20, 10, 32, 32);
+    image->SetIconHandle(::LoadIconA(nullptr, MAKEINTRESOURCEA(32513) /* IDI_HAND */));
+    form.HandleNeeded();
+
+    TBitmap target;
+    target.SetSize(200, 150);
+    target.Canvas().Brush().SetColor(TColor(0xFF00FF));
+    target.Canvas().FillRect(Rect(0, 0, 200, 150));
+    form.PaintControls(target.Canvas().Handle(), nullptr);
+    int painted = 0, outside = 0;
+    for (int y = 0; y < 150; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const bool changed = (uint32_t(target.Canvas().Pixels(x, y)) & 0xFFFFFF) != 0xFF00FF;
+            const bool inImage = x >= 20 && x < 52 && y >= 10 && y < 42;
+            (inImage ? painted : outside) += changed;
+        }
+    EXPECT_GT(painted, 100);
+    EXPECT_EQ(outside, 0);
 }
 
 TEST(ApplicationWindowTest, MinimizeAndRestoreReachTheMainFormAndTheHooks)

@@ -77,6 +77,7 @@ void TfrmMain::CreateComponents()
     gui::TFont font;
     font.SetName("Arial");
     font.SetHeight(-14);
+    skSkinListView_TrackList->SetDefaultFont(font);
     skSkinListView_TrackList->SetFont(font);
     skSkinListView_TrackList->SetAlign(gui::alClient);
     skSkinListView_TrackList->SetParent(this);

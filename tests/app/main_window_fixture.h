@@ -94,7 +94,7 @@ protected:
     {
         ::WritePrivateProfileStringA("settings", key, value.c_str(), settingsFile.c_str());
     }
-    std::vector<std::string> Names() const
+    std::vector<std::string> Names()
     {
         std::vector<std::string> names;
         for (int row = 0; row < form->skSkinListView_TrackList->RowCount(); ++row)

@@ -162,6 +162,10 @@ TEST_F(SkinMessageTest, KindGivesCaptionAndIcon)
     box = Build("Custom", mtCustom, {mbOK});
     EXPECT_EQ(box->Caption(), Application().Title());
     EXPECT_TRUE(Find<TImage>(*box, "Image")->Icon().Empty());
+    // A kind beyond the known ones is shown as a custom one.
+    box = Build("Odd", TMsgDlgType(9), {mbOK});
+    EXPECT_EQ(box->Caption(), Application().Title());
+    EXPECT_TRUE(Find<TImage>(*box, "Image")->Icon().Empty());
 }
 
 TEST_F(SkinMessageTest, EngineOfTheBoxTakesTheSkinsAndAlphaSettings)

@@ -265,7 +265,12 @@ TEST_F(TrayIconTest, IconIndexStaysInTheListAndShowsItsPicture)
 
     tray->SetIconIndex(1);
     EXPECT_EQ(IconPixel(tray->Icon(), 10, 10), COLORREF(0x00FF00));
-    // The list going away takes nothing with it.
+    // An empty list has no picture to show; the icon stays as it was.
+    TImageList none(nullptr);
+    tray->SetIconList(&none);
+    tray->SetIconIndex(5);
+    EXPECT_EQ(IconPixel(tray->Icon(), 10, 10), COLORREF(0x00FF00));
+    // Without a list the index is 0.
     tray->SetIconList(nullptr);
     tray->SetIconIndex(2);
     EXPECT_EQ(tray->IconIndex(), 0);

@@ -345,20 +345,36 @@ void TskSkinMainMenuBarItem::MouseDown(int X, int Y, gui::TMouseButton Button)
     (void)Y;
     if (!Enabled || Button != gui::mbLeft)
         return;
-    // The handlers called here may make the bar's objects anew, this one with
-    // them: what is needed afterwards is kept aside first.
     TskSkinMainMenuBar* bar = Parent;
     const unsigned generation = bar->Generation();
     gui::TMenuItem* menuItem = MenuItem;
     if (bar->OnMainMenuItemClick)
         bar->OnMainMenuItemClick(bar, IDName);
-    if (bar->Generation() != generation)
+    if (bar->Generation() == generation) {
+        Press();
         return;
+    }
+    // The handler made the bar's objects anew, this one with them: the press
+    // goes on with the object now showing the same menu item, if any.
+    for (int i = 0; i < bar->ObjectCount(); ++i)
+        if (auto* item = dynamic_cast<TskSkinMainMenuBarItem*>(bar->Objects(i)); item && menuItem &&
+                                                                              item->MenuItem == menuItem) {
+            if (item->Enabled)
+                item->Press();
+            return;
+        }
+}
+
+void TskSkinMainMenuBarItem::Press()
+{
     if (HasSubItems()) {
-        bar->SetMenuMode(true);
+        Parent->SetMenuMode(true);
         SetDown(true);
         return;
     }
+    TskSkinMainMenuBar* bar = Parent;
+    const unsigned generation = bar->Generation();
+    gui::TMenuItem* menuItem = MenuItem;
     TskSkinObjectHost* engine = bar->Engine();
     if (engine && engine->MainMenuMode())
         bar->ExitMainMenu();

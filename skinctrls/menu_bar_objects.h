@@ -98,6 +98,8 @@ private:
     void DrawSkinned(gui::TCanvas& Canvas);
     void MakeItemImage(gui::TBitmap& Image, const gui::TRect& Source, bool Highlighted);
     void OpenSubMenu();
+    // Opens the submenu, or runs the command of an item without one.
+    void Press();
 };
 
 // A button of a maximized MDI child: 0 close, 1 restore, 2 minimize, 3 system menu.

@@ -168,29 +168,6 @@ TEST_F(SkinMessageTest, KindGivesCaptionAndIcon)
     EXPECT_TRUE(Find<TImage>(*box, "Image")->Icon().Empty());
 }
 
-TEST_F(SkinMessageTest, EngineOfTheBoxTakesTheSkinsAndAlphaSettings)
-{
-    sk::TskSkinData frameSkin(nullptr);
-    message.SetSkinData(&frameSkin);
-    message.SetCtrlSkinData(&skin.Data());
-    message.SetAlphaBlend(true);
-    message.SetAlphaBlendAnimation(true);
-    message.SetAlphaBlendValue(120);
-    auto box = Build("x", mtInformation, {mbOK});
-    sk::TskFormSkinEngine& engine = box->SkinEngine();
-    EXPECT_EQ(engine.SkinData(), &frameSkin);
-    EXPECT_EQ(engine.MenusSkinData(), &skin.Data());
-    EXPECT_TRUE(engine.AlphaBlend());
-    EXPECT_TRUE(engine.AlphaBlendAnimation());
-    EXPECT_EQ(engine.AlphaBlendValue(), 120);
-    EXPECT_TRUE(engine.BorderIcons().Empty());
-    EXPECT_FALSE(engine.Sizeable());
-    EXPECT_EQ(box->BorderStyle(), bsDialog);
-    EXPECT_EQ(box->Position(), poScreenCenter);
-    EXPECT_TRUE(box->KeyPreview());
-    EXPECT_EQ(box->Owner(), &Application());
-}
-
 TEST_F(SkinMessageTest, RemovedSkinsAreDropped)
 {
     auto* frameSkin = new sk::TskSkinData(nullptr);
@@ -202,8 +179,6 @@ TEST_F(SkinMessageTest, RemovedSkinsAreDropped)
     EXPECT_EQ(message.CtrlSkinData(), controlSkin);
     delete controlSkin;
     EXPECT_EQ(message.CtrlSkinData(), nullptr);
-    EXPECT_EQ(message.DefaultFont().Name(), "Arial");
-    EXPECT_EQ(message.DefaultButtonFont().Height(), 14);
 }
 
 // Posts a key to the message box once it shows.

@@ -124,9 +124,6 @@ void TskSkinCustomEdit::WMNCLButtonDown(gui::TMessage& message)
         Invalidate();
         return;
     }
-    // The frame around the text is no scroll bar for the system to track.
-    if (message.WParam == WPARAM(kHitFrame))
-        return;
     TskCustomEdit::WndProc(message);
 }
 

@@ -186,7 +186,6 @@ TEST_F(SkinEditTest, TheButtonIsFoundByTheMouseAndClicksOnRelease)
     auto* plain = Make();
     EXPECT_NE(HitTest(*plain, 0, 10), HTVSCROLL);
 
-    // A press on the frame starts nothing of the system's (the test would hang).
     NC(*e, WM_NCLBUTTONDOWN, HTVSCROLL);
     EXPECT_FALSE(e->ButtonPressed());
 
@@ -284,4 +283,25 @@ TEST_F(SkinEditTest, ABlendedFrameShowsWhatLiesBehind)
     ::RedrawWindow(e->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(::GetPixel(dc, 0, 0), ColorToRGB(clBtnFace));
     ::ReleaseDC(e->Handle(), dc);
+}
+
+TEST_F(SkinEditTest, PaintingSettlesAfterAChange)
+{
+    auto* e = Make(true, true);
+    e->SetText("settles");
+    e->SetFocus();
+    int framePaints = 0, paints = 0;
+    TWndProcHook hook(e->WindowProc(), [&](TMessage& m) {
+        framePaints += m.Msg == WM_NCPAINT;
+        paints += m.Msg == WM_PAINT;
+        hook.CallNext(m);
+    });
+    ::PostMessageA(e->Handle(), WM_CHAR, 'x', 1);
+    Wait(100);
+    EXPECT_GE(framePaints, 1);  // the frame is painted anew under the new text
+    EXPECT_GE(paints, 1);
+    framePaints = paints = 0;
+    Wait(200);
+    EXPECT_EQ(framePaints, 0);
+    EXPECT_EQ(paints, 0);
 }

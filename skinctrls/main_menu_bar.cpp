@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gui/control_messages.h"
+#include "gui/form.h"
 #include "skin/form_skin_engine.h"
 #include "skin/form_skin_engine_finders.h"
 #include "skin/geometry.h"
@@ -41,6 +42,7 @@ TskSkinMainMenuBar::TskSkinMainMenuBar(gui::TComponent* owner)
 
 TskSkinMainMenuBar::~TskSkinMainMenuBar()
 {
+    formHook_.reset();
     morphTimer_->SetEnabled(false);
     trackTimer_->SetEnabled(false);
     FreeObjects();
@@ -76,6 +78,22 @@ void TskSkinMainMenuBar::SetFormSkinEngine(TskFormSkinEngine* value)
     formSkinEngine_ = value;
     if (value)
         FreeNotification(value);
+    ListenToForm();
+}
+
+void TskSkinMainMenuBar::ListenToForm()
+{
+    formHook_.reset();
+    if (!formSkinEngine_ || !formSkinEngine_->Form())
+        return;
+    // The menus tell the form when they have all closed (a command was chosen,
+    // or they were dismissed): a pressed item comes back up and the menu mode
+    // ends.
+    formHook_ = std::make_unique<gui::TWndProcHook>(formSkinEngine_->Form()->WindowProc(), [this](gui::TMessage& m) {
+        formHook_->CallNext(m);
+        if (m.Msg == WM_CLOSESKINMENUS && menuMode_)
+            LeaveMenuMode();
+    });
 }
 
 void TskSkinMainMenuBar::SetMainMenu(gui::TMainMenu* value)
@@ -94,8 +112,10 @@ void TskSkinMainMenuBar::Notification(gui::TComponent* component, gui::TOperatio
     TskSkinControl::Notification(component, operation);
     if (operation != gui::opRemove)
         return;
-    if (component == formSkinEngine_)
+    if (component == formSkinEngine_) {
         formSkinEngine_ = nullptr;
+        formHook_.reset();
+    }
     if (component == mainMenu_) {
         // The items point into the menu's tree: they go with it.
         mainMenu_ = nullptr;

@@ -17,6 +17,7 @@
 #include "gui/graphics_objects.h"
 #include "gui/menu.h"
 #include "gui/timer.h"
+#include "gui/wnd_proc_chain.h"
 #include "skinctrls/menu_bar_objects.h"
 #include "skinctrls/skin_control.h"
 
@@ -146,6 +147,7 @@ private:
     void OpenHiddenItems();
     void CloseSkinMenus();
     void SelectItem(bool next);
+    void ListenToForm();
     TskSkinMainMenuBarItem* FirstItem(bool (*test)(const TskSkinMainMenuBarItem&)) const;
 
     gui::TFont defItemFont_;
@@ -170,6 +172,8 @@ private:
     gui::TBitmap* picture_ = nullptr;
     std::vector<std::unique_ptr<TskMenuBarObject>> objects_;
     unsigned generation_ = 0;
+    // On the engine's form, which hears when the skinned menus close.
+    std::unique_ptr<gui::TWndProcHook> formHook_;
 };
 
 }  // namespace sk

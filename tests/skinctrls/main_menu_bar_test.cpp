@@ -321,6 +321,31 @@ TEST_F(MainMenuBarTest, ALeafItemRunsItsCommandOnceAndLeavesTheMenuMode)
         EXPECT_FALSE(ItemAt(i).Down) << i;
 }
 
+TEST_F(MainMenuBarTest, WhenTheMenusCloseThePressedItemComesBackUp)
+{
+    Show();
+    Click(Centre(0));
+    ASSERT_TRUE(ItemAt(0).Down);
+    // As when a command of the submenu is chosen.
+    Menus().CloseMenus();
+    EXPECT_FALSE(ItemAt(0).Down);
+    EXPECT_FALSE(ItemAt(0).Active);
+    EXPECT_FALSE(bar->MenuMode());
+    // The mouse highlights again without opening anything.
+    Mouse(WM_MOUSEMOVE, Centre(1));
+    EXPECT_TRUE(ItemAt(1).Active);
+    EXPECT_FALSE(ItemAt(1).Down);
+    EXPECT_EQ(0, Menus().LevelCount());
+
+    // A press on the form dismisses an open menu the same way.
+    Click(Centre(1));
+    ASSERT_EQ(1, Menus().LevelCount());
+    ::SendMessageA(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(Point(5, 100)));
+    ::SendMessageA(form.Handle(), WM_LBUTTONUP, 0, PointToLParam(Point(5, 100)));
+    EXPECT_EQ(0, Menus().LevelCount());
+    EXPECT_FALSE(ItemAt(1).Down);
+}
+
 TEST_F(MainMenuBarTest, AClickHandlerMayRebuildTheBar)
 {
     // The handler makes every object anew, the clicked one with it; the press

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -538,6 +539,54 @@ TEST_F(SkinnedMenuBarTest, TheSkinsMarkerColourAndReleaseToTheDefaultLook)
     EXPECT_EQ(0, bar->ObjectCount());
     bar->ApplySkin();
     EXPECT_EQ(4, bar->ObjectCount());
+}
+
+TEST(BrokenMenuBarSkin, OddElementValuesPaintWithoutFault)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 100);
+    TBitmap picture;
+    picture.SetSize(40, 40);
+    skinctrlstest::TestSkin skin;
+    const std::string pic = std::to_string(skin.AddPicture(picture));
+    // Inside-out and oversized rectangles, offsets past the picture, a picture
+    // index beyond the list for the item.
+    skin.AddElement("mainmenubar", "mainmenubar",
+                    {"pictureindex=" + pic, "skinrect=0,0,500,12", "itemsrect=90,30,10,-4", "menubaritem=Item",
+                     "sysmenubutton=Item", "closebutton=Nothing"});
+    skin.AddObject("Item", "mainmenubaritem",
+                   {"activepictureindex=" + pic, "skinrect=0,20,30,10", "activeskinrect=5,5,400,400",
+                    "textrect=100,100,50,50", "itemleftoffset=40", "itemrightoffset=-3", "morphing=1"});
+    skin.AddObject("Other", "mainmenubaritem", {"activepictureindex=99", "skinrect=0,0,10,10"});
+    skin.Load();
+    TMainMenu menu(nullptr);
+    for (const char* caption : {"&One", "T&wo", ""}) {
+        auto* item = new TMenuItem(nullptr);
+        item->SetCaption(caption);
+        menu.Items().Add(item);
+    }
+    auto* bar = new TskSkinMainMenuBar(&form);
+    bar->SetParent(&form);
+    bar->SetSkinData(&skin.Data());
+    bar->SetMainMenu(&menu);
+    bar->MDIChildMaximized();
+    EXPECT_EQ(12, bar->Height());
+    for (int width : {0, 1, 7, 300}) {
+        bar->SetAlign(alNone);
+        bar->SetWidth(width);
+        TBitmap painted;
+        painted.SetSize(std::max(width, 1), 12);
+        bar->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(painted.Canvas().Handle()), 0);
+        for (int i = 0; i < bar->ObjectCount(); ++i) {
+            bar->Objects(i)->MouseEnter();
+            bar->Objects(i)->MouseLeave();
+        }
+    }
+    bar->SelectNextItem();
+    bar->EnterMenuMode();
+    bar->LeaveMenuMode();
+    EXPECT_FALSE(bar->CheckAccelerator('w'));  // no engine
+    delete bar;
 }
 
 // ---- MDI child buttons ----

@@ -71,6 +71,18 @@ protected:
         ::SetClipboardData(CF_TEXT, memory);
         ::CloseClipboard();
     }
+    static std::string ClipboardText()
+    {
+        std::string text;
+        if (!::OpenClipboard(nullptr))
+            return text;
+        if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+            text = static_cast<const char*>(::GlobalLock(data));
+            ::GlobalUnlock(data);
+        }
+        ::CloseClipboard();
+        return text;
+    }
     static LONG_PTR Style(TWinControl& c) { return ::GetWindowLongPtrA(c.Handle(), GWL_STYLE); }
 
     int changes = 0;
@@ -176,9 +188,15 @@ TEST_F(EditTest, ReadOnlyRefusesTypingDeleteAndTheClipboardButReportsEnter)
     EXPECT_EQ(pressed, "\r");
     EXPECT_EQ(e->Text(), "fixed");
 
+    // Copying changes nothing, and Ctrl+C still copies.
+    e->SelectAll();
+    Type("\x03");
+    EXPECT_EQ(ClipboardText(), "fixed");
+
     // Editable again, the same keys and the clipboard work.
     e->SetReadOnly(false);
     e->SelectAll();
+    SetClipboardText("pasted");
     e->PasteFromClipboard();
     EXPECT_EQ(e->Text(), "pasted");
     e->SetSelStart(0);

@@ -6,6 +6,7 @@
 #include "gui/control_messages.h"
 #include "gui/exceptions.h"
 #include "gui/find_control.h"
+#include "gui/form.h"
 #include "gui/utility_window.h"
 #include "gui/win_control.h"
 
@@ -93,6 +94,14 @@ void TApplication::ProcessMessages()
 
 bool TApplication::IsKeyMsg(const MSG& msg)
 {
+    if (OnMessage) {
+        MSG seen = msg;
+        bool handled = false;
+        TMessage guarded{msg.message, msg.wParam, msg.lParam};
+        DispatchGuarded(this, guarded, [this, &seen, &handled](TMessage&) { OnMessage(seen, handled); });
+        if (handled)
+            return true;
+    }
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN && msg.message != WM_CHAR &&
         msg.message != WM_SYSCHAR)
         return false;
@@ -103,6 +112,16 @@ bool TApplication::IsKeyMsg(const MSG& msg)
         control = FindControl(window);
     if (!control)
         return false;
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        TForm* form = GetParentForm(control);
+        if (form && form->OnShortCut) {
+            TMessage key{msg.message, msg.wParam, msg.lParam};
+            bool handled = false;
+            DispatchGuarded(form, key, [form, &handled](TMessage& m) { form->OnShortCut(m, handled); });
+            if (handled)
+                return true;
+        }
+    }
     TMessage message{CN_BASE + msg.message, msg.wParam, msg.lParam};
     DispatchGuarded(control, message, [control](TMessage& m) { control->WindowProc().Dispatch(m); });
     return message.Result != 0;

@@ -96,10 +96,15 @@ public:
     // Dispatches every message waiting for this thread. A WM_QUIT found on the way
     // is posted again for the caller's loop and ends the call.
     void ProcessMessages();
-    // The dialog-key step of a message loop: a key or character for a window of
-    // the program is offered to its control as a CN_ message first; true when it
-    // was used that way, and must not be dispatched.
+    // The steps of a message loop before translation, in this order: OnMessage
+    // sees every message; a key press goes to the OnShortCut of its window's form;
+    // a key or character for a window of the program is offered to its control
+    // as a CN_ message. True when one of them used the message, which must not be
+    // dispatched.
     bool IsKeyMsg(const MSG& msg);
+    // Every message a loop of the program takes, before anything else sees it.
+    // Setting Handled keeps it from being dispatched.
+    std::function<void(MSG& Msg, bool& Handled)> OnMessage;
 
     // The topmost enabled control under the mouse cursor, as the last mouse
     // message left it.

@@ -4,6 +4,8 @@
 // destroyed from outside makes a new one when next needed.
 #pragma once
 
+#include <functional>
+
 #include "gui/modal_result.h"
 #include "gui/win_control.h"
 
@@ -46,6 +48,10 @@ public:
     void SetModalResult(TModalResult value) { modalResult_ = value; }
     // The control of the form that has the keyboard focus, if any.
     TWinControl* ActiveControl() const;
+
+    // A key press (WM_KEYDOWN, WM_SYSKEYDOWN) for the form or one of its
+    // controls, before the control sees it; setting Handled keeps it from them.
+    std::function<void(TMessage& Msg, bool& Handled)> OnShortCut;
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -921,8 +921,14 @@ void TWinControl::CMEnabledChanged(TMessage& message)
 
 void TWinControl::CMFontChanged(TMessage& message)
 {
-    if (handle_)
-        Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+    if (handle_) {
+        // Font's own object is deleted right after this notice: the window gets
+        // a copy's, and the copy before lives on until the window has let go.
+        auto font = std::make_unique<TFont>();
+        font->Assign(Font());
+        Perform(WM_SETFONT, reinterpret_cast<WPARAM>(font->Handle()), TRUE);
+        windowFont_ = std::move(font);
+    }
     for (int i = 0; i < ControlCount(); ++i)
         Controls(i)->Perform(CM_PARENTFONTCHANGED, 0, 0);
     TControl::WndProc(message);

@@ -17,6 +17,7 @@
 // a control gets the focus, every control of its form gets CM_FOCUSCHANGED.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "gui/control.h"
@@ -176,6 +177,8 @@ private:
     bool trackingLeave_ = false;
     HBRUSH Brush();
     win::UniqueBrush brush_;  // of Color, for the background and CN_CTLCOLOR*
+    // A copy of Font whose object the window holds since Font last changed.
+    std::unique_ptr<TFont> windowFont_;
 };
 
 }  // namespace gui

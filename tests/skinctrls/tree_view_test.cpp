@@ -211,3 +211,15 @@ TEST_F(TreeViewTest, HitTestsFindNodesAndButtons)
     EXPECT_TRUE(t->GetHitTestInfoAt(text.Right + 20, y).Contains(htOnRight));
     EXPECT_EQ(t->GetNodeAt(text.Right + 20, y), nullptr);
 }
+
+TEST_F(TreeViewTest, TheWindowKeepsALiveFontWhenTheFontChanges)
+{
+    TCustomTreeView* t = Make();  // takes its parent's font
+    const auto windowFont = [&] { return reinterpret_cast<HGDIOBJ>(::SendMessageA(t->Handle(), WM_GETFONT, 0, 0)); };
+    EXPECT_EQ(::GetObjectType(windowFont()), DWORD(OBJ_FONT));
+    t->Font().SetName("Courier New");
+    EXPECT_EQ(::GetObjectType(windowFont()), DWORD(OBJ_FONT));
+    LOGFONTA font{};
+    ::GetObjectA(windowFont(), sizeof(font), &font);
+    EXPECT_STREQ(font.lfFaceName, "Courier New");
+}

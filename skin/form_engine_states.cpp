@@ -42,8 +42,7 @@ void TskFormSkinEngine::SetFormState(int state)
 void TskFormSkinEngine::MinimizeForm()
 {
     if (gui::Application().MainForm() == form_ || !supportNCArea_) {
-        if (form_->HandleAllocated())
-            ::ShowWindow(form_->Handle(), SW_MINIMIZE);
+        gui::Application().Minimize();
         return;
     }
     if (IsEmpty(normalBounds_))

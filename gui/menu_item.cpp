@@ -8,7 +8,12 @@
 
 namespace gui {
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(Application().AllocateMenuCommand()) {}
+TMenuItem::TMenuItem(TComponent* owner)
+    : TComponent(owner),
+      command_(Application().AllocateMenuCommand()),
+      actionLink_([this](TCustomAction& action) { ActionChanged(action); })
+{
+}
 
 TMenuItem::~TMenuItem()
 {
@@ -81,6 +86,18 @@ void TMenuItem::Click()
 {
     if (OnClick)
         OnClick(this);
+    else
+        actionLink_.Execute();
+}
+
+void TMenuItem::ActionChanged(TCustomAction& action)
+{
+    caption_ = action.Caption();
+    enabled_ = action.Enabled();
+    visible_ = action.Visible();
+    checked_ = action.Checked();
+    hint_ = action.Hint();
+    imageIndex_ = action.ImageIndex();
 }
 
 }  // namespace gui

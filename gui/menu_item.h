@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/action.h"
 #include "gui/component.h"
 #include "gui/events.h"
 #include "gui/shortcut.h"
@@ -70,12 +71,18 @@ public:
     // The menu whose tree holds the item, or none.
     TMenu* GetParentMenu() const;
 
-    // Runs OnClick.
+    // The action the item follows (caption, enabled, visible, checked, hint and
+    // picture) and executes when it is clicked and has no OnClick of its own.
+    TCustomAction* Action() const { return actionLink_.Action(); }
+    void SetAction(TCustomAction* value) { actionLink_.SetAction(value); }
+
+    // Runs OnClick, or else the action.
     virtual void Click();
     TNotifyEvent OnClick;
 
 private:
     friend class TMenu;
+    void ActionChanged(TCustomAction& action);
 
     std::string caption_;
     bool enabled_ = true;
@@ -90,6 +97,7 @@ private:
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
     TMenu* menu_ = nullptr;  // set on the root item of a menu only
+    TActionLink actionLink_;
 };
 
 }  // namespace gui

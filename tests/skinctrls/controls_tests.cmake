@@ -2,6 +2,7 @@
 # library's labels, actions, control bar and dialog keys beneath them.
 if(WIN32)
   add_executable(skinctrls_controls_test
+    ${CMAKE_CURRENT_LIST_DIR}/action_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/button_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/control_bar_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/control_fixture.cpp

@@ -64,7 +64,9 @@ TskSkinButton::TskSkinButton(gui::TComponent* owner)
 void TskSkinButton::SetCanFocused(bool value)
 {
     canFocused_ = value;
-    if (ComponentState().Contains(gui::csDesigning))
+    // A form being built sets both, as its designer would have.
+    const gui::TComponentState state = ComponentState();
+    if (state.Contains(gui::csDesigning) || state.Contains(gui::csLoading))
         SetTabStop(value);
 }
 

@@ -24,7 +24,8 @@ class TskSkinButton : public TskSkinCustomControl {
 public:
     explicit TskSkinButton(gui::TComponent* owner);
 
-    // Whether the button takes the keyboard focus (and its keys).
+    // Whether the button takes the keyboard focus (and its keys). Set while its
+    // form is being built, it sets TabStop alike.
     bool CanFocused() const { return canFocused_; }
     void SetCanFocused(bool value);
     // The toggled (pressed) state.

@@ -44,7 +44,10 @@ void DrawStrips(gui::TCanvas& Canvas, int x, int y, int width, int height, gui::
 
 TskSkinControlBar::TskSkinControlBar(gui::TComponent* owner) : gui::TCustomControlBar(owner)
 {
-    if (ComponentState().Contains(gui::csDesigning)) {
+    // A bar placed on a form being built starts as its designer leaves it: as
+    // high as its rows, which neither snap to a row size nor let bands go.
+    const gui::TComponentState state = ComponentState();
+    if (state.Contains(gui::csDesigning) || state.Contains(gui::csLoading)) {
         SetAutoSize(true);
         SetAutoDrag(false);
         SetRowSnap(false);

@@ -409,3 +409,17 @@ TEST_F(ButtonTest, AFadedToolButtonShowsTheSkinnedPanelBehindIt)
     b->SetAlphaBlendValue(255);
     EXPECT_EQ(Painted(*b).Pixels(3, 4), skinctrlstest::RGBOf(clBtnFace));
 }
+
+TEST_F(ButtonTest, AButtonThatCannotTakeTheFocusIsNoTabStopWhenItsFormIsBuilt)
+{
+    TForm building(nullptr);
+    building.BeginLoading();
+    auto* b = new TskSkinButton(&building);
+    EXPECT_TRUE(b->TabStop());
+    b->SetCanFocused(false);
+    EXPECT_FALSE(b->TabStop());
+    building.EndLoading();
+    // Later changes leave the tab stop alone.
+    b->SetCanFocused(true);
+    EXPECT_FALSE(b->TabStop());
+}

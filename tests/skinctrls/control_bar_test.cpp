@@ -183,3 +183,17 @@ TEST_F(ControlBarTest, BandsLineUpInRowsAndTheBarTakesTheirHeight)
     EXPECT_GT(second->Left(), first->Left());
     EXPECT_EQ(b->Height(), 24);
 }
+
+TEST_F(ControlBarTest, ABarOnAFormBeingBuiltFitsItsRowsWithoutSnapping)
+{
+    TForm building(nullptr);
+    building.BeginLoading();
+    auto* b = new TskSkinControlBar(&building);
+    EXPECT_TRUE(b->AutoSize());
+    EXPECT_FALSE(b->RowSnap());
+    EXPECT_FALSE(b->AutoDrag());
+    building.EndLoading();
+    auto* plain = Make();
+    EXPECT_FALSE(plain->AutoSize());
+    EXPECT_TRUE(plain->RowSnap());
+}

@@ -75,7 +75,8 @@ void TskSkinScrollBar::SetMin(int value)
 
 void TskSkinScrollBar::SetPageSize(int value)
 {
-    if (max_ - min_ + 1 >= value + position_)
+    // A negative page would let the position run beyond Max.
+    if (value >= 0 && max_ - min_ + 1 >= value + position_)
         pageSize_ = value;
     Repaint();
 }

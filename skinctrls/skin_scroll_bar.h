@@ -25,8 +25,8 @@ public:
     // Within Min..Max, or Min..Max - PageSize + 1 with a page.
     int Position() const { return position_; }
     void SetPosition(int value);
-    // 0: no page, a thumb of fixed length. A page that does not fit the range
-    // from Position is refused.
+    // 0: no page, a thumb of fixed length. A negative page, or one that does not
+    // fit the range from Position, is refused.
     int PageSize() const { return pageSize_; }
     void SetPageSize(int value);
     // All four at once, without OnChange.

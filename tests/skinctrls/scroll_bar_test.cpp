@@ -80,6 +80,8 @@ TEST_F(ScrollBarTest, ThePositionStaysInTheRangeLessThePage)
     s->SetPosition(50);
     s->SetPageSize(60);
     EXPECT_EQ(s->PageSize(), 10);
+    s->SetPageSize(-20);
+    EXPECT_EQ(s->PageSize(), 10);
     s->SetPageSize(50);
     EXPECT_EQ(s->PageSize(), 50);
 

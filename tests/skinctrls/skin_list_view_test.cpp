@@ -391,3 +391,23 @@ TEST_F(SkinListViewTest, AClickOnARowsCheckBoxTogglesIt)
     ::SendMessageA(v->Handle(), WM_KEYUP, VK_SPACE, 0);
     EXPECT_FALSE(v->Items()[1]->Checked());
 }
+
+TEST_F(SkinListViewTest, AListStyleViewScrollsByWholeColumns)
+{
+    TskSkinListView* v = Make(60);
+    v->SetViewStyle(vsList);
+    TskSkinScrollBar* vertical = Bar(sbVertical);
+    TskSkinScrollBar* horizontal = Bar(sbHorizontal);
+    v->SetVScrollBar(vertical);
+    v->SetHScrollBar(horizontal);
+    EXPECT_FALSE(vertical->Visible());
+    ASSERT_TRUE(horizontal->Visible());
+    EXPECT_FALSE(horizontal->Both());
+    EXPECT_EQ(horizontal->SmallChange(), 1);
+    horizontal->SetPosition(2);
+    EXPECT_EQ(::GetScrollPos(v->Handle(), SB_HORZ), 2);
+    const TRect first = v->Items()[0]->DisplayRect(drBounds);
+    EXPECT_LT(first.Right, 0);  // two columns out of sight on the left
+    horizontal->SetPosition(1);
+    EXPECT_EQ(::GetScrollPos(v->Handle(), SB_HORZ), 1);
+}

@@ -128,6 +128,9 @@ void TCustomControlBar::AlignControls(TControl* control, TRect& rect)
     }
     if (autoSize_ && !bands.empty())
         SetBounds(Left(), Top(), Width(), Height() - ClientHeight() + y - rect.Top);
+    // The frames lie outside the controls: the bands that moved or went leave
+    // theirs behind until the bar is painted again.
+    Invalidate();
 }
 
 void TCustomControlBar::Paint()

@@ -5,6 +5,7 @@
 
 #include "control_fixture.h"
 #include "gui/custom_control.h"
+#include "win/gdi_handles.h"
 #include "picture_fixtures.h"
 #include "skinctrls/skin_control_bar.h"
 
@@ -103,9 +104,14 @@ TEST_F(ControlBarTest, EveryVisibleChildHasASkinnedBandFrame)
     // Inside the band the background shows (the child covers it).
     EXPECT_EQ(canvas.Pixels(r.Left + 5, r.Top + 5), Ramp(4 + (r.Left + 5) % 32, 4 + (r.Top + 5) % 32));
 
-    // A child hidden at run time loses its frame at the next paint.
+    // A child hidden at run time loses its frame at the next paint, which is due
+    // at once.
+    ::UpdateWindow(form.Handle());
     second->Hide();
     const TRect s = second->BoundsRect();
+    win::UniqueRegion pending(::CreateRectRgn(0, 0, 0, 0));
+    ::GetUpdateRgn(b->Handle(), pending.Get(), FALSE);
+    EXPECT_TRUE(::PtInRegion(pending.Get(), s.Left - 5, s.Top));
     EXPECT_EQ(Painted(*b).Pixels(s.Left - 11, s.Top - 2), Ramp(4 + (s.Left - 11) % 32, 4 + (s.Top - 2) % 32));
     EXPECT_EQ(Painted(*b).Pixels(band.Left, band.Top), Ramp(40, 0));
 }

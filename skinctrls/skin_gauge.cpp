@@ -121,8 +121,12 @@ void TskSkinGauge::ReadSkinEntry()
     TskSkinCustomControl::ReadSkinEntry();
     const auto* record =
         SkinIndex == -1 ? nullptr : dynamic_cast<const TskDataSkinGaugeControl*>(SkinData()->CtrlList[SkinIndex]);
-    if (!record)
+    if (!record) {
+        // An element of another kind has no bar.
+        progressArea_ = progressRect_ = TRect();
+        beginOffset_ = endOffset_ = 0;
         return;
+    }
     font_ = *record;
     progressArea_ = record->ProgressArea;
     progressRect_ = record->ProgressRect;

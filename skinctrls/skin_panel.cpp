@@ -175,8 +175,11 @@ void TskSkinPanel::ReadSkinEntry()
     bgPictureIndex_ = -1;
     const auto* record =
         SkinIndex == -1 ? nullptr : dynamic_cast<const TskDataSkinPanelControl*>(SkinData()->CtrlList[SkinIndex]);
-    if (!record)
+    if (!record) {
+        // An element of another kind has no caption.
+        elementCaptionRect_ = checkImageRect_ = uncheckImageRect_ = TRect();
         return;
+    }
     font_ = *record;
     bgPictureIndex_ = record->BGPictureIndex;
     elementCaptionRect_ = record->CaptionRect;

@@ -295,9 +295,9 @@ void TskSkinScrollBar::DrawDefaultImage(gui::TBitmap& B)
 
 void TskSkinScrollBar::DrawSkinImage(gui::TBitmap& B)
 {
-    if (!Picture)
-        return;
     TskSkinCustomControl::DrawSkinImage(B);
+    if (!Skinned())
+        return;  // an element of another kind shows its picture alone
     Layout();
     for (int i : {ptUp, ptDown}) {
         const TPart& part = parts_[i];

@@ -284,7 +284,8 @@ void TskSkinCustomListView::HeaderProc(gui::TMessage& message)
             }
         }
         pressedFlag_ = !gui::HeaderOnDivider(header, p);
-    } else if (message.Msg == WM_LBUTTONUP) {
+    } else if (message.Msg == WM_LBUTTONUP || message.Msg == WM_CAPTURECHANGED) {
+        // Also when the mouse was taken away before the release.
         pressedFlag_ = false;
         pressedIndex_ = -1;
     } else {

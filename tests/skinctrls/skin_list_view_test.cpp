@@ -234,6 +234,12 @@ TEST_F(SkinListViewTest, PlainHeaderSectionsAndThePressedOne)
     ::SendMessageA(v->HeaderWindow(), WM_LBUTTONUP, 0, middle);
     EXPECT_EQ(v->PressedSection(), -1);
 
+    // The mouse taken away before the release lets the section go too.
+    ::SendMessageA(v->HeaderWindow(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    ::SetCapture(form.Handle());
+    EXPECT_EQ(v->PressedSection(), -1);
+    ::ReleaseCapture();
+
     // On a divider the press resizes: no section shows pressed.
     ::SendMessageA(v->HeaderWindow(), WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(Point(s1.Right - 1, 3)));
     EXPECT_EQ(v->PressedSection(), -1);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "control_fixture.h"
+#include "gui/custom_control.h"
 #include "skinctrls/skin_std_label.h"
 
 using namespace gui;
@@ -105,4 +106,26 @@ TEST_F(LabelTest, ADisabledLabelIsEngraved)
     EXPECT_EQ(RowsOf(*l, clRed), 0);
     EXPECT_GT(RowsOf(*l, RGBOf(clBtnShadow)), 0);
     EXPECT_GT(RowsOf(*l, RGBOf(clBtnHighlight)), 0);
+}
+
+TEST_F(LabelTest, ItsAcceleratorFocusesItsControl)
+{
+    class Target : public TCustomControl {
+    public:
+        using TCustomControl::TCustomControl;
+    };
+    auto* target = new Target(&form);
+    target->SetBounds(200, 10, 50, 20);
+    target->SetParent(&form);
+    auto* l = Make("&Name && more");
+    l->SetFocusControl(target);
+    ::SetFocus(form.Handle());
+    ::PostMessageA(::GetFocus(), WM_SYSCHAR, 'm', 0);  // "&&" is no accelerator
+    Wait(0);
+    EXPECT_FALSE(target->Focused());
+    ::PostMessageA(::GetFocus(), WM_SYSCHAR, 'n', 0);
+    Wait(0);
+    EXPECT_TRUE(target->Focused());
+    delete target;
+    EXPECT_EQ(l->FocusControl(), nullptr);
 }

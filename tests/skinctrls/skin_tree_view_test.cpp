@@ -117,3 +117,23 @@ TEST_F(SkinTreeViewTest, TheSkinIsAppliedOnceTheFormHasLoaded)
     t->SetParent(&form);
     EXPECT_EQ(::SendMessageA(t->Handle(), TVM_GETBKCOLOR, 0, 0), 255);
 }
+
+TEST_F(SkinTreeViewTest, AWideNodeShowsTheHorizontalBarBesideTheVerticalOne)
+{
+    TskSkinCustomTreeView* t = Make(40);
+    TskSkinScrollBar* vertical = Bar();
+    auto* horizontal = new TskSkinScrollBar(&form);
+    horizontal->SetBounds(10, 140, 200, 19);
+    horizontal->SetParent(&form);
+    t->SetVScrollBar(vertical);
+    t->SetHScrollBar(horizontal);
+    EXPECT_FALSE(horizontal->Visible());
+    t->Items()[3]->SetText(std::string(80, 'W'));
+    t->Repaint();
+    t->UpdateScrollBars();
+    ASSERT_TRUE(horizontal->Visible());
+    EXPECT_TRUE(horizontal->Both());
+    EXPECT_EQ(horizontal->PageSize(), t->Width());
+    horizontal->SetPosition(30);
+    EXPECT_EQ(::GetScrollPos(t->Handle(), SB_HORZ), 30);
+}

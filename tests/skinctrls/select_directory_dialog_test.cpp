@@ -1,0 +1,237 @@
+// The select-folder dialog and the directory edit, run modally on a folder tree
+// of the test's own: the dialog's make-up, the folder it opens at, what Ok and
+// Cancel leave in Directory, the size kept between runs, and the edit's browse
+// button.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "folder_fixture.h"
+#include "gui/application.h"
+#include "gui/form.h"
+#include "gui/screen.h"
+#include "skin/form_skin_engine.h"
+#include "skinctrls/sel_dir_dlg_form.h"
+#include "skinctrls/skin_button.h"
+#include "skinctrls/skin_dir_tree_view.h"
+#include "skinctrls/skin_directory_edit.h"
+#include "skinctrls/skin_message.h"
+#include "skinctrls/skin_panel.h"
+#include "skinctrls/skin_scroll_bar.h"
+#include "skinctrls/skin_select_directory_dialog.h"
+
+namespace {
+
+using foldertest::TempFolderTree;
+using gui::TTreeNode;
+using sk::TskSelDirDlgForm;
+using sk::TskSkinDirTreeView;
+using sk::TskSkinSelectDirectoryDialog;
+
+bool SameText(const std::string& a, const std::string& b) { return ::lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
+// What to do with the dialog once it shows.
+std::function<void(TskSelDirDlgForm&)> onShown;
+
+void CALLBACK RunOnShown(HWND, UINT, UINT_PTR id, DWORD)
+{
+    for (int i = 0; i < gui::Screen().FormCount(); ++i)
+        if (auto* form = dynamic_cast<TskSelDirDlgForm*>(gui::Screen().Forms(i)))
+            if (form->Visible()) {
+                ::KillTimer(nullptr, id);
+                onShown(*form);
+                return;
+            }
+}
+
+// Runs the action once the dialog shows, then answers it with the key.
+void WhenShown(std::function<void(TskSelDirDlgForm&)> action, WPARAM key)
+{
+    onShown = [action, key](TskSelDirDlgForm& form) {
+        action(form);
+        ::PostMessageA(form.Handle(), WM_KEYDOWN, key, 0);
+    };
+    ::SetTimer(nullptr, 0, 50, &RunOnShown);
+}
+
+std::string SelectedPath(TskSelDirDlgForm& form) { return TskSkinDirTreeView::NodePath(form.DirTreeView()->Selected()); }
+
+class SelectDirectoryTest : public ::testing::Test {
+protected:
+    SelectDirectoryTest()
+    {
+        folders.MakeFolder(L"Music\\Album\\Disc 1");
+        folders.MakeFolder(L"Music\\Album\\Disc 2");
+    }
+    TempFolderTree folders;
+};
+
+TEST_F(SelectDirectoryTest, DialogOpensAtTheDirectoryAndOkTakesTheChosenFolder)
+{
+    TskSkinSelectDirectoryDialog dialog(nullptr);
+    EXPECT_EQ(dialog.Title(), "Select folder");
+    EXPECT_EQ(dialog.Directory(), "");
+    EXPECT_EQ(dialog.AlphaBlendValue(), 200);
+    EXPECT_FALSE(dialog.AlphaBlend());
+    EXPECT_EQ(dialog.DefaultFont().Name(), "Arial");
+    EXPECT_EQ(dialog.DefaultFont().Height(), 14);
+
+    sk::TskSkinData frameSkin(nullptr);
+    sk::TskSkinData controlSkin(nullptr);
+    sk::TskSkinMessage message(nullptr);
+    dialog.SetSkinData(&frameSkin);
+    dialog.SetCtrlSkinData(&controlSkin);
+    dialog.SetSkinMessage(&message);
+    dialog.SetAlphaBlendValue(150);
+    dialog.SetTitle("Output folder");
+    dialog.SetDirectory(folders.Path("mUSIC\\album"));
+    int changes = 0;
+    dialog.OnChange = [&changes](gui::TComponent*) { ++changes; };
+    const int forms = gui::Screen().FormCount();
+
+    bool shown = false;
+    WhenShown(
+        [&](TskSelDirDlgForm& f) {
+            shown = true;
+            EXPECT_EQ(dialog.DialogForm(), &f);
+            EXPECT_EQ(f.Owner(), &gui::Application());
+            EXPECT_EQ(f.Caption(), "Output folder");
+            EXPECT_EQ(f.ClientWidth(), 250);
+            EXPECT_EQ(f.ClientHeight(), 250);
+            EXPECT_TRUE(f.KeyPreview());
+            sk::TskFormSkinEngine& engine = *f.SkinForm();
+            EXPECT_TRUE(engine.BorderIcons().Empty());
+            EXPECT_EQ(engine.SkinData(), &frameSkin);
+            EXPECT_EQ(engine.MenusSkinData(), &controlSkin);
+            EXPECT_EQ(engine.AlphaBlendValue(), 150);
+
+            TskSkinDirTreeView& tree = *f.DirTreeView();
+            EXPECT_TRUE(SameText(SelectedPath(f), folders.Path("Music\\Album")));
+            EXPECT_EQ(tree.SkinData(), &controlSkin);
+            EXPECT_EQ(tree.SkinMessage(), &message);
+            EXPECT_EQ(tree.Font().Name(), "Arial");
+            EXPECT_EQ(tree.Parent(), f.ClientPanel());
+            EXPECT_EQ(tree.Align(), gui::alClient);
+            EXPECT_EQ(tree.VScrollBar(), f.VScrollBar());
+            EXPECT_EQ(tree.HScrollBar(), f.HScrollBar());
+            EXPECT_FALSE(tree.HideSelection());
+
+            EXPECT_EQ(f.ClientPanel()->Align(), gui::alClient);
+            EXPECT_EQ(f.ClientPanel()->BorderStyle(), sk::bvFrame);
+            EXPECT_EQ(f.ButtonPanel()->Align(), gui::alBottom);
+            EXPECT_EQ(f.ButtonPanel()->Height(), 50);
+            EXPECT_EQ(f.ButtonPanel()->Top() + 50, f.ClientHeight());
+            EXPECT_EQ(f.VScrollBar()->Kind(), gui::sbVertical);
+            EXPECT_EQ(f.VScrollBar()->SkinDataName(), "vscrollbar");
+            EXPECT_EQ(f.VScrollBar()->Align(), gui::alRight);
+            EXPECT_EQ(f.HScrollBar()->SkinDataName(), f.HScrollBar()->Both() ? "bothhscrollbar" : "hscrollbar");
+            EXPECT_EQ(f.HScrollBar()->BothMarkerWidth(), 19);
+            EXPECT_EQ(f.HScrollBar()->Align(), gui::alBottom);
+
+            sk::TskSkinButton* ok = f.OkButton();
+            EXPECT_EQ(ok->Caption(), "Ok");
+            EXPECT_EQ(ok->BoundsRect(), gui::Bounds(20, 15, 70, 25));
+            EXPECT_TRUE(ok->Default());
+            EXPECT_EQ(ok->ModalResult(), gui::mrOk);
+            EXPECT_EQ(ok->SkinData(), &controlSkin);
+            sk::TskSkinButton* cancel = f.CancelButton();
+            EXPECT_EQ(cancel->Caption(), "Cancel");
+            EXPECT_EQ(cancel->BoundsRect(), gui::Bounds(100, 15, 70, 25));
+            EXPECT_TRUE(cancel->Cancel());
+            EXPECT_EQ(cancel->ModalResult(), gui::mrCancel);
+
+            TTreeNode* album = tree.Selected();
+            ASSERT_NE(album, nullptr);
+            ASSERT_EQ(album->Count(), 2);
+            album->Item(1)->SetSelected(true);
+        },
+        VK_RETURN);
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(SameText(dialog.Directory(), folders.Path("Music\\Album\\Disc 2")));
+    EXPECT_NE(dialog.Directory().back(), '\\');
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(dialog.DialogForm(), nullptr);
+    EXPECT_EQ(gui::Screen().FormCount(), forms);
+}
+
+TEST_F(SelectDirectoryTest, SizeIsKeptAfterCancelAndOkWithTheRootGivesNoFolder)
+{
+    TskSkinSelectDirectoryDialog dialog(nullptr);
+    const std::string album = folders.Path("Music\\Album");
+    dialog.SetDirectory(album);
+
+    WhenShown(
+        [](TskSelDirDlgForm& f) {
+            f.SetClientWidth(330);
+            f.SetClientHeight(290);
+            f.DirTreeView()->SetSelected(f.DirTreeView()->Items().GetFirstNode());
+        },
+        VK_ESCAPE);
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.Directory(), album);
+
+    WhenShown(
+        [](TskSelDirDlgForm& f) {
+            EXPECT_EQ(f.ClientWidth(), 330);
+            EXPECT_EQ(f.ClientHeight(), 290);
+            f.DirTreeView()->SetSelected(f.DirTreeView()->Items().GetFirstNode());
+        },
+        VK_RETURN);
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.Directory(), "");
+}
+
+TEST_F(SelectDirectoryTest, DirectoryEditIsAButtonEditWithoutItsNameAsText)
+{
+    sk::TskSkinDirectoryEdit edit(nullptr);
+    edit.SetName("OutputDir");
+    EXPECT_EQ(edit.Text(), "");
+    EXPECT_TRUE(edit.ButtonMode());
+    EXPECT_EQ(edit.SkinDataName(), "buttonedit");
+
+    auto* skin = new sk::TskSkinData(nullptr);
+    auto* controls = new sk::TskSkinData(nullptr);
+    edit.SetDlgSkinData(skin);
+    edit.SetDlgCtrlSkinData(controls);
+    edit.SetDlgSkinData(controls);  // the same skin held twice
+    delete skin;
+    EXPECT_EQ(edit.DlgCtrlSkinData(), controls);
+    delete controls;
+    EXPECT_EQ(edit.DlgSkinData(), nullptr);
+    EXPECT_EQ(edit.DlgCtrlSkinData(), nullptr);
+}
+
+TEST_F(SelectDirectoryTest, BrowseButtonOpensTheDialogAtTheTextAndTakesOnlyOk)
+{
+    gui::TForm owner(nullptr);
+    auto* edit = new sk::TskSkinDirectoryEdit(&owner);
+    edit->SetParent(&owner);
+    auto* skin = new sk::TskSkinData(&owner);
+    edit->SetDlgSkinData(skin);
+    edit->SetDlgCtrlSkinData(skin);
+    const std::string typed = folders.Path("music\\ALBUM\\disc 1");
+    edit->SetText(typed);
+
+    WhenShown(
+        [&](TskSelDirDlgForm& f) {
+            EXPECT_TRUE(SameText(SelectedPath(f), typed));
+            EXPECT_EQ(f.SkinForm()->SkinData(), skin);
+            EXPECT_EQ(f.DirTreeView()->SkinData(), skin);
+            f.DirTreeView()->Selected()->Parent()->SetSelected(true);
+        },
+        VK_ESCAPE);
+    ASSERT_TRUE(edit->OnButtonClick);
+    edit->OnButtonClick(edit);
+    EXPECT_EQ(edit->Text(), typed);
+
+    WhenShown([](TskSelDirDlgForm& f) { f.DirTreeView()->Selected()->Parent()->SetSelected(true); }, VK_RETURN);
+    edit->OnButtonClick(edit);
+    EXPECT_TRUE(SameText(edit->Text(), folders.Path("Music\\Album")));
+    EXPECT_EQ(edit->SelectDirectoryDialog().Directory(), edit->Text());
+}
+
+}  // namespace

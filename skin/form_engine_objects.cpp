@@ -11,8 +11,11 @@
 #include "skin/form_skin_engine.h"
 #include "skinctrls/skin_control.h"
 #include "skinctrls/skin_control_bar.h"
+#include "skinctrls/skin_custom_edit.h"
 #include "skinctrls/skin_hint.h"
+#include "skinctrls/skin_list_view.h"
 #include "skinctrls/skin_std_label.h"
+#include "skinctrls/skin_tree_view.h"
 
 namespace sk {
 
@@ -572,13 +575,21 @@ void TskFormSkinEngine::WalkSkinControls(TskSkinData* skin, bool Apply)
                     c->ReleaseSkin();
             }
         } else if (Apply) {
-            if (auto* label = dynamic_cast<TskSkinStdLabel*>(control)) {
-                if (!skin || label->SkinData() == skin)
-                    label->ApplySkin();
-            } else if (auto* bar = dynamic_cast<TskSkinControlBar*>(control)) {
-                if (!skin || bar->SkinData() == skin)
-                    bar->ApplySkin();
-            }
+            // The first class that matches decides.
+            auto apply = [skin](auto* c) {
+                if (!skin || c->SkinData() == skin)
+                    c->ApplySkin();
+            };
+            if (auto* edit = dynamic_cast<TskSkinCustomEdit*>(control))
+                apply(edit);
+            else if (auto* label = dynamic_cast<TskSkinStdLabel*>(control))
+                apply(label);
+            else if (auto* tree = dynamic_cast<TskSkinCustomTreeView*>(control))
+                apply(tree);
+            else if (auto* list = dynamic_cast<TskSkinCustomListView*>(control))
+                apply(list);
+            else if (auto* bar = dynamic_cast<TskSkinControlBar*>(control))
+                apply(bar);
         }
         if (auto* parent = dynamic_cast<gui::TWinControl*>(control))
             for (int i = 0; i < parent->ControlCount(); ++i)

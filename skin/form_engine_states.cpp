@@ -1,7 +1,6 @@
 // The window states the engine keeps for its form (the form itself stays
 // normal): minimized forms shrink to their caption and park along the bottom of
-// the work area, maximized ones fill it; the roll-up leaves only the caption; the
-// default system menu offers these commands.
+// the work area, maximized ones fill it.
 #include "gui/application.h"
 #include "gui/form.h"
 #include "gui/menu.h"
@@ -104,61 +103,6 @@ void TskFormSkinEngine::RestoreForm()
         form_->Invalidate();
         RepaintFrame();
     }
-}
-
-void TskFormSkinEngine::RollUpForm(bool rollUp)
-{
-    if ((!supportNCArea_ && !skinInUse_) || !borderIcons_.Contains(biRollUp) || windowState_ == wsMinimized)
-        return;
-    if (windowState_ == wsMaximized && rolledUp_ && !rolledUpMaximized_)
-        return;
-    if (rollUp == rolledUp_)
-        return;
-    if (!supportNCArea_)
-        return;  // the client-mode roll-up needs the skin's roll-up picture
-    if (windowState_ == wsMaximized)
-        rolledUpMaximized_ = rollUp;
-    rolledUp_ = rollUp;
-    if (rollUp) {
-        oldHeight_ = form_->Height();
-        form_->SetHeight(GetMinHeight());
-    } else {
-        form_->SetHeight(oldHeight_);
-    }
-    if (OnChangeRollUpState)
-        OnChangeRollUpState(this);
-}
-
-gui::TMenuItem* TskFormSkinEngine::GetSystemMenuItems()
-{
-    gui::TMenuItem& items = defaultSysMenu_->Items();
-    items.Clear();
-    auto add = [&](const char* name, const char* caption, std::function<void()> action) {
-        auto* item = new gui::TMenuItem(defaultSysMenu_);
-        item->SetName(name);
-        item->SetCaption(caption);
-        if (action)
-            item->OnClick = [action](gui::TComponent*) { action(); };
-        items.Add(item);
-    };
-    const bool canRollUp = !rolledUp_ && windowState_ != wsMinimized && borderIcons_.Contains(biRollUp);
-    if (windowState_ != wsMinimized && borderIcons_.Contains(biMinimize))
-        add("DSF_MINITEM", "Mi&nimize", [this] { SetFormState(wsMinimized); });
-    if (windowState_ != wsMaximized && borderIcons_.Contains(biMaximize))
-        add("DSF_MAXITEM", "Ma&ximize", [this] { SetFormState(wsMaximized); });
-    if (windowState_ != wsNormal || rolledUp_)
-        add("DSF_RESTORE", "&Restore", [this] {
-            if (rolledUp_ && (rolledUpMaximized_ || windowState_ == wsNormal))
-                RollUpForm(false);
-            else
-                SetFormState(wsNormal);
-        });
-    if (canRollUp)
-        add("DSF_ROLLUP", "Ro&llUp", [this] { RollUpForm(true); });
-    if (items.Count() > 0)
-        add("", "-", nullptr);
-    add("DSF_CLOSE", "&Close", [this] { CloseForm(); });
-    return &items;
 }
 
 }  // namespace sk

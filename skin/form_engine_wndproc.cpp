@@ -129,6 +129,9 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
         // The keyboard menu is the engine's own (menu mode); the system's would
         // open on a frame it does not draw.
         if ((message.WParam & 0xFFF0) == SC_KEYMENU) {
+            // Alt or F10 alone; a letter with Alt came to the form's shortcuts.
+            if (message.LParam == 0)
+                SysKeyMenu();
             message.Result = 0;
             return;
         }
@@ -160,6 +163,10 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
             if (skinInUse_)
                 RepaintFrame();
         }
+        CallSaved(message);
+        return;
+    case WM_CLOSESKINMENUS:
+        SkinMenusClosed();
         CallSaved(message);
         return;
     case WM_SKINCHANGING:
@@ -437,14 +444,6 @@ void TskFormSkinEngine::OpenSystemMenu(gui::TPoint screen)
     SkinMenuOpen();
     skinMenu_->Popup(nullptr, menusSkinData_ ? menusSkinData_ : skinData_, 0,
                      gui::Rect(screen.X, screen.Y, screen.X, screen.Y), items, false);
-}
-
-void TskFormSkinEngine::DismissMenus()
-{
-    if (showObjectHint_ && skinHint_)
-        skinHint_->HideObjectHint();
-    if (skinMenu_->LevelCount() > 0)
-        skinMenu_->CloseMenus();
 }
 
 }  // namespace sk

@@ -10,9 +10,11 @@
 #include "skin/active_skin_objects.h"
 #include "skin/layered.h"
 #include "skin/skin_messages.h"
+#include "skinctrls/main_menu_bar.h"
 #include "skinctrls/skin_hint.h"
 #include "skinctrls/skin_menu.h"
 #include "skinctrls/skin_popup_menu.h"
+#include "skinctrls/tray_icon.h"
 
 namespace sk {
 
@@ -62,6 +64,9 @@ TskFormSkinEngine::TskFormSkinEngine(gui::TComponent* owner) : gui::TComponent(o
     skinPopupMenu_ = new TskSkinPopupMenu(this);
     skinPopupMenu_->SetOwnerForm(form_);
     skinMenu_ = new TskSkinMenu(this, form_);
+    BuildTrayMenu();
+    // Alt and a letter open the main menu's items.
+    form_->OnShortCut = [this](gui::TMessage& message, bool& handled) { FormShortCut(message, handled); };
 
     if (ComponentState().Contains(gui::csDesigning))
         return;
@@ -78,6 +83,8 @@ TskFormSkinEngine::~TskFormSkinEngine()
     // The form's own window procedure first: no message may reach a half-gone
     // engine.
     hook_.reset();
+    form_->OnShortCut = nullptr;
+    UnhookAppMessages();
     StopTimers();
     if (form_->HandleAllocated())
         ::KillTimer(form_->Handle(), kFadeTimer);
@@ -113,6 +120,12 @@ void TskFormSkinEngine::Notification(gui::TComponent* component, gui::TOperation
         mainMenu_ = nullptr;
     if (component == systemMenu_)
         systemMenu_ = nullptr;
+    if (component == mainMenuBar_)
+        mainMenuBar_ = nullptr;
+    if (component == trayIcon_)
+        trayIcon_ = nullptr;
+    rolledUpControls_.erase(std::remove(rolledUpControls_.begin(), rolledUpControls_.end(), component),
+                            rolledUpControls_.end());
     if (component == skinHint_)
         skinHint_ = nullptr;
 }
@@ -365,24 +378,6 @@ void TskFormSkinEngine::StartFormDrag(int X, int Y)
 }
 
 void TskFormSkinEngine::EndFormDrag() { dragging_ = false; }
-
-void TskFormSkinEngine::SkinMenuOpen()
-{
-    if (!menuOpen_) {
-        menuOpen_ = true;
-        if (OnSkinMenuOpen)
-            OnSkinMenuOpen(this);
-    }
-}
-
-void TskFormSkinEngine::EnterMainMenuMode()
-{
-    if (mainMenuMode_)
-        return;
-    mainMenuMode_ = true;
-    if (OnMainMenuEnter)
-        OnMainMenuEnter(this);
-}
 
 // ---- Timers ----
 

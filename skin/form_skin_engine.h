@@ -52,6 +52,8 @@ class TskActiveSkinObject;
 class TskSkinMenu;
 class TskSkinPopupMenu;
 class TskSkinHint;
+class TskSkinMainMenuBar;
+class TskTrayIcon;
 
 // The object events: each names the object by IDName first; X and Y are frame
 // coordinates.
@@ -163,6 +165,15 @@ public:
     void SetMainMenu(gui::TMainMenu* value);
     gui::TPopupMenu* SystemMenu() const { return systemMenu_; }
     void SetSystemMenu(gui::TPopupMenu* value);
+    // The menu bar that the keyboard's menu mode (F10, Alt, Alt+letter, arrows,
+    // Enter, Esc) goes to instead of the main-menu items of the frame.
+    TskSkinMainMenuBar* MainMenuBar() const { return mainMenuBar_; }
+    void SetMainMenuBar(TskSkinMainMenuBar* value);
+    // The icon the program hides in with "Minimize to Tray". Setting it hides the
+    // icon and, unless it has a menu of its own, gives it the engine's tray menu
+    // and a double click that brings the program back.
+    TskTrayIcon* TrayIcon() const { return trayIcon_; }
+    void SetTrayIcon(TskTrayIcon* value);
 
     // Events; Sender is the engine.
     gui::TNotifyEvent OnChangeSkinData;
@@ -225,6 +236,22 @@ public:
 
     // A skinned menu opened on the form is still open.
     bool MenuOpen() const { return menuOpen_; }
+    // The menus and the keyboard's menu mode (form_engine_menus.cpp). The
+    // pressed main-menu item's menu closed; all menus closed; the menu mode ends.
+    void SkinMenuClose();
+    void SkinMenusClosed();
+    void MainMenuExit();
+    // While a menu is open or the menu mode is on, the key presses of every
+    // message loop of the program come to the engine first.
+    void HookAppMessages();
+    void UnhookAppMessages();
+    // The program goes to the notification area, and back (form_engine_tray.cpp).
+    void MinimizeToTray();
+    void RestoreFromTray();
+    // An MDI parent's maximized child, and whether it has one. The library's
+    // forms have no MDI children: there is never one.
+    TskFormSkinEngine* FindMaximizedChild() const { return nullptr; }
+    bool ChildMaximized() const { return false; }
     // The skinned popup menu of the engine (the tray menu).
     TskSkinPopupMenu& SkinPopupMenu() { return *skinPopupMenu_; }
     // Whether a skin is loaded and in use.
@@ -274,7 +301,18 @@ private:
     void WMSizing(gui::TMessage& message);
     void WMMoving(gui::TMessage& message);
     void StripCaptionStyles();
+    // Menus and menu mode (form_engine_menus.cpp).
     void DismissMenus();
+    void SysKeyMenu();
+    void AppMessage(MSG& msg, bool& handled);
+    void MenuKey(WORD key);
+    void FormShortCut(gui::TMessage& message, bool& handled);
+    bool AltLetter(char key);
+    void SelectMainMenuItem(bool next);
+    bool PressMainMenuItem();
+    bool HasMainMenuItems() const;
+    // The tray menu (form_engine_tray.cpp).
+    void BuildTrayMenu();
     // Opens the system menu at a screen point.
     void OpenSystemMenu(gui::TPoint screen);
     // Tells the form's skinned controls that a skin is about to change (Apply
@@ -290,6 +328,11 @@ private:
     void MinimizeForm();
     void MaximizeForm();
     void RestoreForm();
+    // The roll-up of a form whose skin is its background (form_engine_rollup.cpp).
+    void RollUpClient();
+    void RollDownClient();
+    void FitClientToSkin();
+    void SetRollUpRegion();
     bool IsMaximizedMDIChild() const { return false; }
     bool BorderNone() const;
 
@@ -360,6 +403,8 @@ private:
     bool useDefaultSysMenu_ = true;
     gui::TMainMenu* mainMenu_ = nullptr;
     gui::TPopupMenu* systemMenu_ = nullptr;
+    TskSkinMainMenuBar* mainMenuBar_ = nullptr;
+    TskTrayIcon* trayIcon_ = nullptr;
 
     // The mask cut for the current size, for hit testing.
     gui::TBitmap topMask_, bottomMask_, leftMask_, rightMask_;
@@ -369,6 +414,8 @@ private:
         gui::TRect rect;
     };
     std::vector<AreaControl> areaControls_;
+    // The controls that a roll-up hid, to show again when the form rolls down.
+    std::vector<gui::TControl*> rolledUpControls_;
     gui::TTimer* morphTimer_ = nullptr;          // owned
     gui::TTimer* mouseTimer_ = nullptr;          // owned
     gui::TTimer* animationTimer_ = nullptr;      // owned
@@ -394,6 +441,9 @@ private:
     bool active_ = false;
     bool menuOpen_ = false;
     bool mainMenuMode_ = false;
+    // The application's message handler that the engine's replaced.
+    bool appHooked_ = false;
+    std::function<void(MSG&, bool&)> savedAppMessage_;
     TskFrameGeometry geometry_;
     // The default frame's caption rectangle, between the buttons.
     gui::TRect defCaptionRect_;

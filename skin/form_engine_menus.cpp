@@ -1,0 +1,357 @@
+// The engine's menus and the keyboard's menu mode. Menus opened on the form (the
+// system menu, the main-menu items of the frame, the menu bar's submenus) take
+// the keys while they are open: the engine puts its handler in front of the
+// program's message loops and hands each key press to the main menu or to the
+// innermost open menu. F10 or Alt alone enter the menu mode with the first main-
+// menu item selected; Alt and a letter open the item that letter marks.
+#include "gui/accel.h"
+#include "gui/application.h"
+#include "gui/form.h"
+#include "gui/menu.h"
+#include "gui/shift_state.h"
+#include "skin/active_skin_objects.h"
+#include "skin/form_skin_engine.h"
+#include "skinctrls/main_menu_bar.h"
+#include "skinctrls/skin_hint.h"
+#include "skinctrls/skin_menu.h"
+#include "skinctrls/skin_popup_window.h"
+
+namespace sk {
+
+namespace {
+
+bool Selectable(const TskSkinMainMenuItem& item) { return item.Enabled && item.Visible; }
+
+bool HasSubItems(const TskSkinMainMenuItem& item) { return item.MenuItem && item.MenuItem->Count() > 0; }
+
+// Whether Key names an item of the main menu by its accelerator.
+bool IsMenuAccel(gui::TMainMenu* menu, char key)
+{
+    if (!menu)
+        return false;
+    gui::TMenuItem& items = menu->Items();
+    for (int i = 0; i < items.Count(); ++i)
+        if (items.Items(i)->Visible() && items.Items(i)->Enabled() && gui::IsAccel(key, items.Items(i)->Caption()))
+            return true;
+    return false;
+}
+
+}  // namespace
+
+void TskFormSkinEngine::SetMainMenuBar(TskSkinMainMenuBar* value)
+{
+    if (mainMenuBar_ && mainMenuBar_ != value)
+        mainMenuBar_->RemoveFreeNotification(this);
+    mainMenuBar_ = value;
+    if (mainMenuBar_)
+        mainMenuBar_->FreeNotification(this);
+}
+
+bool TskFormSkinEngine::HasMainMenuItems() const
+{
+    for (const auto& object : objects_)
+        if (dynamic_cast<TskSkinMainMenuItem*>(object.get()))
+            return true;
+    return false;
+}
+
+// ---- Opening and closing ----
+
+void TskFormSkinEngine::SkinMenuOpen()
+{
+    if (!mainMenuMode_)
+        HookAppMessages();
+    if (!menuOpen_) {
+        menuOpen_ = true;
+        if (OnSkinMenuOpen)
+            OnSkinMenuOpen(this);
+    }
+}
+
+void TskFormSkinEngine::EnterMainMenuMode()
+{
+    if (mainMenuMode_)
+        return;
+    mainMenuMode_ = true;
+    HookAppMessages();
+    if (OnMainMenuEnter)
+        OnMainMenuEnter(this);
+}
+
+void TskFormSkinEngine::SkinMenuClose()
+{
+    menuOpen_ = false;
+    if (mainMenuBar_) {
+        mainMenuBar_->SubMenuClosed();
+    } else {
+        for (auto& object : objects_) {
+            auto* item = dynamic_cast<TskSkinMainMenuItem*>(object.get());
+            if (!item || !item->Down)
+                continue;
+            item->SetDown(false);
+            item->MouseEnter();
+            break;
+        }
+    }
+    if (OnSkinMenuClose)
+        OnSkinMenuClose(this);
+}
+
+void TskFormSkinEngine::SkinMenusClosed()
+{
+    menuOpen_ = false;
+    bool released = false;
+    for (auto& object : objects_) {
+        auto* item = dynamic_cast<TskSkinMainMenuItem*>(object.get());
+        if (!item || !item->Down)
+            continue;
+        item->MouseIn = false;
+        item->SetDown(false);
+        released = true;
+        break;
+    }
+    if (!released) {
+        for (auto& object : objects_) {
+            auto* button = dynamic_cast<TskSkinButtonObject*>(object.get());
+            if (!button || !button->Down || !button->PopupItem)
+                continue;
+            button->SetDown(false);
+            RedrawObject(*button);
+            break;
+        }
+    }
+    UnhookAppMessages();
+    if (OnSkinMenuClose)
+        OnSkinMenuClose(this);
+    if (mainMenuMode_) {
+        mainMenuMode_ = false;
+        if (mainMenuBar_)
+            mainMenuBar_->LeaveMenuMode();
+        if (OnMainMenuExit)
+            OnMainMenuExit(this);
+    }
+}
+
+void TskFormSkinEngine::MainMenuExit()
+{
+    mainMenuMode_ = false;
+    if (skinMenu_->LevelCount() > 0)
+        skinMenu_->CloseLevels(0);
+    if (mainMenuBar_) {
+        mainMenuBar_->LeaveMenuMode();
+    } else {
+        for (auto& object : objects_) {
+            auto* item = dynamic_cast<TskSkinMainMenuItem*>(object.get());
+            if (item && (item->Active || item->Down)) {
+                if (item->Down)
+                    item->SetDown(false);
+                item->MouseLeave();
+            }
+        }
+    }
+    menuOpen_ = false;
+    UnhookAppMessages();
+    if (OnMainMenuExit)
+        OnMainMenuExit(this);
+}
+
+void TskFormSkinEngine::DismissMenus()
+{
+    if (showObjectHint_ && skinHint_)
+        skinHint_->HideObjectHint();
+    if (mainMenuMode_ && !menuOpen_)
+        MainMenuExit();
+    else if (skinMenu_->LevelCount() > 0)
+        skinMenu_->CloseMenus();
+    else if (menuOpen_)
+        SkinMenusClosed();
+}
+
+// ---- The application's messages ----
+
+void TskFormSkinEngine::HookAppMessages()
+{
+    if (appHooked_)
+        return;
+    appHooked_ = true;
+    savedAppMessage_ = std::move(gui::Application().OnMessage);
+    gui::Application().OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
+}
+
+void TskFormSkinEngine::UnhookAppMessages()
+{
+    if (!appHooked_)
+        return;
+    appHooked_ = false;
+    gui::Application().OnMessage = std::move(savedAppMessage_);
+    savedAppMessage_ = nullptr;
+}
+
+void TskFormSkinEngine::AppMessage(MSG& msg, bool& handled)
+{
+    if (msg.message != WM_KEYDOWN)
+        return;
+    const WORD key = WORD(msg.wParam);
+    msg.message = 0;
+    handled = true;
+    MenuKey(key);
+}
+
+// ---- Keys ----
+
+void TskFormSkinEngine::SysKeyMenu()
+{
+    if (mainMenuMode_) {
+        MainMenuExit();
+        return;
+    }
+    // A form with no main menu to enter has no menu mode: the keys stay the
+    // controls'.
+    if (!mainMenuBar_ && !HasMainMenuItems())
+        return;
+    if (skinMenu_->LevelCount() > 0)
+        SkinMenusClosed();
+    if (mainMenuBar_) {
+        // The bar selects its first item, enters the mode and tells of it.
+        mainMenuBar_->EnterMenuMode();
+        if (!mainMenuMode_)
+            EnterMainMenuMode();
+        return;
+    }
+    TskSkinMainMenuItem* first = nullptr;
+    TskSkinMainMenuItem* hovered = nullptr;
+    for (int i = 0; i < ObjectCount(); ++i) {
+        auto* item = dynamic_cast<TskSkinMainMenuItem*>(Objects(i));
+        if (!item)
+            continue;
+        if (!first)
+            first = item;
+        if (i == hoverIndex_)
+            hovered = item;
+    }
+    (hovered ? hovered : first)->MouseEnter();
+    EnterMainMenuMode();
+}
+
+void TskFormSkinEngine::MenuKey(WORD key)
+{
+    gui::TMainMenu* menu = mainMenuBar_ && mainMenuBar_->MainMenu() ? mainMenuBar_->MainMenu() : mainMenu_;
+    if (mainMenuMode_ && key <= 0xFF && IsMenuAccel(menu, char(key)) && AltLetter(char(key)))
+        return;
+    const int levels = skinMenu_->LevelCount();
+    if (key == VK_ESCAPE && mainMenuMode_ && !menuOpen_) {
+        MainMenuExit();
+        return;
+    }
+    if (key == VK_LEFT && mainMenuMode_ && levels <= 1) {
+        SelectMainMenuItem(false);
+        return;
+    }
+    if (key == VK_RIGHT && mainMenuMode_) {
+        const TskSkinPopupWindow* top = skinMenu_->TopLevel();
+        const TskSkinMenuItem* row =
+            top && top->ActiveRow() >= 0 && top->ActiveRow() < top->RowCount() ? top->Rows(top->ActiveRow()) : nullptr;
+        if (!top || !row || row->MenuItem.Count() == 0) {
+            SelectMainMenuItem(true);
+            return;
+        }
+    }
+    if (key == VK_RETURN && (mainMenuBar_ ? mainMenuBar_->PressSelectedItem() : PressMainMenuItem()))
+        return;
+    if (TskSkinPopupWindow* top = skinMenu_->TopLevel()) {
+        top->ProcessKey(key);
+        return;
+    }
+    if (key == VK_ESCAPE) {
+        if (mainMenuMode_)
+            SkinMenuClose();
+        else
+            SkinMenusClosed();
+    }
+}
+
+void TskFormSkinEngine::SelectMainMenuItem(bool next)
+{
+    if (mainMenuBar_) {
+        if (next)
+            mainMenuBar_->SelectNextItem();
+        else
+            mainMenuBar_->SelectPriorItem();
+        return;
+    }
+    std::vector<TskSkinMainMenuItem*> items;
+    for (auto& object : objects_)
+        if (auto* item = dynamic_cast<TskSkinMainMenuItem*>(object.get()); item && Selectable(*item))
+            items.push_back(item);
+    if (items.empty())
+        return;
+    size_t at = items.size();
+    for (size_t i = 0; i < items.size(); ++i)
+        if (items[i]->Active || items[i]->Down) {
+            at = i;
+            break;
+        }
+    TskSkinMainMenuItem* target;
+    if (at == items.size())
+        target = next ? items.front() : items.back();
+    else
+        target = items[next ? (at + 1) % items.size() : (at + items.size() - 1) % items.size()];
+    if (at < items.size() && items[at] != target && !items[at]->Down)
+        items[at]->MouseLeave();
+    // An item whose menu is open hands it over to the one entered.
+    target->MouseEnter();
+}
+
+bool TskFormSkinEngine::PressMainMenuItem()
+{
+    for (auto& object : objects_) {
+        auto* item = dynamic_cast<TskSkinMainMenuItem*>(object.get());
+        if (!item || !((item->Down && !HasSubItems(*item)) || (item->Active && !menuOpen_)))
+            continue;
+        item->Active = false;
+        item->MouseDown(0, 0, gui::mbLeft);
+        return true;
+    }
+    return false;
+}
+
+bool TskFormSkinEngine::AltLetter(char key)
+{
+    if (mainMenuBar_)
+        return mainMenuBar_->CheckAccelerator(key);
+    for (auto& object : objects_) {
+        auto* item = dynamic_cast<TskSkinMainMenuItem*>(object.get());
+        if (!item || !Selectable(*item) || !item->MenuItem || !gui::IsAccel(key, item->MenuItem->Caption()))
+            continue;
+        const bool press = !menuOpen_ || !HasSubItems(*item);
+        item->MouseEnter();
+        if (press && !item->Down)
+            item->MouseDown(0, 0, gui::mbLeft);
+        return true;
+    }
+    return false;
+}
+
+void TskFormSkinEngine::FormShortCut(gui::TMessage& message, bool& handled)
+{
+    gui::TMainMenu* menu = mainMenuBar_ && mainMenuBar_->MainMenu() ? mainMenuBar_->MainMenu() : mainMenu_;
+    if (!menu)
+        return;
+    gui::TShiftState shift = gui::KeyboardShiftState();
+    if (message.LParam & (LPARAM(KF_ALTDOWN) << 16))
+        shift.Include(gui::ssAlt);
+    const bool altOnly = shift.Contains(gui::ssAlt) && !shift.Contains(gui::ssCtrl) && !shift.Contains(gui::ssShift);
+    if (altOnly && message.WParam <= 0xFF && AltLetter(char(message.WParam))) {
+        handled = true;
+        // The system takes Alt released after a key it did not see for Alt
+        // alone, which would end the menu mode just entered: it sees the key.
+        if (message.Msg == WM_SYSKEYDOWN && form_->HandleAllocated())
+            ::DefWindowProcA(form_->Handle(), message.Msg, message.WParam, message.LParam);
+        return;
+    }
+    // Each press reaches this once (the loops offer it once), so every press of
+    // a shortcut reaches the menu.
+    handled = menu->IsShortCut(message);
+}
+
+}  // namespace sk

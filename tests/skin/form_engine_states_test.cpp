@@ -1,0 +1,558 @@
+// The form skinning engine's window states, roll-up, system menu, keyboard menu
+// mode, tray and the skin changes it hands its controls.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/application.h"
+#include "gui/form.h"
+#include "gui/menu.h"
+#include "gui/strings.h"
+#include "picture_fixtures.h"
+#include "skin/form_skin_engine.h"
+#include "skin/skin_data.h"
+#include "skin/skin_main_menu_item.h"
+#include "skin/skin_messages.h"
+#include "skin/stored_skin.h"
+#include "skinctrls/main_menu_bar.h"
+#include "skinctrls/skin_control.h"
+#include "skinctrls/skin_custom_edit.h"
+#include "skinctrls/skin_list_view.h"
+#include "skinctrls/skin_menu.h"
+#include "skinctrls/skin_popup_menu.h"
+#include "skinctrls/skin_tree_view.h"
+#include "skinctrls/tray_icon.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using gui::Rect;
+using gui::TRect;
+using sk::TskFormSkinEngine;
+
+void Wait(int ms)
+{
+    const DWORD end = ::GetTickCount() + DWORD(ms);
+    do {
+        gui::Application().ProcessMessages();
+        ::Sleep(5);
+    } while (int(end - ::GetTickCount()) > 0);
+}
+
+TRect WorkArea()
+{
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return Rect(work.left, work.top, work.right, work.bottom);
+}
+
+// A 100 x 60 skin whose frame leaves the client area (4, 30, 96, 56), with a
+// main-menu item record, and a 60 x 16 roll-up picture and mask.
+class StatesSkin {
+public:
+    explicit StatesSkin(bool rollUpPicture = true)
+    {
+        gui::TBitmap picture, mask, rollUp, rollUpMask;
+        skintest::MakeRamp(picture, 100, 60);
+        skintest::MakeMask(mask, std::vector<std::string>(60, std::string(100, '#')));
+        stored_->Pictures().Picture = picture.SaveToImage();
+        stored_->Pictures().Mask = mask.SaveToImage();
+        if (rollUpPicture) {
+            skintest::MakeRamp(rollUp, 60, 16);
+            std::vector<std::string> rows(16, std::string(60, '#'));
+            rows[0][0] = '.';  // the roll-up mask cuts the top-left pixel
+            skintest::MakeMask(rollUpMask, rows);
+            stored_->Pictures().RollUpPicture = rollUp.SaveToImage();
+            stored_->Pictures().RollUpMask = rollUpMask.SaveToImage();
+        }
+        const std::vector<std::string> ini = {
+            "[VERSION]", "skinname=States test", "[PICTURES]", "activepicturescount=0", "[FORMINFO]",
+            "lefttoppoint=20,30", "righttoppoint=80,30", "leftbottompoint=20,50", "rightbottompoint=80,50",
+            "clientrect=4,30,96,56", "maskrectarea=4,4,96,56", "captionrect=10,2,70,18", "buttonsrect=72,2,96,18",
+            "mainmenurect=6,19,90,29", "rollupleftpoint=10,0", "rolluprightpoint=50,0", "[SKINOBJECTS]",
+            "count=1", "0=MAINMENUITEM:mainmenuitem", "[MAINMENUITEM]", "skinrect=0,0,20,10", "textrect=2,0,18,10",
+            "[SKINCONTROLS]", "count=0"};
+        gui::TStringList lines;
+        for (const std::string& line : ini)
+            lines.Add(line);
+        stored_->SetIniStrings(lines);
+        data_->SetStoredSkin(stored_);
+    }
+    sk::TskSkinData& Data() { return *data_; }
+
+private:
+    gui::TForm owner_{nullptr};
+    sk::TskStoredSkin* stored_ = new sk::TskStoredSkin(&owner_);
+    sk::TskSkinData* data_ = new sk::TskSkinData(&owner_);
+};
+
+std::vector<std::string> Captions(gui::TMenuItem* items)
+{
+    std::vector<std::string> captions;
+    for (int i = 0; i < items->Count(); ++i)
+        captions.push_back(items->Items(i)->Caption());
+    return captions;
+}
+
+class EngineStatesTest : public ::testing::Test {
+protected:
+    EngineStatesTest()
+    {
+        form->SetBounds(120, 120, 200, 120);
+        form->SetCaption("States");
+    }
+    ~EngineStatesTest() override
+    {
+        gui::Application().OnMessage = nullptr;
+        delete form;
+    }
+
+    // A key press as a message loop of the program takes it; true when the
+    // loop's first steps used it.
+    bool Key(UINT message, WPARAM key, LPARAM data = 0)
+    {
+        MSG msg{form->Handle(), message, key, data, DWORD(::GetMessageTime()), {}};
+        return gui::Application().IsKeyMsg(msg);
+    }
+    void SysKeyMenu() { ::SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0); }
+
+    gui::TForm* form = new gui::TForm(nullptr);
+};
+
+// ---- Window states ----
+
+TEST_F(EngineStatesTest, MinimizedFormsParkSideBySideAlongTheBottomAndRestore)
+{
+    auto* first = new TskFormSkinEngine(form);
+    gui::TForm second(nullptr);
+    second.SetBounds(300, 200, 180, 100);
+    auto* other = new TskFormSkinEngine(&second);
+    form->Show();
+    second.Show();
+    Wait(30);
+    const TRect work = WorkArea();
+    const int w = first->GetMinWidth(), h = first->GetMinHeight();
+    first->SetFormState(sk::wsMinimized);
+    other->SetFormState(sk::wsMinimized);
+    EXPECT_EQ(first->WindowState(), sk::wsMinimized);
+    EXPECT_EQ(form->BoundsRect(), Rect(work.Left, work.Bottom - h, work.Left + w, work.Bottom));
+    EXPECT_EQ(second.BoundsRect(), Rect(work.Left + w, work.Bottom - h, work.Left + 2 * w, work.Bottom));
+    // A minimized form offers restore and close, and no roll-up.
+    EXPECT_THAT(Captions(first->GetSystemMenuItems()), ElementsAre("Ma&ximize", "&Restore", "-", "&Close"));
+    first->SetFormState(sk::wsNormal);
+    EXPECT_EQ(form->BoundsRect(), Rect(120, 120, 320, 240));
+    EXPECT_EQ(first->WindowState(), sk::wsNormal);
+}
+
+TEST_F(EngineStatesTest, TheMainFormMinimizesTheProgramAndStaysNormal)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    gui::Application().SetMainForm(form);
+    form->Show();
+    Wait(30);
+    engine->SetFormState(sk::wsMinimized);
+    EXPECT_TRUE(gui::Application().Minimized());
+    EXPECT_EQ(engine->WindowState(), sk::wsNormal);
+    gui::Application().Restore();
+    gui::Application().SetMainForm(nullptr);
+}
+
+// ---- Roll-up ----
+
+TEST_F(EngineStatesTest, ARolledUpMaximizedFormRollsDownFirstThenRestores)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    int changes = 0;
+    engine->OnChangeRollUpState = [&](gui::TComponent*) { ++changes; };
+    form->Show();
+    Wait(30);
+    engine->RollUpForm(true);
+    EXPECT_TRUE(engine->RolledUp());
+    EXPECT_EQ(form->Height(), engine->GetMinHeight());
+    EXPECT_THAT(Captions(engine->GetSystemMenuItems()), ElementsAre("Mi&nimize", "Ma&ximize", "&Restore", "-", "&Close"));
+    // Restore from the menu rolls down.
+    engine->GetSystemMenuItems()->Items(2)->Click();
+    EXPECT_FALSE(engine->RolledUp());
+    EXPECT_EQ(form->Height(), 120);
+    EXPECT_EQ(changes, 2);
+
+    engine->SetFormState(sk::wsMaximized);
+    const TRect work = WorkArea();
+    engine->RollUpForm(true);
+    EXPECT_EQ(form->Height(), engine->GetMinHeight());
+    gui::TMenuItem* items = engine->GetSystemMenuItems();
+    ASSERT_EQ(items->Items(1)->Name(), "DSF_RESTORE");
+    items->Items(1)->Click();
+    EXPECT_FALSE(engine->RolledUp());
+    EXPECT_EQ(engine->WindowState(), sk::wsMaximized);
+    EXPECT_EQ(form->BoundsRect(), work);
+    engine->GetSystemMenuItems()->Items(1)->Click();
+    EXPECT_EQ(engine->WindowState(), sk::wsNormal);
+    EXPECT_EQ(form->BoundsRect(), Rect(120, 120, 320, 240));
+
+    // Requests that do not apply are ignored.
+    engine->SetFormState(sk::wsMinimized);
+    engine->RollUpForm(true);
+    EXPECT_FALSE(engine->RolledUp());
+    engine->SetFormState(sk::wsNormal);
+    engine->SetBorderIcons({sk::biSystemMenu, sk::biMinimize});
+    engine->RollUpForm(true);
+    EXPECT_FALSE(engine->RolledUp());
+    EXPECT_EQ(changes, 4);
+}
+
+TEST_F(EngineStatesTest, InClientModeTheRollUpPictureTakesTheFormsPlaceAndItsControlsHide)
+{
+    StatesSkin skin;
+    form->SetBorderStyle(gui::bsNone);
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSupportNCArea(false);
+    auto* shown = new gui::TCustomControl(form);
+    shown->SetParent(form);
+    auto* hidden = new gui::TCustomControl(form);
+    hidden->SetParent(form);
+    hidden->SetVisible(false);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(30);
+    const int height = form->Height();
+    engine->RollUpForm(true);
+    ASSERT_TRUE(engine->RolledUp());
+    // The picture's roll-up points allow stretching: the width stays.
+    EXPECT_EQ(form->Width(), 200);
+    EXPECT_EQ(form->Height(), 16);
+    EXPECT_FALSE(shown->Visible());
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(form->Handle(), region), ERROR);
+    EXPECT_FALSE(::PtInRegion(region, 0, 0));
+    EXPECT_TRUE(::PtInRegion(region, 199, 15));
+    EXPECT_FALSE(::PtInRegion(region, 100, 20));
+
+    // A control freed while rolled up is forgotten.
+    delete hidden;
+    engine->RollUpForm(false);
+    EXPECT_FALSE(engine->RolledUp());
+    EXPECT_EQ(form->Height(), height);
+    EXPECT_TRUE(shown->Visible());
+    ASSERT_NE(::GetWindowRgn(form->Handle(), region), ERROR);
+    EXPECT_TRUE(::PtInRegion(region, 100, 50));
+    ::DeleteObject(region);
+}
+
+TEST_F(EngineStatesTest, InClientModeASkinWithoutRollUpPictureDoesNotRollUp)
+{
+    StatesSkin skin(false);
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSupportNCArea(false);
+    int changes = 0;
+    engine->OnChangeRollUpState = [&](gui::TComponent*) { ++changes; };
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    engine->RollUpForm(true);
+    EXPECT_FALSE(engine->RolledUp());
+    EXPECT_EQ(changes, 0);
+}
+
+// ---- System menu ----
+
+TEST_F(EngineStatesTest, TheSystemMenuOffersTheCommandsOfTheState)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetBorderIcons({sk::biSystemMenu, sk::biMinimize, sk::biMaximize, sk::biRollUp, sk::biMinimizeToTray});
+    gui::TMenuItem* items = engine->GetSystemMenuItems();
+    EXPECT_THAT(Captions(items),
+                ElementsAre("Mi&nimize", "Ma&ximize", "Ro&llUp", "Minimize to &Tray", "-", "&Close"));
+    EXPECT_EQ(gui::ShortCutToText(items->Items(5)->ShortCut()), "Alt+F4");
+    engine->SetBorderIcons({});
+    EXPECT_THAT(Captions(engine->GetSystemMenuItems()), ElementsAre("&Close"));
+    // Without a menu of the program's the switch changes nothing.
+    engine->SetUseDefaultSysMenu(false);
+    EXPECT_THAT(Captions(engine->GetSystemMenuItems()), ElementsAre("&Close"));
+}
+
+TEST_F(EngineStatesTest, AProgramsSystemMenuGetsTheCommandsAroundItsItemsOnce)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    auto* menu = new gui::TPopupMenu(form);
+    for (const char* caption : {"About", "Settings"}) {
+        auto* item = new gui::TMenuItem(menu);
+        item->SetCaption(caption);
+        menu->Items().Add(item);
+    }
+    engine->SetSystemMenu(menu);
+    engine->SetFormState(sk::wsMaximized);
+    engine->GetSystemMenuItems();
+    gui::TMenuItem* items = engine->GetSystemMenuItems();
+    EXPECT_EQ(items, &menu->Items());
+    EXPECT_THAT(Captions(items), ElementsAre("Mi&nimize", "&Restore", "Ro&llUp", "About", "Settings", "&Close"));
+    engine->SetUseDefaultSysMenu(false);
+    EXPECT_EQ(engine->GetSystemMenuItems()->Count(), 6);
+}
+
+// ---- Keyboard menu mode ----
+
+class MenuModeTest : public EngineStatesTest {
+protected:
+    MenuModeTest()
+    {
+        auto add = [](gui::TMenuItem& parent, const std::string& name, const std::string& caption) {
+            auto* item = new gui::TMenuItem(&parent);
+            item->SetName(name);
+            item->SetCaption(caption);
+            parent.Add(item);
+            return item;
+        };
+        file = add(menu->Items(), "File1", "&File");
+        add(*file, "Open1", "&Open")->OnClick = [this](gui::TComponent*) { clicks.push_back("open"); };
+        add(*file, "Exit1", "E&xit")->OnClick = [this](gui::TComponent*) { clicks.push_back("exit"); };
+        gui::TMenuItem* edit = add(menu->Items(), "Edit1", "&Edit");
+        gui::TMenuItem* copy = add(*edit, "Copy1", "&Copy");
+        copy->SetShortCut(gui::ShortCut('C', {gui::ssCtrl}));
+        copy->OnClick = [this](gui::TComponent*) { clicks.push_back("copy"); };
+        engine->SetMainMenu(menu);
+        engine->SetSkinData(&skin.Data());
+        engine->OnMainMenuEnter = [this](gui::TComponent*) { clicks.push_back("enter"); };
+        engine->OnMainMenuExit = [this](gui::TComponent*) { clicks.push_back("exit mode"); };
+        gui::Application().OnMessage = [this](MSG& msg, bool&) { programMessages += msg.message == WM_KEYDOWN; };
+        form->Show();
+        Wait(30);
+    }
+    sk::TskSkinMainMenuItem* Item(int index)
+    {
+        int n = 0;
+        for (int i = 0; i < engine->ObjectCount(); ++i)
+            if (auto* item = dynamic_cast<sk::TskSkinMainMenuItem*>(engine->Objects(i)); item && n++ == index)
+                return item;
+        return nullptr;
+    }
+
+    StatesSkin skin;
+    gui::TMainMenu* menu = new gui::TMainMenu(form);
+    TskFormSkinEngine* engine = new TskFormSkinEngine(form);
+    gui::TMenuItem* file = nullptr;
+    std::vector<std::string> clicks;
+    int programMessages = 0;
+};
+
+TEST_F(MenuModeTest, AltSelectsTheFirstItemAndTheKeysMoveOpenAndChoose)
+{
+    ASSERT_NE(Item(1), nullptr);
+    SysKeyMenu();
+    EXPECT_TRUE(engine->MainMenuMode());
+    EXPECT_TRUE(Item(0)->Active);
+    // Keys go to the menu, not to the program's handler or the form.
+    EXPECT_TRUE(Key(WM_KEYDOWN, VK_RIGHT));
+    EXPECT_EQ(programMessages, 0);
+    EXPECT_FALSE(Item(0)->Active);
+    EXPECT_TRUE(Item(1)->Active);
+    Key(WM_KEYDOWN, VK_RIGHT);  // round to the first
+    EXPECT_TRUE(Item(0)->Active);
+    Key(WM_KEYDOWN, VK_RETURN);
+    EXPECT_TRUE(Item(0)->Down);
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
+    EXPECT_TRUE(engine->MenuOpen());
+    Key(WM_KEYDOWN, VK_DOWN);
+    Key(WM_KEYDOWN, VK_RETURN);
+    EXPECT_THAT(clicks, ElementsAre("enter", "exit mode", "exit"));
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
+    EXPECT_FALSE(engine->MainMenuMode());
+    EXPECT_FALSE(engine->MenuOpen());
+    // The program's own handler is back.
+    Key(WM_KEYDOWN, VK_RIGHT);
+    EXPECT_EQ(programMessages, 1);
+}
+
+TEST_F(MenuModeTest, EscapeStepsBackOutOfTheMenuMode)
+{
+    SysKeyMenu();
+    Key(WM_KEYDOWN, VK_RETURN);
+    ASSERT_EQ(engine->SkinMenu().LevelCount(), 1);
+    Key(WM_KEYDOWN, VK_ESCAPE);  // the submenu closes
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
+    EXPECT_TRUE(engine->MainMenuMode());
+    Key(WM_KEYDOWN, VK_ESCAPE);  // the item comes back up
+    EXPECT_FALSE(engine->MenuOpen());
+    EXPECT_TRUE(engine->MainMenuMode());
+    Key(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_FALSE(engine->MainMenuMode());
+    EXPECT_FALSE(Item(0)->Active);
+    // Alt again while in the mode leaves it too.
+    SysKeyMenu();
+    SysKeyMenu();
+    EXPECT_FALSE(engine->MainMenuMode());
+    EXPECT_EQ(programMessages, 0);
+}
+
+TEST_F(MenuModeTest, AltAndALetterOpenItsItemAndShortcutsReachTheMenuEveryTime)
+{
+    const LPARAM alt = LPARAM(KF_ALTDOWN) << 16;
+    EXPECT_TRUE(Key(WM_SYSKEYDOWN, 'E', alt));
+    EXPECT_TRUE(Item(1)->Down);
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
+    EXPECT_TRUE(engine->MainMenuMode());
+    // In the mode a letter alone names an item too.
+    Key(WM_KEYDOWN, 'F');
+    EXPECT_TRUE(Item(0)->Down);
+    EXPECT_FALSE(Item(1)->Down);
+    Key(WM_KEYDOWN, 'O');
+    EXPECT_THAT(clicks, ElementsAre("enter", "exit mode", "open"));
+    EXPECT_FALSE(engine->MainMenuMode());
+    clicks.clear();
+
+    // An Alt letter of no item stays the form's.
+    EXPECT_FALSE(Key(WM_SYSKEYDOWN, 'Q', alt));
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    EXPECT_TRUE(Key(WM_KEYDOWN, 'C'));
+    EXPECT_TRUE(Key(WM_KEYDOWN, 'C'));
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    EXPECT_THAT(clicks, ElementsAre("copy", "copy"));
+}
+
+TEST_F(MenuModeTest, AMenuBarTakesTheKeyboardModeInsteadOfTheFrameItems)
+{
+    auto* bar = new sk::TskSkinMainMenuBar(form);
+    bar->SetParent(form);
+    bar->SetMainMenu(menu);
+    bar->SetFormSkinEngine(engine);
+    engine->SetMainMenuBar(bar);
+    SysKeyMenu();
+    EXPECT_TRUE(engine->MainMenuMode());
+    EXPECT_TRUE(bar->MenuMode());
+    EXPECT_FALSE(Item(0)->Active);
+    Key(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_FALSE(engine->MainMenuMode());
+    EXPECT_FALSE(bar->MenuMode());
+    delete bar;
+    EXPECT_EQ(engine->MainMenuBar(), nullptr);
+}
+
+TEST_F(EngineStatesTest, AFormWithoutMainMenuLeavesItsKeysAlone)
+{
+    new TskFormSkinEngine(form);
+    form->Show();
+    SysKeyMenu();
+    EXPECT_FALSE(gui::Application().OnMessage);
+    EXPECT_FALSE(Key(WM_KEYDOWN, VK_RIGHT));
+}
+
+TEST_F(EngineStatesTest, TheSystemMenuTakesTheKeysUntilAPressElsewhereClosesIt)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    int opened = 0, closed = 0;
+    engine->OnSkinMenuOpen = [&](gui::TComponent*) { ++opened; };
+    engine->OnSkinMenuClose = [&](gui::TComponent*) { ++closed; };
+    form->Show();
+    Wait(30);
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    // The system's handling of the press waits for the button to come up.
+    ::PostMessageA(form->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(100, -10));
+    ::SendMessageA(form->Handle(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(wr.left + 100, wr.top + 10));
+    ASSERT_EQ(engine->SkinMenu().LevelCount(), 1);
+    EXPECT_TRUE(gui::Application().OnMessage);
+    EXPECT_TRUE(Key(WM_KEYDOWN, VK_DOWN));
+    ::SendMessageA(form->Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(50, 50));
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
+    EXPECT_FALSE(engine->MenuOpen());
+    EXPECT_FALSE(gui::Application().OnMessage);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(closed, 1);
+}
+
+// ---- Tray ----
+
+// Keeps the icon from the shell: the test needs only what the engine does.
+class QuietTrayIcon : public sk::TskTrayIcon {
+public:
+    using sk::TskTrayIcon::TskTrayIcon;
+
+protected:
+    bool NotifyShell(DWORD, const NOTIFYICONDATAA&) override { return true; }
+};
+
+TEST_F(EngineStatesTest, TheTrayIconHidesTheProgramAndBringsItBack)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    std::vector<std::string> events;
+    engine->OnMinimizeToTray = [&](gui::TComponent*) { events.push_back("to tray"); };
+    engine->OnRestoreFromTray = [&](gui::TComponent*) { events.push_back("from tray"); };
+    engine->MinimizeToTray();  // no icon: nothing
+    EXPECT_FALSE(gui::Application().Minimized());
+
+    auto* tray = new QuietTrayIcon(form);
+    tray->SetIconVisible(true);
+    engine->SetTrayIcon(tray);
+    EXPECT_FALSE(tray->IconVisible());
+    ASSERT_EQ(tray->PopupMenu(), &engine->SkinPopupMenu());
+    EXPECT_THAT(Captions(&engine->SkinPopupMenu().Items()), ElementsAre("&Restore", "-", "&Close"));
+    EXPECT_EQ(engine->SkinPopupMenu().Items().Items(2)->Name(), "TRAY_DSF_CLOSE");
+
+    gui::Application().SetMainForm(form);
+    form->Show();
+    Wait(30);
+    engine->MinimizeToTray();
+    EXPECT_TRUE(gui::Application().Minimized());
+    EXPECT_TRUE(tray->MinimizeToTray());
+    EXPECT_FALSE(form->Visible());
+    // The tray menu's Restore.
+    engine->SkinPopupMenu().Items().Items(0)->Click();
+    EXPECT_FALSE(gui::Application().Minimized());
+    EXPECT_TRUE(form->Visible());
+    EXPECT_FALSE(tray->MinimizeToTray());
+    EXPECT_FALSE(tray->IconVisible());
+    EXPECT_THAT(events, ElementsAre("to tray", "from tray"));
+    gui::Application().SetMainForm(nullptr);
+    delete tray;
+    EXPECT_EQ(engine->TrayIcon(), nullptr);
+}
+
+// ---- Skin changes of the controls ----
+
+template <typename Base>
+class Counting : public Base {
+public:
+    using Base::Base;
+    void ApplySkin() override
+    {
+        ++applied;
+        Base::ApplySkin();
+    }
+    int applied = 0;
+};
+
+TEST_F(EngineStatesTest, AnotherSkinsChangeReachesOnlyTheControlsBoundToIt)
+{
+    StatesSkin own, other;
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&own.Data());
+    int rebuilds = 0;
+    engine->OnChangeSkinData = [&](gui::TComponent*) { ++rebuilds; };
+    auto* edit = new Counting<sk::TskSkinCustomEdit>(form);
+    auto* tree = new Counting<sk::TskSkinCustomTreeView>(form);
+    auto* list = new Counting<sk::TskSkinCustomListView>(form);
+    auto* unbound = new Counting<sk::TskSkinCustomListView>(form);
+    for (gui::TWinControl* control : std::vector<gui::TWinControl*>{edit, tree, list, unbound})
+        control->SetParent(form);
+    edit->SetSkinData(&other.Data());
+    tree->SetSkinData(&other.Data());
+    list->SetSkinData(&other.Data());
+    const int editBefore = edit->applied, treeBefore = tree->applied, listBefore = list->applied,
+              unboundBefore = unbound->applied;
+    ::SendMessageA(form->Handle(), sk::WM_SKINCHANGED, reinterpret_cast<WPARAM>(&other.Data()),
+                   sk::kSkinMessageParam);
+    EXPECT_EQ(edit->applied, editBefore + 1);
+    EXPECT_EQ(tree->applied, treeBefore + 1);
+    EXPECT_EQ(list->applied, listBefore + 1);
+    EXPECT_EQ(unbound->applied, unboundBefore);
+    EXPECT_EQ(rebuilds, 0);
+}
+
+}  // namespace

@@ -74,6 +74,7 @@ void SetLook(gui::TTreeNode* node, const TShellLook& look)
 TskSkinDirTreeView::TskSkinDirTreeView(gui::TComponent* owner) : TskSkinCustomTreeView(owner)
 {
     SetReadOnly(true);
+    SetShowButtons(true);
     SetBounds(Left(), Top(), 180, 120);
     SetHideSelection(false);
     SetImages(SystemSmallImages());
@@ -126,7 +127,6 @@ void TskSkinDirTreeView::Rebuild()
     gui::TTreeNode* root = Items().Add(nullptr, look.Name);
     SetLook(root, look);
     AddDrives(root);
-    SetShowButtons(true);
 }
 
 gui::TTreeNode* TskSkinDirTreeView::AddDrive(gui::TTreeNode* root, char letter)

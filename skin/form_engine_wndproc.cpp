@@ -303,8 +303,8 @@ void TskFormSkinEngine::WMSize(gui::TMessage& message)
                 UpdateFrame(true);
         } else if (!rolledUp_) {
             const bool stretchable = IsStretchableSkin(skinData_->FormInfo);
-            if (stretchable || (form_->ClientWidth() == skinData_->Picture().Width() &&
-                                form_->ClientHeight() == skinData_->Picture().Height()))
+            if (stretchable || (form_->Width() == skinData_->Picture().Width() &&
+                                form_->Height() == skinData_->Picture().Height()))
                 UpdateFrame(stretchable);
         }
     } else if (supportNCArea_) {

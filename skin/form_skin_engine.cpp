@@ -440,17 +440,17 @@ void TskFormSkinEngine::RebuildSkin()
     const int pw = skinData_->Picture().Width(), ph = skinData_->Picture().Height();
     if (!rolledUp_) {
         // The client area takes at least the picture's size, exactly it for a
-        // skin of fixed size.
+        // skin of fixed size. Without a frame of its own, the client area is the
+        // whole window.
         if (stretchable) {
             if (minWidth_ == 0 || minHeight_ == 0) {
-                if (form_->ClientWidth() < pw)
-                    form_->SetClientWidth(pw);
-                if (form_->ClientHeight() < ph)
-                    form_->SetClientHeight(ph);
+                if (form_->Width() < pw)
+                    form_->SetWidth(pw);
+                if (form_->Height() < ph)
+                    form_->SetHeight(ph);
             }
         } else {
-            form_->SetClientWidth(pw);
-            form_->SetClientHeight(ph);
+            form_->SetBounds(form_->Left(), form_->Top(), pw, ph);
             sizeable_ = false;
         }
     }
@@ -460,7 +460,7 @@ void TskFormSkinEngine::RebuildSkin()
         OnChangeSkinData(this);
     frameWidth_ = form_->Width();
     frameHeight_ = form_->Height();
-    if (!rolledUp_ && (stretchable || (form_->ClientWidth() == pw && form_->ClientHeight() == ph)))
+    if (!rolledUp_ && (stretchable || (form_->Width() == pw && form_->Height() == ph)))
         UpdateFrame(stretchable);
     AnchorAreaControls();
     PlaceAreaControls();

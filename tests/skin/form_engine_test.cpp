@@ -13,6 +13,7 @@
 #include "gui/form.h"
 #include "gui/menu_item.h"
 #include "gui/strings.h"
+#include "form_engine_fixture.h"
 #include "picture_fixtures.h"
 #include "skin/form_frame_geometry.h"
 #include "skin/form_skin_engine.h"
@@ -27,6 +28,9 @@ using gui::Point;
 using gui::Rect;
 using gui::TRect;
 using sk::TskFormSkinEngine;
+using formenginetest::FormEngineTest;
+using formenginetest::FormSkin;
+using formenginetest::Wait;
 
 // ---- Geometry ----
 
@@ -130,93 +134,6 @@ TEST(FrameGeometry, SnappingTakesPointsStrictlyWithinTheDistance)
     EXPECT_EQ(left, 4);
     EXPECT_EQ(top, 700);
 }
-
-// ---- A skinned form ----
-
-// A skin of a 100 x 60 picture whose pixels tell where they come from (red x,
-// green y), a mask with its top-left corner cut, and the frame geometry above.
-class FormSkin {
-public:
-    explicit FormSkin(const std::vector<std::string>& extra = {})
-    {
-        gui::TBitmap picture, mask;
-        skintest::MakeRamp(picture, 100, 60);
-        std::vector<std::string> rows(60, std::string(100, '#'));
-        rows[0].replace(0, 3, "...");
-        rows[1].replace(0, 2, "..");
-        rows[2].replace(0, 1, ".");
-        skintest::MakeMask(mask, rows);
-        stored_->Pictures().Picture = picture.SaveToImage();
-        stored_->Pictures().Mask = mask.SaveToImage();
-        std::vector<std::string> ini = {
-            "[VERSION]", "skinname=Frame test", "[PICTURES]", "activepicturescount=0", "[FORMINFO]",
-            "lefttoppoint=20,20", "righttoppoint=80,20", "leftbottompoint=20,50", "rightbottompoint=80,50",
-            "clientrect=4,20,96,56", "maskrectarea=4,4,96,56", "hittestlefttoppoint=8,8",
-            "hittestrighttoppoint=92,8", "hittestleftbottompoint=8,52", "hittestrightbottompoint=92,52",
-            "borderwidth=2", "captionrect=10,2,70,18", "buttonsrect=72,2,96,18"};
-        ini.insert(ini.end(), extra.begin(), extra.end());
-        if (std::find(ini.begin(), ini.end(), "[SKINOBJECTS]") == ini.end())
-            ini.insert(ini.end(), {"[SKINOBJECTS]", "count=0"});
-        ini.insert(ini.end(), {"[SKINCONTROLS]", "count=0"});
-        gui::TStringList lines;
-        for (const std::string& line : ini)
-            lines.Add(line);
-        stored_->SetIniStrings(lines);
-        data_->SetStoredSkin(stored_);
-    }
-    sk::TskSkinData& Data() { return *data_; }
-
-private:
-    gui::TForm owner_{nullptr};
-    sk::TskStoredSkin* stored_ = new sk::TskStoredSkin(&owner_);
-    sk::TskSkinData* data_ = new sk::TskSkinData(&owner_);
-};
-
-void Wait(int ms)
-{
-    const DWORD end = ::GetTickCount() + DWORD(ms);
-    do {
-        gui::Application().ProcessMessages();
-        ::Sleep(5);
-    } while (int(end - ::GetTickCount()) > 0);
-}
-
-class FormEngineTest : public ::testing::Test {
-protected:
-    FormEngineTest()
-    {
-        form->SetBounds(120, 120, 200, 120);
-        form->SetCaption("Frame");
-    }
-    ~FormEngineTest() override { delete form; }
-
-    // The client area's place in the window and its size.
-    TRect ClientInWindow()
-    {
-        RECT wr, cr;
-        ::GetWindowRect(form->Handle(), &wr);
-        ::GetClientRect(form->Handle(), &cr);
-        POINT origin{0, 0};
-        ::ClientToScreen(form->Handle(), &origin);
-        return Rect(origin.x - wr.left, origin.y - wr.top, origin.x - wr.left + cr.right,
-                    origin.y - wr.top + cr.bottom);
-    }
-    LRESULT HitTest(int x, int y)
-    {
-        RECT wr;
-        ::GetWindowRect(form->Handle(), &wr);
-        return ::SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(wr.left + x, wr.top + y));
-    }
-    COLORREF FramePixel(int x, int y)
-    {
-        HDC dc = ::GetWindowDC(form->Handle());
-        const COLORREF c = ::GetPixel(dc, x, y);
-        ::ReleaseDC(form->Handle(), dc);
-        return c;
-    }
-
-    gui::TForm* form = new gui::TForm(nullptr);
-};
 
 TEST_F(FormEngineTest, OnlyAFormCanOwnTheEngine)
 {

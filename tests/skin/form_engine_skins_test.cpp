@@ -1,0 +1,215 @@
+// The form skinning engine with skins that change: the hover morph stepped by
+// its timer, the inactive frame, skin changes reaching the frame and the
+// controls, skin areas, fixed-size skins, main-menu items and frameless forms.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "form_engine_fixture.h"
+#include "gui/menu.h"
+#include "picture_fixtures.h"
+#include "skin/active_skin_objects.h"
+#include "skin/form_skin_engine.h"
+#include "skinctrls/skin_control.h"
+
+namespace {
+
+using formenginetest::FormEngineTest;
+using formenginetest::FormSkin;
+using formenginetest::Wait;
+using gui::Rect;
+using sk::TskFormSkinEngine;
+
+// A skinned control that counts the skin changes it is told of.
+class SkinProbe : public sk::TskSkinControl {
+public:
+    using sk::TskSkinControl::TskSkinControl;
+    int applied = 0, released = 0;
+    void ApplySkin() override
+    {
+        ++applied;
+        TskSkinControl::ApplySkin();
+    }
+    void ReleaseSkin() override
+    {
+        ++released;
+        TskSkinControl::ReleaseSkin();
+    }
+};
+
+void SolidPicture(gui::TBitmap& bitmap, gui::TColor colour)
+{
+    bitmap.SetSize(100, 60);
+    bitmap.Canvas().Brush().SetColor(colour);
+    bitmap.Canvas().FillRect(Rect(0, 0, 100, 60));
+}
+
+TEST_F(FormEngineTest, AHoveredObjectMorphsByTheTimerAndBackWhenTheMouseLeaves)
+{
+    gui::TBitmap blue;
+    SolidPicture(blue, gui::clBlue);
+    FormSkin skin({"[SKINOBJECTS]", "count=1", "0=knob:button", "[knob]", "skinrect=40,4,50,14",
+                   "activeskinrect=40,4,50,14", "activepictureindex=0", "morphing=1"},
+                  {&blue});
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    ::SetCursorPos(wr.left + 45, wr.top + 8);
+    ASSERT_EQ(HitTest(45, 8), HTOBJECT);
+    EXPECT_EQ(engine->HoverIndex(), 0);
+    sk::TskActiveSkinObject& knob = *engine->Objects(0);
+    EXPECT_LT(knob.MorphFactor, 1);
+    Wait(600);
+    EXPECT_EQ(knob.MorphFactor, 1);
+    EXPECT_EQ(FramePixel(45, 8), RGB(0, 0, 255));
+    // The tracking timer sees the cursor leave the form.
+    ::SetCursorPos(wr.right + 50, wr.bottom + 50);
+    Wait(600);
+    EXPECT_EQ(engine->HoverIndex(), -1);
+    EXPECT_EQ(knob.MorphFactor, 0);
+}
+
+TEST_F(FormEngineTest, AnInactiveFrameShowsTheSkinsInactiveEffect)
+{
+    FormSkin skin({"autorenderinginactiveimage=1", "inactiveeffect=iegrayscale"});
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    ::SendMessageA(form->Handle(), WM_NCACTIVATE, FALSE, 0);
+    const COLORREF grey = FramePixel(5, 6);
+    EXPECT_EQ(GetRValue(grey), GetGValue(grey));
+    EXPECT_EQ(GetGValue(grey), GetBValue(grey));
+    EXPECT_NE(grey, RGB(5, 6, 0));
+    ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(FramePixel(5, 6), RGB(5, 6, 0));
+}
+
+TEST_F(FormEngineTest, SkinChangesRebuildTheFrameAndReachTheControlsOfThatSkin)
+{
+    const std::vector<std::string> one = {"[SKINOBJECTS]", "count=1", "0=a:userobject", "[a]", "skinrect=30,2,40,10"};
+    const std::vector<std::string> two = {"[SKINOBJECTS]", "count=2", "0=a:userobject", "1=b:userobject",
+                                          "[a]",           "skinrect=30,2,40,10", "[b]", "skinrect=50,2,60,10"};
+    FormSkin skin(one), other;
+    auto* engine = new TskFormSkinEngine(form);
+    int rebuilds = 0;
+    engine->OnChangeSkinData = [&](gui::TComponent*) { ++rebuilds; };
+    engine->SetSkinData(&skin.Data());
+    auto* mine = new SkinProbe(form);
+    mine->SetParent(form);
+    mine->SetSkinData(&skin.Data());
+    auto* theirs = new SkinProbe(form);
+    theirs->SetParent(form);
+    theirs->SetSkinData(&other.Data());
+    ASSERT_EQ(engine->ObjectCount(), 1);
+    mine->applied = theirs->applied = 0;
+
+    skin.Reload(two);
+    EXPECT_EQ(engine->ObjectCount(), 2);
+    EXPECT_EQ(rebuilds, 2);
+    EXPECT_EQ(mine->released, 1);
+    EXPECT_EQ(mine->applied, 1);
+    EXPECT_EQ(theirs->released, 0);
+    EXPECT_EQ(theirs->applied, 0);
+
+    // Another skin: only its controls hear of it; the frame stays.
+    other.Reload({});
+    EXPECT_EQ(rebuilds, 2);
+    EXPECT_EQ(engine->ObjectCount(), 2);
+    EXPECT_EQ(theirs->applied, 1);
+    EXPECT_EQ(theirs->released, 0);
+    EXPECT_EQ(mine->applied, 1);
+}
+
+TEST_F(FormEngineTest, InClientModeSkinAreasPlaceTheirControls)
+{
+    FormSkin skin({"[SKINAREAS]", "count=1", "0=display:10,10,90,55"});
+    auto* display = new SkinProbe(form);
+    display->SetParent(form);
+    display->SetAlign(gui::alClient);
+    display->SetAreaName("display");
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSupportNCArea(false);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    // From the top-left corner zone to the bottom-right one: it stretches with
+    // the form (100 wider and 60 higher than the picture).
+    EXPECT_EQ(display->Align(), gui::alNone);
+    EXPECT_EQ(display->BoundsRect(), Rect(10, 10, 190, 115));
+}
+
+TEST_F(FormEngineTest, AFixedSizeSkinInClientModeFixesTheClientSize)
+{
+    FormSkin skin({"rightbottompoint=20,50"});
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSupportNCArea(false);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    EXPECT_EQ(form->ClientWidth(), 100);
+    EXPECT_EQ(form->ClientHeight(), 60);
+    EXPECT_FALSE(engine->Sizeable());
+    EXPECT_EQ(HitTest(1, 30), HTCLIENT);
+    // The region is the whole mask.
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(form->Handle(), region), ERROR);
+    EXPECT_FALSE(::PtInRegion(region, 0, 0));
+    EXPECT_TRUE(::PtInRegion(region, 99, 59));
+    EXPECT_FALSE(::PtInRegion(region, 100, 30));
+    ::DeleteObject(region);
+}
+
+TEST_F(FormEngineTest, AFormWithoutBorderGetsNoFrameAndNoRegion)
+{
+    FormSkin skin;
+    form->SetBorderStyle(gui::bsNone);
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    EXPECT_EQ(ClientInWindow(), Rect(0, 0, 200, 120));
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(::GetWindowRgn(form->Handle(), region), ERROR);
+    ::DeleteObject(region);
+}
+
+TEST_F(FormEngineTest, MainMenuItemsAreMadeForTheVisibleTopLevelItems)
+{
+    FormSkin skin({"[SKINOBJECTS]", "count=2", "0=MAINMENUITEM:mainmenuitem", "1=a:userobject", "[MAINMENUITEM]",
+                   "skinrect=0,0,20,10", "textrect=2,0,18,10", "[a]", "skinrect=30,2,40,10"});
+    auto* menu = new gui::TMainMenu(form);
+    const char* names[] = {"FileItem", "SecretItem", "EditItem"};
+    for (const char* name : names) {
+        auto* item = new gui::TMenuItem(menu);
+        item->SetName(name);
+        item->SetCaption(name);
+        menu->Items().Add(item);
+    }
+    menu->Items().Items(1)->SetVisible(false);
+    menu->Items().Items(2)->SetEnabled(false);
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetMainMenu(menu);
+    engine->SetSkinData(&skin.Data());
+    ASSERT_EQ(engine->ObjectCount(), 3);
+    EXPECT_EQ(engine->Objects(0)->IDName, "a");
+    EXPECT_EQ(engine->Objects(1)->IDName, "FileItem");
+    EXPECT_EQ(engine->Objects(2)->IDName, "EditItem");
+    EXPECT_FALSE(engine->Objects(2)->Enabled);
+    // Taking the menu away at run time takes its items with it.
+    engine->SetMainMenu(nullptr);
+    EXPECT_EQ(engine->ObjectCount(), 1);
+    // Without a skin, the default frame's minimum size.
+    engine->SetSkinData(nullptr);
+    EXPECT_EQ(engine->GetMinWidth(), 130);
+    EXPECT_EQ(engine->GetMinHeight(), 25);
+}
+
+}  // namespace

@@ -181,6 +181,30 @@ TEST_F(FormEngineTest, AFormWithoutBorderGetsNoFrameAndNoRegion)
     ::DeleteObject(region);
 }
 
+TEST_F(FormEngineTest, AFormWithoutFrameIsDraggedByItsClientArea)
+{
+    FormSkin skin;
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSupportNCArea(false);
+    engine->SetDraggAble(true);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    const gui::TPoint start = form->ClientToScreen(gui::Point(100, 60));
+    ::SetCursorPos(start.X, start.Y);
+    ::SendMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 60));
+    ::SetCursorPos(start.X + 30, start.Y + 20);
+    Wait(300);
+    EXPECT_EQ(form->Left(), 150);
+    EXPECT_EQ(form->Top(), 140);
+    // Released: the form stays where it is.
+    ::SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 60));
+    ::SetCursorPos(start.X + 60, start.Y + 60);
+    Wait(300);
+    EXPECT_EQ(form->Left(), 150);
+    EXPECT_EQ(form->Top(), 140);
+}
+
 TEST_F(FormEngineTest, MainMenuItemsAreMadeForTheVisibleTopLevelItems)
 {
     FormSkin skin({"[SKINOBJECTS]", "count=2", "0=MAINMENUITEM:mainmenuitem", "1=a:userobject", "[MAINMENUITEM]",

@@ -28,10 +28,23 @@ void TskFormSkinEngine::BuildTrayMenu()
     close->OnClick = [this](gui::TComponent*) { CloseForm(); };
 }
 
+void TskFormSkinEngine::ReleaseTrayIcon()
+{
+    if (!trayIcon_)
+        return;
+    trayIcon_->RemoveFreeNotification(this);
+    if (trayIcon_->PopupMenu() == skinPopupMenu_)
+        trayIcon_->SetPopupMenu(nullptr);
+    if (trayDblClickSet_)
+        trayIcon_->OnDblClick = nullptr;
+    trayDblClickSet_ = false;
+    trayIcon_ = nullptr;
+}
+
 void TskFormSkinEngine::SetTrayIcon(TskTrayIcon* value)
 {
-    if (trayIcon_ && trayIcon_ != value)
-        trayIcon_->RemoveFreeNotification(this);
+    if (trayIcon_ != value)
+        ReleaseTrayIcon();
     trayIcon_ = value;
     if (!trayIcon_)
         return;
@@ -42,6 +55,7 @@ void TskFormSkinEngine::SetTrayIcon(TskTrayIcon* value)
         return;
     trayIcon_->SetPopupMenu(skinPopupMenu_);
     trayIcon_->OnDblClick = [this](gui::TComponent*) { RestoreFromTray(); };
+    trayDblClickSet_ = true;
 }
 
 void TskFormSkinEngine::MinimizeToTray()

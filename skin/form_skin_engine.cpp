@@ -85,6 +85,7 @@ TskFormSkinEngine::~TskFormSkinEngine()
     hook_.reset();
     form_->OnShortCut = nullptr;
     UnhookAppMessages();
+    ReleaseTrayIcon();
     StopTimers();
     if (form_->HandleAllocated())
         ::KillTimer(form_->Handle(), kFadeTimer);
@@ -122,8 +123,10 @@ void TskFormSkinEngine::Notification(gui::TComponent* component, gui::TOperation
         systemMenu_ = nullptr;
     if (component == mainMenuBar_)
         mainMenuBar_ = nullptr;
-    if (component == trayIcon_)
+    if (component == trayIcon_) {
         trayIcon_ = nullptr;
+        trayDblClickSet_ = false;
+    }
     rolledUpControls_.erase(std::remove(rolledUpControls_.begin(), rolledUpControls_.end(), component),
                             rolledUpControls_.end());
     if (component == skinHint_)

@@ -313,6 +313,8 @@ private:
     bool HasMainMenuItems() const;
     // The tray menu (form_engine_tray.cpp).
     void BuildTrayMenu();
+    // Takes the engine's menu and double click back from the tray icon.
+    void ReleaseTrayIcon();
     // Opens the system menu at a screen point.
     void OpenSystemMenu(gui::TPoint screen);
     // Tells the form's skinned controls that a skin is about to change (Apply
@@ -405,6 +407,7 @@ private:
     gui::TPopupMenu* systemMenu_ = nullptr;
     TskSkinMainMenuBar* mainMenuBar_ = nullptr;
     TskTrayIcon* trayIcon_ = nullptr;
+    bool trayDblClickSet_ = false;  // the icon's double click is the engine's
 
     // The mask cut for the current size, for hit testing.
     gui::TBitmap topMask_, bottomMask_, leftMask_, rightMask_;

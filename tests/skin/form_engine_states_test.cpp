@@ -251,7 +251,6 @@ TEST_F(EngineStatesTest, InClientModeASkinWithoutRollUpPictureDoesNotRollUp)
     int changes = 0;
     engine->OnChangeRollUpState = [&](gui::TComponent*) { ++changes; };
     engine->SetSkinData(&skin.Data());
-    form->Show();
     engine->RollUpForm(true);
     EXPECT_FALSE(engine->RolledUp());
     EXPECT_EQ(changes, 0);
@@ -403,6 +402,16 @@ TEST_F(MenuModeTest, AltAndALetterOpenItsItemAndShortcutsReachTheMenuEveryTime)
     EXPECT_FALSE(engine->MainMenuMode());
     clicks.clear();
 
+    // Alt released after the letter that opened an item is not Alt alone, which
+    // would end the menu mode again.
+    ::SendMessageA(form->Handle(), WM_SYSKEYDOWN, VK_MENU, alt);
+    EXPECT_TRUE(Key(WM_SYSKEYDOWN, 'F', alt));
+    ::SendMessageA(form->Handle(), WM_SYSKEYUP, VK_MENU, alt | (LPARAM(KF_UP) << 16));
+    EXPECT_TRUE(engine->MainMenuMode());
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
+    engine->MainMenuExit();
+    clicks.clear();
+
     // An Alt letter of no item stays the form's.
     EXPECT_FALSE(Key(WM_SYSKEYDOWN, 'Q', alt));
     BYTE keys[256];
@@ -437,7 +446,6 @@ TEST_F(MenuModeTest, AMenuBarTakesTheKeyboardModeInsteadOfTheFrameItems)
 TEST_F(EngineStatesTest, AFormWithoutMainMenuLeavesItsKeysAlone)
 {
     new TskFormSkinEngine(form);
-    form->Show();
     SysKeyMenu();
     EXPECT_FALSE(gui::Application().OnMessage);
     EXPECT_FALSE(Key(WM_KEYDOWN, VK_RIGHT));
@@ -510,8 +518,16 @@ TEST_F(EngineStatesTest, TheTrayIconHidesTheProgramAndBringsItBack)
     EXPECT_FALSE(tray->IconVisible());
     EXPECT_THAT(events, ElementsAre("to tray", "from tray"));
     gui::Application().SetMainForm(nullptr);
+    // Another icon takes the engine's menu; the first one gives it back.
+    QuietTrayIcon next(nullptr);
+    engine->SetTrayIcon(&next);
+    EXPECT_EQ(tray->PopupMenu(), nullptr);
+    EXPECT_FALSE(tray->OnDblClick);
     delete tray;
-    EXPECT_EQ(engine->TrayIcon(), nullptr);
+    EXPECT_EQ(engine->TrayIcon(), &next);
+    // An engine that goes first leaves the icon no double click of its own.
+    delete engine;
+    EXPECT_FALSE(next.OnDblClick);
 }
 
 // ---- Skin changes of the controls ----

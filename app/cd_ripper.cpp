@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "gui/application.h"
+
 namespace brenvale {
 
 void TVelCDRipper::Create(const std::string& state)
@@ -10,6 +12,17 @@ void TVelCDRipper::Create(const std::string& state)
 }
 
 void TVelCDRipper::InvokeEvent(DISPID id, DISPPARAMS& params)
+{
+    // An event arrives through the control's own code: a failure of a handler
+    // must not unwind through it, and goes to the program's exception handler.
+    try {
+        DispatchEvent(id, params);
+    } catch (...) {
+        gui::Application().HandleException(this);
+    }
+}
+
+void TVelCDRipper::DispatchEvent(DISPID id, DISPPARAMS& params)
 {
     switch (id) {
     case 1:  // OnProgress(PercentDone)

@@ -31,6 +31,9 @@ public:
 
 protected:
     void InvokeEvent(DISPID id, DISPPARAMS& params) override;
+
+private:
+    void DispatchEvent(DISPID id, DISPPARAMS& params);
 };
 
 // The calls of the window, each raising EOleSysError with the control's text.

@@ -5,7 +5,7 @@
 
 namespace brenvale {
 
-void AttachFormSkin(gui::TForm& form, sk::TskSkinData* skin, const FormSkinOptions& options)
+sk::TskFormSkinEngine* AttachFormSkin(gui::TForm& form, sk::TskSkinData* skin, const FormSkinOptions& options)
 {
     auto* engine = new sk::TskFormSkinEngine(&form);
     engine->SetName("skFormSkinEngine");
@@ -19,6 +19,7 @@ void AttachFormSkin(gui::TForm& form, sk::TskSkinData* skin, const FormSkinOptio
         engine->SetDefMenuItemHeight(options.menuItemHeight);
     engine->SetUseDefaultSysMenu(true);
     engine->SetMenusAlphaBlend(false);
+    return engine;
 }
 
 }  // namespace brenvale

@@ -1,6 +1,6 @@
 // Every window of the program wears the main window's skin through a form
-// skinning engine of its own. This is the one place where the engine is put on a
-// form: the forms only say how their frame behaves.
+// skinning engine of its own, put on the form here; the forms only say how their
+// frame behaves.
 #pragma once
 
 namespace gui {
@@ -8,8 +8,9 @@ class TForm;
 }
 
 namespace sk {
+class TskFormSkinEngine;
 class TskSkinData;
-}
+}  // namespace sk
 
 namespace brenvale {
 
@@ -19,6 +20,7 @@ struct FormSkinOptions {
     int menuItemHeight = 0;     // of the skinned menus; 0 keeps the engine's
 };
 
-void AttachFormSkin(gui::TForm& form, sk::TskSkinData* skin, const FormSkinOptions& options);
+// The engine made for the form, owned by it.
+sk::TskFormSkinEngine* AttachFormSkin(gui::TForm& form, sk::TskSkinData* skin, const FormSkinOptions& options);
 
 }  // namespace brenvale

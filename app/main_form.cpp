@@ -4,14 +4,15 @@
 #include "app/cddb_wait_form.h"
 #include "app/form_resources.h"
 #include "app/form_skin.h"
-#include "app/main_menu_bar.h"
 #include "app/track_list_view.h"
 #include "gui/application.h"
 #include "skin/compressed_stored_skin.h"
 #include "skin/skin_data.h"
 #include "skinctrls/skin_button.h"
 #include "skinctrls/skin_control_bar.h"
+#include "skinctrls/main_menu_bar.h"
 #include "skinctrls/skin_gauge.h"
+#include "skinctrls/skin_main_menu.h"
 #include "skinctrls/skin_panel.h"
 
 namespace brenvale {
@@ -45,7 +46,7 @@ void TfrmMain::CreateComponents()
     skSkinData = new sk::TskSkinData(this);
     skSkinData->SetName("skSkinData");
     skSkinData->SetCompressedStoredSkin(skCompressedStoredSkin);
-    AttachFormSkin(*this, skSkinData, {/*sizeable=*/true, /*rollUp=*/true, /*menuItemHeight=*/20});
+    skFormSkinEngine = AttachFormSkin(*this, skSkinData, {/*sizeable=*/true, /*rollUp=*/true, /*menuItemHeight=*/20});
 
     CreateActions();
     CreateMenu();
@@ -123,13 +124,8 @@ void TfrmMain::CreateActions()
 
 void TfrmMain::CreateMenu()
 {
-    skSkinMainMenu = new gui::TMainMenu(this);
+    skSkinMainMenu = new sk::TskSkinMainMenu(this);
     skSkinMainMenu->SetName("skSkinMainMenu");
-    skSkinMainMenuBar1 = new TMainMenuBar(this);
-    skSkinMainMenuBar1->SetName("skSkinMainMenuBar1");
-    skSkinMainMenuBar1->SetMainMenu(skSkinMainMenu);
-    skSkinMainMenuBar1->SetSkinData(skSkinData);
-    skSkinMainMenuBar1->SetForm(this);
     auto submenu = [this](const char* caption) {
         auto* item = new gui::TMenuItem(this);
         item->SetCaption(caption);
@@ -140,7 +136,7 @@ void TfrmMain::CreateMenu()
         auto* item = new gui::TMenuItem(this);
         if (action) {
             item->SetName(name);
-            skSkinMainMenuBar1->Link(item, action);
+            menuLinks_.Link(item, action);
         } else {
             item->SetCaption("-");
         }
@@ -167,6 +163,16 @@ void TfrmMain::CreateMenu()
     add(help, "Help2", HelpHelp);
     add(help, nullptr, nullptr);
     add(help, "About1", HelpAbout);
+
+    skSkinMainMenuBar1 = new sk::TskSkinMainMenuBar(this);
+    skSkinMainMenuBar1->SetName("skSkinMainMenuBar1");
+    skSkinMainMenuBar1->SetSkinDataName("mainmenubar");
+    skSkinMainMenuBar1->SetSkinData(skSkinData);
+    skSkinMainMenuBar1->SetMainMenu(skSkinMainMenu);
+    skSkinMainMenuBar1->SetFormSkinEngine(skFormSkinEngine);
+    skSkinMainMenuBar1->SetBounds(0, 0, ClientWidth(), 22);
+    skSkinMainMenuBar1->SetAlign(gui::alTop);
+    skSkinMainMenuBar1->SetParent(this);
 }
 
 sk::TskSkinPanel* TfrmMain::ToolPanel(int left, int buttons)
@@ -207,6 +213,7 @@ void TfrmMain::CreateToolBar()
     skSkinControlBar1->SetName("skSkinControlBar1");
     skSkinControlBar1->SetSkinDataName("controlbar");
     skSkinControlBar1->SetSkinData(skSkinData);
+    skSkinControlBar1->SetTop(22);  // under the menu bar
     skSkinControlBar1->SetAlign(gui::alTop);
     skSkinControlBar1->SetAutoSize(true);
     skSkinControlBar1->SetParent(this);
@@ -264,15 +271,6 @@ void TfrmMain::WndProc(gui::TMessage& message)
         TForm::WndProc(message);
         if (gui::Application().MainForm() == this)
             ::PostQuitMessage(0);
-        break;
-    case WM_COMMAND:
-        // A command of the menu bar (no control window, not an accelerator).
-        if (message.LParam == 0 && HIWORD(message.WParam) == 0 &&
-            skSkinMainMenu->DispatchCommand(LOWORD(message.WParam))) {
-            message.Result = 0;
-            break;
-        }
-        TForm::WndProc(message);
         break;
     default:
         TForm::WndProc(message);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/cd_ripper.h"
+#include "app/menu_action_links.h"
 #include "app/ripper_settings.h"
 #include "gui/action.h"
 #include "gui/form.h"
@@ -14,6 +15,9 @@
 
 namespace sk {
 class TskCompressedStoredSkin;
+class TskFormSkinEngine;
+class TskSkinMainMenu;
+class TskSkinMainMenuBar;
 class TskSkinButton;
 class TskSkinControlBar;
 class TskSkinData;
@@ -25,7 +29,6 @@ namespace brenvale {
 
 class TTrackListView;
 class TfrmLoadCDDBDataMsg;
-class TMainMenuBar;
 
 class TfrmMain : public gui::TForm {
 public:
@@ -37,8 +40,9 @@ public:
     gui::TActionList* ActionList;
     gui::TAction *CDRefresh, *CDRip, *CDStop, *CDGetDataFromCDDB, *CDOpenCDTray, *CDCloseCDTray,
         *CDCheckAllTracks, *CDUncheckAllTracks, *CDOptions, *HelpHelp, *HelpAbout, *FileExit;
-    gui::TMainMenu* skSkinMainMenu;
-    TMainMenuBar* skSkinMainMenuBar1;
+    sk::TskFormSkinEngine* skFormSkinEngine;
+    sk::TskSkinMainMenu* skSkinMainMenu;
+    sk::TskSkinMainMenuBar* skSkinMainMenuBar1;
     sk::TskSkinControlBar* skSkinControlBar1;
     sk::TskSkinPanel *skSkinPanel6, *skSkinPanel2, *skSkinPanel4, *skSkinPanel1, *skSkinPanel3;
     sk::TskSkinButton *skSkinButton_CDDB, *skSkinButton_Rip, *skSkinButton_Refresh, *skSkinButton_Stop,
@@ -98,12 +102,15 @@ private:
     void EnterRippingState();
     void EnterIdleState();
     void SetCommand(gui::TAction* action, sk::TskSkinButton* button, bool enabled);
+    // The menu's items follow their actions.
+    void UpdateMenu();
 
     TRipperSettings settings_;
     int32_t driveNumber_ = 1;
     int32_t queuedCount_ = -1;
     int32_t doneCount_ = 0;
     bool shown_ = false;
+    TMenuActionLinks menuLinks_;
 };
 
 }  // namespace brenvale

@@ -10,7 +10,6 @@
 #include "app/cddb_wait_form.h"
 #include "app/form_resources.h"
 #include "app/main_form.h"
-#include "app/main_menu_bar.h"
 #include "app/options_form.h"
 #include "app/track_list_view.h"
 #include "app/track_text.h"
@@ -18,6 +17,7 @@
 #include "gui/ini_file.h"
 #include "gui/message_dlg.h"
 #include "skinctrls/skin_button.h"
+#include "skinctrls/main_menu_bar.h"
 #include "skinctrls/skin_gauge.h"
 
 namespace brenvale {
@@ -60,7 +60,7 @@ void TfrmMain::FormShow()
     CDRip->SetEnabled(true);
     CDRefresh->SetEnabled(true);
     skSkinGauge->SetValue(0);
-    skSkinMainMenuBar1->Update();
+    UpdateMenu();
     FillTrackList();
     {
         TRipperSettings defaults = settings_;
@@ -266,6 +266,12 @@ void TfrmMain::FileExitExecute(gui::TComponent*) { ::PostMessageA(Handle(), WM_C
 
 // ---- States ----
 
+void TfrmMain::UpdateMenu()
+{
+    menuLinks_.Update();
+    skSkinMainMenuBar1->Invalidate();
+}
+
 void TfrmMain::SetCommand(gui::TAction* action, sk::TskSkinButton* button, bool enabled)
 {
     action->SetEnabled(enabled);
@@ -281,7 +287,7 @@ void TfrmMain::EnterDiscState(bool present)
     SetCommand(CDStop, skSkinButton_Stop, present);
     SetCommand(CDCheckAllTracks, skSkinButton_SelectAll, present);
     SetCommand(CDUncheckAllTracks, skSkinButton_DeselectAll, present);
-    skSkinMainMenuBar1->Update();
+    UpdateMenu();
 }
 
 void TfrmMain::EnterRippingState()
@@ -294,7 +300,7 @@ void TfrmMain::EnterRippingState()
     SetCommand(CDUncheckAllTracks, skSkinButton_DeselectAll, false);
     SetCommand(CDOpenCDTray, skSkinButton_OpenCDTray, false);
     SetCommand(CDCloseCDTray, skSkinButton_CloseCDTray, false);
-    skSkinMainMenuBar1->Update();
+    UpdateMenu();
 }
 
 void TfrmMain::EnterIdleState()
@@ -309,7 +315,7 @@ void TfrmMain::EnterIdleState()
     SetCommand(CDUncheckAllTracks, skSkinButton_DeselectAll, true);
     SetCommand(CDOpenCDTray, skSkinButton_OpenCDTray, true);
     SetCommand(CDCloseCDTray, skSkinButton_CloseCDTray, true);
-    skSkinMainMenuBar1->Update();
+    UpdateMenu();
 }
 
 }  // namespace brenvale

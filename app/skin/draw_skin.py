@@ -100,10 +100,8 @@ def offset(r, dx, dy):
 # ---------------------------------------------------------------- window frame
 FW, FH = 240, 150        # the frame picture
 TITLE = 28               # height of the title bar
-MENU_H = 20              # the main menu's strip under it
 BORDER = 4
-MENU_RECT = (BORDER, TITLE, FW - BORDER, TITLE + MENU_H)
-CLIENT = (BORDER, TITLE + MENU_H, FW - BORDER, FH - BORDER)
+CLIENT = (BORDER, TITLE, FW - BORDER, FH - BORDER)
 CAPTION = (28, 4, 120, 24)
 BUTTON_W, BUTTON_H = 20, 18
 # Frame buttons from the right: close, maximize, minimize, roll-up.
@@ -146,7 +144,6 @@ def draw_frame():
     pic.vgradient((0, 0, FW, TITLE), LIGHT, MID)
     pic.vgradient((0, TITLE, FW, FH), MID, DARK)
     pic.fill(CLIENT, FACE)
-    pic.vgradient(MENU_RECT, FACE_HOT, FACE)
     pic.frame((0, 0, FW, FH), LIGHT, DARK)
     pic.frame((CLIENT[0] - 1, CLIENT[1] - 1, CLIENT[2] + 1, CLIENT[3] + 1), DARK, LIGHT)
     # A small disc as the window's icon.
@@ -189,10 +186,9 @@ HEADER = (124, 146, 184, 166)     # header buttons: normal, active below, down b
 HSCROLL = (0, 172, 100, 188)
 VSCROLL = (232, 0, 248, 100)
 MENUBAR = (0, 192, 120, 214)
-MENU_ITEM_NORMAL = (120, 192, 160, 212)
-MENU_ITEM_HOT = (160, 192, 200, 212)
-MENU_ITEM_DOWN = (200, 192, 240, 212)
-MENUBAR_ITEM_DOWN = MENU_ITEM_DOWN
+MENU_ITEM_NORMAL = (120, 192, 160, 214)  # an item of the menu bar
+MENU_ITEM_HOT = (160, 192, 200, 214)
+MENU_ITEM_DOWN = (200, 192, 240, 214)
 POPUP = (0, 216, 64, 256)
 MENU_ITEM_ACTIVE = (64, 216, 124, 236)
 HINT = (124, 216, 164, 240)
@@ -410,7 +406,7 @@ def description():
             hittestrighttoppoint=point_text((corner_r, CLIENT[1])),
             hittestleftbottompoint=point_text((corner_l, FH - BORDER)),
             hittestrightbottompoint=point_text((corner_r, FH - BORDER)),
-            mainmenurect=rect_text(MENU_RECT), iconrect=rect_text((8, 6, 24, 22)),
+            mainmenurect=rect_text((0, 0, 0, 0)), iconrect=rect_text((8, 6, 24, 22)),
             mainmenupopupup=0, borderwidth=BORDER, autorenderinginactiveimage=1,
             inactiveeffect='iebrightness')
     section('POPUPWINDOW', windowpictureindex=0, maskpictureindex=-1,
@@ -426,7 +422,7 @@ def description():
             rightbottompoint=point_text((HINT[2] - 2, HINT[3] - 2)),
             skinrect=rect_text(HINT), clientrect=rect_text((HINT[0] + 3, HINT[1] + 3, HINT[2] - 3, HINT[3] - 3)),
             fontname='Arial', fontheight=14, fontstyle='', fontcolor=bgr_int(TEXT))
-    objects = [('caption', 'caption'), ('menuitem', 'menuitem'), ('menubaritem', 'mainmenubaritem'), ('MAINMENUITEM', 'mainmenuitem'),
+    objects = [('caption', 'caption'), ('menuitem', 'menuitem'), ('menubaritem', 'mainmenubaritem'),
                ('mdiclosebutton', 'mainmenubarbutton')]
     objects += [(kind + 'button', 'stdbutton') for kind in FRAME_BUTTONS]
     section('SKINOBJECTS', count=len(objects), **{str(i): '%s:%s' % o for i, o in enumerate(objects)})
@@ -447,15 +443,10 @@ def description():
             dividerrect=rect_text((POPUP[0] + 2, 246, POPUP[2] - 2, 248)), textrect=rect_text((22, 0, 40, 20)),
             fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(WHITE),
             unenabledfontcolor=bgr_int(LIGHT))
-    section('menubaritem', activepictureindex=0, skinrect=rect_text((0, 192, 40, 214)),
-            downrect=rect_text(MENUBAR_ITEM_DOWN), activeskinrect=rect_text(MENUBAR_ITEM_DOWN),
-            textrect=rect_text((4, 2, 36, 20)), fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT),
+    section('menubaritem', activepictureindex=0, skinrect=rect_text(MENU_ITEM_NORMAL),
+            activeskinrect=rect_text(MENU_ITEM_HOT), downrect=rect_text(MENU_ITEM_DOWN),
+            itemleftoffset=3, itemrightoffset=3, textrect=rect_text((6, 3, 34, 19)), fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT),
             activefontcolor=bgr_int(WHITE), downfontcolor=bgr_int(WHITE), unenabledfontColor=bgr_int(LIGHT))
-    section('MAINMENUITEM', activepictureindex=0, skinrect=rect_text(MENU_ITEM_NORMAL),
-            activeskinrect=rect_text(MENU_ITEM_HOT), downrect=rect_text(MENU_ITEM_DOWN), itemleftoffset=3,
-            itemrightoffset=3, textrect=rect_text((6, 2, 34, 18)), fontname='Arial', fontheight=14,
-            fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(DARK), downfontcolor=bgr_int(WHITE),
-            unenabledfontColor=bgr_int(LIGHT))
     section('mdiclosebutton', activepictureindex=0, skinrect=rect_text(frame_active_rect(0)),
             command='cmclose')
     hints = {'close': 'Close', 'maximize': 'Maximize', 'minimize': 'Minimize', 'rollup': 'Roll up'}

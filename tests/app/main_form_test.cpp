@@ -67,6 +67,10 @@ TEST_F(MainWindow, RipsTheCheckedTracksToWavFilesWithTheBatchsProgress)
     EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "off/off/50");
     EXPECT_EQ(CommandState(form->CDCloseCDTray, form->skSkinButton_CloseCDTray), "off/off/50");
     EXPECT_TRUE(form->CDOptions->Enabled());
+    // The menu follows the actions.
+    EXPECT_FALSE(MenuItem("Rip1").Enabled());
+    EXPECT_TRUE(MenuItem("Stop1").Enabled());
+    EXPECT_TRUE(MenuItem("Option1").Enabled());
 
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitWorkerGone());
@@ -94,6 +98,8 @@ TEST_F(MainWindow, RipsTheCheckedTracksToWavFilesWithTheBatchsProgress)
     EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "off/off/255");
     EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "on/on/255");
     EXPECT_EQ(CommandState(form->CDOpenCDTray, form->skSkinButton_OpenCDTray), "on/on/255");
+    EXPECT_TRUE(MenuItem("Rip1").Enabled());
+    EXPECT_FALSE(MenuItem("Stop1").Enabled());
     // The folder took its "\" for good.
     EXPECT_EQ(form->Settings().OutputPath, out.Path() + "\\");
     ::SendMessageA(form->Handle(), WM_CLOSE, 0, 0);

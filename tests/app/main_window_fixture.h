@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "gui/application.h"
 #include "skinctrls/skin_button.h"
 #include "skinctrls/skin_gauge.h"
+#include "skinctrls/skin_main_menu.h"
 #include "support/event_sink.h"
 #include "support/sim_disc.h"
 #include "support/temp_dir.h"
@@ -100,6 +102,16 @@ protected:
         for (int row = 0; row < form->skSkinListView_TrackList->RowCount(); ++row)
             names.push_back(form->skSkinListView_TrackList->RowText(row, 0));
         return names;
+    }
+    // An item of the main menu, by name.
+    gui::TMenuItem& MenuItem(const std::string& name)
+    {
+        gui::TMenuItem& items = form->skSkinMainMenu->Items();
+        for (int i = 0; i < items.Count(); ++i)
+            for (int j = 0; j < items[i]->Count(); ++j)
+                if (items[i]->Items(j)->Name() == name)
+                    return *items[i]->Items(j);
+        throw std::runtime_error("no menu item " + name);
     }
     bool WaitIdle(DWORD milliseconds = 30000)
     {

@@ -4,6 +4,7 @@
 #include "skin/geometry.h"
 #include "skin/glyphs.h"
 #include "skinctrls/default_look.h"
+#include "skinctrls/skin_main_menu.h"
 #include "skinctrls/skin_menu.h"
 #include "skinctrls/skin_popup_menu.h"
 
@@ -29,7 +30,11 @@ void OpenObjectPopup(TskSkinObjectHost& Host, const gui::TRect& ObjectRect, gui:
         return;
     }
     Host.SkinMenuOpen();
-    TskSkinData* skin = Host.MenusSkinData() ? Host.MenusSkinData() : Host.SkinData();
+    // A skinned main menu may carry a skin of its own for its popups.
+    auto* mainMenu = dynamic_cast<TskSkinMainMenu*>(Item->GetParentMenu());
+    TskSkinData* skin = mainMenu && mainMenu->SkinData() ? mainMenu->SkinData()
+                        : Host.MenusSkinData()            ? Host.MenusSkinData()
+                                                          : Host.SkinData();
     Host.SkinMenu().Popup(nullptr, skin, 0, rect, Item, PopupUp);
 }
 

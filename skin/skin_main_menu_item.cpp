@@ -7,6 +7,7 @@
 #include "skin/geometry.h"
 #include "skin/skin_data.h"
 #include "skin/skin_image.h"
+#include "skinctrls/skin_main_menu.h"
 #include "skinctrls/skin_menu.h"
 
 namespace sk {
@@ -160,8 +161,15 @@ void TskSkinMainMenuItem::OpenSubMenu()
     const gui::TPoint origin = Parent->FrameScreenOrigin();
     const gui::TRect rect = gui::Rect(ObjectRect.Left + origin.X, ObjectRect.Top + origin.Y,
                                       ObjectRect.Right + origin.X, ObjectRect.Bottom + origin.Y);
+    // A skinned main menu with a skin of its own opens its popups in that skin,
+    // upwards when that skin says so.
+    auto* mainMenu = MenuItem ? dynamic_cast<TskSkinMainMenu*>(MenuItem->GetParentMenu()) : nullptr;
     TskSkinData* skin = Parent->MenusSkinData() ? Parent->MenusSkinData() : Parent->SkinData();
-    const bool popupUp = Parent->SkinData() && Parent->SkinData()->FormInfo.MainMenuPopupUp;
+    bool popupUp = Parent->SkinData() && Parent->SkinData()->FormInfo.MainMenuPopupUp;
+    if (mainMenu && mainMenu->SkinData()) {
+        skin = mainMenu->SkinData();
+        popupUp = skin->FormInfo.MainMenuPopupUp;
+    }
     Parent->SkinMenu().Popup(nullptr, skin, 0, rect, MenuItem, popupUp);
 }
 

@@ -31,6 +31,8 @@ public:
     // Without a popup record (no skin, an empty one, or a window picture the skin
     // does not have) the window has the default look.
     TskSkinPopupWindow(TskSkinMenu& menu, const TskDataSkinPopupWindow* popupRecord, TskSkinData* skinData);
+    // The skin the window was opened in (none for the default look).
+    TskSkinData* SkinData() const { return skinData_; }
     ~TskSkinPopupWindow() override;
 
     // Lays the rows out, places the window at the anchor and shows it with the

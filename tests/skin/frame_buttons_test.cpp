@@ -7,6 +7,7 @@
 #include "gui/color.h"
 #include "gui/menu.h"
 #include "skin/text_fit.h"
+#include "skinctrls/skin_main_menu.h"
 #include "skinctrls/skin_menu_item.h"
 #include "skinctrls/skin_popup_window.h"
 
@@ -330,6 +331,34 @@ TEST_F(MainMenuItemsTest, AnOpenMenuFollowsTheMouseFromItemToItem)
     ASSERT_EQ(1, engine->menu.LevelCount());
     EXPECT_EQ(2, engine->menu.Levels(0)->RowCount());
     EXPECT_EQ(edit, engine->menu.Levels(0)->Rows(0)->MenuItem.Parent());
+}
+
+TEST_F(FrameButtonsTest, SkinnedMainMenuOpensItsPopupsInItsOwnSkin)
+{
+    skin.AddObject("MAINMENUITEM", "mainmenuitem", {"skinrect=0,0,30,20", "textrect=5,2,25,18"});
+    Load();
+    sk::TskSkinMainMenu menu(nullptr);
+    gui::TMenuItem* file = AddItem(menu.Items(), "&File", "FileItem");
+    AddItem(*file, "Open");
+    auto& item = engine->Add(std::make_unique<sk::TskSkinMainMenuItem>(
+        engine, Find<sk::TskDataSkinMainMenuItem>("MAINMENUITEM"), file));
+    engine->mainMenuRect = gui::Rect(10, 20, 290, 40);
+    DrawInto(item, false);
+
+    // Without a skin of its own the menu opens in the frame's skin...
+    item.MouseDown(12, 22, gui::mbLeft);
+    ASSERT_EQ(1, engine->menu.LevelCount());
+    EXPECT_EQ(engine->skin, engine->menu.Levels(0)->SkinData());
+    item.SetDown(false);
+    engine->menu.CloseLevels(0);
+
+    // ...with one, in that skin.
+    sk::TskSkinData own(nullptr);
+    menu.SetSkinData(&own);
+    item.SetDown(true);
+    ASSERT_EQ(1, engine->menu.LevelCount());
+    EXPECT_EQ(&own, engine->menu.Levels(0)->SkinData());
+    engine->menu.CloseLevels(0);
 }
 
 TEST_F(MainMenuItemsTest, ItemWithoutSubmenuRunsItsCommand)

@@ -163,8 +163,10 @@ void TskSkinMainMenuBar::EnterEngineMenuMode()
 
 void TskSkinMainMenuBar::ExitMainMenu()
 {
-    if (TskSkinObjectHost* engine = Engine(); engine && engine->SkinMenu().LevelCount() > 0)
-        engine->SkinMenu().CloseMenus();
+    // The engine closes the menus and ends its menu mode, so that the keys are
+    // the program's again.
+    if (formSkinEngine_)
+        formSkinEngine_->MainMenuExit();
     LeaveMenuMode();
 }
 

@@ -427,6 +427,10 @@ TEST_F(MenuModeTest, AltAndALetterOpenItsItemAndShortcutsReachTheMenuEveryTime)
 
 TEST_F(MenuModeTest, AMenuBarTakesTheKeyboardModeInsteadOfTheFrameItems)
 {
+    auto* help = new gui::TMenuItem(menu);
+    help->SetCaption("&Help");
+    help->OnClick = [this](gui::TComponent*) { clicks.push_back("help"); };
+    menu->Items().Add(help);
     auto* bar = new sk::TskSkinMainMenuBar(form);
     bar->SetParent(form);
     bar->SetMainMenu(menu);
@@ -439,6 +443,16 @@ TEST_F(MenuModeTest, AMenuBarTakesTheKeyboardModeInsteadOfTheFrameItems)
     Key(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_FALSE(engine->MainMenuMode());
     EXPECT_FALSE(bar->MenuMode());
+    // A command of the bar chosen from the keyboard ends the mode: the keys are
+    // the program's again.
+    SysKeyMenu();
+    Key(WM_KEYDOWN, VK_LEFT);
+    Key(WM_KEYDOWN, VK_RETURN);
+    EXPECT_THAT(clicks, ElementsAre("enter", "exit mode", "enter", "exit mode", "help"));
+    EXPECT_FALSE(engine->MainMenuMode());
+    EXPECT_FALSE(bar->MenuMode());
+    EXPECT_FALSE(Key(WM_KEYDOWN, VK_RIGHT));
+    EXPECT_EQ(programMessages, 1);
     delete bar;
     EXPECT_EQ(engine->MainMenuBar(), nullptr);
 }

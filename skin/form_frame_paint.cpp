@@ -89,7 +89,8 @@ int TskFormSkinEngine::DefButtonSize() const { return kButtonSize; }
 
 bool TskFormSkinEngine::FrameSkinUsable() const
 {
-    return skinInUse_ && supportNCArea_ && !IsNullRect(skinData_->FormInfo.ClRect);
+    return skinInUse_ && supportNCArea_ && !IsNullRect(skinData_->FormInfo.ClRect) &&
+           !skinData_->Picture().Empty();
 }
 
 // ---- Layout ----
@@ -127,6 +128,7 @@ void TskFormSkinEngine::NCCalcSize(gui::TMessage& message)
         return;
     RECT* r = message.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam)->rgrc[0]
                              : reinterpret_cast<RECT*>(message.LParam);
+    const RECT window = *r;
     if (FrameSkinUsable()) {
         const gui::TRect& client = skinData_->FormInfo.ClRect;
         const int pw = skinData_->Picture().Width(), ph = skinData_->Picture().Height();
@@ -140,10 +142,12 @@ void TskFormSkinEngine::NCCalcSize(gui::TMessage& message)
         r->right -= kBorder;
         r->bottom -= kBorder;
     }
-    // A window smaller than its frame gets an empty client area, not an inside-out
-    // one.
-    r->right = std::max(r->right, r->left);
-    r->bottom = std::max(r->bottom, r->top);
+    // The client area stays inside the window, and a window smaller than its
+    // frame gets an empty one, not an inside-out one.
+    r->left = std::min(std::max(r->left, window.left), window.right);
+    r->top = std::min(std::max(r->top, window.top), window.bottom);
+    r->right = std::min(std::max(r->right, r->left), window.right);
+    r->bottom = std::min(std::max(r->bottom, r->top), window.bottom);
 }
 
 // ---- Region ----

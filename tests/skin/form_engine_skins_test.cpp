@@ -205,6 +205,37 @@ TEST_F(FormEngineTest, AFormWithoutFrameIsDraggedByItsClientArea)
     EXPECT_EQ(form->Top(), 140);
 }
 
+TEST_F(FormEngineTest, ABrokenFrameDescriptionKeepsTheClientAreaInsideTheWindow)
+{
+    FormSkin skin({"clientrect=-50,70,500,900", "maskrectarea=90,50,10,5", "borderwidth=100000",
+                   "lefttoppoint=120,80", "rightbottompoint=-5,-5", "hittestlefttoppoint=-1000,-1000",
+                   "captionrect=50,50,0,0", "buttonsrect=300,300,200,200", "mainmenurect=0,0,1000,1000",
+                   "bgpictureindex=7", "[SKINOBJECTS]", "count=2", "0=x:stdbutton", "1=t:caption", "[x]",
+                   "skinrect=-10,-10,300,300", "command=cmmaximize", "skinrectinapicture=1", "[t]",
+                   "skinrect=90,50,-4,2", "textrect=-5,-5,900,3"});
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    const gui::TRect client = ClientInWindow();
+    EXPECT_GE(client.Left, 0);
+    EXPECT_GE(client.Top, 0);
+    EXPECT_LE(client.Right, form->Width());
+    EXPECT_LE(client.Bottom, form->Height());
+    EXPECT_LE(client.Left, client.Right);
+    EXPECT_LE(client.Top, client.Bottom);
+    for (int y = -5; y < form->Height() + 5; y += 7)
+        for (int x = -5; x < form->Width() + 5; x += 7)
+            HitTest(x, y);
+    ::RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+    engine->SetSupportNCArea(false);
+    engine->SetSkinData(&skin.Data());
+    ::RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+    for (int y = 0; y < form->Height(); y += 9)
+        for (int x = 0; x < form->Width(); x += 9)
+            HitTest(x, y);
+}
+
 TEST_F(FormEngineTest, MainMenuItemsAreMadeForTheVisibleTopLevelItems)
 {
     FormSkin skin({"[SKINOBJECTS]", "count=2", "0=MAINMENUITEM:mainmenuitem", "1=a:userobject", "[MAINMENUITEM]",

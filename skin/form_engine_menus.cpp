@@ -209,8 +209,10 @@ void TskFormSkinEngine::SysKeyMenu()
     // controls'.
     if (!mainMenuBar_ && !HasMainMenuItems())
         return;
+    // A menu still open (the system menu, say) closes first: nothing would take
+    // its keys any more.
     if (skinMenu_->LevelCount() > 0)
-        SkinMenusClosed();
+        skinMenu_->CloseMenus();
     if (mainMenuBar_) {
         // The bar selects its first item, enters the mode and tells of it.
         mainMenuBar_->EnterMenuMode();

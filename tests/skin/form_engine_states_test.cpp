@@ -383,6 +383,15 @@ TEST_F(MenuModeTest, EscapeStepsBackOutOfTheMenuMode)
     SysKeyMenu();
     SysKeyMenu();
     EXPECT_FALSE(engine->MainMenuMode());
+    // Alt with the system menu open closes it and enters the mode.
+    engine->SkinMenuOpen();
+    engine->SkinMenu().Popup(nullptr, nullptr, 0, Rect(10, 10, 10, 10), engine->GetSystemMenuItems(), false);
+    ASSERT_EQ(engine->SkinMenu().LevelCount(), 1);
+    SysKeyMenu();
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
+    EXPECT_TRUE(engine->MainMenuMode());
+    EXPECT_TRUE(Item(0)->Active);
+    engine->MainMenuExit();
     EXPECT_EQ(programMessages, 0);
 }
 

@@ -29,8 +29,8 @@ protected:
     }
 };
 
-const char* const TfrmAbout::kWebAddress = "https://brenvale.example.org/";
-const char* const TfrmAbout::kSupportAddress = "mailto:support@brenvale.example.org";
+const char* const TfrmAbout::kWebAddress = "https://brenvale.example/";
+const char* const TfrmAbout::kSupportAddress = "mailto:help@brenvale.example";
 
 namespace {
 
@@ -44,10 +44,11 @@ TfrmAbout::TfrmAbout(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(owne
     BeginLoading();
     SetName("frmAbout");
     SetCaption("About");
+    // The skin's frame first: the client size is what lies inside it.
+    AttachFormSkin(*this, skin, {/*sizeable=*/true, /*rollUp=*/true, /*menuItemHeight=*/0});
     SetClientWidth(319);
     SetClientHeight(168);
     CenterOnScreen(*this);
-    AttachFormSkin(*this, skin, {/*sizeable=*/true, /*rollUp=*/true, /*menuItemHeight=*/0});
 
     Image1 = new TProgramIcon(this);
     Image1->SetName("Image1");
@@ -72,8 +73,8 @@ TfrmAbout::TfrmAbout(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(owne
     Copyright->SetAutoSize(false);
     Copyright->SetWidth(284);
     Comments = label("Comments", 16, 96,
-                     "Warning: this program is protected by copyright law. Reproducing or distributing it, "
-                     "or any part of it, without permission is prohibited.");
+                     "Warning: this program is protected by copyright law. Copying or "
+                     "distributing it without permission is prohibited.");
     Comments->SetAutoSize(false);
     Comments->SetWordWrap(true);
     Comments->SetBounds(16, 96, 280, 52);
@@ -100,9 +101,9 @@ TfrmAbout::TfrmAbout(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(owne
         l->SetParent(this);
         return l;
     };
-    Label3 = link("Label3", 32, "brenvale.example.org");
+    Label3 = link("Label3", 32, "brenvale.example");
     Label3->OnClick = [this](gui::TComponent* sender) { Label3Click(sender); };
-    Label4 = link("Label4", 48, "support@brenvale.example.org");
+    Label4 = link("Label4", 48, "help@brenvale.example");
     Label4->OnClick = [this](gui::TComponent* sender) { Label4Click(sender); };
     EndLoading();
 }

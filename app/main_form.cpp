@@ -29,9 +29,6 @@ TfrmMain::TfrmMain(gui::TComponent* owner) : TForm(owner)
     BeginLoading();
     SetName("frmMain");
     SetCaption(gui::Application().Title());
-    SetClientWidth(777);
-    SetClientHeight(548);
-    CenterOnScreen(*this);
     CreateComponents();
     EndLoading();
 }
@@ -47,6 +44,10 @@ void TfrmMain::CreateComponents()
     skSkinData->SetName("skSkinData");
     skSkinData->SetCompressedStoredSkin(skCompressedStoredSkin);
     skFormSkinEngine = AttachFormSkin(*this, skSkinData, {/*sizeable=*/true, /*rollUp=*/true, /*menuItemHeight=*/20});
+    // The client size is what lies inside the skin's frame.
+    SetClientWidth(777);
+    SetClientHeight(548);
+    CenterOnScreen(*this);
 
     CreateActions();
     CreateMenu();

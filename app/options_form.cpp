@@ -14,10 +14,11 @@ TfrmOptions::TfrmOptions(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(
     BeginLoading();
     SetName("frmOptions");
     SetCaption("Options");
+    // The skin's frame first: the client size is what lies inside it.
+    AttachFormSkin(*this, skin, {/*sizeable=*/true, /*rollUp=*/true, /*menuItemHeight=*/0});
     SetClientWidth(321);
     SetClientHeight(131);
     CenterOnScreen(*this);
-    AttachFormSkin(*this, skin, {/*sizeable=*/true, /*rollUp=*/true, /*menuItemHeight=*/0});
 
     Label2 = new sk::TskSkinStdLabel(this);
     Label2->SetName("Label2");

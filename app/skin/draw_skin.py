@@ -170,11 +170,6 @@ def draw_mask():
 
 # ------------------------------------------------------------- control picture
 CW, CH = 256, 256
-TOOL = (38, 36)
-TOOL_NORMAL = (0, 0, 38, 36)
-TOOL_ACTIVE = offset(TOOL_NORMAL, 38, 0)
-TOOL_DOWN = offset(TOOL_NORMAL, 76, 0)
-TOOL_DISABLED = offset(TOOL_NORMAL, 114, 0)
 PUSH = (0, 40, 60, 62)           # text buttons: normal, active, down side by side
 PANEL = (0, 66, 48, 102)
 CONTROLBAR = (52, 66, 116, 110)
@@ -182,7 +177,9 @@ GAUGE = (0, 112, 120, 128)
 GAUGE_BAR = (0, 130, 116, 142)
 EDIT = (0, 146, 100, 168)
 EDIT_BUTTON = (100, 146, 122, 168)
-HEADER = (124, 146, 184, 166)     # header buttons: normal, active below, down below that
+EDIT_BUTTON_HOT = (132, 168, 154, 190)
+EDIT_BUTTON_DOWN = (156, 168, 178, 190)
+HEADER = (124, 146, 164, 166)     # header sections: normal, active and down side by side
 HSCROLL = (0, 172, 100, 188)
 VSCROLL = (232, 0, 248, 100)
 MENUBAR = (0, 192, 120, 214)
@@ -205,13 +202,7 @@ def frame_down_rect(i):
 
 def draw_controls():
     pic = Picture(CW, CH, FACE)
-    # Tool buttons: a soft plate that glows when hot and sinks when pressed.
-    pic.fill(TOOL_NORMAL, FACE)
-    pic.bevel(TOOL_ACTIVE, FACE_HOT, FACE, WHITE, LIGHT)
-    pic.frame(offset((1, 1, 37, 35), TOOL_ACTIVE[0], 0), WHITE, LIGHT)
-    pic.bevel(TOOL_DOWN, FACE_DOWN, FACE, MID, WHITE)
-    pic.fill(TOOL_DISABLED, FACE)
-    # Push buttons with text.
+    # Buttons: a plate that glows when hot and sinks when pressed.
     for i, (top, bottom, light, dark) in enumerate(((FACE_HOT, FACE_DOWN, WHITE, MID),
                                                      (WHITE, FACE_HOT, WHITE, LIGHT),
                                                      (FACE_DOWN, FACE, MID, WHITE))):
@@ -232,11 +223,15 @@ def draw_controls():
     # Edit box and its browse button.
     pic.fill(EDIT, WHITE)
     pic.frame(EDIT, MID, FACE_HOT)
-    pic.bevel(EDIT_BUTTON, FACE_HOT, FACE_DOWN, WHITE, MID)
-    for dx in (-4, 0, 4):
-        pic.fill((111 + dx - 1, 160, 111 + dx + 1, 162), DARK)
+    for rect, top, bottom, light, dark in ((EDIT_BUTTON, FACE_HOT, FACE_DOWN, WHITE, MID),
+                                           (EDIT_BUTTON_HOT, WHITE, FACE_HOT, WHITE, LIGHT),
+                                           (EDIT_BUTTON_DOWN, FACE_DOWN, FACE, MID, WHITE)):
+        pic.bevel(rect, top, bottom, light, dark)
+        cx, y = (rect[0] + rect[2]) // 2, rect[1] + 14
+        for dx in (-4, 0, 4):
+            pic.fill((cx + dx - 1, y, cx + dx + 1, y + 2), DARK)
     for i, (top, bottom) in enumerate(((FACE_HOT, FACE_DOWN), (WHITE, FACE_HOT), (FACE_DOWN, FACE))):
-        pic.bevel(offset(HEADER, 64 * i, 0), top, bottom, WHITE, LIGHT)
+        pic.bevel(offset(HEADER, 42 * i, 0), top, bottom, WHITE, LIGHT)
     # Scroll bars: arrows at the ends, a track and a thumb.
     pic.fill(HSCROLL, FACE_DOWN)
     pic.bevel((0, 172, 16, 188), FACE_HOT, FACE, WHITE, MID)
@@ -469,8 +464,8 @@ def description():
                 fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(DARK), downfontcolor=bgr_int(DARK),
                 disabledfontcolor=bgr_int(LIGHT), morphing=1, morphkind='mkgradient', **nine(PUSH, 4))
     section('button', **push)
-    section('resizebutton', **dict(push, skinrect=rect_text(HEADER), activeskinrect=rect_text(offset(HEADER, 64, 0)),
-                                   downskinrect=rect_text(offset(HEADER, 128, 0)), **nine(HEADER, 3)))
+    section('resizebutton', **dict(push, skinrect=rect_text(HEADER), activeskinrect=rect_text(offset(HEADER, 42, 0)),
+                                   downskinrect=rect_text(offset(HEADER, 84, 0)), **nine(HEADER, 3)))
     section('panel', pictureindex=0, skinrect=rect_text(PANEL), bgpictureindex=-1, captionrect=rect_text((0, 0, 0, 0)),
             alignment='taleftjustify', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), **nine(PANEL, 4))
     section('controlbar', pictureindex=0, skinrect=rect_text(CONTROLBAR), itemrect=rect_text((0, 0, 0, 0)),
@@ -484,7 +479,19 @@ def description():
                 fontheight=14, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(TEXT),
                 disabledfontcolor=bgr_int(LIGHT), **nine(EDIT, 3))
     section('edit', **edit)
-    section('buttonedit', buttonrect=rect_text(EDIT_BUTTON), activebuttonrect=rect_text(EDIT_BUTTON), **edit)
+    # The browse button is the right end of the element's picture; its hot and
+    # pressed looks lie elsewhere.
+    button_edit = (EDIT[0], EDIT[1], EDIT_BUTTON[2], EDIT[3])
+    bw = EDIT_BUTTON[2] - EDIT_BUTTON[0]
+    width, height = button_edit[2] - button_edit[0], button_edit[3] - button_edit[1]
+    section('buttonedit', **dict(edit, skinrect=rect_text(button_edit), activeskinrect=rect_text(button_edit),
+                                 lefttoppoint='3,3', righttoppoint=point_text((width - bw - 3, 3)),
+                                 leftbottompoint=point_text((3, height - 3)),
+                                 rightbottompoint=point_text((width - bw - 3, height - 3)),
+                                 clientrect=rect_text((3, 3, width - bw - 3, height - 3)),
+                                 buttonrect=rect_text((width - bw, 0, width, height)),
+                                 activebuttonrect=rect_text(EDIT_BUTTON_HOT),
+                                 downbuttonrect=rect_text(EDIT_BUTTON_DOWN)))
     section('listview', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), bgcolor=bgr_int(WHITE))
     section('treeview', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), bgcolor=bgr_int(WHITE))
     section('hscrollbar', pictureindex=0, skinrect=rect_text(HSCROLL), trackarea=rect_text((16, 0, 84, 16)),

@@ -236,6 +236,32 @@ TEST_F(FormEngineTest, ABrokenFrameDescriptionKeepsTheClientAreaInsideTheWindow)
             HitTest(x, y);
 }
 
+TEST_F(FormEngineTest, SizingWithFullWindowDragFitsTheRegionToTheSizingRectangle)
+{
+    FormSkin skin;
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    BOOL full = FALSE;
+    ::SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
+    ::SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, TRUE, nullptr, 0);
+    ::SendMessageA(form->Handle(), WM_ENTERSIZEMOVE, 0, 0);
+    RECT sizing{120, 120, 420, 270};
+    ::SendMessageA(form->Handle(), WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&sizing));
+    // The region is made for the size the window is about to get.
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(form->Handle(), region), ERROR);
+    EXPECT_TRUE(::PtInRegion(region, 299, 149));
+    EXPECT_FALSE(::PtInRegion(region, 300, 150));
+    ::DeleteObject(region);
+    ::SendMessageA(form->Handle(), WM_EXITSIZEMOVE, 0, 0);
+    ::SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, full, nullptr, 0);
+    // Out of the size loop, the window's own size counts again.
+    form->SetBounds(120, 120, 250, 100);
+    EXPECT_EQ(engine->Geometry().ClientRect, Rect(4, 20, 246, 96));
+}
+
 TEST_F(FormEngineTest, MainMenuItemsAreMadeForTheVisibleTopLevelItems)
 {
     FormSkin skin({"[SKINOBJECTS]", "count=2", "0=MAINMENUITEM:mainmenuitem", "1=a:userobject", "[MAINMENUITEM]",

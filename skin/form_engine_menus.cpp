@@ -311,10 +311,19 @@ bool TskFormSkinEngine::PressMainMenuItem()
         if (!item || !((item->Down && !HasSubItems(*item)) || (item->Active && !menuOpen_)))
             continue;
         item->Active = false;
-        item->MouseDown(0, 0, gui::mbLeft);
+        ChooseMainMenuItem(*item);
         return true;
     }
     return false;
+}
+
+void TskFormSkinEngine::ChooseMainMenuItem(TskSkinMainMenuItem& item)
+{
+    // A command ends the menu mode before it runs: the keys are the program's
+    // again, in a dialog the command shows too.
+    if (!HasSubItems(item) && mainMenuMode_)
+        MainMenuExit();
+    item.MouseDown(0, 0, gui::mbLeft);
 }
 
 bool TskFormSkinEngine::AltLetter(char key)
@@ -328,7 +337,7 @@ bool TskFormSkinEngine::AltLetter(char key)
         const bool press = !menuOpen_ || !HasSubItems(*item);
         item->MouseEnter();
         if (press && !item->Down)
-            item->MouseDown(0, 0, gui::mbLeft);
+            ChooseMainMenuItem(*item);
         return true;
     }
     return false;

@@ -30,7 +30,7 @@ void TskFormSkinEngine::RollUpForm(bool rollUp)
         } else {
             form_->SetHeight(oldHeight_);
         }
-    } else if (skinData_->RollUpPicture().Empty()) {
+    } else if (rollUp && skinData_->RollUpPicture().Empty()) {
         // Nothing to show rolled up.
         rolledUp_ = false;
         rolledUpMaximized_ = false;
@@ -91,6 +91,8 @@ void TskFormSkinEngine::RollUpClient()
     morphTimer_->SetEnabled(true);
 }
 
+// Also under a skin that came while the form was rolled up and has no roll-up
+// picture: the hidden controls and the form's height come back all the same.
 void TskFormSkinEngine::RollDownClient()
 {
     ClearHover();

@@ -53,6 +53,7 @@ class TskSkinMenu;
 class TskSkinPopupMenu;
 class TskSkinHint;
 class TskSkinMainMenuBar;
+class TskSkinMainMenuItem;
 class TskTrayIcon;
 
 // The object events: each names the object by IDName first; X and Y are frame
@@ -310,6 +311,7 @@ private:
     bool AltLetter(char key);
     void SelectMainMenuItem(bool next);
     bool PressMainMenuItem();
+    void ChooseMainMenuItem(TskSkinMainMenuItem& item);
     bool HasMainMenuItems() const;
     // The tray menu (form_engine_tray.cpp).
     void BuildTrayMenu();

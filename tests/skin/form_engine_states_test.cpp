@@ -241,6 +241,16 @@ TEST_F(EngineStatesTest, InClientModeTheRollUpPictureTakesTheFormsPlaceAndItsCon
     ASSERT_NE(::GetWindowRgn(form->Handle(), region), ERROR);
     EXPECT_TRUE(::PtInRegion(region, 100, 50));
     ::DeleteObject(region);
+
+    // A skin without roll-up picture that comes meanwhile still gives the
+    // controls back.
+    StatesSkin plain(false);
+    engine->RollUpForm(true);
+    engine->SetSkinData(&plain.Data());
+    engine->RollUpForm(false);
+    EXPECT_FALSE(engine->RolledUp());
+    EXPECT_TRUE(shown->Visible());
+    EXPECT_EQ(form->Height(), height);
 }
 
 TEST_F(EngineStatesTest, InClientModeASkinWithoutRollUpPictureDoesNotRollUp)
@@ -432,6 +442,25 @@ TEST_F(MenuModeTest, AltAndALetterOpenItsItemAndShortcutsReachTheMenuEveryTime)
     keys[VK_CONTROL] = 0;
     ::SetKeyboardState(keys);
     EXPECT_THAT(clicks, ElementsAre("copy", "copy"));
+}
+
+TEST_F(MenuModeTest, ACommandOfTheFrameItemsEndsTheMenuModeBeforeItRuns)
+{
+    auto* run = new gui::TMenuItem(menu);
+    run->SetCaption("&Run");
+    run->OnClick = [this](gui::TComponent*) {
+        clicks.push_back(engine->MainMenuMode() || gui::Application().OnMessage == nullptr ? "run in mode" : "run");
+    };
+    menu->Items().Add(run);
+    engine->SetMainMenu(menu);
+    ASSERT_NE(Item(2), nullptr);
+    SysKeyMenu();
+    Key(WM_KEYDOWN, VK_LEFT);
+    EXPECT_TRUE(Item(2)->Active);
+    Key(WM_KEYDOWN, VK_RETURN);
+    Key(WM_SYSKEYDOWN, 'R', LPARAM(KF_ALTDOWN) << 16);
+    EXPECT_THAT(clicks, ElementsAre("enter", "exit mode", "run", "run"));
+    EXPECT_FALSE(engine->MainMenuMode());
 }
 
 TEST_F(MenuModeTest, AMenuBarTakesTheKeyboardModeInsteadOfTheFrameItems)

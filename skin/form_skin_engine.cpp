@@ -549,6 +549,9 @@ void TskFormSkinEngine::FadeIn()
     const uint8_t target = alphaBlendAnimation_ && !alphaBlend_ ? 255 : alphaBlendValue_;
     if (alphaBlendAnimation_) {
         gui::Application().ProcessMessages();
+        // What was waiting may have closed the window.
+        if (!::IsWindow(window))
+            return;
         for (int alpha = 5;; alpha += 5) {
             SetWindowAlpha(window, BYTE(std::min<int>(alpha, target)));
             if (alpha >= target)

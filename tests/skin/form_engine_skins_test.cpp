@@ -262,6 +262,30 @@ TEST_F(FormEngineTest, SizingWithFullWindowDragFitsTheRegionToTheSizingRectangle
     EXPECT_EQ(engine->Geometry().ClientRect, Rect(4, 20, 246, 96));
 }
 
+TEST_F(FormEngineTest, InClientModeTheCursorFollowsTheHoveredObject)
+{
+    FormSkin skin({"cursorindex=-1", "[SKINOBJECTS]", "count=1", "0=a:userobject", "[a]", "skinrect=30,25,50,40",
+                   "cursorindex=2"});
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSupportNCArea(false);
+    engine->SetUseSkinCursors(true);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    const gui::TPoint on = form->ClientToScreen(gui::Point(40, 30));
+    ::SetCursorPos(on.X, on.Y);
+    ::SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(on.X, on.Y));
+    Wait(200);
+    EXPECT_EQ(engine->HoverIndex(), 0);
+    // Counted from the skin's first cursor.
+    EXPECT_EQ(form->Cursor(), gui::TCursor(2 + skin.Data().StartCursorIndex));
+    const gui::TPoint off = form->ClientToScreen(gui::Point(150, 90));
+    ::SetCursorPos(off.X, off.Y);
+    Wait(200);
+    EXPECT_EQ(engine->HoverIndex(), -1);
+    EXPECT_EQ(form->Cursor(), gui::crDefault);
+}
+
 TEST_F(FormEngineTest, MainMenuItemsAreMadeForTheVisibleTopLevelItems)
 {
     FormSkin skin({"[SKINOBJECTS]", "count=2", "0=MAINMENUITEM:mainmenuitem", "1=a:userobject", "[MAINMENUITEM]",

@@ -50,19 +50,6 @@ void TVelCDRipper::DispatchEvent(DISPID id, DISPPARAMS& params)
     }
 }
 
-namespace {
-
-// Clears the thread's error information first, so that a failure reports its own
-// text and never one left over from an earlier call.
-template <typename Call>
-void Checked(Call call)
-{
-    ::SetErrorInfo(0, nullptr);
-    gui::OleCheck(call());
-}
-
-}  // namespace
-
 win::ComPtr<IDrive> DriveOf(IVelCDRipper* ripper, long number)
 {
     win::ComPtr<IDrivesCollection> drives;

@@ -36,6 +36,16 @@ private:
     void DispatchEvent(DISPID id, DISPPARAMS& params);
 };
 
+// Runs one call of the control and raises EOleSysError with the control's text
+// when it fails; the thread's error information is cleared first, so that no
+// text of an earlier call is taken for this one's.
+template <typename Call>
+void Checked(Call call)
+{
+    ::SetErrorInfo(0, nullptr);
+    gui::OleCheck(call());
+}
+
 // The calls of the window, each raising EOleSysError with the control's text.
 win::ComPtr<IDrive> DriveOf(IVelCDRipper* ripper, long number);
 win::ComPtr<ITracksCollection> TracksOf(IDrive* drive);

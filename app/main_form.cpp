@@ -268,7 +268,13 @@ void TfrmMain::WndProc(gui::TMessage& message)
         }
         break;
     case WM_CLOSE:
-        FormClose();
+        // Settings that cannot be written are reported, and the window closes all
+        // the same: the program must never refuse to end.
+        try {
+            FormClose();
+        } catch (...) {
+            gui::Application().HandleException(this);
+        }
         TForm::WndProc(message);
         if (gui::Application().MainForm() == this)
             ::PostQuitMessage(0);

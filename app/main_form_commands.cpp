@@ -6,6 +6,8 @@
 
 #include <shellapi.h>
 
+#include <exception>
+
 #include "app/about_form.h"
 #include "app/cddb_wait_form.h"
 #include "app/form_resources.h"
@@ -27,23 +29,6 @@ namespace {
 const char* const kNoCDMessage =
     "Please insert the music CD into the first CD-ROM and select the track(s) below to rip!";
 
-// Raises the control's text for a failed call; the thread's error information is
-// cleared first so that no text of an earlier call is taken for this one's.
-template <typename Call>
-void Checked(Call call)
-{
-    ::SetErrorInfo(0, nullptr);
-    gui::OleCheck(call());
-}
-
-std::string ProgramFolder()
-{
-    char path[MAX_PATH * 2] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, DWORD(sizeof path));
-    std::string folder(path, length);
-    const auto slash = folder.find_last_of("\\/");
-    return folder.substr(0, slash == std::string::npos ? 0 : slash + 1);
-}
 
 }  // namespace
 
@@ -71,8 +56,16 @@ void TfrmMain::FormShow()
         gui::TIniFile ini(SettingsFileName(gui::Application().Title()));
         settings_ = ReadSettings(ini, defaults);
     }
-    ApplySettings(settings_);
+    // Settings that cannot be written are reported once the window is ready.
+    std::exception_ptr failure;
+    try {
+        ApplySettings(settings_);
+    } catch (...) {
+        failure = std::current_exception();
+    }
     EnterDiscState(HasAudioCD(Drive().Get()));
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TfrmMain::ApplySettings(const TRipperSettings& settings)
@@ -213,19 +206,31 @@ void TfrmMain::CDGetDataFromCDDBExecute(gui::TComponent*)
     frmLoadCDDBDataMsg->Show();
     frmLoadCDDBDataMsg->Animate->SetActive(true);
     frmLoadCDDBDataMsg->Repaint();
-    auto finish = [this] {
-        FillTrackList();
+    auto closeWait = [this] {
         frmLoadCDDBDataMsg->Animate->SetActive(false);
         frmLoadCDDBDataMsg->Close();
     };
+    // The wait window closes whatever fails, and a failed lookup is reported
+    // rather than a failure of the list after it.
     try {
         auto drive = Drive();
         Checked([&] { return drive->LoadCDDBData(); });
     } catch (...) {
-        finish();
+        try {
+            FillTrackList();
+        } catch (...) {
+            // the lookup's failure is the one reported
+        }
+        closeWait();
         throw;
     }
-    finish();
+    try {
+        FillTrackList();
+    } catch (...) {
+        closeWait();
+        throw;
+    }
+    closeWait();
 }
 
 void TfrmMain::CDOpenCDTrayExecute(gui::TComponent*)

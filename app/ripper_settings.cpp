@@ -16,7 +16,7 @@ const char* const kSection = "settings";
 
 const char* const kDefaultOutputPath = "C:\\My Music";
 
-std::string SettingsFileName(const std::string& title)
+std::string ProgramFolder()
 {
     std::vector<char> path(MAX_PATH);
     for (;;) {
@@ -30,8 +30,10 @@ std::string SettingsFileName(const std::string& title)
     std::string folder(path.begin(), path.end());
     const auto slash = folder.find_last_of("\\/");
     folder.erase(slash == std::string::npos ? 0 : slash + 1);
-    return folder + title + ".ini";
+    return folder;
 }
+
+std::string SettingsFileName(const std::string& title) { return ProgramFolder() + title + ".ini"; }
 
 TRipperSettings ReadSettings(gui::TCustomIniFile& ini, const TRipperSettings& defaults)
 {

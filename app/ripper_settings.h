@@ -22,6 +22,8 @@ struct TRipperSettings {
 
 extern const char* const kDefaultOutputPath;  // "C:\My Music"
 
+// The folder of the program file, with its closing "\".
+std::string ProgramFolder();
 // The settings file of a program of this title: "<program folder>\<title>.ini".
 std::string SettingsFileName(const std::string& title);
 

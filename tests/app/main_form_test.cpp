@@ -186,5 +186,21 @@ TEST_F(MainWindow, ClosingStoresAllSixSettingsAndTheNextStartTakesThem)
     EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(MainWindow, SettingsThatCannotBeWrittenAreReportedAndTheWindowStillCloses)
+{
+    // A folder where the settings file belongs: nothing can be written there.
+    ASSERT_TRUE(::CreateDirectoryA(settingsFile.c_str(), nullptr));
+    Start(AudioCd(2, 300));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("Unable to write to"), std::string::npos);
+    // The window is ready all the same.
+    EXPECT_EQ(form->Settings().OutputPath, "C:\\My Music");
+    EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "on/on/255");
+
+    ::SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(errors.size(), 2u);
+    EXPECT_FALSE(form->Visible());
+}
+
 }  // namespace
 }  // namespace apptest

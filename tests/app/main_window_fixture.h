@@ -60,7 +60,7 @@ protected:
     {
         gui::Application().SetTitle("Brenvale");
         settingsFile = brenvale::SettingsFileName("Brenvale");
-        ::DeleteFileA(settingsFile.c_str());
+        RemoveSettings();
         gui::Application().OnException = [this](gui::TComponent*, const std::exception& e) {
             errors.push_back(e.what());
         };
@@ -69,9 +69,16 @@ protected:
     {
         Close();
         gui::Application().OnException = nullptr;
-        ::DeleteFileA(settingsFile.c_str());
+        RemoveSettings();
     }
 
+    // No settings file, whatever a test left in its place.
+    void RemoveSettings() const
+    {
+        ::SetFileAttributesA(settingsFile.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileA(settingsFile.c_str());
+        ::RemoveDirectoryA(settingsFile.c_str());
+    }
     // A window that goes while it shows waits for its fade; one closed first goes at once.
     void Close()
     {

@@ -1,10 +1,10 @@
 #include "app/options_form.h"
 
-#include "app/directory_edit.h"
 #include "app/form_resources.h"
 #include "app/form_skin.h"
 #include "gui/string_utils.h"
 #include "skinctrls/skin_button.h"
+#include "skinctrls/skin_directory_edit.h"
 #include "skinctrls/skin_std_label.h"
 
 namespace brenvale {
@@ -29,9 +29,13 @@ TfrmOptions::TfrmOptions(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(
     Label2->SetTop(16);
     Label2->SetParent(this);
 
-    skSkinDirectoryEdit_OutputDir = new TDirectoryEdit(this);
+    skSkinDirectoryEdit_OutputDir = new sk::TskSkinDirectoryEdit(this);
     skSkinDirectoryEdit_OutputDir->SetName("skSkinDirectoryEdit_OutputDir");
+    skSkinDirectoryEdit_OutputDir->SetSkinDataName("buttonedit");
+    skSkinDirectoryEdit_OutputDir->SetButtonMode(true);
     skSkinDirectoryEdit_OutputDir->SetSkinData(skin);
+    skSkinDirectoryEdit_OutputDir->SetDlgSkinData(skin);
+    skSkinDirectoryEdit_OutputDir->SetDlgCtrlSkinData(skin);
     skSkinDirectoryEdit_OutputDir->SetBounds(24, 40, 273, 25);
     skSkinDirectoryEdit_OutputDir->SetParent(this);
 

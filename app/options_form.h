@@ -8,19 +8,18 @@
 namespace sk {
 class TskSkinButton;
 class TskSkinData;
+class TskSkinDirectoryEdit;
 class TskSkinStdLabel;
 }  // namespace sk
 
 namespace brenvale {
-
-class TDirectoryEdit;
 
 class TfrmOptions : public gui::TForm {
 public:
     TfrmOptions(gui::TComponent* owner, sk::TskSkinData* skin);
 
     sk::TskSkinStdLabel* Label2;
-    TDirectoryEdit* skSkinDirectoryEdit_OutputDir;
+    sk::TskSkinDirectoryEdit* skSkinDirectoryEdit_OutputDir;
     sk::TskSkinButton* skSkinButton_OK;
     sk::TskSkinButton* skSkinButton_Cancel;
 

@@ -9,7 +9,8 @@
 #include <string>
 
 #include "app/about_form.h"
-#include "app/directory_edit.h"
+#include "skinctrls/sel_dir_dlg_form.h"
+#include "skinctrls/skin_directory_edit.h"
 #include "app/main_form.h"
 #include "app/options_form.h"
 #include "app/ripper_settings.h"
@@ -120,11 +121,21 @@ TEST_F(Dialogs, OptionsOkStoresTheTrimmedFolderAndAppliesTheSettings)
 TEST_F(Dialogs, OptionsCancelChangesNothing)
 {
     ::DeleteFileA(settingsFile.c_str());
+    bool browsed = false;
     WhenShown<brenvale::TfrmOptions>([&](brenvale::TfrmOptions& options) {
         options.skSkinDirectoryEdit_OutputDir->SetText("C:\\Elsewhere");
+        // The browse button opens the skinned select-folder dialog; its Cancel
+        // leaves the text.
+        WhenShown<sk::TskSelDirDlgForm>([&](sk::TskSelDirDlgForm& dialog) {
+            browsed = true;
+            apptest::Click(*dialog.CancelButton());
+        });
+        options.skSkinDirectoryEdit_OutputDir->DoButtonClick(options.skSkinDirectoryEdit_OutputDir);
+        EXPECT_EQ(options.skSkinDirectoryEdit_OutputDir->Text(), "C:\\Elsewhere");
         apptest::Click(*options.skSkinButton_Cancel);
     });
     form->CDOptionsExecute(form.get());
+    EXPECT_TRUE(browsed);
     EXPECT_EQ(form->Settings().OutputPath, "C:\\My Music");
     EXPECT_EQ(::GetFileAttributesA(settingsFile.c_str()), INVALID_FILE_ATTRIBUTES);
 }

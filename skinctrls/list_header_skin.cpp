@@ -7,6 +7,7 @@
 #include "skin/skin_image.h"
 #include "skin/text_fit.h"
 #include "skinctrls/default_look.h"
+#include "skinctrls/skin_data_link.h"
 
 namespace sk {
 
@@ -21,7 +22,7 @@ constexpr int ImageSpacing = 10;
 
 void TskListHeaderSkin::Read(TskSkinData* skinData, const std::string& name)
 {
-    index_ = !skinData || skinData->Empty() ? -1 : skinData->GetControlIndex(name);
+    index_ = SkinControlIndex(skinData, name);
     picture_ = nullptr;
     if (index_ == -1)
         return;

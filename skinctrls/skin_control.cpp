@@ -3,6 +3,7 @@
 #include "gui/control_messages.h"
 #include "skin/effect_bmp.h"
 #include "skin/parent_background.h"
+#include "skinctrls/skin_data_link.h"
 
 namespace sk {
 
@@ -46,19 +47,13 @@ void TskSkinControl::SetAlphaBlendValue(uint8_t value)
 
 void TskSkinControl::ReadSkinEntry()
 {
-    SkinIndex = !skinData_ || skinData_->Empty() ? -1 : skinData_->GetControlIndex(skinDataName_);
+    SkinIndex = SkinControlIndex(skinData_, skinDataName_);
     CursorIndex = -1;
 }
 
 void TskSkinControl::SetSkinData(TskSkinData* value)
 {
-    if (skinData_ && skinData_ != value)
-        RemoveFreeNotification(skinData_);
-    skinData_ = value;
-    if (!value)
-        return;
-    FreeNotification(value);
-    if (!value->Empty() && !ComponentState().Contains(gui::csDesigning))
+    if (LinkSkinData(*this, skinData_, value))
         ApplySkin();
 }
 

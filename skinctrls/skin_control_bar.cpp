@@ -6,6 +6,7 @@
 #include "skin/control_records.h"
 #include "skin/frame_strips.h"
 #include "skin/tiling.h"
+#include "skinctrls/skin_data_link.h"
 #include "win/window_frame_dc.h"
 
 namespace sk {
@@ -56,11 +57,7 @@ TskSkinControlBar::TskSkinControlBar(gui::TComponent* owner) : gui::TCustomContr
 
 void TskSkinControlBar::SetSkinData(TskSkinData* value)
 {
-    if (skinData_ && skinData_ != value)
-        RemoveFreeNotification(skinData_);
-    skinData_ = value;
-    if (value)
-        FreeNotification(value);
+    LinkSkinData(*this, skinData_, value);
     ApplySkin();
 }
 
@@ -86,7 +83,7 @@ void TskSkinControlBar::ApplySkin()
 
 void TskSkinControlBar::ReadSkin()
 {
-    skinIndex_ = !skinData_ || skinData_->Empty() ? -1 : skinData_->GetControlIndex(skinDataName_);
+    skinIndex_ = SkinControlIndex(skinData_, skinDataName_);
     bgPictureIndex_ = -1;
     picture_ = nullptr;
     const auto* record =

@@ -3,6 +3,7 @@
 #include "gui/control_messages.h"
 #include "skin/geometry.h"
 #include "skinctrls/default_look.h"
+#include "skinctrls/skin_data_link.h"
 
 namespace sk {
 
@@ -41,7 +42,7 @@ TskSkinCustomEdit::TskSkinCustomEdit(gui::TComponent* owner) : TskCustomEdit(own
 
 void TskSkinCustomEdit::ReadSkinEntry()
 {
-    SkinIndex = !skinData_ || skinData_->Empty() ? -1 : skinData_->GetControlIndex(skinDataName_);
+    SkinIndex = SkinControlIndex(skinData_, skinDataName_);
     const auto* record =
         SkinIndex == -1 ? nullptr : dynamic_cast<const TskDataSkinEditControl*>(skinData_->CtrlList[SkinIndex]);
     Picture = record ? skinData_->ActivePicture(record->PictureIndex) : nullptr;
@@ -78,13 +79,7 @@ int TskSkinCustomEdit::SkinHeight() const { return RectHeight(SkinRect); }
 
 void TskSkinCustomEdit::SetSkinData(TskSkinData* value)
 {
-    if (skinData_ && skinData_ != value)
-        RemoveFreeNotification(skinData_);
-    skinData_ = value;
-    if (!value)
-        return;
-    FreeNotification(value);
-    if (!value->Empty() && !ComponentState().Contains(gui::csDesigning))
+    if (LinkSkinData(*this, skinData_, value))
         ApplySkin();
 }
 

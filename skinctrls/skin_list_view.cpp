@@ -4,6 +4,7 @@
 
 #include "gui/control_messages.h"
 #include "gui/header_sections.h"
+#include "skinctrls/skin_data_link.h"
 #include "skinctrls/view_skin.h"
 
 namespace sk {
@@ -37,13 +38,7 @@ void TskSkinCustomListView::SetHeaderSkinDataName(const std::string& value)
 
 void TskSkinCustomListView::SetSkinData(TskSkinData* value)
 {
-    if (skinData_ && skinData_ != value)
-        RemoveFreeNotification(skinData_);
-    skinData_ = value;
-    if (!value)
-        return;
-    FreeNotification(value);
-    if (!value->Empty() && !ComponentState().Contains(gui::csDesigning))
+    if (LinkSkinData(*this, skinData_, value))
         ApplySkin();
 }
 
@@ -90,7 +85,7 @@ void TskSkinCustomListView::AttachBar(TskSkinScrollBar*& field, TskSkinScrollBar
 
 void TskSkinCustomListView::ApplySkin()
 {
-    skinIndex_ = ViewSkinIndex(skinData_, skinDataName_);
+    skinIndex_ = SkinControlIndex(skinData_, skinDataName_);
     ApplyViewLook<TskDataSkinListView>(*this, skinData_, skinIndex_, defaultFont_, defaultColor_);
     if (HWND header = HeaderWindow())
         ::InvalidateRect(header, nullptr, FALSE);

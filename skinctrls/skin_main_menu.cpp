@@ -1,14 +1,12 @@
 #include "skinctrls/skin_main_menu.h"
 
+#include "skinctrls/skin_data_link.h"
+
 namespace sk {
 
 void TskSkinMainMenu::SetSkinData(TskSkinData* value)
 {
-    if (skinData_ && skinData_ != value)
-        RemoveFreeNotification(skinData_);
-    skinData_ = value;
-    if (skinData_)
-        FreeNotification(skinData_);
+    LinkSkinData(*this, skinData_, value);
 }
 
 void TskSkinMainMenu::Notification(gui::TComponent* component, gui::TOperation operation)

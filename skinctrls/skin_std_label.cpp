@@ -1,6 +1,7 @@
 #include "skinctrls/skin_std_label.h"
 
 #include "skin/control_records.h"
+#include "skinctrls/skin_data_link.h"
 
 namespace sk {
 
@@ -8,13 +9,10 @@ TskSkinStdLabel::TskSkinStdLabel(gui::TComponent* owner) : gui::TCustomLabel(own
 
 void TskSkinStdLabel::SetSkinData(TskSkinData* value)
 {
-    if (skinData_ && skinData_ != value)
-        RemoveFreeNotification(skinData_);
-    skinData_ = value;
-    if (!value)
-        return;
-    FreeNotification(value);
-    ApplySkin();
+    // Any skin given is read at once, loaded or not.
+    LinkSkinData(*this, skinData_, value);
+    if (value)
+        ApplySkin();
 }
 
 void TskSkinStdLabel::ApplySkin()
@@ -25,7 +23,7 @@ void TskSkinStdLabel::ApplySkin()
 
 void TskSkinStdLabel::ReadSkinEntry()
 {
-    skinIndex_ = !skinData_ || skinData_->Empty() ? -1 : skinData_->GetControlIndex(skinDataName_);
+    skinIndex_ = SkinControlIndex(skinData_, skinDataName_);
     if (skinIndex_ == -1)
         return;
     // An element of another kind has no font for a label: the label stays plain.

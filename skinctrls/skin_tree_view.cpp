@@ -1,6 +1,7 @@
 #include "skinctrls/skin_tree_view.h"
 
 #include "gui/control_messages.h"
+#include "skinctrls/skin_data_link.h"
 #include "skinctrls/view_skin.h"
 
 namespace sk {
@@ -23,13 +24,7 @@ TskSkinCustomTreeView::~TskSkinCustomTreeView()
 
 void TskSkinCustomTreeView::SetSkinData(TskSkinData* value)
 {
-    if (skinData_ && skinData_ != value)
-        RemoveFreeNotification(skinData_);
-    skinData_ = value;
-    if (!value)
-        return;
-    FreeNotification(value);
-    if (!value->Empty() && !ComponentState().Contains(gui::csDesigning))
+    if (LinkSkinData(*this, skinData_, value))
         ApplySkin();
 }
 
@@ -74,7 +69,7 @@ void TskSkinCustomTreeView::ApplySkin()
 {
     if (ComponentState().Contains(gui::csLoading))
         return;
-    skinIndex_ = ViewSkinIndex(skinData_, skinDataName_);
+    skinIndex_ = SkinControlIndex(skinData_, skinDataName_);
     ApplyViewLook<TskDataSkinTreeView>(*this, skinData_, skinIndex_, defaultFont_, defaultColor_);
     UpdateScrollBars();
 }

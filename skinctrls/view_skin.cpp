@@ -2,11 +2,6 @@
 
 namespace sk {
 
-int ViewSkinIndex(TskSkinData* skinData, const std::string& name)
-{
-    return !skinData || skinData->Empty() ? -1 : skinData->GetControlIndex(name);
-}
-
 bool SetBarVisible(TskSkinScrollBar* bar, bool visible)
 {
     if (!bar || bar->Visible() == visible)

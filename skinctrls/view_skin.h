@@ -3,17 +3,12 @@
 // scroll bars they show, hide and follow.
 #pragma once
 
-#include <string>
 
 #include "gui/control.h"
 #include "skin/skin_data.h"
 #include "skinctrls/skin_scroll_bar.h"
 
 namespace sk {
-
-// The index of the element `name` in the skin, -1 without skin data, with an
-// empty skin or without such an element.
-int ViewSkinIndex(TskSkinData* skinData, const std::string& name);
 
 // The view takes the default font and colour (index -1) or those of the element
 // when it is a Record; an element of another kind changes nothing.

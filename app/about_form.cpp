@@ -5,29 +5,11 @@
 #include "app/form_resources.h"
 #include "app/form_skin.h"
 #include "gui/control_messages.h"
-#include "gui/custom_control.h"
+#include "gui/application.h"
+#include "gui/image.h"
 #include "skinctrls/skin_std_label.h"
 
 namespace brenvale {
-
-// The program's icon, drawn at the control's size.
-class TProgramIcon : public gui::TCustomControl {
-public:
-    explicit TProgramIcon(gui::TComponent* owner) : TCustomControl(owner) {}
-
-protected:
-    void Paint() override
-    {
-        HICON icon = static_cast<HICON>(
-            ::LoadImageA(::GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, Width(), Height(), 0));
-        const RECT r{0, 0, Width(), Height()};
-        ::FillRect(Canvas().Handle(), &r, ::GetSysColorBrush(COLOR_BTNFACE));
-        if (icon) {
-            ::DrawIconEx(Canvas().Handle(), 0, 0, icon, Width(), Height(), 0, nullptr, DI_NORMAL);
-            ::DestroyIcon(icon);
-        }
-    }
-};
 
 const char* const TfrmAbout::kWebAddress = "https://brenvale.example/";
 const char* const TfrmAbout::kSupportAddress = "mailto:help@brenvale.example";
@@ -50,9 +32,10 @@ TfrmAbout::TfrmAbout(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(owne
     SetClientHeight(168);
     CenterOnScreen(*this);
 
-    Image1 = new TProgramIcon(this);
+    Image1 = new gui::TImage(this);
     Image1->SetName("Image1");
     Image1->SetBounds(16, 16, 32, 32);
+    Image1->SetIconHandle(gui::Application().Icon());
     Image1->SetParent(this);
 
     auto label = [this, skin](const char* name, int left, int top, const char* caption) {

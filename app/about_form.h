@@ -5,6 +5,7 @@
 #include <string>
 
 #include "gui/form.h"
+#include "gui/image.h"
 #include "skinctrls/skin_std_label.h"
 
 namespace brenvale {
@@ -20,13 +21,12 @@ protected:
     void WndProc(gui::TMessage& message) override;
 };
 
-class TProgramIcon;
 
 class TfrmAbout : public gui::TForm {
 public:
     TfrmAbout(gui::TComponent* owner, sk::TskSkinData* skin);
 
-    TProgramIcon* Image1;
+    gui::TImage* Image1;
     sk::TskSkinStdLabel *lblProductNameVer, *Label1, *Label2, *Copyright, *Comments;
     TLinkLabel *Label3, *Label4;
 

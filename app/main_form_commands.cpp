@@ -41,7 +41,7 @@ void TfrmMain::FormShow()
     driveNumber_ = 1;
     settings_.OutputPath = kDefaultOutputPath;
     queuedCount_ = -1;
-    SetCommand(CDStop, skSkinButton_Stop, false);
+    CDStop->SetEnabled(false);
     CDRip->SetEnabled(true);
     CDRefresh->SetEnabled(true);
     skSkinGauge->SetValue(0);

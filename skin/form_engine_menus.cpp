@@ -262,6 +262,10 @@ void TskFormSkinEngine::MenuKey(WORD key)
         return;
     if (TskSkinPopupWindow* top = skinMenu_->TopLevel()) {
         top->ProcessKey(key);
+        // Esc closed the last level of a menu opened outside the menu mode:
+        // the next key is the program's again.
+        if (!mainMenuMode_ && menuOpen_ && skinMenu_->LevelCount() == 0)
+            SkinMenusClosed();
         return;
     }
     if (key == VK_ESCAPE) {

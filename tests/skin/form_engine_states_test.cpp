@@ -519,12 +519,21 @@ TEST_F(EngineStatesTest, TheSystemMenuTakesTheKeysUntilAPressElsewhereClosesIt)
     ASSERT_EQ(engine->SkinMenu().LevelCount(), 1);
     EXPECT_TRUE(gui::Application().OnMessage);
     EXPECT_TRUE(Key(WM_KEYDOWN, VK_DOWN));
+    // Esc closes it, and the next key is the form's.
+    EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
+    EXPECT_FALSE(gui::Application().OnMessage);
+    EXPECT_FALSE(Key(WM_KEYDOWN, 'A'));
+
+    ::PostMessageA(form->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(100, -10));
+    ::SendMessageA(form->Handle(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(wr.left + 100, wr.top + 10));
+    ASSERT_EQ(engine->SkinMenu().LevelCount(), 1);
     ::SendMessageA(form->Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(50, 50));
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
     EXPECT_FALSE(engine->MenuOpen());
     EXPECT_FALSE(gui::Application().OnMessage);
-    EXPECT_EQ(opened, 1);
-    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(closed, 2);
 }
 
 // ---- Tray ----

@@ -2,18 +2,13 @@
 
 #include <cstring>
 
-#include "gui/control_messages.h"
 #include "gui/header_sections.h"
-#include "skinctrls/skin_data_link.h"
 #include "skinctrls/view_skin.h"
 
 namespace sk {
 
-TskSkinCustomListView::TskSkinCustomListView(gui::TComponent* owner) : TCustomListView(owner)
+TskSkinCustomListView::TskSkinCustomListView(gui::TComponent* owner) : TskSkinView(owner, "listview")
 {
-    defaultFont_.SetName("Arial");
-    defaultFont_.SetHeight(14);
-    defaultFont_.SetStyle({});
     SetFont(defaultFont_);
 }
 
@@ -36,49 +31,11 @@ void TskSkinCustomListView::SetHeaderSkinDataName(const std::string& value)
         ::InvalidateRect(header, nullptr, FALSE);
 }
 
-void TskSkinCustomListView::SetSkinData(TskSkinData* value)
-{
-    if (LinkSkinData(*this, skinData_, value))
-        ApplySkin();
-}
-
-void TskSkinCustomListView::SetDefaultFont(const gui::TFont& value)
-{
-    defaultFont_.Assign(value);
-    if (skinIndex_ == -1)
-        SetFont(defaultFont_);
-}
-
 void TskSkinCustomListView::SetDefaultColor(gui::TColor value)
 {
     defaultColor_ = value;
     if (skinIndex_ == -1)
         SetColor(value);
-}
-
-void TskSkinCustomListView::SetVScrollBar(TskSkinScrollBar* value) { AttachBar(vScrollBar_, value, true); }
-
-void TskSkinCustomListView::SetHScrollBar(TskSkinScrollBar* value) { AttachBar(hScrollBar_, value, false); }
-
-void TskSkinCustomListView::AttachBar(TskSkinScrollBar*& field, TskSkinScrollBar* value, bool vertical)
-{
-    TskSkinScrollBar* other = &field == &vScrollBar_ ? hScrollBar_ : vScrollBar_;
-    if (field && field != value && field != other) {
-        field->OnChange = nullptr;
-        RemoveFreeNotification(field);
-    }
-    field = value;
-    if (value) {
-        FreeNotification(value);
-        value->SetEnabled(true);
-        value->SetVisible(false);
-        if (vertical)
-            value->OnChange = [this](gui::TComponent*) { FollowVScrollBar(); };
-        else
-            value->OnChange = [this](gui::TComponent*) { FollowHScrollBar(); };
-    }
-    if (!ComponentState().Contains(gui::csDestroying))
-        UpdateScrollBars();
 }
 
 // ---- The skin ----
@@ -196,6 +153,14 @@ void TskSkinCustomListView::UpdateReportBars(bool& changed)
     }
 }
 
+void TskSkinCustomListView::FollowScrollBar(bool vertical)
+{
+    if (vertical)
+        FollowVScrollBar();
+    else
+        FollowHScrollBar();
+}
+
 void TskSkinCustomListView::FollowVScrollBar()
 {
     if (!vScrollBar_ || !HandleAllocated())
@@ -298,31 +263,6 @@ void TskSkinCustomListView::PaintHeader(HDC dc)
 
 // ---- Messages ----
 
-void TskSkinCustomListView::Loaded()
-{
-    TCustomListView::Loaded();
-    ApplySkin();
-}
-
-void TskSkinCustomListView::Notification(gui::TComponent* component, gui::TOperation operation)
-{
-    TCustomListView::Notification(component, operation);
-    if (operation != gui::opRemove)
-        return;
-    if (component == skinData_)
-        skinData_ = nullptr;
-    if (component == vScrollBar_)
-        vScrollBar_ = nullptr;
-    if (component == hScrollBar_)
-        hScrollBar_ = nullptr;
-}
-
-void TskSkinCustomListView::CreateParams(gui::TCreateParams& params)
-{
-    TCustomListView::CreateParams(params);
-    params.Style &= ~DWORD(WS_HSCROLL | WS_VSCROLL);
-}
-
 void TskSkinCustomListView::CreateWnd()
 {
     TCustomListView::CreateWnd();
@@ -334,45 +274,14 @@ void TskSkinCustomListView::CreateWnd()
 
 void TskSkinCustomListView::WndProc(gui::TMessage& message)
 {
-    switch (message.Msg) {
-    case WM_NCCALCSIZE:
-    case WM_NCPAINT:
-        // No frame and no bars of the window's own: the client area is all of it.
-        message.Result = 0;
-        return;
-    case WM_PARENTNOTIFY:
-        if (LOWORD(message.WParam) == WM_CREATE && ShowColumnHeaders()) {
-            const auto child = reinterpret_cast<HWND>(message.LParam);
-            char name[80] = {};
-            ::GetClassNameA(child, name, int(sizeof(name)));
-            if (std::strcmp(name, "SysHeader32") == 0)
-                HoldHeader(child);
-        }
-        break;
-    case gui::CM_VISIBLECHANGED:
-        // Hidden with the view; shown again only as far as the content needs.
-        TCustomListView::WndProc(message);
-        if (!Visible()) {
-            SetBarVisible(vScrollBar_, false);
-            SetBarVisible(hScrollBar_, false);
-        } else {
-            UpdateScrollBars();
-        }
-        return;
-    default:
-        break;
+    if (message.Msg == WM_PARENTNOTIFY && LOWORD(message.WParam) == WM_CREATE && ShowColumnHeaders()) {
+        const auto child = reinterpret_cast<HWND>(message.LParam);
+        char name[80] = {};
+        ::GetClassNameA(child, name, int(sizeof(name)));
+        if (std::strcmp(name, "SysHeader32") == 0)
+            HoldHeader(child);
     }
-    TCustomListView::WndProc(message);
-    switch (message.Msg) {
-    case WM_SIZE:
-    case WM_PAINT:
-    case WM_KEYDOWN:
-    case WM_LBUTTONUP:
-        UpdateScrollBars();  // skipped while the bars' own change resizes the view
-        break;
-    default:
-        break;
-    }
+    TskSkinView::WndProc(message);
 }
 
 }  // namespace sk

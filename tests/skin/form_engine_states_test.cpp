@@ -148,19 +148,6 @@ TEST_F(EngineStatesTest, MinimizedFormsParkSideBySideAlongTheBottomAndRestore)
     EXPECT_EQ(first->WindowState(), sk::wsNormal);
 }
 
-TEST_F(EngineStatesTest, TheMainFormMinimizesTheProgramAndStaysNormal)
-{
-    auto* engine = new TskFormSkinEngine(form);
-    gui::Application().SetMainForm(form);
-    form->Show();
-    Wait(30);
-    engine->SetFormState(sk::wsMinimized);
-    EXPECT_TRUE(gui::Application().Minimized());
-    EXPECT_EQ(engine->WindowState(), sk::wsNormal);
-    gui::Application().Restore();
-    gui::Application().SetMainForm(nullptr);
-}
-
 // ---- Roll-up ----
 
 TEST_F(EngineStatesTest, ARolledUpMaximizedFormRollsDownFirstThenRestores)
@@ -251,19 +238,6 @@ TEST_F(EngineStatesTest, InClientModeTheRollUpPictureTakesTheFormsPlaceAndItsCon
     EXPECT_FALSE(engine->RolledUp());
     EXPECT_TRUE(shown->Visible());
     EXPECT_EQ(form->Height(), height);
-}
-
-TEST_F(EngineStatesTest, InClientModeASkinWithoutRollUpPictureDoesNotRollUp)
-{
-    StatesSkin skin(false);
-    auto* engine = new TskFormSkinEngine(form);
-    engine->SetSupportNCArea(false);
-    int changes = 0;
-    engine->OnChangeRollUpState = [&](gui::TComponent*) { ++changes; };
-    engine->SetSkinData(&skin.Data());
-    engine->RollUpForm(true);
-    EXPECT_FALSE(engine->RolledUp());
-    EXPECT_EQ(changes, 0);
 }
 
 // ---- System menu ----

@@ -110,6 +110,7 @@ private:
     int32_t queuedCount_ = -1;
     int32_t doneCount_ = 0;
     bool shown_ = false;
+    bool batchRunning_ = false;  // from a rip's start to its end or Stop
     TMenuActionLinks menuLinks_;
 };
 

@@ -179,6 +179,10 @@ void TfrmMain::CDStopExecute(gui::TComponent*)
 
 void TfrmMain::CDRipperProgress(long PercentDone)
 {
+    // A report the worker sent before a Stop reached it would show progress of a
+    // batch that no longer runs.
+    if (!batchRunning_)
+        return;
     skSkinGauge->SetValue(int(PercentDone) + doneCount_ * 100);
 }
 
@@ -297,6 +301,7 @@ void TfrmMain::EnterDiscState(bool present)
 
 void TfrmMain::EnterRippingState()
 {
+    batchRunning_ = true;
     SetCommand(CDStop, skSkinButton_Stop, true);
     SetCommand(CDGetDataFromCDDB, skSkinButton_CDDB, false);
     SetCommand(CDRip, skSkinButton_Rip, false);
@@ -310,6 +315,7 @@ void TfrmMain::EnterRippingState()
 
 void TfrmMain::EnterIdleState()
 {
+    batchRunning_ = false;
     // Stop goes dim only by being disabled: its blend value stays.
     CDStop->SetEnabled(false);
     skSkinButton_Stop->SetEnabled(false);

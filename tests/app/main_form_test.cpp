@@ -132,6 +132,9 @@ TEST_F(MainWindow, StopEndsTheRipAndTheWindowGoesIdle)
     EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "on/on/255");
     EXPECT_EQ(CommandState(form->CDCloseCDTray, form->skSkinButton_CloseCDTray), "on/on/255");
     ASSERT_TRUE(WaitWorkerGone());
+    Pump(100);
+    // What the worker reported before it saw the Stop does not move the gauge again.
+    EXPECT_EQ(form->skSkinGauge->Value(), 0);
     // The batch went no further than the track it was on.
     EXPECT_LT(form->DoneCount(), 3);
     EXPECT_FALSE(FileExists(out.File("Track 03.wav")));

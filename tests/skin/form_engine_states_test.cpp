@@ -405,8 +405,11 @@ TEST_F(MenuModeTest, AltAndALetterOpenItsItemAndShortcutsReachTheMenuEveryTime)
     engine->MainMenuExit();
     clicks.clear();
 
-    // An Alt letter of no item stays the form's.
+    // An Alt letter of no item stays the form's, and so do keys whose codes
+    // read as letters (the keypad's 5 as 'e').
     EXPECT_FALSE(Key(WM_SYSKEYDOWN, 'Q', alt));
+    EXPECT_FALSE(Key(WM_SYSKEYDOWN, VK_NUMPAD5, alt));
+    EXPECT_FALSE(engine->MainMenuMode());
     BYTE keys[256];
     ::GetKeyboardState(keys);
     keys[VK_CONTROL] = 0x80;

@@ -4,7 +4,6 @@
 # the skinned controls; the form skinning engine links it.
 add_library(skin_frame_objects STATIC
   ${CMAKE_CURRENT_LIST_DIR}/active_skin_object.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/morph_by_kind.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skin_animate_object.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skin_button_objects.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skin_caption_object.cpp

@@ -21,17 +21,8 @@ TskSkinMainMenuItem::TskSkinMainMenuItem(TskSkinObjectHost* AParent, TskDataSkin
         Enabled = MenuItem->Enabled();
     }
     if (AData) {
-        FontName = AData->FontName;
-        FontHeight = AData->FontHeight;
-        FontStyle = AData->FontStyle;
-        UnEnabledFontColor = AData->UnEnabledFontColor;
-        FontColor = AData->FontColor;
-        ActiveFontColor = AData->ActiveFontColor;
-        DownFontColor = AData->DownFontColor;
-        TextRect = AData->TextRect;
+        ReadLook(*AData);
         DownRect = AData->DownRect;
-        ItemLeftOffset = AData->ItemLeftOffset;
-        ItemRightOffset = AData->ItemRightOffset;
     }
     if (IsNullRect(DownRect))
         DownRect = IsNullRect(ActiveSkinRect) ? SkinRect : ActiveSkinRect;
@@ -41,18 +32,11 @@ TskSkinMainMenuItem::TskSkinMainMenuItem(TskSkinObjectHost* AParent, TskDataSkin
     Fits = true;
 }
 
-void TskSkinMainMenuItem::PrepareFont(gui::TFont& Font) const
-{
-    Font.SetName(FontName);
-    Font.SetHeight(FontHeight);
-    Font.SetStyle(FontStyle);
-}
-
 int TskSkinMainMenuItem::CaptionWidth()
 {
     gui::TBitmap probe;
     probe.SetSize(1, 1);
-    PrepareFont(probe.Canvas().Font());
+    SetLookFont(probe.Canvas().Font());
     gui::TRect r;
     probe.Canvas().DrawText(MenuItem ? MenuItem->Caption() : std::string(), r, DT_CALCRECT | DT_CENTER);
     return RectWidth(r);
@@ -87,18 +71,9 @@ void TskSkinMainMenuItem::MakeItemImage(gui::TBitmap& Image, const gui::TRect& S
     if (Image.Empty())
         return;
     gui::TCanvas& c = Image.Canvas();
-    PrepareFont(c.Font());
+    SetLookFont(c.Font());
     c.Brush().SetStyle(gui::bsClear);
-    gui::TColor color;
-    if (Down)
-        color = DownFontColor;
-    else if (Highlighted)
-        color = ActiveFontColor;
-    else if (!MenuItem || MenuItem->Enabled())
-        color = FontColor;
-    else
-        color = UnEnabledFontColor;
-    c.Font().SetColor(color);
+    c.Font().SetColor(CaptionColor(Down, Highlighted, !MenuItem || MenuItem->Enabled()));
     const std::string caption = MenuItem ? MenuItem->Caption() : std::string();
     // The skin's text part, as wide as the caption and 2 pixels more.
     gui::TRect r = TextRect;

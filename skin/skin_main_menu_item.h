@@ -5,11 +5,8 @@
 // one is open opens that one's instead.
 #pragma once
 
-#include <string>
-
-#include "gui/color.h"
-#include "gui/font_style.h"
 #include "skin/active_skin_object.h"
+#include "skin/main_menu_item_look.h"
 
 namespace gui {
 class TMenuItem;
@@ -17,7 +14,7 @@ class TMenuItem;
 
 namespace sk {
 
-class TskSkinMainMenuItem : public TskActiveSkinObject {
+class TskSkinMainMenuItem : public TskActiveSkinObject, public TskMainMenuItemLook {
 public:
     // IDName is the menu item's Name, Enabled its Enabled.
     TskSkinMainMenuItem(TskSkinObjectHost* AParent, TskDataSkinMainMenuItem* AData, gui::TMenuItem* AMenuItem);
@@ -25,12 +22,7 @@ public:
     bool Down = false;  // the submenu is open
     bool SavedEnabled = true;
     bool Fits = true;
-    std::string FontName;
-    int FontHeight = 0;
-    gui::TFontStyles FontStyle;
-    gui::TColor UnEnabledFontColor = 0, FontColor = 0, ActiveFontColor = 0, DownFontColor = 0;
-    gui::TRect TextRect, DownRect;
-    int ItemLeftOffset = 0, ItemRightOffset = 0;
+    gui::TRect DownRect;
 
     void SetDown(bool value);
     // Places ObjectRect after the previous main-menu item of the engine's list.
@@ -43,7 +35,6 @@ public:
 
 private:
     int CaptionWidth();
-    void PrepareFont(gui::TFont& Font) const;
     void MakeItemImage(gui::TBitmap& Image, const gui::TRect& Source, bool Highlighted);
     void OpenSubMenu();
 };

@@ -8,6 +8,7 @@
 #include "skin/form_skin_engine.h"
 #include "skin/geometry.h"
 #include "skin/glyphs.h"
+#include "skin/morph_by_kind.h"
 #include "skin/skin_image.h"
 #include "skin/skin_object_host.h"
 #include "skin/tiling.h"
@@ -18,32 +19,6 @@
 namespace sk {
 
 namespace {
-
-void MorphToward(TskEffectBmp& image, const TskEffectBmp& other, double k, TskMorphKind kind)
-{
-    switch (kind) {
-    case mkGradient:
-        image.MorphGrad(other, k);
-        break;
-    case mkLeftGradient:
-        image.MorphLeftGradient(other, k);
-        break;
-    case mkRightGradient:
-        image.MorphRightGradient(other, k);
-        break;
-    case mkLeftSlide:
-        image.MorphLeftSlide(other, k);
-        break;
-    case mkRightSlide:
-        image.MorphRightSlide(other, k);
-        break;
-    case mkPush:
-        image.MorphPush(other, k);
-        break;
-    default:
-        image.Morph(other, k);
-    }
-}
 
 gui::TRect ToScreen(gui::TControl& control, const gui::TRect& r)
 {
@@ -128,7 +103,7 @@ void TskMenuBarObject::DrawImage(gui::TCanvas& Canvas, gui::TBitmap& Normal, gui
     }
     TskEffectBmp image(Normal.Handle());
     const TskEffectBmp target(Highlighted->Handle());
-    MorphToward(image, target, MorphFactor, MorphKind);
+    MorphByKind(image, target, MorphFactor, MorphKind);
     image.Draw(Canvas.Handle(), ObjectRect.Left, ObjectRect.Top);
 }
 
@@ -145,16 +120,7 @@ TskSkinMainMenuBarItem::TskSkinMainMenuBarItem(TskSkinMainMenuBar* AParent, TskD
     SavedEnabled = Enabled;
     if (!AData)
         return;
-    FontName = AData->FontName;
-    FontHeight = AData->FontHeight;
-    FontStyle = AData->FontStyle;
-    UnEnabledFontColor = AData->UnEnabledFontColor;
-    FontColor = AData->FontColor;
-    ActiveFontColor = AData->ActiveFontColor;
-    DownFontColor = AData->DownFontColor;
-    TextRect = AData->TextRect;
-    ItemLeftOffset = AData->ItemLeftOffset;
-    ItemRightOffset = AData->ItemRightOffset;
+    ReadLook(*AData);
     DownRect = AData->DownRect;
     if (IsNullRect(DownRect))
         DownRect = IsNullRect(ActiveSkinRect) ? SkinRect : ActiveSkinRect;
@@ -182,9 +148,7 @@ bool TskSkinMainMenuBarItem::Layout()
     probe.SetSize(1, 1);
     gui::TFont& font = probe.Canvas().Font();
     if (SkinSupport) {
-        font.SetName(FontName);
-        font.SetHeight(FontHeight);
-        font.SetStyle(FontStyle);
+        SetLookFont(font);
         font.SetCharset(Parent->DefItemFont().Charset());
     } else {
         font.Assign(Parent->DefItemFont());
@@ -268,16 +232,9 @@ void TskSkinMainMenuBarItem::MakeItemImage(gui::TBitmap& Image, const gui::TRect
     if (Image.Width() != w || Image.Height() != h)
         Image.SetSize(w, h);
     gui::TCanvas& c = Image.Canvas();
-    c.Font().SetName(FontName);
-    c.Font().SetHeight(FontHeight);
-    c.Font().SetStyle(FontStyle);
+    SetLookFont(c.Font());
     c.Font().SetCharset(Parent->DefItemFont().Charset());
-    if (Down)
-        c.Font().SetColor(DownFontColor);
-    else if (Highlighted)
-        c.Font().SetColor(ActiveFontColor);
-    else
-        c.Font().SetColor(Enabled ? FontColor : UnEnabledFontColor);
+    c.Font().SetColor(CaptionColor(Down, Highlighted, Enabled));
     c.Brush().SetStyle(gui::bsClear);
     const std::string caption = Caption();
     gui::TRect r = gui::Rect(TextRect.Left, TextRect.Top, TextRect.Left, TextRect.Top);

@@ -13,6 +13,7 @@
 #include "gui/color.h"
 #include "gui/events.h"
 #include "gui/font_style.h"
+#include "skin/main_menu_item_look.h"
 #include "skin/object_records.h"
 
 namespace gui {
@@ -66,17 +67,11 @@ protected:
 };
 
 // A top-level item of the bar's menu.
-class TskSkinMainMenuBarItem : public TskMenuBarObject {
+class TskSkinMainMenuBarItem : public TskMenuBarObject, public TskMainMenuItemLook {
 public:
     TskSkinMainMenuBarItem(TskSkinMainMenuBar* AParent, TskDataSkinMainMenuItem* AData, gui::TMenuItem* AMenuItem);
 
     bool SkinSupport;  // made with a record
-    std::string FontName;
-    int FontHeight = 0;
-    gui::TFontStyles FontStyle;
-    gui::TColor UnEnabledFontColor = 0, FontColor = 0, ActiveFontColor = 0, DownFontColor = 0;
-    gui::TRect TextRect;
-    int ItemLeftOffset = 0, ItemRightOffset = 0;
     gui::TMenuItem* MenuItem;  // none once the menu item is gone
     bool SavedEnabled = true;
     bool Shown = true;  // fits the bar

@@ -42,6 +42,12 @@ TRipperSettings ReadSettings(gui::TCustomIniFile& ini, const TRipperSettings& de
     s.Top = ini.ReadInteger(kSection, "MainFormTop", defaults.Top);
     s.Width = ini.ReadInteger(kSection, "MainFormWidth", defaults.Width);
     s.Height = ini.ReadInteger(kSection, "MainFormHeight", defaults.Height);
+    // A window of no size could not be seen, let alone closed: such values are
+    // taken as absent.
+    if (s.Width < 1)
+        s.Width = defaults.Width;
+    if (s.Height < 1)
+        s.Height = defaults.Height;
     s.DriveIndex = ini.ReadInteger(kSection, "DriveIndex", defaults.DriveIndex);
     s.OutputPath = ini.ReadString(kSection, "OutputPath", defaults.OutputPath);
     return s;

@@ -27,7 +27,8 @@ std::string ProgramFolder();
 // The settings file of a program of this title: "<program folder>\<title>.ini".
 std::string SettingsFileName(const std::string& title);
 
-// Reads the six keys; each absent key keeps its value from `defaults`.
+// Reads the six keys; each absent key keeps its value from `defaults`, and so
+// does a width or height below 1.
 TRipperSettings ReadSettings(gui::TCustomIniFile& ini, const TRipperSettings& defaults);
 // What every apply writes: DriveIndex and OutputPath.
 void WriteAppliedSettings(gui::TCustomIniFile& ini, const TRipperSettings& settings);

@@ -59,4 +59,12 @@ TEST(RipperSettings, AbsentKeysKeepTheDefaultsAndWritesGoToTheSettingsSection)
     EXPECT_EQ(back.Width, 785);
     EXPECT_EQ(back.Height, 600);
     EXPECT_EQ(back.OutputPath, "C:\\Music\\");
+
+    // A window of no size would be lost to the user.
+    gui::TMemIniFile broken;
+    broken.WriteString("settings", "MainFormWidth", "0");
+    broken.WriteString("settings", "MainFormHeight", "-300");
+    const TRipperSettings sized = ReadSettings(broken, defaults);
+    EXPECT_EQ(sized.Width, 785);
+    EXPECT_EQ(sized.Height, 600);
 }

@@ -9,6 +9,7 @@
 #include "app/ripper_settings.h"
 #include "support/event_sink.h"
 #include "support/sim_disc.h"
+#include "win/unique_handle.h"
 
 using namespace testsupport;
 
@@ -53,6 +54,7 @@ TEST(ProgramStart, TheMainWindowShowsAndClosingItEndsTheProgram)
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                  &process));
+    win::UniqueHandle processHandle(process.hProcess), threadHandle(process.hThread);
     WindowOf search{process.dwProcessId};
     const bool shown = PumpUntil(20000, [&] {
         ::EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
@@ -67,8 +69,6 @@ TEST(ProgramStart, TheMainWindowShowsAndClosingItEndsTheProgram)
     DWORD exitCode = 99;
     ::GetExitCodeProcess(process.hProcess, &exitCode);
     EXPECT_EQ(exitCode, 0u);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
 
     char left[32] = {};
     ::GetPrivateProfileStringA("settings", "MainFormLeft", "<none>", left, sizeof left, settings.c_str());

@@ -13,6 +13,7 @@
 
 using namespace gui;
 using sk::TskSkinButton;
+using skinctrlstest::Ramp;
 
 namespace {
 
@@ -22,15 +23,11 @@ public:
     using TCustomControl::TCustomControl;
 };
 
-// The colour of the ramp picture at (x, y).
-TColor Ramp(int x, int y) { return TColor(x | y << 8); }
-
-class ButtonTest : public ::testing::Test, public skinctrlstest::ControlTest {
+class ButtonTest : public skinctrlstest::RampSkinTest {
 protected:
     void SetUp() override
     {
-        skintest::MakeRamp(ramp, 64, 64);
-        skin.AddPicture(ramp);
+        RampSkinTest::SetUp();
         skin.AddElement("button", "button",
                         {"pictureindex=0", "skinrect=0,0,30,10", "activeskinrect=0,10,30,20",
                          "downskinrect=0,20,30,30", "clientrect=0,0,30,10", "disabledfontcolor=255"});
@@ -65,7 +62,6 @@ protected:
         skinctrlstest::ControlTest::Wait(0);
     }
 
-    TBitmap ramp;
     int clicks = 0;
 };
 

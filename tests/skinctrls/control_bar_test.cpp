@@ -12,22 +12,16 @@
 using namespace gui;
 using sk::TskSkinControlBar;
 using skinctrlstest::RGBOf;
+using skinctrlstest::Child;
+using skinctrlstest::Ramp;
 
 namespace {
 
-class Child : public TCustomControl {
-public:
-    using TCustomControl::TCustomControl;
-};
-
-TColor Ramp(int x, int y) { return TColor(x | y << 8); }
-
-class ControlBarTest : public ::testing::Test, public skinctrlstest::ControlTest {
+class ControlBarTest : public skinctrlstest::RampSkinTest {
 protected:
     void SetUp() override
     {
-        skintest::MakeRamp(ramp, 64, 64);
-        skin.AddPicture(ramp);
+        RampSkinTest::SetUp();
         skintest::MakePicture(tile, 8, 6, 24, {}, [](int x, int y) { return uint32_t(0x80 + x) << 16 | uint32_t(y); });
         skin.AddPicture(tile);
         // A frame 4 pixels thick around a 32 x 32 client part; the band frame's
@@ -70,7 +64,7 @@ protected:
         return TColor(c);
     }
 
-    TBitmap ramp, tile;
+    TBitmap tile;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "control_fixture.h"
 
 #include "gui/application.h"
+#include "picture_fixtures.h"
 
 namespace skinctrlstest {
 
@@ -31,6 +32,12 @@ ControlTest::~ControlTest()
 {
     ::ReleaseCapture();
     form.DestroyComponents();
+}
+
+void RampSkinTest::SetUp()
+{
+    skintest::MakeRamp(ramp, 64, 64);
+    skin.AddPicture(ramp);
 }
 
 gui::TCanvas& ControlTest::Painted(gui::TControl& control)

@@ -6,7 +6,10 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include "gui/bitmap.h"
+#include "gui/custom_control.h"
 #include "gui/form.h"
 #include "test_skin.h"
 
@@ -28,6 +31,24 @@ public:
     gui::TForm& form;
     TestSkin skin;
     gui::TBitmap target;
+};
+
+// A control test whose skin has a 64 x 64 ramp as its first picture; a
+// fixture adds its elements after RampSkinTest::SetUp.
+class RampSkinTest : public ::testing::Test, public ControlTest {
+protected:
+    void SetUp() override;
+
+    gui::TBitmap ramp;
+};
+
+// The colour of the ramp picture at a point: red counts x, green y.
+inline gui::TColor Ramp(int x, int y) { return gui::TColor(x | y << 8); }
+
+// A plain control to place inside a container.
+class Child : public gui::TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
 };
 
 // The RGB value of a system colour here.

@@ -27,12 +27,11 @@ protected:
 
 constexpr TColor kBar = 0xD2BDB6;
 
-class GaugeTest : public ::testing::Test, public skinctrlstest::ControlTest {
+class GaugeTest : public skinctrlstest::RampSkinTest {
 protected:
     void SetUp() override
     {
-        skintest::MakeRamp(ramp, 64, 64);
-        skin.AddPicture(ramp);
+        RampSkinTest::SetUp();
         // A horizontal element: the bar picture at rows 20..25, two pixels of
         // begin piece and three of end piece.
         skin.AddElement("gauge", "gauge",
@@ -97,7 +96,7 @@ protected:
     static int Red(TColor c) { return GetRValue(c); }
     static int Green(TColor c) { return GetGValue(c); }
 
-    TBitmap ramp, expected;
+    TBitmap expected;
 };
 
 }  // namespace

@@ -11,22 +11,16 @@
 using namespace gui;
 using sk::TskSkinPanel;
 using skinctrlstest::RGBOf;
+using skinctrlstest::Child;
+using skinctrlstest::Ramp;
 
 namespace {
 
-class Child : public TCustomControl {
-public:
-    using TCustomControl::TCustomControl;
-};
-
-TColor Ramp(int x, int y) { return TColor(x | y << 8); }
-
-class PanelTest : public ::testing::Test, public skinctrlstest::ControlTest {
+class PanelTest : public skinctrlstest::RampSkinTest {
 protected:
     void SetUp() override
     {
-        skintest::MakeRamp(ramp, 64, 64);
-        skin.AddPicture(ramp);
+        RampSkinTest::SetUp();
         skintest::MakePicture(tile, 8, 6, 24, {}, [](int x, int y) { return uint32_t(0x80 + x) << 16 | uint32_t(y); });
         skin.AddPicture(tile);
         // A nine-part panel whose caption lies above its client part.
@@ -67,7 +61,7 @@ protected:
         Mouse(panel, WM_LBUTTONUP, x, y);
     }
 
-    TBitmap ramp, tile;
+    TBitmap tile;
 };
 
 }  // namespace

@@ -10,17 +10,15 @@
 using namespace gui;
 using sk::TskSkinScrollBar;
 using skinctrlstest::RGBOf;
+using skinctrlstest::Ramp;
 
 namespace {
 
-TColor Ramp(int x, int y) { return TColor(x | y << 8); }
-
-class ScrollBarTest : public ::testing::Test, public skinctrlstest::ControlTest {
+class ScrollBarTest : public skinctrlstest::RampSkinTest {
 protected:
     void SetUp() override
     {
-        skintest::MakeRamp(ramp, 64, 64);
-        skin.AddPicture(ramp);
+        RampSkinTest::SetUp();
         // Arrows 10 wide at the ends of a horizontal element 60 x 10; the states of
         // the increasing arrow and of the thumb lie below it in the picture.
         skin.AddElement("hscrollbar", "scrollbar",
@@ -56,7 +54,6 @@ protected:
         Wait(0);
     }
 
-    TBitmap ramp;
     int changes = 0;
     int lastChanges = 0;
 };

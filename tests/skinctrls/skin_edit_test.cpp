@@ -34,12 +34,11 @@ public:
     TBitmap image;
 };
 
-class SkinEditTest : public ::testing::Test, public skinctrlstest::ControlTest {
+class SkinEditTest : public skinctrlstest::RampSkinTest {
 protected:
     void SetUp() override
     {
-        skintest::MakeRamp(ramp, 64, 64);
-        skin.AddPicture(ramp);
+        RampSkinTest::SetUp();
         const std::vector<std::string> edit = {
             "pictureindex=0", "skinrect=0,0,40,16", "activeskinrect=0,16,40,32", "lefttoppoint=5,0",
             "righttoppoint=30,0", "clientrect=3,3,30,13", "fontname=Courier New", "fontheight=11",
@@ -88,7 +87,6 @@ protected:
     }
     static void NC(TWinControl& c, UINT msg, LRESULT hit) { ::SendMessageA(c.Handle(), msg, WPARAM(hit), 0); }
 
-    TBitmap ramp;
     int clicks = 0;
 };
 

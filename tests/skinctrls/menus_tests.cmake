@@ -7,6 +7,7 @@ if(WIN32)
     skin_hint_test.cpp
     skin_menu_paint_test.cpp
     skin_menu_test.cpp
+    test_skin.cpp
   )
   target_include_directories(menus_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests/skin)
   target_link_libraries(menus_test PRIVATE skinctrls gmock gtest_main)

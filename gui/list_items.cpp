@@ -184,21 +184,8 @@ void TListItems::Clear()
     items_.clear();
 }
 
-void TListItems::BeginUpdate()
-{
-    if (updateCount_++ == 0)
-        if (HWND window = view_.Window())
-            ::SendMessageA(window, WM_SETREDRAW, FALSE, 0);
-}
+void TListItems::BeginUpdate() { redrawLock_.Begin(view_.Window()); }
 
-void TListItems::EndUpdate()
-{
-    if (updateCount_ == 0 || --updateCount_ > 0)
-        return;
-    if (HWND window = view_.Window()) {
-        ::SendMessageA(window, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(window, nullptr, TRUE);
-    }
-}
+void TListItems::EndUpdate() { redrawLock_.End(view_.Window()); }
 
 }  // namespace gui

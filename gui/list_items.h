@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/redraw_lock.h"
 #include "gui/strings.h"
 #include "gui/types.h"
 
@@ -107,7 +108,7 @@ private:
     friend class TCustomListView;
     TCustomListView& view_;
     std::vector<std::unique_ptr<TListItem>> items_;
-    int updateCount_ = 0;
+    TRedrawLock redrawLock_;
 };
 
 }  // namespace gui

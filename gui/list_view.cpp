@@ -64,8 +64,7 @@ void TCustomListView::CreateWnd()
         InsertNativeColumn(i);
     for (int i = 0; i < items_.Count(); ++i)
         InsertNativeItem(i);
-    if (items_.updateCount_ > 0)
-        ::SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+    items_.redrawLock_.Apply(Handle());
 }
 
 void TCustomListView::WndProc(TMessage& message)

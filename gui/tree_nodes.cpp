@@ -298,21 +298,8 @@ void TTreeNodes::Clear()
     roots_.clear();
 }
 
-void TTreeNodes::BeginUpdate()
-{
-    if (updateCount_++ == 0)
-        if (HWND window = view_.Window())
-            ::SendMessageA(window, WM_SETREDRAW, FALSE, 0);
-}
+void TTreeNodes::BeginUpdate() { redrawLock_.Begin(view_.Window()); }
 
-void TTreeNodes::EndUpdate()
-{
-    if (updateCount_ == 0 || --updateCount_ > 0)
-        return;
-    if (HWND window = view_.Window()) {
-        ::SendMessageA(window, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(window, nullptr, TRUE);
-    }
-}
+void TTreeNodes::EndUpdate() { redrawLock_.End(view_.Window()); }
 
 }  // namespace gui

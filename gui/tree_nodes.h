@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/redraw_lock.h"
 #include "gui/types.h"
 
 namespace gui {
@@ -127,7 +128,7 @@ private:
 
     TCustomTreeView& view_;
     std::vector<std::unique_ptr<TTreeNode>> roots_;
-    int updateCount_ = 0;
+    TRedrawLock redrawLock_;
 };
 
 }  // namespace gui

@@ -80,8 +80,7 @@ void TCustomTreeView::CreateWnd()
             ExpandNative(*node, TVE_EXPAND);
     if (selected_)
         ::SendMessageA(window, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(selected_->item_));
-    if (items_.updateCount_ > 0)
-        ::SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+    items_.redrawLock_.Apply(window);
     quiet_ = false;
 }
 

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "gui/control_messages.h"
 #include "gui/image_list.h"
 #include "gui/native_class.h"
 
@@ -26,15 +25,9 @@ int ColumnFormat(TAlignment alignment)
 
 }  // namespace
 
-TCustomListView::TCustomListView(TComponent* owner) : TWinControl(owner), columns_(*this), items_(*this)
+TCustomListView::TCustomListView(TComponent* owner)
+    : TNativeView(owner, 250, 150), columns_(*this), items_(*this)
 {
-    // The window follows the mouse itself (a press starts its own drag
-    // detection), so the control must not take the capture.
-    TControlStyle style = ControlStyle();
-    style.Exclude(csCaptureMouse);
-    SetControlStyle(style);
-    SetBounds(Left(), Top(), 250, 150);
-    SetTabStop(true);
 }
 
 TCustomListView::~TCustomListView()
@@ -65,28 +58,6 @@ void TCustomListView::CreateWnd()
     for (int i = 0; i < items_.Count(); ++i)
         InsertNativeItem(i);
     items_.redrawLock_.Apply(Handle());
-}
-
-void TCustomListView::WndProc(TMessage& message)
-{
-    switch (message.Msg) {
-    case WM_PAINT:
-    case WM_ERASEBKGND:
-        // The system's control paints all of itself.
-        DefaultHandler(message);
-        break;
-    case WM_DESTROY:
-        SaveState();
-        TWinControl::WndProc(message);
-        break;
-    case CM_COLORCHANGED:
-    case CM_FONTCHANGED:
-        TWinControl::WndProc(message);
-        ApplyColors();
-        break;
-    default:
-        TWinControl::WndProc(message);
-    }
 }
 
 void TCustomListView::Notification(TComponent* component, TOperation operation)

@@ -9,7 +9,7 @@
 
 #include "gui/list_columns.h"
 #include "gui/list_items.h"
-#include "gui/win_control.h"
+#include "gui/native_view.h"
 
 namespace gui {
 
@@ -17,7 +17,7 @@ class TImageList;
 
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
-class TCustomListView : public TWinControl {
+class TCustomListView : public TNativeView {
 public:
     explicit TCustomListView(TComponent* owner);
     ~TCustomListView() override;
@@ -53,7 +53,6 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
-    void WndProc(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
@@ -63,9 +62,8 @@ private:
     friend class TListSubItems;
     friend class TListItems;
 
-    HWND Window() { return HandleAllocated() ? Handle() : nullptr; }
     void ApplyExtendedStyle();
-    void ApplyColors();
+    void ApplyColors() override;
     void InsertNativeColumn(int index);
     // Only what the mask names, so a width the user dragged stays.
     void UpdateNativeColumn(int index, unsigned mask);
@@ -73,7 +71,7 @@ private:
     void SetNativeText(int index, int column, const std::string& text);
     void SetNativeState(int index, UINT state, UINT mask);
     // Keeps what the user changed before the window goes.
-    void SaveState();
+    void SaveState() override;
 
     TListColumns columns_;
     TListItems items_;

@@ -29,16 +29,7 @@ bool EditedText(const NMHDR& header, std::string& text)
 
 }  // namespace
 
-TCustomTreeView::TCustomTreeView(TComponent* owner) : TWinControl(owner), items_(*this)
-{
-    // The window follows the mouse itself (a press starts its own drag
-    // detection), so the control must not take the capture.
-    TControlStyle style = ControlStyle();
-    style.Exclude(csCaptureMouse);
-    SetControlStyle(style);
-    SetBounds(Left(), Top(), 121, 97);
-    SetTabStop(true);
-}
+TCustomTreeView::TCustomTreeView(TComponent* owner) : TNativeView(owner, 121, 97), items_(*this) {}
 
 TCustomTreeView::~TCustomTreeView()
 {
@@ -86,27 +77,10 @@ void TCustomTreeView::CreateWnd()
 
 void TCustomTreeView::WndProc(TMessage& message)
 {
-    switch (message.Msg) {
-    case WM_PAINT:
-    case WM_ERASEBKGND:
-        // The system's control paints all of itself.
-        DefaultHandler(message);
-        break;
-    case WM_DESTROY:
-        SaveState();
-        TWinControl::WndProc(message);
-        break;
-    case CN_NOTIFY:
+    if (message.Msg == CN_NOTIFY)
         CNNotify(message);
-        break;
-    case CM_COLORCHANGED:
-    case CM_FONTCHANGED:
-        TWinControl::WndProc(message);
-        ApplyColors();
-        break;
-    default:
-        TWinControl::WndProc(message);
-    }
+    else
+        TNativeView::WndProc(message);
 }
 
 // ---- Properties ----

@@ -12,7 +12,7 @@
 
 #include "gui/set.h"
 #include "gui/tree_nodes.h"
-#include "gui/win_control.h"
+#include "gui/native_view.h"
 
 namespace gui {
 
@@ -27,7 +27,7 @@ using TTVEditingEvent = std::function<void(TComponent* sender, TTreeNode* node, 
 // `s` is the new text; the node takes what the handler leaves in it.
 using TTVEditedEvent = std::function<void(TComponent* sender, TTreeNode* node, std::string& s)>;
 
-class TCustomTreeView : public TWinControl {
+class TCustomTreeView : public TNativeView {
 public:
     explicit TCustomTreeView(TComponent* owner);
     ~TCustomTreeView() override;
@@ -78,14 +78,13 @@ private:
     friend class TTreeNode;
     friend class TTreeNodes;
 
-    HWND Window() { return HandleAllocated() ? Handle() : nullptr; }
     void SetStyleFlag(bool& flag, bool value);
-    void ApplyColors();
+    void ApplyColors() override;
     void InsertNative(TTreeNode& node);
     void InsertNativeTree(TTreeNode& node);
     void ExpandNative(TTreeNode& node, UINT action);
     TTreeNode* NodeOf(HTREEITEM item);
-    void SaveState();
+    void SaveState() override;
     void CNNotify(TMessage& message);
 
     TTreeNodes items_;

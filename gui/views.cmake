@@ -5,6 +5,7 @@ target_sources(gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/list_items.cpp
   ${CMAKE_CURRENT_LIST_DIR}/list_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/native_class.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/native_view.cpp
 )
 target_link_libraries(gui PUBLIC comctl32)
 target_sources(gui PRIVATE

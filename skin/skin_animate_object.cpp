@@ -101,27 +101,13 @@ void TskSkinAnimateObject::MouseUp(int X, int Y, gui::TMouseButton Button)
 
 void TskSkinAnimateObject::Run()
 {
-    switch (Command) {
-    case cmClose:
-        Parent->CloseForm();
-        break;
-    case cmMaximize:
-        Parent->SetFormState(Parent->WindowState() == 2 ? 0 : 2);
-        break;
-    case cmMinimize:
-        Parent->SetFormState(Parent->SupportNCArea() && Parent->WindowState() == 1 ? 0 : 1);
-        break;
-    case cmSysMenu:
+    if (RunFormCommand(*Parent, Command))
+        return;
+    if (Command == cmSysMenu) {
         PopupItem = Parent->GetSystemMenuItems();
         OpenObjectPopup(*Parent, ObjectRect, PopupItem, PopupUp);
-        break;
-    case cmDefault:
-        if (PopupItem)
-            OpenObjectPopup(*Parent, ObjectRect, PopupItem, PopupUp);
-        break;
-    case cmRollUp:
-        Parent->RollUpForm(!Parent->RolledUp());
-        break;
+    } else if (Command == cmDefault && PopupItem) {
+        OpenObjectPopup(*Parent, ObjectRect, PopupItem, PopupUp);
     }
 }
 

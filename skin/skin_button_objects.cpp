@@ -281,26 +281,29 @@ void TskSkinStdButtonObject::MouseDown(int, int, gui::TMouseButton Button)
     }
 }
 
-void TskSkinStdButtonObject::RunCommand()
+bool RunFormCommand(TskSkinObjectHost& Host, TskStdCommand Command)
 {
     switch (Command) {
     case cmClose:
-        Parent->CloseForm();
-        break;
+        Host.CloseForm();
+        return true;
     case cmMaximize:
-        Parent->SetFormState(Parent->WindowState() == 2 ? 0 : 2);
-        break;
+        Host.SetFormState(Host.WindowState() == 2 ? 0 : 2);
+        return true;
     case cmMinimize:
-        Parent->SetFormState(Parent->SupportNCArea() && Parent->WindowState() == 1 ? 0 : 1);
-        break;
+        Host.SetFormState(Host.SupportNCArea() && Host.WindowState() == 1 ? 0 : 1);
+        return true;
     case cmRollUp:
-        Parent->RollUpForm(!Parent->RolledUp());
-        break;
+        Host.RollUpForm(!Host.RolledUp());
+        return true;
     case cmSysMenu:
     case cmDefault:
         break;
     }
+    return false;
 }
+
+void TskSkinStdButtonObject::RunCommand() { RunFormCommand(*Parent, Command); }
 
 void TskSkinStdButtonObject::MouseUp(int X, int Y, gui::TMouseButton Button)
 {

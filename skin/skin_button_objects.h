@@ -67,4 +67,9 @@ private:
 // the engine's menu engine. An item without sub-items opens nothing.
 void OpenObjectPopup(TskSkinObjectHost& Host, const gui::TRect& ObjectRect, gui::TMenuItem* Item, bool PopupUp);
 
+// Runs a command on the frame's form: close, maximize or restore, minimize or
+// restore, roll up or down. The system menu and the default command open menus
+// instead: false for them, with nothing done.
+bool RunFormCommand(TskSkinObjectHost& Host, TskStdCommand Command);
+
 }  // namespace sk

@@ -8,7 +8,8 @@
 #include "gui/image_list.h"
 #include "skin/control_records.h"
 #include "skin/effect_bmp.h"
-#include "skin/parent_background.h"
+#include "skin/morph_by_kind.h"
+#include "skinctrls/blend_over_parent.h"
 #include "skinctrls/default_look.h"
 
 namespace sk {
@@ -17,33 +18,6 @@ namespace {
 
 constexpr UINT kMorphInterval = 20;
 constexpr double kMorphStep = 0.1;
-
-// Blends Image toward Active by k in the way the element asks for.
-void MorphImages(TskEffectBmp& Image, const TskEffectBmp& Active, double k, TskMorphKind kind)
-{
-    switch (kind) {
-    case mkGradient:
-        Image.MorphGrad(Active, k);
-        break;
-    case mkLeftGradient:
-        Image.MorphLeftGradient(Active, k);
-        break;
-    case mkRightGradient:
-        Image.MorphRightGradient(Active, k);
-        break;
-    case mkLeftSlide:
-        Image.MorphLeftSlide(Active, k);
-        break;
-    case mkRightSlide:
-        Image.MorphRightSlide(Active, k);
-        break;
-    case mkPush:
-        Image.MorphPush(Active, k);
-        break;
-    default:
-        Image.Morph(Active, k);
-    }
-}
 
 }  // namespace
 
@@ -237,7 +211,7 @@ void TskSkinButton::PaintSkinned()
         DrawButtonFace(image, SkinRect, false, false);
         DrawButtonFace(active, activeSkinRect_, true, false);
         TskEffectBmp blended(image.Handle());
-        MorphImages(blended, TskEffectBmp(active.Handle()), morphFactor_, morphKind_);
+        MorphByKind(blended, TskEffectBmp(active.Handle()), morphFactor_, morphKind_);
         blended.Draw(image.Canvas().Handle(), 0, 0);
     } else if (!enabled && !IsNullRect(disabledSkinRect_)) {
         DrawButtonFace(image, disabledSkinRect_, false, false);
@@ -253,12 +227,7 @@ void TskSkinButton::PaintSkinned()
         Canvas().Draw(0, 0, image);
         return;
     }
-    gui::TBitmap background;
-    background.SetSize(image.Width(), image.Height());
-    PaintParentBackground(*this, background.Canvas());
-    TskEffectBmp blended(image.Handle());
-    blended.Morph(TskEffectBmp(background.Handle()), 1.0 - AlphaBlendValue() / 255.0);
-    blended.Draw(Canvas().Handle(), 0, 0);
+    DrawBlendedOverParent(*this, image, AlphaBlendValue(), Canvas().Handle());
 }
 
 void TskSkinButton::DrawButtonFace(gui::TBitmap& B, const TRect& Source, bool Active, bool IsDown)

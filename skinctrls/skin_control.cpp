@@ -1,8 +1,7 @@
 #include "skinctrls/skin_control.h"
 
 #include "gui/control_messages.h"
-#include "skin/effect_bmp.h"
-#include "skin/parent_background.h"
+#include "skinctrls/blend_over_parent.h"
 #include "skinctrls/skin_data_link.h"
 
 namespace sk {
@@ -24,13 +23,7 @@ void TskSkinControl::Paint()
         Canvas().Draw(0, 0, image);
         return;
     }
-    gui::TBitmap background;
-    background.SetSize(image.Width(), image.Height());
-    PaintParentBackground(*this, background.Canvas());
-    TskEffectBmp blended(image.Handle());
-    const TskEffectBmp behind(background.Handle());
-    blended.Morph(behind, 1.0 - alphaBlendValue_ / 255.0);
-    blended.Draw(Canvas().Handle(), 0, 0);
+    DrawBlendedOverParent(*this, image, alphaBlendValue_, Canvas().Handle());
 }
 
 void TskSkinControl::SetAlphaBlend(bool value)

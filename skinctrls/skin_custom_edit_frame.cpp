@@ -2,10 +2,9 @@
 // button, or the frame around the text), and its painting.
 #include <windowsx.h>
 
-#include "skin/effect_bmp.h"
 #include "skin/geometry.h"
-#include "skin/parent_background.h"
 #include "skin/skin_image.h"
+#include "skinctrls/blend_over_parent.h"
 #include "skinctrls/default_look.h"
 #include "skinctrls/skin_custom_edit.h"
 #include "win/window_frame_dc.h"
@@ -163,13 +162,7 @@ void TskSkinCustomEdit::PaintFrame()
         ::BitBlt(dc.Get(), 0, 0, image.Width(), image.Height(), image.Canvas().Handle(), 0, 0, SRCCOPY);
         return;
     }
-    gui::TBitmap background;
-    background.SetSize(image.Width(), image.Height());
-    PaintParentBackground(*this, background.Canvas());
-    TskEffectBmp blended(image.Handle());
-    const TskEffectBmp behind(background.Handle());
-    blended.Morph(behind, 1.0 - alphaBlendValue_ / 255.0);
-    blended.Draw(dc.Get(), 0, 0);
+    DrawBlendedOverParent(*this, image, alphaBlendValue_, dc.Get());
 }
 
 void TskSkinCustomEdit::DrawDefaultFrame(gui::TBitmap& B)

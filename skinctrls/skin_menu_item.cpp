@@ -7,6 +7,7 @@
 #include "gui/shortcut.h"
 #include "skin/effect_bmp.h"
 #include "skin/glyphs.h"
+#include "skin/morph_by_kind.h"
 #include "skin/skin_image.h"
 #include "skinctrls/skin_popup_window.h"
 
@@ -119,29 +120,7 @@ void TskSkinMenuItem::Draw(TCanvas& canvas)
         DrawSkinnedRow(selected, true);
         TskEffectBmp mix(normal.Handle());
         const TskEffectBmp target(selected.Handle());
-        switch (RowRecord->MorphKind) {
-        case mkGradient:
-            mix.MorphGrad(target, MorphFactor);
-            break;
-        case mkLeftGradient:
-            mix.MorphLeftGradient(target, MorphFactor);
-            break;
-        case mkRightGradient:
-            mix.MorphRightGradient(target, MorphFactor);
-            break;
-        case mkLeftSlide:
-            mix.MorphLeftSlide(target, MorphFactor);
-            break;
-        case mkRightSlide:
-            mix.MorphRightSlide(target, MorphFactor);
-            break;
-        case mkPush:
-            mix.MorphPush(target, MorphFactor);
-            break;
-        default:
-            mix.Morph(target, MorphFactor);
-            break;
-        }
+        MorphByKind(mix, target, MorphFactor, RowRecord->MorphKind);
         b.SetSize(mix.Width(), mix.Height());
         mix.Draw(b.Canvas().Handle(), 0, 0);
     }

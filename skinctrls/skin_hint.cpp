@@ -3,6 +3,7 @@
 #include "gui/application.h"
 #include "gui/form.h"
 #include "skin/layered.h"
+#include "skinctrls/skin_data_link.h"
 #include "skinctrls/skin_hint_window.h"
 
 namespace sk {
@@ -53,11 +54,7 @@ void TskSkinHint::SetAlphaBlendSupport(bool value)
 
 void TskSkinHint::SetSkinData(TskSkinData* value)
 {
-    if (skinData_)
-        RemoveFreeNotification(skinData_);
-    skinData_ = value;
-    if (skinData_)
-        FreeNotification(skinData_);
+    LinkSkinData(*this, skinData_, value);
 }
 
 void TskSkinHint::SetActive(bool value)

@@ -8,6 +8,7 @@
 #include "skin/control_records.h"
 #include "skin/form_skin_engine.h"
 #include "skinctrls/skin_button.h"
+#include "skinctrls/skin_data_link.h"
 #include "skinctrls/skin_std_label.h"
 
 namespace sk {
@@ -196,20 +197,12 @@ TskSkinMessage::TskSkinMessage(gui::TComponent* owner) : gui::TComponent(owner)
 
 void TskSkinMessage::SetSkinData(TskSkinData* value)
 {
-    if (skinData_)
-        RemoveFreeNotification(skinData_);
-    skinData_ = value;
-    if (skinData_)
-        FreeNotification(skinData_);
+    LinkSkinData(*this, skinData_, value);
 }
 
 void TskSkinMessage::SetCtrlSkinData(TskSkinData* value)
 {
-    if (ctrlSkinData_)
-        RemoveFreeNotification(ctrlSkinData_);
-    ctrlSkinData_ = value;
-    if (ctrlSkinData_)
-        FreeNotification(ctrlSkinData_);
+    LinkSkinData(*this, ctrlSkinData_, value);
 }
 
 void TskSkinMessage::Notification(gui::TComponent* component, gui::TOperation operation)

@@ -1,6 +1,7 @@
 #include "skinctrls/skin_popup_menu.h"
 
 #include "gui/form.h"
+#include "skinctrls/skin_data_link.h"
 #include "skinctrls/skin_menu.h"
 
 namespace sk {
@@ -21,11 +22,7 @@ TskSkinMenuHost* HostAmong(const gui::TComponent* form)
 
 void TskSkinPopupMenu::SetSkinData(TskSkinData* value)
 {
-    if (skinData_)
-        RemoveFreeNotification(skinData_);
-    skinData_ = value;
-    if (skinData_)
-        FreeNotification(skinData_);
+    LinkSkinData(*this, skinData_, value);
 }
 
 void TskSkinPopupMenu::SetOwnerForm(gui::TForm* value)

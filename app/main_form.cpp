@@ -7,6 +7,7 @@
 #include "app/track_list_view.h"
 #include "gui/application.h"
 #include "skin/compressed_stored_skin.h"
+#include "skin/form_skin_engine.h"
 #include "skin/skin_data.h"
 #include "skinctrls/skin_button.h"
 #include "skinctrls/skin_control_bar.h"
@@ -174,6 +175,8 @@ void TfrmMain::CreateMenu()
     skSkinMainMenuBar1->SetBounds(0, 0, ClientWidth(), 22);
     skSkinMainMenuBar1->SetAlign(gui::alTop);
     skSkinMainMenuBar1->SetParent(this);
+    // F10, Alt and Alt+letter reach the menu through the bar, not the caption.
+    skFormSkinEngine->SetMainMenuBar(skSkinMainMenuBar1);
 }
 
 sk::TskSkinPanel* TfrmMain::ToolPanel(int left, int buttons)

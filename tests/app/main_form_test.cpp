@@ -3,6 +3,7 @@
 // commands and the settings file.
 #include "main_window_fixture.h"
 
+#include "skinctrls/main_menu_bar.h"
 #include "window_driver.h"
 
 namespace apptest {
@@ -33,6 +34,17 @@ TEST_F(MainWindow, StartsWithTheDiscsTracksAndStoresTheAppliedSettings)
     RECT work{};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_NEAR(form->Left() + form->Width() / 2, (work.left + work.right) / 2, 1);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindow, TheKeyboardReachesTheMenuBar)
+{
+    Start(AudioCd(1, 4501));
+    // F10 or Alt alone: the bar takes the keyboard menu mode; again, and it is left.
+    ::SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+    EXPECT_TRUE(form->skSkinMainMenuBar1->MenuMode());
+    ::SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+    EXPECT_FALSE(form->skSkinMainMenuBar1->MenuMode());
     EXPECT_TRUE(errors.empty());
 }
 

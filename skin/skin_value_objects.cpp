@@ -11,6 +11,18 @@ namespace sk {
 
 namespace {
 
+// A gauge's look does not follow the mouse: it only notes the mouse and tells
+// the form.
+void HoverWithoutLook(TskActiveSkinObject& Object, bool Entered)
+{
+    Object.MouseIn = Entered;
+    Object.Active = Entered;
+    if (Entered)
+        Object.Parent->MouseEnterEvent(Object.IDName);
+    else
+        Object.Parent->MouseLeaveEvent(Object.IDName);
+}
+
 // Value's place in MinValue..MaxValue as a fraction; an empty range counts as 0.
 double Fraction(int Value, int MinValue, int MaxValue)
 {
@@ -123,19 +135,9 @@ void TskSkinGaugeObject::Draw(gui::TCanvas& Canvas, bool Repaint)
     Canvas.Draw(ObjectRect.Left, ObjectRect.Top, image);
 }
 
-void TskSkinGaugeObject::MouseEnter()
-{
-    MouseIn = true;
-    Active = true;
-    Parent->MouseEnterEvent(IDName);
-}
+void TskSkinGaugeObject::MouseEnter() { HoverWithoutLook(*this, true); }
 
-void TskSkinGaugeObject::MouseLeave()
-{
-    MouseIn = false;
-    Active = false;
-    Parent->MouseLeaveEvent(IDName);
-}
+void TskSkinGaugeObject::MouseLeave() { HoverWithoutLook(*this, false); }
 
 // ---- frames ----
 
@@ -196,19 +198,9 @@ void TskSkinFrameGaugeObject::Draw(gui::TCanvas& Canvas, bool Repaint)
     TskSkinFrameObject::Draw(Canvas, Repaint);
 }
 
-void TskSkinFrameGaugeObject::MouseEnter()
-{
-    MouseIn = true;
-    Active = true;
-    Parent->MouseEnterEvent(IDName);
-}
+void TskSkinFrameGaugeObject::MouseEnter() { HoverWithoutLook(*this, true); }
 
-void TskSkinFrameGaugeObject::MouseLeave()
-{
-    MouseIn = false;
-    Active = false;
-    Parent->MouseLeaveEvent(IDName);
-}
+void TskSkinFrameGaugeObject::MouseLeave() { HoverWithoutLook(*this, false); }
 
 TskSkinFrameRegulatorObject::TskSkinFrameRegulatorObject(TskSkinObjectHost* AParent,
                                                          TskDataSkinFrameRegulatorObject* AData)

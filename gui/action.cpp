@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gui/component_reference.h"
 #include "gui/exceptions.h"
 #include "gui/image_list.h"
 #include "gui/string_utils.h"
@@ -100,11 +101,7 @@ TCustomAction* TActionList::Actions(int index) const
 
 void TActionList::SetImages(TImageList* value)
 {
-    if (images_)
-        RemoveFreeNotification(images_);
-    images_ = value;
-    if (value)
-        FreeNotification(value);
+    SetReference(*this, images_, value);
 }
 
 void TActionList::Notification(TComponent* component, TOperation operation)

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "gui/application.h"
+#include "gui/component_reference.h"
 #include "gui/control.h"
 #include "gui/form.h"
 #include "gui/timer.h"
@@ -10,11 +11,7 @@ namespace gui {
 
 void TApplication::SetMainForm(TForm* value)
 {
-    if (mainForm_)
-        RemoveFreeNotification(mainForm_);
-    mainForm_ = value;
-    if (mainForm_)
-        FreeNotification(mainForm_);
+    SetReference(*this, mainForm_, value);
 }
 
 void TApplication::Notification(TComponent* component, TOperation operation)

@@ -1,6 +1,7 @@
 #include "gui/custom_label.h"
 
 #include "gui/accel.h"
+#include "gui/component_reference.h"
 #include "gui/control_messages.h"
 #include "gui/win_control.h"
 #include "win/gdi_handles.h"
@@ -86,11 +87,7 @@ void TCustomLabel::SetTransparent(bool value)
 
 void TCustomLabel::SetFocusControl(TWinControl* value)
 {
-    if (focusControl_)
-        RemoveFreeNotification(focusControl_);
-    focusControl_ = value;
-    if (value)
-        FreeNotification(value);
+    SetReference(*this, focusControl_, value);
 }
 
 void TCustomLabel::SetBiDiMode(TBiDiMode value)

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "gui/component_reference.h"
 #include "gui/image_list.h"
 #include "gui/native_class.h"
 
@@ -106,11 +107,7 @@ void TCustomListView::SetSmallImages(TImageList* value)
 {
     if (value == smallImages_)
         return;
-    if (smallImages_)
-        RemoveFreeNotification(smallImages_);
-    smallImages_ = value;
-    if (value)
-        FreeNotification(value);
+    SetReference(*this, smallImages_, value);
     Invalidate();
 }
 

@@ -1,5 +1,6 @@
 #include "gui/menu.h"
 
+#include "gui/component_reference.h"
 #include "gui/image_list.h"
 #include "gui/shift_state.h"
 
@@ -42,11 +43,7 @@ TMenu::~TMenu()
 
 void TMenu::SetImages(TImageList* value)
 {
-    if (images_)
-        RemoveFreeNotification(images_);
-    images_ = value;
-    if (images_)
-        FreeNotification(images_);
+    SetReference(*this, images_, value);
 }
 
 void TMenu::Notification(TComponent* component, TOperation operation)

@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "gui/menu.h"
+#include "gui/component_reference.h"
 #include "gui/utility_window.h"
 #include "win/user_handles.h"
 
@@ -71,11 +72,7 @@ void TPopupMenu::Popup(int X, int Y)
 
 void TPopupMenu::SetPopupComponent(TComponent* value)
 {
-    if (popupComponent_)
-        RemoveFreeNotification(popupComponent_);
-    popupComponent_ = value;
-    if (popupComponent_)
-        FreeNotification(popupComponent_);
+    SetReference(*this, popupComponent_, value);
 }
 
 void TPopupMenu::Notification(TComponent* component, TOperation operation)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gui/component_reference.h"
 #include "gui/control_messages.h"
 #include "gui/form.h"
 #include "skin/form_skin_engine.h"
@@ -73,11 +74,7 @@ void TskSkinMainMenuBar::SetDefaultHeight(int value)
 
 void TskSkinMainMenuBar::SetFormSkinEngine(TskFormSkinEngine* value)
 {
-    if (formSkinEngine_ && formSkinEngine_ != value)
-        RemoveFreeNotification(formSkinEngine_);
-    formSkinEngine_ = value;
-    if (value)
-        FreeNotification(value);
+    gui::SetReference(*this, formSkinEngine_, value);
     ListenToForm();
 }
 
@@ -98,11 +95,7 @@ void TskSkinMainMenuBar::ListenToForm()
 
 void TskSkinMainMenuBar::SetMainMenu(gui::TMainMenu* value)
 {
-    if (mainMenu_ && mainMenu_ != value)
-        RemoveFreeNotification(mainMenu_);
-    mainMenu_ = value;
-    if (value)
-        FreeNotification(value);
+    gui::SetReference(*this, mainMenu_, value);
     BuildObjects();
     Repaint();
 }

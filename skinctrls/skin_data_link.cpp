@@ -1,16 +1,13 @@
 #include "skinctrls/skin_data_link.h"
 
+#include "gui/component_reference.h"
+
 namespace sk {
 
 bool LinkSkinData(gui::TComponent& self, TskSkinData*& field, TskSkinData* value)
 {
-    if (field && field != value)
-        self.RemoveFreeNotification(field);
-    field = value;
-    if (!value)
-        return false;
-    self.FreeNotification(value);
-    return !value->Empty() && !self.ComponentState().Contains(gui::csDesigning);
+    gui::SetReference(self, field, value);
+    return value && !value->Empty() && !self.ComponentState().Contains(gui::csDesigning);
 }
 
 int SkinControlIndex(const TskSkinData* skinData, const std::string& name)

@@ -1,5 +1,6 @@
 #include "skinctrls/skin_popup_menu.h"
 
+#include "gui/component_reference.h"
 #include "gui/form.h"
 #include "skinctrls/skin_data_link.h"
 #include "skinctrls/skin_menu.h"
@@ -27,11 +28,7 @@ void TskSkinPopupMenu::SetSkinData(TskSkinData* value)
 
 void TskSkinPopupMenu::SetOwnerForm(gui::TForm* value)
 {
-    if (ownerForm_)
-        RemoveFreeNotification(ownerForm_);
-    ownerForm_ = value;
-    if (ownerForm_)
-        FreeNotification(ownerForm_);
+    gui::SetReference(*this, ownerForm_, value);
 }
 
 void TskSkinPopupMenu::Notification(gui::TComponent* component, gui::TOperation operation)

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "gui/application.h"
+#include "gui/component_reference.h"
 #include "gui/form.h"
 #include "gui/image_list.h"
 #include "gui/shift_state.h"
@@ -80,11 +81,7 @@ void TskTrayIcon::SetDesignPreview(bool value)
 
 void TskTrayIcon::SetIconList(gui::TImageList* value)
 {
-    if (iconList_)
-        RemoveFreeNotification(iconList_);
-    iconList_ = value;
-    if (iconList_)
-        FreeNotification(iconList_);
+    gui::SetReference(*this, iconList_, value);
     SetIconIndex(0);
 }
 

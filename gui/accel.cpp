@@ -31,4 +31,9 @@ bool IsAccel(char Key, const std::string& Caption)
     return hotkey != '\0' && Upper(hotkey) == Upper(Key);
 }
 
+char AccelChar(unsigned Key)
+{
+    return (Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z') ? char(Key) : '\0';
+}
+
 }  // namespace gui

@@ -9,4 +9,9 @@ namespace gui {
 // Whether Key (in either case) is the accelerator of Caption.
 bool IsAccel(char Key, const std::string& Caption);
 
+// The character a virtual key stands for as an accelerator: letters and digits
+// only, '\0' for any other key. Other keys' codes read as letters (F1 is 'p',
+// the keypad's 5 is 'e') and must name none.
+char AccelChar(unsigned Key);
+
 }  // namespace gui

@@ -24,13 +24,6 @@ bool Selectable(const TskSkinMainMenuItem& item) { return item.Enabled && item.V
 
 bool HasSubItems(const TskSkinMainMenuItem& item) { return item.MenuItem && item.MenuItem->Count() > 0; }
 
-// The character a key stands for in a caption's accelerator: letters and digits
-// only. Other keys' codes (F4 is 's', the keypad's 5 is 'e') name none.
-char AccelChar(WPARAM key)
-{
-    return (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z') ? char(key) : 0;
-}
-
 // Whether Key names an item of the main menu by its accelerator.
 bool IsMenuAccel(gui::TMainMenu* menu, char key)
 {
@@ -245,7 +238,7 @@ void TskFormSkinEngine::SysKeyMenu()
 void TskFormSkinEngine::MenuKey(WORD key)
 {
     gui::TMainMenu* menu = mainMenuBar_ && mainMenuBar_->MainMenu() ? mainMenuBar_->MainMenu() : mainMenu_;
-    if (mainMenuMode_ && IsMenuAccel(menu, AccelChar(key)) && AltLetter(AccelChar(key)))
+    if (mainMenuMode_ && IsMenuAccel(menu, gui::AccelChar(key)) && AltLetter(gui::AccelChar(key)))
         return;
     const int levels = skinMenu_->LevelCount();
     if (key == VK_ESCAPE && mainMenuMode_ && !menuOpen_) {
@@ -363,7 +356,7 @@ void TskFormSkinEngine::FormShortCut(gui::TMessage& message, bool& handled)
     if (message.LParam & (LPARAM(KF_ALTDOWN) << 16))
         shift.Include(gui::ssAlt);
     const bool altOnly = shift.Contains(gui::ssAlt) && !shift.Contains(gui::ssCtrl) && !shift.Contains(gui::ssShift);
-    if (altOnly && AccelChar(message.WParam) && AltLetter(AccelChar(message.WParam))) {
+    if (altOnly && gui::AccelChar(unsigned(message.WParam)) && AltLetter(gui::AccelChar(unsigned(message.WParam)))) {
         handled = true;
         // The system takes Alt released after a key it did not see for Alt
         // alone, which would end the menu mode just entered: it sees the key.

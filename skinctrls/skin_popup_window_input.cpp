@@ -229,9 +229,9 @@ bool TskSkinPopupWindow::ProcessKey(WORD key)
 {
     if (!Visible())
         return false;
-    if (Enabled() && key <= 0xFF) {
+    if (const char accel = gui::AccelChar(key); Enabled() && accel) {
         for (int i = 0; i < RowCount(); ++i) {
-            if (!gui::IsAccel(char(key), rows_[size_t(i)]->MenuItem.Caption()))
+            if (!gui::IsAccel(accel, rows_[size_t(i)]->MenuItem.Caption()))
                 continue;
             const int old = activeRow_;
             activeRow_ = i;

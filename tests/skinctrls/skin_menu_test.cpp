@@ -123,6 +123,31 @@ TEST_F(SkinMenuTest, ChoosingALeafClosesEverythingBeforeItsCommandRuns)
     menutest::Pump(20);
 }
 
+TEST_F(SkinMenuTest, OnlyLettersAndDigitsPickARowByItsAccelerator)
+{
+    Add(menu.Items(), "&Print");
+    Add(menu.Items(), "&Add");
+    Add(menu.Items(), "Track &3");
+    Open();
+    // Keys whose codes read as marked characters pick no row: F1 ('p') and
+    // the keypad's 1 ('a').
+    EXPECT_FALSE(Level(0).ProcessKey(VK_F1));
+    EXPECT_FALSE(Level(0).ProcessKey(VK_NUMPAD1));
+    EXPECT_EQ("", clicks);
+    ASSERT_EQ(1, engine.LevelCount());
+    EXPECT_EQ(0, Level(0).ActiveRow());
+
+    // The letters and digits themselves do.
+    EXPECT_TRUE(Level(0).ProcessKey('A'));
+    EXPECT_EQ("&Add;", clicks);
+    Open();
+    EXPECT_TRUE(Level(0).ProcessKey('P'));
+    Open();
+    EXPECT_TRUE(Level(0).ProcessKey('3'));
+    EXPECT_EQ("&Add;&Print;Track &3;", clicks);
+    menutest::Pump(20);
+}
+
 TEST_F(SkinMenuTest, SubmenusOpenFromTheKeyboardAndCloseLevelByLevel)
 {
     Add(menu.Items(), "Leaf");

@@ -36,6 +36,7 @@ void TskFormSkinEngine::RollUpForm(bool rollUp)
         rolledUpMaximized_ = false;
         return;
     } else if (rollUp) {
+        oldHeight_ = form_->Height();
         RollUpClient();
     } else {
         RollDownClient();
@@ -44,9 +45,10 @@ void TskFormSkinEngine::RollUpForm(bool rollUp)
         OnChangeRollUpState(this);
 }
 
+// The height to roll down to is the caller's to remember: a new skin applies
+// the roll-up again to a form that is already rolled up, at its rolled-up height.
 void TskFormSkinEngine::RollUpClient()
 {
-    oldHeight_ = form_->Height();
     const TskFormInfo& info = skinData_->FormInfo;
     gui::TBitmap& picture = skinData_->RollUpPicture();
     const bool stretchable = info.RollUpLeftPoint.X < info.RollUpRightPoint.X;

@@ -438,6 +438,10 @@ void TskFormSkinEngine::RebuildSkin()
         form_->Invalidate();
         return;
     }
+    // A skin without a roll-up picture has no rolled-up look: the form rolls
+    // down and its hidden controls come back.
+    if (rolledUp_ && skinData_->RollUpPicture().Empty())
+        RollUpForm(false);
     const TskFormInfo& info = skinData_->FormInfo;
     const bool stretchable = IsStretchableSkin(info);
     const int pw = skinData_->Picture().Width(), ph = skinData_->Picture().Height();
@@ -459,6 +463,10 @@ void TskFormSkinEngine::RebuildSkin()
     }
     BuildSkinObjects();
     ButtonVisibilityPass();
+    // A form that stays rolled up takes the new skin's rolled-up look: the size
+    // of its roll-up picture, its mask and the places of its roll-up objects.
+    if (rolledUp_ && !skinData_->RollUpPicture().Empty())
+        RollUpClient();
     if (OnChangeSkinData)
         OnChangeSkinData(this);
     frameWidth_ = form_->Width();

@@ -51,10 +51,11 @@ TRect WorkArea()
 }
 
 // A 100 x 60 skin whose frame leaves the client area (4, 30, 96, 56), with a
-// main-menu item record, and a 60 x 16 roll-up picture and mask.
+// main-menu item record, and a 60 x 16 roll-up picture and mask (or one of
+// another height, or none).
 class StatesSkin {
 public:
-    explicit StatesSkin(bool rollUpPicture = true)
+    explicit StatesSkin(bool rollUpPicture = true, int rollUpHeight = 16)
     {
         gui::TBitmap picture, mask, rollUp, rollUpMask;
         skintest::MakeRamp(picture, 100, 60);
@@ -62,8 +63,8 @@ public:
         stored_->Pictures().Picture = picture.SaveToImage();
         stored_->Pictures().Mask = mask.SaveToImage();
         if (rollUpPicture) {
-            skintest::MakeRamp(rollUp, 60, 16);
-            std::vector<std::string> rows(16, std::string(60, '#'));
+            skintest::MakeRamp(rollUp, 60, rollUpHeight);
+            std::vector<std::string> rows(size_t(rollUpHeight), std::string(60, '#'));
             rows[0][0] = '.';  // the roll-up mask cuts the top-left pixel
             skintest::MakeMask(rollUpMask, rows);
             stored_->Pictures().RollUpPicture = rollUp.SaveToImage();
@@ -238,6 +239,50 @@ TEST_F(EngineStatesTest, InClientModeTheRollUpPictureTakesTheFormsPlaceAndItsCon
     EXPECT_FALSE(engine->RolledUp());
     EXPECT_TRUE(shown->Visible());
     EXPECT_EQ(form->Height(), height);
+}
+
+TEST_F(EngineStatesTest, ASkinChangeKeepsTheRollUpOnlyWhenTheNewSkinHasARollUpPicture)
+{
+    StatesSkin skin;
+    form->SetBorderStyle(gui::bsNone);
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSupportNCArea(false);
+    int changes = 0;
+    engine->OnChangeRollUpState = [&](gui::TComponent*) { ++changes; };
+    auto* control = new gui::TCustomControl(form);
+    control->SetParent(form);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(30);
+    const int height = form->Height();
+    engine->RollUpForm(true);
+    ASSERT_EQ(form->Height(), 16);
+
+    // A new roll-up picture: the form stays rolled up and takes its size and
+    // its mask's region.
+    StatesSkin taller(true, 24);
+    engine->SetSkinData(&taller.Data());
+    EXPECT_TRUE(engine->RolledUp());
+    EXPECT_EQ(form->Width(), 200);
+    EXPECT_EQ(form->Height(), 24);
+    EXPECT_FALSE(control->Visible());
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(form->Handle(), region), ERROR);
+    EXPECT_FALSE(::PtInRegion(region, 0, 0));
+    EXPECT_TRUE(::PtInRegion(region, 199, 23));
+    EXPECT_EQ(changes, 1);
+
+    // None: the form rolls down to the height it had before the roll-up, and
+    // its controls come back.
+    StatesSkin plain(false);
+    engine->SetSkinData(&plain.Data());
+    EXPECT_FALSE(engine->RolledUp());
+    EXPECT_EQ(form->Height(), height);
+    EXPECT_TRUE(control->Visible());
+    ASSERT_NE(::GetWindowRgn(form->Handle(), region), ERROR);
+    EXPECT_TRUE(::PtInRegion(region, 100, 50));
+    ::DeleteObject(region);
+    EXPECT_EQ(changes, 2);
 }
 
 // ---- System menu ----

@@ -1,6 +1,7 @@
 #include "skin/form_skin_engine.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "gui/application.h"
 #include "gui/exceptions.h"
@@ -432,6 +433,21 @@ void TskFormSkinEngine::RebuildSkin()
         return;
     }
     if (!skinInUse_) {
+        // A form rolled up under the old skin gets its controls and height back:
+        // without a skin nothing could roll it down later.
+        if (rolledUp_) {
+            std::vector<gui::TControl*> controls;
+            controls.swap(rolledUpControls_);
+            for (gui::TControl* control : controls) {
+                control->RemoveFreeNotification(this);
+                control->SetVisible(true);
+            }
+            rolledUp_ = false;
+            rolledUpMaximized_ = false;
+            form_->SetHeight(oldHeight_);
+            if (OnChangeRollUpState)
+                OnChangeRollUpState(this);
+        }
         // Nothing of the old skin may stay on the form.
         ClearSkinObjects();
         RemoveRegion();

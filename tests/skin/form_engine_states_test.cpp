@@ -285,6 +285,27 @@ TEST_F(EngineStatesTest, ASkinChangeKeepsTheRollUpOnlyWhenTheNewSkinHasARollUpPi
     EXPECT_EQ(changes, 2);
 }
 
+TEST_F(EngineStatesTest, AFormRolledUpWhenItsSkinGoesGetsItsControlsBack)
+{
+    StatesSkin skin;
+    form->SetBorderStyle(gui::bsNone);
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSupportNCArea(false);
+    auto* control = new gui::TCustomControl(form);
+    control->SetParent(form);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(30);
+    const int height = form->Height();
+    engine->RollUpForm(true);
+    ASSERT_FALSE(control->Visible());
+
+    engine->SetSkinData(nullptr);
+    EXPECT_FALSE(engine->RolledUp());
+    EXPECT_EQ(form->Height(), height);
+    EXPECT_TRUE(control->Visible());
+}
+
 // ---- System menu ----
 
 TEST_F(EngineStatesTest, TheSystemMenuOffersTheCommandsOfTheState)

@@ -150,6 +150,9 @@ void TskFormSkinEngine::SetSkinData(TskSkinData* value)
     skinData_ = value;
     if (skinData_)
         skinData_->FreeNotification(this);
+    // The menus' skin is often the same one and must still hear when it goes.
+    if (menusSkinData_)
+        menusSkinData_->FreeNotification(this);
     if (!ComponentState().Contains(gui::csDesigning))
         RebuildSkin();
     skinPopupMenu_->SetSkinData(value);
@@ -162,6 +165,8 @@ void TskFormSkinEngine::SetMenusSkinData(TskSkinData* value)
     menusSkinData_ = value;
     if (menusSkinData_)
         menusSkinData_->FreeNotification(this);
+    if (skinData_)
+        skinData_->FreeNotification(this);
 }
 
 void TskFormSkinEngine::SetBorderIcons(TskBorderIcons value)

@@ -198,11 +198,16 @@ TskSkinMessage::TskSkinMessage(gui::TComponent* owner) : gui::TComponent(owner)
 void TskSkinMessage::SetSkinData(TskSkinData* value)
 {
     LinkSkinData(*this, skinData_, value);
+    // The controls' skin is often the same one and must still be heard of when it goes.
+    if (ctrlSkinData_)
+        FreeNotification(ctrlSkinData_);
 }
 
 void TskSkinMessage::SetCtrlSkinData(TskSkinData* value)
 {
     LinkSkinData(*this, ctrlSkinData_, value);
+    if (skinData_)
+        FreeNotification(skinData_);
 }
 
 void TskSkinMessage::Notification(gui::TComponent* component, gui::TOperation operation)

@@ -352,6 +352,19 @@ TEST_F(FormEngineTest, ADestroyedSkinIsDroppedAndTheDefaultFrameReturns)
     EXPECT_EQ(HitTest(100, 60), HTCLIENT);
 }
 
+TEST_F(FormEngineTest, TheMenusSkinIsDroppedWhenItGoesAfterTheFrameTookAnother)
+{
+    auto shared = std::make_unique<FormSkin>();
+    auto other = std::make_unique<FormSkin>();
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&shared->Data());
+    engine->SetMenusSkinData(&shared->Data());
+    engine->SetSkinData(&other->Data());
+    shared.reset();
+    EXPECT_EQ(engine->MenusSkinData(), nullptr);
+    EXPECT_EQ(engine->SkinData(), &other->Data());
+}
+
 TEST_F(FormEngineTest, TheFadeInEndsOpaqueOrAtTheBlendValue)
 {
     auto* engine = new TskFormSkinEngine(form);

@@ -179,6 +179,20 @@ TEST_F(SkinMessageTest, RemovedSkinsAreDropped)
     EXPECT_EQ(message.CtrlSkinData(), controlSkin);
     delete controlSkin;
     EXPECT_EQ(message.CtrlSkinData(), nullptr);
+
+    // One skin for both, then another for one of them: the other still hears of
+    // the first one going.
+    auto* shared = new sk::TskSkinData(nullptr);
+    auto* other = new sk::TskSkinData(nullptr);
+    message.SetSkinData(shared);
+    message.SetCtrlSkinData(shared);
+    message.SetSkinData(other);
+    delete shared;
+    EXPECT_EQ(message.CtrlSkinData(), nullptr);
+    message.SetCtrlSkinData(other);
+    message.SetCtrlSkinData(nullptr);
+    delete other;
+    EXPECT_EQ(message.SkinData(), nullptr);
 }
 
 // Posts a key to the message box once it shows.

@@ -237,8 +237,15 @@ TEST_F(FormEngineTest, FrameObjectsTakeTheMouseInFrameCoordinatesAndReportByName
     EXPECT_EQ(HitTest(185, 10), HTOBJECT);
     RECT wr;
     ::GetWindowRect(form->Handle(), &wr);
+    // The engine follows the cursor itself while it lies on the frame: put it
+    // there, so that the tracking and the messages agree.
+    ::SetCursorPos(wr.left + 186, wr.top + 11);
+    Wait(150);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), "enter closebutton");
+    events.clear();
     ::SendMessageA(form->Handle(), WM_NCMOUSEMOVE, HTOBJECT, MAKELPARAM(wr.left + 186, wr.top + 11));
-    EXPECT_THAT(events, ::testing::ElementsAre("enter closebutton", "move closebutton 186,11"));
+    EXPECT_THAT(events, ::testing::ElementsAre("move closebutton 186,11"));
     ::SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(wr.left + 186, wr.top + 11));
     EXPECT_EQ(::GetCapture(), form->Handle());
     EXPECT_TRUE(form->Visible());

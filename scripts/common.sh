@@ -17,11 +17,15 @@ start_wine_session() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;wnaspi32=n"
   unset http_proxy HTTP_PROXY https_proxy HTTPS_PROXY no_proxy NO_PROXY
-  local n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and names it once it accepts connections, so
+  # test runs started side by side never share a screen.
+  local display_file
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
   XVFB_PID=$!
-  export DISPLAY=":$n"
+  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+  export DISPLAY=":$(tr -d '[:space:]' <"$display_file")"
+  rm -f "$display_file"
   trap stop_wine_session EXIT
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "test: creating the Wine prefix"

@@ -11,6 +11,7 @@ packages=(
   libjpeg62-turbo-dev zlib1g-dev
   wine64 xvfb
   python3
+  xdotool imagemagick x11-apps x11-utils
 )
 
 missing=()

@@ -23,6 +23,7 @@ class TskSkinControlBar;
 class TskSkinData;
 class TskSkinGauge;
 class TskSkinPanel;
+class TskSkinScrollBar;
 }  // namespace sk
 
 namespace brenvale {
@@ -49,6 +50,8 @@ public:
         *skSkinButton_SelectAll, *skSkinButton_DeselectAll, *skSkinButton_OpenCDTray,
         *skSkinButton_CloseCDTray, *skSkinButton_Options;
     TTrackListView* skSkinListView_TrackList;
+    // The track list's own scroll bars, shown when its rows or columns do not fit.
+    sk::TskSkinScrollBar *skSkinScrollBar_TrackListV, *skSkinScrollBar_TrackListH;
     sk::TskSkinPanel* skSkinPanel5;
     sk::TskSkinGauge* skSkinGauge;
     TVelCDRipper* CDRipper;

@@ -97,9 +97,10 @@ public:
     // is posted again for the caller's loop and ends the call.
     void ProcessMessages();
     // The steps of a message loop before translation, in this order: OnMessage
-    // sees every message; a key press goes to the OnShortCut of its window's form;
-    // a key or character for a window of the program is offered to its control
-    // as a CN_ message. True when one of them used the message, which must not be
+    // sees every message; a key press or a mouse button ends the hint, shown or
+    // pending; a key press goes to the OnShortCut of its window's form; a key or
+    // character for a window of the program is offered to its control as a CN_
+    // message. True when one of them used the message, which must not be
     // dispatched.
     bool IsKeyMsg(const MSG& msg);
     // Every message a loop of the program takes, before anything else sees it.
@@ -117,6 +118,7 @@ private:
     void ControlDestroying(TControl* control);
     void Notification(TComponent* component, TOperation operation) override;
     void HintMouseChanged(TControl* control);
+    static bool EndsHint(UINT message);
     void HintTimerTick();
     void ShowControlHint();
     void StartHintTimer(int interval);

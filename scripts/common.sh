@@ -34,9 +34,21 @@ start_wine_session() {
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
   fi
   /usr/lib/wine/wineserver -p || true
+  match_window_manager
   # Start Wine's background services now, detached from every pipe: a service started
   # by the first test would hold that test's output pipe open and make CTest wait.
   "$WINE" wineboot -u </dev/null >/dev/null 2>&1 || true
+}
+
+# Tells Wine whether a window manager looks after the display's windows. Wine hands
+# its top-level windows to a window manager and, when one is hidden, waits for the
+# manager to confirm it; with none there (a bare Xvfb) every dialog that closes
+# stays on the screen, unpainted, for the two seconds that wait lasts. Without a
+# manager Wine places and stacks the windows itself.
+match_window_manager() {
+  local managed=N
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && managed=Y
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >/dev/null 2>&1 || true
 }
 
 # Installs the simulated ASPI layer in the prefix's system folder (where any program,

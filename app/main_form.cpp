@@ -77,7 +77,15 @@ void TfrmMain::CreateComponents()
     skSkinGauge->SetParent(skSkinPanel5);
 
     // The list hides the native scroll bars, which cannot wear the skin: a disc of
-    // many tracks scrolls with these, shown only while the rows do not fit.
+    // many tracks scrolls with these, shown only while the rows do not fit. They
+    // share a pane of their own with the list, so that a bar that comes and goes
+    // keeps its place beside the list (the gauge stays at the window's bottom).
+    skSkinPanel_TrackList = new sk::TskSkinPanel(this);
+    skSkinPanel_TrackList->SetName("skSkinPanel_TrackList");
+    skSkinPanel_TrackList->SetBorderStyle(sk::bvNone);
+    skSkinPanel_TrackList->SetCaption("");
+    skSkinPanel_TrackList->SetAlign(gui::alClient);
+    skSkinPanel_TrackList->SetParent(this);
     skSkinScrollBar_TrackListH = new sk::TskSkinScrollBar(this);
     skSkinScrollBar_TrackListH->SetName("skSkinScrollBar_TrackListH");
     skSkinScrollBar_TrackListH->SetSkinDataName("hscrollbar");
@@ -86,7 +94,7 @@ void TfrmMain::CreateComponents()
     skSkinScrollBar_TrackListH->SetDefaultHeight(kScrollBarSize);
     skSkinScrollBar_TrackListH->SetHeight(kScrollBarSize);
     skSkinScrollBar_TrackListH->SetAlign(gui::alBottom);
-    skSkinScrollBar_TrackListH->SetParent(this);
+    skSkinScrollBar_TrackListH->SetParent(skSkinPanel_TrackList);
     skSkinScrollBar_TrackListV = new sk::TskSkinScrollBar(this);
     skSkinScrollBar_TrackListV->SetName("skSkinScrollBar_TrackListV");
     skSkinScrollBar_TrackListV->SetKind(gui::sbVertical);
@@ -96,7 +104,7 @@ void TfrmMain::CreateComponents()
     skSkinScrollBar_TrackListV->SetSkinData(skSkinData);
     skSkinScrollBar_TrackListV->SetWidth(kScrollBarSize);
     skSkinScrollBar_TrackListV->SetAlign(gui::alRight);
-    skSkinScrollBar_TrackListV->SetParent(this);
+    skSkinScrollBar_TrackListV->SetParent(skSkinPanel_TrackList);
 
     skSkinListView_TrackList = new TTrackListView(this);
     skSkinListView_TrackList->SetName("skSkinListView_TrackList");
@@ -107,7 +115,7 @@ void TfrmMain::CreateComponents()
     skSkinListView_TrackList->SetDefaultFont(font);
     skSkinListView_TrackList->SetFont(font);
     skSkinListView_TrackList->SetAlign(gui::alClient);
-    skSkinListView_TrackList->SetParent(this);
+    skSkinListView_TrackList->SetParent(skSkinPanel_TrackList);
     skSkinListView_TrackList->SetVScrollBar(skSkinScrollBar_TrackListV);
     skSkinListView_TrackList->SetHScrollBar(skSkinScrollBar_TrackListH);
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "extract/overlap_match.h"
 #include "extract/sector_reader.h"
 #include "sim_audio.h"
 #include "extract/wav_writer.h"
@@ -93,8 +94,8 @@ double Match(int blocks, bool found)
     uint32_t sum = 0;
     const double start = Now();
     for (int i = 0; i < blocks; ++i)
-        sum += velmora::SectorReader::FindJitterOffset(read.data(), velmora::kBlockSize,
-                                                       overlap.data(), 16464, jitter);
+        sum += velmora::FindJitterOffset(read.data(), velmora::kBlockSize, overlap.data(), 16464,
+                                         jitter);
     const double seconds = Now() - start;
     if (sum == 0)
         std::printf("(no offsets)\n");

@@ -23,6 +23,7 @@ class TskSkinControlBar;
 class TskSkinData;
 class TskSkinGauge;
 class TskSkinPanel;
+class TskSkinMessage;
 }  // namespace sk
 
 namespace brenvale {
@@ -52,6 +53,7 @@ public:
     sk::TskSkinPanel* skSkinPanel5;
     sk::TskSkinGauge* skSkinGauge;
     TVelCDRipper* CDRipper;
+    sk::TskSkinMessage* skSkinMessage;  // the window's own messages, in the skin
     TfrmLoadCDDBDataMsg* frmLoadCDDBDataMsg;  // hidden until a lookup runs
 
     const TRipperSettings& Settings() const { return settings_; }
@@ -95,12 +97,16 @@ private:
     // The control's events.
     void CDRipperProgress(long PercentDone);
     void CDRipperExtractionEnd();
+    void CDRipperExtractionError(const std::string& ErrorMessage);
     void CDRipperDiskChanged();
 
     // The states of the actions and buttons.
     void EnterDiscState(bool present);
     void EnterRippingState();
     void EnterIdleState();
+    // Ends the batch in the window: the idle state, or the no-disc state when the
+    // drive has no audio CD any more.
+    void EndBatch();
     void SetCommand(gui::TAction* action, sk::TskSkinButton* button, bool enabled);
     // The menu's items follow their actions.
     void UpdateMenu();

@@ -21,6 +21,7 @@
 #include "skinctrls/skin_button.h"
 #include "skinctrls/main_menu_bar.h"
 #include "skinctrls/skin_gauge.h"
+#include "skinctrls/skin_message.h"
 
 namespace brenvale {
 
@@ -188,6 +189,10 @@ void TfrmMain::CDRipperProgress(long PercentDone)
 
 void TfrmMain::CDRipperExtractionEnd()
 {
+    // The end of a track that a Stop or an error already ended the batch for
+    // belongs to no batch.
+    if (!batchRunning_)
+        return;
     ++doneCount_;
     if (doneCount_ >= queuedCount_) {
         EnterIdleState();
@@ -195,8 +200,24 @@ void TfrmMain::CDRipperExtractionEnd()
     }
 }
 
+void TfrmMain::CDRipperExtractionError(const std::string& ErrorMessage)
+{
+    // The control ends its run at an error: no further track will start or end, so
+    // the window leaves the ripping state before it says why.
+    if (batchRunning_)
+        EndBatch();
+    skSkinMessage->MessageDlg(ErrorMessage, gui::mtError, {gui::mbOK}, 0);
+}
+
 void TfrmMain::CDRipperDiskChanged()
 {
+    // A batch cannot go on with its disc gone or another one in the drive: it is
+    // stopped, so that the window is never left ripping with Stop disabled.
+    if (batchRunning_) {
+        auto ripper = CDRipper->Ripper();
+        Checked([&] { return ripper->CancelExtraction(); });
+        EnterIdleState();
+    }
     skSkinGauge->SetValue(0);
     EnterDiscState(HasAudioCD(Drive().Get()));
     FillTrackList();
@@ -311,6 +332,14 @@ void TfrmMain::EnterRippingState()
     SetCommand(CDOpenCDTray, skSkinButton_OpenCDTray, false);
     SetCommand(CDCloseCDTray, skSkinButton_CloseCDTray, false);
     UpdateMenu();
+}
+
+void TfrmMain::EndBatch()
+{
+    EnterIdleState();
+    skSkinGauge->SetValue(0);
+    if (!HasAudioCD(Drive().Get()))
+        EnterDiscState(false);
 }
 
 void TfrmMain::EnterIdleState()

@@ -88,7 +88,7 @@ std::wstring WavWriter::Open(const std::wstring& target, const std::function<boo
     }
     MMIOINFO info{};
     info.fccIOProc = FOURCC_DOS;
-    info.adwInfo[0] = static_cast<DWORD>(::HandleToLong(handle_.Get()));
+    info.adwInfo[0] = static_cast<DWORD>(HandleToLong(handle_.Get()));
     file_ = ::mmioOpenW(nullptr, &info, MMIO_READWRITE);
     if (!file_) {
         handle_.Reset();

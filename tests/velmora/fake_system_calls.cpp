@@ -13,7 +13,7 @@ int LetterOf(HANDLE h) { return static_cast<int>(reinterpret_cast<intptr_t>(h) -
 
 }  // namespace
 
-void AnswerStatus(SCSI_PASS_THROUGH_DIRECT& request, uint8_t status, const velmora::SenseData& sense)
+void AnswerStatus(SCSI_PASS_THROUGH_DIRECT& request, uint8_t status, const velmora::SenseCode& sense)
 {
     request.ScsiStatus = status;
     if (status != velmora::kScsiStatusCheckCondition || request.SenseInfoLength < 14)

@@ -32,7 +32,7 @@ struct FakeLetter {
 
 // Makes a pass-through request come back with the device status `status` and, for
 // a CHECK CONDITION, fixed-format sense bytes.
-void AnswerStatus(SCSI_PASS_THROUGH_DIRECT& request, uint8_t status, const velmora::SenseData& sense);
+void AnswerStatus(SCSI_PASS_THROUGH_DIRECT& request, uint8_t status, const velmora::SenseCode& sense);
 
 class FakeSystemCalls : public velmora::SystemCalls {
 public:

@@ -66,7 +66,9 @@ protected:
     {
         calls.AddCdLetter(3, 1, 0, 0, "VELSIM  NT DRIVE");
         calls.letters[3].passThrough = [this](SCSI_PASS_THROUGH_DIRECT& r) {
-            if (!present) {
+            if (attention.exchange(false)) {
+                AnswerStatus(r, kScsiStatusCheckCondition, {kSenseUnitAttention, 0x28, 0});
+            } else if (!present) {
                 AnswerStatus(r, kScsiStatusCheckCondition, {kSenseNotReady, kAscMediumNotPresent, 0});
             } else if (r.Cdb[0] == 0x00 && !ready) {
                 AnswerStatus(r, kScsiStatusCheckCondition, {kSenseNotReady, 0x04, 0x01});
@@ -112,6 +114,7 @@ protected:
     FakeSystemCalls calls;
     std::atomic<bool> present{true};
     std::atomic<bool> ready{true};
+    std::atomic<bool> attention{false};  // the next command gets a unit attention
     std::atomic<int> tracks{3};
     std::unique_ptr<ScsiManager> manager;
     std::vector<std::shared_ptr<DriveRecord>> records;
@@ -137,12 +140,17 @@ TEST_F(NtDrive, AnEmptiedDriveHasNoAudioCdAndIsReportedAsAChange)
     testsupport::Pump(5500);
     EXPECT_EQ(host.changes, 1);
 
-    // Another disc goes in.
+    // Another disc goes in; the drive says so to the first command after it.
     tracks = 5;
+    attention = true;
     present = true;
     ASSERT_TRUE(testsupport::PumpUntil(kCheckWait, [&] { return host.changes >= 2; }));
     EXPECT_TRUE(HasAudioCD());
     EXPECT_EQ(Tracks(), 5);
+    EXPECT_FALSE(attention);
+    // Reported once: the unit attention did not pass for an empty drive first.
+    testsupport::Pump(5500);
+    EXPECT_EQ(host.changes, 2);
 }
 
 TEST_F(NtDrive, NoDiscAtStartAndADriveNotYetReady)

@@ -30,7 +30,7 @@ struct DriveRecord {
     uint8_t lastStatus = SS_COMP;
     // What the drive said about the last request that failed with SS_ERR (zero
     // after any other outcome); written by whichever thread sent last.
-    SenseData lastSense;
+    SenseCode lastSense;
     TocTable toc;
     // Guards the table of contents, the stored answer and what is built from them.
     std::mutex lock;

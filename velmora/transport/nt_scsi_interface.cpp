@@ -188,17 +188,6 @@ DWORD NtScsiInterface::PassThrough(SRB_ExecSCSICmd& srb, LetterEntry& entry, uin
     return 0;
 }
 
-DWORD NtScsiInterface::PassThroughOnce(SRB_ExecSCSICmd& srb, LetterEntry& entry, uint8_t& scsiStatus)
-{
-    const DWORD error = PassThrough(srb, entry, scsiStatus);
-    // A drive reports a new disc (or a reset) once, to the first command that
-    // follows; that command itself was not carried out and is asked again.
-    if (error == 0 && scsiStatus == kScsiStatusCheckCondition &&
-        SenseOf(srb).key == kSenseUnitAttention)
-        return PassThrough(srb, entry, scsiStatus);
-    return error;
-}
-
 DWORD NtScsiInterface::ExecCommand(void* block, LetterEntry& entry)
 {
     auto* srb = static_cast<SRB_ExecSCSICmd*>(block);
@@ -211,7 +200,7 @@ DWORD NtScsiInterface::ExecCommand(void* block, LetterEntry& entry)
     }
 
     uint8_t scsiStatus = kScsiStatusGood;
-    DWORD error = PassThroughOnce(*srb, entry, scsiStatus);
+    DWORD error = PassThrough(*srb, entry, scsiStatus);
     if (error == ERROR_MEDIA_CHANGED || error == ERROR_INVALID_HANDLE) {
         // The disc was changed or the handle went stale: reopen once and try again.
         // A reopen that fails keeps the drive's entry, so that the next command
@@ -220,7 +209,7 @@ DWORD NtScsiInterface::ExecCommand(void* block, LetterEntry& entry)
         CloseDevice(entry);
         const LetterEntry previous = letters_[letter];
         if (FillEntry(letter)) {
-            error = PassThroughOnce(*srb, letters_[letter], scsiStatus);
+            error = PassThrough(*srb, letters_[letter], scsiStatus);
         } else {
             letters_[letter] = previous;
             letters_[letter].device = INVALID_HANDLE_VALUE;

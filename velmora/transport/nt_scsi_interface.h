@@ -52,8 +52,6 @@ private:
     // One pass-through request: the Windows error (0 when the device control
     // succeeded), the device's status, and its sense bytes copied into the block.
     DWORD PassThrough(SRB_ExecSCSICmd& srb, LetterEntry& entry, uint8_t& scsiStatus);
-    // The same, asked once more when the device answers with a unit attention.
-    DWORD PassThroughOnce(SRB_ExecSCSICmd& srb, LetterEntry& entry, uint8_t& scsiStatus);
     // Sets the block's status from the outcome; returns it.
     static DWORD Complete(SRB_ExecSCSICmd& srb, DWORD error, uint8_t scsiStatus);
     void CloseDevice(LetterEntry& entry);

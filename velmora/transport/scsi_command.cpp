@@ -58,7 +58,7 @@ BYTE SendScsiCommand(DriveRecord& drive, BYTE direction, const uint8_t* cdb, int
         if (srb.SRB_Status == SS_PENDING) {
             AbortSrb(drive, srb);
             drive.lastStatus = srb.SRB_Status;
-            drive.lastSense = SenseData{};
+            drive.lastSense = SenseCode{};
             if (srb.SRB_Status == SS_PENDING) {
                 // The layer still owns the request: hand it over and carry on with a new one.
                 const size_t capacity = request->Capacity();
@@ -69,7 +69,7 @@ BYTE SendScsiCommand(DriveRecord& drive, BYTE direction, const uint8_t* cdb, int
         }
     }
     drive.lastStatus = srb.SRB_Status;
-    drive.lastSense = srb.SRB_Status == SS_ERR ? SenseOf(srb) : SenseData{};
+    drive.lastSense = srb.SRB_Status == SS_ERR ? SenseOf(srb) : SenseCode{};
     return srb.SRB_Status;
 }
 

@@ -10,6 +10,7 @@
 
 #include "transport/aspi.h"
 #include "transport/scsi_manager.h"
+#include "transport/sense_data.h"
 #include "win/unique_handle.h"
 
 namespace velmora {

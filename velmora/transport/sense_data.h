@@ -23,7 +23,7 @@ enum : uint8_t {
 
 constexpr uint8_t kAscMediumNotPresent = 0x3A;
 
-struct SenseData {
+struct SenseCode {
     uint8_t key = 0;
     uint8_t asc = 0;
     uint8_t ascq = 0;
@@ -31,9 +31,9 @@ struct SenseData {
 
 // Reads fixed-format (0x70, 0x71) and descriptor-format (0x72, 0x73) sense bytes;
 // anything else, or too few bytes, says nothing.
-inline SenseData ParseSense(const uint8_t* bytes, size_t length)
+inline SenseCode ParseSense(const uint8_t* bytes, size_t length)
 {
-    SenseData sense;
+    SenseCode sense;
     if (length < 4)
         return sense;
     const uint8_t format = bytes[0] & 0x7F;
@@ -49,7 +49,7 @@ inline SenseData ParseSense(const uint8_t* bytes, size_t length)
     return sense;
 }
 
-inline SenseData SenseOf(const SRB_ExecSCSICmd& srb)
+inline SenseCode SenseOf(const SRB_ExecSCSICmd& srb)
 {
     size_t length = srb.SRB_SenseLen;
     if (length > sizeof srb.SenseArea)
@@ -58,7 +58,7 @@ inline SenseData SenseOf(const SRB_ExecSCSICmd& srb)
 }
 
 // The drive has no disc (or its tray is open).
-inline bool MediumNotPresent(const SenseData& sense)
+inline bool MediumNotPresent(const SenseCode& sense)
 {
     return sense.key == kSenseNotReady && sense.asc == kAscMediumNotPresent;
 }

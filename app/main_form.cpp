@@ -91,7 +91,7 @@ void TfrmMain::CreateComponents()
     CDRipper = new TVelCDRipper(this);
     CDRipper->SetName("CDRipper");
     CDRipper->OnProgress = [this](gui::TComponent*, long percent) { CDRipperProgress(percent); };
-    CDRipper->OnExtractionStart = [](gui::TComponent*) {};
+    CDRipper->OnExtractionStart = [this](gui::TComponent*) { CDRipperExtractionStart(); };
     CDRipper->OnExtractionEnd = [this](gui::TComponent*) { CDRipperExtractionEnd(); };
     CDRipper->OnExtractionError = [this](gui::TComponent*, const std::string& text) {
         CDRipperExtractionError(text);

@@ -141,6 +141,8 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
     Checked([&] { return ripper->ClearQueue(); });
     queuedCount_ = 0;
     doneCount_ = 0;
+    batchTracks_.clear();
+    startedCount_ = 0;
     auto drive = Drive();
     for (int row = 0; row < skSkinListView_TrackList->RowCount(); ++row) {
         if (!skSkinListView_TrackList->Checked(row))
@@ -158,6 +160,7 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
         win::UniqueBstr file(target.c_str(), UINT(target.size()));
         auto track = TrackOf(drive.Get(), row + 1);
         Checked([&] { return track->QueueExtractToWav(file.Get()); });
+        batchTracks_.emplace_back(row + 1, name);
     }
     if (queuedCount_ == 0 || !HasAudioCD(drive.Get())) {
         gui::MessageDlg(kNoCDMessage, gui::mtInformation, {gui::mbOK});
@@ -187,6 +190,12 @@ void TfrmMain::CDRipperProgress(long PercentDone)
     skSkinGauge->SetValue(int(PercentDone) + doneCount_ * 100);
 }
 
+void TfrmMain::CDRipperExtractionStart()
+{
+    if (batchRunning_)
+        ++startedCount_;
+}
+
 void TfrmMain::CDRipperExtractionEnd()
 {
     // The end of a track that a Stop or an error already ended the batch for
@@ -197,16 +206,57 @@ void TfrmMain::CDRipperExtractionEnd()
     if (doneCount_ >= queuedCount_) {
         EnterIdleState();
         skSkinGauge->SetValue(0);
+        const std::string unreadable = UnreadableTracksText();
+        if (!unreadable.empty())
+            skSkinMessage->MessageDlg(unreadable, gui::mtWarning, {gui::mbOK}, 0);
     }
 }
 
 void TfrmMain::CDRipperExtractionError(const std::string& ErrorMessage)
 {
     // The control ends its run at an error: no further track will start or end, so
-    // the window leaves the ripping state before it says why.
-    if (batchRunning_)
+    // the window leaves the ripping state before it says why. The tracks read so
+    // far are judged now, while the disc's table still holds their counts.
+    std::string message = ErrorMessage;
+    if (batchRunning_) {
+        const std::string unreadable = UnreadableTracksText();
+        if (!unreadable.empty())
+            message += "\n\n" + unreadable;
         EndBatch();
-    skSkinMessage->MessageDlg(ErrorMessage, gui::mtError, {gui::mbOK}, 0);
+    }
+    skSkinMessage->MessageDlg(message, gui::mtError, {gui::mbOK}, 0);
+}
+
+std::string TfrmMain::UnreadableTracksText()
+{
+    constexpr int kMaxListed = 15;
+    win::ComPtr<ITracksCollection> tracks;
+    auto drive = Drive();
+    if (FAILED(drive->get_Tracks(tracks.Put())))
+        return std::string();
+    std::string lines;
+    int listed = 0, more = 0;
+    // Only tracks this batch started: the others keep the counts of an earlier rip.
+    for (size_t i = 0; i < startedCount_ && i < batchTracks_.size(); ++i) {
+        win::ComPtr<ITrack> track;
+        long sectors = 0;
+        // A track the disc no longer has is not judged.
+        if (FAILED(tracks->get_Item(batchTracks_[i].first, track.Put())) ||
+            FAILED(track->get_UnreadableSectors(&sectors)) || sectors <= 0)
+            continue;
+        if (listed == kMaxListed) {
+            ++more;
+            continue;
+        }
+        ++listed;
+        lines += "\n" + batchTracks_[i].second + ": " + std::to_string(sectors) +
+                 (sectors == 1 ? " sector" : " sectors");
+    }
+    if (lines.empty())
+        return std::string();
+    if (more)
+        lines += "\n... and " + std::to_string(more) + (more == 1 ? " more track" : " more tracks");
+    return "Some sectors could not be read and were written as silence:" + lines;
 }
 
 void TfrmMain::CDRipperDiskChanged()

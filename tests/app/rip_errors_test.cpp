@@ -16,20 +16,25 @@ struct ShownMessages {
     std::vector<std::string> texts;
 };
 
-// Answers the next skinned message box with its OK button, from inside its modal
-// loop, keeping its caption and text. APPTEST_HOLD_MS keeps it on the screen that
-// long first, for a look at it.
-void AnswerMessageBox(ShownMessages& shown)
+// Answers every skinned message box with its OK button, from inside its modal loop,
+// keeping its caption and text, until the test ends: no box is left waiting for a
+// user. APPTEST_HOLD_MS keeps each on the screen that long first, for a look at it.
+void AnswerMessageBoxes(ShownMessages& shown)
 {
-    WhenShown<sk::TskMessageForm>([&shown](sk::TskMessageForm& box) {
-        shown.captions.push_back(box.Caption());
-        shown.texts.push_back(box.MessageLabel() ? box.MessageLabel()->Caption() : "<no label>");
-        if (const char* hold = std::getenv("APPTEST_HOLD_MS"))
-            Pump(DWORD(std::atoi(hold)));
-        for (int i = 0; i < box.ComponentCount(); ++i)
-            if (box.Components(i)->Name() == "OK")
-                if (auto* ok = dynamic_cast<gui::TWinControl*>(box.Components(i)))
-                    Click(*ok);
+    WhenShownStep([&shown] {
+        auto* box = VisibleForm<sk::TskMessageForm>();
+        if (box && box->ModalResult() == gui::mrNone) {
+            shown.captions.push_back(box->Caption());
+            shown.texts.push_back(box->MessageLabel() ? box->MessageLabel()->Caption() : "<no label>");
+            if (const char* hold = std::getenv("APPTEST_HOLD_MS"))
+                Pump(DWORD(std::atoi(hold)));
+            for (int i = 0; i < box->ComponentCount(); ++i)
+                if (box->Components(i)->Name() == "OK")
+                    if (auto* ok = dynamic_cast<gui::TWinControl*>(box->Components(i)))
+                        Click(*ok);
+        }
+        AnswerMessageBoxes(shown);  // and the next one
+        return true;
     });
 }
 
@@ -46,6 +51,11 @@ std::string MissingDrive()
 
 class RipErrors : public MainWindow {
 protected:
+    void SetUp() override
+    {
+        MainWindow::SetUp();
+        AnswerMessageBoxes(shown);
+    }
     void TearDown() override
     {
         CancelWhenShown();
@@ -80,7 +90,6 @@ TEST_F(RipErrors, AFolderThatCannotBeReachedIsReportedAndTheWindowGoesIdle)
 {
     WriteSetting("OutputPath", MissingDrive() + "\\Music");
     Start(AudioCd(3, 300));
-    AnswerMessageBox(shown);
     Click(*form->skSkinButton_SelectAll);
     Click(*form->skSkinButton_Rip);
     ASSERT_TRUE(PumpUntil(20000, [&] { return shown.texts.size() == 1; }));
@@ -91,7 +100,6 @@ TEST_F(RipErrors, AFolderThatCannotBeReachedIsReportedAndTheWindowGoesIdle)
     ExpectIdle();
 
     // The commands work again: the next rip starts, and says the same.
-    AnswerMessageBox(shown);
     Click(*form->skSkinButton_Rip);
     EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "on/on/255");
     ASSERT_TRUE(PumpUntil(20000, [&] { return shown.texts.size() == 2; }));
@@ -124,6 +132,10 @@ TEST_F(RipErrors, ADiscChangeDuringARipEndsItAndLeavesTheTrayWorking)
     ASSERT_TRUE(WaitWorkerGone());
     Pump(100);
     ExpectNoDisc();
+    // The worker may have seen the empty drive before the cancel reached it.
+    EXPECT_LE(shown.texts.size(), 1u);
+    for (const auto& text : shown.texts)
+        EXPECT_EQ(text, "The disk was removed.");
     EXPECT_FALSE(FileExists(out.File("Track 03.wav")));
 
     // A disc goes in again: the window takes it and rips it.
@@ -137,6 +149,87 @@ TEST_F(RipErrors, ADiscChangeDuringARipEndsItAndLeavesTheTrayWorking)
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitWorkerGone());
     EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 300, 299), "");
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(RipErrors, ADiscTakenOutDuringARipIsReportedAndTheWindowHasNoDisc)
+{
+    WriteSetting("OutputPath", out.Path());
+    SimDevice disc = AudioCd(3, 600);
+    disc.extra = {"fault readcd late 0 100000 delay 30"};  // every read takes its time
+    Start(disc);
+    // The disc goes when the second track is a third done.
+    SimDevice empty = disc;
+    empty.disc = false;
+    bool removed = false;
+    auto progress = form->CDRipper->OnProgress;
+    form->CDRipper->OnProgress = [&](gui::TComponent* sender, long percent) {
+        progress(sender, percent);
+        if (!removed && form->skSkinGauge->Value() >= 133) {
+            WriteSimDrive(1, {empty});
+            removed = true;
+        }
+    };
+    Click(*form->skSkinButton_SelectAll);
+    Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(PumpUntil(30000, [&] { return shown.texts.size() == 1; }));
+    ASSERT_TRUE(removed);
+    EXPECT_EQ(shown.captions[0], "Error");
+    EXPECT_EQ(shown.texts[0], "The disk was removed.");
+    EXPECT_FALSE(form->CDStop->Enabled());
+    EXPECT_EQ(form->skSkinGauge->Value(), 0);
+
+    // The control notices the empty drive once the rip is over.
+    ASSERT_TRUE(PumpUntil(15000, [&] { return form->skSkinListView_TrackList->RowCount() == 0; }));
+    ExpectNoDisc();
+    EXPECT_EQ(CompareWav(out.File("Track 01.wav"), 0, 599), "");
+    EXPECT_FALSE(FileExists(out.File("Track 03.wav")));
+
+    // The disc goes back in: the window takes it and its commands work.
+    form->CDRipper->OnProgress = progress;
+    disc.extra.clear();
+    WriteSimDrive(1, {disc});
+    ASSERT_TRUE(PumpUntil(15000, [&] { return form->skSkinListView_TrackList->RowCount() == 3; }));
+    EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "on/on/255");
+    Click(*form->skSkinButton_SelectAll);
+    Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitWorkerGone());
+    for (int track = 1; track <= 3; ++track)
+        EXPECT_EQ(CompareWav(out.File("Track 0" + std::to_string(track) + ".wav"), (track - 1) * 600, 599), "");
+    EXPECT_EQ(shown.texts.size(), 1u);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(RipErrors, TracksWithUnreadableSectorsAreListedWhenTheRipEnds)
+{
+    WriteSetting("OutputPath", out.Path());
+    SimDevice disc = AudioCd(3, 2000);
+    // A medium error that no retry overcomes, in the second track.
+    disc.extra = {"fault readcd fail 2030 2030 sense 3 0x11 0"};
+    Start(disc);
+    Click(*form->skSkinButton_SelectAll);
+    Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(PumpUntil(30000, [&] { return shown.texts.size() == 1; }));
+    EXPECT_EQ(shown.captions[0], "Warning");
+    long sectors = 0;
+    auto drive = brenvale::DriveOf(form->CDRipper->Ripper().Get(), 1);
+    ASSERT_EQ(brenvale::TrackOf(drive.Get(), 2)->get_UnreadableSectors(&sectors), S_OK);
+    ASSERT_GT(sectors, 0);
+    EXPECT_EQ(shown.texts[0], "Some sectors could not be read and were written as silence:\nTrack 02: " +
+                                  std::to_string(sectors) + " sectors");
+    ExpectIdle();
+    ASSERT_TRUE(WaitWorkerGone());
+
+    // A rip that reads every sector says nothing.
+    disc.extra.clear();
+    WriteSimDrive(1, {disc});
+    Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitWorkerGone());
+    Pump(200);
+    EXPECT_EQ(shown.texts.size(), 1u);
+    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 2000, 1999), "");
     EXPECT_TRUE(errors.empty());
 }
 

@@ -305,6 +305,7 @@ private:
     // Menus and menu mode (form_engine_menus.cpp).
     void DismissMenus();
     void SysKeyMenu();
+    void SystemMenuKey();
     void AppMessage(MSG& msg, bool& handled);
     void MenuKey(WORD key);
     void FormShortCut(gui::TMessage& message, bool& handled);
@@ -436,6 +437,7 @@ private:
     int oldHeight_ = 0;
     int frameWidth_ = 0, frameHeight_ = 0;
     gui::TRect normalBounds_;
+    int fadeAlpha_ = 0;  // the fade-in's last step
     bool inSizeMove_ = false;
     bool fullDrag_ = false;
     int hoverIndex_ = -1, oldHoverIndex_ = -1, capturedIndex_ = -1;

@@ -254,6 +254,38 @@ TEST_F(FormEngineTest, FrameObjectsTakeTheMouseInFrameCoordinatesAndReportByName
     EXPECT_FALSE(form->Visible());
 }
 
+TEST_F(FormEngineTest, AFrameTrackBarFollowsTheMouseItHolds)
+{
+    // A bar across the top of the frame, its button (10 x 10) at its left end.
+    FormSkin skin({"[SKINOBJECTS]", "count=1", "0=knob:trackbar", "[knob]", "skinrect=10,2,90,18",
+                   "buttonrect=0,0,10,10", "beginpoint=5,8", "endpoint=65,8", "minvalue=0", "maxvalue=60"});
+    auto* engine = new TskFormSkinEngine(form);
+    std::vector<int> values;
+    engine->OnTrackBarChangeValueEvent = [&](gui::TComponent*, const std::string&, int value) {
+        values.push_back(value);
+    };
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    ::SetCursorPos(wr.left + 15, wr.top + 10);
+    Wait(150);
+    ASSERT_EQ(engine->HoverIndex(), 0);
+    ::SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(wr.left + 15, wr.top + 10));
+    ASSERT_EQ(::GetCapture(), form->Handle());
+    // Held, the mouse reports client moves: the button follows them all the same.
+    const TRect client = ClientInWindow();
+    ::SendMessageA(form->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(35 - client.Left, 10 - client.Top));
+    ::SendMessageA(form->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(45 - client.Left, 10 - client.Top));
+    EXPECT_THAT(values, ::testing::ElementsAre(20, 30));
+    ::SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(45 - client.Left, 10 - client.Top));
+    EXPECT_NE(::GetCapture(), form->Handle());
+    ::SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(55 - client.Left, 10 - client.Top));
+    EXPECT_THAT(values, ::testing::ElementsAre(20, 30));
+}
+
 TEST_F(FormEngineTest, InClientModeTheSkinIsTheFormsBackground)
 {
     FormSkin skin;
@@ -372,24 +404,52 @@ TEST_F(FormEngineTest, TheMenusSkinIsDroppedWhenItGoesAfterTheFrameTookAnother)
     EXPECT_EQ(engine->SkinData(), &other->Data());
 }
 
-TEST_F(FormEngineTest, TheFadeInEndsOpaqueOrAtTheBlendValue)
+// The alpha of a layered window, or -1 when it is not layered.
+int WindowAlpha(HWND window)
+{
+    if (!(::GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED))
+        return -1;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags))
+        return -1;
+    return alpha;
+}
+
+TEST_F(FormEngineTest, TheFadeInTakesOneStepPerTickAndEndsOpaque)
 {
     auto* engine = new TskFormSkinEngine(form);
     engine->SetAlphaBlendAnimation(true);
     form->Show();
-    Wait(100);
-    EXPECT_FALSE(::GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    // Each tick of the fade's timer shows one step: the form is seen coming in.
+    std::vector<int> seen;
+    const DWORD start = ::GetTickCount();
+    MSG msg;
+    while (::GetTickCount() - start < 5000) {
+        if (!::GetMessageA(&msg, nullptr, 0, 0))
+            break;
+        const bool fadeTick = msg.message == WM_TIMER && msg.hwnd == form->Handle() && msg.wParam == 1;
+        ::DispatchMessageA(&msg);
+        if (fadeTick) {
+            seen.push_back(WindowAlpha(form->Handle()));
+            if (seen.back() < 0)
+                break;
+        }
+    }
+    ASSERT_EQ(seen.size(), 51u);
+    for (size_t i = 0; i + 1 < seen.size(); ++i)
+        EXPECT_EQ(seen[i], int(5 * (i + 1)));
+    EXPECT_EQ(seen.back(), -1) << "the form stays layered after the fade";
 
     form->Hide();
     engine->SetAlphaBlend(true);
     engine->SetAlphaBlendValue(200);
     form->Show();
+    // It fades to the blend value and stays layered.
+    for (int waited = 0; waited < 3000 && WindowAlpha(form->Handle()) < 200; waited += 50)
+        Wait(50);
     Wait(100);
-    ASSERT_TRUE(::GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    ASSERT_TRUE(::GetLayeredWindowAttributes(form->Handle(), nullptr, &alpha, &flags));
-    EXPECT_EQ(alpha, 200);
+    EXPECT_EQ(WindowAlpha(form->Handle()), 200);
 }
 
 TEST_F(FormEngineTest, MovingSnapsToTheWorkArea)

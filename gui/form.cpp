@@ -146,6 +146,11 @@ void TForm::WndProc(TMessage& message)
     case WM_CLOSE:
         WMClose(message);
         break;
+    case WM_SIZE:
+        TWinControl::WndProc(message);
+        if (Application().MainForm() == this)
+            Application().MainFormSized(message.WParam);
+        break;
     default:
         TWinControl::WndProc(message);
     }

@@ -159,4 +159,35 @@ TEST(ApplicationWindowTest, MinimizeAndRestoreReachTheMainFormAndTheHooks)
     form.Hide();
 }
 
+TEST(ApplicationWindowTest, TheMainFormMinimizedOrRestoredByTheSystemChangesTheProgramsState)
+{
+    std::string sizes;
+    std::unique_ptr<TWndProcHook> hook;
+    hook = std::make_unique<TWndProcHook>(Application().WindowProc(), [&](TMessage& m) {
+        if (m.Msg == WM_SIZE)
+            sizes += m.WParam == SIZE_MINIMIZED ? "min;" : m.WParam == SIZE_RESTORED ? "restored;" : "other;";
+        hook->CallNext(m);
+    });
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 200, 100);
+    form.Show();
+    Application().SetMainForm(&form);
+    Application().Minimize();
+    // Its taskbar button brings it back: the program is no longer minimized,
+    // and the next Minimize minimizes it again.
+    ::ShowWindow(form.Handle(), SW_RESTORE);
+    EXPECT_FALSE(Application().Minimized());
+    Application().Minimize();
+    EXPECT_TRUE(::IsIconic(form.Handle()));
+    ::ShowWindow(form.Handle(), SW_RESTORE);
+    // The system minimizing it minimizes the program; Restore brings it back.
+    ::ShowWindow(form.Handle(), SW_MINIMIZE);
+    EXPECT_TRUE(Application().Minimized());
+    Application().Restore();
+    EXPECT_FALSE(::IsIconic(form.Handle()));
+    EXPECT_EQ(sizes, "min;restored;min;restored;min;restored;");
+    Application().SetMainForm(nullptr);
+    form.Hide();
+}
+
 }  // namespace

@@ -18,6 +18,7 @@
 #include "gui/application.h"
 #include "gui/ini_file.h"
 #include "gui/message_dlg.h"
+#include "gui/screen.h"
 #include "skinctrls/skin_button.h"
 #include "skinctrls/main_menu_bar.h"
 #include "skinctrls/skin_gauge.h"
@@ -70,10 +71,14 @@ void TfrmMain::FormShow()
 
 void TfrmMain::ApplySettings(const TRipperSettings& settings)
 {
-    SetLeft(settings.Left);
-    SetTop(settings.Top);
-    SetWidth(settings.Width);
-    SetHeight(settings.Height);
+    // Bounds saved on a monitor that is gone would open the window where
+    // nobody sees it: it comes back onto the work area.
+    const gui::TRect bounds = gui::BoundsOnWorkArea(
+        gui::Rect(settings.Left, settings.Top, settings.Left + settings.Width, settings.Top + settings.Height));
+    SetLeft(bounds.Left);
+    SetTop(bounds.Top);
+    SetWidth(bounds.Right - bounds.Left);
+    SetHeight(bounds.Bottom - bounds.Top);
     gui::TIniFile ini(SettingsFileName(gui::Application().Title()));
     WriteAppliedSettings(ini, settings);
 }

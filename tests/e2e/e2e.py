@@ -155,6 +155,36 @@ class Shot:
         subprocess.run(['convert', 'ppm:-', path], input=self.ppm, check=True)
 
 
+_GLYPHS = {}
+
+
+def glyph_pixels(kind):
+    """The drawn pixels of a tool button's glyph (draw_skin's GLYPHS): (x, y, colour)
+    for every pixel that is not the transparent magenta."""
+    if kind not in _GLYPHS:
+        pic = skin.draw_glyph(kind)
+        _GLYPHS[kind] = [(x, y, pic.pixels[y][x]) for y in range(pic.height) for x in range(pic.width)
+                         if pic.pixels[y][x] != skin.MAGENTA]
+    return _GLYPHS[kind]
+
+
+def find_glyph(shot, kind, area, tolerance=6):
+    """The top-left corner of the glyph where the screenshot shows it exactly, inside
+    area (left, top, right, bottom), or None."""
+    pixels = glyph_pixels(kind)
+    # The pixels of the most frequent colour tell least: try the rarest first.
+    counts = {}
+    for _, _, c in pixels:
+        counts[c] = counts.get(c, 0) + 1
+    pixels = sorted(pixels, key=lambda p: counts[p[2]])
+    left, top, right, bottom = clip(area, (0, 0, shot.width, shot.height))
+    for y in range(top, bottom - skin.G + 1):
+        for x in range(left, right - skin.G + 1):
+            if all(near(shot.pixel(x + px, y + py), c, tolerance) for px, py, c in pixels):
+                return x, y
+    return None
+
+
 def clip(rect, bounds):
     return (max(rect[0], bounds[0]), max(rect[1], bounds[1]), min(rect[2], bounds[2]), min(rect[3], bounds[3]))
 
@@ -402,10 +432,16 @@ class Brenvale(Session):
 
     # -- windows
     def find_window(self, name):
-        """The X window of a visible top-level window titled exactly `name`, or None."""
+        """The X window of a visible top-level window titled exactly `name`, or None.
+        Of several (a hint window carries the text of its hint as title), the
+        largest."""
         out = self.x('xdotool', 'search', '--onlyvisible', '--name', '^%s$' % _regex(name), check_result=False)
-        ids = [int(w) for w in out.split()]
-        return ids[-1] if ids else None
+        found = []
+        for w in out.split():
+            rect = self.rect_of(int(w))
+            if rect:
+                found.append((rect[2] * rect[3], int(w)))
+        return max(found)[1] if found else None
 
     def visible_windows(self):
         out = self.x('xdotool', 'search', '--onlyvisible', '--name', '', check_result=False)
@@ -510,6 +546,33 @@ class Brenvale(Session):
         if save_as:
             shot.save(os.path.join(self.folder, save_as))
         return shot
+
+    def tool_button(self, kind, shot=None):
+        """The centre of the main window's tool button showing glyph `kind` ('rip',
+        'stop', 'options'...), found on the screen; None when the glyph does not
+        show as drawn (a disabled button shows it faded)."""
+        left, top, width, _ = self.window_rect()
+        shot = shot or self.screenshot()
+        band = (left, top + skin.TITLE + 20, left + width, top + skin.TITLE + 90)
+        at = find_glyph(shot, kind, band)
+        return None if at is None else (at[0] + skin.G // 2, at[1] + skin.G // 2)
+
+    # -- Wine's desktop: its taskbar along the bottom of the screen
+    def taskbar_rect(self):
+        for w in self.visible_windows():
+            rect = self.rect_of(w)
+            if rect and rect[0] == 0 and rect[2] == SCREEN_W and rect[1] + rect[3] == SCREEN_H and rect[3] < 80:
+                return rect
+        raise CaseFailure('the desktop shows no taskbar')
+
+    def work_area(self):
+        """(left, top, width, height) of the screen above the taskbar."""
+        return (0, 0, SCREEN_W, self.taskbar_rect()[1])
+
+    def click_taskbar_button(self):
+        """Clicks the program's button: the first after the start button."""
+        left, top, _, height = self.taskbar_rect()
+        self.click(left + 150, top + height // 2)
 
     # -- the main window's places, from the skin
     def frame_button(self, kind):

@@ -9,6 +9,7 @@
 
 #include "gui/application.h"
 #include "gui/custom_control.h"
+#include "gui/custom_edit.h"
 #include "gui/form.h"
 #include "gui/bitmap.h"
 #include "gui/icon.h"
@@ -86,6 +87,48 @@ TEST(KeyPreviewTest, FormSeesItsControlsKeysFirstAndCanTakeThem)
     child->Perform(WM_KEYDOWN, 'X', 0);
     child->Perform(WM_CHAR, 'a', 0);
     EXPECT_EQ(seen, "form;child;form;formchar a;childchar b;");
+}
+
+// Notes where the focus is once its modal loop runs, and ends it.
+class FocusProbeForm : public TForm {
+public:
+    using TForm::TForm;
+    HWND focused = nullptr;
+
+protected:
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg == WM_APP + 7) {
+            focused = ::GetFocus();
+            SetModalResult(mrOk);
+            return;
+        }
+        TForm::WndProc(message);
+    }
+};
+
+TEST(ModalFormTest, TheFirstControlInTabOrderTakesTheKeys)
+{
+    FocusProbeForm form(nullptr);
+    form.SetBounds(60, 60, 300, 200);
+    auto* container = new TCustomControl(&form);
+    container->SetParent(&form);
+    container->SetBounds(0, 0, 300, 100);
+    auto* second = new TCustomEdit(&form);
+    second->SetParent(container);
+    second->SetBounds(10, 10, 100, 20);
+    auto* disabled = new TCustomEdit(&form);
+    disabled->SetParent(container);
+    disabled->SetBounds(10, 40, 100, 20);
+    disabled->SetEnabled(false);
+    auto* first = new TCustomEdit(&form);
+    first->SetParent(container);
+    first->SetBounds(10, 70, 100, 20);
+    first->SetTabOrder(0);
+    disabled->SetTabOrder(0);
+    ::PostMessageA(form.Handle(), WM_APP + 7, 0, 0);
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(form.focused, first->Handle());
 }
 
 TEST(IconTest, ACopyGoesWithItsOwnIconOnly)

@@ -42,6 +42,16 @@ void TskFormSkinEngine::SetFormState(int state)
         MaximizeForm();
 }
 
+gui::TRect TskFormSkinEngine::RestoredBounds() const
+{
+    if (!IsEmpty(normalBounds_))
+        return normalBounds_;
+    gui::TRect bounds = form_->BoundsRect();
+    if (rolledUp_)
+        bounds.Bottom = bounds.Top + oldHeight_;
+    return bounds;
+}
+
 void TskFormSkinEngine::MinimizeForm()
 {
     if (gui::Application().MainForm() == form_ || !supportNCArea_) {

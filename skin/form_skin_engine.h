@@ -216,6 +216,9 @@ public:
     void TrackBarChangeValueEvent(const std::string& IDName, int Value) override;
     void FrameRegulatorChangeValueEvent(const std::string& IDName, int Value) override;
     int WindowState() const override { return windowState_; }
+    // The bounds the form has in the normal state, rolled down: what to keep
+    // for the next start while it is maximized, minimized or rolled up.
+    gui::TRect RestoredBounds() const;
     void SetFormState(int state) override;
     bool RolledUp() const override { return rolledUp_; }
     void RollUpForm(bool rollUp) override;

@@ -336,7 +336,15 @@ void TskFormSkinEngine::FrameRegulatorChangeValueEvent(const std::string& IDName
 
 // ---- What the objects ask of the form ----
 
-void TskFormSkinEngine::CloseForm() { form_->Close(); }
+// As the system's close box does: the form hears WM_CLOSE, so that its own
+// closing runs (a main window saves its settings and ends the program).
+void TskFormSkinEngine::CloseForm()
+{
+    if (form_->HandleAllocated())
+        ::SendMessageA(form_->Handle(), WM_CLOSE, 0, 0);
+    else
+        form_->Close();
+}
 
 bool TskFormSkinEngine::FormActive() const { return active_; }
 

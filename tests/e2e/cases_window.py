@@ -233,3 +233,15 @@ def case_saved_bounds_off_every_monitor(app):
     check(rect[0] >= work[0] and rect[1] >= work[1] and rect[0] + rect[2] <= work[0] + work[2]
           and rect[1] + rect[3] <= work[1] + work[3], 'the window %s lies on the work area %s' % (rect, work))
     check(shows_frame(app, rect), 'the window is painted where it is')
+
+
+@case()
+def case_the_close_button_ends_the_program(app):
+    app.drag(caption_text_point(app), (caption_text_point(app)[0] + 30, caption_text_point(app)[1] + 20))
+    left, top, width, height = app.window_rect()
+    app.expect_exit()
+    app.click(*app.frame_button('close'))
+    check(app.wait_for_exit('the close button ends the program') == 0, 'the program failed at its end')
+    settings = app.read_settings()
+    saved = tuple(int(settings.get(k, -1)) for k in ('MainFormLeft', 'MainFormTop', 'MainFormWidth', 'MainFormHeight'))
+    check(saved == (left, top, width, height), 'the settings hold the bounds %s, not %s' % (saved, (left, top, width, height)))

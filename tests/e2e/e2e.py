@@ -19,7 +19,7 @@ give it the `@case()` decorator; CMake registers it as the CTest test `e2e_<name
 build folder is configured again when a cases file changes). `app` is a running
 Brenvale (class Brenvale below): `app.window_rect()`, `app.click(x, y)`, `app.drag(...)`,
 `app.key('alt+space')`, `app.screenshot()`, `app.wait_for(condition, what)`,
-`app.new_windows(before)`... Screen coordinates are absolute; a case finds its targets
+`app.new_windows(before)`, `app.tool_button('rip')`, `app.expect_exit()`... Screen coordinates are absolute; a case finds its targets
 from the main window's rectangle and the skin's geometry. Fail with `check(condition,
 message)` or any exception; the harness then keeps a screenshot (failure.png) and the
 program's output in the case's folder (build/x86_64/e2e/<name>/) and ends every
@@ -343,6 +343,7 @@ class Brenvale(Session):
         self.write_settings(values)
         self.program = None
         self.window = None
+        self.exit_expected = False
         self._start_cddb_server()
 
     # -- set-up
@@ -399,7 +400,23 @@ class Brenvale(Session):
     def alive(self):
         return self.program is not None and self.program.poll() is None
 
+    def expect_exit(self):
+        """The next steps end the program: its end is no failure from now on."""
+        self.exit_expected = True
+
+    def wait_for_exit(self, what, timeout=20):
+        """Waits for the program to end (after expect_exit); its exit code."""
+        self.exit_expected = True
+        deadline = time.monotonic() + timeout
+        while self.program.poll() is None:
+            if time.monotonic() > deadline:
+                raise CaseFailure('timed out waiting until ' + what)
+            time.sleep(0.1)
+        return self.program.returncode
+
     def check_alive(self, doing=''):
+        if self.exit_expected:
+            return
         if self.program is not None and self.program.poll() is not None:
             raise CaseFailure('the program ended (exit code %s)%s; its output:\n%s' % (
                 self.program.returncode, ' ' + doing if doing else '', self.log()))

@@ -13,6 +13,7 @@
 #include "gui/form.h"
 #include "gui/menu_item.h"
 #include "gui/strings.h"
+#include "gui/wnd_proc_chain.h"
 #include "form_engine_fixture.h"
 #include "picture_fixtures.h"
 #include "skin/form_frame_geometry.h"
@@ -249,9 +250,18 @@ TEST_F(FormEngineTest, FrameObjectsTakeTheMouseInFrameCoordinatesAndReportByName
     ::SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(wr.left + 186, wr.top + 11));
     EXPECT_EQ(::GetCapture(), form->Handle());
     EXPECT_TRUE(form->Visible());
+    // The close button closes the form as the system's close box does: the form
+    // hears WM_CLOSE (a main window ends the program there).
+    int closes = 0;
+    std::unique_ptr<gui::TWndProcHook> hook;
+    hook = std::make_unique<gui::TWndProcHook>(form->WindowProc(), [&](gui::TMessage& m) {
+        closes += m.Msg == WM_CLOSE;
+        hook->CallNext(m);
+    });
     ::SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(180, -5));
     EXPECT_NE(::GetCapture(), form->Handle());
     EXPECT_FALSE(form->Visible());
+    EXPECT_EQ(closes, 1);
 }
 
 TEST_F(FormEngineTest, AFrameTrackBarFollowsTheMouseItHolds)

@@ -44,30 +44,22 @@ start_wine_session() {  # [$1 = display to use instead of a private Xvfb]
     # Custom frames of sizeable windows stay as drawn.
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
   fi
-  [ "${SESSION_DESKTOP:-}" = auto ] && choose_wine_desktop
   /usr/lib/wine/wineserver -p || true
+  match_window_manager
   # Start Wine's background services now, detached from every pipe: a service started
   # by the first test would hold that test's output pipe open and make CTest wait.
   "$WINE" wineboot -u </dev/null >/dev/null 2>&1 || true
 }
 
-# Where the session's windows live. Under a window manager they are windows of the
-# display, which it minimizes and brings back. A display without one (a bare Xvfb)
-# has nothing to minimize a window to: there the session runs in Wine's own desktop
-# of the screen's size, whose taskbar holds the programs' buttons as Windows' does.
-choose_wine_desktop() {
-  local explorer='HKCU\Software\Wine\Explorer'
-  if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-    "$WINE" reg delete "$explorer" /v Desktop /f >/dev/null 2>&1 || true
-  else
-    local size
-    size=$(xwininfo -root | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
-    "$WINE" reg add "$explorer" /v Desktop /d shell /f >/dev/null 2>&1 || true
-    "$WINE" reg add "$explorer\\Desktops" /v shell /d "$size" /f >/dev/null 2>&1 || true
-  fi
-  # The desktop is chosen when the session's first window appears: start afresh.
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
-  /usr/lib/wine/wineserver -w 2>/dev/null || true
+# Tells Wine whether a window manager looks after the display's windows. Wine hands
+# its top-level windows to a window manager and, when one is hidden, waits for the
+# manager to confirm it; with none there (a bare Xvfb) every dialog that closes
+# stays on the screen, unpainted, for the two seconds that wait lasts. Without a
+# manager Wine places and stacks the windows itself.
+match_window_manager() {
+  local managed=N
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && managed=Y
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >/dev/null 2>&1 || true
 }
 
 # Installs the simulated ASPI layer in the prefix's system folder (where any program,

@@ -8,7 +8,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 "$ROOT/scripts/setup.sh"
 configure_and_build x86_64 >/dev/null
-export SESSION_WINEPREFIX="$BUILD/x86_64/run-wineprefix" SESSION_DESKTOP=auto
+export SESSION_WINEPREFIX="$BUILD/x86_64/run-wineprefix"
 start_wine_session "${DISPLAY:-}"
 echo "run: Brenvale shows on display $DISPLAY"
 install_control

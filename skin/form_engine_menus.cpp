@@ -189,7 +189,9 @@ void TskFormSkinEngine::UnhookAppMessages()
 
 void TskFormSkinEngine::AppMessage(MSG& msg, bool& handled)
 {
-    if (msg.message != WM_KEYDOWN)
+    // The keys of a minimized active window come as system keys without Alt.
+    const bool iconicKey = msg.message == WM_SYSKEYDOWN && !(msg.lParam & (LPARAM(KF_ALTDOWN) << 16)) && Iconic();
+    if (msg.message != WM_KEYDOWN && !iconicKey)
         return;
     const WORD key = WORD(msg.wParam);
     msg.message = 0;

@@ -62,6 +62,21 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
         break;
     }
 
+    // Minimized by the system, the form is a small title of its own.
+    if (Iconic()) {
+        if (message.Msg == WM_NCHITTEST) {
+            message.Result = HTCAPTION;
+            return;
+        }
+        if (message.Msg == WM_NCPAINT && supportNCArea_ && skinInUse_ && FrameSkinUsable()) {
+            PaintIconicTitle();
+            message.Result = 0;
+            return;
+        }
+        if (IconicMouse(message))
+            return;
+    }
+
     switch (message.Msg) {
     case WM_NCCREATE:
         StripCaptionStyles();

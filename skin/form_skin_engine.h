@@ -332,6 +332,11 @@ private:
     void NudgeWidth();
     void FadeIn();
     bool InSpecialState() const;
+    // The form minimized by the system: a title of its own (form_engine_iconic.cpp).
+    bool Iconic() const;
+    void RestoreIconic();
+    void PaintIconicTitle();
+    bool IconicMouse(gui::TMessage& message);
     // Window states (form_engine_states.cpp).
     void MinimizeForm();
     void MaximizeForm();

@@ -48,8 +48,9 @@ def shows_no_frame(app, rect):
 
 
 def wait_gone(app, rect, what):
-    app.wait_for(lambda: app.rect_of(app.window) is None or not overlaps(app.rect_of(app.window), rect),
-                 what + ': the window leaves the screen')
+    """The window is minimized: a small title at the bottom of the screen, and the
+    screen it leaves is repainted."""
+    app.wait_for(app.iconic_title, what + ': the window becomes a title at the bottom of the screen')
     app.wait_for(lambda: shows_no_frame(app, rect), what + ': the screen it leaves is repainted')
 
 
@@ -151,14 +152,21 @@ def case_minimize_and_bring_back(app):
     app.key('n')
     wait_gone(app, normal, 'minimized from the system menu')
     app.screenshot('minimized.png')
-    app.click_taskbar_button()
-    wait_back(app, normal, 'the taskbar button')
+    # A double click on the minimized title brings it back.
+    title = app.iconic_title()
+    app.double_click(title[0] + title[2] // 2, title[1] + title[3] // 2)
+    wait_back(app, normal, 'a double click on the title')
     app.screenshot('restored.png')
-    # And again with the minimize button: the program knows it was brought back.
+    # Again with the minimize button: the program knows it came back. A click on
+    # the title opens its system menu, whose Restore (&Restore) brings it back.
     app.click(*app.frame_button('minimize'))
     wait_gone(app, normal, 'minimized by its button')
-    app.click_taskbar_button()
-    wait_back(app, normal, 'the taskbar button again')
+    title = app.iconic_title()
+    before = app.visible_windows()
+    app.click(title[0] + title[2] // 2, title[1] + title[3] // 2)
+    popup_of(app, before, 'a click on the title opens the system menu')
+    app.key('r')
+    wait_back(app, normal, 'Restore from the menu')
     # Still the same window: it moves by its caption.
     start = caption_text_point(app)
     app.drag(start, (start[0] + 40, start[1] + 30))
@@ -171,9 +179,13 @@ def case_a_maximized_window_comes_back_maximized(app):
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == work, 'maximized')
     app.click(*app.frame_button('minimize'))
-    wait_gone(app, work, 'minimized while maximized')
-    app.click_taskbar_button()
-    wait_back(app, work, 'the taskbar button')
+    app.wait_for(app.iconic_title, 'minimized while maximized')
+    title = app.iconic_title()
+    app.double_click(title[0] + title[2] // 2, title[1] + title[3] // 2)
+    wait_back(app, work, 'a double click on the title')
+    # Maximized still: its button restores it.
+    app.click(*app.frame_button('maximize'))
+    app.wait_for(lambda: app.window_rect() != work, 'the maximize button restores the window')
 
 
 @case()
@@ -245,3 +257,18 @@ def case_the_close_button_ends_the_program(app):
     settings = app.read_settings()
     saved = tuple(int(settings.get(k, -1)) for k in ('MainFormLeft', 'MainFormTop', 'MainFormWidth', 'MainFormHeight'))
     check(saved == (left, top, width, height), 'the settings hold the bounds %s, not %s' % (saved, (left, top, width, height)))
+
+
+@case()
+def case_down_opens_the_highlighted_menu(app):
+    left, top, _, _ = app.window_rect()
+    before = app.visible_windows()
+    app.key('F10')
+    check(not app.new_windows(before), 'F10 alone opened a menu')
+    app.key('Down')
+    _, rect = popup_of(app, before, 'Down opens the menu of the highlighted item')
+    menu_bar_bottom = top + skin.TITLE + 22
+    check(abs(rect[1] - menu_bar_bottom) <= 2 and left <= rect[0] < left + 40,
+          'the menu opens at %s, not below File at the menu bar\'s bottom (%d)' % (rect[:2], menu_bar_bottom))
+    app.key('Escape', 'Escape')
+    app.wait_for(lambda: not app.new_windows(before), 'Esc closes the menu')

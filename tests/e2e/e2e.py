@@ -2,9 +2,8 @@
 """End-to-end tests: the real brenvale.exe under Wine, driven with real X input.
 
 Every case runs in a session of its own: a private Xvfb display, a copy of a prepared
-Wine prefix (the control registered, the simulated ASPI layer installed, and Wine's
-desktop with its taskbar, as the run command sets up a display without a window
-manager), the local CDDB server behind the system's proxy setting, the simulated drive
+Wine prefix (the control registered, the simulated ASPI layer installed, and set up
+as the run command sets up a display without a window manager), the local CDDB server behind the system's proxy setting, the simulated drive
 with the case's disc, and brenvale.exe copied into the case's folder, so that its
 settings file (written beside the program) is the case's own. The case moves the mouse
 and presses keys with xdotool, and reads what a person would see: screenshots of the
@@ -574,22 +573,16 @@ class Brenvale(Session):
         at = find_glyph(shot, kind, band)
         return None if at is None else (at[0] + skin.G // 2, at[1] + skin.G // 2)
 
-    # -- Wine's desktop: its taskbar along the bottom of the screen
-    def taskbar_rect(self):
-        for w in self.visible_windows():
-            rect = self.rect_of(w)
-            if rect and rect[0] == 0 and rect[2] == SCREEN_W and rect[1] + rect[3] == SCREEN_H and rect[3] < 80:
-                return rect
-        raise CaseFailure('the desktop shows no taskbar')
-
+    # -- the display: no window manager, no taskbar
     def work_area(self):
-        """(left, top, width, height) of the screen above the taskbar."""
-        return (0, 0, SCREEN_W, self.taskbar_rect()[1])
+        """(left, top, width, height) of the work area: the whole screen."""
+        return (0, 0, SCREEN_W, SCREEN_H)
 
-    def click_taskbar_button(self):
-        """Clicks the program's button: the first after the start button."""
-        left, top, _, height = self.taskbar_rect()
-        self.click(left + 150, top + height // 2)
+    def iconic_title(self):
+        """The rectangle of the main window minimized (a small title at the bottom
+        of the screen), or None when it is not."""
+        rect = self.rect_of(self.window)
+        return rect if rect and rect[3] < skin.TITLE and rect[1] + rect[3] >= SCREEN_H - 2 else None
 
     # -- the main window's places, from the skin
     def frame_button(self, kind):
@@ -706,14 +699,13 @@ def prepare(build):
         if fresh:
             print('e2e: creating the Wine prefix')
             session.wine_wait(['wineboot', '-i'], timeout=240)
-            # Custom frames of sizeable windows stay as drawn; the session lives in
-            # Wine's desktop with its taskbar, as the run command sets up a display
-            # without a window manager.
-            for args in ([r'HKCU\Software\Wine\X11 Driver', '/v', 'Decorated', '/t', 'REG_SZ', '/d', 'N'],
-                         [r'HKCU\Software\Wine\Explorer', '/v', 'Desktop', '/d', 'shell'],
-                         [r'HKCU\Software\Wine\Explorer\Desktops', '/v', 'shell', '/d',
-                          '%dx%d' % (SCREEN_W, SCREEN_H)]):
-                session.wine_wait(['reg', 'add'] + args + ['/f'])
+        # As the run command sets up a display without a window manager: custom
+        # frames of sizeable windows stay as drawn, no manager is waited for, and
+        # every window is a window of the display (no desktop of Wine's own).
+        x11 = r'HKCU\Software\Wine\X11 Driver'
+        session.wine_wait(['reg', 'add', x11, '/v', 'Decorated', '/t', 'REG_SZ', '/d', 'N', '/f'])
+        session.wine_wait(['reg', 'add', x11, '/v', 'Managed', '/t', 'REG_SZ', '/d', 'N', '/f'])
+        session.wine_wait(['reg', 'delete', r'HKCU\Software\Wine\Explorer', '/v', 'Desktop', '/f'])
         code = session.wine_wait(['regsvr32', '/s', windows_path(os.path.join(build, 'bin', 'velmora.dll'))])
         if code != 0:
             print('e2e: registering the control failed (%d)' % code)

@@ -150,6 +150,34 @@ TEST_F(EngineStatesTest, MinimizedFormsParkSideBySideAlongTheBottomAndRestore)
     EXPECT_EQ(first->WindowState(), sk::wsNormal);
 }
 
+TEST_F(EngineStatesTest, AFormMinimizedByTheSystemIsATitleThatComesBack)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    form->Show();
+    Wait(30);
+    ::ShowWindow(form->Handle(), SW_MINIMIZE);
+    ASSERT_TRUE(::IsIconic(form->Handle()));
+    // All of it is title: the system drags it; no frame object takes the mouse.
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    EXPECT_EQ(::SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(wr.left + 2, wr.top + 2)), HTCAPTION);
+    EXPECT_EQ(::SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(wr.right - 3, wr.bottom - 2)), HTCAPTION);
+    // Its system menu brings it back, in the state it had.
+    gui::TMenuItem* items = engine->GetSystemMenuItems();
+    EXPECT_THAT(Captions(items), ElementsAre("Ma&ximize", "&Restore", "-", "&Close"));
+    items->Items(1)->Click();
+    EXPECT_FALSE(::IsIconic(form->Handle()));
+    EXPECT_EQ(form->BoundsRect(), Rect(120, 120, 320, 240));
+    EXPECT_EQ(engine->WindowState(), sk::wsNormal);
+    // So does a double click on the title.
+    ::ShowWindow(form->Handle(), SW_MINIMIZE);
+    ::GetWindowRect(form->Handle(), &wr);
+    ::SendMessageA(form->Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(wr.left + 20, wr.top + 5));
+    EXPECT_FALSE(::IsIconic(form->Handle()));
+    EXPECT_EQ(form->BoundsRect(), Rect(120, 120, 320, 240));
+    EXPECT_EQ(engine->WindowState(), sk::wsNormal);
+}
+
 // ---- Roll-up ----
 
 TEST_F(EngineStatesTest, ARolledUpMaximizedFormRollsDownFirstThenRestores)

@@ -38,8 +38,8 @@ def shows_frame(app, rect):
 
 
 def shows_no_frame(app, rect):
-    """Nothing of the skin is left where the window was: the desktop is repainted
-    there (one colour that is none of the skin's)."""
+    """Nothing of the skin is left where the window was: the screen under it is
+    repainted (one colour that is none of the skin's)."""
     shot = app.screenshot()
     left, top, width, height = rect
     colours = shot.colours((left, top, left + width, top + height))

@@ -333,8 +333,8 @@ class Brenvale(Session):
         os.makedirs(self.out_dir, exist_ok=True)
         self.program_dir = os.path.join(folder, 'program')
         os.makedirs(self.program_dir, exist_ok=True)
-        shutil.copy2(os.path.join(self.bin, 'brenvale.exe'), self.program_dir)
-        shutil.copy2(os.path.join(self.bin, 'help.html'), self.program_dir)
+        for name in ('brenvale.exe', 'help.html'):
+            _link_or_copy(os.path.join(self.bin, name), os.path.join(self.program_dir, name))
         shutil.copy2(os.path.join(self.bin, 'wnaspi32.dll'),
                      os.path.join(self.prefix, 'drive_c', 'windows', 'system32', 'wnaspi32.dll'))
         values = {'OutputPath': windows_path(self.out_dir)}
@@ -593,6 +593,15 @@ class Brenvale(Session):
         l, t, r, b = skin.frame_button_rect(i)
         # The buttons keep their distance from the right edge of the frame picture.
         return left + width - (skin.FW - (l + r) // 2), top + (t + b) // 2
+
+
+def _link_or_copy(source, target):
+    """The build's file in a folder of the case: linked (the program never writes
+    to it), or copied where links cannot be made."""
+    try:
+        os.link(source, target)
+    except OSError:
+        shutil.copy2(source, target)
 
 
 def _regex(text):

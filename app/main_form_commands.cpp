@@ -18,6 +18,8 @@
 #include "gui/application.h"
 #include "gui/ini_file.h"
 #include "gui/message_dlg.h"
+#include "gui/screen.h"
+#include "skin/form_skin_engine.h"
 #include "skinctrls/skin_button.h"
 #include "skinctrls/main_menu_bar.h"
 #include "skinctrls/skin_gauge.h"
@@ -71,10 +73,14 @@ void TfrmMain::FormShow()
 
 void TfrmMain::ApplySettings(const TRipperSettings& settings)
 {
-    SetLeft(settings.Left);
-    SetTop(settings.Top);
-    SetWidth(settings.Width);
-    SetHeight(settings.Height);
+    // Bounds saved on a monitor that is gone would open the window where
+    // nobody sees it: it comes back onto the work area.
+    const gui::TRect bounds = gui::BoundsOnWorkArea(
+        gui::Rect(settings.Left, settings.Top, settings.Left + settings.Width, settings.Top + settings.Height));
+    SetLeft(bounds.Left);
+    SetTop(bounds.Top);
+    SetWidth(bounds.Right - bounds.Left);
+    SetHeight(bounds.Bottom - bounds.Top);
     gui::TIniFile ini(SettingsFileName(gui::Application().Title()));
     WriteAppliedSettings(ini, settings);
 }
@@ -82,12 +88,14 @@ void TfrmMain::ApplySettings(const TRipperSettings& settings)
 void TfrmMain::FormClose()
 {
     // The window's bounds as the user left them, so that the next start opens
-    // the window there.
+    // the window there: maximized or rolled up, the bounds it would come back
+    // to.
     if (HandleAllocated() && !::IsIconic(Handle()) && !::IsZoomed(Handle())) {
-        settings_.Left = Left();
-        settings_.Top = Top();
-        settings_.Width = Width();
-        settings_.Height = Height();
+        const gui::TRect bounds = skFormSkinEngine->RestoredBounds();
+        settings_.Left = bounds.Left;
+        settings_.Top = bounds.Top;
+        settings_.Width = bounds.Right - bounds.Left;
+        settings_.Height = bounds.Bottom - bounds.Top;
     }
     gui::TIniFile ini(SettingsFileName(gui::Application().Title()));
     WriteAllSettings(ini, settings_);

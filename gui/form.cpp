@@ -1,5 +1,6 @@
 #include "gui/form.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "gui/application.h"
@@ -44,6 +45,26 @@ void TForm::SetBorderStyle(TFormBorderStyle value)
 
 namespace {
 
+// The first control, in tab order and depth first, that takes the focus by Tab.
+TWinControl* FirstTabStop(TWinControl& parent)
+{
+    std::vector<TWinControl*> children;
+    for (int i = 0; i < parent.ControlCount(); ++i)
+        if (auto* child = dynamic_cast<TWinControl*>(parent.Controls(i)))
+            children.push_back(child);
+    std::stable_sort(children.begin(), children.end(),
+                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+    for (TWinControl* child : children) {
+        if (!child->CanFocus())
+            continue;
+        if (child->TabStop())
+            return child;
+        if (TWinControl* inner = FirstTabStop(*child))
+            return inner;
+    }
+    return nullptr;
+}
+
 BOOL CALLBACK DisableWindow(HWND window, LPARAM list)
 {
     if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
@@ -67,6 +88,11 @@ TModalResult TForm::ShowModal()
     try {
         Show();
         ::SetActiveWindow(own);
+        // As in a dialog box, the keys go to its first control unless one of its
+        // controls took the focus already.
+        if (!ActiveControl() || ActiveControl() == this)
+            if (TWinControl* first = FirstTabStop(*this))
+                first->SetFocus();
         MSG msg;
         while (modalResult_ == mrNone) {
             if (!Visible()) {
@@ -145,6 +171,11 @@ void TForm::WndProc(TMessage& message)
         break;
     case WM_CLOSE:
         WMClose(message);
+        break;
+    case WM_SIZE:
+        TWinControl::WndProc(message);
+        if (Application().MainForm() == this)
+            Application().MainFormSized(message.WParam);
         break;
     default:
         TWinControl::WndProc(message);

@@ -189,7 +189,9 @@ void TskFormSkinEngine::UnhookAppMessages()
 
 void TskFormSkinEngine::AppMessage(MSG& msg, bool& handled)
 {
-    if (msg.message != WM_KEYDOWN)
+    // The keys of a minimized active window come as system keys without Alt.
+    const bool iconicKey = msg.message == WM_SYSKEYDOWN && !(msg.lParam & (LPARAM(KF_ALTDOWN) << 16)) && Iconic();
+    if (msg.message != WM_KEYDOWN && !iconicKey)
         return;
     const WORD key = WORD(msg.wParam);
     msg.message = 0;
@@ -235,6 +237,37 @@ void TskFormSkinEngine::SysKeyMenu()
     EnterMainMenuMode();
 }
 
+// Alt+Space: the system menu, below the system-menu button when the frame has
+// one, else at the top-left corner of the client area, as the system's opens.
+void TskFormSkinEngine::SystemMenuKey()
+{
+    if (!borderIcons_.Contains(biSystemMenu) || !form_->HandleAllocated())
+        return;
+    if (mainMenuMode_)
+        MainMenuExit();
+    if (skinMenu_->LevelCount() > 0)
+        skinMenu_->CloseMenus();
+    if (menuOpen_)
+        SkinMenusClosed();
+    gui::TPoint at;
+    const TskActiveSkinObject* button = nullptr;
+    for (auto& object : objects_)
+        if (auto* b = dynamic_cast<TskSkinStdButtonObject*>(object.get()))
+            if (b->Command == cmSysMenu && b->Visible && b->Enabled && ShownInRollState(*b)) {
+                button = b;
+                break;
+            }
+    if (button) {
+        const gui::TPoint origin = supportNCArea_ ? FrameScreenOrigin() : form_->ClientToScreen(gui::Point(0, 0));
+        at = gui::Point(origin.X + button->ObjectRect.Left, origin.Y + button->ObjectRect.Bottom);
+    } else if (supportNCArea_) {
+        at = form_->ClientToScreen(gui::Point(0, 0));
+    } else {
+        at = form_->ClientToScreen(gui::Point(0, geometry_.CaptionRect.Bottom));
+    }
+    OpenSystemMenu(at);
+}
+
 void TskFormSkinEngine::MenuKey(WORD key)
 {
     gui::TMainMenu* menu = mainMenuBar_ && mainMenuBar_->MainMenu() ? mainMenuBar_->MainMenu() : mainMenu_;
@@ -258,7 +291,9 @@ void TskFormSkinEngine::MenuKey(WORD key)
             return;
         }
     }
-    if (key == VK_RETURN && (mainMenuBar_ ? mainMenuBar_->PressSelectedItem() : PressMainMenuItem()))
+    // Enter chooses the selected item; Down opens its menu while none is open.
+    if ((key == VK_RETURN || (key == VK_DOWN && mainMenuMode_ && levels == 0)) &&
+        (mainMenuBar_ ? mainMenuBar_->PressSelectedItem() : PressMainMenuItem()))
         return;
     if (TskSkinPopupWindow* top = skinMenu_->TopLevel()) {
         top->ProcessKey(key);

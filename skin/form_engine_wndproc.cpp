@@ -62,6 +62,21 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
         break;
     }
 
+    // Minimized by the system, the form is a small title of its own.
+    if (Iconic()) {
+        if (message.Msg == WM_NCHITTEST) {
+            message.Result = HTCAPTION;
+            return;
+        }
+        if (message.Msg == WM_NCPAINT && supportNCArea_ && skinInUse_ && FrameSkinUsable()) {
+            PaintIconicTitle();
+            message.Result = 0;
+            return;
+        }
+        if (IconicMouse(message))
+            return;
+    }
+
     switch (message.Msg) {
     case WM_NCCREATE:
         StripCaptionStyles();
@@ -132,6 +147,8 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
             // Alt or F10 alone; a letter with Alt came to the form's shortcuts.
             if (message.LParam == 0)
                 SysKeyMenu();
+            else if (message.LParam == ' ')
+                SystemMenuKey();
             message.Result = 0;
             return;
         }
@@ -248,6 +265,11 @@ void TskFormSkinEngine::AfterSaved(gui::TMessage& message)
         if (!nc) {
             const gui::TPoint p = gui::MousePos(message);
             ObjectMouseMove(p.X, p.Y);
+        } else if (capturedIndex_ >= 0) {
+            // A frame object pressed holds the mouse: the moves come as client
+            // moves now, and a track bar or knob follows them.
+            const gui::TPoint p = ScreenToFrame(form_->ClientToScreen(gui::MousePos(message)));
+            ObjectMouseMove(p.X, p.Y);
         }
         break;
     case WM_LBUTTONDOWN:
@@ -356,6 +378,7 @@ void TskFormSkinEngine::WMShowWindow(gui::TMessage& message)
         if (IsLayeredWindowSupported() && (alphaBlend_ || alphaBlendAnimation_)) {
             ::SetWindowLongPtrA(window, GWL_EXSTYLE, ::GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
             SetWindowAlpha(window, 0);
+            fadeAlpha_ = 0;
             ::SetTimer(window, kFadeTimer, 1, nullptr);
         }
         if (supportNCArea_)

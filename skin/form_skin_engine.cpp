@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "gui/application.h"
 #include "gui/exceptions.h"
 #include "gui/form.h"
 #include "gui/menu.h"
@@ -337,7 +336,15 @@ void TskFormSkinEngine::FrameRegulatorChangeValueEvent(const std::string& IDName
 
 // ---- What the objects ask of the form ----
 
-void TskFormSkinEngine::CloseForm() { form_->Close(); }
+// As the system's close box does: the form hears WM_CLOSE, so that its own
+// closing runs (a main window saves its settings and ends the program).
+void TskFormSkinEngine::CloseForm()
+{
+    if (form_->HandleAllocated())
+        ::SendMessageA(form_->Handle(), WM_CLOSE, 0, 0);
+    else
+        form_->Close();
+}
 
 bool TskFormSkinEngine::FormActive() const { return active_; }
 
@@ -571,24 +578,22 @@ int TskFormSkinEngine::GetMaxHeight()
 
 // ---- Fade-in ----
 
+// One step of the fade-in per tick of its timer, so that the form is seen
+// coming in: 5, 10, 15... up to the target with the animation, or the blend
+// value at once without it.
 void TskFormSkinEngine::FadeIn()
 {
     const HWND window = form_->Handle();
-    ::KillTimer(window, kFadeTimer);
     const uint8_t target = alphaBlendAnimation_ && !alphaBlend_ ? 255 : alphaBlendValue_;
     if (alphaBlendAnimation_) {
-        gui::Application().ProcessMessages();
-        // What was waiting may have closed the window.
-        if (!::IsWindow(window))
+        fadeAlpha_ = std::min<int>(fadeAlpha_ + 5, target);
+        SetWindowAlpha(window, BYTE(fadeAlpha_));
+        if (fadeAlpha_ < target)
             return;
-        for (int alpha = 5;; alpha += 5) {
-            SetWindowAlpha(window, BYTE(std::min<int>(alpha, target)));
-            if (alpha >= target)
-                break;
-        }
     } else if (target != 255) {
         SetWindowAlpha(window, alphaBlendValue_);
     }
+    ::KillTimer(window, kFadeTimer);
     if (target == 255)
         SetExStyleFlag(window, WS_EX_LAYERED, false);
 }

@@ -216,6 +216,9 @@ public:
     void TrackBarChangeValueEvent(const std::string& IDName, int Value) override;
     void FrameRegulatorChangeValueEvent(const std::string& IDName, int Value) override;
     int WindowState() const override { return windowState_; }
+    // The bounds the form has in the normal state, rolled down: what to keep
+    // for the next start while it is maximized, minimized or rolled up.
+    gui::TRect RestoredBounds() const;
     void SetFormState(int state) override;
     bool RolledUp() const override { return rolledUp_; }
     void RollUpForm(bool rollUp) override;
@@ -305,6 +308,7 @@ private:
     // Menus and menu mode (form_engine_menus.cpp).
     void DismissMenus();
     void SysKeyMenu();
+    void SystemMenuKey();
     void AppMessage(MSG& msg, bool& handled);
     void MenuKey(WORD key);
     void FormShortCut(gui::TMessage& message, bool& handled);
@@ -328,6 +332,11 @@ private:
     void NudgeWidth();
     void FadeIn();
     bool InSpecialState() const;
+    // The form minimized by the system: a title of its own (form_engine_iconic.cpp).
+    bool Iconic() const;
+    void RestoreIconic();
+    void PaintIconicTitle();
+    bool IconicMouse(gui::TMessage& message);
     // Window states (form_engine_states.cpp).
     void MinimizeForm();
     void MaximizeForm();
@@ -436,6 +445,7 @@ private:
     int oldHeight_ = 0;
     int frameWidth_ = 0, frameHeight_ = 0;
     gui::TRect normalBounds_;
+    int fadeAlpha_ = 0;  // the fade-in's last step
     bool inSizeMove_ = false;
     bool fullDrag_ = false;
     int hoverIndex_ = -1, oldHoverIndex_ = -1, capturedIndex_ = -1;

@@ -13,6 +13,7 @@
 #include "gui/form.h"
 #include "gui/menu_item.h"
 #include "gui/strings.h"
+#include "gui/wnd_proc_chain.h"
 #include "form_engine_fixture.h"
 #include "picture_fixtures.h"
 #include "skin/form_frame_geometry.h"
@@ -249,9 +250,50 @@ TEST_F(FormEngineTest, FrameObjectsTakeTheMouseInFrameCoordinatesAndReportByName
     ::SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(wr.left + 186, wr.top + 11));
     EXPECT_EQ(::GetCapture(), form->Handle());
     EXPECT_TRUE(form->Visible());
+    // The close button closes the form as the system's close box does: the form
+    // hears WM_CLOSE (a main window ends the program there).
+    int closes = 0;
+    std::unique_ptr<gui::TWndProcHook> hook;
+    hook = std::make_unique<gui::TWndProcHook>(form->WindowProc(), [&](gui::TMessage& m) {
+        closes += m.Msg == WM_CLOSE;
+        hook->CallNext(m);
+    });
     ::SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(180, -5));
     EXPECT_NE(::GetCapture(), form->Handle());
     EXPECT_FALSE(form->Visible());
+    EXPECT_EQ(closes, 1);
+}
+
+TEST_F(FormEngineTest, AFrameTrackBarFollowsTheMouseItHolds)
+{
+    // A bar across the top of the frame, its button (10 x 10) at its left end.
+    FormSkin skin({"[SKINOBJECTS]", "count=1", "0=knob:trackbar", "[knob]", "skinrect=10,2,90,18",
+                   "buttonrect=0,0,10,10", "beginpoint=5,8", "endpoint=65,8", "minvalue=0", "maxvalue=60"});
+    auto* engine = new TskFormSkinEngine(form);
+    std::vector<int> values;
+    engine->OnTrackBarChangeValueEvent = [&](gui::TComponent*, const std::string&, int value) {
+        values.push_back(value);
+    };
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    ::SetCursorPos(wr.left + 15, wr.top + 10);
+    Wait(150);
+    ASSERT_EQ(engine->HoverIndex(), 0);
+    ::SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(wr.left + 15, wr.top + 10));
+    ASSERT_EQ(::GetCapture(), form->Handle());
+    // Held, the mouse reports client moves: the button follows them all the same.
+    const TRect client = ClientInWindow();
+    ::SendMessageA(form->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(35 - client.Left, 10 - client.Top));
+    ::SendMessageA(form->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(45 - client.Left, 10 - client.Top));
+    EXPECT_THAT(values, ::testing::ElementsAre(20, 30));
+    ::SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(45 - client.Left, 10 - client.Top));
+    EXPECT_NE(::GetCapture(), form->Handle());
+    ::SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(55 - client.Left, 10 - client.Top));
+    EXPECT_THAT(values, ::testing::ElementsAre(20, 30));
 }
 
 TEST_F(FormEngineTest, InClientModeTheSkinIsTheFormsBackground)
@@ -372,24 +414,52 @@ TEST_F(FormEngineTest, TheMenusSkinIsDroppedWhenItGoesAfterTheFrameTookAnother)
     EXPECT_EQ(engine->SkinData(), &other->Data());
 }
 
-TEST_F(FormEngineTest, TheFadeInEndsOpaqueOrAtTheBlendValue)
+// The alpha of a layered window, or -1 when it is not layered.
+int WindowAlpha(HWND window)
+{
+    if (!(::GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED))
+        return -1;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags))
+        return -1;
+    return alpha;
+}
+
+TEST_F(FormEngineTest, TheFadeInTakesOneStepPerTickAndEndsOpaque)
 {
     auto* engine = new TskFormSkinEngine(form);
     engine->SetAlphaBlendAnimation(true);
     form->Show();
-    Wait(100);
-    EXPECT_FALSE(::GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    // Each tick of the fade's timer shows one step: the form is seen coming in.
+    std::vector<int> seen;
+    const DWORD start = ::GetTickCount();
+    MSG msg;
+    while (::GetTickCount() - start < 5000) {
+        if (!::GetMessageA(&msg, nullptr, 0, 0))
+            break;
+        const bool fadeTick = msg.message == WM_TIMER && msg.hwnd == form->Handle() && msg.wParam == 1;
+        ::DispatchMessageA(&msg);
+        if (fadeTick) {
+            seen.push_back(WindowAlpha(form->Handle()));
+            if (seen.back() < 0)
+                break;
+        }
+    }
+    ASSERT_EQ(seen.size(), 51u);
+    for (size_t i = 0; i + 1 < seen.size(); ++i)
+        EXPECT_EQ(seen[i], int(5 * (i + 1)));
+    EXPECT_EQ(seen.back(), -1) << "the form stays layered after the fade";
 
     form->Hide();
     engine->SetAlphaBlend(true);
     engine->SetAlphaBlendValue(200);
     form->Show();
+    // It fades to the blend value and stays layered.
+    for (int waited = 0; waited < 3000 && WindowAlpha(form->Handle()) < 200; waited += 50)
+        Wait(50);
     Wait(100);
-    ASSERT_TRUE(::GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    ASSERT_TRUE(::GetLayeredWindowAttributes(form->Handle(), nullptr, &alpha, &flags));
-    EXPECT_EQ(alpha, 200);
+    EXPECT_EQ(WindowAlpha(form->Handle()), 200);
 }
 
 TEST_F(FormEngineTest, MovingSnapsToTheWorkArea)

@@ -446,9 +446,14 @@ private:
     bool active_ = false;
     bool menuOpen_ = false;
     bool mainMenuMode_ = false;
-    // The application's message handler that the engine's replaced.
-    bool appHooked_ = false;
-    std::function<void(MSG&, bool&)> savedAppMessage_;
+    // The engine's place among the application's message handlers while a menu
+    // mode lasts: what it replaced, and whether it still takes the messages.
+    struct AppMessageLink {
+        TskFormSkinEngine* engine;
+        std::function<void(MSG&, bool&)> replaced;
+    };
+    struct AppMessageHook;
+    std::shared_ptr<AppMessageLink> appLink_;
     TskFrameGeometry geometry_;
     // The default frame's caption rectangle, between the buttons.
     gui::TRect defCaptionRect_;

@@ -175,8 +175,10 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
             StopTimers();
             hoverIndex_ = oldHoverIndex_ = capturedIndex_ = -1;
             ClearSkinObjects();
-            WalkSkinControls(skinData_, false);
         }
+        // Every control drawing from the skin that goes lets it go, whichever
+        // skin the frame has: its pictures are freed before the new skin comes.
+        WalkSkinControls(reinterpret_cast<TskSkinData*>(message.WParam), false);
         CallSaved(message);
         return;
     case WM_SKINCHANGED:

@@ -302,6 +302,7 @@ private:
     void WMSizing(gui::TMessage& message);
     void WMMoving(gui::TMessage& message);
     void StripCaptionStyles();
+    void GiveBackFormFrame();
     // Menus and menu mode (form_engine_menus.cpp).
     void DismissMenus();
     void SysKeyMenu();
@@ -383,6 +384,10 @@ private:
 
     gui::TForm* form_ = nullptr;
     std::unique_ptr<gui::TWndProcHook> hook_;
+    // What the engine took from the form, given back when the engine goes
+    // before it: its shortcut handler, and the caption styles taken off its window.
+    std::function<void(gui::TMessage&, bool&)> savedShortCut_;
+    LONG_PTR strippedStyles_ = 0;
     TskSkinData* skinData_ = nullptr;
     TskSkinData* menusSkinData_ = nullptr;
     bool supportNCArea_ = true;

@@ -383,6 +383,45 @@ TEST_F(FormEngineTest, TheFormCannotBeSizedBelowTheSkinsFrame)
     EXPECT_EQ(info.ptMinTrackSize.y, 24);
 }
 
+TEST_F(FormEngineTest, AFormThatOutlivesItsEngineGetsItsOwnFrameBack)
+{
+    FormSkin skin;
+    int shortcuts = 0;
+    form->OnShortCut = [&](gui::TMessage&, bool&) { ++shortcuts; };
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    engine->SetAlphaBlend(true);
+    form->Show();
+    Wait(50);
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(form->Handle(), region), ERROR);
+    ASSERT_EQ(::GetWindowLongPtrA(form->Handle(), GWL_STYLE) & WS_CAPTION, 0);
+    const HWND window = form->Handle();
+
+    delete engine;
+    Wait(50);
+    EXPECT_EQ(form->Handle(), window);  // the same window, not a new one
+    EXPECT_EQ(::GetWindowRgn(form->Handle(), region), ERROR);  // no region: the whole window
+    ::DeleteObject(region);
+    const LONG_PTR style = ::GetWindowLongPtrA(form->Handle(), GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_NE(style & WS_SYSMENU, 0);
+    EXPECT_EQ(::GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    // The system's frame and caption: the client area starts below a caption,
+    // and the caption is hit as such by the system's own handling.
+    const TRect client = ClientInWindow();
+    EXPECT_GE(client.Top, ::GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_NE(client, Rect(4, 20, 196, 116));
+    EXPECT_EQ(HitTest(100, client.Top / 2), HTCAPTION);
+    ::RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    // The program's own shortcut handler is back.
+    ASSERT_TRUE(form->OnShortCut);
+    gui::TMessage key{WM_KEYDOWN, 'A', 0};
+    bool handled = false;
+    form->OnShortCut(key, handled);
+    EXPECT_EQ(shortcuts, 1);
+}
+
 TEST_F(FormEngineTest, ADestroyedSkinIsDroppedAndTheDefaultFrameReturns)
 {
     auto skin = std::make_unique<FormSkin>();

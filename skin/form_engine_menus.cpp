@@ -169,22 +169,53 @@ void TskFormSkinEngine::DismissMenus()
 
 // ---- The application's messages ----
 
+// The handler an engine installs. Engines in menu mode at the same time (two
+// forms, a form and its dialog) stack their handlers, each holding the one it
+// replaced; an engine that lets go while another is above it is taken out of the
+// stack, so that each gets back exactly what it replaced, in whatever order the
+// modes end. A link that cannot be taken out (the program put a handler of its
+// own above it) passes every message on to what it replaced.
+struct TskFormSkinEngine::AppMessageHook {
+    std::shared_ptr<AppMessageLink> link;
+
+    void operator()(MSG& msg, bool& handled) const
+    {
+        if (link->engine)
+            link->engine->AppMessage(msg, handled);
+        else if (link->replaced)
+            link->replaced(msg, handled);
+    }
+};
+
 void TskFormSkinEngine::HookAppMessages()
 {
-    if (appHooked_)
+    if (appLink_)
         return;
-    appHooked_ = true;
-    savedAppMessage_ = std::move(gui::Application().OnMessage);
-    gui::Application().OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
+    auto& handler = gui::Application().OnMessage;
+    appLink_ = std::make_shared<AppMessageLink>(AppMessageLink{this, std::move(handler)});
+    handler = AppMessageHook{appLink_};
 }
 
 void TskFormSkinEngine::UnhookAppMessages()
 {
-    if (!appHooked_)
+    if (!appLink_)
         return;
-    appHooked_ = false;
-    gui::Application().OnMessage = std::move(savedAppMessage_);
-    savedAppMessage_ = nullptr;
+    const std::shared_ptr<AppMessageLink> link = std::move(appLink_);
+    link->engine = nullptr;
+    auto& handler = gui::Application().OnMessage;
+    auto* hook = handler.target<AppMessageHook>();
+    if (hook && hook->link == link) {
+        handler = link->replaced;
+        return;
+    }
+    // Installed before another engine's: the one above it takes what it replaced.
+    for (; hook; hook = hook->link->replaced.target<AppMessageHook>()) {
+        auto* below = hook->link->replaced.target<AppMessageHook>();
+        if (below && below->link == link) {
+            hook->link->replaced = link->replaced;
+            return;
+        }
+    }
 }
 
 void TskFormSkinEngine::AppMessage(MSG& msg, bool& handled)

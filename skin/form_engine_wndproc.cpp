@@ -33,9 +33,29 @@ void TskFormSkinEngine::StripCaptionStyles()
     // be painted over the frame by the default handling of some messages.
     const HWND window = form_->Handle();
     const LONG_PTR style = ::GetWindowLongPtrA(window, GWL_STYLE);
-    const LONG_PTR stripped = style & ~LONG_PTR(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-    if (stripped != style)
-        ::SetWindowLongPtrA(window, GWL_STYLE, stripped);
+    const LONG_PTR taken = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    strippedStyles_ = style & taken;
+    if (strippedStyles_)
+        ::SetWindowLongPtrA(window, GWL_STYLE, style & ~taken);
+}
+
+void TskFormSkinEngine::GiveBackFormFrame()
+{
+    // The engine goes before its form: the form's own procedure has it again, and
+    // the window its own frame, caption and plain shape.
+    const HWND window = form_->Handle();
+    RemoveRegion();
+    if (strippedStyles_)
+        ::SetWindowLongPtrA(window, GWL_STYLE, ::GetWindowLongPtrA(window, GWL_STYLE) | strippedStyles_);
+    strippedStyles_ = 0;
+    if (alphaBlend_ || alphaBlendAnimation_) {
+        const LONG_PTR exStyle = ::GetWindowLongPtrA(window, GWL_EXSTYLE);
+        if (exStyle & WS_EX_LAYERED)
+            ::SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle & ~LONG_PTR(WS_EX_LAYERED));
+    }
+    ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool TskFormSkinEngine::BorderNone() const { return form_->BorderStyle() == gui::bsNone; }
@@ -192,8 +212,10 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
             StopTimers();
             hoverIndex_ = oldHoverIndex_ = capturedIndex_ = -1;
             ClearSkinObjects();
-            WalkSkinControls(skinData_, false);
         }
+        // Every control drawing from the skin that goes lets it go, whichever
+        // skin the frame has: its pictures are freed before the new skin comes.
+        WalkSkinControls(reinterpret_cast<TskSkinData*>(message.WParam), false);
         CallSaved(message);
         return;
     case WM_SKINCHANGED:

@@ -66,6 +66,7 @@ TskFormSkinEngine::TskFormSkinEngine(gui::TComponent* owner) : gui::TComponent(o
     skinMenu_ = new TskSkinMenu(this, form_);
     BuildTrayMenu();
     // Alt and a letter open the main menu's items.
+    savedShortCut_ = std::move(form_->OnShortCut);
     form_->OnShortCut = [this](gui::TMessage& message, bool& handled) { FormShortCut(message, handled); };
 
     if (ComponentState().Contains(gui::csDesigning))
@@ -83,13 +84,16 @@ TskFormSkinEngine::~TskFormSkinEngine()
     // The form's own window procedure first: no message may reach a half-gone
     // engine.
     hook_.reset();
-    form_->OnShortCut = nullptr;
+    form_->OnShortCut = std::move(savedShortCut_);
     UnhookAppMessages();
     ReleaseTrayIcon();
     StopTimers();
     if (form_->HandleAllocated())
         ::KillTimer(form_->Handle(), kFadeTimer);
     ClearSkinObjects();
+    if (form_->HandleAllocated() && !form_->ComponentState().Contains(gui::csDestroying) &&
+        !ComponentState().Contains(gui::csDesigning))
+        GiveBackFormFrame();
     // A region given to the window belongs to the system, which deletes it with
     // the window or when another replaces it.
     region_ = nullptr;

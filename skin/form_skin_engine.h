@@ -305,6 +305,7 @@ private:
     void WMSizing(gui::TMessage& message);
     void WMMoving(gui::TMessage& message);
     void StripCaptionStyles();
+    void GiveBackFormFrame();
     // Menus and menu mode (form_engine_menus.cpp).
     void DismissMenus();
     void SysKeyMenu();
@@ -392,6 +393,10 @@ private:
 
     gui::TForm* form_ = nullptr;
     std::unique_ptr<gui::TWndProcHook> hook_;
+    // What the engine took from the form, given back when the engine goes
+    // before it: its shortcut handler, and the caption styles taken off its window.
+    std::function<void(gui::TMessage&, bool&)> savedShortCut_;
+    LONG_PTR strippedStyles_ = 0;
     TskSkinData* skinData_ = nullptr;
     TskSkinData* menusSkinData_ = nullptr;
     bool supportNCArea_ = true;
@@ -456,9 +461,14 @@ private:
     bool active_ = false;
     bool menuOpen_ = false;
     bool mainMenuMode_ = false;
-    // The application's message handler that the engine's replaced.
-    bool appHooked_ = false;
-    std::function<void(MSG&, bool&)> savedAppMessage_;
+    // The engine's place among the application's message handlers while a menu
+    // mode lasts: what it replaced, and whether it still takes the messages.
+    struct AppMessageLink {
+        TskFormSkinEngine* engine;
+        std::function<void(MSG&, bool&)> replaced;
+    };
+    struct AppMessageHook;
+    std::shared_ptr<AppMessageLink> appLink_;
     TskFrameGeometry geometry_;
     // The default frame's caption rectangle, between the buttons.
     gui::TRect defCaptionRect_;

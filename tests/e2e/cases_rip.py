@@ -72,7 +72,7 @@ def case_stop_a_rip(app):
     check(not os.path.exists(wav_path(app, 2)), 'the second track was started after Stop')
 
 
-@case(start=False, expect_failure='the rip\'s error message is being built on branch i10b')
+@case(start=False)
 def case_rip_to_an_unreachable_folder(app):
     app.write_settings({'OutputPath': 'Q:\\nowhere'})
     app.start()

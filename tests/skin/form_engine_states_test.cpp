@@ -606,6 +606,98 @@ TEST_F(MenuModeTest, AMenuBarTakesTheKeyboardModeInsteadOfTheFrameItems)
     EXPECT_EQ(engine->MainMenuBar(), nullptr);
 }
 
+// Another form with a main menu of one item, in menu mode with the fixture's.
+class OtherMenuForm {
+public:
+    OtherMenuForm()
+    {
+        form_->SetBounds(360, 120, 200, 120);
+        auto* tools = new gui::TMenuItem(&menu_->Items());
+        tools->SetCaption("&Tools");
+        menu_->Items().Add(tools);
+        engine_->SetMainMenu(menu_);
+        engine_->SetSkinData(&skin_.Data());
+        form_->Show();
+    }
+    ~OtherMenuForm() { delete form_; }
+    TskFormSkinEngine* Engine() const { return engine_; }
+    void SysKeyMenu() { ::SendMessageA(form_->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0); }
+    // Its form goes, and its engine with it, in the middle of the mode.
+    void Destroy()
+    {
+        delete form_;
+        form_ = nullptr;
+    }
+
+private:
+    StatesSkin skin_;
+    gui::TForm* form_ = new gui::TForm(nullptr);
+    gui::TMainMenu* menu_ = new gui::TMainMenu(form_);
+    TskFormSkinEngine* engine_ = new TskFormSkinEngine(form_);
+};
+
+TEST_F(MenuModeTest, TwoFormsInMenuModeEachGiveBackWhatTheyTook)
+{
+    OtherMenuForm other;
+    Wait(30);
+    // The first form's mode ends first: the other's keeps the keys.
+    SysKeyMenu();
+    other.SysKeyMenu();
+    ASSERT_TRUE(engine->MainMenuMode());
+    ASSERT_TRUE(other.Engine()->MainMenuMode());
+    ::SendMessageA(form->Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(50, 50));
+    EXPECT_FALSE(engine->MainMenuMode());
+    EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_FALSE(other.Engine()->MainMenuMode());
+    EXPECT_EQ(programMessages, 0);
+    EXPECT_FALSE(Key(WM_KEYDOWN, VK_RIGHT));
+    EXPECT_EQ(programMessages, 1);
+
+    // The other way round: the second ends first, the first keeps the keys.
+    SysKeyMenu();
+    other.SysKeyMenu();
+    EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_FALSE(other.Engine()->MainMenuMode());
+    EXPECT_TRUE(engine->MainMenuMode());
+    EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_FALSE(engine->MainMenuMode());
+    EXPECT_FALSE(Key(WM_KEYDOWN, VK_RIGHT));
+    EXPECT_EQ(programMessages, 2);
+}
+
+TEST_F(MenuModeTest, AnEngineThatGoesInMenuModeLeavesNoHandlerBehind)
+{
+    // The fixture's form stays the active one: no activation ends its mode when
+    // the other form goes.
+    {
+        // Gone while another form's mode is on top of its own.
+        OtherMenuForm first;
+        ::SetActiveWindow(form->Handle());
+        Wait(30);
+        first.SysKeyMenu();
+        SysKeyMenu();
+        first.Destroy();
+        EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
+        EXPECT_FALSE(engine->MainMenuMode());
+        EXPECT_FALSE(Key(WM_KEYDOWN, VK_RIGHT));
+        EXPECT_EQ(programMessages, 1);
+    }
+    {
+        // Gone while its own mode is on top.
+        OtherMenuForm second;
+        ::SetActiveWindow(form->Handle());
+        Wait(30);
+        SysKeyMenu();
+        second.SysKeyMenu();
+        second.Destroy();
+        EXPECT_TRUE(engine->MainMenuMode());
+        EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
+        EXPECT_FALSE(engine->MainMenuMode());
+        EXPECT_FALSE(Key(WM_KEYDOWN, VK_RIGHT));
+        EXPECT_EQ(programMessages, 2);
+    }
+}
+
 TEST_F(EngineStatesTest, AFormWithoutMainMenuLeavesItsKeysAlone)
 {
     new TskFormSkinEngine(form);

@@ -91,6 +91,14 @@ TEST(FrameGeometry, PictureRectanglesFollowTheirCornerOrStretchBetweenTwo)
     EXPECT_EQ(sk::MapSkinRect(Rect(2, 10, 10, 55), info, 100, 60, rb), Rect(2, 10, 10, 85));
     // In the middle of an edge: stays.
     EXPECT_EQ(sk::MapSkinRect(Rect(40, 2, 60, 10), info, 100, 60, rb), Rect(40, 2, 60, 10));
+    // Flush with the picture's right or bottom edge: with the corner it touches.
+    EXPECT_EQ(sk::MapSkinRect(Rect(90, 52, 100, 60), info, 100, 60, rb), Rect(120, 82, 130, 90));
+    EXPECT_EQ(sk::MapSkinRect(Rect(88, 0, 100, 12), info, 100, 60, rb), Rect(118, 0, 130, 12));
+    EXPECT_EQ(sk::MapSkinRect(Rect(0, 54, 8, 60), info, 100, 60, rb), Rect(0, 84, 8, 90));
+    // A bar along the whole bottom edge stretches and goes down.
+    EXPECT_EQ(sk::MapSkinRect(Rect(0, 56, 100, 60), info, 100, 60, rb), Rect(0, 86, 130, 90));
+    // A side bar from the top-left corner down to the bottom edge grows down.
+    EXPECT_EQ(sk::MapSkinRect(Rect(0, 10, 4, 60), info, 100, 60, rb), Rect(0, 10, 4, 90));
 }
 
 TEST(FrameGeometry, DefaultBordersAreThreePixelsLeftAndTopAndTwoRightAndBottom)
@@ -296,6 +304,40 @@ TEST_F(FormEngineTest, AFrameTrackBarFollowsTheMouseItHolds)
     EXPECT_THAT(values, ::testing::ElementsAre(20, 30));
 }
 
+TEST_F(FormEngineTest, ObjectsFlushWithThePicturesEdgeFollowTheResizedFrame)
+{
+    // A size grip in the bottom-right corner and a button at the right edge, both
+    // ending on the picture's last column.
+    FormSkin skin({"[SKINOBJECTS]", "count=2", "0=grip:userobject", "1=pin:button", "[grip]",
+                   "skinrect=90,52,100,60", "[pin]", "skinrect=90,4,100,16"});
+    auto* engine = new TskFormSkinEngine(form);
+    std::vector<std::string> presses;
+    engine->OnMouseDownEvent = [&](gui::TComponent*, const std::string& name, int, int, const TRect&,
+                                   gui::TMouseButton) { presses.push_back(name); };
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    ASSERT_EQ(engine->ObjectCount(), 2);
+    EXPECT_EQ(engine->Objects(0)->ObjectRect, Rect(190, 112, 200, 120));
+    EXPECT_EQ(engine->Objects(1)->ObjectRect, Rect(190, 4, 200, 16));
+
+    form->SetBounds(form->Left(), form->Top(), 260, 150);
+    Wait(50);
+    EXPECT_EQ(engine->Objects(0)->ObjectRect, Rect(250, 142, 260, 150));
+    EXPECT_EQ(engine->Objects(1)->ObjectRect, Rect(250, 4, 260, 16));
+
+    // The mouse finds the grip in the frame's new corner.
+    ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    ::SetCursorPos(wr.left + 255, wr.top + 146);
+    Wait(150);
+    ::SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(wr.left + 255, wr.top + 146));
+    ::SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
+    EXPECT_EQ(presses, std::vector<std::string>{"grip"});
+    ::SetCursorPos(0, 0);
+}
+
 TEST_F(FormEngineTest, InClientModeTheSkinIsTheFormsBackground)
 {
     FormSkin skin;
@@ -381,6 +423,45 @@ TEST_F(FormEngineTest, TheFormCannotBeSizedBelowTheSkinsFrame)
     ::SendMessageA(form->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(info.ptMinTrackSize.x, 100);
     EXPECT_EQ(info.ptMinTrackSize.y, 24);
+}
+
+TEST_F(FormEngineTest, AFormThatOutlivesItsEngineGetsItsOwnFrameBack)
+{
+    FormSkin skin;
+    int shortcuts = 0;
+    form->OnShortCut = [&](gui::TMessage&, bool&) { ++shortcuts; };
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    engine->SetAlphaBlend(true);
+    form->Show();
+    Wait(50);
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(form->Handle(), region), ERROR);
+    ASSERT_EQ(::GetWindowLongPtrA(form->Handle(), GWL_STYLE) & WS_CAPTION, 0);
+    const HWND window = form->Handle();
+
+    delete engine;
+    Wait(50);
+    EXPECT_EQ(form->Handle(), window);  // the same window, not a new one
+    EXPECT_EQ(::GetWindowRgn(form->Handle(), region), ERROR);  // no region: the whole window
+    ::DeleteObject(region);
+    const LONG_PTR style = ::GetWindowLongPtrA(form->Handle(), GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_NE(style & WS_SYSMENU, 0);
+    EXPECT_EQ(::GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    // The system's frame and caption: the client area starts below a caption,
+    // and the caption is hit as such by the system's own handling.
+    const TRect client = ClientInWindow();
+    EXPECT_GE(client.Top, ::GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_NE(client, Rect(4, 20, 196, 116));
+    EXPECT_EQ(HitTest(100, client.Top / 2), HTCAPTION);
+    ::RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    // The program's own shortcut handler is back.
+    ASSERT_TRUE(form->OnShortCut);
+    gui::TMessage key{WM_KEYDOWN, 'A', 0};
+    bool handled = false;
+    form->OnShortCut(key, handled);
+    EXPECT_EQ(shortcuts, 1);
 }
 
 TEST_F(FormEngineTest, ADestroyedSkinIsDroppedAndTheDefaultFrameReturns)

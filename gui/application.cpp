@@ -129,13 +129,32 @@ bool TApplication::IsKeyMsg(const MSG& msg)
     return message.Result != 0;
 }
 
-void TApplication::SetMouseControl(TControl* control)
+void TApplication::MouseAt(TControl* control, TPoint screen)
 {
-    if (control == mouseControl_)
-        return;
+    const bool moved = !mousePosKnown_ || screen.X != mousePos_.X || screen.Y != mousePos_.Y;
+    mousePos_ = screen;
+    mousePosKnown_ = true;
+    if (control != mouseControl_) {
+        SetMouseControl(control, moved);
+    } else if (moved && hintAwaitsMove_) {
+        hintAwaitsMove_ = false;
+        HintMouseChanged(control);
+    }
+}
+
+void TApplication::SetMouseControl(TControl* control, bool moved)
+{
     TControl* left = mouseControl_;
     mouseControl_ = control;
-    HintMouseChanged(control);
+    // A control can come under a mouse that did not move: it was enabled or
+    // shown there, or a window over it went. It is told the mouse came, but its
+    // hint waits until the mouse moves: a hint answers the mouse, not a change
+    // of the program's state.
+    hintAwaitsMove_ = !moved;
+    if (moved)
+        HintMouseChanged(control);
+    else
+        CancelHint();
     if (left)
         left->Perform(CM_MOUSELEAVE, 0, 0);
     // The leave handler may have moved the mouse control on or destroyed the new one.

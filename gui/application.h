@@ -117,7 +117,10 @@ private:
     friend class TWinControl;
     friend class TForm;
     void MainFormSized(WPARAM kind);
-    void SetMouseControl(TControl* control);
+    // The mouse at a screen point over a control (or over none of the program's):
+    // from every mouse move and leave of a window.
+    void MouseAt(TControl* control, TPoint screen);
+    void SetMouseControl(TControl* control, bool moved);
     void ControlDestroying(TControl* control);
     void Notification(TComponent* component, TOperation operation) override;
     void HintMouseChanged(TControl* control);
@@ -133,6 +136,9 @@ private:
     HICON icon_ = nullptr;
     bool minimized_ = false;
     TControl* mouseControl_ = nullptr;
+    TPoint mousePos_;                    // at the last mouse message
+    bool mousePosKnown_ = false;
+    bool hintAwaitsMove_ = false;        // the mouse control came under a still mouse
     TForm* mainForm_ = nullptr;
     bool showHint_ = true;
     int hintPause_ = 500;

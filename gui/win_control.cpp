@@ -786,7 +786,7 @@ void TWinControl::WMMouseMove(TMessage& message)
     const TPoint p = MousePos(message);
     POINT screen{p.X, p.Y};
     ::ClientToScreen(handle_.Get(), &screen);
-    Application().SetMouseControl(FindDragTarget(Point(screen.x, screen.y), false));
+    Application().MouseAt(FindDragTarget(Point(screen.x, screen.y), false), Point(screen.x, screen.y));
     if (!IsControlMouseMsg(message))
         TControl::WndProc(message);
 }
@@ -797,7 +797,7 @@ void TWinControl::WMMouseLeave(TMessage& message)
     // The cursor left the window: for another window of the program, or for none.
     POINT p{};
     ::GetCursorPos(&p);
-    Application().SetMouseControl(FindDragTarget(Point(p.x, p.y), false));
+    Application().MouseAt(FindDragTarget(Point(p.x, p.y), false), Point(p.x, p.y));
     DefaultHandler(message);
 }
 

@@ -7,6 +7,7 @@
 #include "gui/exceptions.h"
 #include "gui/find_control.h"
 #include "gui/form.h"
+#include "gui/screen.h"
 #include "gui/utility_window.h"
 #include "gui/win_control.h"
 
@@ -32,10 +33,22 @@ std::string ProgramName()
 
 TApplication::TApplication()
     : TComponent(nullptr), title_(ProgramName()), windowProc_([this](TMessage& m) {
-          if (window_)
+          if (m.Msg == CM_RELEASE)
+              ReleaseForm(m);
+          else if (window_)
               window_->DefaultHandler(m);
       })
 {
+}
+
+void TApplication::ReleaseForm(TMessage& message)
+{
+    // Only a form that still lives is looked at; one freed meanwhile is not
+    // listed any more, and one made since at the same place never asked.
+    auto* form = reinterpret_cast<TForm*>(message.LParam);
+    if (Screen().IndexOfForm(form) >= 0 && form->releasing_)
+        delete form;
+    message.Result = 0;
 }
 
 TApplication::~TApplication() = default;

@@ -115,6 +115,8 @@ private:
     friend class TWinControl;
     void SetMouseControl(TControl* control);
     void ControlDestroying(TControl* control);
+    // Frees a form that asked for it with Release.
+    void ReleaseForm(TMessage& message);
     void Notification(TComponent* component, TOperation operation) override;
     void HintMouseChanged(TControl* control);
     void HintTimerTick();

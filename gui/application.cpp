@@ -118,6 +118,8 @@ bool TApplication::IsKeyMsg(const MSG& msg)
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN && msg.message != WM_CHAR &&
         msg.message != WM_SYSCHAR)
         return false;
+    if (IsMDIMsg(msg))
+        return true;
     // The control of the window, or of the nearest parent window that has one (a
     // native window inside a control).
     TWinControl* control = nullptr;
@@ -138,6 +140,21 @@ bool TApplication::IsKeyMsg(const MSG& msg)
     TMessage message{CN_BASE + msg.message, msg.wParam, msg.lParam};
     DispatchGuarded(control, message, [control](TMessage& m) { control->WindowProc().Dispatch(m); });
     return message.Result != 0;
+}
+
+bool TApplication::IsMDIMsg(const MSG& msg)
+{
+    // Ctrl+F4 closes the active child of a multiple-document program, Ctrl+F6
+    // and Ctrl+Tab go to the next one: keys pressed anywhere in the parent.
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
+        return false;
+    if (!mainForm_ || mainForm_->FormStyle() != fsMDIForm || !mainForm_->ClientHandle() || !mainForm_->ActiveMDIChild())
+        return false;
+    const HWND main = mainForm_->Handle();
+    if (msg.hwnd != main && !::IsChild(main, msg.hwnd))
+        return false;
+    MSG copy = msg;
+    return ::TranslateMDISysAccel(mainForm_->ClientHandle(), &copy) != FALSE;
 }
 
 void TApplication::SetMouseControl(TControl* control)

@@ -18,6 +18,14 @@ LPCSTR ClientProperty()
 // system's; far above the numbers the program's menu items take.
 constexpr UINT kFirstChildId = 0xFF00;
 
+// The window computes its frame anew, so that handlers that take part in it (or
+// stop taking part) show at once.
+void RecalcFrame(HWND window)
+{
+    ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 }  // namespace
 
 TMDIClient::TMDIClient() : chain_([this](TMessage& m) { CallSystem(m); })
@@ -81,6 +89,7 @@ void TMDIClient::Subclass()
     systemProc_ = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMDIClient::SubclassProc)));
     subclassed_ = true;
+    RecalcFrame(window_);
 }
 
 void TMDIClient::Unsubclass()
@@ -94,6 +103,7 @@ void TMDIClient::Unsubclass()
     ::SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
     ::RemovePropA(window_, ClientProperty());
     subclassed_ = false;
+    RecalcFrame(window_);
 }
 
 void TMDIClient::CallSystem(TMessage& message)

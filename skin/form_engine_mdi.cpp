@@ -7,6 +7,7 @@
 // on the active one.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "gui/application.h"
 #include "gui/canvas.h"
@@ -192,12 +193,22 @@ void TskFormSkinEngine::RefitMDIChildren()
         return;
     for (int i = 0; i < form_->MDIChildCount(); ++i)
         ::SendMessageA(form_->MDIChildren(i)->Handle(), WM_MDICHILDREFIT, 0, 0);
-    // Minimized children take the parking places anew, in the system's order.
-    for (int i = 0; i < form_->MDIChildCount(); ++i) {
-        TskFormSkinEngine* engine = GetFormSkinEngine(form_->MDIChildren(i));
-        if (!engine || engine->WindowState() != wsMinimized)
-            continue;
-        const gui::TPoint slot = engine->ParkingSlot();
+    // Minimized children take the parking places anew, in the order they were
+    // parked in: from the bottom row up, each row from the left.
+    std::vector<TskFormSkinEngine*> parked;
+    for (int i = 0; i < form_->MDIChildCount(); ++i)
+        if (TskFormSkinEngine* engine = GetFormSkinEngine(form_->MDIChildren(i));
+            engine && engine->WindowState() == wsMinimized)
+            parked.push_back(engine);
+    std::stable_sort(parked.begin(), parked.end(), [](TskFormSkinEngine* a, TskFormSkinEngine* b) {
+        const gui::TForm &p = *a->Form(), &q = *b->Form();
+        return p.Top() != q.Top() ? p.Top() > q.Top() : p.Left() < q.Left();
+    });
+    // The places they leave do not count: only those handed out here do.
+    std::vector<gui::TPoint> occupied;
+    for (TskFormSkinEngine* engine : parked) {
+        const gui::TPoint slot = engine->ParkingSlot(&occupied);
+        occupied.push_back(slot);
         engine->Form()->SetBounds(slot.X, slot.Y, engine->GetMinWidth(), engine->GetMinHeight());
     }
 }

@@ -2,6 +2,7 @@
 // normal): minimized forms shrink to their caption and park along the bottom of
 // the work area, maximized ones fill it. An MDI child does the same inside its
 // parent's client window.
+#include <algorithm>
 #include <vector>
 
 #include "gui/application.h"
@@ -57,7 +58,7 @@ void TskFormSkinEngine::MinimizeForm()
         SendToMainForm(WM_MDICHILDRESTORED);
 }
 
-gui::TPoint TskFormSkinEngine::ParkingSlot()
+gui::TPoint TskFormSkinEngine::ParkingSlot(const std::vector<gui::TPoint>* occupied)
 {
     const int w = GetMinWidth(), h = GetMinHeight();
     // A child parks inside its parent's client window, from its bottom-left
@@ -79,6 +80,9 @@ gui::TPoint TskFormSkinEngine::ParkingSlot()
     }
     // The next slot that no other minimized skinned form takes.
     auto taken = [&](int left, int top) {
+        if (occupied)
+            return std::any_of(occupied->begin(), occupied->end(),
+                               [&](const gui::TPoint& p) { return p.X == left && p.Y == top; });
         for (gui::TForm* other : others) {
             if (other == form_ || other == gui::Application().MainForm() || !other->Visible())
                 continue;

@@ -348,8 +348,9 @@ private:
     void SetRollUpRegion();
     bool BorderNone() const;
     bool ToolWindowBorder() const;
-    // The parking place of a minimized form that has none yet.
-    gui::TPoint ParkingSlot();
+    // The parking place of a minimized form: the first one that no other
+    // minimized form takes, or none of the given places.
+    gui::TPoint ParkingSlot(const std::vector<gui::TPoint>* occupied = nullptr);
 
     // Multiple-document forms (form_engine_mdi.cpp).
     bool IsMDIChild() const;

@@ -122,6 +122,9 @@ void TskFormSkinEngine::MaximizeForm()
         // The frame goes even when the size stays.
         if (form_->Width() == oldWidth && form_->Height() == oldHeight)
             NudgeWidth();
+        // A maximized child is the one in front, as the system's are.
+        if (form_->Visible())
+            form_->Show();
         SendToMainForm(WM_MDICHILDMAXIMIZED);
         return;
     }

@@ -155,6 +155,18 @@ protected:
         xinput::Pump(100);
     }
 
+    // The place of the first frame object of a child that passes the test.
+    template <typename Test>
+    static gui::TRect ObjectRect(TForm* child, Test test)
+    {
+        TskFormSkinEngine* e = EngineOf(child);
+        for (int i = 0; i < e->ObjectCount(); ++i)
+            if (test(e->Objects(i)))
+                return e->Objects(i)->ObjectRect;
+        ADD_FAILURE() << "no such object";
+        return gui::TRect{};
+    }
+
     TskSkinMainMenuBarButton* BarButton(uint8_t command)
     {
         for (int i = 0; i < bar->ButtonCount(); ++i)
@@ -164,7 +176,11 @@ protected:
         return nullptr;
     }
 
-    FormSkin skin;
+    // The frame skin with a caption, and close and maximize buttons.
+    FormSkin skin{{"[SKINOBJECTS]", "count=3", "0=title:caption", "1=closebutton:stdbutton", "2=maxbutton:stdbutton",
+                   "[title]", "skinrect=10,2,70,18", "textrect=0,0,60,16", "defaultcaption=1", "[closebutton]",
+                   "skinrect=86,4,96,14", "command=cmclose", "[maxbutton]", "skinrect=74,4,84,14",
+                   "command=cmmaximize"}};
     TForm* parent;
     gui::TMainMenu* menu;
     gui::TMenuItem* fileItem;
@@ -232,6 +248,43 @@ TEST_F(MDIEngineTest, AMaximizedChildLosesItsFrameToTheParentsCaptionAndMenuBar)
     EXPECT_EQ(again.top, framed.top);
     EXPECT_EQ(again.left, framed.left);
     EXPECT_TRUE(HasRegion(a->Handle()));
+}
+
+TEST_F(MDIEngineTest, TheMouseActivatesMovesAndMaximizesAChildByItsFrame)
+{
+    TForm* a = NewChild("ChildA", "Child A");
+    TForm* b = NewChild("ChildB", "Child B", 150, 120);
+    a->Show();
+    b->Show();
+    ::SetForegroundWindow(parent->Handle());
+    xinput::Pump(300);
+    ASSERT_EQ(parent->ActiveMDIChild(), b);
+    // The caption of the child behind, where the other does not cover it.
+    const gui::TPoint origin = EngineOf(a)->FrameScreenOrigin();
+    const gui::TRect caption = ObjectRect(a, [](sk::TskActiveSkinObject* o) {
+        return dynamic_cast<sk::TskSkinCaptionObject*>(o) != nullptr;
+    });
+    const int x = origin.X + caption.Left + 20, y = origin.Y + (caption.Top + caption.Bottom) / 2;
+    xinput::Click(x, y);
+    EXPECT_EQ(parent->ActiveMDIChild(), a);
+    EXPECT_EQ(parent->MDIChildren(0), a);
+    EXPECT_EQ(WindowList()[2], "ChildA_DSFCHILDITEM*=Child A");
+
+    // Dragged by its caption, it moves inside the client window.
+    xinput::Drag(x, y, x + 40, y + 25);
+    EXPECT_EQ(a->Left(), 50);
+    EXPECT_EQ(a->Top(), 35);
+
+    // Its maximize button maximizes it.
+    const gui::TRect button = ObjectRect(a, [](sk::TskActiveSkinObject* o) {
+        auto* b = dynamic_cast<sk::TskSkinStdButtonObject*>(o);
+        return b && b->Command == sk::cmMaximize;
+    });
+    const gui::TPoint at = EngineOf(a)->FrameScreenOrigin();
+    xinput::Click(at.X + (button.Left + button.Right) / 2, at.Y + (button.Top + button.Bottom) / 2);
+    EXPECT_EQ(EngineOf(a)->WindowState(), sk::wsMaximized);
+    EXPECT_EQ(bar->ButtonCount(), 4);
+    EXPECT_EQ(engine->CaptionText(), "Parent - [Child A]");
 }
 
 TEST_F(MDIEngineTest, TheParentStaysMaximizedUntilTheLastMaximizedChildGoes)

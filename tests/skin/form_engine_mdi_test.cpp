@@ -287,6 +287,28 @@ TEST_F(MDIEngineTest, TheMouseActivatesMovesAndMaximizesAChildByItsFrame)
     EXPECT_EQ(engine->CaptionText(), "Parent - [Child A]");
 }
 
+TEST_F(MDIEngineTest, AMagneticChildSnapsToTheEdgesOfTheClientWindow)
+{
+    TForm* a = NewChild("ChildA", "Child A", 30, 30);
+    EngineOf(a)->SetMagnetic(true);
+    a->Show();
+    ::SetForegroundWindow(parent->Handle());
+    xinput::Pump(300);
+    const gui::TPoint origin = EngineOf(a)->FrameScreenOrigin();
+    const gui::TRect caption = ObjectRect(a, [](sk::TskActiveSkinObject* o) {
+        return dynamic_cast<sk::TskSkinCaptionObject*>(o) != nullptr;
+    });
+    const int x = origin.X + caption.Left + 20, y = origin.Y + (caption.Top + caption.Bottom) / 2;
+    // 8 pixels from the top-left corner: it snaps there.
+    xinput::Drag(x, y, x - 22, y - 22);
+    EXPECT_EQ(a->Left(), 0);
+    EXPECT_EQ(a->Top(), 0);
+    // Farther away it does not (the drag goes in steps of 12 pixels).
+    xinput::Drag(x - 30, y - 30, x + 30, y + 30);
+    EXPECT_EQ(a->Left(), 60);
+    EXPECT_EQ(a->Top(), 60);
+}
+
 TEST_F(MDIEngineTest, TheParentStaysMaximizedUntilTheLastMaximizedChildGoes)
 {
     TForm* a = NewChild("ChildA", "Child A");
@@ -476,6 +498,23 @@ TEST_F(MDIEngineTest, TheKeysOfAChildWorkTheParentsMenuBar)
     xinput::Key("Escape");
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
     engine->MainMenuExit();
+}
+
+TEST_F(MDIEngineTest, AClickOnTheParentClosesTheMenuOfItsActiveChild)
+{
+    TForm* a = NewChild("ChildA", "Child A");
+    a->Show();
+    TskFormSkinEngine* child = EngineOf(a);
+    child->SkinMenuOpen();
+    const gui::TPoint at = child->FrameScreenOrigin();
+    child->SkinMenu().Popup(nullptr, &skin.Data(), 0, gui::Rect(at.X + 20, at.Y + 20, at.X + 20, at.Y + 20),
+                            child->GetSystemMenuItems(), false);
+    ASSERT_EQ(child->SkinMenu().LevelCount(), 1);
+    // A press on the parent's frame where nothing is.
+    ::SendMessageA(parent->Handle(), WM_NCLBUTTONDOWN, HTNOWHERE, 0);
+    EXPECT_EQ(child->SkinMenu().LevelCount(), 0);
+    formenginetest::Wait(50);
+    EXPECT_FALSE(child->MenuOpen());
 }
 
 TEST_F(MDIEngineTest, TheClientWindowShowsTheSkinsBackgroundOrTheWorkspaceColour)

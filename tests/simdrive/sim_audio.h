@@ -1,14 +1,20 @@
-// The audio that the simulated drive serves: every byte is a function of its
-// absolute position on the disc (LBA x 2352 + offset in the sector), so tests can
-// compute any expected byte. Every 32-bit word differs from its neighbours, which
-// makes overlap matching unambiguous.
+// The audio that the simulated drive serves. By default every byte is a function of
+// its absolute position on the disc (LBA x 2352 + offset in the sector), and every
+// 32-bit word differs from its neighbours, which makes overlap matching unambiguous.
+// A disc can instead take its audio from a raw image, and lay stretches of audio that
+// real discs are full of over either: digital silence, a constant sample, a short
+// period repeated, a sine. Tests compute any expected byte with the same code.
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace simdrive {
 
 constexpr int kSectorBytes = 2352;
+constexpr int kSectorFrames = kSectorBytes / 4;  // stereo frames of two 16-bit samples
 
 inline uint32_t AudioWord(int64_t wordIndex)
 {
@@ -29,7 +35,7 @@ inline uint8_t AudioByte(int64_t position)
     return static_cast<uint8_t>(AudioWord(position / 4) >> (8 * (position % 4)));
 }
 
-// Fills `length` bytes that begin at absolute position `position`.
+// Fills `length` bytes of the formula that begin at absolute position `position`.
 inline void FillAudio(int64_t position, uint8_t* out, int64_t length)
 {
     int64_t i = 0;
@@ -47,5 +53,44 @@ inline void FillAudio(int64_t position, uint8_t* out, int64_t length)
     for (; i < length; ++i)
         out[i] = AudioByte(position + i);
 }
+
+// A stretch of sectors [from, to] (both included) whose audio replaces the disc's.
+struct AudioRegion {
+    enum class Kind { Silence, Constant, Period, Sine };
+    Kind kind = Kind::Silence;
+    int32_t from = 0;
+    int32_t to = 0;
+    uint32_t word = 0;       // Constant: every frame (left sample low, right high)
+    int32_t frames = 1;      // Period: the first `frames` frames of the formula from `from`, over and over
+    double hz = 0;           // Sine: frequency and amplitude (in sample units) of both channels,
+    double amplitude = 0;    //   phase 0 at the region's first frame
+
+    // The frame (32-bit word) at absolute frame index `frame`, which lies in the region.
+    uint32_t Frame(int64_t frame) const;
+};
+
+// A raw disc image: 2352 bytes a sector, LBA 0 first (the layout of a BIN file).
+class ImageFile;
+
+// The whole disc's audio: the formula or an image, with regions laid over it in order
+// (a later region wins where two overlap).
+class DiscAudio {
+public:
+    DiscAudio() = default;
+    // An image that cannot be opened reads as silence.
+    void SetImage(const std::string& path);
+    void AddRegion(const AudioRegion& region) { regions_.push_back(region); }
+    const std::string& ImagePath() const { return imagePath_; }
+    const std::vector<AudioRegion>& Regions() const { return regions_; }
+
+    // Fills `length` bytes that begin at absolute position `position` (which may be
+    // negative or lie beyond the image: such bytes are 0).
+    void Fill(int64_t position, uint8_t* out, int64_t length) const;
+
+private:
+    std::string imagePath_;
+    std::shared_ptr<ImageFile> image_;
+    std::vector<AudioRegion> regions_;
+};
 
 }  // namespace simdrive

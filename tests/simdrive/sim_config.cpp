@@ -34,6 +34,15 @@ std::vector<std::string> Words(const std::string& line)
 
 int32_t Number(const std::string& word) { return static_cast<int32_t>(std::strtol(word.c_str(), nullptr, 0)); }
 
+AudioRegion Region(AudioRegion::Kind kind, const std::vector<std::string>& w)
+{
+    AudioRegion r;
+    r.kind = kind;
+    r.from = Number(w[1]);
+    r.to = Number(w[2]);
+    return r;
+}
+
 std::string Padded(std::string text, size_t size)
 {
     text.resize(size, ' ');
@@ -89,24 +98,49 @@ std::string ParseConfig(const std::string& text, Config& config)
             f.op = w[1];
             f.mode = w[2];
             size_t i = 3;
-            if (i + 1 < w.size() && w[i] != "times" && w[i] != "delay") {
+            if (i + 1 < w.size() && w[i] != "times" && w[i] != "delay" && w[i] != "sense") {
                 f.from = Number(w[i]);
                 f.to = Number(w[i + 1]);
                 i += 2;
             }
-            for (; i + 1 < w.size(); i += 2) {
-                if (w[i] == "times")
+            while (i + 1 < w.size()) {
+                if (w[i] == "times") {
                     f.times = Number(w[i + 1]);
-                else if (w[i] == "delay")
+                    i += 2;
+                } else if (w[i] == "delay") {
                     f.delayMs = Number(w[i + 1]);
-                else
+                    i += 2;
+                } else if (w[i] == "sense" && i + 3 < w.size()) {
+                    f.senseKey = Number(w[i + 1]);
+                    f.asc = Number(w[i + 2]);
+                    f.ascq = Number(w[i + 3]);
+                    i += 4;
+                } else {
                     return bad();
+                }
             }
             if (i != w.size())
                 return bad();
             device->faults.push_back(f);
         } else if (key == "jitter" && w.size() == 4) {
             device->jitters.push_back({Number(w[1]), Number(w[2]), Number(w[3])});
+        } else if (key == "image" && w.size() == 2) {
+            device->audio.SetImage(w[1]);
+        } else if (key == "silence" && w.size() == 3) {
+            device->audio.AddRegion(Region(AudioRegion::Kind::Silence, w));
+        } else if (key == "constant" && w.size() == 4) {
+            AudioRegion r = Region(AudioRegion::Kind::Constant, w);
+            r.word = static_cast<uint32_t>(std::strtoul(w[3].c_str(), nullptr, 0));
+            device->audio.AddRegion(r);
+        } else if (key == "period" && w.size() == 4 && Number(w[3]) > 0) {
+            AudioRegion r = Region(AudioRegion::Kind::Period, w);
+            r.frames = Number(w[3]);
+            device->audio.AddRegion(r);
+        } else if (key == "sine" && w.size() == 5) {
+            AudioRegion r = Region(AudioRegion::Kind::Sine, w);
+            r.hz = std::strtod(w[3].c_str(), nullptr);
+            r.amplitude = std::strtod(w[4].c_str(), nullptr);
+            device->audio.AddRegion(r);
         } else {
             return bad();
         }

@@ -9,16 +9,27 @@
 //   product "TEXT"                16 characters, padded with blanks
 //   track NUMBER LBA audio|data   one row of the table of contents
 //   leadout LBA                   the lead-out row
-//   nodisc                        no disc: READ TOC and TEST UNIT READY fail
+//   nodisc                        no disc: TEST UNIT READY, READ TOC and READ CD
+//                                 fail with CHECK CONDITION, sense 02/3A/00
+//                                 (medium not present)
 //   tocraw HEX...                 the READ TOC answer as raw bytes (rest zero)
-//   fault OP MODE [FROM TO] [times N] [delay MS]
+//   fault OP MODE [FROM TO] [times N] [delay MS] [sense KEY ASC ASCQ]
 //       OP: devtype inquiry tur readtoc readcd startstop speed
 //       MODE: fail (SS_ERR), hang (pending until aborted), late (pending, the
 //       abort has no effect, completes after MS milliseconds)
 //       FROM TO: READ CD only, requests that touch these LBAs
 //       times N: only the first N matching requests
+//       sense: a failure reported with CHECK CONDITION and this sense data
 //   jitter FROM TO BYTES          READ CD requests starting in [FROM, TO] land
 //                                 BYTES early (negative) or late (positive)
+//   image PATH                    the disc's audio comes from a raw image (2352 bytes
+//                                 a sector, LBA 0 first, as in a BIN file) instead
+//                                 of the formula of sim_audio.h
+//   silence FROM TO               sectors FROM..TO hold digital silence
+//   constant FROM TO WORD         every frame of the sectors is WORD (32 bits)
+//   period FROM TO FRAMES         the sectors repeat their first FRAMES frames
+//   sine FROM TO HZ AMPLITUDE     the sectors hold a sine on both channels
+//                                 (a later stretch wins where two overlap)
 //   immediate                     requests complete before SendASPI32Command returns,
 //                                 as a layer over a disc image would (no event is set)
 #pragma once
@@ -26,6 +37,8 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "sim_audio.h"
 
 namespace simdrive {
 
@@ -36,6 +49,9 @@ struct Fault {
     int32_t to = INT32_MAX;
     int times = -1;  // -1: every time
     int delayMs = 0;
+    int senseKey = -1;  // -1: the failure carries no sense data
+    int asc = 0;
+    int ascq = 0;
 };
 
 struct Jitter {
@@ -63,6 +79,7 @@ struct Device {
     std::vector<uint8_t> rawToc;  // replaces the built answer when not empty
     std::vector<Fault> faults;
     std::vector<Jitter> jitters;
+    DiscAudio audio;
 };
 
 struct Config {

@@ -140,12 +140,32 @@ const Fault* TakeFault(Device& device, const char* op, int32_t first, int32_t la
     return nullptr;
 }
 
+// A failed command as a target reports it: CHECK CONDITION with fixed-format sense
+// data, which the ASPI layer hands back in the request (auto-sense).
+BYTE CheckCondition(SRB_ExecSCSICmd* srb, int key, int asc, int ascq)
+{
+    srb->SRB_TargStat = 0x02;
+    BYTE sense[SENSE_LEN + 2] = {};
+    sense[0] = 0x70;
+    sense[2] = static_cast<BYTE>(key & 0x0F);
+    sense[7] = 10;
+    sense[12] = static_cast<BYTE>(asc);
+    sense[13] = static_cast<BYTE>(ascq);
+    const size_t n = srb->SRB_SenseLen < sizeof sense ? srb->SRB_SenseLen : sizeof sense;
+    std::memcpy(srb->SenseArea, sense, n);
+    return SS_ERR;
+}
+
+BYTE MediumNotPresent(SRB_ExecSCSICmd* srb) { return CheckCondition(srb, 0x02, 0x3A, 0x00); }
+
 BYTE ExecuteRead(Device& device, SRB_ExecSCSICmd* srb)
 {
     const int32_t lba = BigEndian32(srb->CDBByte + 2);
     const int32_t count = (srb->CDBByte[7] << 8) | srb->CDBByte[8];
-    if (!device.disc || lba < 0 || count <= 0 || lba + count > device.leadOut)
-        return SS_ERR;
+    if (!device.disc)
+        return MediumNotPresent(srb);
+    if (lba < 0 || count <= 0 || lba + count > device.leadOut)
+        return CheckCondition(srb, 0x05, 0x21, 0x00);  // logical block address out of range
     int64_t position = int64_t(lba) * simdrive::kSectorBytes;
     for (const simdrive::Jitter& j : device.jitters)
         if (lba >= j.from && lba <= j.to) {
@@ -155,7 +175,7 @@ BYTE ExecuteRead(Device& device, SRB_ExecSCSICmd* srb)
     int64_t length = int64_t(count) * simdrive::kSectorBytes;
     if (length > srb->SRB_BufLen)
         length = srb->SRB_BufLen;
-    simdrive::FillAudio(position, srb->SRB_BufPointer, length);
+    device.audio.Fill(position, srb->SRB_BufPointer, length);
     return SS_COMP;
 }
 
@@ -180,10 +200,10 @@ BYTE Execute(Device& device, SRB_ExecSCSICmd* srb)
         return SS_COMP;
     }
     case 0x00:  // TEST UNIT READY
-        return device.disc ? SS_COMP : SS_ERR;
+        return device.disc ? BYTE(SS_COMP) : MediumNotPresent(srb);
     case 0x43: {  // READ TOC
         if (!device.disc)
-            return SS_ERR;
+            return MediumNotPresent(srb);
         const DWORD allocation = (srb->CDBByte[7] << 8) | srb->CDBByte[8];
         const DWORD n = allocation < size ? allocation : size;
         const std::vector<uint8_t> answer = simdrive::BuildTocAnswer(device, n);
@@ -197,7 +217,7 @@ BYTE Execute(Device& device, SRB_ExecSCSICmd* srb)
     case 0xBB:
         return SS_COMP;
     default:
-        return SS_ERR;
+        return CheckCondition(srb, 0x05, 0x20, 0x00);  // invalid command operation code
     }
 }
 
@@ -335,6 +355,8 @@ DWORD ExecCommand(SRB_ExecSCSICmd* srb)
         }
         if (const Fault* f = TakeFault(*device, OpName(srb->CDBByte[0]), first, last)) {
             if (f->mode == "fail") {
+                if (f->senseKey >= 0)
+                    CheckCondition(srb, f->senseKey, f->asc, f->ascq);
                 if (!(srb->SRB_Flags & SRB_EVENT_NOTIFY))
                     return srb->SRB_Status = SS_ERR;
                 srb->SRB_Status = SS_PENDING;

@@ -51,6 +51,13 @@ std::string SimDevice::Text() const
     return out.str();
 }
 
+simdrive::DiscAudio SimDevice::Audio() const
+{
+    simdrive::Config config;
+    simdrive::ParseConfig(Text(), config);
+    return config.devices.empty() ? simdrive::DiscAudio() : config.devices.front().audio;
+}
+
 void WriteSimDriveText(const std::string& text)
 {
     SimFiles& files = Files();

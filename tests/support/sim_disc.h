@@ -21,9 +21,11 @@ struct SimDevice {
     std::vector<simdrive::TocRow> tracks;
     int32_t leadOut = 0;
     bool disc = true;
-    std::vector<std::string> extra;  // further directives (faults, jitter, tocraw)
+    std::vector<std::string> extra;  // further directives (faults, jitter, audio, tocraw)
 
     std::string Text() const;
+    // The audio the simulated drive serves for this disc.
+    simdrive::DiscAudio Audio() const;
 };
 
 // Writes the description of `adapters` host adapters holding `devices`.

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "sim_audio.h"
 #include "support/temp_dir.h"
 
 namespace testsupport {
@@ -17,6 +16,11 @@ void PutLittleEndian(std::string& out, size_t at, uint32_t value, int bytes)
 }  // namespace
 
 std::string ExpectedWav(int32_t firstLba, int32_t sectors)
+{
+    return ExpectedWav(simdrive::DiscAudio(), firstLba, sectors);
+}
+
+std::string ExpectedWav(const simdrive::DiscAudio& audio, int32_t firstLba, int32_t sectors)
 {
     const uint32_t data = static_cast<uint32_t>(sectors) * simdrive::kSectorBytes;
     std::string wav(46 + data, '\0');
@@ -33,15 +37,20 @@ std::string ExpectedWav(int32_t firstLba, int32_t sectors)
     PutLittleEndian(wav, 36, 0, 2);       // cbSize
     std::memcpy(&wav[38], "data", 4);
     PutLittleEndian(wav, 42, data, 4);
-    simdrive::FillAudio(int64_t(firstLba) * simdrive::kSectorBytes,
-                        reinterpret_cast<uint8_t*>(&wav[46]), data);
+    audio.Fill(int64_t(firstLba) * simdrive::kSectorBytes, reinterpret_cast<uint8_t*>(&wav[46]), data);
     return wav;
 }
 
 std::string CompareWav(const std::string& path, int32_t firstLba, int32_t sectors)
 {
+    return CompareWav(path, simdrive::DiscAudio(), firstLba, sectors);
+}
+
+std::string CompareWav(const std::string& path, const simdrive::DiscAudio& audio, int32_t firstLba,
+                       int32_t sectors)
+{
     const std::string actual = ReadFileText(path);
-    const std::string expected = ExpectedWav(firstLba, sectors);
+    const std::string expected = ExpectedWav(audio, firstLba, sectors);
     if (actual.size() != expected.size())
         return path + ": " + std::to_string(actual.size()) + " bytes, expected " +
                std::to_string(expected.size());

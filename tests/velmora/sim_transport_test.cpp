@@ -11,6 +11,7 @@
 
 #include "sim_audio.h"
 #include "support/sim_disc.h"
+#include "support/temp_dir.h"
 #include "transport/drive_commands.h"
 #include "transport/scsi_command.h"
 #include "transport/scsi_manager.h"
@@ -226,4 +227,88 @@ TEST_F(SimTransport, ReadCdServesTheAudioFormulaWithInjectedJitter)
     EXPECT_EQ(readCd(899, 2), SS_COMP);
     EXPECT_EQ(readCd(2999, 1), SS_COMP);       // the last sector before the lead-out
     EXPECT_EQ(readCd(2999, 2), SS_ERR);        // beyond the lead-out
+}
+
+TEST_F(SimTransport, AnEmptyDriveAnswersMediumNotPresent)
+{
+    SimDevice drive = AudioCd(3, 1000, 0, 2, 1);
+    drive.disc = false;
+    drive.extra = {"fault speed fail sense 5 0x24 0"};
+    WriteSimDrive(1, {drive});
+    auto request = std::make_unique<ScsiRequest>(kTocAnswerSize);
+    const uint8_t tur[6] = {kOpTestUnitReady, 0x20, 0, 0, 0, 0};
+    const uint8_t toc[10] = {kOpReadToc, 0x20, 0, 0, 0, 0, 1, 0x08, 0x00, 0};
+    const uint8_t read[12] = {kOpReadCd, 0x20, 0, 0, 0, 100, 0, 0, 1, 0xF8, 0, 0};
+    for (const auto& cdb : {std::vector<uint8_t>(tur, tur + 6), std::vector<uint8_t>(toc, toc + 10),
+                            std::vector<uint8_t>(read, read + 12)}) {
+        EXPECT_EQ(SendScsiCommand(*record, SRB_DIR_IN, cdb.data(), int(cdb.size()), request, 2352), SS_ERR);
+        EXPECT_EQ(request->srb.SRB_TargStat, 0x02);  // CHECK CONDITION
+        const SenseCode sense = SenseOf(request->srb);
+        EXPECT_EQ(sense.key, 0x02);
+        EXPECT_EQ(sense.asc, 0x3A);
+        EXPECT_EQ(sense.ascq, 0x00);
+    }
+    // An injected failure carries the sense it was given; a read beyond the disc is
+    // an illegal request.
+    const uint8_t speed[12] = {kOpSetCdSpeed, 0x20, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(SendScsiCommand(*record, 0, speed, 12, request, 0), SS_ERR);
+    EXPECT_EQ(SenseOf(request->srb).key, 0x05);
+    EXPECT_EQ(SenseOf(request->srb).asc, 0x24);
+    drive.disc = true;
+    drive.extra.clear();
+    WriteSimDrive(1, {drive});
+    const uint8_t beyond[12] = {kOpReadCd, 0x20, 0, 0, 0x0B, 0xB8, 0, 0, 1, 0xF8, 0, 0};
+    EXPECT_EQ(SendScsiCommand(*record, SRB_DIR_IN, beyond, 12, request, 2352), SS_ERR);
+    EXPECT_EQ(SenseOf(request->srb).key, 0x05);
+    EXPECT_EQ(SenseOf(request->srb).asc, 0x21);
+    EXPECT_EQ(SendScsiCommand(*record, SRB_DIR_IN, read, 12, request, 2352), SS_COMP);
+    EXPECT_EQ(SenseOf(request->srb).key, 0x00);
+}
+
+TEST_F(SimTransport, ReadCdServesAnImageWithStretchesLaidOverIt)
+{
+    TempDir folder;
+    const std::string image = folder.File("disc.bin");
+    std::string bytes(40 * simdrive::kSectorBytes, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7 % 251);
+    WriteFileText(image, bytes);
+    SimDevice drive = AudioCd(1, 60, 0, 2, 1);
+    drive.extra = {"image \"" + image + "\"", "silence 5 6", "constant 10 10 0x11223344",
+                   "period 20 29 3", "sine 30 31 441 1000", "jitter 9 9 -4"};
+    WriteSimDrive(1, {drive});
+    auto request = std::make_unique<ScsiRequest>(60 * simdrive::kSectorBytes);
+    auto readCd = [&](int32_t lba, int count) {
+        const uint8_t cdb[12] = {kOpReadCd, 0x20, 0, 0, uint8_t(lba >> 8), uint8_t(lba), 0, 0,
+                                 uint8_t(count), 0xF8, 0, 0};
+        EXPECT_EQ(SendScsiCommand(*record, SRB_DIR_IN, cdb, sizeof cdb, request,
+                                  count * simdrive::kSectorBytes),
+                  SS_COMP);
+        return std::string(reinterpret_cast<const char*>(request->Data()), count * simdrive::kSectorBytes);
+    };
+    const simdrive::DiscAudio audio = drive.Audio();
+    auto expected = [&](int64_t position, int count) {
+        std::string e(count * simdrive::kSectorBytes, '\0');
+        audio.Fill(position, reinterpret_cast<uint8_t*>(&e[0]), e.size());
+        return e;
+    };
+
+    const int s = simdrive::kSectorBytes;
+    EXPECT_EQ(readCd(0, 4), bytes.substr(0, 4 * s));                      // the image as it is
+    EXPECT_EQ(readCd(4, 3), bytes.substr(4 * s, s) + std::string(2 * s, '\0'));  // silence
+    const std::string constant = readCd(10, 1);
+    for (int i = 0; i < s; i += 4)
+        ASSERT_EQ(constant.substr(i, 4), std::string("\x44\x33\x22\x11", 4));
+    const std::string early = readCd(9, 2);  // lands four bytes early
+    EXPECT_EQ(early, expected(9 * s - 4, 2));
+    EXPECT_EQ(early.substr(0, s), bytes.substr(9 * s - 4, s));
+    const std::string looped = readCd(20, 10);
+    EXPECT_EQ(looped, expected(20 * s, 10));
+    EXPECT_EQ(looped.substr(0, 12), looped.substr(12, 12));  // three frames, over and over
+    EXPECT_NE(looped.substr(0, 4), looped.substr(4, 4));
+    const std::string tone = readCd(30, 2);
+    EXPECT_EQ(tone, expected(30 * s, 2));
+    EXPECT_EQ(tone.substr(0, 4), std::string(4, '\0'));     // sin 0
+    EXPECT_EQ(tone.substr(100, 4), std::string("\xE8\x03\xE8\x03", 4));  // a quarter cycle: 1000
+    EXPECT_EQ(readCd(38, 4), bytes.substr(38 * s) + std::string(2 * s, '\0'));  // past its end
 }

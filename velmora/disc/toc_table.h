@@ -20,6 +20,9 @@ struct TocTable {
     uint8_t adrControl[kMaxTocRows] = {};
     uint8_t trackNumber[kMaxTocRows] = {};
     int32_t startAddress[kMaxTocRows] = {};
+    // Sectors of each row's track that its last extraction could not read and
+    // delivered as silence. Kept with the table, so a new disc starts with none.
+    int32_t unreadableSectors[kMaxTocRows] = {};
 
     void Clear() { *this = TocTable{}; }
     // A row that describes an audio track (not the lead-out, data bit clear).

@@ -3,15 +3,18 @@
 #include <cstring>
 #include <new>
 
+#include "extract/overlap_match.h"
 #include "transport/drive_commands.h"
 
 namespace velmora {
 namespace {
 
-constexpr uint32_t kMaxSearchWindow = 30576;
 // No CD holds more than 100 minutes: a table that says otherwise is not believed.
 constexpr int32_t kMaxDiscSectors = 100 * 60 * 75;
-constexpr uint32_t kSearchStep = 4;
+
+const wchar_t kDiskRemoved[] = L"The disk was removed.";
+const wchar_t kDiskChanged[] = L"The disk was changed.";
+const wchar_t kNoProgress[] = L"Read error: the drive delivers no new audio.";
 
 }  // namespace
 
@@ -22,13 +25,14 @@ bool SectorReader::SetUp(DriveRecord& drive, int trackIndex)
     int32_t start = 0, end = 0;
     {
         std::lock_guard<std::mutex> guard(drive.lock);
-        const TocTable& toc = drive.toc;
-        const int row = FindTrackRow(toc, trackIndex + 1);
-        if (row < 0 || !TrackExtent(toc, row, start, end)) {
+        TocTable& toc = drive.toc;
+        tocRow_ = FindTrackRow(toc, trackIndex + 1);
+        if (tocRow_ < 0 || !TrackExtent(toc, tocRow_, start, end)) {
             statusText_ = L"No such track on the disk";
             return false;
         }
         discEnd_ = toc.startAddress[toc.count - 1];
+        toc.unreadableSectors[tocRow_] = 0;
     }
     // A track that starts at or beyond the lead-out, or on a disc longer than any CD,
     // is not on the disc: reading it would only deliver failed reads.
@@ -46,9 +50,13 @@ bool SectorReader::SetUp(DriveRecord& drive, int trackIndex)
     if (lastLba_ < firstLba_)
         lastLba_ = firstLba_;
     bytesLeft_ = static_cast<uint64_t>(lastLba_ - firstLba_) * kSectorSize;
+    currentLba_ = firstLba_;
+    sectorsLeft_ = lastLba_ - firstLba_;
     firstBlock_ = true;
     previousOverlap_ = 0;
+    overlapRead_ = false;
     percent_ = 0;
+    unreadableSectors_ = 0;
 
     try {
         request_ = std::make_unique<ScsiRequest>(kBlockSize);
@@ -69,7 +77,7 @@ void SectorReader::FreeBuffers()
     overlap_.shrink_to_fit();
 }
 
-bool SectorReader::ReadSectors(int32_t lba, int count)
+SectorReader::ReadResult SectorReader::ReadSectors(int32_t lba, int count)
 {
     const uint32_t length = count * kSectorSize;
     const uint8_t cdb[12] = {kOpReadCd,
@@ -87,9 +95,28 @@ bool SectorReader::ReadSectors(int32_t lba, int count)
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
         std::memset(request_->Data(), 0, length);
         if (SendScsiCommand(*drive_, SRB_DIR_IN, cdb, sizeof cdb, request_, length) == SS_COMP)
-            return true;
+            return ReadResult::Read;
+        // No retry brings a disc back: without one the rest of the track is not there.
+        const SenseCode sense = SenseOf(request_->srb);
+        if (sense.key == 0x02 && sense.asc == 0x3A) {  // medium not present
+            statusText_ = kDiskRemoved;
+            return ReadResult::MediumGone;
+        }
+        if (sense.key == 0x06 && sense.asc == 0x28) {  // medium may have changed
+            statusText_ = kDiskChanged;
+            return ReadResult::MediumGone;
+        }
     }
-    return false;
+    return ReadResult::Failed;
+}
+
+void SectorReader::CountUnreadable(uint32_t bytes)
+{
+    const int32_t sectors = static_cast<int32_t>((bytes + kSectorSize - 1) / kSectorSize);
+    unreadableSectors_ += sectors;
+    std::lock_guard<std::mutex> guard(drive_->lock);
+    if (tocRow_ >= 0 && tocRow_ < drive_->toc.count)
+        drive_->toc.unreadableSectors[tocRow_] = unreadableSectors_;
 }
 
 Block SectorReader::ReadBlock(bool jitterCorrection)
@@ -100,15 +127,22 @@ Block SectorReader::ReadBlock(bool jitterCorrection)
         block.result = Block::Result::Error;
         return block;
     }
-    const int overlap = jitterCorrection ? kOverlapSectors : 0;
-    if (firstBlock_) {
-        currentLba_ = firstLba_;
-        sectorsLeft_ = lastLba_ - firstLba_;
-    }
     if (bytesLeft_ == 0) {
         percent_ = 100;
         block.result = Block::Result::Done;
         return block;
+    }
+    const uint32_t overlap = jitterCorrection ? kOverlapSectors : 0;
+
+    // Where the next byte of the track lies on the disc. The read starts far enough
+    // before it to hold the sectors the previous read shares with it; a drive that
+    // delivered a few bytes off leaves it inside a sector.
+    const int64_t next = int64_t(lastLba_) * kSectorSize - int64_t(bytesLeft_);
+    if (!firstBlock_) {
+        currentLba_ = static_cast<int32_t>(next / kSectorSize) - static_cast<int32_t>(previousOverlap_);
+        if (currentLba_ < 0)
+            currentLba_ = 0;
+        sectorsLeft_ = lastLba_ - currentLba_;
     }
     const int32_t range = lastLba_ - firstLba_;
     percent_ = range > 0 ? static_cast<int>(100.0 - sectorsLeft_ * 100.0 / range) : 0;
@@ -120,67 +154,64 @@ Block SectorReader::ReadBlock(bool jitterCorrection)
         count = sectorsLeft_;
     else
         count = sectorsLeft_ + kOverlapSectors;
+    // After a drift the track's end lies inside a sector: one more covers a drive
+    // that lands early again.
+    if (next % kSectorSize != 0)
+        ++count;
     if (count > kBlockSectors)
         count = kBlockSectors;
     // Never ask for sectors at or beyond the lead-out.
-    if (currentLba_ + count > discEnd_ && discEnd_ > currentLba_)
+    if (currentLba_ + count > discEnd_)
         count = discEnd_ - currentLba_;
     if (count < 1)
         count = 1;
 
     const uint32_t length = count * kSectorSize;
-    const bool delivered = ReadSectors(currentLba_, count);
-    const uint8_t* read = request_->Data();
+    const ReadResult read = ReadSectors(currentLba_, count);
+    if (read == ReadResult::MediumGone) {
+        block.result = Block::Result::Error;
+        return block;
+    }
+    const uint8_t* data = request_->Data();
 
-    // The new audio begins after the sectors that the previous read already
-    // delivered: none for the first block, or when the previous read did not overlap
-    // (correction was off then), so switching correction on or off mid-track neither
-    // loses nor repeats audio.
-    uint32_t offset = firstBlock_ ? 0 : previousOverlap_ * kSectorSize;
-    if (offset > length)
-        offset = length;
-    if (!firstBlock_ && jitterCorrection)
-        offset = FindJitterOffset(read, length, overlap_.data(), offset, block.jitter);
+    // The new audio begins where the next byte would lie had the drive delivered
+    // exactly what was asked: after the sectors the previous read already delivered.
+    int64_t expected = firstBlock_ ? 0 : next - int64_t(currentLba_) * kSectorSize;
+    if (expected > length)
+        expected = length;
+    uint32_t offset = static_cast<uint32_t>(expected);
+    if (!firstBlock_ && jitterCorrection) {
+        if (previousOverlap_ > 0 && overlapRead_ && read == ReadResult::Read)
+            offset = FindJitterOffset(data, length, overlap_.data(), offset, block.jitter);
+        else
+            block.jitter = true;  // nothing to match: where this audio lies is not known
+    }
+    block.jitter = block.jitter || read != ReadResult::Read;
     firstBlock_ = false;
     previousOverlap_ = overlap;
-    block.jitter = block.jitter || !delivered;
+    overlapRead_ = read == ReadResult::Read;
 
     const uint32_t tail = length < kSectorSize ? length : kSectorSize;
-    std::memcpy(overlap_.data(), read + length - tail, tail);
+    std::memcpy(overlap_.data(), data + length - tail, tail);
 
     uint64_t valid = length - offset;
     if (valid > bytesLeft_)
         valid = bytesLeft_;
-    currentLba_ += count - overlap;
-    sectorsLeft_ -= count - overlap;
+    if (valid == 0) {
+        statusText_ = kNoProgress;
+        block.result = Block::Result::Error;
+        return block;
+    }
+    if (read != ReadResult::Read)
+        CountUnreadable(static_cast<uint32_t>(valid));
+    sectorsLeft_ -= count - static_cast<int32_t>(overlap);
+    currentLba_ += count - static_cast<int32_t>(overlap);
     bytesLeft_ -= valid;
 
     block.result = Block::Result::Audio;
-    block.data = read + offset;
+    block.data = data + offset;
     block.length = static_cast<uint32_t>(valid);
     return block;
-}
-
-uint32_t SectorReader::FindJitterOffset(const uint8_t* read, uint32_t length,
-                                        const uint8_t* overlap, uint32_t expectedOffset,
-                                        bool& jitter)
-{
-    jitter = false;
-    if (length > kSectorSize) {
-        uint32_t window = length - kSectorSize;
-        if (window > kMaxSearchWindow)
-            window = kMaxSearchWindow;
-        const uint32_t half = window / 2;
-        for (uint32_t k = 0; k < half; k += kSearchStep) {
-            if (std::memcmp(read + half - k, overlap, kSectorSize) == 0)
-                return half - k + kSectorSize;
-            if (std::memcmp(read + half + k, overlap, kSectorSize) == 0)
-                return half + k + kSectorSize;
-        }
-    }
-    // No match: take the new audio from where it belongs when the drive did not drift.
-    jitter = true;
-    return expectedOffset;
 }
 
 }  // namespace velmora

@@ -36,7 +36,8 @@ public:
     // allocates the buffers. False (with StatusText) when the track is not on the disc;
     // buffers that cannot be had make the first ReadBlock fail.
     bool SetUp(DriveRecord& drive, int trackIndex);
-    // Reads the next block; `jitterCorrection` is the control's setting now.
+    // Reads the next block; `jitterCorrection` is the control's setting now. Every
+    // block of audio delivers something; an Error (with StatusText) ends the track.
     Block ReadBlock(bool jitterCorrection);
     void FreeBuffers();
 
@@ -45,16 +46,16 @@ public:
     uint64_t BytesLeft() const { return bytesLeft_; }
     int32_t FirstLba() const { return firstLba_; }
     int32_t LastLba() const { return lastLba_; }
-
-    // Where the previous read's last sector lies in `read` (`length` bytes): the
-    // offset of the new audio and whether no match was found.
-    static uint32_t FindJitterOffset(const uint8_t* read, uint32_t length, const uint8_t* overlap,
-                                     uint32_t expectedOffset, bool& jitter);
+    // Sectors of this track delivered as silence because the drive could not read them.
+    int32_t UnreadableSectors() const { return unreadableSectors_; }
 
 private:
-    bool ReadSectors(int32_t lba, int count);
+    enum class ReadResult { Read, Failed, MediumGone };
+    ReadResult ReadSectors(int32_t lba, int count);
+    void CountUnreadable(uint32_t bytes);
 
     DriveRecord* drive_ = nullptr;
+    int tocRow_ = -1;
     int32_t currentLba_ = 0;
     int32_t firstLba_ = 0;
     int32_t lastLba_ = 0;
@@ -63,7 +64,9 @@ private:
     uint64_t bytesLeft_ = 0;
     bool firstBlock_ = true;
     uint32_t previousOverlap_ = 0;  // sectors the previous read shares with the next one
+    bool overlapRead_ = false;      // the overlap buffer holds audio the drive delivered
     int percent_ = 0;
+    int32_t unreadableSectors_ = 0;
     std::unique_ptr<ScsiRequest> request_;  // its buffer is the read buffer
     std::vector<uint8_t> overlap_;
     std::wstring statusText_;

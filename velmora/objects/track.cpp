@@ -92,6 +92,20 @@ STDMETHODIMP Track::QueueExtractToEncoder(BSTR filename, VARIANT_BOOL writeTag)
 {
     return Extract(filename, true, writeTag, true);
 }
+
+STDMETHODIMP Track::get_UnreadableSectors(LONG* result)
+{
+    if (!result)
+        return E_POINTER;
+    std::lock_guard<std::mutex> guard(record_->lock);
+    // The extraction finds its track by number, as this does.
+    const int row = FindTrackRow(record_->toc, index_ + 1);
+    if (row < 0 || row + 1 >= record_->toc.count)
+        return NoSuchTrack();
+    *result = record_->toc.unreadableSectors[row];
+    return S_OK;
+}
+
 STDMETHODIMP Track::GenerateFilename(BSTR templ, BSTR* result)
 {
     if (!result)

@@ -26,6 +26,7 @@ public:
     STDMETHODIMP QueueExtractToWav(BSTR filename) override;
     STDMETHODIMP QueueExtractToEncoder(BSTR filename, VARIANT_BOOL writeTag) override;
     STDMETHODIMP GenerateFilename(BSTR templ, BSTR* result) override;
+    STDMETHODIMP get_UnreadableSectors(LONG* result) override;
 
     STDMETHODIMP InterfaceSupportsErrorInfo(REFIID riid) override;
 

@@ -11,6 +11,18 @@ ScsiRequest::ScsiRequest(size_t capacity)
 {
 }
 
+SenseCode SenseOf(const SRB_ExecSCSICmd& srb)
+{
+    SenseCode code;
+    const uint8_t response = srb.SenseArea[0] & 0x7F;
+    if (response != 0x70 && response != 0x71)
+        return code;
+    code.key = srb.SenseArea[2] & 0x0F;
+    code.asc = srb.SenseArea[12];
+    code.ascq = srb.SenseArea[13];
+    return code;
+}
+
 bool AbortSrb(DriveRecord& drive, SRB_ExecSCSICmd& pending)
 {
     if (drive.manager->Emulated()) {

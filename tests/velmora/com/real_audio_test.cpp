@@ -1,0 +1,130 @@
+// Ripping through the control from discs whose audio is like real discs': long
+// digital silence at the start, middle and end of tracks, a constant sample, a short
+// period repeated, sines, and a music-like image, read by a drive that lands a few
+// bytes off now and then. Every track comes out byte-exact, in bounded time.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "support/music_image.h"
+#include "velmora/com/ripping_fixture.h"
+
+using namespace testsupport;
+
+namespace {
+
+constexpr int32_t kTrackLength = 3000;
+
+// Four tracks of 3000 sectors; the last one's final block holds 3 new sectors.
+SimDevice PatternDisc()
+{
+    SimDevice disc = AudioCd(4, kTrackLength);
+    disc.leadOut = 3 * kTrackLength + 26 + 19 * 150 + 3 + 1;
+    disc.extra = {
+        "silence 0 299",                 // the first track opens with silence
+        "silence 1000 1039",             // 40 silent sectors in the middle
+        "silence 2850 3149",             // between the first two tracks
+        "constant 3400 3899 0x0123FEDC", // a constant sample
+        "silence 4000 4299",             // 300 in the middle of the second
+        "period 6200 6999 100",          // a looped stretch of 100 frames
+        "sine 7200 7999 1000 12000",     // a test tone
+        "sine 9000 9499 441 20000",      // the last track opens with a tone
+        "silence 11804 99999",           // and ends with 75 silent sectors
+        // The drive lands off where the overlap shows it, and inside uniform stretches.
+        "jitter 304 304 12", "jitter 1500 1600 -8", "jitter 2831 2831 -16",
+        "jitter 3500 3800 8", "jitter 3988 3988 -4", "jitter 4100 4200 1200",
+        "jitter 4311 4311 8", "jitter 6300 6900 -8", "jitter 7300 7900 16",
+        "jitter 9100 9400 -12", "jitter 11000 11700 4",
+    };
+    return disc;
+}
+
+}  // namespace
+
+TEST_F(Ripping, SilenceConstantSamplesLoopsAndTonesRipByteExact)
+{
+    const SimDevice disc = PatternDisc();
+    Start({disc});
+    control->put_JitterCorrection(VARIANT_TRUE);
+    for (int track = 1; track <= 4; ++track)
+        ASSERT_EQ(Queue(track), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle(60000));
+    EXPECT_EQ(Count("OnExtractionEnd"), 4u);
+    EXPECT_EQ(Count("OnJitterDetected"), 0u);
+    EXPECT_EQ(Count("OnExtractionError"), 0u);
+    const simdrive::DiscAudio audio = disc.Audio();
+    for (int track = 1; track <= 4; ++track) {
+        const int32_t first = (track - 1) * kTrackLength;
+        const int32_t sectors = track < 4 ? kTrackLength - 1 : disc.leadOut - 1 - first;
+        EXPECT_EQ(CompareWav(Target(track) + ".wav", audio, first, sectors), "") << track;
+    }
+}
+
+TEST_F(Ripping, SilenceAndLoopsRipByteExactWithoutCorrectionToo)
+{
+    SimDevice disc = PatternDisc();
+    disc.extra.erase(std::remove_if(disc.extra.begin(), disc.extra.end(),
+                                    [](const std::string& line) { return line.rfind("jitter", 0) == 0; }),
+                     disc.extra.end());
+    Start({disc});
+    control->put_JitterCorrection(VARIANT_FALSE);
+    ClearSimLog();
+    for (int track = 1; track <= 4; ++track)
+        ASSERT_EQ(Queue(track), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle(60000));
+    const simdrive::DiscAudio audio = disc.Audio();
+    for (int track = 1; track <= 4; ++track) {
+        const int32_t first = (track - 1) * kTrackLength;
+        const int32_t sectors = track < 4 ? kTrackLength - 1 : disc.leadOut - 1 - first;
+        EXPECT_EQ(CompareWav(Target(track) + ".wav", audio, first, sectors), "") << track;
+    }
+    // The last block of the last track asks for what lies before the lead-out only.
+    int reads = 0;
+    for (const std::string& line : SimLog()) {
+        unsigned op = 0, b2 = 0, b3 = 0, b4 = 0, b5 = 0, b6 = 0, b7 = 0, b8 = 0;
+        if (std::sscanf(line.c_str(), "CDB 0.0.0 %x %*x %x %x %x %x %x %x %x", &op, &b2, &b3, &b4, &b5,
+                        &b6, &b7, &b8) == 8 &&
+            op == 0xBE) {
+            ++reads;
+            EXPECT_LE(int32_t((b2 << 24) | (b3 << 16) | (b4 << 8) | b5) + int32_t((b7 << 8) | b8),
+                      disc.leadOut)
+                << line;
+        }
+    }
+    EXPECT_EQ(reads, 4 * 116 - 5);  // 26 sectors a read; the last track is shorter
+}
+
+TEST_F(Ripping, AMusicLikeImageRipsByteExact)
+{
+    // Three tracks of 20 seconds with silence between them, served from an image.
+    const std::vector<int32_t> starts = {0, 1500, 3000};
+    const int32_t leadOut = 4500;
+    const std::string image = out.File("disc image.bin");
+    ASSERT_TRUE(WriteMusicImage(image, starts, leadOut));
+    SimDevice disc = AudioCd(3, 1500);
+    disc.extra = {"image \"" + image + "\"", "jitter 100 200 -8", "jitter 1700 1800 12",
+                  "jitter 3100 3300 -2352", "jitter 3400 3500 600"};
+    Start({disc});
+    control->put_JitterCorrection(VARIANT_TRUE);
+    for (int track = 1; track <= 3; ++track)
+        ASSERT_EQ(Queue(track), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle(60000));
+    EXPECT_EQ(Count("OnExtractionEnd"), 3u);
+    EXPECT_EQ(Count("OnJitterDetected"), 0u);
+    const simdrive::DiscAudio audio = disc.Audio();
+    EXPECT_EQ(audio.ImagePath(), image);
+    for (int track = 1; track <= 3; ++track)
+        EXPECT_EQ(CompareWav(Target(track) + ".wav", audio, starts[track - 1], 1499), "") << track;
+    // The image really is music: silence where tracks meet, sound between.
+    const std::string first = ReadFileText(Target(1) + ".wav");
+    EXPECT_EQ(first.substr(46, 75 * 2352), std::string(75 * 2352, '\0'));
+    EXPECT_NE(first.substr(46 + 400 * 2352, 2352), std::string(2352, '\0'));
+}

@@ -1,0 +1,316 @@
+// The sector reader against the simulated drive: whole tracks read block by block
+// come out byte-exact and exactly as long as the track, over digital silence, a
+// constant sample, a repeated period and a sine, with drives that land early or late;
+// no read reaches the lead-out; a disc that goes away ends the track with an error.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "extract/sector_reader.h"
+#include "support/sim_disc.h"
+#include "transport/drive_commands.h"
+#include "transport/scsi_manager.h"
+
+using namespace velmora;
+using namespace testsupport;
+
+namespace {
+
+struct Rip {
+    std::vector<uint8_t> audio;
+    int blocks = 0;
+    int jitters = 0;
+    bool error = false;
+    std::wstring status;
+};
+
+class Reading : public ::testing::Test {
+protected:
+    void Insert(const SimDevice& disc)
+    {
+        disc_ = disc;
+        WriteSimDrive(1, {disc});
+        ClearSimLog();
+        if (!manager.Bound()) {
+            ASSERT_TRUE(manager.Load());
+        }
+        record = std::make_unique<DriveRecord>(0, 0, 0, &manager);
+        uint8_t answer[kTocAnswerSize] = {};
+        ASSERT_EQ(ReadToc(*record, answer), SS_COMP);
+        ParseTocAnswer(answer, record->toc);
+    }
+
+    // Reads track `index` (0-based) to its end, or to an error, or gives up after
+    // far more blocks than any track needs.
+    Rip Read(int index, bool correction)
+    {
+        Rip rip;
+        SectorReader reader;
+        if (!reader.SetUp(*record, index)) {
+            rip.error = true;
+            rip.status = reader.StatusText();
+            return rip;
+        }
+        const int bound = (reader.LastLba() - reader.FirstLba()) / 10 + 10;
+        for (;; ++rip.blocks) {
+            if (rip.blocks > bound) {
+                ADD_FAILURE() << "the track does not end";
+                break;
+            }
+            const Block block = reader.ReadBlock(correction);
+            if (block.result == Block::Result::Done)
+                break;
+            if (block.result == Block::Result::Error) {
+                rip.error = true;
+                rip.status = reader.StatusText();
+                break;
+            }
+            EXPECT_GT(block.length, 0u);
+            rip.jitters += block.jitter;
+            rip.audio.insert(rip.audio.end(), block.data, block.data + block.length);
+        }
+        reader.FreeBuffers();
+        return rip;
+    }
+
+    // "" when `rip` holds exactly sectors [first, last) of the disc's audio.
+    std::string Compare(const Rip& rip, int32_t first, int32_t last) const
+    {
+        std::vector<uint8_t> expected(size_t(last - first) * kSectorSize);
+        disc_.Audio().Fill(int64_t(first) * kSectorSize, expected.data(), expected.size());
+        if (rip.audio.size() != expected.size())
+            return std::to_string(rip.audio.size()) + " bytes, expected " + std::to_string(expected.size());
+        for (size_t i = 0; i < expected.size(); ++i)
+            if (rip.audio[i] != expected[i])
+                return "first difference in sector " + std::to_string(first + int32_t(i / kSectorSize)) +
+                       " at byte " + std::to_string(i % kSectorSize);
+        return std::string();
+    }
+
+    // The READ CD requests of the log as (first sector, count).
+    static std::vector<std::pair<int32_t, int>> Reads()
+    {
+        std::vector<std::pair<int32_t, int>> reads;
+        for (const std::string& line : SimLog()) {
+            unsigned b[12];
+            if (line.rfind("CDB ", 0) != 0 || line.size() < 14 ||
+                std::sscanf(line.c_str() + line.find(' ', 4) + 1, "%x %x %x %x %x %x %x %x %x", &b[0],
+                            &b[1], &b[2], &b[3], &b[4], &b[5], &b[6], &b[7], &b[8]) != 9 ||
+                b[0] != 0xBE)
+                continue;
+            reads.push_back({int32_t((b[2] << 24) | (b[3] << 16) | (b[4] << 8) | b[5]),
+                             int((b[7] << 8) | b[8])});
+        }
+        return reads;
+    }
+
+    ScsiManager manager;
+    std::unique_ptr<DriveRecord> record;
+    SimDevice disc_;
+};
+
+// Tracks of 3000 sectors; track i (0-based) delivers [3000 i, 3000 i + 2999).
+constexpr int32_t kTrack = 3000;
+
+}  // namespace
+
+TEST_F(Reading, LongDigitalSilenceAtTheStartMiddleAndEndOfTracks)
+{
+    SimDevice disc = AudioCd(3, kTrack);
+    disc.extra = {
+        "silence 0 299",         // the first track begins silent
+        "silence 1000 1039",     // 40 silent sectors in the middle
+        "silence 2850 3149",     // the first track ends silent and so does the second begin
+        "silence 4000 4299",     // 300 in the middle of the second
+        "silence 8925 8999",     // the last track ends with 75
+        // Drives landing off, where the overlap can show it and where all is silence.
+        "jitter 304 304 12", "jitter 1500 1600 -8", "jitter 2831 2831 -16",
+        "jitter 3988 3988 -4", "jitter 4100 4200 1200", "jitter 4311 4311 8",
+        "jitter 8800 8900 8",
+    };
+    Insert(disc);
+    for (int track = 0; track < 3; ++track) {
+        const Rip rip = Read(track, true);
+        EXPECT_FALSE(rip.error) << track;
+        EXPECT_EQ(rip.jitters, 0) << track;
+        EXPECT_EQ(Compare(rip, track * kTrack, track * kTrack + kTrack - 1), "") << track;
+    }
+}
+
+TEST_F(Reading, WholeTracksOfSilence)
+{
+    // Nothing but silence, the last track too: every block advances.
+    SimDevice disc = AudioCd(2, kTrack);
+    disc.extra = {"silence 0 5999", "jitter 500 600 -8", "jitter 3500 3600 8"};
+    Insert(disc);
+    for (int track = 0; track < 2; ++track) {
+        for (bool correction : {true, false}) {
+            const Rip rip = Read(track, correction);
+            EXPECT_FALSE(rip.error);
+            EXPECT_EQ(Compare(rip, track * kTrack, track * kTrack + kTrack - 1), "") << track;
+            // 26 sectors, then 19 a block with correction, 26 without.
+            EXPECT_EQ(rip.blocks, correction ? 1 + (kTrack - 1 - 26 + 18) / 19 : (kTrack - 1 + 25) / 26);
+        }
+    }
+}
+
+TEST_F(Reading, AConstantSampleARepeatedPeriodAndSines)
+{
+    SimDevice disc = AudioCd(3, kTrack);
+    disc.extra = {
+        "constant 200 899 0x0123FEDC", "jitter 300 800 -8",     // inside the stretch
+        "period 3100 3999 100", "jitter 3200 3800 8",           // 100 frames over and over
+        "period 4500 4999 7", "jitter 4600 4900 -4",            // 7 frames
+        "sine 6000 6999 441 20000", "jitter 6100 6900 -12",     // 100 frames a cycle
+        "sine 7500 8999 1000 9000", "jitter 7600 8900 16",      // 44.1 frames a cycle
+        // Reads whose overlap is audio again after such a stretch.
+        "jitter 912 912 -20", "jitter 4007 4007 24",
+    };
+    Insert(disc);
+    for (int track = 0; track < 3; ++track) {
+        const Rip rip = Read(track, true);
+        EXPECT_FALSE(rip.error) << track;
+        EXPECT_EQ(rip.jitters, 0) << track;
+        EXPECT_EQ(Compare(rip, track * kTrack, track * kTrack + kTrack - 1), "") << track;
+    }
+}
+
+TEST_F(Reading, ADriveThatAlwaysLandsOffStillGivesTheTrackExactly)
+{
+    // Every read but the track's first lands early (or late) by the same amount: each
+    // block delivers a few bytes less (or more), and the track still ends exactly.
+    for (int drift : {-8, 8, -2348, 2352}) {
+        SimDevice disc = AudioCd(2, kTrack);
+        disc.extra = {"jitter 1 2999 " + std::to_string(drift),
+                      "jitter 3001 5999 " + std::to_string(drift)};
+        Insert(disc);
+        for (int track = 0; track < 2; ++track) {
+            const Rip rip = Read(track, true);
+            EXPECT_FALSE(rip.error);
+            EXPECT_EQ(rip.jitters, 0) << drift;
+            EXPECT_EQ(Compare(rip, track * kTrack, track * kTrack + kTrack - 1), "")
+                << "drift " << drift << ", track " << track;
+        }
+        for (const auto& read : Reads())
+            EXPECT_LE(read.first + read.second, 2 * kTrack) << "drift " << drift;
+    }
+}
+
+TEST_F(Reading, TheLastTrackReadsNothingAtOrPastTheLeadOut)
+{
+    // Last blocks of 1 to 7 new sectors, with correction on (blocks of 26, then 19)
+    // and off (blocks of 26): none asks for the lead-out or beyond.
+    for (int last = 1; last <= 7; ++last) {
+        for (bool correction : {true, false}) {
+            const int32_t sectors = correction ? 26 + 19 * 20 + last : 26 * 20 + last;
+            SimDevice disc = AudioCd(1, 0);
+            disc.tracks = {{1, 0, false}, {2, 1000, false}};
+            disc.leadOut = 1000 + sectors + 1;  // the track delivers up to the lead-out's sector before
+            disc.extra = {"silence " + std::to_string(1000 + sectors - 75) + " 99999"};
+            Insert(disc);
+            const Rip rip = Read(1, correction);
+            EXPECT_FALSE(rip.error);
+            EXPECT_EQ(Compare(rip, 1000, 1000 + sectors), "") << last << " " << correction;
+            const auto reads = Reads();
+            ASSERT_FALSE(reads.empty());
+            for (const auto& read : reads)
+                EXPECT_LE(read.first + read.second, disc.leadOut)
+                    << "read " << read.first << "+" << read.second << ", last " << last;
+        }
+    }
+}
+
+TEST_F(Reading, ShortTracksAtTheEndOfTheDisc)
+{
+    // A last track shorter than a block, and shorter than the overlap.
+    for (int32_t length : {3, 8, 12, 30}) {
+        SimDevice disc = AudioCd(1, 0);
+        disc.tracks = {{1, 0, false}, {2, 500, false}};
+        disc.leadOut = 500 + length;
+        disc.extra = {"silence 0 99999"};
+        Insert(disc);
+        for (bool correction : {true, false}) {
+            ClearSimLog();
+            const Rip rip = Read(1, correction);
+            EXPECT_FALSE(rip.error);
+            // At least 10 sectors unless the lead-out comes first.
+            const int32_t delivered = length - 1 < 10 ? (length < 10 ? length : 10) : length - 1;
+            EXPECT_EQ(Compare(rip, 500, 500 + delivered), "") << length;
+            for (const auto& read : Reads())
+                EXPECT_LE(read.first + read.second, disc.leadOut) << length;
+        }
+    }
+}
+
+TEST_F(Reading, SwitchingCorrectionMidTrackNeitherLosesNorRepeatsAudio)
+{
+    SimDevice disc = AudioCd(1, 2000);
+    disc.extra = {"silence 300 700"};
+    Insert(disc);
+    SectorReader reader;
+    ASSERT_TRUE(reader.SetUp(*record, 0));
+    Rip rip;
+    for (int block = 0;; ++block) {
+        ASSERT_LT(block, 200);
+        // Off and on in turns of three blocks.
+        const Block b = reader.ReadBlock((block / 3) % 2 == 0);
+        if (b.result != Block::Result::Audio)
+            break;
+        rip.jitters += b.jitter;
+        rip.audio.insert(rip.audio.end(), b.data, b.data + b.length);
+    }
+    EXPECT_EQ(Compare(rip, 0, 1999), "");
+}
+
+TEST_F(Reading, ADiscTakenOutEndsTheTrackWithAnError)
+{
+    SimDevice disc = AudioCd(2, kTrack);
+    Insert(disc);
+    SectorReader reader;
+    ASSERT_TRUE(reader.SetUp(*record, 1));
+    Block block = reader.ReadBlock(true);
+    ASSERT_EQ(block.result, Block::Result::Audio);
+    disc.disc = false;
+    WriteSimDrive(1, {disc});
+    ClearSimLog();
+    block = reader.ReadBlock(true);
+    EXPECT_EQ(block.result, Block::Result::Error);
+    EXPECT_EQ(reader.StatusText(), L"The disk was removed.");
+    EXPECT_EQ(Reads().size(), 1u);  // no retry brings the disc back
+    reader.FreeBuffers();
+
+    // A disc changed under the reader (unit attention, medium changed) ends it too.
+    disc.disc = true;
+    disc.extra = {"fault readcd fail 3026 3026 sense 6 0x28 0"};
+    WriteSimDrive(1, {disc});
+    const Rip rip = Read(1, true);
+    EXPECT_TRUE(rip.error);
+    EXPECT_EQ(rip.status, L"The disk was changed.");
+    EXPECT_EQ(rip.audio.size(), 26u * kSectorSize);
+}
+
+TEST_F(Reading, UnreadableSectorsAreSilenceAndCounted)
+{
+    SimDevice disc = AudioCd(2, kTrack);
+    disc.extra = {"fault readcd fail 100 100 sense 3 0x11 0", "silence 150 250"};
+    Insert(disc);
+    const Rip rip = Read(0, true);
+    EXPECT_FALSE(rip.error);
+    // Reads 76-101 and 95-120 fail whole: their new sectors (83-101 and 102-120) come
+    // out as silence; the rest of the track stays in place.
+    std::vector<uint8_t> expected(size_t(kTrack - 1) * kSectorSize);
+    disc.Audio().Fill(0, expected.data(), expected.size());
+    std::fill(expected.begin() + 83 * kSectorSize, expected.begin() + 121 * kSectorSize, 0);
+    EXPECT_TRUE(rip.audio == expected);
+    EXPECT_EQ(rip.jitters, 3);  // the two failed blocks and the one after them
+    std::lock_guard<std::mutex> guard(record->lock);
+    EXPECT_EQ(record->toc.unreadableSectors[0], 38);
+    EXPECT_EQ(record->toc.unreadableSectors[1], 0);
+}

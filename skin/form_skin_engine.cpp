@@ -457,7 +457,7 @@ void TskFormSkinEngine::RebuildSkin()
             UpdateFrame(true);
         if (IsMDIParent() && form_->ClientHandle()) {
             // The children's background is the skin's too.
-            ::RedrawWindow(form_->ClientHandle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+            ::RedrawWindow(form_->ClientHandle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE);
             RefitMDIChildren();
         } else {
             form_->Invalidate();

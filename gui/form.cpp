@@ -202,6 +202,13 @@ void TForm::WndProc(TMessage& message)
             mdiClient_->FrameDestroyed();
         TWinControl::WndProc(message);
         break;
+    case CM_FOCUSCHANGED:
+        CMFocusChanged(message);
+        TWinControl::WndProc(message);
+        break;
+    case WM_MDIACTIVATE:
+        WMMDIActivate(message);
+        break;
     default:
         TWinControl::WndProc(message);
     }

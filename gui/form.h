@@ -111,6 +111,8 @@ private:
     void ShowMDIChild();
     void HideMDIChild();
     void MDIChildCreateParams(TCreateParams& params);
+    void CMFocusChanged(TMessage& message);
+    void WMMDIActivate(TMessage& message);
 
     TModalResult modalResult_ = mrNone;
     TFormBorderStyle borderStyle_ = bsSizeable;
@@ -120,6 +122,9 @@ private:
     bool releasing_ = false;
     std::unique_ptr<TMDIClient> mdiClient_;
     TMenuItem* windowMenu_ = nullptr;
+    // The control of the form that last had the keyboard focus: an MDI child
+    // gives it back the focus when it is activated again.
+    TWinControl* lastFocused_ = nullptr;
 };
 
 // The form a control lies on: its topmost parent, when that is a form.

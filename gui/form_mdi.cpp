@@ -45,8 +45,33 @@ void TForm::SetWindowMenu(TMenuItem* value) { SetReference(*this, windowMenu_, v
 void TForm::Notification(TComponent* component, TOperation operation)
 {
     TWinControl::Notification(component, operation);
-    if (operation == opRemove && component == windowMenu_)
+    if (operation != opRemove)
+        return;
+    if (component == windowMenu_)
         windowMenu_ = nullptr;
+    if (component == lastFocused_)
+        lastFocused_ = nullptr;
+}
+
+void TForm::CMFocusChanged(TMessage& message)
+{
+    auto* control = dynamic_cast<TWinControl*>(reinterpret_cast<TControl*>(message.LParam));
+    if (control != this && control && ContainsControl(control))
+        SetReference(*this, lastFocused_, control);
+}
+
+void TForm::WMMDIActivate(TMessage& message)
+{
+    DefaultHandler(message);
+    // The system gives an activated child the focus itself; the control that
+    // had it inside the child gets it back.
+    if (!HandleAllocated() || reinterpret_cast<HWND>(message.LParam) != Handle())
+        return;
+    // Not while the parent is inactive: that would bring the program forward.
+    if (::GetActiveWindow() != ::GetAncestor(Handle(), GA_ROOT))
+        return;
+    if (lastFocused_ && ContainsControl(lastFocused_) && lastFocused_->CanFocus() && ::IsWindowVisible(Handle()))
+        lastFocused_->SetFocus();
 }
 
 int TForm::MDIChildCount() const { return int(ChildForms(ClientHandle()).size()); }

@@ -127,6 +127,29 @@ TEST_F(MDIForms, ChildrenLiveInTheClientWindowInTheSystemsOrder)
     EXPECT_EQ(r.top, 20);
 }
 
+TEST_F(MDIForms, AnActivatedChildGivesTheFocusBackToItsControlAndIsTheScreensActiveForm)
+{
+    parent->Show();
+    ::SetForegroundWindow(parent->Handle());
+    TForm* first = NewChild("First");
+    auto* edit = new guitest::ColourPanel(first);
+    edit->SetBounds(10, 10, 60, 20);
+    edit->SetTabStop(true);
+    edit->SetParent(first);
+    TForm* second = NewChild("Second");
+    first->Show();
+    edit->SetFocus();
+    second->Show();
+    guitest::Pump();
+    EXPECT_EQ(Screen().ActiveForm(), second);
+    EXPECT_FALSE(edit->Focused());
+
+    first->Show();
+    guitest::Pump();
+    EXPECT_EQ(Screen().ActiveForm(), first);
+    EXPECT_TRUE(edit->Focused());
+}
+
 TEST_F(MDIForms, AClosedChildIsFreedAndTheNextOneBecomesActive)
 {
     parent->Show();

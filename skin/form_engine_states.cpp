@@ -75,8 +75,10 @@ gui::TPoint TskFormSkinEngine::ParkingSlot(const std::vector<gui::TPoint>* occup
             for (int i = 0; i < main->MDIChildCount(); ++i)
                 others.push_back(main->MDIChildren(i));
     } else {
+        // MDI children park in their parent's client window, not here.
         for (int i = 0; i < gui::Screen().FormCount(); ++i)
-            others.push_back(gui::Screen().Forms(i));
+            if (gui::Screen().Forms(i)->FormStyle() != gui::fsMDIChild)
+                others.push_back(gui::Screen().Forms(i));
     }
     // The next slot that no other minimized skinned form takes.
     auto taken = [&](int left, int top) {

@@ -41,11 +41,22 @@ void TVelCDRipper::DispatchEvent(DISPID id, DISPPARAMS& params)
         if (OnExtractionEnd)
             OnExtractionEnd(this);
         break;
+    case 4:  // OnExtractionError(ErrorMessage)
+        if (OnExtractionError && params.cArgs >= 1) {
+            VARIANT text;
+            ::VariantInit(&text);
+            if (SUCCEEDED(::VariantChangeType(&text, &params.rgvarg[params.cArgs - 1], 0, VT_BSTR))) {
+                const std::string message = FromBstr(text.bstrVal);
+                ::VariantClear(&text);
+                OnExtractionError(this, message);
+            }
+        }
+        break;
     case 6:
         if (OnDiskChanged)
             OnDiskChanged(this);
         break;
-    default:  // errors and jitter reports are not shown by this program
+    default:  // jitter reports are not shown by this program
         break;
     }
 }

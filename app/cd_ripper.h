@@ -27,6 +27,7 @@ public:
     std::function<void(gui::TComponent* Sender, long PercentDone)> OnProgress;
     gui::TNotifyEvent OnExtractionStart;
     gui::TNotifyEvent OnExtractionEnd;
+    std::function<void(gui::TComponent* Sender, const std::string& ErrorMessage)> OnExtractionError;
     gui::TNotifyEvent OnDiskChanged;
 
 protected:

@@ -14,6 +14,7 @@
 #include "skinctrls/main_menu_bar.h"
 #include "skinctrls/skin_gauge.h"
 #include "skinctrls/skin_main_menu.h"
+#include "skinctrls/skin_message.h"
 #include "skinctrls/skin_panel.h"
 
 namespace brenvale {
@@ -90,10 +91,18 @@ void TfrmMain::CreateComponents()
     CDRipper = new TVelCDRipper(this);
     CDRipper->SetName("CDRipper");
     CDRipper->OnProgress = [this](gui::TComponent*, long percent) { CDRipperProgress(percent); };
-    CDRipper->OnExtractionStart = [](gui::TComponent*) {};
+    CDRipper->OnExtractionStart = [this](gui::TComponent*) { CDRipperExtractionStart(); };
     CDRipper->OnExtractionEnd = [this](gui::TComponent*) { CDRipperExtractionEnd(); };
+    CDRipper->OnExtractionError = [this](gui::TComponent*, const std::string& text) {
+        CDRipperExtractionError(text);
+    };
     CDRipper->OnDiskChanged = [this](gui::TComponent*) { CDRipperDiskChanged(); };
     CDRipper->Create(PersistedControlState());
+
+    skSkinMessage = new sk::TskSkinMessage(this);
+    skSkinMessage->SetName("skSkinMessage");
+    skSkinMessage->SetSkinData(skSkinData);
+    skSkinMessage->SetCtrlSkinData(skSkinData);
 
     frmLoadCDDBDataMsg = new TfrmLoadCDDBDataMsg(this, skSkinData);
 }

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/cd_ripper.h"
 #include "app/menu_action_links.h"
@@ -23,6 +25,7 @@ class TskSkinControlBar;
 class TskSkinData;
 class TskSkinGauge;
 class TskSkinPanel;
+class TskSkinMessage;
 }  // namespace sk
 
 namespace brenvale {
@@ -52,6 +55,7 @@ public:
     sk::TskSkinPanel* skSkinPanel5;
     sk::TskSkinGauge* skSkinGauge;
     TVelCDRipper* CDRipper;
+    sk::TskSkinMessage* skSkinMessage;  // the window's own messages, in the skin
     TfrmLoadCDDBDataMsg* frmLoadCDDBDataMsg;  // hidden until a lookup runs
 
     const TRipperSettings& Settings() const { return settings_; }
@@ -94,13 +98,21 @@ private:
 
     // The control's events.
     void CDRipperProgress(long PercentDone);
+    void CDRipperExtractionStart();
     void CDRipperExtractionEnd();
+    void CDRipperExtractionError(const std::string& ErrorMessage);
     void CDRipperDiskChanged();
 
     // The states of the actions and buttons.
     void EnterDiscState(bool present);
     void EnterRippingState();
     void EnterIdleState();
+    // Ends the batch in the window: the idle state, or the no-disc state when the
+    // drive has no audio CD any more.
+    void EndBatch();
+    // The tracks of the batch that had sectors the drive could not read, one line
+    // each after a heading; empty when every track read whole.
+    std::string UnreadableTracksText();
     void SetCommand(gui::TAction* action, sk::TskSkinButton* button, bool enabled);
     // The menu's items follow their actions.
     void UpdateMenu();
@@ -109,6 +121,9 @@ private:
     int32_t driveNumber_ = 1;
     int32_t queuedCount_ = -1;
     int32_t doneCount_ = 0;
+    // The batch's tracks (number and name, as queued) and how many have started.
+    std::vector<std::pair<long, std::string>> batchTracks_;
+    size_t startedCount_ = 0;
     bool shown_ = false;
     bool batchRunning_ = false;  // from a rip's start to its end or Stop
     TMenuActionLinks menuLinks_;

@@ -18,9 +18,12 @@
 #include "gui/application.h"
 #include "gui/ini_file.h"
 #include "gui/message_dlg.h"
+#include "gui/screen.h"
+#include "skin/form_skin_engine.h"
 #include "skinctrls/skin_button.h"
 #include "skinctrls/main_menu_bar.h"
 #include "skinctrls/skin_gauge.h"
+#include "skinctrls/skin_message.h"
 
 namespace brenvale {
 
@@ -70,10 +73,14 @@ void TfrmMain::FormShow()
 
 void TfrmMain::ApplySettings(const TRipperSettings& settings)
 {
-    SetLeft(settings.Left);
-    SetTop(settings.Top);
-    SetWidth(settings.Width);
-    SetHeight(settings.Height);
+    // Bounds saved on a monitor that is gone would open the window where
+    // nobody sees it: it comes back onto the work area.
+    const gui::TRect bounds = gui::BoundsOnWorkArea(
+        gui::Rect(settings.Left, settings.Top, settings.Left + settings.Width, settings.Top + settings.Height));
+    SetLeft(bounds.Left);
+    SetTop(bounds.Top);
+    SetWidth(bounds.Right - bounds.Left);
+    SetHeight(bounds.Bottom - bounds.Top);
     gui::TIniFile ini(SettingsFileName(gui::Application().Title()));
     WriteAppliedSettings(ini, settings);
 }
@@ -81,12 +88,14 @@ void TfrmMain::ApplySettings(const TRipperSettings& settings)
 void TfrmMain::FormClose()
 {
     // The window's bounds as the user left them, so that the next start opens
-    // the window there.
+    // the window there: maximized or rolled up, the bounds it would come back
+    // to.
     if (HandleAllocated() && !::IsIconic(Handle()) && !::IsZoomed(Handle())) {
-        settings_.Left = Left();
-        settings_.Top = Top();
-        settings_.Width = Width();
-        settings_.Height = Height();
+        const gui::TRect bounds = skFormSkinEngine->RestoredBounds();
+        settings_.Left = bounds.Left;
+        settings_.Top = bounds.Top;
+        settings_.Width = bounds.Right - bounds.Left;
+        settings_.Height = bounds.Bottom - bounds.Top;
     }
     gui::TIniFile ini(SettingsFileName(gui::Application().Title()));
     WriteAllSettings(ini, settings_);
@@ -140,6 +149,8 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
     Checked([&] { return ripper->ClearQueue(); });
     queuedCount_ = 0;
     doneCount_ = 0;
+    batchTracks_.clear();
+    startedCount_ = 0;
     auto drive = Drive();
     for (int row = 0; row < skSkinListView_TrackList->RowCount(); ++row) {
         if (!skSkinListView_TrackList->Checked(row))
@@ -157,6 +168,7 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
         win::UniqueBstr file(target.c_str(), UINT(target.size()));
         auto track = TrackOf(drive.Get(), row + 1);
         Checked([&] { return track->QueueExtractToWav(file.Get()); });
+        batchTracks_.emplace_back(row + 1, name);
     }
     if (queuedCount_ == 0 || !HasAudioCD(drive.Get())) {
         gui::MessageDlg(kNoCDMessage, gui::mtInformation, {gui::mbOK});
@@ -186,17 +198,84 @@ void TfrmMain::CDRipperProgress(long PercentDone)
     skSkinGauge->SetValue(int(PercentDone) + doneCount_ * 100);
 }
 
+void TfrmMain::CDRipperExtractionStart()
+{
+    if (batchRunning_)
+        ++startedCount_;
+}
+
 void TfrmMain::CDRipperExtractionEnd()
 {
+    // The end of a track that a Stop or an error already ended the batch for
+    // belongs to no batch.
+    if (!batchRunning_)
+        return;
     ++doneCount_;
     if (doneCount_ >= queuedCount_) {
         EnterIdleState();
         skSkinGauge->SetValue(0);
+        const std::string unreadable = UnreadableTracksText();
+        if (!unreadable.empty())
+            skSkinMessage->MessageDlg(unreadable, gui::mtWarning, {gui::mbOK}, 0);
     }
+}
+
+void TfrmMain::CDRipperExtractionError(const std::string& ErrorMessage)
+{
+    // The control ends its run at an error: no further track will start or end, so
+    // the window leaves the ripping state before it says why. The tracks read so
+    // far are judged now, while the disc's table still holds their counts.
+    std::string message = ErrorMessage;
+    if (batchRunning_) {
+        const std::string unreadable = UnreadableTracksText();
+        if (!unreadable.empty())
+            message += "\n\n" + unreadable;
+        EndBatch();
+    }
+    skSkinMessage->MessageDlg(message, gui::mtError, {gui::mbOK}, 0);
+}
+
+std::string TfrmMain::UnreadableTracksText()
+{
+    constexpr int kMaxListed = 15;
+    win::ComPtr<ITracksCollection> tracks;
+    auto drive = Drive();
+    if (FAILED(drive->get_Tracks(tracks.Put())))
+        return std::string();
+    std::string lines;
+    int listed = 0, more = 0;
+    // Only tracks this batch started: the others keep the counts of an earlier rip.
+    for (size_t i = 0; i < startedCount_ && i < batchTracks_.size(); ++i) {
+        win::ComPtr<ITrack> track;
+        long sectors = 0;
+        // A track the disc no longer has is not judged.
+        if (FAILED(tracks->get_Item(batchTracks_[i].first, track.Put())) ||
+            FAILED(track->get_UnreadableSectors(&sectors)) || sectors <= 0)
+            continue;
+        if (listed == kMaxListed) {
+            ++more;
+            continue;
+        }
+        ++listed;
+        lines += "\n" + batchTracks_[i].second + ": " + std::to_string(sectors) +
+                 (sectors == 1 ? " sector" : " sectors");
+    }
+    if (lines.empty())
+        return std::string();
+    if (more)
+        lines += "\n... and " + std::to_string(more) + (more == 1 ? " more track" : " more tracks");
+    return "Some sectors could not be read and were written as silence:" + lines;
 }
 
 void TfrmMain::CDRipperDiskChanged()
 {
+    // A batch cannot go on with its disc gone or another one in the drive: it is
+    // stopped, so that the window is never left ripping with Stop disabled.
+    if (batchRunning_) {
+        auto ripper = CDRipper->Ripper();
+        Checked([&] { return ripper->CancelExtraction(); });
+        EnterIdleState();
+    }
     skSkinGauge->SetValue(0);
     EnterDiscState(HasAudioCD(Drive().Get()));
     FillTrackList();
@@ -311,6 +390,14 @@ void TfrmMain::EnterRippingState()
     SetCommand(CDOpenCDTray, skSkinButton_OpenCDTray, false);
     SetCommand(CDCloseCDTray, skSkinButton_CloseCDTray, false);
     UpdateMenu();
+}
+
+void TfrmMain::EndBatch()
+{
+    EnterIdleState();
+    skSkinGauge->SetValue(0);
+    if (!HasAudioCD(Drive().Get()))
+        EnterDiscState(false);
 }
 
 void TfrmMain::EnterIdleState()

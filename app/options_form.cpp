@@ -46,6 +46,7 @@ TfrmOptions::TfrmOptions(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(
     skSkinButton_OK->SetBounds(136, 88, 81, 25);
     skSkinButton_OK->SetCaption("OK");
     skSkinButton_OK->SetModalResult(gui::mrOk);
+    skSkinButton_OK->SetDefault(true);
     skSkinButton_OK->OnClick = [this](gui::TComponent* sender) { skSkinButton_OKClick(sender); };
     skSkinButton_OK->SetParent(this);
 
@@ -56,6 +57,7 @@ TfrmOptions::TfrmOptions(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(
     skSkinButton_Cancel->SetBounds(224, 88, 75, 25);
     skSkinButton_Cancel->SetCaption("Cancel");
     skSkinButton_Cancel->SetModalResult(gui::mrCancel);
+    skSkinButton_Cancel->SetCancel(true);
     skSkinButton_Cancel->SetParent(this);
     EndLoading();
 }

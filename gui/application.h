@@ -49,7 +49,8 @@ public:
 
     // Minimize sends the main form to the taskbar and tells the application
     // window (WM_SIZE, SIZE_MINIMIZED); Restore brings it back (SIZE_RESTORED).
-    // Each does nothing when the program is already in that state.
+    // Each does nothing when the program is already in that state. The main form
+    // minimized or restored by the system changes the state the same way.
     void Minimize();
     void Restore();
     bool Minimized() const { return minimized_; }
@@ -114,6 +115,8 @@ public:
 private:
     friend class TControl;
     friend class TWinControl;
+    friend class TForm;
+    void MainFormSized(WPARAM kind);
     void SetMouseControl(TControl* control);
     void ControlDestroying(TControl* control);
     // Frees a form that asked for it with Release.

@@ -56,4 +56,18 @@ void TApplication::Restore()
     ::SendMessageA(Handle(), WM_SIZE, SIZE_RESTORED, 0);
 }
 
+// The main form minimized or brought back by the system (its taskbar button, a
+// window manager) rather than by Minimize or Restore: the program follows, so
+// that it knows its state and the next Minimize works.
+void TApplication::MainFormSized(WPARAM kind)
+{
+    if (kind == SIZE_MINIMIZED && !minimized_) {
+        minimized_ = true;
+        ::SendMessageA(Handle(), WM_SIZE, SIZE_MINIMIZED, 0);
+    } else if ((kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED) && minimized_) {
+        minimized_ = false;
+        ::SendMessageA(Handle(), WM_SIZE, SIZE_RESTORED, 0);
+    }
+}
+
 }  // namespace gui

@@ -34,15 +34,20 @@ TComponent::~TComponent()
 {
     MarkDestroying();
     // Linked components first: they may sit on other owners.
+    NotifyFreeNotifications();
+    DestroyComponents();
+    if (owner_)
+        owner_->RemoveComponent(this);
+}
+
+void TComponent::NotifyFreeNotifications()
+{
     while (!freeNotifies_.empty()) {
         TComponent* other = freeNotifies_.back();
         freeNotifies_.pop_back();
         Erase(other->freeNotifies_, this);
         other->Notification(this, opRemove);
     }
-    DestroyComponents();
-    if (owner_)
-        owner_->RemoveComponent(this);
 }
 
 void TComponent::MarkDestroying()

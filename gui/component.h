@@ -62,6 +62,10 @@ protected:
     // too; a descendant whose destructor still has work that must know (windows to
     // close, children to free) calls it first.
     void Destroying() { MarkDestroying(); }
+    // Tells every component linked through FreeNotification that this one goes,
+    // and drops the links. The destructor does it too; a descendant whose linked
+    // components still use something it is about to free calls it first.
+    void NotifyFreeNotifications();
     // Called when loading ends; clears csLoading.
     virtual void Loaded();
     // Passes the notification on to the owned components.

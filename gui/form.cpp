@@ -1,5 +1,6 @@
 #include "gui/form.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "gui/application.h"
@@ -78,6 +79,26 @@ void TForm::SetFormStyle(TFormStyle value)
 
 namespace {
 
+// The first control, in tab order and depth first, that takes the focus by Tab.
+TWinControl* FirstTabStop(TWinControl& parent)
+{
+    std::vector<TWinControl*> children;
+    for (int i = 0; i < parent.ControlCount(); ++i)
+        if (auto* child = dynamic_cast<TWinControl*>(parent.Controls(i)))
+            children.push_back(child);
+    std::stable_sort(children.begin(), children.end(),
+                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+    for (TWinControl* child : children) {
+        if (!child->CanFocus())
+            continue;
+        if (child->TabStop())
+            return child;
+        if (TWinControl* inner = FirstTabStop(*child))
+            return inner;
+    }
+    return nullptr;
+}
+
 BOOL CALLBACK DisableWindow(HWND window, LPARAM list)
 {
     if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
@@ -101,6 +122,11 @@ TModalResult TForm::ShowModal()
     try {
         Show();
         ::SetActiveWindow(own);
+        // As in a dialog box, the keys go to its first control unless one of its
+        // controls took the focus already.
+        if (!ActiveControl() || ActiveControl() == this)
+            if (TWinControl* first = FirstTabStop(*this))
+                first->SetFocus();
         MSG msg;
         while (modalResult_ == mrNone) {
             if (!Visible()) {
@@ -192,6 +218,8 @@ void TForm::WndProc(TMessage& message)
         break;
     case WM_SIZE:
         TWinControl::WndProc(message);
+        if (Application().MainForm() == this)
+            Application().MainFormSized(message.WParam);
         // The client window fills what the aligned controls leave, also when
         // only the frame changed and the form kept its size.
         if (mdiClient_ && mdiClient_->Handle())

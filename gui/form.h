@@ -46,8 +46,9 @@ public:
     void Release();
     // Shows the form with every other window of the program disabled and runs
     // messages until ModalResult is set (closing the form sets mrCancel); the form
-    // is hidden again and the result returned. EInvalidOperation for a form that
-    // shows already.
+    // is hidden again and the result returned. The focus goes to the first
+    // control in tab order unless a control of the form has it. EInvalidOperation
+    // for a form that shows already.
     TModalResult ShowModal();
 
     // Takes effect on a window already made by making it anew.

@@ -6,7 +6,13 @@ namespace gui {
 
 TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
 
-TImageList::~TImageList() = default;
+TImageList::~TImageList()
+{
+    // A control showing the pictures lets the handle go before it is destroyed.
+    NotifyFreeNotifications();
+    if (handle_)
+        ::ImageList_Destroy(handle_);
+}
 
 void TImageList::SetSize(int width, int height)
 {
@@ -15,6 +21,36 @@ void TImageList::SetSize(int width, int height)
     width_ = width;
     height_ = height;
     Clear();
+    if (handle_)
+        ::ImageList_SetIconSize(handle_, width_, height_);  // empties it too
+}
+
+HIMAGELIST TImageList::Handle()
+{
+    if (handle_ || width_ <= 0 || height_ <= 0)
+        return handle_;
+    handle_ = ::ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, Count(), 4);
+    if (handle_)
+        for (auto& image : images_)
+            AddNative(*image);
+    return handle_;
+}
+
+void TImageList::AddNative(TBitmap& image)
+{
+    // The system list takes a bitmap of its own: the picture's stays selected
+    // into its canvas, and the list may black out the transparent pixels of
+    // what it is given.
+    win::WindowDC screen;
+    win::UniqueBitmap copy(::CreateCompatibleBitmap(screen.Get(), width_, height_));
+    win::UniqueDC copyDC(::CreateCompatibleDC(screen.Get()));
+    if (!copy || !copyDC)
+        return;
+    {
+        win::SelectedObject select(copyDC.Get(), copy.Get());
+        ::BitBlt(copyDC.Get(), 0, 0, width_, height_, image.Canvas().Handle(), 0, 0, SRCCOPY);
+    }
+    ::ImageList_AddMasked(handle_, copy.Get(), COLORREF(ColorToRGB(image.TransparentColor())));
 }
 
 int TImageList::AddMasked(TBitmap& bitmap, TColor transparent)
@@ -29,12 +65,19 @@ int TImageList::AddMasked(TBitmap& bitmap, TColor transparent)
         image->Canvas().CopyRect(Rect(0, 0, width_, height_), bitmap.Canvas(), Bounds(left, 0, width_, height_));
         image->SetTransparentColor(key);
         image->SetTransparent(true);
+        if (handle_)
+            AddNative(*image);
         images_.push_back(std::move(image));
     }
     return Count() > first ? first : -1;
 }
 
-void TImageList::Clear() { images_.clear(); }
+void TImageList::Clear()
+{
+    images_.clear();
+    if (handle_)
+        ::ImageList_RemoveAll(handle_);
+}
 
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled)
 {

@@ -1,6 +1,9 @@
-// A list of small pictures of one size (menu item images), each drawn with one
-// colour transparent, and drawn greyed for disabled entries.
+// A list of small pictures of one size (menu item images, list view rows), each
+// drawn with one colour transparent, and drawn greyed for disabled entries.
 #pragma once
+
+#include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <vector>
@@ -37,10 +40,19 @@ public:
     // outside the list the icon stays as it is.
     void GetIcon(int index, TIcon& icon);
 
+    // The same pictures as a system image list, for the system's controls: made
+    // on first use, kept in step with the list (the same handle for the list's
+    // whole life) and destroyed with it, after the components linked to the list
+    // have let it go.
+    HIMAGELIST Handle();
+
 private:
+    void AddNative(TBitmap& image);
+
     int width_ = 16;
     int height_ = 16;
     std::vector<std::unique_ptr<TBitmap>> images_;
+    HIMAGELIST handle_ = nullptr;
 };
 
 }  // namespace gui

@@ -54,6 +54,7 @@ void TCustomListView::CreateWnd()
     TWinControl::CreateWnd();
     ApplyExtendedStyle();
     ApplyColors();
+    ApplySmallImages();
     for (int i = 0; i < columns_.Count(); ++i)
         InsertNativeColumn(i);
     for (int i = 0; i < items_.Count(); ++i)
@@ -64,8 +65,10 @@ void TCustomListView::CreateWnd()
 void TCustomListView::Notification(TComponent* component, TOperation operation)
 {
     TWinControl::Notification(component, operation);
-    if (operation == opRemove && component == smallImages_)
+    if (operation == opRemove && component == smallImages_) {
         smallImages_ = nullptr;
+        ApplySmallImages();
+    }
 }
 
 // ---- Properties ----
@@ -108,7 +111,16 @@ void TCustomListView::SetSmallImages(TImageList* value)
     if (value == smallImages_)
         return;
     SetReference(*this, smallImages_, value);
+    ApplySmallImages();
     Invalidate();
+}
+
+void TCustomListView::ApplySmallImages()
+{
+    // The list shares the pictures (LVS_SHAREIMAGELISTS): it never destroys them.
+    if (HWND window = Window())
+        ::SendMessageA(window, LVM_SETIMAGELIST, LVSIL_SMALL,
+                       reinterpret_cast<LPARAM>(smallImages_ ? smallImages_->Handle() : nullptr));
 }
 
 // ---- Operations ----

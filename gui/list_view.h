@@ -36,7 +36,8 @@ public:
     // sections in its own order.
     bool FullDrag() const { return fullDrag_; }
     void SetFullDrag(bool value);
-    // Pictures of the columns' header sections; not owned.
+    // Pictures of the rows (each item's ImageIndex) and of the columns' header
+    // sections; not owned.
     TImageList* SmallImages() const { return smallImages_; }
     void SetSmallImages(TImageList* value);
 
@@ -63,6 +64,7 @@ private:
     friend class TListItems;
 
     void ApplyExtendedStyle();
+    void ApplySmallImages();
     void ApplyColors() override;
     void InsertNativeColumn(int index);
     // Only what the mask names, so a width the user dragged stays.

@@ -9,3 +9,4 @@ target_sources(gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/popup_menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shortcut.cpp
 )
+target_link_libraries(gui PUBLIC comctl32)

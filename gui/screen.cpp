@@ -121,4 +121,26 @@ TScreen& Screen()
     return screen;
 }
 
+TRect BoundsOnWorkArea(const TRect& bounds)
+{
+    // The top band of a window is where its caption lies: a part of it wide
+    // and high enough to take with the mouse must be on a work area.
+    constexpr int kBand = 24, kGrip = 32;
+    const int width = bounds.Right - bounds.Left, height = bounds.Bottom - bounds.Top;
+    const RECT band{bounds.Left, bounds.Top, bounds.Right, bounds.Top + std::min(height, kBand)};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!::GetMonitorInfoA(::MonitorFromRect(&band, MONITOR_DEFAULTTONEAREST), &monitor))
+        return bounds;
+    const RECT& work = monitor.rcWork;
+    RECT seen;
+    if (::IntersectRect(&seen, &band, &work) && seen.right - seen.left >= std::min(width, kGrip) &&
+        seen.bottom - seen.top >= std::min(int(band.bottom - band.top), kBand / 2))
+        return bounds;
+    const int w = std::min<int>(width, work.right - work.left), h = std::min<int>(height, work.bottom - work.top);
+    const int left = std::clamp<int>(bounds.Left, work.left, work.right - w);
+    const int top = std::clamp<int>(bounds.Top, work.top, work.bottom - h);
+    return Rect(left, top, left + w, top + h);
+}
+
 }  // namespace gui

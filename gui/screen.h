@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui/cursor.h"
+#include "gui/types.h"
 #include "win/user_handles.h"
 
 namespace gui {
@@ -48,5 +49,11 @@ private:
 
 // The one screen of the program.
 TScreen& Screen();
+
+// Bounds at which a top-level window can be seen and taken by its caption: the
+// bounds themselves while their top edge lies on the work area of a monitor;
+// otherwise (saved on a monitor removed since, say) moved onto the work area of
+// the nearest monitor and made no larger than it.
+TRect BoundsOnWorkArea(const TRect& bounds);
 
 }  // namespace gui

@@ -2,14 +2,15 @@
 # Installs what is missing, builds the x86_64 binaries and starts Brenvale under Wine:
 # the simulated CD drive holds the demo disc, a local CDDB server knows it, and the
 # control is registered. The window shows on the X display set in DISPLAY, else on a
-# virtual one (Xvfb) until the program is ended.
+# virtual one (Xvfb) until the program is ended. The whole Wine session runs on that
+# one display, in a prefix of its own (the tests keep theirs).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 "$ROOT/scripts/setup.sh"
 configure_and_build x86_64 >/dev/null
-visible_display="${DISPLAY:-}"
-start_wine_session
-[ -n "$visible_display" ] && export DISPLAY="$visible_display"
+export SESSION_WINEPREFIX="$BUILD/x86_64/run-wineprefix"
+start_wine_session "${DISPLAY:-}"
+echo "run: Brenvale shows on display $DISPLAY"
 install_control
 export VELMORA_SIMDRIVE="$(winepath_of "$ROOT/tests/fixtures/demo_disc.txt")"
 

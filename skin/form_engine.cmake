@@ -4,6 +4,7 @@
 # skinned frame link it.
 add_library(skin_forms STATIC
   ${CMAKE_CURRENT_LIST_DIR}/form_engine_objects.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form_engine_iconic.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_engine_states.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_engine_wndproc.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_frame_geometry.cpp

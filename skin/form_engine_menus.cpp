@@ -176,27 +176,60 @@ void TskFormSkinEngine::DismissMenus()
 
 // ---- The application's messages ----
 
+// The handler an engine installs. Engines in menu mode at the same time (two
+// forms, a form and its dialog) stack their handlers, each holding the one it
+// replaced; an engine that lets go while another is above it is taken out of the
+// stack, so that each gets back exactly what it replaced, in whatever order the
+// modes end. A link that cannot be taken out (the program put a handler of its
+// own above it) passes every message on to what it replaced.
+struct TskFormSkinEngine::AppMessageHook {
+    std::shared_ptr<AppMessageLink> link;
+
+    void operator()(MSG& msg, bool& handled) const
+    {
+        if (link->engine)
+            link->engine->AppMessage(msg, handled);
+        else if (link->replaced)
+            link->replaced(msg, handled);
+    }
+};
+
 void TskFormSkinEngine::HookAppMessages()
 {
-    if (appHooked_)
+    if (appLink_)
         return;
-    appHooked_ = true;
-    savedAppMessage_ = std::move(gui::Application().OnMessage);
-    gui::Application().OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
+    auto& handler = gui::Application().OnMessage;
+    appLink_ = std::make_shared<AppMessageLink>(AppMessageLink{this, std::move(handler)});
+    handler = AppMessageHook{appLink_};
 }
 
 void TskFormSkinEngine::UnhookAppMessages()
 {
-    if (!appHooked_)
+    if (!appLink_)
         return;
-    appHooked_ = false;
-    gui::Application().OnMessage = std::move(savedAppMessage_);
-    savedAppMessage_ = nullptr;
+    const std::shared_ptr<AppMessageLink> link = std::move(appLink_);
+    link->engine = nullptr;
+    auto& handler = gui::Application().OnMessage;
+    auto* hook = handler.target<AppMessageHook>();
+    if (hook && hook->link == link) {
+        handler = link->replaced;
+        return;
+    }
+    // Installed before another engine's: the one above it takes what it replaced.
+    for (; hook; hook = hook->link->replaced.target<AppMessageHook>()) {
+        auto* below = hook->link->replaced.target<AppMessageHook>();
+        if (below && below->link == link) {
+            hook->link->replaced = link->replaced;
+            return;
+        }
+    }
 }
 
 void TskFormSkinEngine::AppMessage(MSG& msg, bool& handled)
 {
-    if (msg.message != WM_KEYDOWN)
+    // The keys of a minimized active window come as system keys without Alt.
+    const bool iconicKey = msg.message == WM_SYSKEYDOWN && !(msg.lParam & (LPARAM(KF_ALTDOWN) << 16)) && Iconic();
+    if (msg.message != WM_KEYDOWN && !iconicKey)
         return;
     const WORD key = WORD(msg.wParam);
     msg.message = 0;
@@ -245,6 +278,37 @@ void TskFormSkinEngine::SysKeyMenu()
     EnterMainMenuMode();
 }
 
+// Alt+Space: the system menu, below the system-menu button when the frame has
+// one, else at the top-left corner of the client area, as the system's opens.
+void TskFormSkinEngine::SystemMenuKey()
+{
+    if (!borderIcons_.Contains(biSystemMenu) || !form_->HandleAllocated())
+        return;
+    if (mainMenuMode_)
+        MainMenuExit();
+    if (skinMenu_->LevelCount() > 0)
+        skinMenu_->CloseMenus();
+    if (menuOpen_)
+        SkinMenusClosed();
+    gui::TPoint at;
+    const TskActiveSkinObject* button = nullptr;
+    for (auto& object : objects_)
+        if (auto* b = dynamic_cast<TskSkinStdButtonObject*>(object.get()))
+            if (b->Command == cmSysMenu && b->Visible && b->Enabled && ShownInRollState(*b)) {
+                button = b;
+                break;
+            }
+    if (button) {
+        const gui::TPoint origin = supportNCArea_ ? FrameScreenOrigin() : form_->ClientToScreen(gui::Point(0, 0));
+        at = gui::Point(origin.X + button->ObjectRect.Left, origin.Y + button->ObjectRect.Bottom);
+    } else if (supportNCArea_) {
+        at = form_->ClientToScreen(gui::Point(0, 0));
+    } else {
+        at = form_->ClientToScreen(gui::Point(0, geometry_.CaptionRect.Bottom));
+    }
+    OpenSystemMenu(at);
+}
+
 void TskFormSkinEngine::MenuKey(WORD key)
 {
     // While the parent's menus are at work, the keys are theirs.
@@ -274,7 +338,9 @@ void TskFormSkinEngine::MenuKey(WORD key)
             return;
         }
     }
-    if (key == VK_RETURN && (mainMenuBar_ ? mainMenuBar_->PressSelectedItem() : PressMainMenuItem()))
+    // Enter chooses the selected item; Down opens its menu while none is open.
+    if ((key == VK_RETURN || (key == VK_DOWN && mainMenuMode_ && levels == 0)) &&
+        (mainMenuBar_ ? mainMenuBar_->PressSelectedItem() : PressMainMenuItem()))
         return;
     if (TskSkinPopupWindow* top = skinMenu_->TopLevel()) {
         top->ProcessKey(key);

@@ -33,6 +33,10 @@ void TskFormSkinEngine::SetFormState(int state)
 {
     if (state == windowState_ || state < wsNormal || state > wsMaximized)
         return;
+    // A rolled-up form rolls down before it fills the work area: maximized, it
+    // shows its client area, and a restore finds the height it had.
+    if (state == wsMaximized && rolledUp_)
+        RollUpForm(false);
     const bool mainForm = gui::Application().MainForm() == form_;
     if (!(state == wsMinimized && mainForm))
         windowState_ = TskWindowState(state);
@@ -42,6 +46,16 @@ void TskFormSkinEngine::SetFormState(int state)
         MinimizeForm();
     else
         MaximizeForm();
+}
+
+gui::TRect TskFormSkinEngine::RestoredBounds() const
+{
+    if (!IsEmpty(normalBounds_))
+        return normalBounds_;
+    gui::TRect bounds = form_->BoundsRect();
+    if (rolledUp_)
+        bounds.Bottom = bounds.Top + oldHeight_;
+    return bounds;
 }
 
 void TskFormSkinEngine::MinimizeForm()

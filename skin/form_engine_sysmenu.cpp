@@ -30,11 +30,21 @@ gui::TMenuItem* TskFormSkinEngine::GetSystemMenuItems()
             item->OnClick = [action](gui::TComponent*) { action(); };
         return item;
     };
+    // A form minimized by the system (the main form minimizes the program)
+    // comes back first, in the state it had.
     auto minimize = [&] { return make("DSF_MINITEM", "Mi&nimize", [this] { SetFormState(wsMinimized); }); };
-    auto maximize = [&] { return make("DSF_MAXITEM", "Ma&ximize", [this] { SetFormState(wsMaximized); }); };
+    auto maximize = [&] {
+        return make("DSF_MAXITEM", "Ma&ximize", [this] {
+            if (Iconic())
+                RestoreIconic();
+            SetFormState(wsMaximized);
+        });
+    };
     auto restore = [&] {
         return make("DSF_RESTORE", "&Restore", [this] {
-            if (rolledUp_ && (rolledUpMaximized_ || windowState_ == wsNormal))
+            if (Iconic())
+                RestoreIconic();
+            else if (rolledUp_ && (rolledUpMaximized_ || windowState_ == wsNormal))
                 RollUpForm(false);
             else
                 SetFormState(wsNormal);
@@ -47,10 +57,11 @@ gui::TMenuItem* TskFormSkinEngine::GetSystemMenuItems()
         item->SetShortCut(gui::ShortCut(VK_F4, {IsMDIChild() ? gui::ssCtrl : gui::ssAlt}));
         return item;
     };
-    const bool showMinimize = windowState_ != wsMinimized && borderIcons_.Contains(biMinimize);
-    const bool showMaximize = windowState_ != wsMaximized && borderIcons_.Contains(biMaximize);
-    const bool showRestore = windowState_ != wsNormal || rolledUp_;
-    const bool showRollUp = !IsMaximizedMDIChild() && !rolledUp_ && windowState_ != wsMinimized &&
+    const bool iconic = Iconic();
+    const bool showMinimize = windowState_ != wsMinimized && !iconic && borderIcons_.Contains(biMinimize);
+    const bool showMaximize = (windowState_ != wsMaximized || iconic) && borderIcons_.Contains(biMaximize);
+    const bool showRestore = windowState_ != wsNormal || rolledUp_ || iconic;
+    const bool showRollUp = !IsMaximizedMDIChild() && !rolledUp_ && windowState_ != wsMinimized && !iconic &&
                             borderIcons_.Contains(biRollUp);
     const bool showToTray = borderIcons_.Contains(biMinimizeToTray);
 

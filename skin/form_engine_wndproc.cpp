@@ -35,9 +35,29 @@ void TskFormSkinEngine::StripCaptionStyles()
     // be painted over the frame by the default handling of some messages.
     const HWND window = form_->Handle();
     const LONG_PTR style = ::GetWindowLongPtrA(window, GWL_STYLE);
-    const LONG_PTR stripped = style & ~LONG_PTR(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-    if (stripped != style)
-        ::SetWindowLongPtrA(window, GWL_STYLE, stripped);
+    const LONG_PTR taken = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    strippedStyles_ = style & taken;
+    if (strippedStyles_)
+        ::SetWindowLongPtrA(window, GWL_STYLE, style & ~taken);
+}
+
+void TskFormSkinEngine::GiveBackFormFrame()
+{
+    // The engine goes before its form: the form's own procedure has it again, and
+    // the window its own frame, caption and plain shape.
+    const HWND window = form_->Handle();
+    RemoveRegion();
+    if (strippedStyles_)
+        ::SetWindowLongPtrA(window, GWL_STYLE, ::GetWindowLongPtrA(window, GWL_STYLE) | strippedStyles_);
+    strippedStyles_ = 0;
+    if (alphaBlend_ || alphaBlendAnimation_) {
+        const LONG_PTR exStyle = ::GetWindowLongPtrA(window, GWL_EXSTYLE);
+        if (exStyle & WS_EX_LAYERED)
+            ::SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle & ~LONG_PTR(WS_EX_LAYERED));
+    }
+    ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool TskFormSkinEngine::BorderNone() const { return form_->BorderStyle() == gui::bsNone; }
@@ -62,6 +82,21 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
         break;
     default:
         break;
+    }
+
+    // Minimized by the system, the form is a small title of its own.
+    if (Iconic()) {
+        if (message.Msg == WM_NCHITTEST) {
+            message.Result = HTCAPTION;
+            return;
+        }
+        if (message.Msg == WM_NCPAINT && supportNCArea_ && skinInUse_ && FrameSkinUsable()) {
+            PaintIconicTitle();
+            message.Result = 0;
+            return;
+        }
+        if (IconicMouse(message))
+            return;
     }
 
     switch (message.Msg) {
@@ -147,6 +182,8 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
             // Alt or F10 alone; a letter with Alt came to the form's shortcuts.
             if (message.LParam == 0)
                 SysKeyMenu();
+            else if (message.LParam == ' ')
+                SystemMenuKey();
             message.Result = 0;
             return;
         }
@@ -190,8 +227,10 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
             StopTimers();
             hoverIndex_ = oldHoverIndex_ = capturedIndex_ = -1;
             ClearSkinObjects();
-            WalkSkinControls(skinData_, false);
         }
+        // Every control drawing from the skin that goes lets it go, whichever
+        // skin the frame has: its pictures are freed before the new skin comes.
+        WalkSkinControls(reinterpret_cast<TskSkinData*>(message.WParam), false);
         CallSaved(message);
         return;
     case WM_SKINCHANGED:
@@ -279,6 +318,11 @@ void TskFormSkinEngine::AfterSaved(gui::TMessage& message)
     case WM_MOUSEMOVE:
         if (!nc) {
             const gui::TPoint p = gui::MousePos(message);
+            ObjectMouseMove(p.X, p.Y);
+        } else if (capturedIndex_ >= 0) {
+            // A frame object pressed holds the mouse: the moves come as client
+            // moves now, and a track bar or knob follows them.
+            const gui::TPoint p = ScreenToFrame(form_->ClientToScreen(gui::MousePos(message)));
             ObjectMouseMove(p.X, p.Y);
         }
         break;
@@ -401,6 +445,7 @@ void TskFormSkinEngine::WMShowWindow(gui::TMessage& message)
         if (IsLayeredWindowSupported() && (alphaBlend_ || alphaBlendAnimation_)) {
             ::SetWindowLongPtrA(window, GWL_EXSTYLE, ::GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
             SetWindowAlpha(window, 0);
+            fadeAlpha_ = 0;
             ::SetTimer(window, kFadeTimer, 1, nullptr);
         }
         if (IsMDIParent()) {

@@ -83,10 +83,10 @@ TRect MapSkinRect(const TRect& r, const TskFormInfo& info, int PictureWidth, int
                   const TPoint& CurrentRB)
 {
     const TPoint lt = info.LTPoint, rt = info.RTPoint, lb = info.LBPoint, rb = info.RBPoint;
-    const TRect topLeft{0, 0, lt.X, lt.Y};
-    const TRect topRight{rt.X, 0, PictureWidth, rt.Y};
-    const TRect bottomLeft{0, lb.Y, lb.X, PictureHeight};
-    const TRect bottomRight{rb.X, rb.Y, PictureWidth, PictureHeight};
+    const TRect topLeft = CornerZone({0, 0, lt.X, lt.Y}, PictureWidth, PictureHeight);
+    const TRect topRight = CornerZone({rt.X, 0, PictureWidth, rt.Y}, PictureWidth, PictureHeight);
+    const TRect bottomLeft = CornerZone({0, lb.Y, lb.X, PictureHeight}, PictureWidth, PictureHeight);
+    const TRect bottomRight = CornerZone({rb.X, rb.Y, PictureWidth, PictureHeight}, PictureWidth, PictureHeight);
     const int dx = CurrentRB.X - rb.X, dy = CurrentRB.Y - rb.Y;
 
     if (RectInRect(r, topLeft))

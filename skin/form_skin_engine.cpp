@@ -67,6 +67,7 @@ TskFormSkinEngine::TskFormSkinEngine(gui::TComponent* owner) : gui::TComponent(o
     skinMenu_ = new TskSkinMenu(this, form_);
     BuildTrayMenu();
     // Alt and a letter open the main menu's items.
+    savedShortCut_ = std::move(form_->OnShortCut);
     form_->OnShortCut = [this](gui::TMessage& message, bool& handled) { FormShortCut(message, handled); };
 
     if (ComponentState().Contains(gui::csDesigning))
@@ -88,13 +89,16 @@ TskFormSkinEngine::~TskFormSkinEngine()
     // A child whose engine goes leaves the window list, and a maximized one
     // gives its parent's caption and menu bar back.
     LeaveMDIParent();
-    form_->OnShortCut = nullptr;
+    form_->OnShortCut = std::move(savedShortCut_);
     UnhookAppMessages();
     ReleaseTrayIcon();
     StopTimers();
     if (form_->HandleAllocated())
         ::KillTimer(form_->Handle(), kFadeTimer);
     ClearSkinObjects();
+    if (form_->HandleAllocated() && !form_->ComponentState().Contains(gui::csDestroying) &&
+        !ComponentState().Contains(gui::csDesigning))
+        GiveBackFormFrame();
     // A region given to the window belongs to the system, which deletes it with
     // the window or when another replaces it.
     region_ = nullptr;
@@ -343,7 +347,15 @@ void TskFormSkinEngine::FrameRegulatorChangeValueEvent(const std::string& IDName
 
 // ---- What the objects ask of the form ----
 
-void TskFormSkinEngine::CloseForm() { form_->Close(); }
+// As the system's close box does: the form hears WM_CLOSE, so that its own
+// closing runs (a main window saves its settings and ends the program).
+void TskFormSkinEngine::CloseForm()
+{
+    if (form_->HandleAllocated())
+        ::SendMessageA(form_->Handle(), WM_CLOSE, 0, 0);
+    else
+        form_->Close();
+}
 
 bool TskFormSkinEngine::FormActive() const
 {
@@ -604,24 +616,22 @@ int TskFormSkinEngine::GetMaxHeight()
 
 // ---- Fade-in ----
 
+// One step of the fade-in per tick of its timer, so that the form is seen
+// coming in: 5, 10, 15... up to the target with the animation, or the blend
+// value at once without it.
 void TskFormSkinEngine::FadeIn()
 {
     const HWND window = form_->Handle();
-    ::KillTimer(window, kFadeTimer);
     const uint8_t target = alphaBlendAnimation_ && !alphaBlend_ ? 255 : alphaBlendValue_;
     if (alphaBlendAnimation_) {
-        gui::Application().ProcessMessages();
-        // What was waiting may have closed the window.
-        if (!::IsWindow(window))
+        fadeAlpha_ = std::min<int>(fadeAlpha_ + 5, target);
+        SetWindowAlpha(window, BYTE(fadeAlpha_));
+        if (fadeAlpha_ < target)
             return;
-        for (int alpha = 5;; alpha += 5) {
-            SetWindowAlpha(window, BYTE(std::min<int>(alpha, target)));
-            if (alpha >= target)
-                break;
-        }
     } else if (target != 255) {
         SetWindowAlpha(window, alphaBlendValue_);
     }
+    ::KillTimer(window, kFadeTimer);
     if (target == 255)
         SetExStyleFlag(window, WS_EX_LAYERED, false);
 }

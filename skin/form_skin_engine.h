@@ -216,6 +216,9 @@ public:
     void TrackBarChangeValueEvent(const std::string& IDName, int Value) override;
     void FrameRegulatorChangeValueEvent(const std::string& IDName, int Value) override;
     int WindowState() const override { return windowState_; }
+    // The bounds the form has in the normal state, rolled down: what to keep
+    // for the next start while it is maximized, minimized or rolled up.
+    gui::TRect RestoredBounds() const;
     void SetFormState(int state) override;
     bool RolledUp() const override { return rolledUp_; }
     void RollUpForm(bool rollUp) override;
@@ -311,9 +314,11 @@ private:
     void WMSizing(gui::TMessage& message);
     void WMMoving(gui::TMessage& message);
     void StripCaptionStyles();
+    void GiveBackFormFrame();
     // Menus and menu mode (form_engine_menus.cpp).
     void DismissMenus();
     void SysKeyMenu();
+    void SystemMenuKey();
     void AppMessage(MSG& msg, bool& handled);
     void MenuKey(WORD key);
     void FormShortCut(gui::TMessage& message, bool& handled);
@@ -337,6 +342,11 @@ private:
     void NudgeWidth();
     void FadeIn();
     bool InSpecialState() const;
+    // The form minimized by the system: a title of its own (form_engine_iconic.cpp).
+    bool Iconic() const;
+    void RestoreIconic();
+    void PaintIconicTitle();
+    bool IconicMouse(gui::TMessage& message);
     // Window states (form_engine_states.cpp).
     void MinimizeForm();
     void MaximizeForm();
@@ -423,6 +433,10 @@ private:
 
     gui::TForm* form_ = nullptr;
     std::unique_ptr<gui::TWndProcHook> hook_;
+    // What the engine took from the form, given back when the engine goes
+    // before it: its shortcut handler, and the caption styles taken off its window.
+    std::function<void(gui::TMessage&, bool&)> savedShortCut_;
+    LONG_PTR strippedStyles_ = 0;
     TskSkinData* skinData_ = nullptr;
     TskSkinData* menusSkinData_ = nullptr;
     bool supportNCArea_ = true;
@@ -476,6 +490,7 @@ private:
     int oldHeight_ = 0;
     int frameWidth_ = 0, frameHeight_ = 0;
     gui::TRect normalBounds_;
+    int fadeAlpha_ = 0;  // the fade-in's last step
     bool inSizeMove_ = false;
     bool fullDrag_ = false;
     int hoverIndex_ = -1, oldHoverIndex_ = -1, capturedIndex_ = -1;
@@ -495,9 +510,14 @@ private:
     gui::TMenuItem* windowListItem_ = nullptr;
     bool menuOpen_ = false;
     bool mainMenuMode_ = false;
-    // The application's message handler that the engine's replaced.
-    bool appHooked_ = false;
-    std::function<void(MSG&, bool&)> savedAppMessage_;
+    // The engine's place among the application's message handlers while a menu
+    // mode lasts: what it replaced, and whether it still takes the messages.
+    struct AppMessageLink {
+        TskFormSkinEngine* engine;
+        std::function<void(MSG&, bool&)> replaced;
+    };
+    struct AppMessageHook;
+    std::shared_ptr<AppMessageLink> appLink_;
     TskFrameGeometry geometry_;
     // The default frame's caption rectangle, between the buttons.
     gui::TRect defCaptionRect_;

@@ -32,4 +32,14 @@ bool RectInRect(const TRect& inner, const TRect& outer)
            PointInRectExclusive(outer, TPoint{inner.Right, inner.Bottom});
 }
 
+TRect CornerZone(const TRect& zone, int PictureWidth, int PictureHeight)
+{
+    TRect r = zone;
+    if (r.Right >= PictureWidth)
+        r.Right = PictureWidth + 1;
+    if (r.Bottom >= PictureHeight)
+        r.Bottom = PictureHeight + 1;
+    return r;
+}
+
 }  // namespace sk

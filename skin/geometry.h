@@ -20,6 +20,11 @@ bool IsNullPoint(const TPoint& p);
 bool IsPointInRect(const TRect& r, const TPoint& p);
 // Both corners inside `outer`, its right and bottom edges counting as outside.
 bool RectInRect(const TRect& inner, const TRect& outer);
+// A corner zone of a picture of the given size, for the tests above: its right and
+// bottom edges count as outside, except where they are the picture's own edges.
+// So a rectangle flush with the picture's right or bottom edge (a size grip, a
+// button at the edge) lies in the corner it touches and moves with that edge.
+TRect CornerZone(const TRect& zone, int PictureWidth, int PictureHeight);
 
 // Where the middle parts of a skin element's edges begin and end, and its client
 // area. For a skin picture they are relative to the element's SkinRect; for a

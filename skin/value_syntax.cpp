@@ -1,5 +1,6 @@
 #include "skin/value_syntax.h"
 
+#include <iterator>
 #include <vector>
 
 #include "gui/custom_ini_file.h"
@@ -49,12 +50,17 @@ int64_t IndexOfKey(const std::string& key, const std::string& prefix)
     return index;
 }
 
-void FillFromIndexedValues(const std::map<int32_t, std::string>& values, gui::TStrings& lines)
+// The list grows to the last index it holds, gaps reading empty. A list of n
+// entries takes n keys, so a section of `keys` keys holds no entry at index `keys`
+// or beyond: such an index only names a gap, and it is left out, so that a hostile
+// index ("line2000000000") costs no more than the description itself.
+void FillFromIndexedValues(const std::map<int32_t, std::string>& values, int32_t keys, gui::TStrings& lines)
 {
     lines.Clear();
-    if (values.empty())
+    const auto end = values.lower_bound(keys);
+    if (end == values.begin())
         return;
-    const int32_t last = values.rbegin()->first;
+    const int32_t last = std::prev(end)->first;
     for (int32_t i = 0; i <= last; ++i) {
         const auto it = values.find(i);
         lines.Add(it == values.end() ? std::string() : it->second);
@@ -170,13 +176,17 @@ void WriteAlignment(TCustomIniFile& ini, const std::string& section, const std::
 }
 
 std::map<int32_t, std::string> ReadIndexedValues(TCustomIniFile& ini, const std::string& section,
-                                                 const std::string& prefix, int32_t count)
+                                                 const std::string& prefix, int32_t count, int32_t* keys)
 {
     std::map<int32_t, std::string> values;
+    if (keys)
+        *keys = 0;
     if (count <= 0)
         return values;
     gui::TStringList lines;
     ini.ReadSectionValues(section, lines);
+    if (keys)
+        *keys = lines.Count();
     for (int32_t i = 0; i < lines.Count(); ++i) {
         const std::string line = lines[i];
         const size_t eq = line.find('=');
@@ -190,7 +200,9 @@ std::map<int32_t, std::string> ReadIndexedValues(TCustomIniFile& ini, const std:
 void ReadTextLines(TCustomIniFile& ini, const std::string& section, const std::string& prefix, gui::TStrings& lines)
 {
     const int32_t count = ini.ReadInteger(section, prefix + "linecount", 0);
-    FillFromIndexedValues(ReadIndexedValues(ini, section, prefix + "line", count), lines);
+    int32_t keys = 0;
+    const auto values = ReadIndexedValues(ini, section, prefix + "line", count, &keys);
+    FillFromIndexedValues(values, keys, lines);
 }
 
 void WriteTextLines(TCustomIniFile& ini, const std::string& section, const std::string& prefix,
@@ -205,7 +217,9 @@ void ReadIndexedList(TCustomIniFile& ini, const std::string& section, const std:
                      gui::TStrings& list)
 {
     const int32_t count = ini.ReadInteger(section, prefix + "count", 0);
-    FillFromIndexedValues(ReadIndexedValues(ini, section, std::string(), count), list);
+    int32_t keys = 0;
+    const auto values = ReadIndexedValues(ini, section, std::string(), count, &keys);
+    FillFromIndexedValues(values, keys, list);
 }
 
 int ReadKeyword(TCustomIniFile& ini, const std::string& section, const std::string& ident, const TskKeywordSet& set)

@@ -59,9 +59,11 @@ void ReadIndexedList(TCustomIniFile& ini, const std::string& section, const std:
                      gui::TStrings& list);
 
 // The values of the keys prefix + "0" ... prefix + (count - 1) that the section
-// holds, by index (the first of a key given twice).
+// holds, by index (the first of a key given twice); `keys`, when given, receives
+// the number of keys in the section.
 std::map<int32_t, std::string> ReadIndexedValues(TCustomIniFile& ini, const std::string& section,
-                                                 const std::string& prefix, int32_t count);
+                                                 const std::string& prefix, int32_t count,
+                                                 int32_t* keys = nullptr);
 
 // An enumeration written as keywords: `keywords` in value order; a text that
 // matches none reads as `fallback`, an absent key as `absent`.

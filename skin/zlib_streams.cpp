@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 namespace sk {
 
@@ -203,16 +204,21 @@ void CompressSkinStream(gui::TStream& source, gui::TStream& target)
     compression.Finish();
 }
 
-void DecompressSkinStream(gui::TStream& target, gui::TStream& source)
+void DecompressSkinStream(gui::TStream& target, gui::TStream& source, int64_t limit)
 {
     source.SetPosition(0);
     TDecompressionStream decompression(source);
     uint8_t piece[4096];
+    int64_t inflated = 0;
     for (;;) {
         const int32_t got = decompression.Read(piece, sizeof piece);
         if (got == 0)
             break;
+        if (got > limit - inflated)
+            throw EDecompressionError("The stored skin inflates to more than " + std::to_string(limit >> 20) +
+                                      " MB: it is damaged or not a skin");
         target.WriteBuffer(piece, got);
+        inflated += got;
     }
     // A cut blob would otherwise load as a skin with pictures or lines missing.
     if (!decompression.StreamEnded())

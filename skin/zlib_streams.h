@@ -97,10 +97,16 @@ private:
     bool ended_ = false;
 };
 
+// The most a stored skin may inflate to. Real skins stay far below it (the
+// program's own inflates to about 220 KB, a skin of large 32-bit pictures to some
+// tens of megabytes); a blob built to inflate without end stops here.
+constexpr int64_t kMaxInflatedSkinSize = int64_t(128) << 20;
+
 // Deflates all of source, from its beginning, into target at the best level.
 void CompressSkinStream(gui::TStream& source, gui::TStream& target);
 // Inflates all of source, from its beginning, onto target. A source that ends
-// before its zlib stream does raises EDecompressionError.
-void DecompressSkinStream(gui::TStream& target, gui::TStream& source);
+// before its zlib stream does, or that inflates to more than `limit` bytes, raises
+// EDecompressionError; in the second case target holds no more than `limit` bytes.
+void DecompressSkinStream(gui::TStream& target, gui::TStream& source, int64_t limit = kMaxInflatedSkinSize);
 
 }  // namespace sk

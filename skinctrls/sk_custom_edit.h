@@ -1,7 +1,8 @@
 // The edit beneath the skinned edits: no frame of its own (a descendant draws
-// one), and Enter never reaches the system's edit, so the window stays one line
-// although the system's edit runs in its multi-line mode (which lets a
-// descendant align the text). A read-only edit also refuses every change by the
+// one), and the window stays one line although the system's edit runs in its
+// multi-line mode (which lets a descendant align the text): Enter never reaches
+// the system's edit, and a text with line breaks (pasted, set, or put in place
+// of the selection) is taken up to its first line break. A read-only edit also refuses every change by the
 // keyboard or the clipboard, whatever the system's edit would allow.
 //
 // In transparent mode the system's edit paints only its text, without a
@@ -28,6 +29,7 @@ public:
 
 protected:
     void CreateParams(gui::TCreateParams& params) override;
+    void CreateWnd() override;
     void WndProc(gui::TMessage& message) override;
     void KeyDown(WORD& key, gui::TShiftState shift) override;
     void KeyPress(char& key) override;
@@ -38,6 +40,8 @@ protected:
 private:
     void PassThenInvalidate(gui::TMessage& message);
     void EditCommand(gui::TMessage& message);
+    void OneLine(gui::TMessage& message);
+    void WMPaste(gui::TMessage& message);
     void CNCtlColor(gui::TMessage& message);
     void WMEraseBkgnd(gui::TMessage& message);
     void WMGetDlgCode(gui::TMessage& message);

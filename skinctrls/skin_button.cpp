@@ -57,7 +57,9 @@ void TskSkinButton::SetDown(bool value)
     morphFactor_ = 1;
     if (value) {
         StopMorph();
-        if (groupIndex_ != 0 && !allowAllUp_)
+        // AllowAllUp only lets the last button of a group go up as well: one
+        // going down always releases the others.
+        if (groupIndex_ != 0)
             ReleaseGroup();
         Repaint();
     } else {

@@ -234,10 +234,11 @@ TRect TskSkinCustomControl::MapSkinRect(const TRect& rect) const
     TRect r = rect;
     switch (ResizeMode) {
     case rmNinePart: {
-        const TRect lt{0, 0, g.LTPoint.X, g.LTPoint.Y};
-        const TRect lb{0, g.LBPoint.Y, g.LBPoint.X, SkinHeight()};
-        const TRect rt{g.RTPoint.X, 0, SkinWidth(), g.RTPoint.Y};
-        const TRect rb{g.RBPoint.X, g.RBPoint.Y, SkinWidth(), SkinHeight()};
+        const int w = SkinWidth(), h = SkinHeight();
+        const TRect lt = CornerZone({0, 0, g.LTPoint.X, g.LTPoint.Y}, w, h);
+        const TRect lb = CornerZone({0, g.LBPoint.Y, g.LBPoint.X, h}, w, h);
+        const TRect rt = CornerZone({g.RTPoint.X, 0, w, g.RTPoint.Y}, w, h);
+        const TRect rb = CornerZone({g.RBPoint.X, g.RBPoint.Y, w, h}, w, h);
         const TPoint p{rect.Left, rect.Top}, q{rect.Right, rect.Bottom};
         if (Inside(rect, lt)) {
             r = rect;  // the top-left corner never moves

@@ -614,8 +614,8 @@ void TskSkinScrollBar::CMMouseLeave(gui::TMessage&)
         Repaint();
         hovered_ = -1;
     }
-    // Paging toward Max stops when the mouse leaves; toward Min it goes on.
-    if (mouseHeld_ && repeat_ == rkPageToMax)
+    // Paging stops when the mouse leaves the bar, whichever way it went.
+    if (mouseHeld_ && (repeat_ == rkPageToMin || repeat_ == rkPageToMax))
         StopTimer();
 }
 

@@ -114,6 +114,12 @@ def frame_button_rect(i):
 
 
 BUTTONS_RECT = (frame_button_rect(len(FRAME_BUTTONS) - 1)[0], 5, FW - 8, 5 + BUTTON_H)
+# The caption object takes the title bar from the text to the buttons, and
+# stretches with the window (its right end lies right of the corner points), so
+# that a press anywhere there moves the window.
+CAPTION_OBJECT = (CAPTION[0], CAPTION[1], BUTTONS_RECT[0] - 2, TITLE - 1)
+# The window's icon in the title bar, which opens the system menu.
+ICON = (8, 6, 24, 22)
 
 
 def draw_frame_glyph(pic, rect, kind, colour):
@@ -147,8 +153,8 @@ def draw_frame():
     pic.frame((0, 0, FW, FH), LIGHT, DARK)
     pic.frame((CLIENT[0] - 1, CLIENT[1] - 1, CLIENT[2] + 1, CLIENT[3] + 1), DARK, LIGHT)
     # A small disc as the window's icon.
-    for y in range(6, 22):
-        for x in range(8, 24):
+    for y in range(ICON[1], ICON[3]):
+        for x in range(ICON[0], ICON[2]):
             d = math.hypot(x - 15.5, y - 13.5)
             if 2.2 < d < 7.8:
                 pic.put(x, y, mix(WHITE, ACCENT, (math.sin(math.atan2(y - 13.5, x - 15.5) * 2) + 1) / 4))
@@ -396,12 +402,12 @@ def description():
             clientrect=rect_text(CLIENT), bgpictureindex=-1,
             leftstretch=0, rightstretch=0, topstretch=0, bottomstretch=0,
             buttonsrect=rect_text(BUTTONS_RECT), captionrect=rect_text(CAPTION), buttonsoffset=0,
-            buttonsinleft=0, maskrectarea=rect_text((0, 0, FW, 4)),
+            buttonsinleft=0, maskrectarea=rect_text((BORDER, BORDER, FW - BORDER, FH - BORDER)),
             hittestlefttoppoint=point_text((corner_l, CLIENT[1])),
             hittestrighttoppoint=point_text((corner_r, CLIENT[1])),
             hittestleftbottompoint=point_text((corner_l, FH - BORDER)),
             hittestrightbottompoint=point_text((corner_r, FH - BORDER)),
-            mainmenurect=rect_text((0, 0, 0, 0)), iconrect=rect_text((8, 6, 24, 22)),
+            mainmenurect=rect_text((0, 0, 0, 0)), iconrect=rect_text(ICON),
             mainmenupopupup=0, borderwidth=BORDER, autorenderinginactiveimage=1,
             inactiveeffect='iebrightness')
     section('POPUPWINDOW', windowpictureindex=0, maskpictureindex=-1,
@@ -420,6 +426,7 @@ def description():
     objects = [('caption', 'caption'), ('menuitem', 'menuitem'), ('menubaritem', 'mainmenubaritem'),
                ('mdiclosebutton', 'mainmenubarbutton')]
     objects += [(kind + 'button', 'stdbutton') for kind in FRAME_BUTTONS]
+    objects += [('sysmenubutton', 'stdbutton')]
     section('SKINOBJECTS', count=len(objects), **{str(i): '%s:%s' % o for i, o in enumerate(objects)})
     controls = [('button', 'button'), ('resizebutton', 'button'), ('panel', 'panel'),
                 ('controlbar', 'controlbar'), ('gauge', 'gauge'), ('edit', 'edit'), ('buttonedit', 'edit'),
@@ -429,7 +436,7 @@ def description():
     section('SKINCONTROLS', count=len(controls), **{str(i): '%s:%s' % c for i, c in enumerate(controls)})
 
     # Frame objects.
-    section('caption', skinrect=rect_text(CAPTION), defaultcaption=1, textrect=rect_text((0, 0, 92, 20)),
+    section('caption', skinrect=rect_text(CAPTION_OBJECT), defaultcaption=1, textrect=rect_text((0, 0, 92, 20)),
             fontname='Arial', fontheight=15, fontstyle='fsbold', fontcolor=bgr_int(FACE),
             activefontcolor=bgr_int(WHITE), alignment='taleftjustify', shadow=1, shadowcolor=bgr_int(DARK),
             activeshadowcolor=bgr_int(DARK))
@@ -450,6 +457,8 @@ def description():
         section(kind + 'button', hint=hints[kind], activepictureindex=0,
                 skinrect=rect_text(frame_button_rect(i)), activeskinrect=rect_text(frame_active_rect(i)),
                 downrect=rect_text(frame_down_rect(i)), command=commands[kind], morphing=1, morphkind='mkdefault')
+    # The icon as drawn in the frame picture; a press opens the system menu below it.
+    section('sysmenubutton', hint='System menu', skinrect=rect_text(ICON), command='cmsysmenu')
 
     # Control elements.
     def nine(rect, inset):

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,7 +15,6 @@
 #include "app/ripper_settings.h"
 #include "gui/application.h"
 #include "gui/control_messages.h"
-#include "gui/screen.h"
 #include "skinctrls/skin_button.h"
 #include "skinctrls/skin_std_label.h"
 #include "support/event_sink.h"
@@ -24,50 +22,11 @@
 #include "window_driver.h"
 
 using namespace testsupport;
+using apptest::VisibleForm;
+using apptest::WhenShown;
 using brenvale::TfrmMain;
 
 namespace {
-
-// Runs `step` on the first visible form of type F, from a timer of the modal loop.
-std::function<void()> pendingStep;
-
-template <typename F>
-F* VisibleForm()
-{
-    for (int i = 0; i < gui::Screen().FormCount(); ++i)
-        if (auto* form = dynamic_cast<F*>(gui::Screen().Forms(i)))
-            if (form->Visible() && form->HandleAllocated())
-                return form;
-    return nullptr;
-}
-
-void CALLBACK RunPendingStep(HWND, UINT, UINT_PTR id, DWORD)
-{
-    if (!pendingStep)
-        return;
-    auto step = std::move(pendingStep);
-    pendingStep = nullptr;
-    ::KillTimer(nullptr, id);
-    step();
-}
-
-template <typename F>
-void WhenShown(std::function<void(F&)> step)
-{
-    struct Waiter {
-        static void Arm(std::function<void(F&)> s)
-        {
-            pendingStep = [s] {
-                if (F* form = VisibleForm<F>())
-                    s(*form);
-                else
-                    Arm(s);  // not shown yet: look again at the next tick
-            };
-            ::SetTimer(nullptr, 0, 30, RunPendingStep);
-        }
-    };
-    Waiter::Arm(std::move(step));
-}
 
 class Dialogs : public ::testing::Test {
 protected:
@@ -83,7 +42,7 @@ protected:
     }
     void TearDown() override
     {
-        pendingStep = nullptr;
+        apptest::CancelWhenShown();
         form->Hide();  // a window that goes while it shows waits for its fade
         form.reset();
         ::DeleteFileA(settingsFile.c_str());

@@ -3,6 +3,7 @@
 // commands and the settings file.
 #include "main_window_fixture.h"
 
+#include "skin/form_skin_engine.h"
 #include "skinctrls/main_menu_bar.h"
 #include "window_driver.h"
 
@@ -172,6 +173,26 @@ TEST_F(MainWindow, RipWithNothingCheckedShowsTheMessageAndStartsNothing)
     Pump(300);
     EXPECT_FALSE(FileExists(out.File("Track 01.wav")));
     EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindow, ClosingMaximizedOrRolledUpStoresTheBoundsItComesBackTo)
+{
+    Start(AudioCd(2, 300));
+    form->SetBounds(40, 30, 700, 500);
+    form->skFormSkinEngine->SetFormState(sk::wsMaximized);
+    ASSERT_NE(form->Width(), 700);
+    ::SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Setting("MainFormLeft"), "40");
+    EXPECT_EQ(Setting("MainFormTop"), "30");
+    EXPECT_EQ(Setting("MainFormWidth"), "700");
+    EXPECT_EQ(Setting("MainFormHeight"), "500");
+    Close();
+
+    Start(AudioCd(2, 300));
+    form->skFormSkinEngine->RollUpForm(true);
+    ASSERT_LT(form->Height(), 100);
+    ::SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Setting("MainFormHeight"), "500");
 }
 
 TEST_F(MainWindow, ClosingStoresAllSixSettingsAndTheNextStartTakesThem)

@@ -18,7 +18,6 @@
 #include "app/main_form.h"
 #include "app/ripper_settings.h"
 #include "app/track_list_view.h"
-#include "cddb/disc_id.h"
 #include "gui/application.h"
 #include "skinctrls/skin_button.h"
 #include "skinctrls/skin_gauge.h"
@@ -33,21 +32,6 @@ namespace apptest {
 
 using namespace testsupport;
 using brenvale::TfrmMain;
-
-// The CDDB disc id of a simulated disc.
-inline std::string CddbId(const SimDevice& disc)
-{
-    velmora::TocTable toc;
-    for (const auto& row : disc.tracks) {
-        toc.trackNumber[toc.count] = uint8_t(row.number);
-        toc.startAddress[toc.count++] = row.lba;
-    }
-    toc.trackNumber[toc.count] = velmora::kLeadOutTrack;
-    toc.startAddress[toc.count++] = disc.leadOut;
-    char id[16];
-    std::snprintf(id, sizeof id, "%08x", unsigned(velmora::ComputeDiscId(toc)));
-    return id;
-}
 
 inline bool FileExists(const std::string& path)
 {

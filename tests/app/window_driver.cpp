@@ -15,6 +15,22 @@ void Click(gui::TWinControl& control)
 
 namespace {
 
+std::function<bool()> pendingStep;
+
+void CALLBACK RunPendingStep(HWND, UINT, UINT_PTR id, DWORD)
+{
+    if (!pendingStep) {
+        ::KillTimer(nullptr, id);
+        return;
+    }
+    // The step may start a modal loop of its own, which dispatches this timer again.
+    auto step = std::move(pendingStep);
+    pendingStep = nullptr;
+    ::KillTimer(nullptr, id);
+    if (!step())
+        WhenShownStep(std::move(step));  // not shown yet: look again at the next tick
+}
+
 struct Search {
     std::string caption;
     HWND found = nullptr;
@@ -37,6 +53,14 @@ BOOL CALLBACK FindBox(HWND window, LPARAM param)
 }
 
 }  // namespace
+
+void WhenShownStep(std::function<bool()> step)
+{
+    pendingStep = std::move(step);
+    ::SetTimer(nullptr, 0, 30, RunPendingStep);
+}
+
+void CancelWhenShown() { pendingStep = nullptr; }
 
 MessageBoxAnswerer::MessageBoxAnswerer(std::string caption) : caption_(std::move(caption))
 {

@@ -59,10 +59,17 @@ TEST(FileNameTemplate, DiscTitleSplitsAtTheFirstSlash)
     EXPECT_EQ(Name(L"DTITLE= \tA / B \n", 0, L"[%1][%3]"), L"[_A][B]");
 }
 
-TEST(FileNameTemplate, LastNonEmptyLineOfAKeyWins)
+TEST(FileNameTemplate, AValueSpreadOverSeveralLinesIsJoined)
 {
     EXPECT_EQ(Name(L"TTITLE3=Long title part one\nTTITLE3= part two\nTTITLE3=\n", 3, L"%2"),
-              L" part two");
+              L"Long title part one part two");
+    EXPECT_EQ(Name(L"DTITLE=The Very Long Name of a Ba\nTTITLE0=x\nDTITLE=nd / An Album of\n"
+                   L"DTITLE= Many Words\n",
+                   0, L"%1|%3"),
+              L"The Very Long Name of a Band_An Album of Many Words");
+    EXPECT_EQ(Name(L"DTITLE=No Slash in the \nDTITLE=First Line/x\n", 0, L"[%1][%3]"),
+              L"[No Slash in the First Line][x]");
+    EXPECT_EQ(Name(L"DYEAR=19\nDYEAR=99\nDGENRE=Art \nDGENRE=Rock\n", 0, L"%4 %5"), L"1999 Art Rock");
     EXPECT_EQ(Name(L"TTITLE1=One\n", 10, L"[%2]"), L"[]");
     EXPECT_EQ(Name(L"TTITLE10=Ten\n", 1, L"[%2]"), L"[]");
     EXPECT_EQ(Name(L"TTITLE=none\n", 0, L"%2"), L"none");  // no digits: track 0
@@ -82,9 +89,43 @@ TEST(FileNameTemplate, ValuesCannotClimbOutOfTheOutputFolder)
     EXPECT_EQ(Name(L"TTITLE0=..\\..\\x\n", 0, L"%2"), L"__\\__\\x");
     EXPECT_EQ(Name(L"DTITLE=../etc/...\n", 0, L"%3/%2.wav"), L"etc/___/.wav");
     EXPECT_EQ(Name(L"TTITLE0=.\n", 0, L"%2\\%2"), L"_\\_");
-    EXPECT_EQ(Name(L"TTITLE0=..a\n", 0, L"%2\\..b.\\"), L"..a\\..b.\\");
+    EXPECT_EQ(Name(L"TTITLE0=..a\n", 0, L"%2\\..b.\\"), L"..a\\..b._\\");
     EXPECT_EQ(Name(L"TTITLE0=a\x01\x1f\tb\x7f\n", 0, L"%2"), L"a___b\x7f");
     EXPECT_EQ(Name(L"TTITLE0=<a>:\"b\"*|?\n", 0, L"%2"), L"_a___b____");
+}
+
+TEST(FileNameTemplate, NamesWindowsWouldTakeForSomethingElseAreMended)
+{
+    auto title = [](const std::wstring& value) { return Name(L"TTITLE0=" + value + L"\n", 0, L"%2"); };
+    // A slash makes a folder as a backslash does; a name never starts at a root.
+    EXPECT_EQ(title(L"AC/DC"), L"AC/DC");
+    EXPECT_EQ(title(L"/abs/x"), L"abs/x");
+    EXPECT_EQ(title(L"\\\\?\\x"), L"_\\x");
+    EXPECT_EQ(title(L"C:\\Windows\\x"), L"C_\\Windows\\x");
+    EXPECT_EQ(title(L"a//b\\\\c/"), L"a/b\\c/");
+    // Devices, in any case, with or without an extension or blanks before it.
+    EXPECT_EQ(title(L"CON"), L"CON_");
+    EXPECT_EQ(title(L"nul"), L"nul_");
+    EXPECT_EQ(title(L"COM1"), L"COM1_");
+    EXPECT_EQ(title(L"AUX.txt"), L"AUX_.txt");
+    EXPECT_EQ(title(L"Lpt9 .mp3"), L"Lpt9_ .mp3");
+    EXPECT_EQ(title(L"conout$"), L"conout$_");
+    EXPECT_EQ(title(L"COM\u00b2"), L"COM\u00b2_");
+    EXPECT_EQ(title(L"prn/x"), L"prn_/x");
+    EXPECT_EQ(title(L"CONSOLE"), L"CONSOLE");
+    EXPECT_EQ(title(L"COM0"), L"COM0");
+    EXPECT_EQ(title(L"COM10"), L"COM10");
+    EXPECT_EQ(title(L"LPT"), L"LPT");
+    EXPECT_EQ(title(L"A CON"), L"A CON");
+    // Windows would cut a final dot or blank off a name.
+    EXPECT_EQ(title(L"Why?"), L"Why_");
+    EXPECT_EQ(title(L"The End."), L"The End._");
+    EXPECT_EQ(title(L"Intro /Part 2"), L"Intro _/Part 2");
+    EXPECT_EQ(title(L"   "), L"   _");
+    // A runaway title is cut.
+    const std::wstring cut = title(std::wstring(400, L'x'));
+    EXPECT_EQ(cut, std::wstring(120, L'x'));
+    EXPECT_EQ(title(std::wstring(119, L'y') + L" z"), std::wstring(119, L'y') + L" _");
 }
 
 TEST(FileNameTemplate, NoActiveRecordFails)
@@ -138,4 +179,13 @@ TEST(RecordTags, FieldsAreWholeKeysAtTheStartOfALine)
     EXPECT_EQ(GetRecordField("DYEAR=2001", "DYEAR"), "2001");
     EXPECT_EQ(GetRecordField("DYEAR=", "DYEAR"), "");
     EXPECT_EQ(GetRecordField("", "DYEAR"), "");
+}
+
+TEST(RecordTags, AValueSpreadOverSeveralLinesIsJoined)
+{
+    const RecordTags tags = TagsFromRecord(
+        L"DTITLE=The Band / A Very\nTTITLE2=Part \nDTITLE= Long Album\nTTITLE2=One\n", 2);
+    EXPECT_EQ(tags.artist, L"The Band");
+    EXPECT_EQ(tags.album, L"A Very Long Album");
+    EXPECT_EQ(tags.title, L"Part One");
 }

@@ -9,6 +9,7 @@
 
 #include "gui/application.h"
 #include "gui/custom_control.h"
+#include "gui/custom_edit.h"
 #include "gui/form.h"
 #include "gui/bitmap.h"
 #include "gui/icon.h"
@@ -88,6 +89,48 @@ TEST(KeyPreviewTest, FormSeesItsControlsKeysFirstAndCanTakeThem)
     EXPECT_EQ(seen, "form;child;form;formchar a;childchar b;");
 }
 
+// Notes where the focus is once its modal loop runs, and ends it.
+class FocusProbeForm : public TForm {
+public:
+    using TForm::TForm;
+    HWND focused = nullptr;
+
+protected:
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg == WM_APP + 7) {
+            focused = ::GetFocus();
+            SetModalResult(mrOk);
+            return;
+        }
+        TForm::WndProc(message);
+    }
+};
+
+TEST(ModalFormTest, TheFirstControlInTabOrderTakesTheKeys)
+{
+    FocusProbeForm form(nullptr);
+    form.SetBounds(60, 60, 300, 200);
+    auto* container = new TCustomControl(&form);
+    container->SetParent(&form);
+    container->SetBounds(0, 0, 300, 100);
+    auto* second = new TCustomEdit(&form);
+    second->SetParent(container);
+    second->SetBounds(10, 10, 100, 20);
+    auto* disabled = new TCustomEdit(&form);
+    disabled->SetParent(container);
+    disabled->SetBounds(10, 40, 100, 20);
+    disabled->SetEnabled(false);
+    auto* first = new TCustomEdit(&form);
+    first->SetParent(container);
+    first->SetBounds(10, 70, 100, 20);
+    first->SetTabOrder(0);
+    disabled->SetTabOrder(0);
+    ::PostMessageA(form.Handle(), WM_APP + 7, 0, 0);
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(form.focused, first->Handle());
+}
+
 TEST(IconTest, ACopyGoesWithItsOwnIconOnly)
 {
     TIcon icon;
@@ -155,6 +198,37 @@ TEST(ApplicationWindowTest, MinimizeAndRestoreReachTheMainFormAndTheHooks)
     Application().Restore();
     EXPECT_FALSE(::IsIconic(form.Handle()));
     EXPECT_EQ(sizes, "min;restored;");
+    Application().SetMainForm(nullptr);
+    form.Hide();
+}
+
+TEST(ApplicationWindowTest, TheMainFormMinimizedOrRestoredByTheSystemChangesTheProgramsState)
+{
+    std::string sizes;
+    std::unique_ptr<TWndProcHook> hook;
+    hook = std::make_unique<TWndProcHook>(Application().WindowProc(), [&](TMessage& m) {
+        if (m.Msg == WM_SIZE)
+            sizes += m.WParam == SIZE_MINIMIZED ? "min;" : m.WParam == SIZE_RESTORED ? "restored;" : "other;";
+        hook->CallNext(m);
+    });
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 200, 100);
+    form.Show();
+    Application().SetMainForm(&form);
+    Application().Minimize();
+    // Its taskbar button brings it back: the program is no longer minimized,
+    // and the next Minimize minimizes it again.
+    ::ShowWindow(form.Handle(), SW_RESTORE);
+    EXPECT_FALSE(Application().Minimized());
+    Application().Minimize();
+    EXPECT_TRUE(::IsIconic(form.Handle()));
+    ::ShowWindow(form.Handle(), SW_RESTORE);
+    // The system minimizing it minimizes the program; Restore brings it back.
+    ::ShowWindow(form.Handle(), SW_MINIMIZE);
+    EXPECT_TRUE(Application().Minimized());
+    Application().Restore();
+    EXPECT_FALSE(::IsIconic(form.Handle()));
+    EXPECT_EQ(sizes, "min;restored;min;restored;min;restored;");
     Application().SetMainForm(nullptr);
     form.Hide();
 }

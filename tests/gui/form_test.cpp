@@ -110,3 +110,28 @@ TEST(Form, ShowingMakesTheWindowVisibleWithItsChildren)
     EXPECT_FALSE(child->HandleAllocated());
     EXPECT_EQ(::GetParent(child->Handle()), form.Handle());
 }
+
+TEST(Screen, BoundsOffEveryMonitorComeBackOntoTheWorkArea)
+{
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const TRect inside = Rect(work.left + 50, work.top + 40, work.left + 450, work.top + 340);
+    EXPECT_EQ(BoundsOnWorkArea(inside), inside);
+    // Hanging over the edges, but with a caption to take: left alone.
+    const TRect overhanging = Rect(work.right - 100, work.bottom - 60, work.right + 300, work.bottom + 240);
+    EXPECT_EQ(BoundsOnWorkArea(overhanging), overhanging);
+    // Right of every monitor, above them, beyond both: moved just inside.
+    EXPECT_EQ(BoundsOnWorkArea(Rect(work.right + 4000, work.top + 40, work.right + 4400, work.top + 340)),
+              Rect(work.right - 400, work.top + 40, work.right, work.top + 340));
+    EXPECT_EQ(BoundsOnWorkArea(Rect(work.left + 50, work.top - 3000, work.left + 450, work.top - 2700)),
+              Rect(work.left + 50, work.top, work.left + 450, work.top + 300));
+    EXPECT_EQ(BoundsOnWorkArea(Rect(-9000, -9000, -8600, -8700)),
+              Rect(work.left, work.top, work.left + 400, work.top + 300));
+    // The caption just above the top: its band is not on the work area.
+    EXPECT_EQ(BoundsOnWorkArea(Rect(work.left + 50, work.top - 20, work.left + 450, work.top + 280)),
+              Rect(work.left + 50, work.top, work.left + 450, work.top + 300));
+    // A window larger than the work area it comes back to is fitted to it.
+    EXPECT_EQ(BoundsOnWorkArea(Rect(work.right + 100, work.top, work.right + 100 + 2 * (work.right - work.left),
+                                    work.top + 200)),
+              Rect(work.left, work.top, work.right, work.top + 200));
+}

@@ -24,6 +24,7 @@
 #include "skinctrls/skin_list_view.h"
 #include "skinctrls/skin_menu.h"
 #include "skinctrls/skin_popup_menu.h"
+#include "skinctrls/skin_popup_window.h"
 #include "skinctrls/skin_tree_view.h"
 #include "skinctrls/tray_icon.h"
 
@@ -149,6 +150,34 @@ TEST_F(EngineStatesTest, MinimizedFormsParkSideBySideAlongTheBottomAndRestore)
     EXPECT_EQ(first->WindowState(), sk::wsNormal);
 }
 
+TEST_F(EngineStatesTest, AFormMinimizedByTheSystemIsATitleThatComesBack)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    form->Show();
+    Wait(30);
+    ::ShowWindow(form->Handle(), SW_MINIMIZE);
+    ASSERT_TRUE(::IsIconic(form->Handle()));
+    // All of it is title: the system drags it; no frame object takes the mouse.
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    EXPECT_EQ(::SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(wr.left + 2, wr.top + 2)), HTCAPTION);
+    EXPECT_EQ(::SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(wr.right - 3, wr.bottom - 2)), HTCAPTION);
+    // Its system menu brings it back, in the state it had.
+    gui::TMenuItem* items = engine->GetSystemMenuItems();
+    EXPECT_THAT(Captions(items), ElementsAre("Ma&ximize", "&Restore", "-", "&Close"));
+    items->Items(1)->Click();
+    EXPECT_FALSE(::IsIconic(form->Handle()));
+    EXPECT_EQ(form->BoundsRect(), Rect(120, 120, 320, 240));
+    EXPECT_EQ(engine->WindowState(), sk::wsNormal);
+    // So does a double click on the title.
+    ::ShowWindow(form->Handle(), SW_MINIMIZE);
+    ::GetWindowRect(form->Handle(), &wr);
+    ::SendMessageA(form->Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(wr.left + 20, wr.top + 5));
+    EXPECT_FALSE(::IsIconic(form->Handle()));
+    EXPECT_EQ(form->BoundsRect(), Rect(120, 120, 320, 240));
+    EXPECT_EQ(engine->WindowState(), sk::wsNormal);
+}
+
 // ---- Roll-up ----
 
 TEST_F(EngineStatesTest, ARolledUpMaximizedFormRollsDownFirstThenRestores)
@@ -191,6 +220,30 @@ TEST_F(EngineStatesTest, ARolledUpMaximizedFormRollsDownFirstThenRestores)
     engine->RollUpForm(true);
     EXPECT_FALSE(engine->RolledUp());
     EXPECT_EQ(changes, 4);
+}
+
+TEST_F(EngineStatesTest, MaximizingARolledUpFormRollsItDownFirst)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    form->Show();
+    Wait(30);
+    engine->RollUpForm(true);
+    gui::TMenuItem* items = engine->GetSystemMenuItems();
+    ASSERT_EQ(items->Items(1)->Name(), "DSF_MAXITEM");
+    items->Items(1)->Click();
+    EXPECT_FALSE(engine->RolledUp());
+    EXPECT_EQ(engine->WindowState(), sk::wsMaximized);
+    EXPECT_EQ(form->BoundsRect(), WorkArea());
+    // The client area takes the mouse again.
+    RECT client;
+    ::GetClientRect(form->Handle(), &client);
+    POINT middle{client.right / 2, client.bottom / 2};
+    ::ClientToScreen(form->Handle(), &middle);
+    EXPECT_EQ(::SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(middle.x, middle.y)), HTCLIENT);
+    // Restored, it has the height it had before the roll-up.
+    engine->SetFormState(sk::wsNormal);
+    EXPECT_FALSE(engine->RolledUp());
+    EXPECT_EQ(form->BoundsRect(), Rect(120, 120, 320, 240));
 }
 
 TEST_F(EngineStatesTest, InClientModeTheRollUpPictureTakesTheFormsPlaceAndItsControlsHide)
@@ -415,6 +468,21 @@ TEST_F(MenuModeTest, AltSelectsTheFirstItemAndTheKeysMoveOpenAndChoose)
     EXPECT_EQ(programMessages, 1);
 }
 
+TEST_F(MenuModeTest, DownOpensTheSelectedItemsMenuAndThenMovesInIt)
+{
+    SysKeyMenu();
+    ASSERT_TRUE(Item(0)->Active);
+    Key(WM_KEYDOWN, VK_DOWN);
+    EXPECT_TRUE(Item(0)->Down);
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
+    // Open, the menu takes Down itself: from its first item to the second,
+    // which Enter chooses.
+    Key(WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
+    Key(WM_KEYDOWN, VK_RETURN);
+    EXPECT_THAT(clicks, ElementsAre("enter", "exit mode", "exit"));
+}
+
 TEST_F(MenuModeTest, EscapeStepsBackOutOfTheMenuMode)
 {
     SysKeyMenu();
@@ -538,6 +606,98 @@ TEST_F(MenuModeTest, AMenuBarTakesTheKeyboardModeInsteadOfTheFrameItems)
     EXPECT_EQ(engine->MainMenuBar(), nullptr);
 }
 
+// Another form with a main menu of one item, in menu mode with the fixture's.
+class OtherMenuForm {
+public:
+    OtherMenuForm()
+    {
+        form_->SetBounds(360, 120, 200, 120);
+        auto* tools = new gui::TMenuItem(&menu_->Items());
+        tools->SetCaption("&Tools");
+        menu_->Items().Add(tools);
+        engine_->SetMainMenu(menu_);
+        engine_->SetSkinData(&skin_.Data());
+        form_->Show();
+    }
+    ~OtherMenuForm() { delete form_; }
+    TskFormSkinEngine* Engine() const { return engine_; }
+    void SysKeyMenu() { ::SendMessageA(form_->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0); }
+    // Its form goes, and its engine with it, in the middle of the mode.
+    void Destroy()
+    {
+        delete form_;
+        form_ = nullptr;
+    }
+
+private:
+    StatesSkin skin_;
+    gui::TForm* form_ = new gui::TForm(nullptr);
+    gui::TMainMenu* menu_ = new gui::TMainMenu(form_);
+    TskFormSkinEngine* engine_ = new TskFormSkinEngine(form_);
+};
+
+TEST_F(MenuModeTest, TwoFormsInMenuModeEachGiveBackWhatTheyTook)
+{
+    OtherMenuForm other;
+    Wait(30);
+    // The first form's mode ends first: the other's keeps the keys.
+    SysKeyMenu();
+    other.SysKeyMenu();
+    ASSERT_TRUE(engine->MainMenuMode());
+    ASSERT_TRUE(other.Engine()->MainMenuMode());
+    ::SendMessageA(form->Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(50, 50));
+    EXPECT_FALSE(engine->MainMenuMode());
+    EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_FALSE(other.Engine()->MainMenuMode());
+    EXPECT_EQ(programMessages, 0);
+    EXPECT_FALSE(Key(WM_KEYDOWN, VK_RIGHT));
+    EXPECT_EQ(programMessages, 1);
+
+    // The other way round: the second ends first, the first keeps the keys.
+    SysKeyMenu();
+    other.SysKeyMenu();
+    EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_FALSE(other.Engine()->MainMenuMode());
+    EXPECT_TRUE(engine->MainMenuMode());
+    EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_FALSE(engine->MainMenuMode());
+    EXPECT_FALSE(Key(WM_KEYDOWN, VK_RIGHT));
+    EXPECT_EQ(programMessages, 2);
+}
+
+TEST_F(MenuModeTest, AnEngineThatGoesInMenuModeLeavesNoHandlerBehind)
+{
+    // The fixture's form stays the active one: no activation ends its mode when
+    // the other form goes.
+    {
+        // Gone while another form's mode is on top of its own.
+        OtherMenuForm first;
+        ::SetActiveWindow(form->Handle());
+        Wait(30);
+        first.SysKeyMenu();
+        SysKeyMenu();
+        first.Destroy();
+        EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
+        EXPECT_FALSE(engine->MainMenuMode());
+        EXPECT_FALSE(Key(WM_KEYDOWN, VK_RIGHT));
+        EXPECT_EQ(programMessages, 1);
+    }
+    {
+        // Gone while its own mode is on top.
+        OtherMenuForm second;
+        ::SetActiveWindow(form->Handle());
+        Wait(30);
+        SysKeyMenu();
+        second.SysKeyMenu();
+        second.Destroy();
+        EXPECT_TRUE(engine->MainMenuMode());
+        EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
+        EXPECT_FALSE(engine->MainMenuMode());
+        EXPECT_FALSE(Key(WM_KEYDOWN, VK_RIGHT));
+        EXPECT_EQ(programMessages, 2);
+    }
+}
+
 TEST_F(EngineStatesTest, AFormWithoutMainMenuLeavesItsKeysAlone)
 {
     new TskFormSkinEngine(form);
@@ -577,6 +737,34 @@ TEST_F(EngineStatesTest, TheSystemMenuTakesTheKeysUntilAPressElsewhereClosesIt)
     EXPECT_FALSE(gui::Application().OnMessage);
     EXPECT_EQ(opened, 2);
     EXPECT_EQ(closed, 2);
+}
+
+TEST_F(EngineStatesTest, AltSpaceOpensTheSystemMenuBelowItsButton)
+{
+    auto* engine = new TskFormSkinEngine(form);
+    form->Show();
+    Wait(30);
+    const sk::TskActiveSkinObject* button = nullptr;
+    for (int i = 0; i < engine->ObjectCount(); ++i)
+        if (engine->Objects(i)->IDName == "sysmenubutton")
+            button = engine->Objects(i);
+    ASSERT_NE(button, nullptr);
+    const int commands = engine->GetSystemMenuItems()->Count();
+    ::SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    ASSERT_EQ(engine->SkinMenu().LevelCount(), 1);
+    EXPECT_TRUE(engine->MenuOpen());
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    const TRect popup = engine->SkinMenu().TopLevel()->BoundsRect();
+    EXPECT_EQ(popup.Left, wr.left + button->ObjectRect.Left);
+    EXPECT_EQ(popup.Top, wr.top + button->ObjectRect.Bottom);
+    EXPECT_EQ(engine->SkinMenu().TopLevel()->RowCount(), commands);
+    // Esc closes it; without the system-menu icon Alt+Space opens nothing.
+    EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
+    engine->SetBorderIcons({sk::biMinimize, sk::biMaximize});
+    ::SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
 }
 
 // ---- Tray ----

@@ -13,6 +13,7 @@
 #include "gui/form.h"
 #include "gui/menu_item.h"
 #include "gui/strings.h"
+#include "gui/wnd_proc_chain.h"
 #include "form_engine_fixture.h"
 #include "picture_fixtures.h"
 #include "skin/form_frame_geometry.h"
@@ -90,6 +91,14 @@ TEST(FrameGeometry, PictureRectanglesFollowTheirCornerOrStretchBetweenTwo)
     EXPECT_EQ(sk::MapSkinRect(Rect(2, 10, 10, 55), info, 100, 60, rb), Rect(2, 10, 10, 85));
     // In the middle of an edge: stays.
     EXPECT_EQ(sk::MapSkinRect(Rect(40, 2, 60, 10), info, 100, 60, rb), Rect(40, 2, 60, 10));
+    // Flush with the picture's right or bottom edge: with the corner it touches.
+    EXPECT_EQ(sk::MapSkinRect(Rect(90, 52, 100, 60), info, 100, 60, rb), Rect(120, 82, 130, 90));
+    EXPECT_EQ(sk::MapSkinRect(Rect(88, 0, 100, 12), info, 100, 60, rb), Rect(118, 0, 130, 12));
+    EXPECT_EQ(sk::MapSkinRect(Rect(0, 54, 8, 60), info, 100, 60, rb), Rect(0, 84, 8, 90));
+    // A bar along the whole bottom edge stretches and goes down.
+    EXPECT_EQ(sk::MapSkinRect(Rect(0, 56, 100, 60), info, 100, 60, rb), Rect(0, 86, 130, 90));
+    // A side bar from the top-left corner down to the bottom edge grows down.
+    EXPECT_EQ(sk::MapSkinRect(Rect(0, 10, 4, 60), info, 100, 60, rb), Rect(0, 10, 4, 90));
 }
 
 TEST(FrameGeometry, DefaultBordersAreThreePixelsLeftAndTopAndTwoRightAndBottom)
@@ -249,9 +258,84 @@ TEST_F(FormEngineTest, FrameObjectsTakeTheMouseInFrameCoordinatesAndReportByName
     ::SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(wr.left + 186, wr.top + 11));
     EXPECT_EQ(::GetCapture(), form->Handle());
     EXPECT_TRUE(form->Visible());
+    // The close button closes the form as the system's close box does: the form
+    // hears WM_CLOSE (a main window ends the program there).
+    int closes = 0;
+    std::unique_ptr<gui::TWndProcHook> hook;
+    hook = std::make_unique<gui::TWndProcHook>(form->WindowProc(), [&](gui::TMessage& m) {
+        closes += m.Msg == WM_CLOSE;
+        hook->CallNext(m);
+    });
     ::SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(180, -5));
     EXPECT_NE(::GetCapture(), form->Handle());
     EXPECT_FALSE(form->Visible());
+    EXPECT_EQ(closes, 1);
+}
+
+TEST_F(FormEngineTest, AFrameTrackBarFollowsTheMouseItHolds)
+{
+    // A bar across the top of the frame, its button (10 x 10) at its left end.
+    FormSkin skin({"[SKINOBJECTS]", "count=1", "0=knob:trackbar", "[knob]", "skinrect=10,2,90,18",
+                   "buttonrect=0,0,10,10", "beginpoint=5,8", "endpoint=65,8", "minvalue=0", "maxvalue=60"});
+    auto* engine = new TskFormSkinEngine(form);
+    std::vector<int> values;
+    engine->OnTrackBarChangeValueEvent = [&](gui::TComponent*, const std::string&, int value) {
+        values.push_back(value);
+    };
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    ::SetCursorPos(wr.left + 15, wr.top + 10);
+    Wait(150);
+    ASSERT_EQ(engine->HoverIndex(), 0);
+    ::SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(wr.left + 15, wr.top + 10));
+    ASSERT_EQ(::GetCapture(), form->Handle());
+    // Held, the mouse reports client moves: the button follows them all the same.
+    const TRect client = ClientInWindow();
+    ::SendMessageA(form->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(35 - client.Left, 10 - client.Top));
+    ::SendMessageA(form->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(45 - client.Left, 10 - client.Top));
+    EXPECT_THAT(values, ::testing::ElementsAre(20, 30));
+    ::SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(45 - client.Left, 10 - client.Top));
+    EXPECT_NE(::GetCapture(), form->Handle());
+    ::SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(55 - client.Left, 10 - client.Top));
+    EXPECT_THAT(values, ::testing::ElementsAre(20, 30));
+}
+
+TEST_F(FormEngineTest, ObjectsFlushWithThePicturesEdgeFollowTheResizedFrame)
+{
+    // A size grip in the bottom-right corner and a button at the right edge, both
+    // ending on the picture's last column.
+    FormSkin skin({"[SKINOBJECTS]", "count=2", "0=grip:userobject", "1=pin:button", "[grip]",
+                   "skinrect=90,52,100,60", "[pin]", "skinrect=90,4,100,16"});
+    auto* engine = new TskFormSkinEngine(form);
+    std::vector<std::string> presses;
+    engine->OnMouseDownEvent = [&](gui::TComponent*, const std::string& name, int, int, const TRect&,
+                                   gui::TMouseButton) { presses.push_back(name); };
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    ASSERT_EQ(engine->ObjectCount(), 2);
+    EXPECT_EQ(engine->Objects(0)->ObjectRect, Rect(190, 112, 200, 120));
+    EXPECT_EQ(engine->Objects(1)->ObjectRect, Rect(190, 4, 200, 16));
+
+    form->SetBounds(form->Left(), form->Top(), 260, 150);
+    Wait(50);
+    EXPECT_EQ(engine->Objects(0)->ObjectRect, Rect(250, 142, 260, 150));
+    EXPECT_EQ(engine->Objects(1)->ObjectRect, Rect(250, 4, 260, 16));
+
+    // The mouse finds the grip in the frame's new corner.
+    ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    ::SetCursorPos(wr.left + 255, wr.top + 146);
+    Wait(150);
+    ::SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(wr.left + 255, wr.top + 146));
+    ::SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
+    EXPECT_EQ(presses, std::vector<std::string>{"grip"});
+    ::SetCursorPos(0, 0);
 }
 
 TEST_F(FormEngineTest, InClientModeTheSkinIsTheFormsBackground)
@@ -341,6 +425,45 @@ TEST_F(FormEngineTest, TheFormCannotBeSizedBelowTheSkinsFrame)
     EXPECT_EQ(info.ptMinTrackSize.y, 24);
 }
 
+TEST_F(FormEngineTest, AFormThatOutlivesItsEngineGetsItsOwnFrameBack)
+{
+    FormSkin skin;
+    int shortcuts = 0;
+    form->OnShortCut = [&](gui::TMessage&, bool&) { ++shortcuts; };
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    engine->SetAlphaBlend(true);
+    form->Show();
+    Wait(50);
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(form->Handle(), region), ERROR);
+    ASSERT_EQ(::GetWindowLongPtrA(form->Handle(), GWL_STYLE) & WS_CAPTION, 0);
+    const HWND window = form->Handle();
+
+    delete engine;
+    Wait(50);
+    EXPECT_EQ(form->Handle(), window);  // the same window, not a new one
+    EXPECT_EQ(::GetWindowRgn(form->Handle(), region), ERROR);  // no region: the whole window
+    ::DeleteObject(region);
+    const LONG_PTR style = ::GetWindowLongPtrA(form->Handle(), GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_NE(style & WS_SYSMENU, 0);
+    EXPECT_EQ(::GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    // The system's frame and caption: the client area starts below a caption,
+    // and the caption is hit as such by the system's own handling.
+    const TRect client = ClientInWindow();
+    EXPECT_GE(client.Top, ::GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_NE(client, Rect(4, 20, 196, 116));
+    EXPECT_EQ(HitTest(100, client.Top / 2), HTCAPTION);
+    ::RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    // The program's own shortcut handler is back.
+    ASSERT_TRUE(form->OnShortCut);
+    gui::TMessage key{WM_KEYDOWN, 'A', 0};
+    bool handled = false;
+    form->OnShortCut(key, handled);
+    EXPECT_EQ(shortcuts, 1);
+}
+
 TEST_F(FormEngineTest, ADestroyedSkinIsDroppedAndTheDefaultFrameReturns)
 {
     auto skin = std::make_unique<FormSkin>();
@@ -372,24 +495,52 @@ TEST_F(FormEngineTest, TheMenusSkinIsDroppedWhenItGoesAfterTheFrameTookAnother)
     EXPECT_EQ(engine->SkinData(), &other->Data());
 }
 
-TEST_F(FormEngineTest, TheFadeInEndsOpaqueOrAtTheBlendValue)
+// The alpha of a layered window, or -1 when it is not layered.
+int WindowAlpha(HWND window)
+{
+    if (!(::GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED))
+        return -1;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags))
+        return -1;
+    return alpha;
+}
+
+TEST_F(FormEngineTest, TheFadeInTakesOneStepPerTickAndEndsOpaque)
 {
     auto* engine = new TskFormSkinEngine(form);
     engine->SetAlphaBlendAnimation(true);
     form->Show();
-    Wait(100);
-    EXPECT_FALSE(::GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    // Each tick of the fade's timer shows one step: the form is seen coming in.
+    std::vector<int> seen;
+    const DWORD start = ::GetTickCount();
+    MSG msg;
+    while (::GetTickCount() - start < 5000) {
+        if (!::GetMessageA(&msg, nullptr, 0, 0))
+            break;
+        const bool fadeTick = msg.message == WM_TIMER && msg.hwnd == form->Handle() && msg.wParam == 1;
+        ::DispatchMessageA(&msg);
+        if (fadeTick) {
+            seen.push_back(WindowAlpha(form->Handle()));
+            if (seen.back() < 0)
+                break;
+        }
+    }
+    ASSERT_EQ(seen.size(), 51u);
+    for (size_t i = 0; i + 1 < seen.size(); ++i)
+        EXPECT_EQ(seen[i], int(5 * (i + 1)));
+    EXPECT_EQ(seen.back(), -1) << "the form stays layered after the fade";
 
     form->Hide();
     engine->SetAlphaBlend(true);
     engine->SetAlphaBlendValue(200);
     form->Show();
+    // It fades to the blend value and stays layered.
+    for (int waited = 0; waited < 3000 && WindowAlpha(form->Handle()) < 200; waited += 50)
+        Wait(50);
     Wait(100);
-    ASSERT_TRUE(::GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    ASSERT_TRUE(::GetLayeredWindowAttributes(form->Handle(), nullptr, &alpha, &flags));
-    EXPECT_EQ(alpha, 200);
+    EXPECT_EQ(WindowAlpha(form->Handle()), 200);
 }
 
 TEST_F(FormEngineTest, MovingSnapsToTheWorkArea)

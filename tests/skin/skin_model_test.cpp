@@ -2,11 +2,14 @@
 // tests' skin read from its packed blob.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "gui/exceptions.h"
 #include "gui/mem_ini_file.h"
 #include "gui/memory_stream.h"
 #include "gui/strings.h"
 #include "skin/compressed_stored_skin.h"
+#include "skin/control_records.h"
 #include "skin/skin_model.h"
 #include "skin/skin_pictures.h"
 #include "test_skin_files.h"
@@ -173,4 +176,24 @@ TEST(SkinModel, TheTestSkinFromItsBlob)
     EXPECT_EQ(button.FontStyle, gui::TFontStyles({gui::fsBold, gui::fsUnderline}));
     EXPECT_EQ(button.MorphKind, mkGradient);
     EXPECT_EQ(button.ActiveSkinRect, gui::Rect(16, 0, 32, 16));
+}
+
+TEST(SkinModel, AHugeLineIndexInALargeDescriptionCostsNoMoreThanTheDescription)
+{
+    // About 64 KiB of description: a bit label whose symbol lines claim the whole
+    // range of indices, among thousands of ordinary keys.
+    gui::TStringList lines{"[SKINCONTROLS]", "count=1", "0=clock:bitlabel", "[clock]", "pictureindex=0",
+                           "symbolslinecount=2147483647", "symbolsline0=0123456789", "symbolsline2000000000=x",
+                           "symbolsline2147483646=y"};
+    for (int i = 0; lines.Text().size() < 64 * 1024; ++i)
+        lines.Add("filler" + std::to_string(i) + "=some value that takes room");
+    TMemIniFile ini;
+    ini.SetStrings(lines);
+    Model model;
+    skintest::RunWithin(5, [&] { model.LoadControls(ini); });
+    ASSERT_EQ(model.CtrlList.Count(), 1);
+    const auto* label = dynamic_cast<TskDataSkinBitLabelControl*>(model.CtrlList[0]);
+    ASSERT_NE(label, nullptr);
+    ASSERT_EQ(label->Symbols.Count(), 1);  // the lines beyond the section are gaps only
+    EXPECT_EQ(label->Symbols[0], "0123456789");
 }

@@ -231,3 +231,56 @@ TEST(ZlibStreams, ReadingStopsAtTheEndOfTheZlibStream)
     EXPECT_EQ(d.Read(read.data(), 5000), 1000);
     EXPECT_EQ(d.Read(read.data(), 5000), 0);
 }
+
+namespace {
+
+// A blob that inflates to a gigabyte of zeros from about a megabyte: the same
+// self-contained deflate block again and again, never finished.
+std::vector<uint8_t> InflationBomb()
+{
+    const std::vector<uint8_t> zeros(16 << 20);
+    std::vector<uint8_t> block(64 << 10);
+    z_stream z{};
+    EXPECT_EQ(deflateInit(&z, 9), Z_OK);
+    std::vector<uint8_t> blob;
+    z.next_in = const_cast<Bytef*>(zeros.data());
+    z.avail_in = uInt(zeros.size());
+    z.next_out = block.data();
+    z.avail_out = uInt(block.size());
+    EXPECT_EQ(deflate(&z, Z_FULL_FLUSH), Z_OK);
+    EXPECT_EQ(z.avail_in, 0u);
+    deflateEnd(&z);
+    const size_t header = 2;
+    blob.assign(block.begin(), block.begin() + header);
+    for (int i = 0; i < 64; ++i)
+        blob.insert(blob.end(), block.begin() + header, block.begin() + long(block.size() - z.avail_out));
+    return blob;
+}
+
+}  // namespace
+
+TEST(ZlibStreams, ASkinThatInflatesWithoutEndIsRefusedInTimeAndMemory)
+{
+    const std::vector<uint8_t> bomb = InflationBomb();
+    ASSERT_LT(bomb.size(), 4u << 20);
+    gui::TMemoryStream source, target;
+    Load(source, bomb);
+    skintest::RunWithin(10, [&] {
+        try {
+            DecompressSkinStream(target, source);
+            ADD_FAILURE() << "no error";
+        } catch (const EDecompressionError& e) {
+            EXPECT_NE(e.Message().find("128 MB"), std::string::npos) << e.Message();
+        }
+    });
+    EXPECT_LE(target.Size(), kMaxInflatedSkinSize);
+
+    // The limit itself still inflates; one byte more does not.
+    const std::vector<uint8_t> data = Sample(5000);
+    Load(source, Compress(data));
+    gui::TMemoryStream exact;
+    DecompressSkinStream(exact, source, 5000);
+    EXPECT_EQ(Bytes(exact), data);
+    gui::TMemoryStream over;
+    EXPECT_THROW(DecompressSkinStream(over, source, 4999), EDecompressionError);
+}

@@ -154,6 +154,35 @@ TEST_F(ButtonTest, GroupedButtonsStayOneDown)
     EXPECT_EQ(clicks, 3);
 }
 
+TEST_F(ButtonTest, AllowAllUpStillKeepsAtMostOneButtonOfTheGroupDown)
+{
+    auto* a = Make();
+    auto* b = Make();
+    auto* other = Make();
+    for (TskSkinButton* button : {a, b}) {
+        button->SetGroupIndex(1);
+        button->SetAllowAllUp(true);
+    }
+    other->SetGroupIndex(2);
+    other->SetDown(true);
+    Mouse(*a, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*a, WM_LBUTTONUP, 5, 5);
+    EXPECT_TRUE(a->Down());
+    Mouse(*b, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*b, WM_LBUTTONUP, 5, 5);
+    EXPECT_TRUE(b->Down());
+    EXPECT_FALSE(a->Down());
+    EXPECT_TRUE(other->Down());  // another group is left alone
+    // Down from the program too.
+    a->SetDown(true);
+    EXPECT_FALSE(b->Down());
+    // And all may be up.
+    Mouse(*a, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*a, WM_LBUTTONUP, 5, 5);
+    EXPECT_FALSE(a->Down());
+    EXPECT_FALSE(b->Down());
+}
+
 TEST_F(ButtonTest, TheDefaultLookShowsHotAndPressedFaces)
 {
     auto* b = Make();

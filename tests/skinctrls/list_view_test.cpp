@@ -9,7 +9,10 @@
 #include <cstring>
 
 #include "control_fixture.h"
+#include "gui/bitmap.h"
+#include "gui/canvas.h"
 #include "gui/exceptions.h"
+#include "gui/image_list.h"
 #include "gui/list_view.h"
 
 using namespace gui;
@@ -209,4 +212,61 @@ TEST_F(ListViewTest, ANewCaptionKeepsTheWidthTheUserGaveTheColumn)
     ::SendMessageA(v->Handle(), LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
     EXPECT_STREQ(buffer, "Name");
     EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_RIGHT);
+}
+
+TEST_F(ListViewTest, RowsShowTheirPicturesFromTheSmallImages)
+{
+    // Two 16 x 16 pictures, red and blue, each with a fuchsia corner that stays
+    // see-through.
+    TImageList images(nullptr);
+    images.SetSize(16, 16);
+    TBitmap strip;
+    strip.SetSize(32, 16);
+    strip.Canvas().Brush().SetColor(clRed);
+    strip.Canvas().FillRect(Rect(0, 0, 16, 16));
+    strip.Canvas().Brush().SetColor(clBlue);
+    strip.Canvas().FillRect(Rect(16, 0, 32, 16));
+    strip.Canvas().Brush().SetColor(clFuchsia);
+    strip.Canvas().FillRect(Rect(0, 12, 4, 16));
+    strip.Canvas().FillRect(Rect(16, 12, 20, 16));
+    images.AddMasked(strip, clDefault);
+
+    TCustomListView* v = Make(2, false);
+    v->SetCheckboxes(false);
+    v->Items()[0]->SetImageIndex(1);
+    v->Items()[1]->SetImageIndex(0);
+    v->SetSmallImages(&images);  // before the window: handed over when it is made
+    v->SetParent(&form);
+    EXPECT_EQ(::SendMessageA(v->Handle(), LVM_GETIMAGELIST, LVSIL_SMALL, 0),
+              reinterpret_cast<LRESULT>(images.Handle()));
+    auto iconAt = [&](int row, int dx, int dy) {
+        RECT r{};
+        r.left = LVIR_ICON;
+        ::SendMessageA(v->Handle(), LVM_GETITEMRECT, WPARAM(row), reinterpret_cast<LPARAM>(&r));
+        return Painted(*v).Pixels(r.left + dx, r.top + dy);
+    };
+    EXPECT_EQ(iconAt(0, 8, 4), clBlue);
+    EXPECT_EQ(iconAt(1, 8, 4), clRed);
+    EXPECT_NE(iconAt(1, 1, 14), clRed);  // the transparent corner
+
+    // Pictures added later reach the rows at once.
+    TBitmap green;
+    green.SetSize(16, 16);
+    green.Canvas().Brush().SetColor(clLime);
+    green.Canvas().FillRect(Rect(0, 0, 16, 16));
+    ASSERT_EQ(images.AddMasked(green, clFuchsia), 2);
+    v->Items()[1]->SetImageIndex(2);
+    EXPECT_EQ(iconAt(1, 8, 4), clLime);
+
+    // A list that goes is let go first; the rows then show no picture.
+    {
+        TImageList passing(nullptr);
+        passing.SetSize(16, 16);
+        passing.AddMasked(strip, clDefault);
+        v->SetSmallImages(&passing);
+        EXPECT_EQ(iconAt(0, 8, 4), clBlue);
+    }
+    EXPECT_EQ(v->SmallImages(), nullptr);
+    EXPECT_EQ(::SendMessageA(v->Handle(), LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
+    EXPECT_NE(iconAt(0, 8, 4), clBlue);
 }

@@ -15,7 +15,9 @@
 #include "gui/form.h"
 #include "gui/menu.h"
 #include "gui/menu_item.h"
+#include "gui/wnd_proc_chain.h"
 #include "skin/form_skin_engine.h"
+#include "skin/skin_messages.h"
 #include "skinctrls/main_menu_bar.h"
 #include "skinctrls/skin_main_menu.h"
 #include "skinctrls/skin_menu.h"
@@ -506,6 +508,39 @@ TEST_F(SkinnedMenuBarTest, TheBarTakesItsHeightAndItemsFromTheSkin)
     Click(Centre(0));
     Paint();
     EXPECT_EQ(0x0000FFu, ColorToRGB(painted.Canvas().Pixels(5, 4)));
+}
+
+TEST_F(SkinnedMenuBarTest, ABarOnAFormOfAnotherSkinLetsAReloadedSkinGoBeforeItsPicturesGo)
+{
+    // The form's engine has no skin of its own; the bar draws from this one.
+    bar->SetSkinData(&skin.Data());
+    Show();
+    ASSERT_TRUE(bar->Skinned());
+    ASSERT_GT(bar->ObjectCount(), 0);
+    // The skin's own form hears of a change first: when it hears that the change
+    // is over, every form has been told that the old skin goes, and its pictures
+    // are gone. A paint then must not draw from them.
+    int objectsMeanwhile = -1;
+    bool skinnedMeanwhile = true;
+    gui::TWndProcHook* watchPointer = nullptr;
+    gui::TWndProcHook watch(skin.Owner().WindowProc(), [&](TMessage& message) {
+        if (message.Msg == sk::WM_SKINCHANGED) {
+            objectsMeanwhile = bar->ObjectCount();
+            skinnedMeanwhile = bar->Skinned();
+            ::RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            Paint();
+        }
+        watchPointer->CallNext(message);
+    });
+    watchPointer = &watch;
+    skin.Load();
+    EXPECT_EQ(objectsMeanwhile, 0);
+    EXPECT_FALSE(skinnedMeanwhile);
+    // Afterwards the bar draws from the new skin.
+    EXPECT_TRUE(bar->Skinned());
+    EXPECT_GT(bar->ObjectCount(), 0);
+    Paint();
+    EXPECT_EQ(0x808080u, ColorToRGB(painted.Canvas().Pixels(1, 1)));
 }
 
 TEST_F(SkinnedMenuBarTest, TheHighlightFadesInStepByStep)

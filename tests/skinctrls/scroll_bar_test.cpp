@@ -151,6 +151,27 @@ TEST_F(ScrollBarTest, HoldingTheTrackPagesUntilTheThumbPassesTheMouse)
     EXPECT_EQ(lastChanges, 2);
 }
 
+TEST_F(ScrollBarTest, LeavingTheBarStopsPagingInBothDirections)
+{
+    auto* s = Make();
+    s->SetLargeChange(10);
+    Press(*s, 150);  // toward Max
+    EXPECT_EQ(s->Position(), 10);
+    Move(*s, 100, 60);  // off the bar, the button still held
+    Wait(900);
+    EXPECT_EQ(s->Position(), 10);
+    Release(*s, 100, 60);
+
+    s->SetPosition(90);
+    Move(*s, 30);
+    Press(*s, 30);  // toward Min
+    EXPECT_EQ(s->Position(), 80);
+    Move(*s, 100, 60);
+    Wait(900);
+    EXPECT_EQ(s->Position(), 80);
+    Release(*s, 100, 60);
+}
+
 TEST_F(ScrollBarTest, DraggingTheThumbFollowsTheMouseWithinTheRange)
 {
     auto* s = Make();

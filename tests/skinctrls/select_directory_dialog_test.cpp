@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -176,6 +177,56 @@ TEST_F(SelectDirectoryTest, DirectoryEditIsAButtonEditWithoutItsNameAsText)
     delete controls;
     EXPECT_EQ(edit.DlgSkinData(), nullptr);
     EXPECT_EQ(edit.DlgCtrlSkinData(), nullptr);
+}
+
+TEST_F(SelectDirectoryTest, APathWithLineBreaksEntersTheDirectoryEditAsItsFirstLine)
+{
+    gui::TForm owner(nullptr);
+    auto* edit = new sk::TskSkinDirectoryEdit(&owner);
+    edit->SetParent(&owner);
+    edit->SetBounds(10, 10, 200, 22);
+    owner.Show();
+    edit->SetFocus();
+    auto lines = [&] { return ::SendMessageA(edit->Handle(), EM_GETLINECOUNT, 0, 0); };
+    auto pump = [] {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    };
+
+    // Ctrl+V as the message loop delivers it to the focused edit.
+    const char pasted[] = "C:\\a\r\nb";
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
+    std::memcpy(::GlobalLock(memory), pasted, sizeof pasted);
+    ::GlobalUnlock(memory);
+    ::SetClipboardData(CF_TEXT, memory);
+    ::CloseClipboard();
+    ASSERT_EQ(::GetFocus(), edit->Handle());
+    ::PostMessageA(edit->Handle(), WM_CHAR, 0x16, 1);
+    pump();
+    EXPECT_EQ(edit->Text(), "C:\\a");
+    EXPECT_EQ(lines(), 1);
+
+    // Ctrl+Enter, a text set by the program, a selection replaced.
+    ::PostMessageA(edit->Handle(), WM_CHAR, '\n', 1);
+    pump();
+    EXPECT_EQ(edit->Text(), "C:\\a");
+    edit->SetText("D:\\music\nE:\\other");
+    EXPECT_EQ(edit->Text(), "D:\\music");
+    edit->SelectAll();
+    ::SendMessageA(edit->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("F:\\x\r\n"));
+    EXPECT_EQ(edit->Text(), "F:\\x");
+    EXPECT_EQ(lines(), 1);
+
+    // Given before the window exists.
+    auto* early = new sk::TskSkinDirectoryEdit(&owner);
+    early->SetText("G:\\y\rz");
+    early->SetParent(&owner);
+    EXPECT_EQ(early->Text(), "G:\\y");
 }
 
 TEST_F(SelectDirectoryTest, BrowseButtonOpensTheDialogAtTheTextAndTakesOnlyOk)

@@ -265,6 +265,10 @@ TEST_F(SkinControlTest, SkinRectanglesMoveAndStretchWithThePartsTheyLieIn)
     EXPECT_EQ(nine->MapSkinRect(Rect(10, 10, 20, 20)), Rect(10, 10, 20, 20));
     // A rectangle reaching a corner zone's excluded edge is not wholly inside it.
     EXPECT_EQ(nine->MapSkinRect(Rect(0, 0, 5, 5)), Rect(0, 0, 5, 5));
+    // Unless that edge is the picture's own: flush with it, it moves with its corner.
+    EXPECT_EQ(nine->MapSkinRect(Rect(26, 26, 30, 30)), Rect(46, 36, 50, 40));
+    EXPECT_EQ(nine->MapSkinRect(Rect(26, 0, 30, 4)), Rect(46, 0, 50, 4));
+    EXPECT_EQ(nine->MapSkinRect(Rect(0, 26, 4, 30)), Rect(0, 36, 4, 40));
 
     auto* horizontal = Make("horizontal", 50, 40);
     EXPECT_EQ(horizontal->MapSkinRect(Rect(2, 0, 27, 10)), Rect(2, 0, 47, 10));

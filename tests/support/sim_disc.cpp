@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <sstream>
 
+#include "cddb/disc_id.h"
 #include "support/temp_dir.h"
 
 namespace testsupport {
@@ -113,6 +115,20 @@ SimDevice EnhancedCd(int audioTracks, int32_t sectors)
     d.tracks.push_back({audioTracks + 1, dataStart, true});
     d.leadOut = dataStart + 5000;
     return d;
+}
+
+std::string CddbId(const SimDevice& disc)
+{
+    velmora::TocTable toc;
+    for (const auto& row : disc.tracks) {
+        toc.trackNumber[toc.count] = uint8_t(row.number);
+        toc.startAddress[toc.count++] = row.lba;
+    }
+    toc.trackNumber[toc.count] = velmora::kLeadOutTrack;
+    toc.startAddress[toc.count++] = disc.leadOut;
+    char id[16];
+    std::snprintf(id, sizeof id, "%08x", unsigned(velmora::ComputeDiscId(toc)));
+    return id;
 }
 
 }  // namespace testsupport

@@ -42,4 +42,7 @@ SimDevice AudioCd(int tracks, int32_t sectors, int adapter = 0, int target = 0, 
 // Audio tracks 1..audioTracks, then one data track in a second session.
 SimDevice EnhancedCd(int audioTracks, int32_t sectors);
 
+// The CDDB disc id of a disc, as a CDDB server knows it (8 hex digits).
+std::string CddbId(const SimDevice& disc);
+
 }  // namespace testsupport

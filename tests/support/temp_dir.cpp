@@ -10,26 +10,28 @@
 namespace testsupport {
 namespace {
 
-void RemoveTree(const std::string& path)
+// Works on "\\?\" names, so that folders deeper than MAX_PATH and names Windows
+// would change (a final dot) go too.
+void RemoveTree(const std::wstring& path)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..")
                 continue;
-            const std::string child = path + "\\" + name;
+            const std::wstring child = path + L"\\" + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(child);
             } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
+                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(child.c_str());
             }
-        } while (FindNextFileA(search, &found));
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(path.c_str());
 }
 
 }  // namespace
@@ -50,7 +52,12 @@ TempDir::TempDir()
     }
 }
 
-TempDir::~TempDir() { RemoveTree(path_); }
+TempDir::~TempDir()
+{
+    wchar_t wide[MAX_PATH + 64] = {};
+    MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, wide, MAX_PATH + 63);
+    RemoveTree(std::wstring(L"\\\\?\\") + wide);
+}
 
 std::string ReadFileText(const std::string& path)
 {

@@ -13,6 +13,21 @@ int LetterOf(HANDLE h) { return static_cast<int>(reinterpret_cast<intptr_t>(h) -
 
 }  // namespace
 
+void AnswerStatus(SCSI_PASS_THROUGH_DIRECT& request, uint8_t status, const velmora::SenseCode& sense)
+{
+    request.ScsiStatus = status;
+    if (status != velmora::kScsiStatusCheckCondition || request.SenseInfoLength < 14)
+        return;
+    auto* bytes = reinterpret_cast<uint8_t*>(&request) + request.SenseInfoOffset;
+    std::memset(bytes, 0, request.SenseInfoLength);
+    bytes[0] = 0x70;
+    bytes[2] = sense.key;
+    bytes[7] = 10;
+    bytes[12] = sense.asc;
+    bytes[13] = sense.ascq;
+    request.SenseInfoLength = 18;
+}
+
 void FakeSystemCalls::AddCdLetter(int letter, uint8_t port, uint8_t target, uint8_t lun,
                                   const char* name)
 {

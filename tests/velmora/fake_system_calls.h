@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "transport/sense_data.h"
 #include "transport/system_calls.h"
 
 namespace testsupport {
@@ -28,6 +29,10 @@ struct FakeLetter {
     // Answers IOCTL_SCSI_PASS_THROUGH_DIRECT: return 0 for success, else the error.
     std::function<DWORD(SCSI_PASS_THROUGH_DIRECT&)> passThrough;
 };
+
+// Makes a pass-through request come back with the device status `status` and, for
+// a CHECK CONDITION, fixed-format sense bytes.
+void AnswerStatus(SCSI_PASS_THROUGH_DIRECT& request, uint8_t status, const velmora::SenseCode& sense);
 
 class FakeSystemCalls : public velmora::SystemCalls {
 public:

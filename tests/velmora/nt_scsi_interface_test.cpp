@@ -1,5 +1,5 @@
 // The emulation of ASPI over NT pass-through: the drive-letter map, addressing,
-// INQUIRY from stored data, and the media-change retry.
+// INQUIRY from stored data, the device's status and sense, and the media-change retry.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,8 +7,10 @@
 #include "fake_system_calls.h"
 #include "transport/aspi.h"
 #include "transport/nt_scsi_interface.h"
+#include "transport/sense_data.h"
 
 using namespace velmora;
+using testsupport::FakeLetter;
 using testsupport::FakeSystemCalls;
 
 namespace {
@@ -146,14 +148,13 @@ TEST(NtScsiCommands, InquiryIsAnsweredFromTheMapWithoutTheDevice)
     EXPECT_EQ(calls.opens.size(), opensBefore);
 }
 
-TEST(NtScsiCommands, PassThroughCarriesTheRequestAndIgnoresDeviceStatus)
+TEST(NtScsiCommands, PassThroughCarriesTheRequest)
 {
     FakeSystemCalls calls;
     calls.AddCdLetter(3, 1, 2, 0, "D");
     SCSI_PASS_THROUGH_DIRECT seen{};
     calls.letters[3].passThrough = [&](SCSI_PASS_THROUGH_DIRECT& r) {
         seen = r;
-        r.ScsiStatus = 2;  // CHECK CONDITION
         return DWORD(0);
     };
     NtScsiInterface nt(calls);
@@ -164,6 +165,7 @@ TEST(NtScsiCommands, PassThroughCarriesTheRequestAndIgnoresDeviceStatus)
     srb.CDBByte[7] = 0x08;
     EXPECT_EQ(nt.SendSrb(&srb), SS_COMP);
     EXPECT_EQ(srb.SRB_Status, SS_COMP);
+    EXPECT_EQ(srb.SRB_TargStat, 0);
     EXPECT_EQ(seen.Length, sizeof(SCSI_PASS_THROUGH_DIRECT));
     EXPECT_EQ(seen.DataIn, SCSI_IOCTL_DATA_IN);
     EXPECT_EQ(seen.DataTransferLength, sizeof buffer);
@@ -174,6 +176,7 @@ TEST(NtScsiCommands, PassThroughCarriesTheRequestAndIgnoresDeviceStatus)
     EXPECT_EQ(seen.Cdb[7], 0x08);
     EXPECT_EQ(seen.PathId + seen.TargetId + seen.Lun, 0);
     EXPECT_EQ(seen.SenseInfoOffset, sizeof(SCSI_PASS_THROUGH_DIRECT) + 4);
+    EXPECT_EQ(seen.SenseInfoLength, 32);  // sense bytes are asked for
     EXPECT_EQ(calls.openHandles, 1);  // opened on first use and kept
 
     SRB_ExecSCSICmd out = Exec(1, 2, 0, 0x1B, nullptr, 0, SRB_DIR_OUT);
@@ -186,6 +189,82 @@ TEST(NtScsiCommands, PassThroughCarriesTheRequestAndIgnoresDeviceStatus)
 
     nt.Release();
     EXPECT_EQ(calls.openHandles, 0);
+}
+
+// The device control succeeds whenever it carried the command; what the device made
+// of it is in its status byte and sense bytes.
+TEST(NtScsiCommands, DeviceStatusOtherThanGoodIsAFailureWithItsSense)
+{
+    struct Case {
+        BYTE op;
+        BYTE status;
+        SenseCode sense;
+    };
+    const Case cases[] = {
+        {0xBE, 0x02, {kSenseMediumError, 0x11, 0x05}},  // READ CD: unrecovered read error
+        {0x00, 0x02, {kSenseNotReady, 0x3A, 0x01}},     // TEST UNIT READY: no disc, tray closed
+        {0x43, 0x02, {kSenseNotReady, 0x3A, 0x02}},     // READ TOC: no disc, tray open
+        {0xBE, 0x02, {kSenseUnitAttention, 0x28, 0x00}}, // READ CD: another disc went in
+        {0xBE, 0x08, {}},                               // BUSY
+    };
+    for (const Case& c : cases) {
+        FakeSystemCalls calls;
+        calls.AddCdLetter(3, 1, 0, 0, "D");
+        int attempts = 0;
+        calls.letters[3].passThrough = [&](SCSI_PASS_THROUGH_DIRECT& r) {
+            ++attempts;
+            testsupport::AnswerStatus(r, c.status, c.sense);
+            return DWORD(0);
+        };
+        NtScsiInterface nt(calls);
+        nt.BuildLetterMap();
+        BYTE buffer[2352];
+        std::memset(buffer, 0x55, sizeof buffer);
+        SRB_ExecSCSICmd srb = Exec(1, 0, 0, c.op, buffer, sizeof buffer);
+        EXPECT_EQ(nt.SendSrb(&srb), SS_ERR) << int(c.op);
+        EXPECT_EQ(srb.SRB_Status, SS_ERR);
+        EXPECT_EQ(srb.SRB_TargStat, c.status);
+        const SenseCode sense = SenseOf(srb);
+        EXPECT_EQ(sense.key, c.sense.key);
+        EXPECT_EQ(sense.asc, c.sense.asc);
+        EXPECT_EQ(sense.ascq, c.sense.ascq);
+        EXPECT_EQ(MediumNotPresent(sense), c.sense.asc == 0x3A);
+        EXPECT_EQ(attempts, 1);  // a refusal is the caller's to judge
+    }
+}
+
+TEST(NtScsiCommands, AFailedReopenLeavesTheDriveForTheNextCommand)
+{
+    FakeSystemCalls calls;
+    calls.AddCdLetter(3, 1, 0, 0, "D");
+    FakeLetter& letter = calls.letters[3];
+    bool changed = true;
+    letter.passThrough = [&](SCSI_PASS_THROUGH_DIRECT&) {
+        return changed ? DWORD(ERROR_MEDIA_CHANGED) : DWORD(0);
+    };
+    NtScsiInterface nt(calls);
+    ASSERT_EQ(nt.BuildLetterMap(), 1);
+
+    // The reopen after the media change cannot ask the device, then cannot open it.
+    BYTE buffer[16];
+    letter.inquiryAnswers = false;
+    SRB_ExecSCSICmd srb = Exec(1, 0, 0, 0x43, buffer, sizeof buffer);
+    EXPECT_EQ(nt.SendSrb(&srb), SS_ERR);
+    EXPECT_EQ(srb.SRB_Hdr_Rsvd, DWORD(ERROR_MEDIA_CHANGED));
+    EXPECT_TRUE(nt.Letter(3).valid);
+    EXPECT_EQ(DeviceType(nt, 1, 0, 0), SS_COMP);
+    letter.inquiryAnswers = true;
+    letter.opens = false;
+    srb = Exec(1, 0, 0, 0x43, buffer, sizeof buffer);
+    EXPECT_EQ(nt.SendSrb(&srb), SS_ERR);
+    EXPECT_EQ(calls.openHandles, 0);
+
+    // The drive answers again: so does the emulation, at the same address.
+    letter.opens = true;
+    changed = false;
+    srb = Exec(1, 0, 0, 0x43, buffer, sizeof buffer);
+    EXPECT_EQ(nt.SendSrb(&srb), SS_COMP);
+    EXPECT_EQ(std::memcmp(nt.Letter(3).inquiry + 8, "D", 1), 0);
 }
 
 TEST(NtScsiCommands, MediaChangeReopensAndRetriesExactlyOnce)

@@ -29,29 +29,38 @@ long long TrackTitleNumber(const std::wstring& key)
     return number;
 }
 
+// A record may spread a long value over several lines of the same key: the
+// lines' values are joined in their order.
 void TakeLine(const std::wstring& key, const std::wstring& value, int trackIndex,
-              CDDBRecordFields& fields)
+              CDDBRecordFields& fields, std::wstring& discTitle)
 {
     if (key == L"DISCID") {
-        fields.discId = value;
+        fields.discId += value;
     } else if (key == L"DGENRE") {
-        fields.genre = value;
+        fields.genre += value;
     } else if (key == L"DYEAR") {
-        fields.year = value;
+        fields.year += value;
     } else if (key == L"DTITLE") {
-        const size_t slash = value.find(L'/');
-        if (slash == std::wstring::npos)
-            return;
-        fields.artist = value.substr(0, slash);
-        fields.album = value.substr(slash + 1);
-        TrimBlanks(fields.artist);
-        TrimBlanks(fields.album);
+        discTitle += value;
     } else if (key == L"EXTD") {
         // extended disc data: not used
     } else if (key.compare(0, kTrackTitleKeyLength, kTrackTitleKey) == 0) {
         if (TrackTitleNumber(key) == trackIndex)
-            fields.title = value;
+            fields.title += value;
     }
+}
+
+// The whole disc title: the artist before its first "/", the album after it. A
+// title without "/" sets neither.
+void SplitDiscTitle(const std::wstring& discTitle, CDDBRecordFields& fields)
+{
+    const size_t slash = discTitle.find(L'/');
+    if (slash == std::wstring::npos)
+        return;
+    fields.artist = discTitle.substr(0, slash);
+    fields.album = discTitle.substr(slash + 1);
+    TrimBlanks(fields.artist);
+    TrimBlanks(fields.album);
 }
 
 }  // namespace
@@ -59,6 +68,7 @@ void TakeLine(const std::wstring& key, const std::wstring& value, int trackIndex
 CDDBRecordFields ParseRecordFields(const std::wstring& recordText, int trackIndex)
 {
     CDDBRecordFields fields;
+    std::wstring discTitle;
     size_t at = 0;
     // Comment lines at the start of the record.
     while (at < recordText.size() && recordText[at] == L'#') {
@@ -74,8 +84,9 @@ CDDBRecordFields ParseRecordFields(const std::wstring& recordText, int trackInde
         const size_t equals = line.find(L'=');
         if (equals == std::wstring::npos || equals + 1 == line.size())
             continue;
-        TakeLine(line.substr(0, equals), line.substr(equals + 1), trackIndex, fields);
+        TakeLine(line.substr(0, equals), line.substr(equals + 1), trackIndex, fields, discTitle);
     }
+    SplitDiscTitle(discTitle, fields);
     return fields;
 }
 

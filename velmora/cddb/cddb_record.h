@@ -21,7 +21,7 @@ struct CDDBRecordFields {
 };
 
 // Reads KEY=value lines (after the leading "#" comment lines). Keys match exactly;
-// when a key comes again, its last non-empty line wins.
+// the values of a key that comes again are joined in order.
 CDDBRecordFields ParseRecordFields(const std::wstring& recordText, int trackIndex);
 
 // The match that the active record index names; null when it names none.

@@ -28,18 +28,19 @@ std::string GetRecordField(const std::string& text, const std::string& key)
 {
     // Only a key at the start of a line and directly followed by "=" counts: a bare
     // search would take TTITLE1 from a TTITLE10 line, or a key from a comment or from
-    // another line's value.
+    // another line's value. A value spread over several lines of the key is joined.
     const std::string wanted = key + "=";
+    std::string value;
     size_t at = 0;
     while (at < text.size()) {
         size_t lf = text.find('\n', at);
         if (lf == std::string::npos)
             lf = text.size();
         if (text.compare(at, wanted.size(), wanted) == 0)
-            return text.substr(at + wanted.size(), lf - at - wanted.size());
+            value += text.substr(at + wanted.size(), lf - at - wanted.size());
         at = lf + 1;
     }
-    return std::string();
+    return value;
 }
 
 RecordTags TagsFromRecord(const std::wstring& recordText, int trackIndex)

@@ -6,8 +6,8 @@
 
 namespace velmora {
 
-// The value of the first line that starts with `key` followed by "=" (keys match
-// exactly); empty when no line does. Only that line is read.
+// The value of the lines that start with `key` followed by "=" (keys match
+// exactly), joined in order; empty when no line does.
 std::string GetRecordField(const std::string& text, const std::string& key);
 
 struct RecordTags {

@@ -6,11 +6,13 @@
 
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "com/com_object.h"
 #include "com/dispatch.h"
 #include "com/enumerator.h"
+#include "com/error_info.h"
 #include "win/com_ptr.h"
 
 namespace velmora::com {
@@ -21,7 +23,11 @@ class Collection final
                        DispatchImpl<CollectionInterface>, ISupportErrorInfo> {
 public:
     // `guard` may be null for a collection that never changes after it is filled.
-    explicit Collection(std::shared_ptr<std::mutex> guard) : guard_(std::move(guard)) {}
+    // `items` names the items in error texts ("tracks").
+    Collection(std::shared_ptr<std::mutex> guard, const wchar_t* items)
+        : guard_(std::move(guard)), items_name_(items)
+    {
+    }
 
     STDMETHODIMP get__NewEnum(IUnknown** result) override
     {
@@ -51,16 +57,33 @@ public:
     // Index 1 and anything below it give the first item.
     STDMETHODIMP get_Item(long index, ItemInterface** result) override
     {
+        return ItemAt(index, result, __uuidof(CollectionInterface));
+    }
+
+    // Item, for the owner's methods that hand items out too: an index beyond the
+    // items fails with DISP_E_BADINDEX and a text saying so, raised through `iid`.
+    HRESULT ItemAt(long index, ItemInterface** result, REFIID iid)
+    {
         if (!result)
             return E_POINTER;
         *result = nullptr;
-        Lock lock(guard_.get());
-        const size_t skip = index > 1 ? static_cast<size_t>(index) - 1 : 0;
-        if (skip >= items_.size())
-            return E_FAIL;
-        *result = items_[skip].Get();
-        (*result)->AddRef();
-        return S_OK;
+        size_t count = 0;
+        {
+            Lock lock(guard_.get());
+            const size_t skip = index > 1 ? static_cast<size_t>(index) - 1 : 0;
+            if (skip < items_.size()) {
+                *result = items_[skip].Get();
+                (*result)->AddRef();
+                return S_OK;
+            }
+            count = items_.size();
+        }
+        const std::wstring text =
+            L"Index " + std::to_wstring(index) + L" is out of range: " +
+            (count == 0 ? L"there are no " + std::wstring(items_name_)
+                        : L"the " + std::wstring(items_name_) + L" run from 1 to " + std::to_wstring(count)) +
+            L".";
+        return ReportError(iid, text.c_str(), DISP_E_BADINDEX);
     }
 
     STDMETHODIMP get_Count(long* result) override
@@ -110,6 +133,7 @@ private:
     };
 
     std::shared_ptr<std::mutex> guard_;
+    const wchar_t* items_name_;
     std::vector<win::ComPtr<ItemInterface>> items_;
 };
 

@@ -9,6 +9,7 @@ namespace velmora {
 namespace {
 
 constexpr int kNaturalSizePixels = 32;
+constexpr DISPID kEncoderDispid = 4;
 constexpr UINT kIconResource = 202;
 
 LONG PixelsToHimetric(int pixels, int dotsPerInch)
@@ -19,13 +20,15 @@ LONG PixelsToHimetric(int pixels, int dotsPerInch)
 }  // namespace
 
 VelCDRipper::VelCDRipper()
-    : extraction_(std::make_unique<Extraction>(*this)), events_(this, DIID__IVelCDRipperEvents)
+    : extraction_(std::make_unique<Extraction>(*this)),
+      encoderEvents_(*static_cast<IVelCDRipper*>(this), *extraction_->EncoderSink()),
+      events_(this, DIID__IVelCDRipperEvents)
 {
 }
 
 HRESULT VelCDRipper::Construct()
 {
-    drives_ = DrivesCollection::Create(nullptr);
+    drives_ = DrivesCollection::Create(nullptr, L"drives");
     if (!drives_)
         return E_OUTOFMEMORY;
 
@@ -136,7 +139,7 @@ STDMETHODIMP VelCDRipper::GetDrive(LONG index, IDrive** result)
 {
     if (!result)
         return E_POINTER;
-    return drives_->get_Item(index, result);
+    return drives_->ItemAt(index, result, IID_IVelCDRipper);
 }
 
 STDMETHODIMP VelCDRipper::get_Encoder(IVelAudioEncoder** result)
@@ -161,6 +164,63 @@ STDMETHODIMP VelCDRipper::put_Encoder(IVelAudioEncoder* encoder)
     return S_OK;  // the old encoder is released outside the lock
 }
 
+STDMETHODIMP VelCDRipper::putref_Encoder(IVelAudioEncoder* encoder) { return put_Encoder(encoder); }
+
+STDMETHODIMP VelCDRipper::Invoke(DISPID member, REFIID riid, LCID locale, WORD flags, DISPPARAMS* params,
+                                 VARIANT* result, EXCEPINFO* exception, UINT* argError)
+{
+    if (member == kEncoderDispid && (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)))
+        return PutEncoderLateBound(params, exception, argError);
+    return DispatchImpl<IVelCDRipper>::Invoke(member, riid, locale, flags, params, result, exception, argError);
+}
+
+// Scripts set the encoder by value or by reference (VBScript's Set), and clear it
+// with Nothing, null or an empty value; the type information alone would refuse
+// all but an object passed by value.
+HRESULT VelCDRipper::PutEncoderLateBound(DISPPARAMS* params, EXCEPINFO* exception, UINT* argError)
+{
+    if (!params || params->cArgs != 1)
+        return DISP_E_BADPARAMCOUNT;
+    if (params->cNamedArgs > 1 || (params->cNamedArgs == 1 && params->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT))
+        return DISP_E_PARAMNOTFOUND;
+    const VARIANT* value = &params->rgvarg[0];
+    while (value->vt == (VT_VARIANT | VT_BYREF) && value->pvarVal)
+        value = value->pvarVal;
+    IUnknown* object = nullptr;
+    switch (value->vt) {
+    case VT_EMPTY:
+    case VT_NULL:
+        break;
+    case VT_DISPATCH:
+    case VT_UNKNOWN:
+        object = value->punkVal;
+        break;
+    case VT_DISPATCH | VT_BYREF:
+    case VT_UNKNOWN | VT_BYREF:
+        object = value->ppunkVal ? *value->ppunkVal : nullptr;
+        break;
+    default:
+        if (argError)
+            *argError = 0;
+        return DISP_E_TYPEMISMATCH;
+    }
+    win::ComPtr<IVelAudioEncoder> encoder;
+    if (object && FAILED(object->QueryInterface(IID_IVelAudioEncoder, reinterpret_cast<void**>(encoder.Put())))) {
+        if (argError)
+            *argError = 0;
+        const wchar_t text[] = L"The object is not an audio encoder: it has no IVelAudioEncoder interface.";
+        com::ReportError(IID_IVelCDRipper, text, DISP_E_TYPEMISMATCH);
+        if (exception) {
+            *exception = EXCEPINFO{};
+            exception->bstrSource = ::SysAllocString(com::ErrorSource(IID_IVelCDRipper));
+            exception->bstrDescription = ::SysAllocString(text);
+            exception->scode = DISP_E_TYPEMISMATCH;
+        }
+        return DISP_E_EXCEPTION;
+    }
+    return put_Encoder(encoder.Get());
+}
+
 win::ComPtr<IVelAudioEncoder> VelCDRipper::CurrentEncoder() const
 {
     std::lock_guard<std::mutex> guard(encoderLock_);
@@ -169,7 +229,7 @@ win::ComPtr<IVelAudioEncoder> VelCDRipper::CurrentEncoder() const
 
 void* VelCDRipper::QueryExtraInterface(REFIID riid)
 {
-    return riid == DIID__IVelAudioEncoderEvents ? extraction_->EncoderSink() : nullptr;
+    return riid == DIID__IVelAudioEncoderEvents ? static_cast<IDispatch*>(&encoderEvents_) : nullptr;
 }
 
 HRESULT VelCDRipper::Extract(ExtractionTask task, bool queue, REFIID iid)

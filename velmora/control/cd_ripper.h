@@ -14,6 +14,7 @@
 #include "com/com_object.h"
 #include "com/dispatch.h"
 #include "control/connection_point.h"
+#include "control/encoder_events_interface.h"
 #include "extract/extraction.h"
 #include "objects/object_model.h"
 #include "objects/ripper_host.h"
@@ -51,6 +52,11 @@ public:
     STDMETHODIMP GetDrive(LONG index, IDrive** result) override;
     STDMETHODIMP get_OverwritePrompt(VARIANT_BOOL* result) override;
     STDMETHODIMP put_OverwritePrompt(VARIANT_BOOL value) override;
+    STDMETHODIMP putref_Encoder(IVelAudioEncoder* encoder) override;
+
+    // IDispatch: the rest through the type information.
+    STDMETHODIMP Invoke(DISPID member, REFIID riid, LCID locale, WORD flags, DISPPARAMS* params,
+                        VARIANT* result, EXCEPINFO* exception, UINT* argError) override;
 
     // ISupportErrorInfo
     STDMETHODIMP InterfaceSupportsErrorInfo(REFIID riid) override;
@@ -171,7 +177,8 @@ public:
     bool JitterCorrection() const override { return jitterCorrection_ != 0; }
     win::ComPtr<IVelAudioEncoder> CurrentEncoder() const override;
 
-    // The encoder's error events reach a listener of the control's.
+    // The encoder's error events, through an interface of the control's own
+    // that passes them to the extraction's listener.
     void* QueryExtraInterface(REFIID riid);
 
     // The window's handler.
@@ -180,6 +187,7 @@ public:
 private:
     ~VelCDRipper() override;
 
+    HRESULT PutEncoderLateBound(DISPPARAMS* params, EXCEPINFO* exception, UINT* argError);
     HRESULT CreateHelperWindow();
     void DestroyControlWindow();
     int AskOverwrite();
@@ -202,6 +210,7 @@ private:
     mutable std::mutex encoderLock_;  // the worker reads the encoder at every call
     win::ComPtr<IVelAudioEncoder> encoder_;
     std::unique_ptr<Extraction> extraction_;
+    EncoderEventsInterface encoderEvents_;  // after extraction_, whose listener it uses
     bool destroying_ = false;
 
     ConnectionPoint events_;

@@ -162,6 +162,11 @@ void Extraction::Run()
 
 bool Extraction::RunTask(const ExtractionTask& task)
 {
+    // A track that is not on the disc ends the run before any file is made for it.
+    if (!reader_.SetUp(*task.drive, task.trackIndex)) {
+        PostError(reader_.StatusText());
+        return false;
+    }
     WavWriter wav;
     win::ComPtr<IVelAudioEncoder> encoder;
     if (task.kind == ExtractionTask::Kind::Wav) {
@@ -170,17 +175,20 @@ bool Extraction::RunTask(const ExtractionTask& task)
             return ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0;
         });
         if (!error.empty()) {
+            reader_.FreeBuffers();
             PostError(error);
             return false;
         }
     } else {
         encoder = host_.CurrentEncoder();
         if (!encoder) {
+            reader_.FreeBuffers();
             PostError(L"External encoder is not set.");
             return false;
         }
         const std::wstring error = OpenEncoder(encoder.Get(), task.target);
         if (!error.empty()) {
+            reader_.FreeBuffers();
             PostError(error);
             return false;
         }
@@ -190,7 +198,7 @@ bool Extraction::RunTask(const ExtractionTask& task)
             WriteEncoderTags(encoder.Get(), task.record, task.trackIndex);
     }
 
-    bool ok = ReadTrack(task, task.kind == ExtractionTask::Kind::Wav ? &wav : nullptr);
+    bool ok = ReadTrack(task.kind == ExtractionTask::Kind::Wav ? &wav : nullptr);
 
     if (task.kind == ExtractionTask::Kind::Wav) {
         if (FAILED(wav.Close())) {
@@ -208,14 +216,11 @@ bool Extraction::RunTask(const ExtractionTask& task)
     return ok && !cancel_;
 }
 
-// Reads the track into the output; false when the run must end (error or cancel).
+// Reads the track set up in the reader into the output; false when the run must
+// end (error or cancel).
 // Ends with the progress and end messages; the output is closed by the caller.
-bool Extraction::ReadTrack(const ExtractionTask& task, WavWriter* wav)
+bool Extraction::ReadTrack(WavWriter* wav)
 {
-    if (!reader_.SetUp(*task.drive, task.trackIndex)) {
-        PostError(reader_.StatusText());
-        return false;
-    }
     int lastPercent = -1;
     Post(WM_RIPPER_EXTRACTIONSTART);
 

@@ -74,7 +74,7 @@ private:
     void Run();
     // Runs one task; false when the run must end after it.
     bool RunTask(const ExtractionTask& task);
-    bool ReadTrack(const ExtractionTask& task, WavWriter* wav);
+    bool ReadTrack(WavWriter* wav);
     void Post(UINT message, WPARAM wParam = 0);
     void PostError(const std::wstring& text);
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "extract/directory_path.h"
+#include "extract/target_path.h"
 
 namespace velmora {
 namespace {
@@ -61,9 +62,7 @@ WavWriter::~WavWriter()
 std::wstring WavWriter::Open(const std::wstring& target, const std::function<bool()>& mayOverwrite)
 {
     CreateDirectoryPath(DirectoryPart(target));
-    // The file goes into the folders as they were created, without blanks around
-    // their names.
-    const std::wstring name = WavName(TrimFolderNames(target));
+    const std::wstring name = FileSystemName(WavName(target));
 
     const DWORD attributes = ::GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -74,10 +73,28 @@ std::wstring WavWriter::Open(const std::wstring& target, const std::function<boo
             return L"Unable to overwrite.";
     }
 
-    std::wstring writable = name;
-    file_ = ::mmioOpenW(&writable[0], nullptr, MMIO_CREATE | MMIO_WRITE | MMIO_EXCLUSIVE);
-    if (!file_)
+    // The file is made here and handed to the multimedia functions as a handle: given
+    // a name, they would read a "+" in it as the mark of a compound file, and take
+    // no name longer than 127 characters.
+    handle_.Reset(::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle_)
         return L"Cannot create wav-file";
+    // Only a file on a disk holds a WAV file: a device or a pipe would swallow the
+    // audio, or block the worker.
+    if (::GetFileType(handle_.Get()) != FILE_TYPE_DISK) {
+        handle_.Reset();
+        return L"Cannot create wav-file";
+    }
+    MMIOINFO info{};
+    info.fccIOProc = FOURCC_DOS;
+    info.adwInfo[0] = static_cast<DWORD>(HandleToLong(handle_.Get()));
+    file_ = ::mmioOpenW(nullptr, &info, MMIO_READWRITE);
+    if (!file_) {
+        handle_.Reset();
+        ::DeleteFileW(name.c_str());
+        return L"Cannot create wav-file";
+    }
 
     riff_ = MMCKINFO{};
     riff_.fccType = mmioFOURCC('W', 'A', 'V', 'E');
@@ -92,8 +109,7 @@ std::wstring WavWriter::Open(const std::wstring& target, const std::function<boo
         ::mmioAscend(file_, &format, 0) != MMSYSERR_NOERROR ||
         ::mmioCreateChunk(file_, &data_, 0) != MMSYSERR_NOERROR) {
         errorText_ = kWriteError;
-        ::mmioClose(file_, 0);
-        file_ = nullptr;
+        CloseFile();
         return kWriteError;
     }
 
@@ -109,6 +125,14 @@ std::wstring WavWriter::Open(const std::wstring& target, const std::function<boo
     if (!copyThread_)
         pipe_->CloseRead();
     return std::wstring();
+}
+
+bool WavWriter::CloseFile()
+{
+    // The handle is ours: the multimedia functions let go of the file without closing it.
+    const bool closed = ::mmioClose(file_, MMIO_FHOPEN) == MMSYSERR_NOERROR;
+    file_ = nullptr;
+    return ::CloseHandle(handle_.Release()) && closed;
 }
 
 DWORD WINAPI WavWriter::PipeCopyThread(void* writer)
@@ -163,8 +187,7 @@ HRESULT WavWriter::Close()
     pipe_.reset();
     const bool chunksOk = ::mmioAscend(file_, &data_, 0) == MMSYSERR_NOERROR &&
                           ::mmioAscend(file_, &riff_, 0) == MMSYSERR_NOERROR;
-    const bool closed = ::mmioClose(file_, 0) == MMSYSERR_NOERROR;
-    file_ = nullptr;
+    const bool closed = CloseFile();
     // A copy failure that no write reported yet would lose audio silently.
     if (!chunksOk || !closed || (copyFailed_ && !writeFailed_)) {
         errorText_ = kWriteError;

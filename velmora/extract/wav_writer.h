@@ -31,8 +31,8 @@ public:
     // (in any letter case).
     static std::wstring WavName(const std::wstring& target);
 
-    // Creates the target's folders and the file, asking `mayOverwrite` first when the
-    // file exists. Returns "" or the error text.
+    // Creates the folders of the target (an absolute name) and the file, asking
+    // `mayOverwrite` first when the file exists. Returns "" or the error text.
     std::wstring Open(const std::wstring& target, const std::function<bool()>& mayOverwrite);
     // Hands one block to the copy thread; false with an error text when that fails.
     bool Write(const uint8_t* data, uint32_t length, std::wstring& error);
@@ -43,11 +43,14 @@ public:
 
 private:
     static DWORD WINAPI PipeCopyThread(void* writer);
+    // Lets the multimedia functions go and closes the file; false when either fails.
+    bool CloseFile();
     void CopyFromPipe();
 
     std::wstring errorText_;
     std::atomic<bool> copyFailed_{false};
     bool writeFailed_ = false;  // a failed write was reported to the caller
+    win::UniqueFile handle_;  // the file, which file_ writes through
     HMMIO file_ = nullptr;
     MMCKINFO riff_{};
     MMCKINFO data_{};

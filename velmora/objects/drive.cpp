@@ -42,8 +42,8 @@ Drive::~Drive()
 
 HRESULT Drive::InitDrive()
 {
-    tracks_ = TracksCollection::Create(lock_);
-    cddbRecords_ = CDDBRecordsCollection::Create(lock_);
+    tracks_ = TracksCollection::Create(lock_, L"tracks");
+    cddbRecords_ = CDDBRecordsCollection::Create(lock_, L"CDDB records");
     if (!tracks_ || !cddbRecords_)
         return E_OUTOFMEMORY;
 
@@ -382,7 +382,7 @@ STDMETHODIMP Drive::GetTrack(LONG index, ITrack** result)
     *result = nullptr;
     if (!Alive())
         return Gone();
-    return tracks_->get_Item(index, result);
+    return tracks_->ItemAt(index, result, IID_IDrive);
 }
 
 STDMETHODIMP Drive::GetCDDBRecordNumber(LONG* result)
@@ -401,7 +401,7 @@ STDMETHODIMP Drive::GetCDDBRecord(LONG index, ICDDBRecord** result)
     *result = nullptr;
     if (!Alive())
         return Gone();
-    return cddbRecords_->get_Item(index, result);
+    return cddbRecords_->ItemAt(index, result, IID_IDrive);
 }
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "com/error_info.h"
 #include "extract/extraction.h"
+#include "extract/target_path.h"
 #include "objects/drive.h"
 
 namespace velmora {
@@ -66,7 +67,8 @@ HRESULT Track::Extract(BSTR filename, bool encoder, VARIANT_BOOL writeTag, bool 
     task.drive = record_;
     task.trackIndex = index_;
     task.kind = encoder ? ExtractionTask::Kind::Encoder : ExtractionTask::Kind::Wav;
-    task.target = filename ? std::wstring(filename, ::SysStringLen(filename)) : std::wstring();
+    // A relative name means the current directory of now, not of when the task runs.
+    task.target = ResolveTarget(filename ? std::wstring(filename, ::SysStringLen(filename)) : std::wstring());
     // Tags need an active CDDB record; its text is copied, since a lookup or a disc
     // change may replace the record while the task waits.
     task.writeTag = encoder && writeTag && drive->ActiveRecordText(task.record);

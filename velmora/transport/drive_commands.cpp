@@ -21,6 +21,18 @@ struct DeviceTypeBlock final : PendingBlock {
     BYTE Status() const override { return srb.SRB_Status; }
 };
 
+// A drive reports a new disc (or a reset) once, with a unit attention, to the first
+// command that follows, which it then does not carry out. A question about the disc
+// in the drive is asked once more: the answer is about the disc now there.
+template <typename Send>
+BYTE AskAgainAfterUnitAttention(DriveRecord& drive, Send send)
+{
+    const BYTE status = send();
+    if (status == SS_ERR && drive.lastSense.key == kSenseUnitAttention)
+        return send();
+    return status;
+}
+
 }  // namespace
 
 uint8_t GetDeviceType(DriveRecord& drive)
@@ -57,14 +69,17 @@ void InquireDrive(DriveRecord& drive)
 BYTE TestUnitReady(DriveRecord& drive)
 {
     const uint8_t cdb[6] = {kOpTestUnitReady, 0, 0, 0, 0, 0};
-    return SendScsiCommand(drive, 0, cdb, sizeof cdb, nullptr, 0);
+    return AskAgainAfterUnitAttention(
+        drive, [&] { return SendScsiCommand(drive, 0, cdb, sizeof cdb, nullptr, 0); });
 }
 
 BYTE ReadToc(DriveRecord& drive, uint8_t* answer)
 {
     const uint8_t cdb[10] = {kOpReadToc, LunBits(drive), 0, 0, 0, 0, 1, 0x08, 0x00, 0};
-    const BYTE status = SendScsiCommand(drive, SRB_DIR_IN, cdb, sizeof cdb, answer,
-                                        static_cast<DWORD>(kTocAnswerSize));
+    const BYTE status = AskAgainAfterUnitAttention(drive, [&] {
+        return SendScsiCommand(drive, SRB_DIR_IN, cdb, sizeof cdb, answer,
+                               static_cast<DWORD>(kTocAnswerSize));
+    });
     if (status == SS_ERR)
         std::memset(answer, 0, kTocAnswerSize);
     return status;

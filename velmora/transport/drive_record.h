@@ -9,6 +9,7 @@
 
 #include "disc/toc_table.h"
 #include "transport/aspi.h"
+#include "transport/sense_data.h"
 
 namespace velmora {
 
@@ -27,6 +28,9 @@ struct DriveRecord {
     uint8_t lun;
     ScsiManager* manager;
     uint8_t lastStatus = SS_COMP;
+    // What the drive said about the last request that failed with SS_ERR (zero
+    // after any other outcome); written by whichever thread sent last.
+    SenseCode lastSense;
     TocTable toc;
     // Guards the table of contents, the stored answer and what is built from them.
     std::mutex lock;

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "transport/aspi.h"
+#include "transport/sense_data.h"
 
 namespace velmora {
 namespace {
@@ -142,39 +143,49 @@ void NtScsiInterface::CloseDevice(LetterEntry& entry)
     entry.device = INVALID_HANDLE_VALUE;
 }
 
-bool NtScsiInterface::PassThrough(void* block, LetterEntry& entry, DWORD& error)
+DWORD NtScsiInterface::PassThrough(SRB_ExecSCSICmd& srb, LetterEntry& entry, uint8_t& scsiStatus)
 {
-    auto* srb = static_cast<SRB_ExecSCSICmd*>(block);
-    if (entry.device == INVALID_HANDLE_VALUE)
+    scsiStatus = kScsiStatusGood;
+    if (entry.device == INVALID_HANDLE_VALUE) {
         entry.device = OpenLetter(entry.letter);
+        if (entry.device == INVALID_HANDLE_VALUE) {
+            const DWORD error = calls_.GetLastError();
+            return error ? error : DWORD(ERROR_INVALID_HANDLE);
+        }
+    }
 
     PassThroughRequest request{};
     request.sptd.Length = sizeof request.sptd;
-    request.sptd.CdbLength = srb->SRB_CDBLen;
-    request.sptd.SenseInfoLength = 0;
-    if (srb->SRB_Flags & SRB_DIR_IN)
+    request.sptd.CdbLength = srb.SRB_CDBLen;
+    // The sense bytes are asked for: they tell a missing disc from a bad sector.
+    request.sptd.SenseInfoLength = sizeof request.sense;
+    if (srb.SRB_Flags & SRB_DIR_IN)
         request.sptd.DataIn = SCSI_IOCTL_DATA_IN;
-    else if (srb->SRB_Flags & SRB_DIR_OUT)
+    else if (srb.SRB_Flags & SRB_DIR_OUT)
         request.sptd.DataIn = SCSI_IOCTL_DATA_OUT;
     else
         request.sptd.DataIn = SCSI_IOCTL_DATA_UNSPECIFIED;
-    request.sptd.DataTransferLength = srb->SRB_BufLen;
+    request.sptd.DataTransferLength = srb.SRB_BufLen;
     request.sptd.TimeOutValue = 15;
-    request.sptd.DataBuffer = srb->SRB_BufPointer;
+    request.sptd.DataBuffer = srb.SRB_BufPointer;
     request.sptd.SenseInfoOffset = offsetof(PassThroughRequest, sense);
-    std::memcpy(request.sptd.Cdb, srb->CDBByte, sizeof request.sptd.Cdb);
+    std::memcpy(request.sptd.Cdb, srb.CDBByte, sizeof request.sptd.Cdb);
 
     DWORD returned = 0;
     const BOOL ok = calls_.DeviceIoControl(entry.device, IOCTL_SCSI_PASS_THROUGH_DIRECT, &request,
                                            sizeof request, &request, sizeof request, &returned);
-    size_t senseLength = srb->SRB_SenseLen;
-    if (senseLength > sizeof srb->SenseArea)
-        senseLength = sizeof srb->SenseArea;
+    size_t senseLength = srb.SRB_SenseLen;
+    if (senseLength > sizeof srb.SenseArea)
+        senseLength = sizeof srb.SenseArea;
     if (senseLength > sizeof request.sense)
         senseLength = sizeof request.sense;
-    std::memcpy(srb->SenseArea, request.sense, senseLength);
-    error = ok ? 0 : calls_.GetLastError();
-    return ok != FALSE;
+    std::memcpy(srb.SenseArea, request.sense, senseLength);
+    if (!ok) {
+        const DWORD error = calls_.GetLastError();
+        return error ? error : DWORD(ERROR_GEN_FAILURE);
+    }
+    scsiStatus = request.sptd.ScsiStatus;
+    return 0;
 }
 
 DWORD NtScsiInterface::ExecCommand(void* block, LetterEntry& entry)
@@ -188,27 +199,39 @@ DWORD NtScsiInterface::ExecCommand(void* block, LetterEntry& entry)
         return srb->SRB_Status = SS_COMP;
     }
 
-    DWORD error = 0;
-    if (PassThrough(srb, entry, error))
-        return srb->SRB_Status = SS_COMP;
+    uint8_t scsiStatus = kScsiStatusGood;
+    DWORD error = PassThrough(*srb, entry, scsiStatus);
+    if (error == ERROR_MEDIA_CHANGED || error == ERROR_INVALID_HANDLE) {
+        // The disc was changed or the handle went stale: reopen once and try again.
+        // A reopen that fails keeps the drive's entry, so that the next command
+        // tries again instead of finding the drive gone for good.
+        const int letter = entry.letter;
+        CloseDevice(entry);
+        const LetterEntry previous = letters_[letter];
+        if (FillEntry(letter)) {
+            error = PassThrough(*srb, letters_[letter], scsiStatus);
+        } else {
+            letters_[letter] = previous;
+            letters_[letter].device = INVALID_HANDLE_VALUE;
+        }
+    }
+    return Complete(*srb, error, scsiStatus);
+}
 
-    srb->SRB_Status = SS_ERR;
-    srb->SRB_TargStat = 4;
-    srb->SRB_Hdr_Rsvd = error;
-    if (error != ERROR_MEDIA_CHANGED && error != ERROR_INVALID_HANDLE)
+DWORD NtScsiInterface::Complete(SRB_ExecSCSICmd& srb, DWORD error, uint8_t scsiStatus)
+{
+    if (error != 0) {
+        srb.SRB_Status = SS_ERR;
+        srb.SRB_TargStat = 4;
+        srb.SRB_Hdr_Rsvd = error;
         return SS_ERR;
-
-    // The disc was changed or the handle went stale: reopen once and try again.
-    const int letter = entry.letter;
-    CloseDevice(entry);
-    if (!FillEntry(letter))
-        return SS_ERR;
-    if (PassThrough(srb, letters_[letter], error))
-        return srb->SRB_Status = SS_COMP;
-    srb->SRB_Status = SS_ERR;
-    srb->SRB_TargStat = 4;
-    srb->SRB_Hdr_Rsvd = error;
-    return SS_ERR;
+    }
+    // The device control carried the command, but the device may have refused it:
+    // CHECK CONDITION (with its sense bytes in the block), BUSY and the others
+    // are failures, as an ASPI layer reports them.
+    srb.SRB_TargStat = scsiStatus;
+    srb.SRB_Status = scsiStatus == kScsiStatusGood ? SS_COMP : SS_ERR;
+    return srb.SRB_Status;
 }
 
 DWORD NtScsiInterface::SendSrb(void* block)

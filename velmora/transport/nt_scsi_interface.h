@@ -11,6 +11,7 @@
 #include <mutex>
 #include <vector>
 
+#include "transport/aspi.h"
 #include "transport/system_calls.h"
 
 namespace velmora {
@@ -48,7 +49,11 @@ private:
     HANDLE OpenLetter(int letter);
     LetterEntry* FindEntry(uint8_t port, uint8_t target, uint8_t lun);
     DWORD ExecCommand(void* srb, LetterEntry& entry);
-    bool PassThrough(void* srb, LetterEntry& entry, DWORD& error);
+    // One pass-through request: the Windows error (0 when the device control
+    // succeeded), the device's status, and its sense bytes copied into the block.
+    DWORD PassThrough(SRB_ExecSCSICmd& srb, LetterEntry& entry, uint8_t& scsiStatus);
+    // Sets the block's status from the outcome; returns it.
+    static DWORD Complete(SRB_ExecSCSICmd& srb, DWORD error, uint8_t scsiStatus);
     void CloseDevice(LetterEntry& entry);
 
     SystemCalls& calls_;

@@ -11,18 +11,6 @@ ScsiRequest::ScsiRequest(size_t capacity)
 {
 }
 
-SenseCode SenseOf(const SRB_ExecSCSICmd& srb)
-{
-    SenseCode code;
-    const uint8_t response = srb.SenseArea[0] & 0x7F;
-    if (response != 0x70 && response != 0x71)
-        return code;
-    code.key = srb.SenseArea[2] & 0x0F;
-    code.asc = srb.SenseArea[12];
-    code.ascq = srb.SenseArea[13];
-    return code;
-}
-
 bool AbortSrb(DriveRecord& drive, SRB_ExecSCSICmd& pending)
 {
     if (drive.manager->Emulated()) {
@@ -70,6 +58,7 @@ BYTE SendScsiCommand(DriveRecord& drive, BYTE direction, const uint8_t* cdb, int
         if (srb.SRB_Status == SS_PENDING) {
             AbortSrb(drive, srb);
             drive.lastStatus = srb.SRB_Status;
+            drive.lastSense = SenseCode{};
             if (srb.SRB_Status == SS_PENDING) {
                 // The layer still owns the request: hand it over and carry on with a new one.
                 const size_t capacity = request->Capacity();
@@ -80,6 +69,7 @@ BYTE SendScsiCommand(DriveRecord& drive, BYTE direction, const uint8_t* cdb, int
         }
     }
     drive.lastStatus = srb.SRB_Status;
+    drive.lastSense = srb.SRB_Status == SS_ERR ? SenseOf(srb) : SenseCode{};
     return srb.SRB_Status;
 }
 

@@ -10,6 +10,7 @@
 
 #include "transport/aspi.h"
 #include "transport/scsi_manager.h"
+#include "transport/sense_data.h"
 #include "win/unique_handle.h"
 
 namespace velmora {
@@ -44,16 +45,6 @@ BYTE SendScsiCommand(DriveRecord& drive, BYTE direction, const uint8_t* cdb, int
 // after completion (left untouched after a time-out).
 BYTE SendScsiCommand(DriveRecord& drive, BYTE direction, const uint8_t* cdb, int cdbLength,
                      void* buffer, DWORD length);
-
-// What a failed request's sense data says (fixed format, as the layer's auto-sense
-// leaves it in the request): sense key, additional sense code and its qualifier, all
-// 0 when the request carries none.
-struct SenseCode {
-    uint8_t key = 0;
-    uint8_t asc = 0;
-    uint8_t ascq = 0;
-};
-SenseCode SenseOf(const SRB_ExecSCSICmd& srb);
 
 // Sends SC_ABORT_SRB for a pending request; stores the abort's status in the
 // record. True when the abort completed.

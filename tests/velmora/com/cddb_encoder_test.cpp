@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -213,4 +214,46 @@ TEST_F(CddbAndEncoder, EncoderFailuresBecomeTheirTexts)
         control->put_Encoder(nullptr);
         encoder->Release();
     }
+}
+
+TEST_F(CddbAndEncoder, AnEncodersErrorReachesTheHostAsAnEventOnTheHostsThread)
+{
+    // The encoder is called on the control's worker thread and reports there.
+    class ThreadedEncoder : public TestEncoder {
+    public:
+        using TestEncoder::TestEncoder;
+        STDMETHODIMP Write(unsigned char* data, LONG count) override
+        {
+            writer = ::GetCurrentThreadId();
+            return TestEncoder::Write(data, count);
+        }
+        DWORD writer = 0;
+    };
+    class ThreadSink : public EventSink {
+    public:
+        using EventSink::EventSink;
+        void OnEvent(DISPID) override { threads.push_back(::GetCurrentThreadId()); }
+        std::vector<DWORD> threads;
+    };
+    auto* watcher = new ThreadSink(&log, "");
+    ASSERT_EQ(watcher->Connect(control.Get()), S_OK);
+    auto* encoder = new ThreadedEncoder(false);
+    encoder->FailAt(TestEncoder::Fail::Write, 1);
+    control->put_Encoder(encoder);
+    log.clear();
+    win::UniqueBstr name(L"C:\\nowhere\\x");
+    ASSERT_EQ(TrackOf(drive.Get(), 2)->ExtractToEncoder(name.Get(), VARIANT_FALSE), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    Pump(100);
+    EXPECT_NE(std::find(log.begin(), log.end(), "OnExtractionError The encoder ran out of space."), log.end());
+    const DWORD host = ::GetCurrentThreadId();
+    EXPECT_NE(encoder->writer, 0u);
+    EXPECT_NE(encoder->writer, host);
+    ASSERT_FALSE(watcher->threads.empty());
+    for (DWORD thread : watcher->threads)
+        EXPECT_EQ(thread, host);
+    watcher->Disconnect();
+    watcher->Release();
+    control->put_Encoder(nullptr);
+    encoder->Release();
 }

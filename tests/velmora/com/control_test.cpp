@@ -6,11 +6,15 @@
 #include <tlhelp32.h>
 
 #include <cstring>
+#include <cwchar>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "support/control_host.h"
 #include "support/event_sink.h"
 #include "support/sim_disc.h"
+#include "support/test_encoder.h"
 
 using namespace testsupport;
 
@@ -138,8 +142,10 @@ TEST(Control, CollectionsAreOneBased)
     EXPECT_EQ(minus.Get(), one.Get());
     EXPECT_EQ(tracks->get_Item(3, last.Put()), S_OK);
     EXPECT_NE(last.Get(), one.Get());
-    EXPECT_EQ(tracks->get_Item(4, beyond.Put()), E_FAIL);
+    ::SetErrorInfo(0, nullptr);
+    EXPECT_EQ(tracks->get_Item(4, beyond.Put()), DISP_E_BADINDEX);
     EXPECT_EQ(beyond.Get(), nullptr);
+    EXPECT_EQ(ErrorText(), "Index 4 is out of range: the tracks run from 1 to 3.");
     EXPECT_EQ(tracks->get_Item(1, nullptr), E_POINTER);
 
     win::ComPtr<IDrive> byIndex, byItem;
@@ -179,7 +185,8 @@ TEST(Control, EmptyDriveHasNoTracks)
     auto drive = DriveOf(control.Get());
     EXPECT_EQ(TrackCount(drive.Get()), 0);
     win::ComPtr<ITrack> track;
-    EXPECT_EQ(drive->GetTrack(1, track.Put()), E_FAIL);
+    EXPECT_EQ(drive->GetTrack(1, track.Put()), DISP_E_BADINDEX);
+    EXPECT_EQ(ErrorText(), "Index 1 is out of range: there are no tracks.");
     VARIANT_BOOL audio = VARIANT_TRUE;
     EXPECT_EQ(drive->HasAudioCD(&audio), S_OK);
     EXPECT_EQ(audio, VARIANT_FALSE);
@@ -423,6 +430,180 @@ TEST(Control, StandardControlInterfaces)
     ::SelectObject(dc, old);
     ::DeleteObject(bitmap);
     ::DeleteDC(dc);
+}
+
+TEST(Control, EveryInterfaceItAnswersForIsTheControlItself)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    win::ComPtr<IUnknown> identity;
+    ASSERT_EQ(control->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(identity.Put())), S_OK);
+
+    const IID asked[] = {IID_IUnknown, IID_IDispatch, IID_IVelCDRipper, IID_IViewObjectEx, IID_IViewObject2,
+                         IID_IViewObject, IID_IOleInPlaceObjectWindowless, IID_IOleInPlaceObject, IID_IOleWindow,
+                         IID_IOleInPlaceActiveObject, IID_IOleControl, IID_IOleObject, IID_IPersistStreamInit,
+                         IID_IPersist, IID_IPersistStorage, IID_ISupportErrorInfo,
+                         IID_IConnectionPointContainer, IID_ISpecifyPropertyPages, IID_IQuickActivate,
+                         IID_IDataObject, IID_IProvideClassInfo, IID_IProvideClassInfo2,
+                         DIID__IVelAudioEncoderEvents, DIID__IVelCDRipperEvents, IID_IDrive, IID_IMarshal,
+                         IID_IClassFactory};
+    std::vector<win::ComPtr<IUnknown>> answered(std::size(asked));
+    for (size_t i = 0; i < std::size(asked); ++i)
+        control->QueryInterface(asked[i], reinterpret_cast<void**>(answered[i].Put()));
+    ASSERT_TRUE(answered[22]);  // the encoder's events are answered for
+    for (size_t i = 0; i < std::size(asked); ++i) {
+        if (!answered[i])
+            continue;
+        SCOPED_TRACE(i);
+        // The control's identity, from each interface.
+        win::ComPtr<IUnknown> unknown;
+        ASSERT_EQ(answered[i]->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(unknown.Put())), S_OK);
+        EXPECT_EQ(unknown.Get(), identity.Get());
+        // The same set of interfaces, and the same pointers, from each of them.
+        for (size_t j = 0; j < std::size(asked); ++j) {
+            win::ComPtr<IUnknown> again;
+            const HRESULT hr = answered[i]->QueryInterface(asked[j], reinterpret_cast<void**>(again.Put()));
+            EXPECT_EQ(SUCCEEDED(hr), bool(answered[j])) << j;
+            EXPECT_EQ(again.Get(), answered[j].Get()) << j;
+        }
+    }
+
+    // A reference taken through the encoder events' interface keeps the control.
+    IUnknown* events = answered[22].Get();
+    events->AddRef();
+    answered.clear();
+    identity.Reset();
+    control.Reset();
+    win::ComPtr<IVelCDRipper> back;
+    ASSERT_EQ(events->QueryInterface(IID_IVelCDRipper, reinterpret_cast<void**>(back.Put())), S_OK);
+    VARIANT_BOOL prompt = 0;
+    EXPECT_EQ(back->get_OverwritePrompt(&prompt), S_OK);
+    // An encoder's OnError through it reaches the control.
+    win::ComPtr<IDispatch> sink;
+    ASSERT_EQ(events->QueryInterface(DIID__IVelAudioEncoderEvents, reinterpret_cast<void**>(sink.Put())), S_OK);
+    VARIANT text;
+    text.vt = VT_BSTR;
+    text.bstrVal = ::SysAllocString(L"full");
+    DISPPARAMS args{&text, nullptr, 1, 0};
+    EXPECT_EQ(sink->Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &args, nullptr, nullptr, nullptr), S_OK);
+    ::VariantClear(&text);
+    events->Release();
+}
+
+TEST(Control, ErrorsNameTheObjectAndInterfaceThatRaiseThem)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    auto drive = DriveOf(control.Get());
+    drive->put_AutoRefresh(VARIANT_FALSE);
+    auto track = TrackOf(drive.Get(), 2);
+    auto origin = [](const IID& iid, const wchar_t* source) {
+        win::ComPtr<IErrorInfo> info;
+        if (::GetErrorInfo(0, info.Put()) != S_OK)
+            return std::string("no error information");
+        GUID guid{};
+        info->GetGUID(&guid);
+        BSTR text = nullptr;
+        info->GetSource(&text);
+        const bool same = ::IsEqualGUID(guid, iid) && text && std::wcscmp(text, source) == 0;
+        const std::string result = same ? "" : Narrow(text ? text : L"");
+        ::SysFreeString(text);
+        return result;
+    };
+
+    win::ComPtr<ITrack> none;
+    EXPECT_EQ(drive->GetTrack(3, none.Put()), DISP_E_BADINDEX);
+    EXPECT_EQ(origin(IID_IDrive, L"VELMORALib.Drive"), "");
+    win::UniqueBstr name;
+    EXPECT_EQ(track->GenerateFilename(win::UniqueBstr(L"%A").Get(), name.Put()), DISP_E_EXCEPTION);
+    EXPECT_EQ(origin(IID_ITrack, L"VELMORALib.Track"), "");
+    EXPECT_EQ(track->ExtractToEncoder(win::UniqueBstr(L"C:\\x").Get(), VARIANT_FALSE), DISP_E_EXCEPTION);
+    EXPECT_EQ(origin(IID_ITrack, L"VELMORALib.Track"), "");
+    win::ComPtr<IDrive> beyond;
+    EXPECT_EQ(control->GetDrive(2, beyond.Put()), DISP_E_BADINDEX);
+    EXPECT_EQ(origin(IID_IVelCDRipper, L"ORVEK.CDRipper.1"), "");
+    EXPECT_EQ(control->RunQueue(), DISP_E_EXCEPTION);
+    EXPECT_EQ(origin(IID_IVelCDRipper, L"ORVEK.CDRipper.1"), "");
+}
+
+TEST(Control, TheEncoderIsSetByValueOrByReferenceAndClearedByNothing)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    auto* encoder = new TestEncoder;
+    win::ComPtr<IVelAudioEncoder> got;
+    // Through the vtable: the slot added last sets it as put does.
+    ASSERT_EQ(control->putref_Encoder(encoder), S_OK);
+    ASSERT_EQ(control->get_Encoder(got.Put()), S_OK);
+    EXPECT_EQ(got.Get(), encoder);
+    ASSERT_EQ(control->putref_Encoder(nullptr), S_OK);
+    ASSERT_EQ(control->get_Encoder(got.Put()), S_OK);
+    EXPECT_EQ(got.Get(), nullptr);
+
+    // Late-bound, as script engines put it.
+    win::ComPtr<IDispatch> dispatch;
+    ASSERT_EQ(control.As(dispatch), S_OK);
+    DISPID put = DISPID_PROPERTYPUT;
+    auto set = [&](WORD flags, VARIANT value, EXCEPINFO* exception = nullptr) {
+        DISPPARAMS args{&value, &put, 1, 1};
+        UINT bad = 99;
+        return dispatch->Invoke(4, IID_NULL, LOCALE_USER_DEFAULT, flags, &args, nullptr, exception, &bad);
+    };
+    VARIANT object;
+    object.vt = VT_DISPATCH;
+    object.pdispVal = static_cast<IVelAudioEncoder*>(encoder);
+    VARIANT empty;
+    empty.vt = VT_EMPTY;
+    VARIANT null;
+    null.vt = VT_NULL;
+    VARIANT nothing;
+    nothing.vt = VT_DISPATCH;
+    nothing.pdispVal = nullptr;
+    for (WORD flags : {WORD(DISPATCH_PROPERTYPUTREF), WORD(DISPATCH_PROPERTYPUT)}) {
+        for (const VARIANT& clear : {empty, null, nothing}) {
+            ASSERT_EQ(set(flags, object), S_OK);
+            ASSERT_EQ(control->get_Encoder(got.Put()), S_OK);
+            EXPECT_EQ(got.Get(), encoder);
+            ASSERT_EQ(set(flags, clear), S_OK);
+            ASSERT_EQ(control->get_Encoder(got.Put()), S_OK);
+            EXPECT_EQ(got.Get(), nullptr);
+        }
+    }
+    // By reference to a variant, as some hosts pass it.
+    VARIANT inner = object;
+    VARIANT byRef;
+    byRef.vt = VT_VARIANT | VT_BYREF;
+    byRef.pvarVal = &inner;
+    ASSERT_EQ(set(DISPATCH_PROPERTYPUTREF, byRef), S_OK);
+    ASSERT_EQ(control->get_Encoder(got.Put()), S_OK);
+    EXPECT_EQ(got.Get(), encoder);
+
+    // An object that is no encoder, or a number: refused, the encoder kept.
+    win::ComPtr<IDrivesCollection> drives;
+    control->get_Drives(drives.Put());
+    VARIANT other;
+    other.vt = VT_DISPATCH;
+    other.pdispVal = drives.Get();
+    EXCEPINFO exception{};
+    EXPECT_EQ(set(DISPATCH_PROPERTYPUTREF, other, &exception), DISP_E_EXCEPTION);
+    EXPECT_EQ(exception.scode, DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(Narrow(exception.bstrDescription),
+              "The object is not an audio encoder: it has no IVelAudioEncoder interface.");
+    ::SysFreeString(exception.bstrDescription);
+    ::SysFreeString(exception.bstrSource);
+    VARIANT number;
+    number.vt = VT_I4;
+    number.lVal = 5;
+    EXPECT_EQ(set(DISPATCH_PROPERTYPUT, number), DISP_E_TYPEMISMATCH);
+    ASSERT_EQ(control->get_Encoder(got.Put()), S_OK);
+    EXPECT_EQ(got.Get(), encoder);
+
+    control->put_Encoder(nullptr);
+    got.Reset();
+    encoder->Release();
 }
 
 TEST(Control, LateBoundCallsGetTheSameAnswersAndErrorTexts)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/sim_disc.h"
+#include "support/test_encoder_server.h"
 
 using namespace testsupport;
 
@@ -76,7 +77,7 @@ TEST(Scripts, VbScriptWalksDrivesAndTracksWithForEach)
         "default member 3525648\n"
         "jitter False prompt True\n"
         "jitter True\n"
-        "beyond count 80004005\n"
+        "beyond count 8002000B\n"
         "DONE\n";
     EXPECT_EQ(output, expected);
 }
@@ -85,4 +86,33 @@ TEST(Scripts, JScriptEnumeratesThroughNewEnum)
 {
     WriteSimDrive(1, {AudioCd(2, 750)});
     EXPECT_EQ(RunScript("walk_drives.js"), "drive 2 1761648,1761648\nDONE\n");
+}
+
+TEST(Scripts, VbScriptSetsAndClearsTheEncoderAndReadsWhyAnIndexIsRefused)
+{
+    ScopedTestEncoderRegistration encoderClass;
+    ASSERT_TRUE(encoderClass.Registered());
+    WriteSimDrive(1, {AudioCd(3, 1500)});
+    const std::string expected =
+        "none True\n"
+        "set True\n"
+        "cleared True\n"
+        "emptied True\n"
+        "not an encoder 80020005 The object is not an audio encoder: it has no IVelAudioEncoder interface.\n"
+        "track 8002000B Index 99 is out of range: the tracks run from 1 to 3. [VELMORALib.Drive]\n"
+        "item 8002000B Index 4 is out of range: the tracks run from 1 to 3. [VELMORALib.TracksCollection]\n"
+        "drive 8002000B Index 2 is out of range: the drives run from 1 to 1. [ORVEK.CDRipper.1]\n"
+        "record 8002000B Index 1 is out of range: there are no CDDB records.\n"
+        "DONE\n";
+    EXPECT_EQ(RunScript("encoder.vbs"), expected);
+}
+
+TEST(Scripts, JScriptNullAndUndefinedClearTheEncoder)
+{
+    ScopedTestEncoderRegistration encoderClass;
+    ASSERT_TRUE(encoderClass.Registered());
+    WriteSimDrive(1, {AudioCd(2, 750)});
+    EXPECT_EQ(RunScript("encoder.js"),
+              "set true\nnull true\nundefined true\nnumber refused\n"
+              "beyond: Index 2147483647 is out of range: the tracks run from 1 to 2.\nDONE\n");
 }

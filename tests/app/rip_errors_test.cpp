@@ -1,0 +1,237 @@
+// A rip that goes wrong, as the user meets it: the control's text in a skinned
+// message box, and a window that is ready for the next command afterwards.
+#include "main_window_fixture.h"
+
+#include <cstdlib>
+
+#include "skinctrls/skin_message.h"
+#include "skinctrls/skin_std_label.h"
+
+namespace apptest {
+namespace {
+
+// What the skinned message boxes said, in order.
+struct ShownMessages {
+    std::vector<std::string> captions;
+    std::vector<std::string> texts;
+};
+
+// Answers every skinned message box with its OK button, from inside its modal loop,
+// keeping its caption and text, until the test ends: no box is left waiting for a
+// user. APPTEST_HOLD_MS keeps each on the screen that long first, for a look at it.
+void AnswerMessageBoxes(ShownMessages& shown)
+{
+    WhenShownStep([&shown] {
+        auto* box = VisibleForm<sk::TskMessageForm>();
+        if (box && box->ModalResult() == gui::mrNone) {
+            shown.captions.push_back(box->Caption());
+            shown.texts.push_back(box->MessageLabel() ? box->MessageLabel()->Caption() : "<no label>");
+            if (const char* hold = std::getenv("APPTEST_HOLD_MS"))
+                Pump(DWORD(std::atoi(hold)));
+            for (int i = 0; i < box->ComponentCount(); ++i)
+                if (box->Components(i)->Name() == "OK")
+                    if (auto* ok = dynamic_cast<gui::TWinControl*>(box->Components(i)))
+                        Click(*ok);
+        }
+        AnswerMessageBoxes(shown);  // and the next one
+        return true;
+    });
+}
+
+// A drive letter that names no drive here.
+std::string MissingDrive()
+{
+    for (char letter = 'Q'; letter <= 'Y'; ++letter) {
+        const std::string root = std::string(1, letter) + ":\\";
+        if (::GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR)
+            return std::string(1, letter) + ":";
+    }
+    return "Q:";
+}
+
+class RipErrors : public MainWindow {
+protected:
+    void SetUp() override
+    {
+        MainWindow::SetUp();
+        AnswerMessageBoxes(shown);
+    }
+    void TearDown() override
+    {
+        CancelWhenShown();
+        MainWindow::TearDown();
+    }
+    // Idle, with a disc: every command on but Stop.
+    void ExpectIdle()
+    {
+        EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "off/off/255");
+        EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "on/on/255");
+        EXPECT_EQ(CommandState(form->CDRefresh, form->skSkinButton_Refresh), "on/on/255");
+        EXPECT_EQ(CommandState(form->CDGetDataFromCDDB, form->skSkinButton_CDDB), "on/on/255");
+        EXPECT_EQ(CommandState(form->CDOpenCDTray, form->skSkinButton_OpenCDTray), "on/on/255");
+        EXPECT_EQ(CommandState(form->CDCloseCDTray, form->skSkinButton_CloseCDTray), "on/on/255");
+        EXPECT_EQ(form->skSkinGauge->Value(), 0);
+    }
+    // No disc: the CD commands off, the tray's on, so that a disc can go in.
+    void ExpectNoDisc()
+    {
+        EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "off/off/50");
+        EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "off/off/50");
+        EXPECT_EQ(CommandState(form->CDRefresh, form->skSkinButton_Refresh), "off/off/50");
+        EXPECT_EQ(CommandState(form->CDOpenCDTray, form->skSkinButton_OpenCDTray), "on/on/255");
+        EXPECT_EQ(CommandState(form->CDCloseCDTray, form->skSkinButton_CloseCDTray), "on/on/255");
+        EXPECT_EQ(form->skSkinGauge->Value(), 0);
+    }
+
+    ShownMessages shown;
+};
+
+TEST_F(RipErrors, AFolderThatCannotBeReachedIsReportedAndTheWindowGoesIdle)
+{
+    WriteSetting("OutputPath", MissingDrive() + "\\Music");
+    Start(AudioCd(3, 300));
+    Click(*form->skSkinButton_SelectAll);
+    Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(PumpUntil(20000, [&] { return shown.texts.size() == 1; }));
+    EXPECT_EQ(shown.captions[0], "Error");
+    EXPECT_EQ(shown.texts[0], "Cannot create wav-file");
+    ASSERT_TRUE(WaitWorkerGone());
+    Pump(100);
+    ExpectIdle();
+
+    // The commands work again: the next rip starts, and says the same.
+    Click(*form->skSkinButton_Rip);
+    EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "on/on/255");
+    ASSERT_TRUE(PumpUntil(20000, [&] { return shown.texts.size() == 2; }));
+    EXPECT_EQ(shown.texts[1], "Cannot create wav-file");
+    ASSERT_TRUE(WaitWorkerGone());
+    Pump(100);
+    ExpectIdle();
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(RipErrors, ADiscChangeDuringARipEndsItAndLeavesTheTrayWorking)
+{
+    WriteSetting("OutputPath", out.Path());
+    SimDevice disc = AudioCd(3, 2000);
+    disc.extra = {"fault readcd late 0 100000 delay 30"};  // every read takes its time
+    Start(disc);
+    Click(*form->skSkinButton_SelectAll);
+    Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(PumpUntil(20000, [&] { return form->skSkinGauge->Value() > 0; }));
+
+    // The disc goes, and the control reports it while the rip runs.
+    SimDevice empty = disc;
+    empty.disc = false;
+    WriteSimDrive(1, {empty});
+    auto drive = brenvale::DriveOf(form->CDRipper->Ripper().Get(), 1);
+    ASSERT_EQ(drive->Refresh(), S_OK);
+    form->CDRipper->OnDiskChanged(form->CDRipper);
+    ExpectNoDisc();
+    EXPECT_EQ(form->skSkinListView_TrackList->RowCount(), 0);
+    ASSERT_TRUE(WaitWorkerGone());
+    Pump(100);
+    ExpectNoDisc();
+    // The worker may have seen the empty drive before the cancel reached it.
+    EXPECT_LE(shown.texts.size(), 1u);
+    for (const auto& text : shown.texts)
+        EXPECT_EQ(text, "The disk was removed.");
+    EXPECT_FALSE(FileExists(out.File("Track 03.wav")));
+
+    // A disc goes in again: the window takes it and rips it.
+    WriteSimDrive(1, {AudioCd(2, 300)});
+    ASSERT_EQ(drive->Refresh(), S_OK);
+    form->CDRipper->OnDiskChanged(form->CDRipper);
+    EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "on/on/255");
+    EXPECT_EQ(CommandState(form->CDOpenCDTray, form->skSkinButton_OpenCDTray), "on/on/255");
+    Click(*form->skSkinButton_SelectAll);
+    Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitWorkerGone());
+    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 300, 299), "");
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(RipErrors, ADiscTakenOutDuringARipIsReportedAndTheWindowHasNoDisc)
+{
+    WriteSetting("OutputPath", out.Path());
+    SimDevice disc = AudioCd(3, 600);
+    disc.extra = {"fault readcd late 0 100000 delay 30"};  // every read takes its time
+    Start(disc);
+    // The disc goes when the second track is a third done.
+    SimDevice empty = disc;
+    empty.disc = false;
+    bool removed = false;
+    auto progress = form->CDRipper->OnProgress;
+    form->CDRipper->OnProgress = [&](gui::TComponent* sender, long percent) {
+        progress(sender, percent);
+        if (!removed && form->skSkinGauge->Value() >= 133) {
+            WriteSimDrive(1, {empty});
+            removed = true;
+        }
+    };
+    Click(*form->skSkinButton_SelectAll);
+    Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(PumpUntil(30000, [&] { return shown.texts.size() == 1; }));
+    ASSERT_TRUE(removed);
+    EXPECT_EQ(shown.captions[0], "Error");
+    EXPECT_EQ(shown.texts[0], "The disk was removed.");
+    EXPECT_FALSE(form->CDStop->Enabled());
+    EXPECT_EQ(form->skSkinGauge->Value(), 0);
+
+    // The control notices the empty drive once the rip is over.
+    ASSERT_TRUE(PumpUntil(15000, [&] { return form->skSkinListView_TrackList->RowCount() == 0; }));
+    ExpectNoDisc();
+    EXPECT_EQ(CompareWav(out.File("Track 01.wav"), 0, 599), "");
+    EXPECT_FALSE(FileExists(out.File("Track 03.wav")));
+
+    // The disc goes back in: the window takes it and its commands work.
+    form->CDRipper->OnProgress = progress;
+    disc.extra.clear();
+    WriteSimDrive(1, {disc});
+    ASSERT_TRUE(PumpUntil(15000, [&] { return form->skSkinListView_TrackList->RowCount() == 3; }));
+    EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "on/on/255");
+    Click(*form->skSkinButton_SelectAll);
+    Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitWorkerGone());
+    for (int track = 1; track <= 3; ++track)
+        EXPECT_EQ(CompareWav(out.File("Track 0" + std::to_string(track) + ".wav"), (track - 1) * 600, 599), "");
+    EXPECT_EQ(shown.texts.size(), 1u);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(RipErrors, TracksWithUnreadableSectorsAreListedWhenTheRipEnds)
+{
+    WriteSetting("OutputPath", out.Path());
+    SimDevice disc = AudioCd(3, 2000);
+    // A medium error that no retry overcomes, in the second track.
+    disc.extra = {"fault readcd fail 2030 2030 sense 3 0x11 0"};
+    Start(disc);
+    Click(*form->skSkinButton_SelectAll);
+    Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(PumpUntil(30000, [&] { return shown.texts.size() == 1; }));
+    EXPECT_EQ(shown.captions[0], "Warning");
+    long sectors = 0;
+    auto drive = brenvale::DriveOf(form->CDRipper->Ripper().Get(), 1);
+    ASSERT_EQ(brenvale::TrackOf(drive.Get(), 2)->get_UnreadableSectors(&sectors), S_OK);
+    ASSERT_GT(sectors, 0);
+    EXPECT_EQ(shown.texts[0], "Some sectors could not be read and were written as silence:\nTrack 02: " +
+                                  std::to_string(sectors) + " sectors");
+    ExpectIdle();
+    ASSERT_TRUE(WaitWorkerGone());
+
+    // A rip that reads every sector says nothing.
+    disc.extra.clear();
+    WriteSimDrive(1, {disc});
+    Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitWorkerGone());
+    Pump(200);
+    EXPECT_EQ(shown.texts.size(), 1u);
+    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 2000, 1999), "");
+    EXPECT_TRUE(errors.empty());
+}
+
+}  // namespace
+}  // namespace apptest

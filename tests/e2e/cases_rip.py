@@ -1,0 +1,87 @@
+"""Ripping as a person does it: tracks checked in the list, the Rip and Stop buttons,
+the WAV files that come out, and a folder that cannot be written."""
+import os
+
+from e2e import SMALL_DISC, case, check, expected_wav
+
+
+def check_tracks(app, numbers):
+    """Checks the check boxes of the tracks (1-based) with the keyboard: a click on
+    the list's empty part gives it the focus, Home goes to the first row, Down to
+    the next, Space checks the row."""
+    left, top, width, height = app.window_rect()
+    app.click(left + width // 2, top + height - 60)
+    app.key('Home')
+    row = 1
+    for number in sorted(numbers):
+        while row < number:
+            app.key('Down')
+            row += 1
+        app.key('space')
+
+
+def wav_path(app, number):
+    return os.path.join(app.out_dir, 'Track %02d.wav' % number)
+
+
+def file_is(path, expected):
+    try:
+        with open(path, 'rb') as f:
+            return f.read() == expected
+    except OSError:
+        return False
+
+
+@case()
+def case_rip_two_tracks(app):
+    check_tracks(app, [1, 3])
+    app.click(*app.tool_button('rip'))
+    # The case's disc has tracks of 300 sectors from LBA 0 and 600; a track's file
+    # holds all but its last sector.
+    for number, lba in ((1, 0), (3, 600)):
+        expected = expected_wav(lba, 299)
+        app.wait_for(lambda: file_is(wav_path(app, number), expected),
+                     'Track %02d.wav holds the drive\'s audio byte for byte' % number, timeout=40)
+    check(not os.path.exists(wav_path(app, 2)), 'an unchecked track was ripped')
+    # The rip is over: Rip is enabled again (its glyph shows as drawn, not faded).
+    app.wait_for(lambda: app.tool_button('rip'), 'the Rip button is enabled again')
+
+
+# Each read of the drive takes a while: a track of 3000 sectors rips in about ten
+# seconds, long enough to stop it.
+SLOW_DISC = SMALL_DISC.replace('track 2 300 audio', 'track 2 3000 audio').replace(
+    'track 3 600 audio', 'track 3 6000 audio').replace('track 4 900 audio', 'track 4 6300 audio').replace(
+    'leadout 1200', 'leadout 6600').replace('immediate\n', 'fault readcd late delay 80\n')
+
+
+@case(disc=SLOW_DISC)
+def case_stop_a_rip(app):
+    check_tracks(app, [1, 2])
+    app.click(*app.tool_button('rip'))
+    first = wav_path(app, 1)
+    app.wait_for(lambda: os.path.exists(first) and os.path.getsize(first) > 100000, 'the rip writes the first track')
+    # While it rips, the Rip button is disabled (faded) and Stop is not.
+    check(not app.tool_button('rip'), 'the Rip button is enabled during the rip')
+    app.click(*app.tool_button('stop'))
+    app.wait_for(lambda: app.tool_button('rip'), 'Stop enables the Rip button again')
+    size = os.path.getsize(first) if os.path.exists(first) else 0
+    app.settle(2)
+    now = os.path.getsize(first) if os.path.exists(first) else 0
+    check(now == size, 'the stopped track is still written: %d bytes, then %d' % (size, now))
+    check(size < 46 + 3000 * 2352, 'the first track was ripped to its end before Stop')
+    check(not os.path.exists(wav_path(app, 2)), 'the second track was started after Stop')
+
+
+@case(start=False)
+def case_rip_to_an_unreachable_folder(app):
+    app.write_settings({'OutputPath': 'Q:\\nowhere'})
+    app.start()
+    check_tracks(app, [1])
+    before = app.visible_windows()
+    app.click(*app.tool_button('rip'))
+    windows = app.wait_for(lambda: app.new_windows(before), 'an error message shows', timeout=15)
+    app.screenshot('error.png')
+    check(len(windows) == 1, '%d windows opened' % len(windows))
+    app.key('Return')
+    app.wait_for(lambda: not app.new_windows(before), 'the message closes')
+    app.wait_for(lambda: app.tool_button('rip'), 'Rip is enabled again')

@@ -1,0 +1,274 @@
+"""The main window as a person handles it: moved by its caption, sized by its edges
+and corners, maximized, restored, minimized and brought back, rolled up and down,
+its system menu opened from the icon and from the keyboard."""
+from e2e import case, check, near, skin
+
+
+def caption_text_point(app):
+    """A point on the caption's text ("Brenvale")."""
+    left, top, _, _ = app.window_rect()
+    return left + skin.CAPTION[0] + 20, top + (skin.CAPTION[1] + skin.CAPTION[3]) // 2
+
+
+def caption_empty_point(app):
+    """A point of the caption bar between the text and the caption buttons."""
+    left, top, width, _ = app.window_rect()
+    rollup_left = left + width - (skin.FW - skin.frame_button_rect(len(skin.FRAME_BUTTONS) - 1)[0])
+    return rollup_left - 60, top + (skin.CAPTION[1] + skin.CAPTION[3]) // 2
+
+
+def icon_point(app):
+    left, top, _, _ = app.window_rect()
+    return left + (skin.ICON[0] + skin.ICON[2]) // 2, top + (skin.ICON[1] + skin.ICON[3]) // 2
+
+
+def moved_by(app, before, dx, dy):
+    after = app.window_rect()
+    check(after == (before[0] + dx, before[1] + dy, before[2], before[3]),
+          'the window is at %s after a drag by (%d, %d) from %s' % (after, dx, dy, before))
+
+
+def shows_frame(app, rect):
+    """The skin's frame is on the screen at rect: its title bar and the menu bar."""
+    shot = app.screenshot()
+    left, top, width, _ = rect
+    title = shot.pixel(left + width // 2, top + skin.TITLE // 2)
+    menu_bar = shot.pixel(left + width // 2, top + skin.TITLE + 3)
+    return near(title, skin.mix(skin.LIGHT, skin.MID, 0.5), 30) and near(menu_bar, skin.FACE_HOT, 30)
+
+
+def shows_no_frame(app, rect):
+    """Nothing of the skin is left where the window was: the screen under it is
+    repainted (one colour that is none of the skin's)."""
+    shot = app.screenshot()
+    left, top, width, height = rect
+    colours = shot.colours((left, top, left + width, top + height))
+    return len(colours) == 1 and not any(near(c, k, 20) for c in colours
+                                         for k in (skin.FACE, skin.FACE_HOT, skin.LIGHT, skin.MID, skin.DARK))
+
+
+def wait_gone(app, rect, what):
+    """The window is minimized: a small title at the bottom of the screen, and the
+    screen it leaves is repainted."""
+    app.wait_for(app.iconic_title, what + ': the window becomes a title at the bottom of the screen')
+    app.wait_for(lambda: shows_no_frame(app, rect), what + ': the screen it leaves is repainted')
+
+
+def wait_back(app, rect, what):
+    app.wait_for(lambda: app.rect_of(app.window) == rect, what + ': the window comes back at %s' % (rect,))
+    app.wait_for(lambda: shows_frame(app, rect), what + ': the window is painted again')
+
+
+def overlaps(a, b):
+    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
+
+
+def popup_of(app, before, what):
+    """The one window that opened since `before`: (window, rect)."""
+    found = app.wait_for(lambda: app.new_windows(before), what)
+    check(len(found) == 1, '%s: %d windows opened' % (what, len(found)))
+    return found[0]
+
+
+@case()
+def case_drag_by_caption_text(app):
+    before = app.window_rect()
+    start = caption_text_point(app)
+    app.drag(start, (start[0] - 120, start[1] + 70))
+    moved_by(app, before, -120, 70)
+    # And back again: the program survived the first move and moves a second time.
+    start = caption_text_point(app)
+    app.drag(start, (start[0] + 120, start[1] - 70))
+    moved_by(app, before, 0, 0)
+
+
+@case()
+def case_drag_by_empty_caption(app):
+    before = app.window_rect()
+    start = caption_empty_point(app)
+    app.drag(start, (start[0] + 90, start[1] + 50))
+    moved_by(app, before, 90, 50)
+    check(shows_frame(app, app.window_rect()), 'the moved window is painted at its new place')
+
+
+@case()
+def case_size_from_edges_and_corners(app):
+    left, top, width, height = app.window_rect()
+    # The right edge, then the bottom edge, then the bottom-right corner.
+    app.drag((left + width - 2, top + height // 2), (left + width + 58, top + height // 2))
+    check(app.window_rect() == (left, top, width + 60, height), 'the right edge sized to %s' % (app.window_rect(),))
+    width += 60
+    app.drag((left + width // 2, top + height - 2), (left + width // 2, top + height + 38))
+    check(app.window_rect() == (left, top, width, height + 40), 'the bottom edge sized to %s' % (app.window_rect(),))
+    height += 40
+    app.drag((left + width - 2, top + height - 2), (left + width - 102, top + height - 72))
+    check(app.window_rect() == (left, top, width - 100, height - 70),
+          'the corner sized to %s' % (app.window_rect(),))
+    width -= 100
+    height -= 70
+    # The left edge and the top-left corner move the window's left and top.
+    app.drag((left + 1, top + height // 2), (left - 39, top + height // 2))
+    check(app.window_rect() == (left - 40, top, width + 40, height), 'the left edge sized to %s' % (app.window_rect(),))
+    left -= 40
+    width += 40
+    # (The corner pixel itself is cut off by the rounded corner of the skin's mask.)
+    app.drag((left + 2, top + 2), (left + 32, top + 22))
+    check(app.window_rect() == (left + 30, top + 20, width - 30, height - 20),
+          'the top-left corner sized to %s' % (app.window_rect(),))
+    check(shows_frame(app, app.window_rect()), 'the sized window is painted')
+    app.screenshot('sized.png')
+
+
+@case()
+def case_maximize_and_restore(app):
+    normal = app.window_rect()
+    work = app.work_area()
+    app.click(*app.frame_button('maximize'))
+    app.wait_for(lambda: app.window_rect() == work, 'the maximize button fills the work area')
+    app.wait_for(lambda: shows_frame(app, work), 'the maximized window is painted')
+    # The maximize button of a maximized window restores it.
+    app.click(*app.frame_button('maximize'))
+    app.wait_for(lambda: app.window_rect() == normal, 'the button restores the window')
+    # A double click on the caption maximizes and restores too.
+    app.double_click(*caption_empty_point(app))
+    app.wait_for(lambda: app.window_rect() == work, 'a double click on the caption maximizes')
+    app.double_click(*caption_empty_point(app))
+    app.wait_for(lambda: app.window_rect() == normal, 'a double click on the caption restores')
+    # A maximized window does not move by its caption.
+    app.click(*app.frame_button('maximize'))
+    app.wait_for(lambda: app.window_rect() == work, 'maximized again')
+    start = caption_text_point(app)
+    app.drag(start, (start[0] + 80, start[1] + 80))
+    check(app.window_rect() == work, 'a maximized window stays put when dragged')
+
+
+@case()
+def case_minimize_and_bring_back(app):
+    normal = app.window_rect()
+    # From the system menu (Mi&nimize is its first command).
+    before = app.visible_windows()
+    app.click(*icon_point(app))
+    popup_of(app, before, 'the system menu opens')
+    app.key('n')
+    wait_gone(app, normal, 'minimized from the system menu')
+    app.screenshot('minimized.png')
+    # A double click on the minimized title brings it back.
+    title = app.iconic_title()
+    app.double_click(title[0] + title[2] // 2, title[1] + title[3] // 2)
+    wait_back(app, normal, 'a double click on the title')
+    app.screenshot('restored.png')
+    # Again with the minimize button: the program knows it came back. A click on
+    # the title opens its system menu, whose Restore (&Restore) brings it back.
+    app.click(*app.frame_button('minimize'))
+    wait_gone(app, normal, 'minimized by its button')
+    title = app.iconic_title()
+    before = app.visible_windows()
+    app.click(title[0] + title[2] // 2, title[1] + title[3] // 2)
+    popup_of(app, before, 'a click on the title opens the system menu')
+    app.key('r')
+    wait_back(app, normal, 'Restore from the menu')
+    # Still the same window: it moves by its caption.
+    start = caption_text_point(app)
+    app.drag(start, (start[0] + 40, start[1] + 30))
+    moved_by(app, normal, 40, 30)
+
+
+@case()
+def case_a_maximized_window_comes_back_maximized(app):
+    work = app.work_area()
+    app.click(*app.frame_button('maximize'))
+    app.wait_for(lambda: app.window_rect() == work, 'maximized')
+    app.click(*app.frame_button('minimize'))
+    app.wait_for(app.iconic_title, 'minimized while maximized')
+    title = app.iconic_title()
+    app.double_click(title[0] + title[2] // 2, title[1] + title[3] // 2)
+    wait_back(app, work, 'a double click on the title')
+    # Maximized still: its button restores it.
+    app.click(*app.frame_button('maximize'))
+    app.wait_for(lambda: app.window_rect() != work, 'the maximize button restores the window')
+
+
+@case()
+def case_roll_up_and_down(app):
+    left, top, width, height = app.window_rect()
+    rolled = skin.FH - (skin.CLIENT[3] - skin.CLIENT[1])
+    app.click(*app.frame_button('rollup'))
+    app.wait_for(lambda: app.window_rect() == (left, top, width, rolled), 'the window rolls up to its caption')
+    app.wait_for(lambda: shows_no_frame(app, (left, top + rolled + 1, width, height - rolled - 1)),
+                 'the screen below the rolled-up window is repainted')
+    app.screenshot('rolled_up.png')
+    app.click(*app.frame_button('rollup'))
+    app.wait_for(lambda: app.window_rect() == (left, top, width, height), 'the window rolls down')
+    app.wait_for(lambda: shows_frame(app, (left, top, width, height)), 'the rolled-down window is painted')
+
+
+@case()
+def case_maximize_a_rolled_up_window(app):
+    normal = app.window_rect()
+    work = app.work_area()
+    app.click(*app.frame_button('rollup'))
+    app.wait_for(lambda: app.window_rect()[3] < normal[3], 'the window rolls up')
+    app.click(*app.frame_button('maximize'))
+    app.wait_for(lambda: app.window_rect() == work, 'the rolled-up window maximizes')
+    # It is rolled down: its track list is there and takes clicks.
+    shot = app.screenshot()
+    list_point = (work[2] // 2, work[3] // 2)
+    check(shot.pixel(*list_point) == (255, 255, 255), 'the track list shows in the maximized window')
+    app.click(*app.frame_button('maximize'))
+    app.wait_for(lambda: app.window_rect() == normal, 'restored to its full height')
+
+
+@case()
+def case_system_menu_from_icon_and_keyboard(app):
+    left, top, _, _ = app.window_rect()
+    below_icon = (left + skin.ICON[0], top + skin.ICON[3])
+    before = app.visible_windows()
+    app.click(*icon_point(app))
+    _, rect = popup_of(app, before, 'a click on the icon opens the system menu')
+    check(rect[:2] == below_icon, 'the system menu opens at %s, below the icon at %s' % (rect[:2], below_icon))
+    app.key('Escape')
+    app.wait_for(lambda: not app.new_windows(before), 'Esc closes the system menu')
+    app.key('alt+space')
+    _, rect = popup_of(app, before, 'Alt+Space opens the system menu')
+    check(rect[:2] == below_icon, 'the system menu opens at %s, below the icon at %s' % (rect[:2], below_icon))
+    # Its Maximize (Ma&ximize) works from the keyboard.
+    app.key('x')
+    app.wait_for(lambda: app.window_rect() == app.work_area(), 'the system menu maximizes the window')
+    app.wait_for(lambda: not app.new_windows(before), 'the system menu closes')
+
+
+@case(settings={'MainFormLeft': 5000, 'MainFormTop': -3000, 'MainFormWidth': 785, 'MainFormHeight': 580})
+def case_saved_bounds_off_every_monitor(app):
+    rect = app.window_rect()
+    work = app.work_area()
+    check(rect[2:] == (785, 580), 'the window keeps its saved size: %s' % (rect,))
+    check(rect[0] >= work[0] and rect[1] >= work[1] and rect[0] + rect[2] <= work[0] + work[2]
+          and rect[1] + rect[3] <= work[1] + work[3], 'the window %s lies on the work area %s' % (rect, work))
+    check(shows_frame(app, rect), 'the window is painted where it is')
+
+
+@case()
+def case_the_close_button_ends_the_program(app):
+    app.drag(caption_text_point(app), (caption_text_point(app)[0] + 30, caption_text_point(app)[1] + 20))
+    left, top, width, height = app.window_rect()
+    app.expect_exit()
+    app.click(*app.frame_button('close'))
+    check(app.wait_for_exit('the close button ends the program') == 0, 'the program failed at its end')
+    settings = app.read_settings()
+    saved = tuple(int(settings.get(k, -1)) for k in ('MainFormLeft', 'MainFormTop', 'MainFormWidth', 'MainFormHeight'))
+    check(saved == (left, top, width, height), 'the settings hold the bounds %s, not %s' % (saved, (left, top, width, height)))
+
+
+@case()
+def case_down_opens_the_highlighted_menu(app):
+    left, top, _, _ = app.window_rect()
+    before = app.visible_windows()
+    app.key('F10')
+    check(not app.new_windows(before), 'F10 alone opened a menu')
+    app.key('Down')
+    _, rect = popup_of(app, before, 'Down opens the menu of the highlighted item')
+    menu_bar_bottom = top + skin.TITLE + 22
+    check(abs(rect[1] - menu_bar_bottom) <= 2 and left <= rect[0] < left + 40,
+          'the menu opens at %s, not below File at the menu bar\'s bottom (%d)' % (rect[:2], menu_bar_bottom))
+    app.key('Escape', 'Escape')
+    app.wait_for(lambda: not app.new_windows(before), 'Esc closes the menu')

@@ -1,0 +1,745 @@
+#!/usr/bin/env python3
+"""End-to-end tests: the real brenvale.exe under Wine, driven with real X input.
+
+Every case runs in a session of its own: a private Xvfb display, a copy of a prepared
+Wine prefix (the control registered, the simulated ASPI layer installed, and set up
+as the run command sets up a display without a window manager), the local CDDB server behind the system's proxy setting, the simulated drive
+with the case's disc, and brenvale.exe copied into the case's folder, so that its
+settings file (written beside the program) is the case's own. The case moves the mouse
+and presses keys with xdotool, and reads what a person would see: screenshots of the
+display, and the files the program writes. Colours are checked against the ones the
+program's skin is drawn with (app/skin/draw_skin.py, imported here as `skin`), never
+against stored screenshots.
+
+Adding a case
+-------------
+Write a function `case_<name>(app)` in a file `cases_<area>.py` beside this one and
+give it the `@case()` decorator; CMake registers it as the CTest test `e2e_<name>` (the
+build folder is configured again when a cases file changes). `app` is a running
+Brenvale (class Brenvale below): `app.window_rect()`, `app.click(x, y)`, `app.drag(...)`,
+`app.key('alt+space')`, `app.screenshot()`, `app.wait_for(condition, what)`,
+`app.new_windows(before)`, `app.tool_button('rip')`, `app.expect_exit()`... Screen coordinates are absolute; a case finds its targets
+from the main window's rectangle and the skin's geometry. Fail with `check(condition,
+message)` or any exception; the harness then keeps a screenshot (failure.png) and the
+program's output in the case's folder (build/x86_64/e2e/<name>/) and ends every
+process of the session. Options of `@case`:
+    timeout=SECONDS   the case's own limit (default 90); CTest's limit is larger
+    disc=TEXT         the simulated drive's description (default: SMALL_DISC)
+    settings={...}    keys of the settings file written before the start
+    start=False       the case starts the program itself (app.start())
+    expect_failure="why"
+                      the case shows a fault that another branch fixes: its failure
+                      passes, and its success fails until the mark is removed
+Run one case by hand (after a build and the prepare step):
+    python3 tests/e2e/e2e.py --build build/x86_64 run <name>
+"""
+import argparse
+import importlib
+import glob
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import time
+import traceback
+
+if __name__ == '__main__':
+    sys.modules['e2e'] = sys.modules['__main__']  # the cases import this module as e2e
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SOURCE = os.path.dirname(os.path.dirname(HERE))
+sys.path.insert(0, os.path.join(SOURCE, 'app', 'skin'))
+import draw_skin as skin  # noqa: E402  (the program's skin: its colours and geometry)
+
+WINE = '/usr/lib/wine/wine64'
+WINESERVER = '/usr/lib/wine/wineserver'
+SCREEN_W, SCREEN_H = 1280, 1024
+SKIP = 77
+
+# A short disc that rips in moments: four audio tracks of 300 sectors (4 s) each.
+SMALL_DISC = '''adapters 1
+device 0 1 0
+type 5
+vendor "VELSIM"
+product "DEMO CD-ROM"
+track 1 0 audio
+track 2 300 audio
+track 3 600 audio
+track 4 900 audio
+leadout 1200
+immediate
+'''
+
+
+class CaseFailure(AssertionError):
+    pass
+
+
+class CaseTimeout(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise CaseFailure(message)
+
+
+def windows_path(path):
+    """A Linux path as Windows programs under Wine see it (Z: maps the root)."""
+    return 'Z:' + os.path.abspath(path).replace('/', '\\')
+
+
+# ----------------------------------------------------------------- audio
+def _audio_word(index):
+    m = 0xFFFFFFFF
+    x = (index * 0x9E3779B1 + 0x7F4A7C15) & m
+    x ^= x >> 15
+    x = (x * 0x85EBCA77) & m
+    x ^= x >> 13
+    x = (x * 0xC2B2AE3D) & m
+    x ^= x >> 16
+    return x
+
+
+def expected_wav(first_lba, sectors):
+    """The WAV file a rip of `sectors` sectors from `first_lba` must give: the 46-byte
+    header, then the simulated drive's audio (a function of the position on the disc)."""
+    data = sectors * 2352
+    head = b'RIFF' + struct.pack('<I', 38 + data) + b'WAVEfmt ' + struct.pack(
+        '<IHHIIHHH', 18, 1, 2, 44100, 176400, 4, 16, 0) + b'data' + struct.pack('<I', data)
+    first_word = first_lba * 2352 // 4
+    words = [_audio_word(first_word + i) for i in range(data // 4)]
+    return head + struct.pack('<%dI' % len(words), *words)
+
+
+# ----------------------------------------------------------------- screenshots
+class Shot:
+    """A screenshot of the whole display; pixels as (r, g, b)."""
+
+    def __init__(self, ppm):
+        fields, at = [], 0
+        while len(fields) < 4:
+            while ppm[at:at + 1].isspace():
+                at += 1
+            if ppm[at:at + 1] == b'#':
+                at = ppm.index(b'\n', at) + 1
+                continue
+            end = at
+            while not ppm[end:end + 1].isspace():
+                end += 1
+            fields.append(ppm[at:end])
+            at = end
+        check(fields[0] == b'P6' and fields[3] == b'255', 'unexpected screenshot format')
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.data = ppm[at + 1:]
+        self.ppm = ppm
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i:i + 3])
+
+    def count(self, rect, predicate):
+        """How many pixels of the rectangle (left, top, right, bottom) satisfy the
+        predicate of a colour."""
+        left, top, right, bottom = clip(rect, (0, 0, self.width, self.height))
+        return sum(1 for y in range(top, bottom) for x in range(left, right) if predicate(self.pixel(x, y)))
+
+    def colours(self, rect):
+        left, top, right, bottom = clip(rect, (0, 0, self.width, self.height))
+        return {self.pixel(x, y) for y in range(top, bottom) for x in range(left, right)}
+
+    def save(self, path):
+        subprocess.run(['convert', 'ppm:-', path], input=self.ppm, check=True)
+
+
+_GLYPHS = {}
+
+
+def glyph_pixels(kind):
+    """The drawn pixels of a tool button's glyph (draw_skin's GLYPHS): (x, y, colour)
+    for every pixel that is not the transparent magenta."""
+    if kind not in _GLYPHS:
+        pic = skin.draw_glyph(kind)
+        _GLYPHS[kind] = [(x, y, pic.pixels[y][x]) for y in range(pic.height) for x in range(pic.width)
+                         if pic.pixels[y][x] != skin.MAGENTA]
+    return _GLYPHS[kind]
+
+
+def find_glyph(shot, kind, area, tolerance=6):
+    """The top-left corner of the glyph where the screenshot shows it exactly, inside
+    area (left, top, right, bottom), or None."""
+    pixels = glyph_pixels(kind)
+    # The pixels of the most frequent colour tell least: try the rarest first.
+    counts = {}
+    for _, _, c in pixels:
+        counts[c] = counts.get(c, 0) + 1
+    pixels = sorted(pixels, key=lambda p: counts[p[2]])
+    left, top, right, bottom = clip(area, (0, 0, shot.width, shot.height))
+    for y in range(top, bottom - skin.G + 1):
+        for x in range(left, right - skin.G + 1):
+            if all(near(shot.pixel(x + px, y + py), c, tolerance) for px, py, c in pixels):
+                return x, y
+    return None
+
+
+def clip(rect, bounds):
+    return (max(rect[0], bounds[0]), max(rect[1], bounds[1]), min(rect[2], bounds[2]), min(rect[3], bounds[3]))
+
+
+def near(colour, expected, tolerance=12):
+    return all(abs(a - b) <= tolerance for a, b in zip(colour, expected))
+
+
+# ----------------------------------------------------------------- the session
+class Session:
+    """A private X display and a Wine prefix of one case, and every process started in
+    them. `close` ends them all; a watchdog process ends them too when the harness
+    itself is killed (a time limit of CTest)."""
+
+    def __init__(self, build, folder, prefix, template=None):
+        self.build = build
+        self.bin = os.path.join(build, 'bin')
+        self.folder = folder
+        self.prefix = prefix
+        # A copy of the template is the case's own and goes with the session.
+        self.own_prefix = template is not None
+        self.processes = []
+        self.xvfb = None
+        self.watchdog = None
+        self._start_display()
+        if template:
+            _copy_prefix(template, self.prefix)
+        self.env = dict(os.environ)
+        for name in ('http_proxy', 'HTTP_PROXY', 'https_proxy', 'HTTPS_PROXY', 'no_proxy', 'NO_PROXY'):
+            self.env.pop(name, None)
+        self.env.update(DISPLAY=self.display, WINEPREFIX=self.prefix, WINEDEBUG='-all',
+                        WINEDLLOVERRIDES='mscoree,mshtml=;wnaspi32=n')
+        self._start_watchdog()
+
+    def _start_display(self):
+        read, write = os.pipe()
+        self.xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-screen', '0',
+                                      '%dx%dx24' % (SCREEN_W, SCREEN_H), '-nolisten', 'tcp'],
+                                     pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        number = b''
+        while not number.endswith(b'\n'):
+            chunk = os.read(read, 16)
+            if not chunk:
+                raise RuntimeError('Xvfb did not start')
+            number += chunk
+        os.close(read)
+        self.display = ':' + number.decode().strip()
+
+    def _start_watchdog(self):
+        """A process outside the harness's process tree that waits for the harness's end
+        (its pipe closes, however the harness ended) and then ends the session."""
+        read, write = os.pipe()
+        child = os.fork()
+        if child == 0:
+            try:
+                os.close(write)
+                os.setsid()
+                if os.fork():
+                    os._exit(0)
+                null = os.open(os.devnull, os.O_RDWR)
+                for fd in (0, 1, 2):
+                    os.dup2(null, fd)
+                os.closerange(3, read)
+                os.closerange(read + 1, 65536)
+                os.read(read, 1)
+                _end_session(self.env, self.xvfb.pid, self.prefix if self.own_prefix else None)
+            finally:
+                os._exit(0)
+        os.close(read)
+        os.waitpid(child, 0)
+        self.watchdog = write
+
+    def wine(self, args, log=None, cwd=None):
+        """Starts a Windows program of the session; its output goes to `log` (a file
+        name in the case's folder) or nowhere."""
+        out = open(os.path.join(self.folder, log), 'ab') if log else subprocess.DEVNULL
+        process = subprocess.Popen([WINE] + list(args), env=self.env, cwd=cwd or self.folder,
+                                   stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.STDOUT if log else out)
+        self.processes.append(process)
+        return process
+
+    def wine_wait(self, args, timeout=60):
+        process = self.wine(args)
+        process.wait(timeout)
+        return process.returncode
+
+    def x(self, *args, check_result=True):
+        """Runs an X tool (xdotool, xwininfo...) on the session's display."""
+        done = subprocess.run(list(args), env=self.env, capture_output=True, text=True)
+        if check_result and done.returncode != 0:
+            raise CaseFailure('%s failed: %s' % (' '.join(args), done.stderr.strip()))
+        return done.stdout
+
+    def close(self):
+        _end_session(self.env, self.xvfb.pid if self.xvfb else None, None)
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+            process.wait()
+        if self.xvfb:
+            self.xvfb.wait()
+        if self.own_prefix:
+            shutil.rmtree(self.prefix, ignore_errors=True)
+        if self.watchdog is not None:
+            os.close(self.watchdog)
+            self.watchdog = None
+
+
+def _end_session(env, xvfb_pid, prefix):
+    subprocess.run([WINESERVER, '-k'], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    subprocess.run([WINESERVER, '-w'], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    if xvfb_pid:
+        try:
+            os.kill(xvfb_pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+    if prefix:
+        shutil.rmtree(prefix, ignore_errors=True)
+
+
+def _copy_prefix(template, prefix):
+    """The prepared prefix, shared: the big read-only files are linked, the files Wine
+    writes (registry, time stamp) are copied."""
+    subprocess.run(['cp', '-al', template, prefix], check=True)
+    for name in os.listdir(prefix):
+        path = os.path.join(prefix, name)
+        if os.path.isfile(path) and not os.path.islink(path):
+            os.unlink(path)
+            shutil.copy2(os.path.join(template, name), path)
+    # The simulated ASPI layer of this build (the template may hold an older one).
+    aspi = os.path.join(prefix, 'drive_c', 'windows', 'system32', 'wnaspi32.dll')
+    if os.path.exists(aspi):
+        os.unlink(aspi)
+
+
+# ----------------------------------------------------------------- the program
+class Brenvale(Session):
+    """Brenvale started as the run command starts it, with a case's disc and settings."""
+
+    def __init__(self, build, folder, template, disc=SMALL_DISC, settings=None):
+        super().__init__(build, folder, os.path.join(folder, 'prefix'), template)
+        self.disc_file = os.path.join(folder, 'disc.txt')
+        self.set_disc(disc)
+        self.env['VELMORA_SIMDRIVE'] = windows_path(self.disc_file)
+        self.out_dir = os.path.join(folder, 'out')
+        os.makedirs(self.out_dir, exist_ok=True)
+        self.program_dir = os.path.join(folder, 'program')
+        os.makedirs(self.program_dir, exist_ok=True)
+        for name in ('brenvale.exe', 'help.html'):
+            _link_or_copy(os.path.join(self.bin, name), os.path.join(self.program_dir, name))
+        shutil.copy2(os.path.join(self.bin, 'wnaspi32.dll'),
+                     os.path.join(self.prefix, 'drive_c', 'windows', 'system32', 'wnaspi32.dll'))
+        values = {'OutputPath': windows_path(self.out_dir)}
+        values.update(settings or {})
+        self.write_settings(values)
+        self.program = None
+        self.window = None
+        self.exit_expected = False
+        self._start_cddb_server()
+
+    # -- set-up
+    def set_disc(self, text):
+        with open(self.disc_file, 'w') as f:
+            f.write(text)
+
+    @property
+    def settings_file(self):
+        return os.path.join(self.program_dir, 'Brenvale.ini')
+
+    def write_settings(self, values):
+        with open(self.settings_file, 'w', newline='\r\n') as f:
+            f.write('[settings]\n')
+            for key, value in values.items():
+                f.write('%s=%s\n' % (key, value))
+
+    def read_settings(self):
+        values = {}
+        if os.path.exists(self.settings_file):
+            with open(self.settings_file, errors='replace') as f:
+                for line in f:
+                    if '=' in line:
+                        key, value = line.strip().split('=', 1)
+                        values[key] = value
+        return values
+
+    def _start_cddb_server(self):
+        port_log = 'cddb-port.txt'
+        self.wine([os.path.join(self.bin, 'cddb_test_server.exe'), '0',
+                   windows_path(os.path.join(SOURCE, 'tests', 'fixtures', 'cddb'))], log=port_log)
+        path = os.path.join(self.folder, port_log)
+        port = self.wait_for(lambda: _read_port(path), 'the CDDB test server names its port', timeout=60)
+        settings = r'HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
+        self.wine_wait(['reg', 'add', settings, '/v', 'ProxyEnable', '/t', 'REG_DWORD', '/d', '1', '/f'])
+        self.wine_wait(['reg', 'add', settings, '/v', 'ProxyServer', '/t', 'REG_SZ', '/d',
+                        '127.0.0.1:%d' % port, '/f'])
+
+    def start(self):
+        """Starts the program and waits for its main window to show its skin."""
+        self.program = self.wine([os.path.join(self.program_dir, 'brenvale.exe')], log='brenvale.log',
+                                 cwd=self.program_dir)
+        self.window = self.wait_for(lambda: self.find_window('Brenvale'), 'the main window shows', timeout=60)
+
+        def painted():
+            rect = self.window_rect()
+            shot = self.screenshot()
+            return near(shot.pixel(rect[0] + rect[2] // 2, rect[1] + skin.TITLE + 2),
+                        skin.FACE, 40) and shot.pixel(rect[0] + 2, rect[1] + skin.TITLE // 2) != (0, 0, 0)
+        self.wait_for(painted, 'the main window is painted', timeout=30)
+        self.settle()
+        return self
+
+    def alive(self):
+        return self.program is not None and self.program.poll() is None
+
+    def expect_exit(self):
+        """The next steps end the program: its end is no failure from now on."""
+        self.exit_expected = True
+
+    def wait_for_exit(self, what, timeout=20):
+        """Waits for the program to end (after expect_exit); its exit code."""
+        self.exit_expected = True
+        deadline = time.monotonic() + timeout
+        while self.program.poll() is None:
+            if time.monotonic() > deadline:
+                raise CaseFailure('timed out waiting until ' + what)
+            time.sleep(0.1)
+        return self.program.returncode
+
+    def check_alive(self, doing=''):
+        if self.exit_expected:
+            return
+        if self.program is not None and self.program.poll() is not None:
+            raise CaseFailure('the program ended (exit code %s)%s; its output:\n%s' % (
+                self.program.returncode, ' ' + doing if doing else '', self.log()))
+
+    def log(self):
+        path = os.path.join(self.folder, 'brenvale.log')
+        if not os.path.exists(path):
+            return ''
+        with open(path, errors='replace') as f:
+            return f.read()[-4000:]
+
+    # -- waiting
+    def wait_for(self, condition, what, timeout=20, interval=0.1):
+        """Polls `condition` until it returns a true value, which is returned. Fails
+        naming `what` after `timeout` seconds, or at once when the program ended."""
+        deadline = time.monotonic() + timeout
+        while True:
+            value = condition()
+            if value:
+                return value
+            self.check_alive('while waiting until ' + what)
+            if time.monotonic() > deadline:
+                raise CaseFailure('timed out waiting until ' + what)
+            time.sleep(interval)
+
+    def settle(self, seconds=0.4):
+        """Gives the program time to react to input (repaints, timers of 20-50 ms)."""
+        time.sleep(seconds)
+        self.check_alive()
+
+    # -- windows
+    def find_window(self, name):
+        """The X window of a visible top-level window titled exactly `name`, or None.
+        Of several (a hint window carries the text of its hint as title), the
+        largest."""
+        out = self.x('xdotool', 'search', '--onlyvisible', '--name', '^%s$' % _regex(name), check_result=False)
+        found = []
+        for w in out.split():
+            rect = self.rect_of(int(w))
+            if rect:
+                found.append((rect[2] * rect[3], int(w)))
+        return max(found)[1] if found else None
+
+    def visible_windows(self):
+        out = self.x('xdotool', 'search', '--onlyvisible', '--name', '', check_result=False)
+        return {int(w) for w in out.split()}
+
+    def new_windows(self, before):
+        """Windows shown since `before` (a result of visible_windows()), with their
+        rectangles, ordered from left to right."""
+        found = []
+        for w in self.visible_windows() - before:
+            rect = self.rect_of(w)
+            if rect and rect[2] > 1 and rect[3] > 1:
+                found.append((w, rect))
+        return sorted(found, key=lambda item: item[1])
+
+    def rect_of(self, window):
+        """(left, top, width, height) of an X window on the screen, None when it is gone
+        or not shown."""
+        done = subprocess.run(['xwininfo', '-id', str(window)], env=self.env, capture_output=True, text=True)
+        if done.returncode != 0:
+            return None
+        values = {}
+        for line in done.stdout.splitlines():
+            if ':' in line:
+                key, value = line.split(':', 1)
+                values[key.strip()] = value.strip()
+        if values.get('Map State') != 'IsViewable':
+            return None
+        return (int(values['Absolute upper-left X']), int(values['Absolute upper-left Y']),
+                int(values['Width']), int(values['Height']))
+
+    def window_rect(self):
+        rect = self.rect_of(self.window)
+        check(rect is not None, 'the main window is not shown')
+        return rect
+
+    def window_name(self, window):
+        return self.x('xdotool', 'getwindowname', str(window), check_result=False).strip()
+
+    # -- input
+    def move(self, x, y):
+        self.x('xdotool', 'mousemove', str(int(x)), str(int(y)))
+        time.sleep(0.05)
+
+    def press(self, button=1):
+        self.x('xdotool', 'mousedown', str(button))
+        time.sleep(0.15)
+
+    def release(self, button=1):
+        self.x('xdotool', 'mouseup', str(button))
+        time.sleep(0.15)
+
+    def click(self, x, y, button=1):
+        """A press and a release with a pause between: a click as a hand makes it
+        (buttons that act on release see both)."""
+        self.move(x, y)
+        time.sleep(0.15)
+        self.press(button)
+        self.release(button)
+        self.settle(0.3)
+
+    def double_click(self, x, y):
+        self.move(x, y)
+        time.sleep(0.15)
+        for _ in range(2):
+            self.x('xdotool', 'mousedown', '1')
+            time.sleep(0.04)
+            self.x('xdotool', 'mouseup', '1')
+            time.sleep(0.04)
+        self.settle(0.3)
+
+    def drag(self, start, end, steps=8, button=1):
+        """Presses at `start`, moves to `end` in steps, releases there."""
+        self.move(*start)
+        time.sleep(0.2)
+        self.press(button)
+        for i in range(1, steps + 1):
+            self.move(start[0] + (end[0] - start[0]) * i // steps, start[1] + (end[1] - start[1]) * i // steps)
+            time.sleep(0.05)
+        time.sleep(0.15)
+        self.release(button)
+        self.settle()
+
+    def key(self, *keys):
+        """Presses keys by their X names, one after the other ('Return', 'alt+space')."""
+        for k in keys:
+            self.x('xdotool', 'key', '--delay', '60', k)
+            time.sleep(0.15)
+        self.settle(0.3)
+
+    def type_text(self, text):
+        self.x('xdotool', 'type', '--delay', '40', text)
+        self.settle(0.2)
+
+    # -- looking
+    def screenshot(self, save_as=None):
+        done = subprocess.run(['import', '-display', self.display, '-window', 'root', '-depth', '8', 'ppm:-'],
+                              env=self.env, capture_output=True)
+        if done.returncode != 0:
+            raise CaseFailure('no screenshot: %s' % done.stderr.decode(errors='replace'))
+        shot = Shot(done.stdout)
+        if save_as:
+            shot.save(os.path.join(self.folder, save_as))
+        return shot
+
+    def tool_button(self, kind, shot=None):
+        """The centre of the main window's tool button showing glyph `kind` ('rip',
+        'stop', 'options'...), found on the screen; None when the glyph does not
+        show as drawn (a disabled button shows it faded)."""
+        left, top, width, _ = self.window_rect()
+        shot = shot or self.screenshot()
+        band = (left, top + skin.TITLE + 20, left + width, top + skin.TITLE + 90)
+        at = find_glyph(shot, kind, band)
+        return None if at is None else (at[0] + skin.G // 2, at[1] + skin.G // 2)
+
+    # -- the display: no window manager, no taskbar
+    def work_area(self):
+        """(left, top, width, height) of the work area: the whole screen."""
+        return (0, 0, SCREEN_W, SCREEN_H)
+
+    def iconic_title(self):
+        """The rectangle of the main window minimized (a small title at the bottom
+        of the screen), or None when it is not."""
+        rect = self.rect_of(self.window)
+        return rect if rect and rect[3] < skin.TITLE and rect[1] + rect[3] >= SCREEN_H - 2 else None
+
+    # -- the main window's places, from the skin
+    def frame_button(self, kind):
+        """The centre of a caption button of the main window ('close', 'maximize',
+        'minimize', 'rollup')."""
+        left, top, width, _ = self.window_rect()
+        i = skin.FRAME_BUTTONS.index(kind)
+        l, t, r, b = skin.frame_button_rect(i)
+        # The buttons keep their distance from the right edge of the frame picture.
+        return left + width - (skin.FW - (l + r) // 2), top + (t + b) // 2
+
+
+def _link_or_copy(source, target):
+    """The build's file in a folder of the case: linked (the program never writes
+    to it), or copied where links cannot be made."""
+    try:
+        os.link(source, target)
+    except OSError:
+        shutil.copy2(source, target)
+
+
+def _regex(text):
+    return ''.join('\\' + c if c in '.^$*+?()[]{}|\\' else c for c in text)
+
+
+def _read_port(path):
+    try:
+        with open(path) as f:
+            text = f.read().strip()
+        return int(text) if text.isdigit() else None
+    except OSError:
+        return None
+
+
+# ----------------------------------------------------------------- cases
+CASES = {}
+
+
+def case(timeout=90, disc=SMALL_DISC, settings=None, start=True, expect_failure=None):
+    def register(function):
+        name = function.__name__[len('case_'):]
+        CASES[name] = dict(function=function, timeout=timeout, disc=disc, settings=settings, start=start,
+                           expect_failure=expect_failure)
+        return function
+    return register
+
+
+def _load_cases():
+    for path in sorted(glob.glob(os.path.join(HERE, 'cases_*.py'))):
+        importlib.import_module(os.path.splitext(os.path.basename(path))[0])
+
+
+def _on_alarm(signum, frame):
+    raise CaseTimeout()
+
+
+def run_case(build, name):
+    _load_cases()
+    if name not in CASES:
+        print('e2e: no case named %s' % name)
+        return 2
+    spec = CASES[name]
+    template = os.path.join(build, 'e2e', 'prefix-template')
+    if not os.path.exists(os.path.join(template, 'system.reg')):
+        print('e2e: the prepared prefix is missing (run the prepare step first)')
+        return 1
+    folder = os.path.join(build, 'e2e', name)
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    signal.signal(signal.SIGALRM, _on_alarm)
+    signal.signal(signal.SIGTERM, _on_alarm)
+    signal.alarm(spec['timeout'])
+    app = None
+    failure = None
+    started = time.monotonic()
+    try:
+        app = Brenvale(build, folder, template, disc=spec['disc'], settings=spec['settings'])
+        if spec['start']:
+            app.start()
+        spec['function'](app)
+        app.check_alive('at the end of the case')
+    except CaseTimeout:
+        failure = 'the case ran past its limit of %d s' % spec['timeout']
+    except Exception as e:  # noqa: BLE001 (every failure is reported the same way)
+        failure = ''.join(traceback.format_exception(type(e), e, e.__traceback__))
+    finally:
+        signal.alarm(0)
+        if app is not None:
+            if failure:
+                try:
+                    app.screenshot('failure.png')
+                except Exception:  # noqa: BLE001
+                    pass
+                print('program output:\n' + app.log())
+            app.close()
+    print('e2e %s: %.1f s' % (name, time.monotonic() - started))
+    if spec['expect_failure']:
+        if failure:
+            print('expected failure (%s):\n%s' % (spec['expect_failure'], failure))
+            return 0
+        print('FAILED: the case passes although it is marked to fail (%s): remove the mark'
+              % spec['expect_failure'])
+        return 1
+    if failure:
+        print('FAILED: ' + failure)
+        print('screenshot and logs in ' + folder)
+        return 1
+    print('passed')
+    return 0
+
+
+# ----------------------------------------------------------------- preparing
+def prepare(build):
+    """Makes the prefix that every case copies: created once (10-20 s), the control
+    registered again each run (the build may have moved on)."""
+    template = os.path.join(build, 'e2e', 'prefix-template')
+    os.makedirs(os.path.dirname(template), exist_ok=True)
+    fresh = not os.path.exists(os.path.join(template, 'system.reg'))
+    if fresh:
+        shutil.rmtree(template, ignore_errors=True)
+    session = Session(build, os.path.dirname(template), template)
+    try:
+        if fresh:
+            print('e2e: creating the Wine prefix')
+            session.wine_wait(['wineboot', '-i'], timeout=240)
+        # As the run command sets up a display without a window manager: custom
+        # frames of sizeable windows stay as drawn, no manager is waited for, and
+        # every window is a window of the display (no desktop of Wine's own).
+        x11 = r'HKCU\Software\Wine\X11 Driver'
+        session.wine_wait(['reg', 'add', x11, '/v', 'Decorated', '/t', 'REG_SZ', '/d', 'N', '/f'])
+        session.wine_wait(['reg', 'add', x11, '/v', 'Managed', '/t', 'REG_SZ', '/d', 'N', '/f'])
+        session.wine_wait(['reg', 'delete', r'HKCU\Software\Wine\Explorer', '/v', 'Desktop', '/f'])
+        code = session.wine_wait(['regsvr32', '/s', windows_path(os.path.join(build, 'bin', 'velmora.dll'))])
+        if code != 0:
+            print('e2e: registering the control failed (%d)' % code)
+            return 1
+    finally:
+        session.close()
+    print('e2e: prefix ready')
+    return 0
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
+    parser.add_argument('--build', required=True, help='the x86_64 build folder')
+    parser.add_argument('action', choices=['prepare', 'run', 'list'])
+    parser.add_argument('name', nargs='?')
+    args = parser.parse_args()
+    build = os.path.abspath(args.build)
+    if args.action == 'prepare':
+        return prepare(build)
+    if args.action == 'list':
+        _load_cases()
+        print('\n'.join(sorted(CASES)))
+        return 0
+    return run_case(build, args.name)
+
+
+if __name__ == '__main__':
+    sys.exit(main())

@@ -1,0 +1,23 @@
+// Where an extraction task writes. The caller's name is made absolute once, when
+// the task is queued, against the current directory of that moment; from then on
+// the task works with that name only, whatever the process's current directory
+// becomes.
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+// The absolute name of a target: "/" taken as the separator it is on Windows, blanks
+// around folder names and empty folder names dropped, a path part that names a
+// device given "_" ("CON" -> "CON_", so that a file is made, not a device opened),
+// then resolved against the current directory ("." and ".." included). A name in
+// the "\\?\" or "\\.\" form is taken as it stands. A name that cannot be resolved is
+// returned as given.
+std::wstring ResolveTarget(const std::wstring& target);
+
+// The form of an absolute name that the file functions take at any length: names of
+// MAX_PATH characters or more get the "\\?\" prefix ("\\?\UNC\" for a share).
+std::wstring FileSystemName(const std::wstring& absolute);
+
+}  // namespace velmora

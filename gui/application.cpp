@@ -115,6 +115,8 @@ bool TApplication::IsKeyMsg(const MSG& msg)
         if (handled)
             return true;
     }
+    if (EndsHint(msg.message))
+        CancelHint();
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN && msg.message != WM_CHAR &&
         msg.message != WM_SYSCHAR)
         return false;

@@ -4,9 +4,9 @@
 
 #include "app/form_resources.h"
 #include "app/form_skin.h"
-#include "gui/control_messages.h"
-#include "gui/application.h"
-#include "gui/image.h"
+#include "gui/controls/application.h"
+#include "gui/controls/control_messages.h"
+#include "gui/controls/image.h"
 #include "skinctrls/skin_std_label.h"
 
 namespace brenvale {

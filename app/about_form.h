@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "gui/custom_label.h"
-#include "gui/form.h"
-#include "gui/image.h"
+#include "gui/controls/custom_label.h"
+#include "gui/controls/form.h"
+#include "gui/controls/image.h"
 #include "skinctrls/skin_std_label.h"
 
 namespace brenvale {

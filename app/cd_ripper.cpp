@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "gui/application.h"
+#include "gui/controls/application.h"
 
 namespace brenvale {
 

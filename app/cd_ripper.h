@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "gui/events.h"
-#include "gui/ole_control.h"
+#include "gui/controls/events.h"
+#include "gui/ole/ole_control.h"
 #include "velmora.h"
 #include "win/com_ptr.h"
 

@@ -1,6 +1,6 @@
 #include "app/cddb_wait_form.h"
 
-#include "gui/canvas.h"
+#include "gui/graphics/canvas.h"
 #include "skinctrls/skin_std_label.h"
 
 namespace brenvale {

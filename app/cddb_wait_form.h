@@ -3,8 +3,8 @@
 // text. A thin frame sets it apart from the white track list it covers.
 #pragma once
 
-#include "gui/animate.h"
-#include "gui/form.h"
+#include "gui/controls/form.h"
+#include "gui/native/animate.h"
 
 namespace sk {
 class TskSkinData;

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "gui/bitmap.h"
-#include "gui/form.h"
-#include "gui/resource_stream.h"
+#include "gui/controls/form.h"
+#include "gui/controls/resource_stream.h"
+#include "gui/graphics/bitmap.h"
 #include "skin/compressed_stored_skin.h"
 
 namespace brenvale {

@@ -1,6 +1,6 @@
 #include "app/form_skin.h"
 
-#include "gui/form.h"
+#include "gui/controls/form.h"
 #include "skin/form_skin_engine.h"
 
 namespace brenvale {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "app/main_form.h"
-#include "gui/application.h"
+#include "gui/controls/application.h"
 
 namespace {
 

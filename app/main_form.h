@@ -11,9 +11,9 @@
 #include "app/cd_ripper.h"
 #include "app/menu_action_links.h"
 #include "app/ripper_settings.h"
-#include "gui/action.h"
-#include "gui/form.h"
-#include "gui/menu.h"
+#include "gui/controls/action.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu.h"
 
 namespace sk {
 class TskCompressedStoredSkin;

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "gui/action.h"
-#include "gui/menu_item.h"
+#include "gui/controls/action.h"
+#include "gui/controls/menu_item.h"
 
 namespace brenvale {
 

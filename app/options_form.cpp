@@ -2,7 +2,7 @@
 
 #include "app/form_resources.h"
 #include "app/form_skin.h"
-#include "gui/string_utils.h"
+#include "gui/core/string_utils.h"
 #include "skinctrls/skin_button.h"
 #include "skinctrls/skin_directory_edit.h"
 #include "skinctrls/skin_std_label.h"

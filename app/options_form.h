@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "gui/form.h"
+#include "gui/controls/form.h"
 
 namespace sk {
 class TskSkinButton;

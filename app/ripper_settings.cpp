@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "gui/custom_ini_file.h"
+#include "gui/core/custom_ini_file.h"
 
 namespace brenvale {
 

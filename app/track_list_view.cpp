@@ -1,7 +1,7 @@
 #include "app/track_list_view.h"
 
-#include "gui/list_columns.h"
-#include "gui/list_items.h"
+#include "gui/native/list_columns.h"
+#include "gui/native/list_items.h"
 
 namespace brenvale {
 

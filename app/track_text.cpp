@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "gui/string_utils.h"
+#include "gui/core/string_utils.h"
 
 namespace brenvale {
 

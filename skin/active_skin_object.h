@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "gui/bitmap.h"
-#include "gui/canvas.h"
-#include "gui/events.h"
-#include "gui/types.h"
+#include "gui/controls/events.h"
+#include "gui/core/types.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/canvas.h"
 #include "skin/object_records.h"
 #include "skin/skin_object_host.h"
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "gui/component.h"
-#include "gui/memory_stream.h"
+#include "gui/core/component.h"
+#include "gui/core/memory_stream.h"
 
 namespace sk {
 

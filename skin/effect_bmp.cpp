@@ -4,7 +4,7 @@
 #include <random>
 #include <vector>
 
-#include "gui/rounding.h"
+#include "gui/core/rounding.h"
 #include "win/gdi_handles.h"
 
 namespace sk {

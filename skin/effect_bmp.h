@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "gui/types.h"
+#include "gui/core/types.h"
 #include "skin/dib24.h"
 
 namespace sk {

@@ -5,9 +5,9 @@
 // system menu (with Restore) on a click or a right click.
 #include <algorithm>
 
-#include "gui/application.h"
-#include "gui/canvas.h"
-#include "gui/form.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/graphics/canvas.h"
 #include "skin/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "gui/application.h"
-#include "gui/canvas.h"
-#include "gui/form.h"
-#include "gui/menu_item.h"
-#include "gui/timer.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu_item.h"
+#include "gui/controls/timer.h"
+#include "gui/graphics/canvas.h"
 #include "skin/form_skin_engine.h"
 #include "skin/form_skin_engine_finders.h"
 #include "skin/mdi_messages.h"

@@ -4,11 +4,11 @@
 // program's message loops and hands each key press to the main menu or to the
 // innermost open menu. F10 or Alt alone enter the menu mode with the first main-
 // menu item selected; Alt and a letter open the item that letter marks.
-#include "gui/accel.h"
-#include "gui/application.h"
-#include "gui/form.h"
-#include "gui/menu.h"
-#include "gui/shift_state.h"
+#include "gui/controls/accel.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu.h"
+#include "gui/controls/shift_state.h"
 #include "skin/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 #include "skin/form_skin_engine_finders.h"

@@ -3,10 +3,10 @@
 // engine's timers.
 #include <algorithm>
 
-#include "gui/form.h"
-#include "gui/menu.h"
-#include "gui/timer.h"
-#include "gui/win_control.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu.h"
+#include "gui/controls/timer.h"
+#include "gui/controls/win_control.h"
 #include "skin/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 #include "skinctrls/skin_control.h"

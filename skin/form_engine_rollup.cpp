@@ -3,8 +3,8 @@
 // into the client area the skin's roll-up picture (stretched between its two
 // roll-up points when they allow) takes the form's place, its mask the region,
 // and the form's controls hide until the form rolls down.
-#include "gui/form.h"
-#include "gui/timer.h"
+#include "gui/controls/form.h"
+#include "gui/controls/timer.h"
 #include "skin/active_skin_object.h"
 #include "skin/form_skin_engine.h"
 #include "skin/mask_region.h"

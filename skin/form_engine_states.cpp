@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "gui/application.h"
-#include "gui/form.h"
-#include "gui/menu.h"
-#include "gui/screen.h"
-#include "gui/timer.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu.h"
+#include "gui/controls/screen.h"
+#include "gui/controls/timer.h"
 #include "skin/form_skin_engine.h"
 #include "skin/form_skin_engine_finders.h"
 #include "skin/mdi_messages.h"

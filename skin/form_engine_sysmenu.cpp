@@ -4,8 +4,8 @@
 // unless UseDefaultSysMenu is off.
 #include <functional>
 
-#include "gui/menu.h"
-#include "gui/shortcut.h"
+#include "gui/controls/menu.h"
+#include "gui/controls/shortcut.h"
 #include "skin/form_skin_engine.h"
 
 namespace sk {

@@ -1,10 +1,10 @@
 // The program in the notification area: "Minimize to Tray" of the system menu
 // hides it behind the engine's tray icon, whose menu ("Restore", "Close") and
 // double click bring it back.
-#include "gui/application.h"
-#include "gui/form.h"
-#include "gui/menu.h"
-#include "gui/shortcut.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu.h"
+#include "gui/controls/shortcut.h"
 #include "skin/form_skin_engine.h"
 #include "skinctrls/skin_popup_menu.h"
 #include "skinctrls/tray_icon.h"

@@ -2,9 +2,9 @@
 // here before the form's own procedure, which the engine calls or leaves out.
 #include <algorithm>
 
-#include "gui/application.h"
-#include "gui/form.h"
-#include "gui/timer.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/timer.h"
 #include "skin/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 #include "skin/layered.h"

@@ -1,6 +1,6 @@
 #include "skin/form_frame_geometry.h"
 
-#include "gui/canvas.h"
+#include "gui/graphics/canvas.h"
 #include "skin/geometry.h"
 
 namespace sk {

@@ -7,8 +7,8 @@
 
 #include <windows.h>
 
-#include "gui/bitmap.h"
-#include "gui/types.h"
+#include "gui/core/types.h"
+#include "gui/graphics/bitmap.h"
 #include "skin/form_info.h"
 
 namespace sk {

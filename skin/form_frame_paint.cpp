@@ -3,8 +3,8 @@
 // (from the skin, or a plain default frame) and of the client background.
 #include <algorithm>
 
-#include "gui/canvas.h"
-#include "gui/form.h"
+#include "gui/controls/form.h"
+#include "gui/graphics/canvas.h"
 #include "skin/active_skin_objects.h"
 #include "skin/effect_bmp.h"
 #include "skin/form_skin_engine.h"

@@ -1,7 +1,7 @@
 // Where a point of a skinned form lies: on the border (which edge or corner
 // sizes the form), the caption (which moves it), the client area, or a frame
 // object that the engine handles itself.
-#include "gui/form.h"
+#include "gui/controls/form.h"
 #include "skin/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gui/custom_ini_file.h"
+#include "gui/core/custom_ini_file.h"
 #include "skin/record_fields.h"
 
 namespace sk {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "gui/types.h"
+#include "gui/core/types.h"
 #include "skin/geometry.h"
 #include "skin/value_syntax.h"
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "gui/application.h"
-#include "gui/exceptions.h"
-#include "gui/form.h"
-#include "gui/menu.h"
-#include "gui/timer.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu.h"
+#include "gui/controls/timer.h"
+#include "gui/core/exceptions.h"
 #include "skin/active_skin_objects.h"
 #include "skin/layered.h"
 #include "skin/skin_messages.h"

@@ -2,9 +2,9 @@
 // form, and that of the main form's maximized or active MDI child.
 #pragma once
 
-#include "gui/application.h"
-#include "gui/component.h"
-#include "gui/form.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/core/component.h"
 #include "skin/form_skin_engine.h"
 
 namespace sk {

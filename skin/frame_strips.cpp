@@ -1,6 +1,6 @@
 #include "skin/frame_strips.h"
 
-#include "gui/canvas.h"
+#include "gui/graphics/canvas.h"
 #include "skin/tiling.h"
 
 namespace sk {

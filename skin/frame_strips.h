@@ -3,7 +3,7 @@
 // comes out below one pixel is not made and keeps what its bitmap held.
 #pragma once
 
-#include "gui/bitmap.h"
+#include "gui/graphics/bitmap.h"
 #include "skin/geometry.h"
 
 namespace sk {

@@ -2,7 +2,7 @@
 // element: its corner points and client rectangle.
 #pragma once
 
-#include "gui/types.h"
+#include "gui/core/types.h"
 
 namespace sk {
 

@@ -3,10 +3,10 @@
 // Lines are drawn with the pen set to Color; a line's end point is not painted.
 #pragma once
 
-#include "gui/bitmap.h"
-#include "gui/canvas.h"
-#include "gui/color.h"
-#include "gui/types.h"
+#include "gui/core/color.h"
+#include "gui/core/types.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/canvas.h"
 
 namespace sk {
 

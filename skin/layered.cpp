@@ -1,6 +1,6 @@
 #include "skin/layered.h"
 
-#include "gui/canvas.h"
+#include "gui/graphics/canvas.h"
 #include "win/gdi_handles.h"
 #include "win/unique_handle.h"
 

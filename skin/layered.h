@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "gui/bitmap.h"
+#include "gui/graphics/bitmap.h"
 
 namespace sk {
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "gui/color.h"
-#include "gui/font_style.h"
-#include "gui/graphics_objects.h"
+#include "gui/core/color.h"
+#include "gui/core/font_style.h"
+#include "gui/graphics/graphics_objects.h"
 #include "skin/object_records.h"
 
 namespace sk {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "gui/bitmap.h"
+#include "gui/graphics/bitmap.h"
 #include "skin/geometry.h"
 #include "win/gdi_handles.h"
 

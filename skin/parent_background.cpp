@@ -1,9 +1,9 @@
 #include "skin/parent_background.h"
 
-#include "gui/custom_control.h"
-#include "gui/form.h"
-#include "gui/graphic_control.h"
-#include "gui/win_types.h"
+#include "gui/controls/custom_control.h"
+#include "gui/controls/form.h"
+#include "gui/controls/graphic_control.h"
+#include "gui/graphics/win_types.h"
 #include "win/saved_dc.h"
 
 namespace sk {

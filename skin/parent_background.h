@@ -3,8 +3,8 @@
 // siblings below the control that overlap it.
 #pragma once
 
-#include "gui/canvas.h"
-#include "gui/control.h"
+#include "gui/controls/control.h"
+#include "gui/graphics/canvas.h"
 
 namespace sk {
 

@@ -1,6 +1,6 @@
 #include "skin/record_fields.h"
 
-#include "gui/custom_ini_file.h"
+#include "gui/core/custom_ini_file.h"
 
 namespace sk {
 

@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <string>
 
-#include "gui/alignment.h"
-#include "gui/color.h"
-#include "gui/font_style.h"
-#include "gui/strings.h"
-#include "gui/types.h"
+#include "gui/core/alignment.h"
+#include "gui/core/color.h"
+#include "gui/core/font_style.h"
+#include "gui/core/strings.h"
+#include "gui/core/types.h"
 #include "skin/geometry.h"
 #include "skin/value_syntax.h"
 

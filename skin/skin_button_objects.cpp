@@ -1,6 +1,6 @@
 #include "skin/skin_button_objects.h"
 
-#include "gui/menu_item.h"
+#include "gui/controls/menu_item.h"
 #include "skin/geometry.h"
 #include "skin/glyphs.h"
 #include "skinctrls/default_look.h"

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "gui/form.h"
-#include "gui/mem_ini_file.h"
-#include "gui/memory_stream.h"
-#include "gui/screen.h"
+#include "gui/controls/form.h"
+#include "gui/controls/screen.h"
+#include "gui/core/mem_ini_file.h"
+#include "gui/core/memory_stream.h"
 #include "skin/compressed_stored_skin.h"
 #include "skin/skin_messages.h"
 #include "skin/skin_pictures.h"

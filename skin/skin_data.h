@@ -8,9 +8,9 @@
 
 #include <windows.h>
 
-#include "gui/bitmap.h"
-#include "gui/component.h"
-#include "gui/object_list.h"
+#include "gui/core/component.h"
+#include "gui/core/object_list.h"
+#include "gui/graphics/bitmap.h"
 #include "skin/skin_model.h"
 
 namespace sk {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gui/canvas.h"
+#include "gui/graphics/canvas.h"
 #include "skin/tiling.h"
 
 namespace sk {

@@ -4,7 +4,7 @@
 // it.
 #pragma once
 
-#include "gui/bitmap.h"
+#include "gui/graphics/bitmap.h"
 #include "skin/geometry.h"
 
 namespace sk {

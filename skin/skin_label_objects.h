@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "gui/alignment.h"
-#include "gui/color.h"
-#include "gui/font_style.h"
-#include "gui/strings.h"
+#include "gui/core/alignment.h"
+#include "gui/core/color.h"
+#include "gui/core/font_style.h"
+#include "gui/core/strings.h"
 #include "skin/active_skin_object.h"
 
 namespace sk {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "gui/menu.h"
-#include "gui/menu_item.h"
+#include "gui/controls/menu.h"
+#include "gui/controls/menu_item.h"
 #include "skin/geometry.h"
 #include "skin/skin_data.h"
 #include "skin/skin_image.h"

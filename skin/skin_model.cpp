@@ -1,6 +1,6 @@
 #include "skin/skin_model.h"
 
-#include "gui/custom_ini_file.h"
+#include "gui/core/custom_ini_file.h"
 
 namespace sk {
 

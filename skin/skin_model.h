@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "gui/object_list.h"
-#include "gui/types.h"
+#include "gui/core/object_list.h"
+#include "gui/core/types.h"
 #include "skin/control_records.h"
 #include "skin/form_info.h"
 #include "skin/object_records.h"

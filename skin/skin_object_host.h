@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "gui/events.h"
-#include "gui/types.h"
+#include "gui/controls/events.h"
+#include "gui/core/types.h"
 #include "skinctrls/skin_menu_host.h"
 
 namespace gui {

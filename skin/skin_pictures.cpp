@@ -1,8 +1,8 @@
 #include "skin/skin_pictures.h"
 
-#include "gui/exceptions.h"
-#include "gui/stream.h"
-#include "gui/strings.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/stream.h"
+#include "gui/core/strings.h"
 
 namespace sk {
 

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "gui/bmp_image.h"
+#include "gui/core/bmp_image.h"
 
 namespace gui {
 class TStream;

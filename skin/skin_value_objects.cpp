@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "gui/rounding.h"
+#include "gui/core/rounding.h"
 #include "skin/geometry.h"
 #include "skin/tiling.h"
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "gui/component.h"
-#include "gui/strings.h"
+#include "gui/core/component.h"
+#include "gui/core/strings.h"
 #include "skin/skin_pictures.h"
 
 namespace sk {

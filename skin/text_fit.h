@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "gui/canvas.h"
+#include "gui/graphics/canvas.h"
 
 namespace sk {
 

@@ -5,8 +5,8 @@
 // segment of no length lays nothing.
 #pragma once
 
-#include "gui/canvas.h"
-#include "gui/types.h"
+#include "gui/core/types.h"
+#include "gui/graphics/canvas.h"
 
 namespace sk {
 

@@ -3,9 +3,9 @@
 #include <iterator>
 #include <vector>
 
-#include "gui/custom_ini_file.h"
-#include "gui/string_utils.h"
-#include "gui/strings.h"
+#include "gui/core/custom_ini_file.h"
+#include "gui/core/string_utils.h"
+#include "gui/core/strings.h"
 
 namespace sk {
 

@@ -20,9 +20,9 @@
 #include <map>
 #include <string>
 
-#include "gui/alignment.h"
-#include "gui/font_style.h"
-#include "gui/types.h"
+#include "gui/core/alignment.h"
+#include "gui/core/font_style.h"
+#include "gui/core/types.h"
 
 namespace gui {
 class TCustomIniFile;

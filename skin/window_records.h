@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "gui/color.h"
-#include "gui/font_style.h"
+#include "gui/core/color.h"
+#include "gui/core/font_style.h"
 #include "skin/geometry.h"
 #include "skin/value_syntax.h"
 

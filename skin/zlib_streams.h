@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "gui/exceptions.h"
-#include "gui/stream.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/stream.h"
 
 struct z_stream_s;
 

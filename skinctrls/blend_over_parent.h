@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "gui/bitmap.h"
-#include "gui/control.h"
+#include "gui/controls/control.h"
+#include "gui/graphics/bitmap.h"
 
 namespace sk {
 

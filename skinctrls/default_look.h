@@ -2,8 +2,8 @@
 // skin, and the font taken from a skin element.
 #pragma once
 
-#include "gui/canvas.h"
-#include "gui/graphics_objects.h"
+#include "gui/graphics/canvas.h"
+#include "gui/graphics/graphics_objects.h"
 #include "skin/record_fields.h"
 
 namespace sk {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "gui/message_dlg.h"
+#include "gui/controls/message_dlg.h"
 
 namespace sk {
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "gui/bitmap.h"
-#include "gui/canvas.h"
-#include "gui/types.h"
+#include "gui/core/types.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/canvas.h"
 
 namespace sk {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "gui/header_sections.h"
-#include "gui/image_list.h"
+#include "gui/graphics/image_list.h"
+#include "gui/native/header_sections.h"
 #include "skin/skin_image.h"
 #include "skin/text_fit.h"
 #include "skinctrls/default_look.h"

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
-#include "gui/bitmap.h"
-#include "gui/list_view.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/native/list_view.h"
 #include "skin/geometry.h"
 #include "skin/skin_data.h"
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "gui/component_reference.h"
-#include "gui/control_messages.h"
-#include "gui/form.h"
+#include "gui/controls/control_messages.h"
+#include "gui/controls/form.h"
+#include "gui/core/component_reference.h"
 #include "skin/form_skin_engine.h"
 #include "skin/form_skin_engine_finders.h"
 #include "skin/geometry.h"

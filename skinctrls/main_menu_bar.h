@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "gui/graphics_objects.h"
-#include "gui/menu.h"
-#include "gui/timer.h"
-#include "gui/wnd_proc_chain.h"
+#include "gui/controls/menu.h"
+#include "gui/controls/timer.h"
+#include "gui/controls/wnd_proc_chain.h"
+#include "gui/graphics/graphics_objects.h"
 #include "skinctrls/menu_bar_objects.h"
 #include "skinctrls/skin_control.h"
 

@@ -2,8 +2,8 @@
 // and the buttons of a maximized MDI child.
 #include <algorithm>
 
-#include "gui/accel.h"
-#include "gui/menu_item.h"
+#include "gui/controls/accel.h"
+#include "gui/controls/menu_item.h"
 #include "skin/form_skin_engine.h"
 #include "skinctrls/main_menu_bar.h"
 #include "skinctrls/skin_menu.h"

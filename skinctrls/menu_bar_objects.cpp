@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "gui/menu.h"
-#include "gui/menu_item.h"
+#include "gui/controls/menu.h"
+#include "gui/controls/menu_item.h"
 #include "skin/effect_bmp.h"
 #include "skin/form_skin_engine.h"
 #include "skin/geometry.h"

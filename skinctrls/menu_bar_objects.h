@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <string>
 
-#include "gui/bitmap.h"
-#include "gui/canvas.h"
-#include "gui/color.h"
-#include "gui/events.h"
-#include "gui/font_style.h"
+#include "gui/controls/events.h"
+#include "gui/core/color.h"
+#include "gui/core/font_style.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/canvas.h"
 #include "skin/main_menu_item_look.h"
 #include "skin/object_records.h"
 

@@ -3,7 +3,7 @@
 // area.
 #pragma once
 
-#include "gui/types.h"
+#include "gui/core/types.h"
 
 namespace sk {
 

@@ -3,7 +3,7 @@
 // with the Ok and Cancel buttons below.
 #pragma once
 
-#include "gui/form.h"
+#include "gui/controls/form.h"
 
 namespace sk {
 

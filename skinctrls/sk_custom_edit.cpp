@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "gui/control_messages.h"
+#include "gui/controls/control_messages.h"
 
 namespace sk {
 

@@ -12,7 +12,7 @@
 // anew from beneath.
 #pragma once
 
-#include "gui/custom_edit.h"
+#include "gui/native/custom_edit.h"
 
 namespace sk {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "gui/accel.h"
-#include "gui/control_messages.h"
-#include "gui/form.h"
-#include "gui/image_list.h"
+#include "gui/controls/accel.h"
+#include "gui/controls/control_messages.h"
+#include "gui/controls/form.h"
+#include "gui/graphics/image_list.h"
 #include "skin/control_records.h"
 #include "skin/effect_bmp.h"
 #include "skin/morph_by_kind.h"

@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "gui/action.h"
-#include "gui/modal_result.h"
-#include "gui/timer.h"
+#include "gui/controls/action.h"
+#include "gui/controls/modal_result.h"
+#include "gui/controls/timer.h"
 #include "skin/value_syntax.h"
 #include "skinctrls/glyph_text.h"
 #include "skinctrls/skin_custom_control.h"

@@ -1,6 +1,6 @@
 #include "skinctrls/skin_control.h"
 
-#include "gui/control_messages.h"
+#include "gui/controls/control_messages.h"
 #include "skinctrls/blend_over_parent.h"
 #include "skinctrls/skin_data_link.h"
 

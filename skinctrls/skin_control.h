@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <string>
 
-#include "gui/bitmap.h"
-#include "gui/custom_control.h"
+#include "gui/controls/custom_control.h"
+#include "gui/graphics/bitmap.h"
 #include "skin/skin_data.h"
 
 namespace sk {

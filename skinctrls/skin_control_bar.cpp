@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gui/win_types.h"
+#include "gui/graphics/win_types.h"
 #include "skin/control_records.h"
 #include "skin/frame_strips.h"
 #include "skin/tiling.h"

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "gui/control_bar.h"
+#include "gui/controls/control_bar.h"
 #include "skin/geometry.h"
 #include "skin/skin_data.h"
 

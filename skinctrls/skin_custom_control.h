@@ -6,7 +6,7 @@
 // Without an element the control has a plain face and its default sizes.
 #pragma once
 
-#include "gui/graphics_objects.h"
+#include "gui/graphics/graphics_objects.h"
 #include "skin/geometry.h"
 #include "skinctrls/skin_control.h"
 

@@ -1,6 +1,6 @@
 #include "skinctrls/skin_custom_edit.h"
 
-#include "gui/control_messages.h"
+#include "gui/controls/control_messages.h"
 #include "skin/geometry.h"
 #include "skinctrls/default_look.h"
 #include "skinctrls/skin_data_link.h"

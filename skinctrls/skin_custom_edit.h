@@ -14,11 +14,11 @@
 #include <cstdint>
 #include <string>
 
-#include "gui/alignment.h"
-#include "gui/bitmap.h"
-#include "gui/events.h"
-#include "skin/skin_data.h"
+#include "gui/controls/events.h"
+#include "gui/core/alignment.h"
+#include "gui/graphics/bitmap.h"
 #include "skin/control_records.h"
+#include "skin/skin_data.h"
 #include "skinctrls/sk_custom_edit.h"
 
 namespace sk {

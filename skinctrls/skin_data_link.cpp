@@ -1,6 +1,6 @@
 #include "skinctrls/skin_data_link.h"
 
-#include "gui/component_reference.h"
+#include "gui/core/component_reference.h"
 
 namespace sk {
 

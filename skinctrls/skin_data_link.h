@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "gui/component.h"
+#include "gui/core/component.h"
 #include "skin/skin_data.h"
 
 namespace sk {

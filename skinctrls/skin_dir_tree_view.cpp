@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "gui/screen.h"
+#include "gui/controls/screen.h"
 #include "skinctrls/drive_check.h"
 #include "skinctrls/folder_scan.h"
 #include "skinctrls/shell_look.h"

@@ -1,6 +1,6 @@
 #include "skinctrls/skin_gauge.h"
 
-#include "gui/rounding.h"
+#include "gui/core/rounding.h"
 #include "skin/control_records.h"
 #include "skin/effect_bmp.h"
 #include "skinctrls/default_look.h"

@@ -1,7 +1,7 @@
 #include "skinctrls/skin_hint.h"
 
-#include "gui/application.h"
-#include "gui/form.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
 #include "skin/layered.h"
 #include "skinctrls/skin_data_link.h"
 #include "skinctrls/skin_hint_window.h"

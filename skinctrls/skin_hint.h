@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "gui/component.h"
-#include "gui/graphics_objects.h"
-#include "gui/hint_window.h"
-#include "gui/timer.h"
+#include "gui/controls/hint_window.h"
+#include "gui/controls/timer.h"
+#include "gui/core/component.h"
+#include "gui/graphics/graphics_objects.h"
 #include "skin/skin_data.h"
 
 namespace sk {

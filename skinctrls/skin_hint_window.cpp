@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "gui/application.h"
-#include "gui/form.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
 #include "skin/effect_bmp.h"
 #include "skin/layered.h"
 #include "skin/mask_region.h"

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "gui/bitmap.h"
-#include "gui/hint_window.h"
+#include "gui/controls/hint_window.h"
+#include "gui/graphics/bitmap.h"
 #include "skin/geometry.h"
 #include "skin/skin_data.h"
 

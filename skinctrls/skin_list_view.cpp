@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "gui/header_sections.h"
+#include "gui/native/header_sections.h"
 #include "skinctrls/view_skin.h"
 
 namespace sk {

@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "gui/list_view.h"
-#include "gui/window_subclass.h"
+#include "gui/native/list_view.h"
+#include "gui/native/window_subclass.h"
 #include "skinctrls/list_header_skin.h"
 #include "skinctrls/skin_view.h"
 

@@ -2,7 +2,7 @@
 // set, it is used instead of the skin of the form's menus.
 #pragma once
 
-#include "gui/menu.h"
+#include "gui/controls/menu.h"
 #include "skin/skin_data.h"
 
 namespace sk {

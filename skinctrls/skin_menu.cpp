@@ -1,7 +1,7 @@
 #include "skinctrls/skin_menu.h"
 
-#include "gui/form.h"
-#include "gui/menu.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu.h"
 #include "skin/layered.h"
 #include "skinctrls/skin_popup_window.h"
 

@@ -13,11 +13,11 @@
 #include <memory>
 #include <vector>
 
-#include "gui/component.h"
-#include "gui/graphics_objects.h"
-#include "gui/menu_item.h"
-#include "gui/timer.h"
-#include "gui/utility_window.h"
+#include "gui/controls/menu_item.h"
+#include "gui/controls/timer.h"
+#include "gui/controls/utility_window.h"
+#include "gui/core/component.h"
+#include "gui/graphics/graphics_objects.h"
 #include "skin/skin_data.h"
 
 namespace gui {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "gui/image_list.h"
-#include "gui/rounding.h"
-#include "gui/shortcut.h"
+#include "gui/controls/shortcut.h"
+#include "gui/core/rounding.h"
+#include "gui/graphics/image_list.h"
 #include "skin/effect_bmp.h"
 #include "skin/glyphs.h"
 #include "skin/morph_by_kind.h"

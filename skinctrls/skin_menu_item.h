@@ -4,9 +4,9 @@
 // element, or in the default look without one.
 #pragma once
 
-#include "gui/bitmap.h"
-#include "gui/canvas.h"
-#include "gui/menu_item.h"
+#include "gui/controls/menu_item.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/canvas.h"
 #include "skin/object_records.h"
 
 namespace sk {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "gui/application.h"
-#include "gui/image.h"
+#include "gui/controls/application.h"
+#include "gui/controls/image.h"
 #include "skin/control_records.h"
 #include "skin/form_skin_engine.h"
 #include "skinctrls/skin_button.h"

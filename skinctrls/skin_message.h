@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <string>
 
-#include "gui/component.h"
-#include "gui/form.h"
-#include "gui/graphics_objects.h"
-#include "gui/message_dlg.h"
-#include "gui/modal_result.h"
+#include "gui/controls/form.h"
+#include "gui/controls/message_dlg.h"
+#include "gui/controls/modal_result.h"
+#include "gui/core/component.h"
+#include "gui/graphics/graphics_objects.h"
 #include "skin/skin_data.h"
 
 namespace sk {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gui/control_messages.h"
+#include "gui/controls/control_messages.h"
 #include "skin/control_records.h"
 #include "skin/glyphs.h"
 #include "skin/tiling.h"

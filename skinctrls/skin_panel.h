@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "gui/alignment.h"
+#include "gui/core/alignment.h"
 #include "skinctrls/skin_custom_control.h"
 
 namespace sk {

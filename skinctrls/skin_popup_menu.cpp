@@ -1,7 +1,7 @@
 #include "skinctrls/skin_popup_menu.h"
 
-#include "gui/component_reference.h"
-#include "gui/form.h"
+#include "gui/controls/form.h"
+#include "gui/core/component_reference.h"
 #include "skinctrls/skin_data_link.h"
 #include "skinctrls/skin_menu.h"
 

@@ -3,7 +3,7 @@
 // owner's owner; a menu on no skinned form shows nothing.
 #pragma once
 
-#include "gui/menu.h"
+#include "gui/controls/menu.h"
 #include "skin/skin_data.h"
 #include "skinctrls/skin_menu_host.h"
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "gui/application.h"
-#include "gui/control_messages.h"
-#include "gui/menu.h"
-#include "gui/shortcut.h"
+#include "gui/controls/application.h"
+#include "gui/controls/control_messages.h"
+#include "gui/controls/menu.h"
+#include "gui/controls/shortcut.h"
 #include "skin/layered.h"
 #include "skin/mask_region.h"
 #include "skinctrls/menu_placement.h"

@@ -13,11 +13,11 @@
 #include <memory>
 #include <vector>
 
-#include "gui/bitmap.h"
-#include "gui/custom_control.h"
-#include "gui/image_list.h"
-#include "gui/menu_item.h"
-#include "gui/timer.h"
+#include "gui/controls/custom_control.h"
+#include "gui/controls/menu_item.h"
+#include "gui/controls/timer.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/image_list.h"
 #include "skin/effect_bmp.h"
 #include "skin/skin_data.h"
 #include "skinctrls/skin_menu_item.h"

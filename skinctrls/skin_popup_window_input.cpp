@@ -1,7 +1,7 @@
 // The popup window's rows under the mouse and the keyboard, and its scrolling.
 #include <windows.h>
 
-#include "gui/accel.h"
+#include "gui/controls/accel.h"
 #include "skinctrls/skin_menu.h"
 #include "skinctrls/skin_popup_window.h"
 

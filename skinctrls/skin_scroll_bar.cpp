@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "gui/control_messages.h"
-#include "gui/rounding.h"
+#include "gui/controls/control_messages.h"
+#include "gui/core/rounding.h"
 #include "skin/control_records.h"
 #include "skin/effect_bmp.h"
 #include "skin/glyphs.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "gui/control_types.h"
+#include "gui/controls/control_types.h"
 #include "skinctrls/skin_custom_control.h"
 
 namespace sk {

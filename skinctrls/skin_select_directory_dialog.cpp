@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "gui/application.h"
+#include "gui/controls/application.h"
 #include "skin/form_skin_engine.h"
 #include "skinctrls/sel_dir_dlg_form.h"
 #include "skinctrls/skin_button.h"

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "gui/component.h"
-#include "gui/events.h"
-#include "gui/graphics_objects.h"
+#include "gui/controls/events.h"
+#include "gui/core/component.h"
+#include "gui/graphics/graphics_objects.h"
 #include "skin/skin_data.h"
 
 namespace sk {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "gui/custom_label.h"
+#include "gui/controls/custom_label.h"
 #include "skin/skin_data.h"
 
 namespace sk {

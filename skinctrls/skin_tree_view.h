@@ -5,7 +5,7 @@
 // the user moves them.
 #pragma once
 
-#include "gui/tree_view.h"
+#include "gui/native/tree_view.h"
 #include "skinctrls/skin_view.h"
 
 namespace sk {

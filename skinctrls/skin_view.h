@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "gui/control_messages.h"
+#include "gui/controls/control_messages.h"
 #include "skin/skin_data.h"
 #include "skinctrls/skin_data_link.h"
 #include "skinctrls/skin_scroll_bar.h"

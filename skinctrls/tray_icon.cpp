@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "gui/application.h"
-#include "gui/component_reference.h"
-#include "gui/form.h"
-#include "gui/image_list.h"
-#include "gui/shift_state.h"
-#include "gui/timer.h"
-#include "gui/win_control.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/shift_state.h"
+#include "gui/controls/timer.h"
+#include "gui/controls/win_control.h"
+#include "gui/core/component_reference.h"
+#include "gui/graphics/image_list.h"
 #include "skinctrls/skin_popup_menu.h"
 
 namespace sk {

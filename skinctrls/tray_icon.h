@@ -18,12 +18,12 @@
 #include <memory>
 #include <string>
 
-#include "gui/component.h"
-#include "gui/events.h"
-#include "gui/icon.h"
-#include "gui/message.h"
-#include "gui/utility_window.h"
-#include "gui/wnd_proc_chain.h"
+#include "gui/controls/events.h"
+#include "gui/controls/message.h"
+#include "gui/controls/utility_window.h"
+#include "gui/controls/wnd_proc_chain.h"
+#include "gui/core/component.h"
+#include "gui/graphics/icon.h"
 
 namespace gui {
 class TImageList;

@@ -4,7 +4,7 @@
 #pragma once
 
 
-#include "gui/control.h"
+#include "gui/controls/control.h"
 #include "skin/skin_data.h"
 #include "skinctrls/skin_scroll_bar.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/ripper_settings.h"
 #include "app/track_text.h"
-#include "gui/mem_ini_file.h"
+#include "gui/core/mem_ini_file.h"
 
 using namespace brenvale;
 

@@ -8,14 +8,14 @@
 #include <string>
 
 #include "app/about_form.h"
-#include "skinctrls/sel_dir_dlg_form.h"
-#include "skinctrls/skin_directory_edit.h"
 #include "app/main_form.h"
 #include "app/options_form.h"
 #include "app/ripper_settings.h"
-#include "gui/application.h"
-#include "gui/control_messages.h"
+#include "gui/controls/application.h"
+#include "gui/controls/control_messages.h"
+#include "skinctrls/sel_dir_dlg_form.h"
 #include "skinctrls/skin_button.h"
+#include "skinctrls/skin_directory_edit.h"
 #include "skinctrls/skin_std_label.h"
 #include "support/event_sink.h"
 #include "support/sim_disc.h"

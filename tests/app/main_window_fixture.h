@@ -18,7 +18,7 @@
 #include "app/main_form.h"
 #include "app/ripper_settings.h"
 #include "app/track_list_view.h"
-#include "gui/application.h"
+#include "gui/controls/application.h"
 #include "skinctrls/skin_button.h"
 #include "skinctrls/skin_gauge.h"
 #include "skinctrls/skin_main_menu.h"

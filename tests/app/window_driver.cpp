@@ -1,6 +1,6 @@
 #include "window_driver.h"
 
-#include "gui/win_control.h"
+#include "gui/controls/win_control.h"
 
 namespace apptest {
 

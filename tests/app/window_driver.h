@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "gui/screen.h"
+#include "gui/controls/screen.h"
 
 namespace gui {
 class TWinControl;

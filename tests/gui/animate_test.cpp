@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "control_probes.h"
-#include "gui/animate.h"
-#include "gui/form.h"
+#include "gui/controls/form.h"
+#include "gui/native/animate.h"
 
 using namespace gui;
 

@@ -7,11 +7,11 @@
 #include <random>
 #include <vector>
 
-#include "gui/bitmap.h"
-#include "gui/bmp_image.h"
-#include "gui/canvas.h"
-#include "gui/exceptions.h"
-#include "gui/memory_stream.h"
+#include "gui/core/bmp_image.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/memory_stream.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/canvas.h"
 
 using namespace gui;
 

@@ -6,9 +6,9 @@
 #include <random>
 #include <vector>
 
-#include "gui/bmp_image.h"
-#include "gui/exceptions.h"
-#include "gui/memory_stream.h"
+#include "gui/core/bmp_image.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/memory_stream.h"
 
 using namespace gui;
 

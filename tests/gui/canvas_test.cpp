@@ -1,8 +1,8 @@
 // The canvas: tools selected on demand, pixel-exact shapes, text, scaled copies.
 #include <gtest/gtest.h>
 
-#include "gui/bitmap.h"
-#include "gui/canvas.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/canvas.h"
 
 using namespace gui;
 

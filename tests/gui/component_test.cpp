@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "gui/component.h"
-#include "gui/exceptions.h"
+#include "gui/core/component.h"
+#include "gui/core/exceptions.h"
 
 using namespace gui;
 

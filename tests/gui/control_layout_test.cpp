@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "control_probes.h"
-#include "gui/exceptions.h"
-#include "gui/form.h"
-#include "gui/win_types.h"
+#include "gui/controls/form.h"
+#include "gui/core/exceptions.h"
+#include "gui/graphics/win_types.h"
 
 using namespace gui;
 using guitest::ColourBox;

@@ -1,7 +1,7 @@
 #include "control_probes.h"
 
-#include "gui/application.h"
-#include "gui/control_messages.h"
+#include "gui/controls/application.h"
+#include "gui/controls/control_messages.h"
 
 namespace guitest {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "gui/custom_control.h"
-#include "gui/graphic_control.h"
-#include "gui/wnd_proc_chain.h"
+#include "gui/controls/custom_control.h"
+#include "gui/controls/graphic_control.h"
+#include "gui/controls/wnd_proc_chain.h"
 
 namespace guitest {
 

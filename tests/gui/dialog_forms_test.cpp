@@ -7,13 +7,13 @@
 #include <memory>
 #include <string>
 
-#include "gui/application.h"
-#include "gui/custom_control.h"
-#include "gui/custom_edit.h"
-#include "gui/form.h"
-#include "gui/bitmap.h"
-#include "gui/icon.h"
-#include "gui/image.h"
+#include "gui/controls/application.h"
+#include "gui/controls/custom_control.h"
+#include "gui/controls/form.h"
+#include "gui/controls/image.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/icon.h"
+#include "gui/native/custom_edit.h"
 #include "win/gdi_handles.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "control_probes.h"
-#include "gui/exceptions.h"
-#include "gui/form.h"
-#include "gui/screen.h"
+#include "gui/controls/form.h"
+#include "gui/controls/screen.h"
+#include "gui/core/exceptions.h"
 
 using namespace gui;
 

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string>
 
-#include "gui/exceptions.h"
-#include "gui/mem_ini_file.h"
-#include "gui/strings.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/mem_ini_file.h"
+#include "gui/core/strings.h"
 
 using namespace gui;
 

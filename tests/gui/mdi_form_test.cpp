@@ -7,10 +7,10 @@
 #include <string>
 
 #include "control_probes.h"
-#include "gui/application.h"
-#include "gui/exceptions.h"
-#include "gui/form.h"
-#include "gui/screen.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/screen.h"
+#include "gui/core/exceptions.h"
 
 using namespace gui;
 

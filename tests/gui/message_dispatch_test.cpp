@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "control_probes.h"
-#include "gui/application.h"
-#include "gui/control_messages.h"
-#include "gui/exceptions.h"
-#include "gui/form.h"
-#include "gui/timer.h"
+#include "gui/controls/application.h"
+#include "gui/controls/control_messages.h"
+#include "gui/controls/form.h"
+#include "gui/controls/timer.h"
+#include "gui/core/exceptions.h"
 
 using namespace gui;
 using guitest::ColourBox;

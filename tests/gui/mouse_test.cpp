@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "control_probes.h"
-#include "gui/application.h"
-#include "gui/form.h"
-#include "gui/screen.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/screen.h"
 
 using namespace gui;
 using guitest::ColourBox;

@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "gui/exceptions.h"
-#include "gui/object_list.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/object_list.h"
 
 using namespace gui;
 

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "control_probes.h"
-#include "gui/bitmap.h"
-#include "gui/canvas.h"
-#include "gui/form.h"
-#include "gui/win_types.h"
+#include "gui/controls/form.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/canvas.h"
+#include "gui/graphics/win_types.h"
 
 using namespace gui;
 using guitest::ColourBox;

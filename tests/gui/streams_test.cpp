@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string>
 
-#include "gui/exceptions.h"
-#include "gui/file_stream.h"
-#include "gui/memory_stream.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/file_stream.h"
+#include "gui/core/memory_stream.h"
 
 using namespace gui;
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "gui/exceptions.h"
-#include "gui/rounding.h"
-#include "gui/string_utils.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/rounding.h"
+#include "gui/core/string_utils.h"
 
 using namespace gui;
 

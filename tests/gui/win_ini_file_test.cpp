@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "gui/exceptions.h"
-#include "gui/ini_file.h"
-#include "gui/resource_stream.h"
-#include "gui/strings.h"
+#include "gui/controls/ini_file.h"
+#include "gui/controls/resource_stream.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/strings.h"
 
 using namespace gui;
 

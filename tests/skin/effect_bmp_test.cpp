@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "gui/canvas.h"
+#include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
 #include "skin/effect_bmp.h"
 

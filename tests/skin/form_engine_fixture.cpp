@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "gui/application.h"
-#include "gui/strings.h"
+#include "gui/controls/application.h"
+#include "gui/core/strings.h"
 #include "picture_fixtures.h"
 
 namespace formenginetest {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "gui/bitmap.h"
-#include "gui/form.h"
-#include "gui/types.h"
+#include "gui/controls/form.h"
+#include "gui/core/types.h"
+#include "gui/graphics/bitmap.h"
 #include "skin/skin_data.h"
 #include "skin/stored_skin.h"
 

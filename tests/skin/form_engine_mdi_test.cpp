@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "form_engine_fixture.h"
-#include "gui/application.h"
-#include "gui/form.h"
-#include "gui/menu.h"
-#include "gui/screen.h"
-#include "gui/shortcut.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu.h"
+#include "gui/controls/screen.h"
+#include "gui/controls/shortcut.h"
 #include "skin/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 #include "skin/form_skin_engine_finders.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "form_engine_fixture.h"
-#include "gui/menu.h"
+#include "gui/controls/menu.h"
 #include "picture_fixtures.h"
 #include "skin/active_skin_objects.h"
 #include "skin/form_skin_engine.h"

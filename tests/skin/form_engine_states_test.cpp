@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "gui/application.h"
-#include "gui/form.h"
-#include "gui/menu.h"
-#include "gui/strings.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu.h"
+#include "gui/core/strings.h"
 #include "picture_fixtures.h"
 #include "skin/form_skin_engine.h"
 #include "skin/skin_data.h"

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "gui/application.h"
-#include "gui/exceptions.h"
-#include "gui/form.h"
-#include "gui/menu_item.h"
-#include "gui/strings.h"
-#include "gui/wnd_proc_chain.h"
 #include "form_engine_fixture.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu_item.h"
+#include "gui/controls/wnd_proc_chain.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/strings.h"
 #include "picture_fixtures.h"
 #include "skin/form_frame_geometry.h"
 #include "skin/form_skin_engine.h"

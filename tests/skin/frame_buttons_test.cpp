@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "frame_objects_fixture.h"
-#include "gui/color.h"
-#include "gui/menu.h"
+#include "gui/controls/menu.h"
+#include "gui/core/color.h"
 #include "skin/text_fit.h"
 #include "skinctrls/skin_main_menu.h"
 #include "skinctrls/skin_menu_item.h"

@@ -9,10 +9,10 @@
 
 #include "gtest/gtest.h"
 
-#include "gui/bitmap.h"
-#include "gui/component.h"
-#include "gui/graphics_objects.h"
-#include "gui/menu_item.h"
+#include "gui/controls/menu_item.h"
+#include "gui/core/component.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/graphics_objects.h"
 #include "skin/active_skin_objects.h"
 #include "skinctrls/skin_menu.h"
 #include "test_skin.h"

@@ -4,7 +4,7 @@
 #include <set>
 #include <utility>
 
-#include "gui/canvas.h"
+#include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
 #include "skin/glyphs.h"
 #include "skin/text_fit.h"

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "gui/canvas.h"
+#include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
 #include "skin/layered.h"
 

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "gui/win_types.h"
+#include "gui/graphics/win_types.h"
 #include "picture_fixtures.h"
 #include "skin/mask_region.h"
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "control_probes.h"
-#include "gui/bitmap.h"
-#include "gui/form.h"
+#include "gui/controls/form.h"
+#include "gui/graphics/bitmap.h"
 #include "skin/parent_background.h"
 
 using namespace gui;

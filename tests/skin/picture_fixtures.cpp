@@ -1,8 +1,8 @@
 #include "picture_fixtures.h"
 
-#include "gui/bmp_image.h"
-#include "gui/canvas.h"
-#include "gui/memory_stream.h"
+#include "gui/core/bmp_image.h"
+#include "gui/core/memory_stream.h"
+#include "gui/graphics/canvas.h"
 
 namespace skintest {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/bitmap.h"
+#include "gui/graphics/bitmap.h"
 
 namespace skintest {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "gui/canvas.h"
-#include "gui/exceptions.h"
-#include "gui/form.h"
-#include "gui/memory_stream.h"
-#include "gui/resource_stream.h"
+#include "gui/controls/form.h"
+#include "gui/controls/resource_stream.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/memory_stream.h"
+#include "gui/graphics/canvas.h"
 #include "skin/compressed_stored_skin.h"
 #include "skin/skin_data.h"
 #include "skin/skin_messages.h"

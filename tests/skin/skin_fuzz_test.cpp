@@ -5,10 +5,10 @@
 
 #include <random>
 
-#include "gui/exceptions.h"
-#include "gui/mem_ini_file.h"
-#include "gui/memory_stream.h"
-#include "gui/strings.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/mem_ini_file.h"
+#include "gui/core/memory_stream.h"
+#include "gui/core/strings.h"
 #include "skin/compressed_stored_skin.h"
 #include "skin/skin_model.h"
 #include "skin/skin_pictures.h"

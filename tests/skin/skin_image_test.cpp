@@ -2,7 +2,7 @@
 // channel y, so that every output pixel tells which source pixel it came from.
 #include <gtest/gtest.h>
 
-#include "gui/canvas.h"
+#include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
 #include "skin/frame_strips.h"
 #include "skin/skin_image.h"

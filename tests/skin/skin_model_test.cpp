@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "gui/exceptions.h"
-#include "gui/mem_ini_file.h"
-#include "gui/memory_stream.h"
-#include "gui/strings.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/mem_ini_file.h"
+#include "gui/core/memory_stream.h"
+#include "gui/core/strings.h"
 #include "skin/compressed_stored_skin.h"
 #include "skin/control_records.h"
 #include "skin/skin_model.h"

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "gui/mem_ini_file.h"
-#include "gui/string_utils.h"
-#include "gui/strings.h"
+#include "gui/core/mem_ini_file.h"
+#include "gui/core/string_utils.h"
+#include "gui/core/strings.h"
 #include "skin/control_records.h"
 #include "skin/object_records.h"
 #include "test_skin_files.h"

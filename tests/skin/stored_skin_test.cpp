@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "gui/bmp_image.h"
-#include "gui/exceptions.h"
-#include "gui/memory_stream.h"
-#include "gui/strings.h"
+#include "gui/core/bmp_image.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/memory_stream.h"
+#include "gui/core/strings.h"
 #include "skin/compressed_stored_skin.h"
 #include "skin/skin_pictures.h"
 #include "skin/stored_skin.h"

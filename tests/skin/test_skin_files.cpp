@@ -10,10 +10,10 @@
 #include <memory>
 #include <thread>
 
-#include "gui/file_stream.h"
-#include "gui/mem_ini_file.h"
-#include "gui/memory_stream.h"
-#include "gui/strings.h"
+#include "gui/core/file_stream.h"
+#include "gui/core/mem_ini_file.h"
+#include "gui/core/memory_stream.h"
+#include "gui/core/strings.h"
 
 namespace skintest {
 

@@ -2,9 +2,9 @@
 // alignments, keyword enumerations, text lines and indexed lists.
 #include <gtest/gtest.h>
 
-#include "gui/exceptions.h"
-#include "gui/mem_ini_file.h"
-#include "gui/strings.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/mem_ini_file.h"
+#include "gui/core/strings.h"
 #include "skin/value_syntax.h"
 #include "test_skin_files.h"
 

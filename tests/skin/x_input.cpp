@@ -6,7 +6,7 @@
 #include <functional>
 #include <thread>
 
-#include "gui/application.h"
+#include "gui/controls/application.h"
 
 namespace xinput {
 

@@ -6,8 +6,8 @@
 
 #include <random>
 
-#include "gui/exceptions.h"
-#include "gui/memory_stream.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/memory_stream.h"
 #include "skin/zlib_streams.h"
 #include "test_skin_files.h"
 

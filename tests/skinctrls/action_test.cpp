@@ -2,10 +2,10 @@
 // action that goes lets go of its clients.
 #include <gtest/gtest.h>
 
-#include "gui/action.h"
-#include "gui/exceptions.h"
-#include "gui/form.h"
-#include "gui/menu_item.h"
+#include "gui/controls/action.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu_item.h"
+#include "gui/core/exceptions.h"
 
 using namespace gui;
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "control_fixture.h"
-#include "gui/action.h"
-#include "gui/control_messages.h"
-#include "gui/custom_control.h"
-#include "gui/image_list.h"
+#include "gui/controls/action.h"
+#include "gui/controls/control_messages.h"
+#include "gui/controls/custom_control.h"
+#include "gui/graphics/image_list.h"
 #include "picture_fixtures.h"
 #include "skinctrls/skin_button.h"
 #include "skinctrls/skin_panel.h"

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "control_fixture.h"
-#include "gui/custom_control.h"
-#include "win/gdi_handles.h"
+#include "gui/controls/custom_control.h"
 #include "picture_fixtures.h"
 #include "skinctrls/skin_control_bar.h"
+#include "win/gdi_handles.h"
 
 using namespace gui;
 using sk::TskSkinControlBar;

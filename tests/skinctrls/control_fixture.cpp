@@ -1,6 +1,6 @@
 #include "control_fixture.h"
 
-#include "gui/application.h"
+#include "gui/controls/application.h"
 #include "picture_fixtures.h"
 
 namespace skinctrlstest {

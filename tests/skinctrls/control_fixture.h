@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "gui/bitmap.h"
-#include "gui/custom_control.h"
-#include "gui/form.h"
+#include "gui/controls/custom_control.h"
+#include "gui/controls/form.h"
+#include "gui/graphics/bitmap.h"
 #include "test_skin.h"
 
 namespace skinctrlstest {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "control_fixture.h"
-#include "gui/control_messages.h"
-#include "gui/custom_edit.h"
+#include "gui/controls/control_messages.h"
+#include "gui/native/custom_edit.h"
 #include "skinctrls/sk_custom_edit.h"
 
 using namespace gui;

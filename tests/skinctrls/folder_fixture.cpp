@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "gui/screen.h"
+#include "gui/controls/screen.h"
 #include "skinctrls/skin_message.h"
 #include "skinctrls/skin_std_label.h"
 

@@ -2,8 +2,8 @@
 // and the frame of a multi-frame glyph.
 #include <gtest/gtest.h>
 
-#include "gui/bitmap.h"
-#include "gui/canvas.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
 #include "skinctrls/glyph_text.h"
 

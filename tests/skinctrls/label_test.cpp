@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "control_fixture.h"
-#include "gui/custom_control.h"
+#include "gui/controls/custom_control.h"
 #include "skinctrls/skin_std_label.h"
 
 using namespace gui;

@@ -9,11 +9,11 @@
 #include <cstring>
 
 #include "control_fixture.h"
-#include "gui/bitmap.h"
-#include "gui/canvas.h"
-#include "gui/exceptions.h"
-#include "gui/image_list.h"
-#include "gui/list_view.h"
+#include "gui/core/exceptions.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/canvas.h"
+#include "gui/graphics/image_list.h"
+#include "gui/native/list_view.h"
 
 using namespace gui;
 

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "gui/application.h"
-#include "gui/control_messages.h"
-#include "gui/form.h"
-#include "gui/menu.h"
-#include "gui/menu_item.h"
-#include "gui/wnd_proc_chain.h"
+#include "gui/controls/application.h"
+#include "gui/controls/control_messages.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu.h"
+#include "gui/controls/menu_item.h"
+#include "gui/controls/wnd_proc_chain.h"
 #include "skin/form_skin_engine.h"
 #include "skin/skin_messages.h"
 #include "skinctrls/main_menu_bar.h"

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "gui/exceptions.h"
-#include "gui/form.h"
-#include "gui/menu.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu.h"
+#include "gui/core/exceptions.h"
 
 using namespace gui;
 

@@ -1,6 +1,6 @@
 #include "menu_skin.h"
 
-#include "gui/canvas.h"
+#include "gui/graphics/canvas.h"
 
 namespace menutest {
 

@@ -3,8 +3,8 @@
 // frame objects such as the menu item element.
 #pragma once
 
-#include "gui/bitmap.h"
-#include "gui/color.h"
+#include "gui/core/color.h"
+#include "gui/graphics/bitmap.h"
 #include "test_skin.h"
 
 namespace menutest {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "control_fixture.h"
-#include "gui/custom_control.h"
+#include "gui/controls/custom_control.h"
 #include "picture_fixtures.h"
 #include "skinctrls/skin_panel.h"
 

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "folder_fixture.h"
-#include "gui/form.h"
-#include "gui/screen.h"
+#include "gui/controls/form.h"
+#include "gui/controls/screen.h"
 #include "skin/form_skin_engine.h"
 #include "skinctrls/sel_dir_dlg_form.h"
 #include "skinctrls/skin_button.h"

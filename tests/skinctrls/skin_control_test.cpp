@@ -6,9 +6,9 @@
 
 #include <memory>
 
-#include "gui/control_messages.h"
-#include "gui/rounding.h"
-#include "gui/win_types.h"
+#include "gui/controls/control_messages.h"
+#include "gui/core/rounding.h"
+#include "gui/graphics/win_types.h"
 #include "picture_fixtures.h"
 #include "skinctrls/skin_custom_control.h"
 #include "test_skin.h"

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "control_fixture.h"
-#include "gui/canvas.h"
-#include "gui/control_messages.h"
+#include "gui/controls/control_messages.h"
+#include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
 #include "skinctrls/skin_edit.h"
 

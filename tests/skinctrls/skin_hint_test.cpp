@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "gui/application.h"
-#include "gui/form.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
 #include "menu_fixture.h"
 #include "menu_skin.h"
 #include "skinctrls/skin_hint.h"

@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 #include "control_fixture.h"
-#include "gui/image_list.h"
+#include "gui/graphics/image_list.h"
 #include "picture_fixtures.h"
 #include "skinctrls/skin_list_view.h"
 

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "gui/color.h"
-#include "gui/image_list.h"
+#include "gui/core/color.h"
+#include "gui/graphics/image_list.h"
 #include "menu_fixture.h"
 #include "menu_skin.h"
 #include "skin/effect_bmp.h"

@@ -5,13 +5,13 @@
 #include <memory>
 #include <string>
 
-#include "gui/application.h"
-#include "gui/form.h"
-#include "gui/menu.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu.h"
+#include "menu_fixture.h"
 #include "skinctrls/skin_menu.h"
 #include "skinctrls/skin_popup_menu.h"
 #include "skinctrls/skin_popup_window.h"
-#include "menu_fixture.h"
 
 using namespace gui;
 using sk::TskSkinMenu;

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "gui/application.h"
-#include "gui/image.h"
-#include "gui/screen.h"
+#include "gui/controls/application.h"
+#include "gui/controls/image.h"
+#include "gui/controls/screen.h"
 #include "skin/form_skin_engine.h"
 #include "skinctrls/skin_button.h"
 #include "skinctrls/skin_message.h"

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "gui/application.h"
-#include "gui/bitmap.h"
-#include "gui/form.h"
-#include "gui/image_list.h"
-#include "gui/menu_item.h"
+#include "gui/controls/application.h"
+#include "gui/controls/form.h"
+#include "gui/controls/menu_item.h"
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/image_list.h"
 #include "skinctrls/skin_popup_menu.h"
 #include "skinctrls/tray_icon.h"
 

@@ -7,8 +7,8 @@
 #include <commctrl.h>
 
 #include "control_fixture.h"
-#include "gui/exceptions.h"
-#include "gui/tree_view.h"
+#include "gui/core/exceptions.h"
+#include "gui/native/tree_view.h"
 
 using namespace gui;
 

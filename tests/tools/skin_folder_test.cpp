@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "gui/exceptions.h"
-#include "gui/memory_stream.h"
-#include "gui/strings.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/memory_stream.h"
+#include "gui/core/strings.h"
 #include "skin/compressed_stored_skin.h"
 #include "skin/stored_skin.h"
 #include "tools/skinpack/jpeg_picture.h"

@@ -7,8 +7,8 @@
 
 #include <jpeglib.h>
 
-#include "gui/exceptions.h"
-#include "gui/file_stream.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/file_stream.h"
 
 namespace sk {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "gui/bmp_image.h"
+#include "gui/core/bmp_image.h"
 
 namespace sk {
 

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "gui/exceptions.h"
-#include "gui/file_stream.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/file_stream.h"
 #include "skin/compressed_stored_skin.h"
 #include "skin/stored_skin.h"
 #include "tools/skinpack/skin_folder.h"

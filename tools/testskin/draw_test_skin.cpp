@@ -6,9 +6,9 @@
 
 #include <jpeglib.h>
 
-#include "gui/bmp_image.h"
-#include "gui/exceptions.h"
-#include "gui/file_stream.h"
+#include "gui/core/bmp_image.h"
+#include "gui/core/exceptions.h"
+#include "gui/core/file_stream.h"
 #include "tools/testskin/test_skin_pictures.h"
 
 namespace {

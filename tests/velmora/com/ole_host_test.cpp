@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/ole_control.h"
+#include "gui/ole/ole_control.h"
 #include "support/control_host.h"
 #include "support/event_sink.h"
 #include "support/sim_disc.h"

@@ -1,0 +1,51 @@
+#include "gui/controls/control_canvas.h"
+
+#include "gui/controls/win_control.h"
+
+namespace gui {
+
+void TControlCanvas::CreateHandle()
+{
+    FreeHandle();
+    if (auto* window = dynamic_cast<TWinControl*>(&control_)) {
+        window_ = window->Handle();
+        fetched_ = ::GetDCEx(window_, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+    } else if (TWinControl* parent = control_.Parent()) {
+        window_ = parent->Handle();
+        fetched_ = ::GetDCEx(window_, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+        if (fetched_) {
+            ::SetViewportOrgEx(fetched_, control_.Left(), control_.Top(), nullptr);
+            ::IntersectClipRect(fetched_, 0, 0, control_.Width(), control_.Height());
+        }
+    }
+    if (fetched_)
+        AttachHandle(fetched_);
+}
+
+void TControlCanvas::FreeHandle()
+{
+    if (fetched_) {
+        DeselectObjects();
+        AttachHandle(nullptr);
+        ::ReleaseDC(window_, fetched_);
+        fetched_ = nullptr;
+        window_ = nullptr;
+    } else {
+        SetHandle(nullptr);
+    }
+}
+
+void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint)
+{
+    FreeHandle();
+    SetHandle(dc);
+    try {
+        paint();
+    } catch (...) {
+        SetHandle(nullptr);
+        throw;
+    }
+    SetHandle(nullptr);
+}
+
+}  // namespace gui

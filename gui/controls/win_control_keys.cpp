@@ -1,0 +1,80 @@
+// The keyboard around a windowed control: who hears that the focus moved, and the
+// keys that serve the whole form (a default button's Enter, a cancel button's Esc,
+// the accelerators of captions) before the focused control sees them.
+#include "gui/controls/control_messages.h"
+#include "gui/controls/win_control.h"
+
+namespace gui {
+
+namespace {
+
+// The form (or topmost control) that a control's dialog keys belong to.
+TControl* TopParent(TControl* control)
+{
+    while (control->Parent())
+        control = control->Parent();
+    return control;
+}
+
+// The answer to WM_GETDLGCODE that would let the control keep the key.
+LRESULT DialogCodeOf(WPARAM key)
+{
+    switch (key) {
+    case VK_TAB:
+        return DLGC_WANTTAB;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        return DLGC_WANTARROWS;
+    case VK_RETURN:
+    case VK_EXECUTE:
+    case VK_ESCAPE:
+    case VK_CANCEL:
+        return DLGC_WANTALLKEYS;
+    default:
+        return 0;
+    }
+}
+
+}  // namespace
+
+void TWinControl::Broadcast(TMessage& message)
+{
+    // Index by index: a handler may change the list.
+    for (int i = 0; i < ControlCount(); ++i) {
+        Controls(i)->WindowProc().Dispatch(message);
+        if (message.Result != 0)
+            return;
+    }
+}
+
+void TWinControl::WMSetFocus(TMessage& message)
+{
+    DefaultHandler(message);
+    TopParent(this)->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(static_cast<TControl*>(this)));
+}
+
+void TWinControl::CNKeyDown(TMessage& message)
+{
+    const LRESULT mask = DialogCodeOf(message.WParam);
+    message.Result = mask != 0 && Perform(CM_WANTSPECIALKEY, message.WParam, 0) == 0 &&
+                     (Perform(WM_GETDLGCODE, 0, 0) & mask) == 0 &&
+                     TopParent(this)->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0;
+}
+
+void TWinControl::CNChar(TMessage& message)
+{
+    message.Result = (Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) == 0 &&
+                     TopParent(this)->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0;
+}
+
+void TWinControl::CNSysChar(TMessage& message)
+{
+    // Alt and a letter: an accelerator wherever the focus is; Alt+Space stays the
+    // system menu's.
+    message.Result = message.WParam != VK_SPACE &&
+                     TopParent(this)->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0;
+}
+
+}  // namespace gui

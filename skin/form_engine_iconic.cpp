@@ -8,7 +8,7 @@
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
 #include "gui/graphics/canvas.h"
-#include "skin/active_skin_objects.h"
+#include "skin/frame/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 
 namespace sk {

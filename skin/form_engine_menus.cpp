@@ -9,7 +9,7 @@
 #include "gui/controls/form.h"
 #include "gui/controls/menu.h"
 #include "gui/controls/shift_state.h"
-#include "skin/active_skin_objects.h"
+#include "skin/frame/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 #include "skin/form_skin_engine_finders.h"
 #include "skinctrls/main_menu_bar.h"

@@ -7,7 +7,7 @@
 #include "gui/controls/menu.h"
 #include "gui/controls/timer.h"
 #include "gui/controls/win_control.h"
-#include "skin/active_skin_objects.h"
+#include "skin/frame/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 #include "skinctrls/skin_control.h"
 #include "skinctrls/skin_control_bar.h"

@@ -5,7 +5,7 @@
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
 #include "gui/controls/timer.h"
-#include "skin/active_skin_objects.h"
+#include "skin/frame/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 #include "skin/layered.h"
 #include "skin/mdi_messages.h"

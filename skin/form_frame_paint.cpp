@@ -5,7 +5,7 @@
 
 #include "gui/controls/form.h"
 #include "gui/graphics/canvas.h"
-#include "skin/active_skin_objects.h"
+#include "skin/frame/active_skin_objects.h"
 #include "skin/effect_bmp.h"
 #include "skin/form_skin_engine.h"
 #include "skin/frame_strips.h"

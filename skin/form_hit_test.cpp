@@ -2,7 +2,7 @@
 // sizes the form), the caption (which moves it), the client area, or a frame
 // object that the engine handles itself.
 #include "gui/controls/form.h"
-#include "skin/active_skin_objects.h"
+#include "skin/frame/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 
 namespace sk {

@@ -8,7 +8,7 @@
 #include "gui/controls/menu.h"
 #include "gui/controls/timer.h"
 #include "gui/core/exceptions.h"
-#include "skin/active_skin_objects.h"
+#include "skin/frame/active_skin_objects.h"
 #include "skin/layered.h"
 #include "skin/skin_messages.h"
 #include "skinctrls/main_menu_bar.h"

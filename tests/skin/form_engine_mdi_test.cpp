@@ -15,7 +15,7 @@
 #include "gui/controls/menu.h"
 #include "gui/controls/screen.h"
 #include "gui/controls/shortcut.h"
-#include "skin/active_skin_objects.h"
+#include "skin/frame/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 #include "skin/form_skin_engine_finders.h"
 #include "skinctrls/main_menu_bar.h"

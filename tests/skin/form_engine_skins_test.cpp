@@ -11,7 +11,7 @@
 #include "form_engine_fixture.h"
 #include "gui/controls/menu.h"
 #include "picture_fixtures.h"
-#include "skin/active_skin_objects.h"
+#include "skin/frame/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 #include "skinctrls/skin_control.h"
 

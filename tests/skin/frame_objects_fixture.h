@@ -13,7 +13,7 @@
 #include "gui/core/component.h"
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/graphics_objects.h"
-#include "skin/active_skin_objects.h"
+#include "skin/frame/active_skin_objects.h"
 #include "skinctrls/skin_menu.h"
 #include "test_skin.h"
 

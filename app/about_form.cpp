@@ -7,7 +7,7 @@
 #include "gui/controls/application.h"
 #include "gui/controls/control_messages.h"
 #include "gui/controls/image.h"
-#include "skinctrls/skin_std_label.h"
+#include "skinctrls/controls/skin_std_label.h"
 
 namespace brenvale {
 

@@ -7,7 +7,7 @@
 #include "gui/controls/custom_label.h"
 #include "gui/controls/form.h"
 #include "gui/controls/image.h"
-#include "skinctrls/skin_std_label.h"
+#include "skinctrls/controls/skin_std_label.h"
 
 namespace brenvale {
 

@@ -1,7 +1,7 @@
 #include "app/cddb_wait_form.h"
 
 #include "gui/graphics/canvas.h"
-#include "skinctrls/skin_std_label.h"
+#include "skinctrls/controls/skin_std_label.h"
 
 namespace brenvale {
 

@@ -5,7 +5,7 @@
 #include "gui/controls/form.h"
 #include "gui/controls/resource_stream.h"
 #include "gui/graphics/bitmap.h"
-#include "skin/compressed_stored_skin.h"
+#include "skin/model/compressed_stored_skin.h"
 
 namespace brenvale {
 

@@ -1,7 +1,7 @@
 #include "app/form_skin.h"
 
 #include "gui/controls/form.h"
-#include "skin/form_skin_engine.h"
+#include "skin/forms/form_skin_engine.h"
 
 namespace brenvale {
 

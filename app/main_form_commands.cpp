@@ -19,11 +19,11 @@
 #include "gui/controls/ini_file.h"
 #include "gui/controls/message_dlg.h"
 #include "gui/controls/screen.h"
-#include "skin/form_skin_engine.h"
-#include "skinctrls/main_menu_bar.h"
-#include "skinctrls/skin_button.h"
-#include "skinctrls/skin_gauge.h"
-#include "skinctrls/skin_message.h"
+#include "skin/forms/form_skin_engine.h"
+#include "skinctrls/controls/skin_button.h"
+#include "skinctrls/controls/skin_gauge.h"
+#include "skinctrls/dialogs/skin_message.h"
+#include "skinctrls/menubar/main_menu_bar.h"
 
 namespace brenvale {
 

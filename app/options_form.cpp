@@ -3,9 +3,9 @@
 #include "app/form_resources.h"
 #include "app/form_skin.h"
 #include "gui/core/string_utils.h"
-#include "skinctrls/skin_button.h"
-#include "skinctrls/skin_directory_edit.h"
-#include "skinctrls/skin_std_label.h"
+#include "skinctrls/controls/skin_button.h"
+#include "skinctrls/controls/skin_std_label.h"
+#include "skinctrls/folders/skin_directory_edit.h"
 
 namespace brenvale {
 

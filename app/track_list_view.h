@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "skinctrls/skin_list_view.h"
+#include "skinctrls/views/skin_list_view.h"
 
 namespace brenvale {
 

@@ -3,8 +3,8 @@
 // commands and the settings file.
 #include "main_window_fixture.h"
 
-#include "skin/form_skin_engine.h"
-#include "skinctrls/main_menu_bar.h"
+#include "skin/forms/form_skin_engine.h"
+#include "skinctrls/menubar/main_menu_bar.h"
 #include "window_driver.h"
 
 namespace apptest {

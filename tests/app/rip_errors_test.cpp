@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "skinctrls/skin_message.h"
-#include "skinctrls/skin_std_label.h"
+#include "skinctrls/controls/skin_std_label.h"
+#include "skinctrls/dialogs/skin_message.h"
 
 namespace apptest {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
-#include "skin/effect_bmp.h"
+#include "skin/imaging/effect_bmp.h"
 
 using namespace sk;
 using namespace skintest;

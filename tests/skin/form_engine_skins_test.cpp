@@ -11,9 +11,9 @@
 #include "form_engine_fixture.h"
 #include "gui/controls/menu.h"
 #include "picture_fixtures.h"
+#include "skin/forms/form_skin_engine.h"
 #include "skin/frame/active_skin_objects.h"
-#include "skin/form_skin_engine.h"
-#include "skinctrls/skin_control.h"
+#include "skinctrls/controls/skin_control.h"
 
 namespace {
 

@@ -16,12 +16,12 @@
 #include "gui/core/exceptions.h"
 #include "gui/core/strings.h"
 #include "picture_fixtures.h"
-#include "skin/form_frame_geometry.h"
-#include "skin/form_skin_engine.h"
-#include "skin/skin_caption_object.h"
-#include "skin/skin_data.h"
-#include "skin/stored_skin.h"
-#include "skinctrls/skin_menu.h"
+#include "skin/data/skin_data.h"
+#include "skin/forms/form_frame_geometry.h"
+#include "skin/forms/form_skin_engine.h"
+#include "skin/frame/skin_caption_object.h"
+#include "skin/model/stored_skin.h"
+#include "skin/popups/skin_menu.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "frame_objects_fixture.h"
 #include "gui/controls/menu.h"
 #include "gui/core/color.h"
-#include "skin/text_fit.h"
-#include "skinctrls/skin_main_menu.h"
-#include "skinctrls/skin_menu_item.h"
-#include "skinctrls/skin_popup_window.h"
+#include "skin/imaging/text_fit.h"
+#include "skin/popups/skin_main_menu.h"
+#include "skin/popups/skin_menu_item.h"
+#include "skin/popups/skin_popup_window.h"
 
 namespace frameobjectstest {
 

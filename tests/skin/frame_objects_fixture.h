@@ -14,7 +14,7 @@
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/graphics_objects.h"
 #include "skin/frame/active_skin_objects.h"
-#include "skinctrls/skin_menu.h"
+#include "skin/popups/skin_menu.h"
 #include "test_skin.h"
 
 namespace frameobjectstest {

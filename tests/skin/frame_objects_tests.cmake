@@ -9,7 +9,7 @@ if(WIN32)
   )
   target_include_directories(frame_objects_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}
                              ${PROJECT_SOURCE_DIR}/tests/skinctrls)
-  target_link_libraries(frame_objects_test PRIVATE skin_frame_objects gmock gtest_main)
+  target_link_libraries(frame_objects_test PRIVATE skin_frame gmock gtest_main)
   add_test(NAME frame_objects_test COMMAND frame_objects_test)
   if(COMMAND guard_test_summary)
     guard_test_summary(frame_objects_test)

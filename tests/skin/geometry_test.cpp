@@ -1,8 +1,8 @@
 // Rectangle and point tests of the skin engine, and the JPEG name test.
 #include <gtest/gtest.h>
 
-#include "skin/geometry.h"
-#include "skin/jpeg_name.h"
+#include "skin/model/geometry.h"
+#include "skin/model/jpeg_name.h"
 
 using namespace sk;
 using gui::Point;

@@ -6,8 +6,8 @@
 
 #include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
-#include "skin/glyphs.h"
-#include "skin/text_fit.h"
+#include "skin/imaging/glyphs.h"
+#include "skin/imaging/text_fit.h"
 
 using namespace sk;
 using gui::Rect;

@@ -5,7 +5,7 @@
 
 #include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
-#include "skin/layered.h"
+#include "skin/imaging/layered.h"
 
 using namespace sk;
 

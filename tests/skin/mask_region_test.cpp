@@ -8,7 +8,7 @@
 
 #include "gui/graphics/win_types.h"
 #include "picture_fixtures.h"
-#include "skin/mask_region.h"
+#include "skin/imaging/mask_region.h"
 
 using namespace sk;
 using namespace skintest;

@@ -8,7 +8,7 @@
 #include "control_probes.h"
 #include "gui/controls/form.h"
 #include "gui/graphics/bitmap.h"
-#include "skin/parent_background.h"
+#include "skin/imaging/parent_background.h"
 
 using namespace gui;
 using guitest::ColourBox;

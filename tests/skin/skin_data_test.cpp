@@ -12,12 +12,12 @@
 #include "gui/core/exceptions.h"
 #include "gui/core/memory_stream.h"
 #include "gui/graphics/canvas.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/skin_data.h"
-#include "skin/skin_messages.h"
-#include "skin/skin_pictures.h"
-#include "skin/stored_skin.h"
-#include "skin/zlib_streams.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
+#include "skin/model/compressed_stored_skin.h"
+#include "skin/model/skin_pictures.h"
+#include "skin/model/stored_skin.h"
+#include "skin/model/zlib_streams.h"
 #include "tools/testskin/test_skin_pictures.h"
 
 using namespace sk;

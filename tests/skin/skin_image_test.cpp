@@ -4,8 +4,8 @@
 
 #include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
-#include "skin/frame_strips.h"
-#include "skin/skin_image.h"
+#include "skin/imaging/frame_strips.h"
+#include "skin/imaging/skin_image.h"
 
 using namespace sk;
 using namespace skintest;

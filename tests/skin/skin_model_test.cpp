@@ -8,10 +8,10 @@
 #include "gui/core/mem_ini_file.h"
 #include "gui/core/memory_stream.h"
 #include "gui/core/strings.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/control_records.h"
-#include "skin/skin_model.h"
-#include "skin/skin_pictures.h"
+#include "skin/model/compressed_stored_skin.h"
+#include "skin/model/control_records.h"
+#include "skin/model/skin_model.h"
+#include "skin/model/skin_pictures.h"
 #include "test_skin_files.h"
 
 using namespace sk;

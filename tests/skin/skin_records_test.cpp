@@ -9,8 +9,8 @@
 #include "gui/core/mem_ini_file.h"
 #include "gui/core/string_utils.h"
 #include "gui/core/strings.h"
-#include "skin/control_records.h"
-#include "skin/object_records.h"
+#include "skin/model/control_records.h"
+#include "skin/model/object_records.h"
 #include "test_skin_files.h"
 
 using namespace sk;

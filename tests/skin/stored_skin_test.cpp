@@ -8,10 +8,10 @@
 #include "gui/core/exceptions.h"
 #include "gui/core/memory_stream.h"
 #include "gui/core/strings.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/skin_pictures.h"
-#include "skin/stored_skin.h"
-#include "skin/zlib_streams.h"
+#include "skin/model/compressed_stored_skin.h"
+#include "skin/model/skin_pictures.h"
+#include "skin/model/stored_skin.h"
+#include "skin/model/zlib_streams.h"
 #include "test_skin_files.h"
 
 using namespace sk;

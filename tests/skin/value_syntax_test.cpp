@@ -5,7 +5,7 @@
 #include "gui/core/exceptions.h"
 #include "gui/core/mem_ini_file.h"
 #include "gui/core/strings.h"
-#include "skin/value_syntax.h"
+#include "skin/model/value_syntax.h"
 #include "test_skin_files.h"
 
 using namespace sk;

@@ -8,7 +8,7 @@
 
 #include "gui/core/exceptions.h"
 #include "gui/core/memory_stream.h"
-#include "skin/zlib_streams.h"
+#include "skin/model/zlib_streams.h"
 #include "test_skin_files.h"
 
 using namespace sk;

@@ -8,8 +8,8 @@
 #include "gui/controls/custom_control.h"
 #include "gui/graphics/image_list.h"
 #include "picture_fixtures.h"
-#include "skinctrls/skin_button.h"
-#include "skinctrls/skin_panel.h"
+#include "skinctrls/controls/skin_button.h"
+#include "skinctrls/controls/skin_panel.h"
 
 using namespace gui;
 using sk::TskSkinButton;

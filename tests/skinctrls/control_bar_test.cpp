@@ -6,7 +6,7 @@
 #include "control_fixture.h"
 #include "gui/controls/custom_control.h"
 #include "picture_fixtures.h"
-#include "skinctrls/skin_control_bar.h"
+#include "skinctrls/controls/skin_control_bar.h"
 #include "win/gdi_handles.h"
 
 using namespace gui;

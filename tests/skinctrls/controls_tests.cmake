@@ -15,7 +15,7 @@ if(WIN32)
   )
   target_include_directories(skinctrls_controls_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}
                              ${PROJECT_SOURCE_DIR}/tests/skin)
-  target_link_libraries(skinctrls_controls_test PRIVATE skinctrls gmock gtest_main)
+  target_link_libraries(skinctrls_controls_test PRIVATE skinctrls_controls gmock gtest_main)
   add_test(NAME skinctrls_controls_test COMMAND skinctrls_controls_test)
   if(COMMAND guard_test_summary)
     guard_test_summary(skinctrls_controls_test)

@@ -12,11 +12,11 @@
 
 #include "control_fixture.h"
 #include "folder_fixture.h"
-#include "skinctrls/drive_check.h"
-#include "skinctrls/folder_scan.h"
-#include "skinctrls/shell_look.h"
-#include "skinctrls/skin_dir_tree_view.h"
-#include "skinctrls/skin_message.h"
+#include "skinctrls/dialogs/skin_message.h"
+#include "skinctrls/folders/drive_check.h"
+#include "skinctrls/folders/folder_scan.h"
+#include "skinctrls/folders/shell_look.h"
+#include "skinctrls/folders/skin_dir_tree_view.h"
 
 namespace {
 

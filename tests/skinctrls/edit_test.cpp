@@ -9,7 +9,7 @@
 #include "control_fixture.h"
 #include "gui/controls/control_messages.h"
 #include "gui/native/custom_edit.h"
-#include "skinctrls/sk_custom_edit.h"
+#include "skinctrls/controls/sk_custom_edit.h"
 
 using namespace gui;
 using sk::TskCustomEdit;

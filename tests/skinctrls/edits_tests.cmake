@@ -9,7 +9,7 @@ if(WIN32)
   )
   target_include_directories(skinctrls_edits_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}
                              ${PROJECT_SOURCE_DIR}/tests/skin)
-  target_link_libraries(skinctrls_edits_test PRIVATE skinctrls gmock gtest_main)
+  target_link_libraries(skinctrls_edits_test PRIVATE skinctrls_controls gmock gtest_main)
   add_test(NAME skinctrls_edits_test COMMAND skinctrls_edits_test)
   if(COMMAND guard_test_summary)
     guard_test_summary(skinctrls_edits_test)

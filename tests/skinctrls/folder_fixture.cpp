@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "gui/controls/screen.h"
-#include "skinctrls/skin_message.h"
-#include "skinctrls/skin_std_label.h"
+#include "skinctrls/controls/skin_std_label.h"
+#include "skinctrls/dialogs/skin_message.h"
 
 namespace foldertest {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "folder_fixture.h"
-#include "skinctrls/folder_scan.h"
+#include "skinctrls/folders/folder_scan.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "control_fixture.h"
 #include "picture_fixtures.h"
-#include "skinctrls/skin_gauge.h"
+#include "skinctrls/controls/skin_gauge.h"
 
 using namespace gui;
 using sk::TskSkinGauge;

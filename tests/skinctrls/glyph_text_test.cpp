@@ -5,7 +5,7 @@
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
-#include "skinctrls/glyph_text.h"
+#include "skinctrls/controls/glyph_text.h"
 
 using namespace gui;
 using sk::DrawGlyphAndText;

@@ -4,7 +4,7 @@
 
 #include "control_fixture.h"
 #include "gui/controls/custom_control.h"
-#include "skinctrls/skin_std_label.h"
+#include "skinctrls/controls/skin_std_label.h"
 
 using namespace gui;
 using sk::TskSkinStdLabel;

@@ -5,7 +5,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/test_skin.cpp
   )
   target_include_directories(main_menu_bar_test PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-  target_link_libraries(main_menu_bar_test PRIVATE skin_forms skinctrls gmock gtest_main)
+  target_link_libraries(main_menu_bar_test PRIVATE skinctrls_menubar gmock gtest_main)
   add_test(NAME main_menu_bar_test COMMAND main_menu_bar_test)
   if(COMMAND guard_test_summary)
     guard_test_summary(main_menu_bar_test)

@@ -12,8 +12,8 @@
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
 #include "gui/controls/menu.h"
-#include "skinctrls/skin_menu.h"
-#include "skinctrls/skin_popup_window.h"
+#include "skin/popups/skin_menu.h"
+#include "skin/popups/skin_popup_window.h"
 
 namespace menutest {
 

@@ -1,7 +1,7 @@
 // Where popup menu windows go within the work area.
 #include <gtest/gtest.h>
 
-#include "skinctrls/menu_placement.h"
+#include "skin/popups/menu_placement.h"
 
 using gui::Point;
 using gui::Rect;

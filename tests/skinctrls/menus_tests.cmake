@@ -10,7 +10,7 @@ if(WIN32)
     test_skin.cpp
   )
   target_include_directories(menus_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests/skin)
-  target_link_libraries(menus_test PRIVATE skinctrls gmock gtest_main)
+  target_link_libraries(menus_test PRIVATE skin_popups gmock gtest_main)
   add_test(NAME menus_test COMMAND menus_test)
   if(COMMAND guard_test_summary)
     guard_test_summary(menus_test)

@@ -6,7 +6,7 @@
 #include "control_fixture.h"
 #include "gui/controls/custom_control.h"
 #include "picture_fixtures.h"
-#include "skinctrls/skin_panel.h"
+#include "skinctrls/controls/skin_panel.h"
 
 using namespace gui;
 using sk::TskSkinPanel;

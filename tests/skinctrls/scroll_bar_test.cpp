@@ -5,7 +5,7 @@
 
 #include "control_fixture.h"
 #include "picture_fixtures.h"
-#include "skinctrls/skin_scroll_bar.h"
+#include "skinctrls/controls/skin_scroll_bar.h"
 
 using namespace gui;
 using sk::TskSkinScrollBar;

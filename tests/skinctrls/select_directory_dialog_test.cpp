@@ -13,14 +13,14 @@
 #include "folder_fixture.h"
 #include "gui/controls/form.h"
 #include "gui/controls/screen.h"
-#include "skin/form_skin_engine.h"
-#include "skinctrls/sel_dir_dlg_form.h"
-#include "skinctrls/skin_button.h"
-#include "skinctrls/skin_dir_tree_view.h"
-#include "skinctrls/skin_directory_edit.h"
-#include "skinctrls/skin_message.h"
-#include "skinctrls/skin_panel.h"
-#include "skinctrls/skin_select_directory_dialog.h"
+#include "skin/forms/form_skin_engine.h"
+#include "skinctrls/controls/skin_button.h"
+#include "skinctrls/controls/skin_panel.h"
+#include "skinctrls/dialogs/skin_message.h"
+#include "skinctrls/folders/sel_dir_dlg_form.h"
+#include "skinctrls/folders/skin_dir_tree_view.h"
+#include "skinctrls/folders/skin_directory_edit.h"
+#include "skinctrls/folders/skin_select_directory_dialog.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "gui/core/rounding.h"
 #include "gui/graphics/win_types.h"
 #include "picture_fixtures.h"
-#include "skinctrls/skin_custom_control.h"
+#include "skinctrls/controls/skin_custom_control.h"
 #include "test_skin.h"
 
 using namespace gui;

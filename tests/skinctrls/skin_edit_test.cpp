@@ -7,7 +7,7 @@
 #include "gui/controls/control_messages.h"
 #include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
-#include "skinctrls/skin_edit.h"
+#include "skinctrls/controls/skin_edit.h"
 
 using namespace gui;
 using sk::TskSkinEdit;

@@ -9,8 +9,8 @@
 #include "gui/controls/form.h"
 #include "menu_fixture.h"
 #include "menu_skin.h"
-#include "skinctrls/skin_hint.h"
-#include "skinctrls/skin_hint_window.h"
+#include "skin/popups/skin_hint.h"
+#include "skin/popups/skin_hint_window.h"
 
 namespace menutest {
 

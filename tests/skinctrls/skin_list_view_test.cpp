@@ -9,7 +9,7 @@
 #include "control_fixture.h"
 #include "gui/graphics/image_list.h"
 #include "picture_fixtures.h"
-#include "skinctrls/skin_list_view.h"
+#include "skinctrls/views/skin_list_view.h"
 
 using namespace gui;
 using sk::TskSkinListView;

@@ -8,7 +8,7 @@
 #include "gui/graphics/image_list.h"
 #include "menu_fixture.h"
 #include "menu_skin.h"
-#include "skin/effect_bmp.h"
+#include "skin/imaging/effect_bmp.h"
 
 namespace menutest {
 

@@ -9,9 +9,9 @@
 #include "gui/controls/form.h"
 #include "gui/controls/menu.h"
 #include "menu_fixture.h"
-#include "skinctrls/skin_menu.h"
-#include "skinctrls/skin_popup_menu.h"
-#include "skinctrls/skin_popup_window.h"
+#include "skin/popups/skin_menu.h"
+#include "skin/popups/skin_popup_menu.h"
+#include "skin/popups/skin_popup_window.h"
 
 using namespace gui;
 using sk::TskSkinMenu;

@@ -11,10 +11,10 @@
 #include "gui/controls/application.h"
 #include "gui/controls/image.h"
 #include "gui/controls/screen.h"
-#include "skin/form_skin_engine.h"
-#include "skinctrls/skin_button.h"
-#include "skinctrls/skin_message.h"
-#include "skinctrls/skin_std_label.h"
+#include "skin/forms/form_skin_engine.h"
+#include "skinctrls/controls/skin_button.h"
+#include "skinctrls/controls/skin_std_label.h"
+#include "skinctrls/dialogs/skin_message.h"
 #include "test_skin.h"
 
 namespace {

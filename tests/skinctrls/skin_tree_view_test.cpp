@@ -6,7 +6,7 @@
 #include <commctrl.h>
 
 #include "control_fixture.h"
-#include "skinctrls/skin_tree_view.h"
+#include "skinctrls/views/skin_tree_view.h"
 
 using namespace gui;
 using sk::TskSkinCustomTreeView;

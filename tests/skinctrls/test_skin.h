@@ -8,8 +8,8 @@
 
 #include "gui/controls/form.h"
 #include "gui/graphics/bitmap.h"
-#include "skin/skin_data.h"
-#include "skin/stored_skin.h"
+#include "skin/data/skin_data.h"
+#include "skin/model/stored_skin.h"
 
 namespace skinctrlstest {
 

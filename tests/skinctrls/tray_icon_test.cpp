@@ -13,8 +13,8 @@
 #include "gui/controls/menu_item.h"
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/image_list.h"
-#include "skinctrls/skin_popup_menu.h"
-#include "skinctrls/tray_icon.h"
+#include "skin/popups/skin_popup_menu.h"
+#include "skin/popups/tray_icon.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "gui/core/exceptions.h"
 #include "gui/core/file_stream.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/stored_skin.h"
+#include "skin/model/compressed_stored_skin.h"
+#include "skin/model/stored_skin.h"
 #include "tools/skinpack/skin_folder.h"
 
 namespace {

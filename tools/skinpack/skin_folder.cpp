@@ -5,11 +5,11 @@
 #include "gui/core/mem_ini_file.h"
 #include "gui/core/memory_stream.h"
 #include "gui/core/strings.h"
-#include "skin/compressed_stored_skin.h"
-#include "skin/jpeg_name.h"
-#include "skin/skin_model.h"
-#include "skin/stored_skin.h"
-#include "skin/value_syntax.h"
+#include "skin/model/compressed_stored_skin.h"
+#include "skin/model/jpeg_name.h"
+#include "skin/model/skin_model.h"
+#include "skin/model/stored_skin.h"
+#include "skin/model/value_syntax.h"
 #include "tools/skinpack/jpeg_picture.h"
 
 namespace sk {

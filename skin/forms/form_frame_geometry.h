@@ -1,0 +1,72 @@
+// The skinned frame laid out for a form's current size: the skin's FORMINFO
+// points and rectangles moved with the right and bottom edges, the corner mapping
+// of a picture rectangle onto the new size, and the hit-test codes of a frame
+// point. Pure computations, shared by the form skinning engine's painting, region
+// and hit testing.
+#pragma once
+
+#include <windows.h>
+
+#include "gui/core/types.h"
+#include "gui/graphics/bitmap.h"
+#include "skin/model/form_info.h"
+
+namespace sk {
+
+struct TskFrameGeometry {
+    gui::TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+    gui::TRect ClientRect;
+    gui::TRect CaptionRect;
+    gui::TRect ButtonsRect;
+    bool ButtonsInLeft = false;
+    int ButtonsOffset = 0;
+    gui::TRect MaskRectArea;
+    gui::TPoint HitTestLTPoint, HitTestRTPoint, HitTestLBPoint, HitTestRBPoint;
+    gui::TRect IconRect;
+    gui::TRect MainMenuRect;
+};
+
+// A skin stretches when its right-bottom corner point differs from its left-top
+// one in both X and Y; otherwise the skin has a fixed size.
+bool IsStretchableSkin(const TskFormInfo& info);
+
+// FORMINFO fitted to a form of Width x Height, the skin picture being
+// PictureWidth x PictureHeight.
+TskFrameGeometry ComputeFrameGeometry(const TskFormInfo& info, int PictureWidth, int PictureHeight, int Width,
+                                      int Height);
+
+// A rectangle of the skin picture placed for the current size: rectangles in a
+// corner zone move with that corner, rectangles that span two zones stretch
+// between them, any other stays where it is. CurrentRB is the current right-bottom
+// corner point.
+gui::TRect MapSkinRect(const gui::TRect& r, const TskFormInfo& info, int PictureWidth, int PictureHeight,
+                       const gui::TPoint& CurrentRB);
+
+// The four strips of a mask cut for the current size, and where they lie.
+struct TskMaskStrips {
+    gui::TBitmap* Top = nullptr;
+    gui::TBitmap* Bottom = nullptr;
+    gui::TBitmap* Left = nullptr;
+    gui::TBitmap* Right = nullptr;
+};
+
+// Whether a frame point lies inside the window's shape: in the mask rect area, or
+// on a black pixel of the strip it falls in (above the area the top strip, below
+// it the bottom strip, beside it the left or right one). Without a mask
+// (HasMask false) the shape is the whole window.
+bool InsideFrameShape(const TskFrameGeometry& g, const TskMaskStrips& strips, bool HasMask, int Width,
+                      int Height, int X, int Y);
+
+// The sizing code of a frame point near the border (corners first, then edges),
+// or HTNOWHERE when it is on none of them.
+LRESULT FrameBorderCode(const TskFrameGeometry& g, int Width, int Height, int X, int Y);
+
+// The sizing code of the default frame (3-pixel left and top bands, 2-pixel right
+// and bottom bands), or HTNOWHERE.
+LRESULT DefaultBorderCode(int Width, int Height, int X, int Y);
+
+// MagneticSize snapping of a window at (Left, Top) to the edges of Area: left and
+// top first, then right and bottom, which win when both apply.
+void SnapToArea(const gui::TRect& Area, int Snap, int& Left, int& Top, int Height, int Width);
+
+}  // namespace sk

@@ -1,0 +1,38 @@
+#include "skin/imaging/layered.h"
+
+#include "gui/graphics/canvas.h"
+#include "win/gdi_handles.h"
+#include "win/unique_handle.h"
+
+namespace sk {
+
+bool IsLayeredWindowSupported() { return IsLayeredWindowSupported(::GetVersion()); }
+
+bool IsLayeredWindowSupported(DWORD version)
+{
+    const DWORD major = LOBYTE(LOWORD(version));
+    return major >= 5;
+}
+
+void SetWindowAlpha(HWND window, BYTE alpha)
+{
+    // Looked up at run time: the function does not exist before Windows 2000.
+    using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+    win::UniqueModule user32(::LoadLibraryA("USER32"));
+    if (!user32)
+        return;
+    const auto setAttributes = reinterpret_cast<SetLayeredWindowAttributesFn>(
+        reinterpret_cast<void*>(::GetProcAddress(user32.Get(), "SetLayeredWindowAttributes")));
+    if (setAttributes)
+        setAttributes(window, 0, alpha, LWA_ALPHA);
+}
+
+void GrabScreenArea(int X, int Y, gui::TBitmap& Bitmap)
+{
+    if (Bitmap.Empty())
+        return;
+    win::WindowDC screen;
+    ::BitBlt(Bitmap.Canvas().Handle(), 0, 0, Bitmap.Width(), Bitmap.Height(), screen.Get(), X, Y, SRCCOPY);
+}
+
+}  // namespace sk

@@ -1,0 +1,246 @@
+#include "skin/popups/skin_menu_item.h"
+
+#include <algorithm>
+
+#include "gui/controls/shortcut.h"
+#include "gui/core/rounding.h"
+#include "gui/graphics/image_list.h"
+#include "skin/imaging/effect_bmp.h"
+#include "skin/imaging/glyphs.h"
+#include "skin/imaging/morph_by_kind.h"
+#include "skin/imaging/skin_image.h"
+#include "skin/popups/skin_popup_window.h"
+
+namespace sk {
+
+using gui::TCanvas;
+using gui::TColor;
+using gui::TRect;
+
+// Where the marks of a row go: its image, the system menu's glyphs, the radio dot
+// and the check mark.
+struct MarkPlaces {
+    int image;
+    int glyph;
+    int dot;
+    int check;
+};
+
+namespace {
+
+constexpr TColor kActiveFrame = 0x800000;
+constexpr TColor kActiveFill = 0xD2BDB6;
+
+using GlyphFunction = void (*)(TCanvas&, int, int, TColor);
+
+// The glyph of an item of a form's system menu, known by the item's name.
+GlyphFunction SystemMenuGlyph(const std::string& name)
+{
+    if (name == "DSF_CLOSE" || name == "TRAY_DSF_CLOSE")
+        return DrawCloseGlyph;
+    if (name == "DSF_MINITEM")
+        return DrawMinimizeGlyph;
+    if (name == "DSF_MAXITEM")
+        return DrawMaximizeGlyph;
+    if (name == "DSF_RESTORE" || name == "TRAY_DSF_RESTORE")
+        return DrawRestoreGlyph;
+    if (name == "DSF_ROLLUP")
+        return DrawRollUpGlyph;
+    if (name == "DSF_MINTOTRAY")
+        return DrawMinimizeToTrayGlyph;
+    return nullptr;
+}
+
+void Fill(TCanvas& c, const TRect& r, TColor colour)
+{
+    c.Brush().SetStyle(gui::bsSolid);
+    c.Brush().SetColor(colour);
+    c.FillRect(r);
+}
+
+void Frame(TCanvas& c, const TRect& r, TColor colour)
+{
+    c.Brush().SetStyle(gui::bsSolid);
+    c.Brush().SetColor(colour);
+    c.FrameRect(r);
+}
+
+void DrawSubmenuArrow(TCanvas& c, int x, int y, TColor colour)
+{
+    c.Pen().SetColor(colour);
+    for (int i = 0; i <= 3; ++i) {
+        c.MoveTo(x + i, y + i);
+        c.LineTo(x + i, y + 7 - i);
+    }
+}
+
+}  // namespace
+
+TskSkinMenuItem::TskSkinMenuItem(TskSkinPopupWindow& window, const TskDataSkinMenuItem* rowRecord,
+                                 gui::TBitmap* picture, gui::TMenuItem& item)
+    : Window(window), RowRecord(rowRecord), Picture(picture), MenuItem(item)
+{
+}
+
+bool TskSkinMenuItem::MorphRunning()
+{
+    if (!Visible) {
+        if (MorphFactor != 0) {
+            Active = false;
+            Open = false;
+            MorphFactor = 0;
+        }
+        return false;
+    }
+    return ActiveLook() ? MorphFactor < 1 : MorphFactor > 0;
+}
+
+void TskSkinMenuItem::MorphStep()
+{
+    // In whole tenths, so that ten steps make the whole way.
+    const double step = ActiveLook() ? 1 : -1;
+    MorphFactor = std::clamp(gui::Round(MorphFactor * 10 + step) / 10.0, 0.0, 1.0);
+}
+
+void TskSkinMenuItem::Draw(TCanvas& canvas)
+{
+    if (!Visible || RectWidth(ItemRect) <= 0 || RectHeight(ItemRect) <= 0)
+        return;
+    gui::TBitmap b;
+    const bool active = ActiveLook();
+    if (!RowRecord) {
+        DrawDefaultRow(b, active);
+    } else if (IsSeparator()) {
+        DrawSeparator(b);
+    } else if (!Morphing() || (active && MorphFactor >= 1) || (!active && MorphFactor <= 0)) {
+        DrawSkinnedRow(b, active);
+    } else {
+        gui::TBitmap normal, selected;
+        DrawSkinnedRow(normal, false);
+        DrawSkinnedRow(selected, true);
+        TskEffectBmp mix(normal.Handle());
+        const TskEffectBmp target(selected.Handle());
+        MorphByKind(mix, target, MorphFactor, RowRecord->MorphKind);
+        b.SetSize(mix.Width(), mix.Height());
+        mix.Draw(b.Canvas().Handle(), 0, 0);
+    }
+    CopyToCanvas(canvas, b);
+}
+
+void TskSkinMenuItem::CopyToCanvas(TCanvas& canvas, gui::TBitmap& b)
+{
+    if (b.Empty())
+        return;
+    if (Window.FakeTransparency() && Window.ScreenEffect()) {
+        TskEffectBmp effect(b.Handle());
+        effect.MorphRect(*Window.ScreenEffect(), gui::Rect(0, 0, b.Width(), b.Height()), Window.BlendFactor(),
+                         ItemRect.Left, ItemRect.Top);
+        effect.Draw(canvas.Handle(), ItemRect.Left, ItemRect.Top);
+        return;
+    }
+    canvas.Draw(ItemRect.Left, ItemRect.Top, b);
+}
+
+void TskSkinMenuItem::DrawDefaultRow(gui::TBitmap& b, bool activeLook)
+{
+    const int w = RectWidth(ItemRect), h = RectHeight(ItemRect);
+    b.SetSize(w, h);
+    TCanvas& c = b.Canvas();
+    const int gutter = Window.Images() ? Window.GlyphWidth() : 19;
+    TColor text = gui::clWindowText;
+    if (activeLook) {
+        Frame(c, gui::Rect(0, 0, w, h), kActiveFrame);
+        Fill(c, gui::Rect(1, 1, w - 1, h - 1), kActiveFill);
+    } else {
+        Fill(c, gui::Rect(0, 0, gutter, h), gui::clBtnFace);
+        Fill(c, gui::Rect(gutter, 0, w, h), gui::clWindow);
+        if (!MenuItem.Enabled())
+            text = gui::clBtnShadow;
+    }
+    if (IsSeparator()) {
+        Frame(c, gui::Rect(gutter, h / 2, w, h / 2 + 1), gui::clBtnShadow);
+        return;
+    }
+    c.Font().Assign(Window.MenuFont());
+    const TRect k = gui::Rect(2, 2, w - 2, h - 2);
+    DrawContent(c, k, gutter, 19, MarkPlaces{k.Left, k.Left + 2, k.Left + 3, k.Left + 3}, text);
+}
+
+void TskSkinMenuItem::DrawSeparator(gui::TBitmap& b)
+{
+    MakeHSkinImage(RowRecord->DividerLeftOffset, RowRecord->DividerRightOffset, b, *Picture, RowRecord->DividerRect,
+                   RectWidth(ItemRect));
+}
+
+void TskSkinMenuItem::DrawSkinnedRow(gui::TBitmap& b, bool activeLook)
+{
+    const TskDataSkinMenuItem& record = *RowRecord;
+    const int w = RectWidth(ItemRect);
+    // An element without a selected picture shows its normal one.
+    const TRect& source =
+        activeLook && !IsNullRect(record.ActiveSkinRect) ? record.ActiveSkinRect : record.SkinRect;
+    MakeHSkinImage(record.ItemLeftOffset, record.ItemRightOffset, b, *Picture, source, w);
+    TCanvas& c = b.Canvas();
+    const int gutter = Window.Images() ? Window.GlyphWidth() : 16;
+    TRect text = record.TextRect;
+    text.Right += w - RectWidth(record.SkinRect);
+    c.Font().Assign(Window.RowFont());
+    TColor colour = record.FontColor;
+    if (activeLook)
+        colour = record.ActiveFontColor;
+    else if (!MenuItem.Enabled())
+        colour = record.UnEnabledFontColor;
+    const int x = text.Left + 2;
+    DrawContent(c, text, gutter, 16, MarkPlaces{x, x, x, x}, colour);
+}
+
+void TskSkinMenuItem::DrawContent(TCanvas& c, const TRect& k, int gutter, int rightMargin, const MarkPlaces& marks,
+                                  TColor colour)
+{
+    const int centre = k.Top + RectHeight(k) / 2;
+    c.Font().SetColor(colour);
+    c.Brush().SetStyle(gui::bsClear);
+
+    TRect caption = gui::Rect(k.Left + gutter, k.Top, k.Right - rightMargin, k.Top);
+    c.DrawText(MenuItem.Caption(), caption, DT_CALCRECT | DT_SINGLELINE);
+    const int textHeight = RectHeight(caption);
+    caption.Top = centre - textHeight / 2;
+    caption.Bottom = caption.Top + textHeight;
+    caption.Right += 2;
+    c.DrawText(MenuItem.Caption(), caption, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+
+    const std::string shortCut = gui::ShortCutToText(MenuItem.ShortCut());
+    if (!shortCut.empty()) {
+        const int right = k.Right - rightMargin;
+        TRect r = gui::Rect(right - c.TextWidth(shortCut), caption.Top, right, caption.Bottom);
+        c.DrawText(shortCut, r, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+    }
+
+    if (MenuItem.Count() > 0)
+        DrawSubmenuArrow(c, k.Right - 7, centre - 4, colour);
+
+    gui::TImageList* images = Window.Images();
+    const int index = MenuItem.ImageIndex();
+    if (images && index >= 0 && index < images->Count()) {
+        const int y = k.Top + (RectHeight(k) - images->Height()) / 2;
+        images->Draw(c, marks.image, y, index, MenuItem.Enabled());
+        if (MenuItem.Checked()) {
+            c.Pen().SetColor(colour);
+            c.Brush().SetStyle(gui::bsClear);
+            c.Rectangle(marks.image - 1, y - 1, marks.image + images->Width() + 1, y + images->Height() + 1);
+        }
+        return;
+    }
+    if (GlyphFunction glyph = SystemMenuGlyph(MenuItem.Name())) {
+        glyph(c, marks.glyph, centre - 4, colour);
+    } else if (MenuItem.Checked() && MenuItem.RadioItem()) {
+        c.Pen().SetColor(colour);
+        c.Brush().SetStyle(gui::bsSolid);
+        c.Brush().SetColor(colour);
+        c.Ellipse(marks.dot, centre - 3, marks.dot + 6, centre + 3);
+    } else if (MenuItem.Checked()) {
+        DrawCheckMark(c, marks.check, centre - 4, colour);
+    }
+}
+
+}  // namespace sk

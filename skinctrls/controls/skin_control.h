@@ -1,0 +1,88 @@
+// The base of the skinned windowed controls. A control finds its element in the
+// skin data by the exact name SkinDataName, paints its whole client area from one
+// off-screen bitmap (drawn from the skin's pictures, or its default look when the
+// skin has no such element), and can blend that picture over whatever lies behind
+// it. It never erases its background, so it does not flicker.
+//
+// The form skinning engine calls ReleaseSkin before a skin changes and ApplySkin
+// afterwards; a released control paints its default look until then. The
+// element is looked up anew on every paint.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "gui/controls/custom_control.h"
+#include "gui/graphics/bitmap.h"
+#include "skin/data/skin_data.h"
+
+namespace sk {
+
+class TskSkinControl : public gui::TCustomControl {
+public:
+    explicit TskSkinControl(gui::TComponent* owner);
+
+    TskSkinData* SkinData() const { return skinData_; }
+    // Reads the new skin at once when it is loaded; none leaves the look as it is
+    // until the next paint, which shows the default look.
+    virtual void SetSkinData(TskSkinData* value);
+    const std::string& SkinDataName() const { return skinDataName_; }
+    void SetSkinDataName(const std::string& value) { skinDataName_ = value; }
+    // The skin area the form skinning engine places the control on, if any.
+    const std::string& AreaName() const { return areaName_; }
+    void SetAreaName(const std::string& value) { areaName_ = value; }
+    // Whether the default look is drawn when the skin has no element for the
+    // control; otherwise the control stays white.
+    bool DrawDefault() const { return drawDefault_; }
+    void SetDrawDefault(bool value) { drawDefault_ = value; }
+    bool AlphaBlend() const { return alphaBlend_; }
+    virtual void SetAlphaBlend(bool value);
+    // From 0 (only what lies behind shows) to 255 (only the control).
+    uint8_t AlphaBlendValue() const { return alphaBlendValue_; }
+    virtual void SetAlphaBlendValue(uint8_t value);
+    // Whether ApplySkin takes the mouse cursor from the element.
+    bool UseSkinCursor() const { return useSkinCursor_; }
+    void SetUseSkinCursor(bool value) { useSkinCursor_ = value; }
+
+    // Skin changes: the element read anew and shown, or dropped.
+    virtual void ApplySkin();
+    virtual void ReleaseSkin() { SkinIndex = -1; }
+
+    // After the library's own handling of the mouse coming and going.
+    gui::TNotifyEvent OnMouseEnter;
+    gui::TNotifyEvent OnMouseLeave;
+
+protected:
+    void Paint() override;
+    // SkinIndex from the skin data; each override calls it first and then copies
+    // the fields of its own record class when the element is of that class.
+    virtual void ReadSkinEntry();
+    // Draw the control's look into B, which comes as large as the control.
+    virtual void DrawDefaultImage(gui::TBitmap& B) { (void)B; }
+    virtual void DrawSkinImage(gui::TBitmap& B) { (void)B; }
+
+    // With UseSkinCursor: the element's cursor, counted from the skin's first
+    // cursor, or the default cursor when it has none.
+    void ApplySkinCursor();
+    void Notification(gui::TComponent* component, gui::TOperation operation) override;
+    void WndProc(gui::TMessage& message) override;
+
+    int32_t SkinIndex = -1;    // of the element in the skin's control list; -1 none
+    int32_t CursorIndex = -1;  // of the element's cursor; -1 none
+
+private:
+    void WMEraseBkgnd(gui::TMessage& message);
+    void WMMove(gui::TMessage& message);
+    void CMMouseEnter(gui::TMessage& message);
+    void CMMouseLeave(gui::TMessage& message);
+
+    TskSkinData* skinData_ = nullptr;
+    std::string skinDataName_;
+    std::string areaName_;
+    bool drawDefault_ = true;
+    bool alphaBlend_ = false;
+    uint8_t alphaBlendValue_ = 200;
+    bool useSkinCursor_ = false;
+};
+
+}  // namespace sk

@@ -1,0 +1,283 @@
+#include "skinctrls/controls/skin_custom_control.h"
+
+#include "skin/imaging/mask_region.h"
+#include "skin/imaging/skin_image.h"
+#include "skin/model/control_records.h"
+
+namespace sk {
+
+namespace {
+
+TPoint Moved(TPoint p, int dx, int dy) { return TPoint{p.X + dx, p.Y + dy}; }
+
+int ModeOf(const TRect& skinRect, const SkinGeometry& g)
+{
+    if (IsNullRect(skinRect))
+        return rmNone;
+    if (g.RBPoint.X != 0 && g.RBPoint.Y != 0)
+        return rmNinePart;
+    if (g.RTPoint.X != 0 || g.RTPoint.Y != 0)
+        return rmHorizontal;
+    if (g.LBPoint.X != 0 || g.LBPoint.Y != 0)
+        return rmVertical;
+    return rmFixed;
+}
+
+// The geometry that cuts the mask of an element stretching one way: a horizontal
+// element's left corners stand for the bottom ones (both right corners move), a
+// vertical element's top corners for the right ones (both bottom corners move).
+SkinGeometry Folded(SkinGeometry g, int mode)
+{
+    if (mode == rmHorizontal) {
+        g.LBPoint = g.LTPoint;
+        g.RBPoint = g.RTPoint;
+    } else if (mode == rmVertical) {
+        g.RTPoint = g.LTPoint;
+        g.RBPoint = g.LBPoint;
+    }
+    return g;
+}
+
+// The zones of a nine-part element whose corners do not stretch.
+bool Inside(const TRect& r, const TRect& zone) { return RectInRect(r, zone); }
+bool At(const TPoint& p, const TRect& zone) { return IsPointInRect(zone, p); }
+
+}  // namespace
+
+TskSkinCustomControl::TskSkinCustomControl(gui::TComponent* owner) : TskSkinControl(owner)
+{
+    defaultFont_.SetName("Arial");
+    defaultFont_.SetHeight(14);
+    defaultFont_.SetStyle({});
+    defaultFont_.OnChange = [this](gui::TGraphicsObject&) {
+        DefaultFontChanged();
+        if (SkinIndex == -1)
+            Repaint();
+    };
+}
+
+void TskSkinCustomControl::SetDefaultFont(const gui::TFont& value)
+{
+    defaultFont_.Assign(value);
+    DefaultFontChanged();
+}
+
+void TskSkinCustomControl::ReadSkinEntry()
+{
+    TskSkinControl::ReadSkinEntry();
+    const auto* record =
+        SkinIndex == -1 ? nullptr : dynamic_cast<const TskDataSkinCustomControl*>(SkinData()->CtrlList[SkinIndex]);
+    if (!record) {
+        // Nothing of an element of another kind is taken, not even its size.
+        ResizeMode = rmFixed;
+        Picture = MaskPicture = nullptr;
+        SkinRect = TRect();
+        Geometry = SkinGeometry();
+        return;
+    }
+    Picture = SkinData()->ActivePicture(record->PictureIndex);
+    MaskPicture = SkinData()->ActivePicture(record->MaskPictureIndex);
+    SkinRect = record->SkinRect;
+    CursorIndex = record->CursorIndex;
+    Geometry = static_cast<const SkinGeometry&>(*record);
+    ResizeMode = ModeOf(SkinRect, Geometry);
+}
+
+void TskSkinCustomControl::AdjustSkinSize(int& width, int& height)
+{
+    const int dw = width - SkinWidth(), dh = height - SkinHeight();
+    const SkinGeometry& g = Geometry;
+    SkinGeometry& n = NewGeometry;
+    switch (ResizeMode) {
+    case rmNinePart:
+        n.LTPoint = g.LTPoint;
+        n.RTPoint = Moved(g.RTPoint, dw, 0);
+        n.LBPoint = Moved(g.LBPoint, 0, dh);
+        n.RBPoint = Moved(g.RBPoint, dw, dh);
+        n.ClRect = TRect{g.ClRect.Left, g.ClRect.Top, g.ClRect.Right + dw, g.ClRect.Bottom + dh};
+        break;
+    case rmHorizontal:
+        height = SkinHeight();
+        n.LTPoint = g.LTPoint;
+        n.RTPoint = Moved(g.RTPoint, dw, 0);
+        n.ClRect = TRect{g.ClRect.Left, g.ClRect.Top, g.ClRect.Right + dw, g.ClRect.Bottom};
+        break;
+    case rmVertical:
+        width = SkinWidth();
+        n.LTPoint = g.LTPoint;
+        n.LBPoint = Moved(g.LBPoint, 0, dh);
+        n.ClRect = TRect{g.ClRect.Left, g.ClRect.Top, g.ClRect.Right, g.ClRect.Bottom + dh};
+        break;
+    case rmFixed:
+        // Only an element that gave a picture rectangle has a size to snap to.
+        if (SkinIndex != -1 && !IsNullRect(SkinRect)) {
+            width = SkinWidth();
+            height = SkinHeight();
+            n.ClRect = g.ClRect;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void TskSkinCustomControl::SetBounds(int left, int top, int width, int height)
+{
+    ReadSkinEntry();
+    const int oldWidth = Width(), oldHeight = Height();
+    const bool element = SkinIndex != -1;
+    if (element && (width != oldWidth || height != oldHeight)) {
+        AdjustSkinSize(width, height);
+        if (ResizeMode == rmFixed)
+            NewGeometry.ClRect = Geometry.ClRect;
+    }
+    TskSkinControl::SetBounds(left, top, width, height);
+    if (element && (Width() != oldWidth || Height() != oldHeight)) {
+        UpdateSkinRegion();
+        Repaint();
+    }
+}
+
+void TskSkinCustomControl::ApplySkin()
+{
+    ReadSkinEntry();
+    ApplySkinCursor();
+    int width = Width(), height = Height();
+    if (SkinIndex == -1) {
+        if (defaultWidth_ > 0)
+            width = defaultWidth_;
+        if (defaultHeight_ > 0)
+            height = defaultHeight_;
+        if (width != Width() || height != Height())
+            SetBounds(Left(), Top(), width, height);
+        UpdateSkinRegion();
+        Repaint();
+        return;
+    }
+    AdjustSkinSize(width, height);
+    if (width != Width() || height != Height()) {
+        SetBounds(Left(), Top(), width, height);  // shapes and repaints the control
+    } else {
+        UpdateSkinRegion();
+        Repaint();
+    }
+}
+
+void TskSkinCustomControl::DrawDefaultImage(gui::TBitmap& B)
+{
+    gui::TCanvas& canvas = B.Canvas();
+    canvas.Brush().SetStyle(gui::bsSolid);
+    canvas.Brush().SetColor(gui::clBtnFace);
+    canvas.FillRect(ClientRect());
+}
+
+void TskSkinCustomControl::DrawSkinImage(gui::TBitmap& B) { ComposeSkinImage(B, SkinRect); }
+
+void TskSkinCustomControl::ComposeSkinImage(gui::TBitmap& B, const TRect& Source)
+{
+    if (!Picture)
+        return;
+    switch (ResizeMode) {
+    case rmFixed:
+        B.SetSize(RectWidth(Source), RectHeight(Source));
+        B.Canvas().CopyRect(gui::Rect(0, 0, B.Width(), B.Height()), Picture->Canvas(), Source);
+        break;
+    case rmNinePart:
+        MakeSkinImageEx(Geometry, NewGeometry, B, *Picture, Source, Width(), Height(), true);
+        break;
+    case rmHorizontal:
+        MakeHSkinImage(Geometry.LTPoint.X, SkinWidth() - Geometry.RTPoint.X, B, *Picture, Source, Width());
+        break;
+    case rmVertical:
+        MakeVSkinImage(Geometry.LTPoint.Y, SkinHeight() - Geometry.LBPoint.Y, B, *Picture, Source, Height());
+        break;
+    default:
+        break;
+    }
+}
+
+void TskSkinCustomControl::CreateWnd()
+{
+    TskSkinControl::CreateWnd();
+    // A new window has no shape yet.
+    regionSet_ = false;
+    UpdateSkinRegion();
+}
+
+void TskSkinCustomControl::UpdateSkinRegion()
+{
+    if (!HandleAllocated())
+        return;  // shaped when the window is made
+    win::UniqueRegion region;
+    if (MaskPicture && SkinIndex != -1) {
+        if (ResizeMode == rmFixed)
+            region = MaskToRegion(*MaskPicture);
+        else if (ResizeMode != rmNone)
+            region = MakeSkinRegion(Folded(Geometry, ResizeMode), Folded(NewGeometry, ResizeMode), *MaskPicture,
+                                    Width());
+    } else if (!regionSet_) {
+        return;
+    }
+    // The system owns a region once it is the window's, and deletes it when the
+    // window gets another one or goes: the control keeps no handle of it.
+    const bool shaped = static_cast<bool>(region);
+    if (::SetWindowRgn(Handle(), region.Get(), TRUE)) {
+        region.Release();
+        regionSet_ = shaped;
+    }
+}
+
+TRect TskSkinCustomControl::MapSkinRect(const TRect& rect) const
+{
+    const int dw = Width() - SkinWidth(), dh = Height() - SkinHeight();
+    const SkinGeometry& g = Geometry;
+    TRect r = rect;
+    switch (ResizeMode) {
+    case rmNinePart: {
+        const int w = SkinWidth(), h = SkinHeight();
+        const TRect lt = CornerZone({0, 0, g.LTPoint.X, g.LTPoint.Y}, w, h);
+        const TRect lb = CornerZone({0, g.LBPoint.Y, g.LBPoint.X, h}, w, h);
+        const TRect rt = CornerZone({g.RTPoint.X, 0, w, g.RTPoint.Y}, w, h);
+        const TRect rb = CornerZone({g.RBPoint.X, g.RBPoint.Y, w, h}, w, h);
+        const TPoint p{rect.Left, rect.Top}, q{rect.Right, rect.Bottom};
+        if (Inside(rect, lt)) {
+            r = rect;  // the top-left corner never moves
+        } else if (Inside(rect, rt)) {
+            r = TRect{rect.Left + dw, rect.Top, rect.Right + dw, rect.Bottom};
+        } else if (Inside(rect, lb)) {
+            r = TRect{rect.Left, rect.Top + dh, rect.Right, rect.Bottom + dh};
+        } else if (Inside(rect, rb)) {
+            r = TRect{rect.Left + dw, rect.Top + dh, rect.Right + dw, rect.Bottom + dh};
+        } else if (At(p, lt) && At(q, rb)) {
+            r.Right += dw;
+            r.Bottom += dh;
+        } else if (At(p, lt) && At(q, rt)) {
+            r.Right += dw;
+        } else if (At(p, lb) && At(q, rb)) {
+            r = TRect{rect.Left, rect.Top + dh, rect.Right + dw, rect.Bottom + dh};
+        } else if (At(p, lt) && At(q, lb)) {
+            r.Bottom += dh;
+        } else if (At(p, rt) && At(q, rb)) {
+            r = TRect{rect.Left + dw, rect.Top, rect.Right + dw, rect.Bottom + dh};
+        }
+        break;
+    }
+    case rmHorizontal:
+        if (rect.Left <= g.LTPoint.X && rect.Right >= g.RTPoint.X)
+            r.Right += dw;
+        else if (rect.Left >= g.RTPoint.X && rect.Right > g.RTPoint.X)
+            r = TRect{rect.Left + dw, rect.Top, rect.Right + dw, rect.Bottom};
+        break;
+    case rmVertical:
+        if (rect.Top <= g.LTPoint.Y && rect.Bottom >= g.LBPoint.Y)
+            r.Bottom += dh;
+        else if (rect.Top >= g.LBPoint.Y && rect.Bottom > g.LBPoint.Y)
+            r = TRect{rect.Left, rect.Top + dh, rect.Right, rect.Bottom + dh};
+        break;
+    default:
+        break;
+    }
+    return r;
+}
+
+}  // namespace sk

@@ -1,7 +1,7 @@
 #include "control/cd_ripper.h"
 
 #include "com/error_info.h"
-#include "control/messages.h"
+#include "extract/messages.h"
 #include "objects/drive.h"
 #include "transport/drive_commands.h"
 

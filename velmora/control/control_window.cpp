@@ -5,7 +5,7 @@
 
 #include <mutex>
 
-#include "control/messages.h"
+#include "extract/messages.h"
 
 namespace velmora {
 namespace {

@@ -3,8 +3,8 @@
 #include <objbase.h>
 
 #include "com/error_info.h"
-#include "control/messages.h"
 #include "extract/encoder_output.h"
+#include "extract/messages.h"
 #include "extract/wav_writer.h"
 
 namespace velmora {

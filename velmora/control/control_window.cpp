@@ -5,6 +5,7 @@
 
 #include <mutex>
 
+#include "control/event_ids.h"
 #include "extract/messages.h"
 
 namespace velmora {
@@ -56,15 +57,6 @@ void ReleaseWindowClass()
 }
 
 }  // namespace
-
-void PostErrorText(HWND window, const wchar_t* text)
-{
-    BSTR owned = ::SysAllocString(text);
-    if (!owned)
-        return;
-    if (!window || !::PostMessageW(window, WM_RIPPER_EXTRACTIONERROR, reinterpret_cast<WPARAM>(owned), 0))
-        ::SysFreeString(owned);
-}
 
 HRESULT VelCDRipper::CreateHelperWindow()
 {

@@ -15,16 +15,6 @@ enum : UINT {
     WM_RIPPER_OVERWRITEPROMPT = 1224,  // sent; the result is 1 to overwrite, 0 not to
 };
 
-// The event identifiers of the control's event interface.
-enum : DISPID {
-    DISPID_ONPROGRESS = 1,
-    DISPID_ONEXTRACTIONSTART = 2,
-    DISPID_ONEXTRACTIONEND = 3,
-    DISPID_ONEXTRACTIONERROR = 4,
-    DISPID_ONJITTERDETECTED = 5,
-    DISPID_ONDISKCHANGED = 6,
-};
-
 // Posts an error text to `window`; the text belongs to the message from then on
 // and is freed by the window's handler (or here, when the message cannot be posted).
 void PostErrorText(HWND window, const wchar_t* text);

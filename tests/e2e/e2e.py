@@ -13,9 +13,10 @@ against stored screenshots.
 
 Adding a case
 -------------
-Write a function `case_<name>(app)` in a file `cases_<area>.py` beside this one and
-give it the `@case()` decorator; CMake registers it as the CTest test `e2e_<name>` (the
-build folder is configured again when a cases file changes). `app` is a running
+Write a function `case_<name>(app)` in a file `cases_<area>.py` beside this one (a new
+file is named in CMakeLists.txt) and give it the `@case()` decorator; CMake registers it
+as the CTest test `e2e_<name>` (the build folder is configured again when a cases file
+changes). `app` is a running
 Brenvale (class Brenvale below): `app.window_rect()`, `app.click(x, y)`, `app.drag(...)`,
 `app.key('alt+space')`, `app.screenshot()`, `app.wait_for(condition, what)`,
 `app.new_windows(before)`, `app.tool_button('rip')`, `app.expect_exit()`... Screen coordinates are absolute; a case finds its targets

@@ -17,7 +17,6 @@
 #include "skin/forms/form_skin_engine.h"
 #include "skin/forms/form_skin_engine_finders.h"
 #include "skin/forms/mdi_messages.h"
-#include "skinctrls/menubar/main_menu_bar.h"
 
 namespace sk {
 

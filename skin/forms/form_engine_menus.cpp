@@ -15,7 +15,6 @@
 #include "skin/popups/skin_hint.h"
 #include "skin/popups/skin_menu.h"
 #include "skin/popups/skin_popup_window.h"
-#include "skinctrls/menubar/main_menu_bar.h"
 
 namespace sk {
 
@@ -39,13 +38,15 @@ bool IsMenuAccel(gui::TMainMenu* menu, char key)
 
 }  // namespace
 
-void TskFormSkinEngine::SetMainMenuBar(TskSkinMainMenuBar* value)
+void TskFormSkinEngine::SetMainMenuBar(TskFormMenuBar* value)
 {
-    if (mainMenuBar_ && mainMenuBar_ != value)
-        mainMenuBar_->RemoveFreeNotification(this);
+    auto* component = dynamic_cast<gui::TComponent*>(value);
+    if (mainMenuBarComponent_ && mainMenuBarComponent_ != component)
+        mainMenuBarComponent_->RemoveFreeNotification(this);
     mainMenuBar_ = value;
-    if (mainMenuBar_)
-        mainMenuBar_->FreeNotification(this);
+    mainMenuBarComponent_ = component;
+    if (mainMenuBarComponent_)
+        mainMenuBarComponent_->FreeNotification(this);
 }
 
 bool TskFormSkinEngine::HasMainMenuItems() const

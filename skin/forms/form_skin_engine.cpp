@@ -15,7 +15,6 @@
 #include "skin/popups/skin_menu.h"
 #include "skin/popups/skin_popup_menu.h"
 #include "skin/popups/tray_icon.h"
-#include "skinctrls/menubar/main_menu_bar.h"
 
 namespace sk {
 
@@ -130,8 +129,10 @@ void TskFormSkinEngine::Notification(gui::TComponent* component, gui::TOperation
         mainMenu_ = nullptr;
     if (component == systemMenu_)
         systemMenu_ = nullptr;
-    if (component == mainMenuBar_)
+    if (component == mainMenuBarComponent_) {
         mainMenuBar_ = nullptr;
+        mainMenuBarComponent_ = nullptr;
+    }
     if (component == trayIcon_) {
         trayIcon_ = nullptr;
         trayDblClickSet_ = false;

@@ -35,6 +35,7 @@
 #include "gui/graphics/graphics_objects.h"
 #include "skin/data/skin_data.h"
 #include "skin/forms/form_frame_geometry.h"
+#include "skin/forms/form_menu_bar.h"
 #include "skin/frame/skin_object_host.h"
 
 namespace gui {
@@ -52,7 +53,6 @@ class TskActiveSkinObject;
 class TskSkinMenu;
 class TskSkinPopupMenu;
 class TskSkinHint;
-class TskSkinMainMenuBar;
 class TskSkinMainMenuItem;
 class TskTrayIcon;
 
@@ -168,8 +168,9 @@ public:
     void SetSystemMenu(gui::TPopupMenu* value);
     // The menu bar that the keyboard's menu mode (F10, Alt, Alt+letter, arrows,
     // Enter, Esc) goes to instead of the main-menu items of the frame.
-    TskSkinMainMenuBar* MainMenuBar() const { return mainMenuBar_; }
-    void SetMainMenuBar(TskSkinMainMenuBar* value);
+    // A bar that is a component is let go of when it is destroyed.
+    TskFormMenuBar* MainMenuBar() const { return mainMenuBar_; }
+    void SetMainMenuBar(TskFormMenuBar* value);
     // The icon the program hides in with "Minimize to Tray". Setting it hides the
     // icon and, unless it has a menu of its own, gives it the engine's tray menu
     // and a double click that brings the program back.
@@ -461,7 +462,8 @@ private:
     bool useDefaultSysMenu_ = true;
     gui::TMainMenu* mainMenu_ = nullptr;
     gui::TPopupMenu* systemMenu_ = nullptr;
-    TskSkinMainMenuBar* mainMenuBar_ = nullptr;
+    TskFormMenuBar* mainMenuBar_ = nullptr;
+    gui::TComponent* mainMenuBarComponent_ = nullptr;  // the same bar, as a component
     TskTrayIcon* trayIcon_ = nullptr;
     bool trayDblClickSet_ = false;  // the icon's double click is the engine's
 

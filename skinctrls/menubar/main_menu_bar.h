@@ -18,6 +18,7 @@
 #include "gui/controls/timer.h"
 #include "gui/controls/wnd_proc_chain.h"
 #include "gui/graphics/graphics_objects.h"
+#include "skin/forms/form_menu_bar.h"
 #include "skinctrls/controls/skin_control.h"
 #include "skinctrls/menubar/menu_bar_objects.h"
 
@@ -29,7 +30,7 @@ class TskSkinObjectHost;
 // An item of the bar was pressed; IDName is its menu item's Name.
 using TMainMenuItemClick = std::function<void(gui::TComponent* Sender, const std::string& IDName)>;
 
-class TskSkinMainMenuBar : public TskSkinControl {
+class TskSkinMainMenuBar : public TskSkinControl, public TskFormMenuBar {
 public:
     explicit TskSkinMainMenuBar(gui::TComponent* owner);
     ~TskSkinMainMenuBar() override;
@@ -49,7 +50,7 @@ public:
     TskFormSkinEngine* FormSkinEngine() const { return formSkinEngine_; }
     void SetFormSkinEngine(TskFormSkinEngine* value);
     // The menu shown; the bar does not own it.
-    gui::TMainMenu* MainMenu() const { return mainMenu_; }
+    gui::TMainMenu* MainMenu() const override { return mainMenu_; }
     void SetMainMenu(gui::TMainMenu* value);
 
     TMainMenuItemClick OnMainMenuItemClick;
@@ -59,23 +60,15 @@ public:
     void ReleaseSkin() override;
 
     // --- What the form skinning engine calls ---
-    // A child of the MDI parent was maximized or restored: the child's buttons
-    // come or go.
-    void MDIChildMaximized();
-    void MDIChildRestored();
-    // Alt+letter: the item with that accelerator is selected and pressed. True
-    // when an item took the key.
-    bool CheckAccelerator(char Key);
-    // Right and Left: the next or previous item is selected, round the bar.
-    void SelectNextItem();
-    void SelectPriorItem();
-    // Enter or Down: the selected item is pressed. True when one was.
-    bool PressSelectedItem();
-    // F10 or Alt: the first item is selected and the keys go to the menus.
-    void EnterMenuMode();
-    // The submenu of the pressed item was closed: the item stays selected.
-    void SubMenuClosed();
-    void LeaveMenuMode();
+    void MDIChildMaximized() override;
+    void MDIChildRestored() override;
+    bool CheckAccelerator(char Key) override;
+    void SelectNextItem() override;
+    void SelectPriorItem() override;
+    bool PressSelectedItem() override;
+    void EnterMenuMode() override;
+    void SubMenuClosed() override;
+    void LeaveMenuMode() override;
 
     // --- What the bar's objects ask of it ---
     int ObjectCount() const { return int(objects_.size()); }

@@ -1,5 +1,5 @@
-// What the skinned controls share of their look: the plain faces drawn without a
-// skin, and the font taken from a skin element.
+// What the frame objects and the skinned controls share of their look: the plain
+// faces drawn without a skin, and the font taken from a skin element.
 #pragma once
 
 #include "gui/graphics/canvas.h"

@@ -8,11 +8,12 @@
 
 #include "gui/control_bar.h"
 #include "skin/geometry.h"
+#include "skin/skin_client.h"
 #include "skin/skin_data.h"
 
 namespace sk {
 
-class TskSkinControlBar : public gui::TCustomControlBar {
+class TskSkinControlBar : public gui::TCustomControlBar, public TskSkinClient {
 public:
     explicit TskSkinControlBar(gui::TComponent* owner);
 
@@ -25,7 +26,7 @@ public:
     void SetSkinBevel(bool value);
 
     // The element read anew after the skin changed.
-    void ApplySkin();
+    void ApplySkin() override;
 
 protected:
     void Notification(gui::TComponent* component, gui::TOperation operation) override;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "gui/control_messages.h"
+#include "skin/skin_client.h"
 #include "skin/skin_data.h"
 #include "skinctrls/skin_data_link.h"
 #include "skinctrls/skin_scroll_bar.h"
@@ -17,7 +18,7 @@
 namespace sk {
 
 template <typename View>
-class TskSkinView : public View {
+class TskSkinView : public View, public TskSkinClient {
 public:
     TskSkinView(gui::TComponent* owner, const std::string& skinDataName) : View(owner), skinDataName_(skinDataName)
     {
@@ -52,7 +53,7 @@ public:
     gui::TColor DefaultColor() const { return defaultColor_; }
 
     // Font and colour from the skin (or the defaults), then the bars.
-    virtual void ApplySkin() = 0;
+    void ApplySkin() override = 0;
     // Shows, hides and sets the external bars by the view's scroll state.
     virtual void UpdateScrollBars() = 0;
 

@@ -1,7 +1,10 @@
-# The skinned main menu bar, on a form of the test's own with a form skinning engine.
+# The skinned main menu bar, on a form of the test's own with a form skinning
+# engine; and skin changes reaching the skinned controls of every form, with an
+# engine or without.
 if(WIN32)
   add_executable(main_menu_bar_test
     ${CMAKE_CURRENT_LIST_DIR}/main_menu_bar_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/skin_change_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/test_skin.cpp
   )
   target_include_directories(main_menu_bar_test PRIVATE ${CMAKE_CURRENT_LIST_DIR})

@@ -62,18 +62,14 @@ TfrmAbout::TfrmAbout(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(owne
     Comments->SetWordWrap(true);
     Comments->SetBounds(16, 96, 280, 52);
 
-    auto link = [this, skin](const char* name, int top, const char* caption) {
+    auto link = [this](const char* name, int top, const char* caption) {
         auto* l = new TLinkLabel(this);
         l->SetName(name);
-        l->SetSkinData(skin);
-        l->SetSkinDataName("stdlabel");
-        l->SetUseSkinFont(false);
         gui::TFont font;
         font.SetName("Arial");
-        font.SetHeight(-12);
+        font.SetHeight(-11);
         font.SetStyle({gui::fsBold});
         font.SetColor(kLinkColor);
-        l->SetDefaultFont(font);
         l->SetFont(font);
         l->SetCursor(gui::crHandPoint);
         l->SetCaption(caption);
@@ -91,9 +87,11 @@ TfrmAbout::TfrmAbout(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(owne
     EndLoading();
 }
 
+TLinkLabel::TLinkLabel(gui::TComponent* owner) : gui::TCustomLabel(owner) { SetTransparent(true); }
+
 void TLinkLabel::WndProc(gui::TMessage& message)
 {
-    TskSkinStdLabel::WndProc(message);
+    gui::TCustomLabel::WndProc(message);
     if (message.Msg == gui::CM_MOUSEENTER && OnMouseEnter)
         OnMouseEnter(this);
     else if (message.Msg == gui::CM_MOUSELEAVE && OnMouseLeave)
@@ -120,18 +118,12 @@ void TfrmAbout::Label4Click(gui::TComponent*) { OpenAddress(kSupportAddress); }
 
 void TfrmAbout::Label3MouseEnter(gui::TComponent* Sender)
 {
-    auto* label = static_cast<TLinkLabel*>(Sender);
-    label->DefaultFont().SetColor(kHoverColor);
-    label->Font().SetColor(kHoverColor);
-    label->Invalidate();
+    static_cast<TLinkLabel*>(Sender)->Font().SetColor(kHoverColor);
 }
 
 void TfrmAbout::Label3MouseLeave(gui::TComponent* Sender)
 {
-    auto* label = static_cast<TLinkLabel*>(Sender);
-    label->DefaultFont().SetColor(kLinkColor);
-    label->Font().SetColor(kLinkColor);
-    label->Invalidate();
+    static_cast<TLinkLabel*>(Sender)->Font().SetColor(kLinkColor);
 }
 
 }  // namespace brenvale

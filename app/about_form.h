@@ -4,16 +4,19 @@
 
 #include <string>
 
+#include "gui/custom_label.h"
 #include "gui/form.h"
 #include "gui/image.h"
 #include "skinctrls/skin_std_label.h"
 
 namespace brenvale {
 
-// A label that opens an address: it tells when the mouse comes and goes.
-class TLinkLabel : public sk::TskSkinStdLabel {
+// A label that opens an address. It draws in its own font, whose colour tells
+// whether the mouse is over it (a skin's label colour would hide that), and it
+// tells when the mouse comes and goes.
+class TLinkLabel : public gui::TCustomLabel {
 public:
-    using TskSkinStdLabel::TskSkinStdLabel;
+    explicit TLinkLabel(gui::TComponent* owner);
     gui::TNotifyEvent OnMouseEnter;
     gui::TNotifyEvent OnMouseLeave;
 

@@ -1,5 +1,6 @@
 #include "app/cddb_wait_form.h"
 
+#include "gui/canvas.h"
 #include "skinctrls/skin_std_label.h"
 
 namespace brenvale {
@@ -43,6 +44,19 @@ void TfrmLoadCDDBDataMsg::CreateParams(gui::TCreateParams& params)
     TForm::CreateParams(params);
     params.Style = WS_POPUP | WS_CLIPCHILDREN | (params.Style & WS_VISIBLE);
     params.ExStyle |= WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+}
+
+void TfrmLoadCDDBDataMsg::PaintWindow(HDC dc)
+{
+    TForm::PaintWindow(dc);
+    gui::TCanvas canvas(dc);
+    canvas.Brush().SetStyle(gui::bsSolid);
+    gui::TRect r = ClientRect();
+    canvas.Brush().SetColor(gui::clWindowFrame);
+    canvas.FrameRect(r);
+    r = gui::Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
+    canvas.Brush().SetColor(gui::clBtnShadow);
+    canvas.FrameRect(r);
 }
 
 }  // namespace brenvale

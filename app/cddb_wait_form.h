@@ -1,6 +1,6 @@
 // The window shown while a CDDB lookup blocks the program: no border, on top of
 // the other windows, white, with the system's file-copy animation and a line of
-// text.
+// text. A thin frame sets it apart from the white track list it covers.
 #pragma once
 
 #include "gui/animate.h"
@@ -22,6 +22,7 @@ public:
 
 protected:
     void CreateParams(gui::TCreateParams& params) override;
+    void PaintWindow(HDC dc) override;
 };
 
 }  // namespace brenvale

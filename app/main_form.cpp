@@ -16,6 +16,7 @@
 #include "skinctrls/skin_main_menu.h"
 #include "skinctrls/skin_message.h"
 #include "skinctrls/skin_panel.h"
+#include "skinctrls/skin_scroll_bar.h"
 
 namespace brenvale {
 
@@ -23,6 +24,7 @@ namespace {
 
 constexpr int kToolButtonWidth = 38;
 constexpr int kToolButtonHeight = 36;
+constexpr int kScrollBarSize = 19;
 
 }  // namespace
 
@@ -75,6 +77,36 @@ void TfrmMain::CreateComponents()
     skSkinGauge->SetAlign(gui::alClient);
     skSkinGauge->SetParent(skSkinPanel5);
 
+    // The list hides the native scroll bars, which cannot wear the skin: a disc of
+    // many tracks scrolls with these, shown only while the rows do not fit. They
+    // share a pane of their own with the list, so that a bar that comes and goes
+    // keeps its place beside the list (the gauge stays at the window's bottom).
+    skSkinPanel_TrackList = new sk::TskSkinPanel(this);
+    skSkinPanel_TrackList->SetName("skSkinPanel_TrackList");
+    skSkinPanel_TrackList->SetBorderStyle(sk::bvNone);
+    skSkinPanel_TrackList->SetCaption("");
+    skSkinPanel_TrackList->SetAlign(gui::alClient);
+    skSkinPanel_TrackList->SetParent(this);
+    skSkinScrollBar_TrackListH = new sk::TskSkinScrollBar(this);
+    skSkinScrollBar_TrackListH->SetName("skSkinScrollBar_TrackListH");
+    skSkinScrollBar_TrackListH->SetSkinDataName("hscrollbar");
+    skSkinScrollBar_TrackListH->SetSkinData(skSkinData);
+    skSkinScrollBar_TrackListH->SetBothMarkerWidth(kScrollBarSize);
+    skSkinScrollBar_TrackListH->SetDefaultHeight(kScrollBarSize);
+    skSkinScrollBar_TrackListH->SetHeight(kScrollBarSize);
+    skSkinScrollBar_TrackListH->SetAlign(gui::alBottom);
+    skSkinScrollBar_TrackListH->SetParent(skSkinPanel_TrackList);
+    skSkinScrollBar_TrackListV = new sk::TskSkinScrollBar(this);
+    skSkinScrollBar_TrackListV->SetName("skSkinScrollBar_TrackListV");
+    skSkinScrollBar_TrackListV->SetKind(gui::sbVertical);
+    skSkinScrollBar_TrackListV->SetDefaultWidth(kScrollBarSize);
+    skSkinScrollBar_TrackListV->SetDefaultHeight(0);
+    skSkinScrollBar_TrackListV->SetSkinDataName("vscrollbar");
+    skSkinScrollBar_TrackListV->SetSkinData(skSkinData);
+    skSkinScrollBar_TrackListV->SetWidth(kScrollBarSize);
+    skSkinScrollBar_TrackListV->SetAlign(gui::alRight);
+    skSkinScrollBar_TrackListV->SetParent(skSkinPanel_TrackList);
+
     skSkinListView_TrackList = new TTrackListView(this);
     skSkinListView_TrackList->SetName("skSkinListView_TrackList");
     skSkinListView_TrackList->SetSkinData(skSkinData);
@@ -84,7 +116,9 @@ void TfrmMain::CreateComponents()
     skSkinListView_TrackList->SetDefaultFont(font);
     skSkinListView_TrackList->SetFont(font);
     skSkinListView_TrackList->SetAlign(gui::alClient);
-    skSkinListView_TrackList->SetParent(this);
+    skSkinListView_TrackList->SetParent(skSkinPanel_TrackList);
+    skSkinListView_TrackList->SetVScrollBar(skSkinScrollBar_TrackListV);
+    skSkinListView_TrackList->SetHScrollBar(skSkinScrollBar_TrackListH);
 
     // The control, from the persisted state the form carries: jitter correction
     // and the overwrite question off, so existing files are overwritten.

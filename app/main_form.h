@@ -26,6 +26,7 @@ class TskSkinData;
 class TskSkinGauge;
 class TskSkinPanel;
 class TskSkinMessage;
+class TskSkinScrollBar;
 }  // namespace sk
 
 namespace brenvale {
@@ -52,6 +53,10 @@ public:
         *skSkinButton_SelectAll, *skSkinButton_DeselectAll, *skSkinButton_OpenCDTray,
         *skSkinButton_CloseCDTray, *skSkinButton_Options;
     TTrackListView* skSkinListView_TrackList;
+    // The track list's own scroll bars, shown when its rows or columns do not fit,
+    // and the pane that holds the list and the bars.
+    sk::TskSkinScrollBar *skSkinScrollBar_TrackListV, *skSkinScrollBar_TrackListH;
+    sk::TskSkinPanel* skSkinPanel_TrackList;
     sk::TskSkinPanel* skSkinPanel5;
     sk::TskSkinGauge* skSkinGauge;
     TVelCDRipper* CDRipper;

@@ -39,7 +39,10 @@ void TAnimate::SetActive(bool value)
     if (value) {
         // From, to (0xFFFF: the end) and repeat (-1: for ever).
         const WORD to = stopFrame_ < 0 ? WORD(0xFFFF) : WORD(stopFrame_);
-        ::SendMessageA(Handle(), ACM_PLAY, WPARAM(-1), MAKELPARAM(WORD(startFrame_), to));
+        // A system whose clip is shorter than the stop frame refuses the range:
+        // such a clip plays to its own end rather than not at all.
+        if (!::SendMessageA(Handle(), ACM_PLAY, WPARAM(-1), MAKELPARAM(WORD(startFrame_), to)) && to != 0xFFFF)
+            ::SendMessageA(Handle(), ACM_PLAY, WPARAM(-1), MAKELPARAM(WORD(startFrame_), WORD(0xFFFF)));
     } else {
         ::SendMessageA(Handle(), ACM_STOP, 0, 0);
     }

@@ -1,7 +1,8 @@
 // The system's animation control (SysAnimate32) playing one of the system's
 // standard clips. The clip opens with the window; Active plays it in a loop from
-// StartFrame to StopFrame, and turning Active off stops it where it is. A clip the
-// system does not have leaves the control empty.
+// StartFrame to StopFrame (to the clip's end when it is shorter), and turning
+// Active off stops it where it is. A clip the system does not have leaves the
+// control empty.
 #pragma once
 
 #include "gui/win_control.h"

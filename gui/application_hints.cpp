@@ -55,6 +55,30 @@ void TApplication::CancelHint()
     hintControl_ = nullptr;
 }
 
+bool TApplication::EndsHint(UINT message)
+{
+    // A click or a key acts on the control: its hint, shown or still to come, is
+    // no longer wanted (the click may open a window that the hint would cover).
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_MOUSEWHEEL:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TApplication::StartHintTimer(int interval)
 {
     if (!hintTimer_) {

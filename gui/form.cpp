@@ -7,6 +7,7 @@
 #include "gui/control_messages.h"
 #include "gui/exceptions.h"
 #include "gui/find_control.h"
+#include "gui/mdi_client.h"
 #include "gui/screen.h"
 
 namespace gui {
@@ -25,13 +26,35 @@ TForm::~TForm()
     Destroying();
     // The form's components may still use its window while they go.
     DestroyComponents();
+    // The window goes as a form's: a child form leaves its parent's list of
+    // children through the client window.
+    DestroyHandle();
     Screen().RemoveForm(this);
 }
 
 void TForm::Show()
 {
     SetVisible(true);
-    BringToFront();
+    if (formStyle_ == fsMDIChild)
+        ShowMDIChild();
+    else
+        BringToFront();
+}
+
+void TForm::Close()
+{
+    if (formStyle_ == fsMDIChild)
+        Release();
+    else
+        Hide();
+}
+
+void TForm::Release()
+{
+    if (releasing_)
+        return;
+    releasing_ = true;
+    ::PostMessageA(Application().Handle(), CM_RELEASE, 0, reinterpret_cast<LPARAM>(this));
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle value)
@@ -39,6 +62,17 @@ void TForm::SetBorderStyle(TFormBorderStyle value)
     if (value == borderStyle_)
         return;
     borderStyle_ = value;
+    if (HandleAllocated() && !Parent())
+        RecreateWnd();
+}
+
+void TForm::SetFormStyle(TFormStyle value)
+{
+    if (value == formStyle_)
+        return;
+    formStyle_ = value;
+    if (value == fsMDIForm && !mdiClient_)
+        mdiClient_ = std::make_unique<TMDIClient>();
     if (HandleAllocated() && !Parent())
         RecreateWnd();
 }
@@ -154,6 +188,14 @@ void TForm::CreateParams(TCreateParams& params)
         params.Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
         params.ExStyle |= WS_EX_DLGMODALFRAME;
         break;
+    case bsToolWindow:
+        params.Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+        params.ExStyle |= WS_EX_TOOLWINDOW;
+        break;
+    case bsSizeToolWin:
+        params.Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+        params.ExStyle |= WS_EX_TOOLWINDOW;
+        break;
     }
     params.Style |= WS_CLIPCHILDREN;
     if (Visible())
@@ -161,6 +203,8 @@ void TForm::CreateParams(TCreateParams& params)
     if (!Enabled())
         params.Style |= WS_DISABLED;
     params.WndParent = nullptr;
+    if (formStyle_ == fsMDIChild)
+        MDIChildCreateParams(params);
 }
 
 void TForm::WndProc(TMessage& message)
@@ -176,6 +220,22 @@ void TForm::WndProc(TMessage& message)
         TWinControl::WndProc(message);
         if (Application().MainForm() == this)
             Application().MainFormSized(message.WParam);
+        // The client window fills what the aligned controls leave, also when
+        // only the frame changed and the form kept its size.
+        if (mdiClient_ && mdiClient_->Handle())
+            Realign();
+        break;
+    case WM_DESTROY:
+        if (mdiClient_)
+            mdiClient_->FrameDestroyed();
+        TWinControl::WndProc(message);
+        break;
+    case CM_FOCUSCHANGED:
+        CMFocusChanged(message);
+        TWinControl::WndProc(message);
+        break;
+    case WM_MDIACTIVATE:
+        WMMDIActivate(message);
         break;
     default:
         TWinControl::WndProc(message);
@@ -184,6 +244,17 @@ void TForm::WndProc(TMessage& message)
 
 void TForm::CMVisibleChanged(TMessage& message)
 {
+    if (formStyle_ == fsMDIChild && !Parent()) {
+        if (Visible())
+            HandleNeeded();
+        if (!HandleAllocated())
+            return;
+        if (Visible())
+            ShowMDIChild();
+        else
+            HideMDIChild();
+        return;
+    }
     if (!Parent() && Visible() && position_ == poScreenCenter)
         SetBounds((::GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (::GetSystemMetrics(SM_CYSCREEN) - Height()) / 2,
                   Width(), Height());

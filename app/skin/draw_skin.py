@@ -102,24 +102,43 @@ FW, FH = 240, 150        # the frame picture
 TITLE = 28               # height of the title bar
 BORDER = 4
 CLIENT = (BORDER, TITLE, FW - BORDER, FH - BORDER)
-CAPTION = (28, 4, 120, 24)
 BUTTON_W, BUTTON_H = 20, 18
-# Frame buttons from the right: close, maximize, minimize, roll-up.
+# Frame buttons from the right: close, maximize, minimize, roll-up. Their looks
+# lie in the control picture, not in the frame picture, which shows plain title
+# bar where they go: the engine lays out the buttons a window has, and a button
+# the window lacks (a dialog's maximize) leaves no trace.
 FRAME_BUTTONS = ['close', 'maximize', 'minimize', 'rollup']
+BUTTON_GAP = 2
+CORNER_L, CORNER_R = 124, 130   # the frame's corner points: what lies between them grows
+# The window's icon in the title bar, which opens the system menu. It too is a
+# button with its look in the control picture: a window without a system menu
+# shows none.
+ICON = (8, 6, 24, 22)
+# The row of the title bar that the engine lays the buttons out in: the icon at
+# its left end (centred in its height), the others from its right end leftwards.
+CAPTION_ROW = (ICON[0], 5, FW - 8, 5 + BUTTON_H)
 
 
 def frame_button_rect(i):
-    right = FW - 8 - i * (BUTTON_W + 2)
-    return (right - BUTTON_W, 5, right, 5 + BUTTON_H)
+    """Where button i of FRAME_BUTTONS stands in a window that has them all."""
+    right = CAPTION_ROW[2] - i * (BUTTON_W + BUTTON_GAP)
+    return (right - BUTTON_W, CAPTION_ROW[1], right, CAPTION_ROW[1] + BUTTON_H)
 
 
 BUTTONS_RECT = (frame_button_rect(len(FRAME_BUTTONS) - 1)[0], 5, FW - 8, 5 + BUTTON_H)
-# The caption object takes the title bar from the text to the buttons, and
+CAPTION_INDENT = 4       # from the icon (or the caption's left end) to the text
+# Where the caption text stands in a window with its icon.
+CAPTION = (ICON[2] + CAPTION_INDENT, 4, 120, 24)
+# The caption object takes the title bar from the icon to the buttons, and
 # stretches with the window (its right end lies right of the corner points), so
-# that a press anywhere there moves the window.
-CAPTION_OBJECT = (CAPTION[0], CAPTION[1], BUTTONS_RECT[0] - 2, TITLE - 1)
-# The window's icon in the title bar, which opens the system menu.
-ICON = (8, 6, 24, 22)
+# that a press anywhere there moves the window. The engine moves its ends to the
+# icon and to the buttons the window shows.
+CAPTION_OBJECT = (ICON[0], CAPTION[1], BUTTONS_RECT[0], TITLE - 1)
+
+
+def title_colour(y):
+    """The title bar's colour on row y of the frame."""
+    return mix(LIGHT, MID, y / max(1, TITLE - 1))
 
 
 def draw_frame_glyph(pic, rect, kind, colour):
@@ -147,20 +166,28 @@ def draw_frame_button(pic, rect, kind, face_top, face_bottom, glyph):
 
 def draw_frame():
     pic = Picture(FW, FH, FACE)
-    pic.vgradient((0, 0, FW, TITLE), LIGHT, MID)
+    for y in range(TITLE):
+        pic.fill((0, y, FW, y + 1), title_colour(y))
     pic.vgradient((0, TITLE, FW, FH), MID, DARK)
     pic.fill(CLIENT, FACE)
     pic.frame((0, 0, FW, FH), LIGHT, DARK)
     pic.frame((CLIENT[0] - 1, CLIENT[1] - 1, CLIENT[2] + 1, CLIENT[3] + 1), DARK, LIGHT)
-    # A small disc as the window's icon.
-    for y in range(ICON[1], ICON[3]):
-        for x in range(ICON[0], ICON[2]):
-            d = math.hypot(x - 15.5, y - 13.5)
-            if 2.2 < d < 7.8:
-                pic.put(x, y, mix(WHITE, ACCENT, (math.sin(math.atan2(y - 13.5, x - 15.5) * 2) + 1) / 4))
-    for i, kind in enumerate(FRAME_BUTTONS):
-        draw_frame_button(pic, frame_button_rect(i), kind, MID, DARK, FACE)
     return pic
+
+
+def draw_icon(pic, left, top):
+    """The window's icon, a small disc on the title bar, with its top-left corner
+    at (left, top) of pic."""
+    w, h = ICON[2] - ICON[0], ICON[3] - ICON[1]
+    cx, cy = (w - 1) / 2, (h - 1) / 2
+    for y in range(h):
+        for x in range(w):
+            d = math.hypot(x - cx, y - cy)
+            if 2.2 < d < 7.8:
+                c = mix(WHITE, ACCENT, (math.sin(math.atan2(y - cy, x - cx) * 2) + 1) / 4)
+            else:
+                c = title_colour(ICON[1] + y)
+            pic.put(left + x, top + y, c)
 
 
 def draw_mask():
@@ -175,35 +202,95 @@ def draw_mask():
 
 
 # ------------------------------------------------------------- control picture
-CW, CH = 256, 256
+CW, CH = 256, 320
+SCROLL = 19                      # thickness of the scroll bars, as the controls make them
+# Frame button looks: active ones on the first row, pressed ones under them; the
+# normal ones right of the active ones, and the icon right of the pressed ones.
+FRAME_ACTIVE_Y, FRAME_DOWN_Y = 0, 20
+FRAME_NORMAL_X = len(FRAME_BUTTONS) * (BUTTON_W + BUTTON_GAP)
+ICON_LOOK = (FRAME_NORMAL_X, FRAME_DOWN_Y, FRAME_NORMAL_X + ICON[2] - ICON[0], FRAME_DOWN_Y + ICON[3] - ICON[1])
 PUSH = (0, 40, 60, 62)           # text buttons: normal, active, down side by side
 PANEL = (0, 66, 48, 102)
 CONTROLBAR = (52, 66, 116, 110)
-GAUGE = (0, 112, 120, 128)
-GAUGE_BAR = (0, 130, 116, 142)
+GAUGE = (0, 112, 120, 125)       # as high as the gauge inside its 15-pixel panel
+GAUGE_BAR = (0, 130, 116, 141)
 EDIT = (0, 146, 100, 168)
 EDIT_BUTTON = (100, 146, 122, 168)
 EDIT_BUTTON_HOT = (132, 168, 154, 190)
 EDIT_BUTTON_DOWN = (156, 168, 178, 190)
 HEADER = (124, 146, 164, 166)     # header sections: normal, active and down side by side
-HSCROLL = (0, 172, 100, 188)
-VSCROLL = (232, 0, 248, 100)
+HSCROLL = (0, 172, 100, 172 + SCROLL)
+HTHUMB = (100, 172, 130, 172 + SCROLL)
+VSCROLL = (CW - SCROLL, 0, CW, 100)
+VTHUMB = (CW - SCROLL, 100, CW, 130)
+BOTHHSCROLL = (0, 258, 100 + SCROLL, 258 + SCROLL)   # a horizontal bar with the corner square
+SCROLL_HOT_Y, SCROLL_DOWN_Y = 280, 300               # arrow buttons under the mouse and pressed
 MENUBAR = (0, 192, 120, 214)
 MENU_ITEM_NORMAL = (120, 192, 160, 214)  # an item of the menu bar
 MENU_ITEM_HOT = (160, 192, 200, 214)
 MENU_ITEM_DOWN = (200, 192, 240, 214)
-POPUP = (0, 216, 64, 256)
-MENU_ITEM_ACTIVE = (64, 216, 124, 236)
-HINT = (124, 216, 164, 240)
-FRAME_ACTIVE_Y, FRAME_DOWN_Y = 40 + 0, 40 + 20   # frame button highlights at x >= 150
+MENU_ROW = (0, 216, 60, 236)             # a row of a popup menu, with its glyph column
+MENU_ROW_ACTIVE = (64, 216, 124, 236)
+MENU_DIVIDER = (128, 216, 188, 223)
+MENU_GUTTER = 18
 
 
 def frame_active_rect(i):
-    return (150 + i * (BUTTON_W + 2), FRAME_ACTIVE_Y, 150 + i * (BUTTON_W + 2) + BUTTON_W, FRAME_ACTIVE_Y + BUTTON_H)
+    x = i * (BUTTON_W + BUTTON_GAP)
+    return (x, FRAME_ACTIVE_Y, x + BUTTON_W, FRAME_ACTIVE_Y + BUTTON_H)
+
+
+def frame_normal_rect(i):
+    return offset(frame_active_rect(i), FRAME_NORMAL_X, 0)
 
 
 def frame_down_rect(i):
     return offset(frame_active_rect(i), 0, FRAME_DOWN_Y - FRAME_ACTIVE_Y)
+
+
+# Arrow buttons of the scroll bars, by the way they point.
+ARROWS = ['left', 'right', 'up', 'down']
+
+
+def scroll_button_rect(y, kind):
+    i = ARROWS.index(kind)
+    return (i * SCROLL, y, (i + 1) * SCROLL, y + SCROLL)
+
+
+def draw_arrow(pic, rect, kind, colour):
+    l, t, r, b = rect
+    cx, cy = (l + r) // 2, (t + b) // 2
+    for d in range(4):
+        if kind == 'up':
+            pic.fill((cx - d, cy - 2 + d, cx + d + 1, cy - 1 + d), colour)
+        elif kind == 'down':
+            pic.fill((cx - d, cy + 1 - d, cx + d + 1, cy + 2 - d), colour)
+        elif kind == 'left':
+            pic.fill((cx - 2 + d, cy - d, cx - 1 + d, cy + d + 1), colour)
+        else:
+            pic.fill((cx + 1 - d, cy - d, cx + 2 - d, cy + d + 1), colour)
+
+
+def draw_scroll_button(pic, rect, kind, look='normal'):
+    top, bottom, light, dark, ink = {'normal': (FACE_HOT, FACE, WHITE, MID, DARK),
+                                     'hot': (WHITE, FACE_HOT, WHITE, LIGHT, MID),
+                                     'down': (FACE_DOWN, FACE, MID, WHITE, DARK)}[look]
+    pic.bevel(rect, top, bottom, light, dark)
+    draw_arrow(pic, rect, kind, ink)
+
+
+def draw_thumb(pic, rect, vertical):
+    """A thumb whose shading runs across the bar, so that its middle tiles seamlessly
+    along it whatever its length."""
+    l, t, r, b = rect
+    if vertical:
+        for x in range(l, r):
+            c = mix(LIGHT, MID, (x - l) / max(1, r - l - 1))
+            for y in range(t, b):
+                pic.put(x, y, c)
+    else:
+        pic.vgradient(rect, LIGHT, MID)
+    pic.frame(rect, FACE_HOT, DARK)
 
 
 def draw_controls():
@@ -238,28 +325,61 @@ def draw_controls():
             pic.fill((cx + dx - 1, y, cx + dx + 1, y + 2), DARK)
     for i, (top, bottom) in enumerate(((FACE_HOT, FACE_DOWN), (WHITE, FACE_HOT), (FACE_DOWN, FACE))):
         pic.bevel(offset(HEADER, 42 * i, 0), top, bottom, WHITE, LIGHT)
-    # Scroll bars: arrows at the ends, a track and a thumb.
-    pic.fill(HSCROLL, FACE_DOWN)
-    pic.bevel((0, 172, 16, 188), FACE_HOT, FACE, WHITE, MID)
-    pic.bevel((84, 172, 100, 188), FACE_HOT, FACE, WHITE, MID)
-    pic.bevel((100, 172, 130, 188), LIGHT, MID, FACE_HOT, DARK)   # horizontal thumb
-    pic.fill(VSCROLL, FACE_DOWN)
-    pic.bevel((232, 0, 248, 16), FACE_HOT, FACE, WHITE, MID)
-    pic.bevel((232, 84, 248, 100), FACE_HOT, FACE, WHITE, MID)
-    pic.bevel((232, 100, 248, 130), LIGHT, MID, FACE_HOT, DARK)   # vertical thumb
-    # Menus.
+    # Scroll bars: arrow buttons at the ends, a sunken track and a thumb.
+    for bar, vertical in ((HSCROLL, False), (VSCROLL, True), (BOTHHSCROLL, False)):
+        pic.fill(bar, FACE_DOWN)
+        l, t, r, b = bar
+        if vertical:
+            draw_scroll_button(pic, (l, t, r, t + SCROLL), 'up')
+            draw_scroll_button(pic, (l, b - SCROLL, r, b), 'down')
+        else:
+            right = r - SCROLL if bar == BOTHHSCROLL else r
+            draw_scroll_button(pic, (l, t, l + SCROLL, b), 'left')
+            draw_scroll_button(pic, (right - SCROLL, t, right, b), 'right')
+            if bar == BOTHHSCROLL:
+                pic.fill((right, t, r, b), FACE)
+    draw_thumb(pic, HTHUMB, False)
+    draw_thumb(pic, VTHUMB, True)
+    for kind in ARROWS:
+        draw_scroll_button(pic, scroll_button_rect(SCROLL_HOT_Y, kind), kind, 'hot')
+        draw_scroll_button(pic, scroll_button_rect(SCROLL_DOWN_Y, kind), kind, 'down')
+    # Menus: the bar and its items; the rows of the popup menus, with a pale
+    # column for the check marks and glyphs, and the divider between groups.
     pic.vgradient(MENUBAR, FACE_HOT, FACE)
     pic.vgradient(MENU_ITEM_NORMAL, FACE_HOT, FACE)
     pic.bevel(MENU_ITEM_HOT, WHITE, FACE_HOT, LIGHT, LIGHT)
     pic.bevel(MENU_ITEM_DOWN, MID, LIGHT, DARK, FACE)
-    pic.fill(POPUP, WHITE)
-    pic.frame(POPUP, MID, MID)
-    pic.bevel(MENU_ITEM_ACTIVE, LIGHT, MID, MID, DARK)
-    pic.fill(HINT, (255, 252, 220))
-    pic.frame(HINT, MID, MID)
+    for rect in (MENU_ROW, MENU_DIVIDER):
+        pic.fill(rect, WHITE)
+        pic.fill((rect[0], rect[1], rect[0] + MENU_GUTTER, rect[3]), FACE_HOT)
+    l, t, r, b = MENU_DIVIDER
+    pic.fill((l + MENU_GUTTER + 4, (t + b) // 2, r - 4, (t + b) // 2 + 1), LIGHT)
+    pic.bevel(MENU_ROW_ACTIVE, MID, mix(MID, DARK, 0.5), LIGHT, DARK)
     for i, kind in enumerate(FRAME_BUTTONS):
         draw_frame_button(pic, frame_active_rect(i), kind, LIGHT, MID, WHITE)
         draw_frame_button(pic, frame_down_rect(i), kind, DARK, MID, ACCENT)
+        draw_frame_button(pic, frame_normal_rect(i), kind, MID, DARK, FACE)
+    draw_icon(pic, ICON_LOOK[0], ICON_LOOK[1])
+    return pic
+
+
+# --------------------------------------------------- popup and hint windows
+# Each window has a picture of its own: its frame is composed from the whole
+# picture, so nothing but the frame may lie in it.
+POPUP_W, POPUP_H = 64, 40
+HINT_W, HINT_H = 40, 24
+
+
+def draw_popup():
+    pic = Picture(POPUP_W, POPUP_H, WHITE)
+    pic.frame((0, 0, POPUP_W, POPUP_H), MID, DARK)
+    pic.frame((1, 1, POPUP_W - 1, POPUP_H - 1), WHITE, FACE)
+    return pic
+
+
+def draw_hint():
+    pic = Picture(HINT_W, HINT_H, (255, 252, 220))
+    pic.frame((0, 0, HINT_W, HINT_H), MID, MID)
     return pic
 
 
@@ -380,7 +500,7 @@ def write_icon(path):
 
 # ------------------------------------------------------------- description
 def description():
-    corner_l, corner_r = 124, 130
+    corner_l, corner_r = CORNER_L, CORNER_R
     lines = []
     add = lines.append
 
@@ -394,14 +514,14 @@ def description():
     section('VERSION', skinname='Brenvale', skinauthor='Brenvale', authoremail='', authorurl='',
             skincomments='Drawn at build time')
     section('PICTURES', picture='frame.bmp', mask='frame_mask.bmp', rolluppicture='', rollupmask='',
-            activepicturescount=1, **{'0': 'controls.bmp'})
+            activepicturescount=3, **{'0': 'controls.bmp', '1': 'popup.bmp', '2': 'hint.bmp'})
     section('FORMINFO',
             lefttoppoint=point_text((corner_l, CLIENT[1])), righttoppoint=point_text((corner_r, CLIENT[1])),
             leftbottompoint=point_text((corner_l, FH - BORDER)),
             rightbottompoint=point_text((corner_r, FH - BORDER)),
             clientrect=rect_text(CLIENT), bgpictureindex=-1,
             leftstretch=0, rightstretch=0, topstretch=0, bottomstretch=0,
-            buttonsrect=rect_text(BUTTONS_RECT), captionrect=rect_text(CAPTION), buttonsoffset=0,
+            buttonsrect=rect_text((0, 0, 0, 0)), captionrect=rect_text(CAPTION_ROW), buttonsoffset=BUTTON_GAP,
             buttonsinleft=0, maskrectarea=rect_text((BORDER, BORDER, FW - BORDER, FH - BORDER)),
             hittestlefttoppoint=point_text((corner_l, CLIENT[1])),
             hittestrighttoppoint=point_text((corner_r, CLIENT[1])),
@@ -410,18 +530,16 @@ def description():
             mainmenurect=rect_text((0, 0, 0, 0)), iconrect=rect_text(ICON),
             mainmenupopupup=0, borderwidth=BORDER, autorenderinginactiveimage=1,
             inactiveeffect='iebrightness')
-    section('POPUPWINDOW', windowpictureindex=0, maskpictureindex=-1,
-            lefttoppoint=point_text((POPUP[0] + 3, POPUP[1] + 3)),
-            righttoppoint=point_text((POPUP[2] - 3, POPUP[1] + 3)),
-            leftbottompoint=point_text((POPUP[0] + 3, POPUP[3] - 3)),
-            rightbottompoint=point_text((POPUP[2] - 3, POPUP[3] - 3)),
-            skinrect=rect_text(POPUP), itemsrect=rect_text((POPUP[0] + 2, POPUP[1] + 2, POPUP[2] - 2, POPUP[3] - 2)),
+    # The popup menu's frame is 2 pixels wide; the rows fill what lies inside it.
+    section('POPUPWINDOW', windowpictureindex=1, maskpictureindex=-1,
+            lefttoppoint='3,3', righttoppoint=point_text((POPUP_W - 3, 3)),
+            leftbottompoint=point_text((3, POPUP_H - 3)), rightbottompoint=point_text((POPUP_W - 3, POPUP_H - 3)),
+            itemsrect=rect_text((2, 2, POPUP_W - 2, POPUP_H - 2)),
             scrollmarkercolor=bgr_int(MID), scrollmarkeractivecolor=bgr_int(ACCENT))
-    section('HINTWINDOW', windowpictureindex=0, maskpictureindex=-1,
-            lefttoppoint=point_text((HINT[0] + 2, HINT[1] + 2)), righttoppoint=point_text((HINT[2] - 2, HINT[1] + 2)),
-            leftbottompoint=point_text((HINT[0] + 2, HINT[3] - 2)),
-            rightbottompoint=point_text((HINT[2] - 2, HINT[3] - 2)),
-            skinrect=rect_text(HINT), clientrect=rect_text((HINT[0] + 3, HINT[1] + 3, HINT[2] - 3, HINT[3] - 3)),
+    section('HINTWINDOW', windowpictureindex=2, maskpictureindex=-1,
+            lefttoppoint='2,2', righttoppoint=point_text((HINT_W - 2, 2)),
+            leftbottompoint=point_text((2, HINT_H - 2)), rightbottompoint=point_text((HINT_W - 2, HINT_H - 2)),
+            clientrect=rect_text((3, 3, HINT_W - 3, HINT_H - 3)),
             fontname='Arial', fontheight=14, fontstyle='', fontcolor=bgr_int(TEXT))
     objects = [('caption', 'caption'), ('menuitem', 'menuitem'), ('menubaritem', 'mainmenubaritem'),
                ('mdiclosebutton', 'mainmenubarbutton')]
@@ -436,37 +554,45 @@ def description():
     section('SKINCONTROLS', count=len(controls), **{str(i): '%s:%s' % c for i, c in enumerate(controls)})
 
     # Frame objects.
-    section('caption', skinrect=rect_text(CAPTION_OBJECT), defaultcaption=1, textrect=rect_text((0, 0, 92, 20)),
+    section('caption', skinrect=rect_text(CAPTION_OBJECT), defaultcaption=1,
+            textrect=rect_text((CAPTION_INDENT, 0, CAPTION_OBJECT[2] - CAPTION_OBJECT[0], 20)),
             fontname='Arial', fontheight=15, fontstyle='fsbold', fontcolor=bgr_int(FACE),
             activefontcolor=bgr_int(WHITE), alignment='taleftjustify', shadow=1, shadowcolor=bgr_int(DARK),
             activeshadowcolor=bgr_int(DARK))
-    section('menuitem', activepictureindex=0, skinrect=rect_text((POPUP[0] + 2, 220, POPUP[2] - 2, 240)),
-            activeskinrect=rect_text(MENU_ITEM_ACTIVE), itemleftoffset=2, itemrightoffset=2,
-            dividerrect=rect_text((POPUP[0] + 2, 246, POPUP[2] - 2, 248)), textrect=rect_text((22, 0, 40, 20)),
+    # Rows: the text starts after the glyph column (the text rectangle's left
+    # edge plus the glyph width that the menu adds).
+    row_w = MENU_ROW[2] - MENU_ROW[0]
+    section('menuitem', activepictureindex=0, skinrect=rect_text(MENU_ROW),
+            activeskinrect=rect_text(MENU_ROW_ACTIVE), itemleftoffset=MENU_GUTTER + 1, itemrightoffset=2,
+            dividerrect=rect_text(MENU_DIVIDER), dividerleftoffset=MENU_GUTTER + 5, dividerrightoffset=4,
+            textrect=rect_text((4, 0, row_w - 4, 20)),
             fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(WHITE),
             unenabledfontcolor=bgr_int(LIGHT))
     section('menubaritem', activepictureindex=0, skinrect=rect_text(MENU_ITEM_NORMAL),
             activeskinrect=rect_text(MENU_ITEM_HOT), downrect=rect_text(MENU_ITEM_DOWN),
             itemleftoffset=3, itemrightoffset=3, textrect=rect_text((6, 3, 34, 19)), fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT),
-            activefontcolor=bgr_int(WHITE), downfontcolor=bgr_int(WHITE), unenabledfontColor=bgr_int(LIGHT))
+            activefontcolor=bgr_int(TEXT), downfontcolor=bgr_int(WHITE), unenabledfontcolor=bgr_int(LIGHT))
     section('mdiclosebutton', activepictureindex=0, skinrect=rect_text(frame_active_rect(0)),
             command='cmclose')
     hints = {'close': 'Close', 'maximize': 'Maximize', 'minimize': 'Minimize', 'rollup': 'Roll up'}
     commands = {'close': 'cmclose', 'maximize': 'cmmaximize', 'minimize': 'cmminimize', 'rollup': 'cmrollup'}
     for i, kind in enumerate(FRAME_BUTTONS):
         section(kind + 'button', hint=hints[kind], activepictureindex=0,
-                skinrect=rect_text(frame_button_rect(i)), activeskinrect=rect_text(frame_active_rect(i)),
-                downrect=rect_text(frame_down_rect(i)), command=commands[kind], morphing=1, morphkind='mkdefault')
-    # The icon as drawn in the frame picture; a press opens the system menu below it.
-    section('sysmenubutton', hint='System menu', skinrect=rect_text(ICON), command='cmsysmenu')
+                skinrectinapicture=1, skinrect=rect_text(frame_normal_rect(i)),
+                activeskinrect=rect_text(frame_active_rect(i)), downrect=rect_text(frame_down_rect(i)),
+                command=commands[kind], morphing=1, morphkind='mkdefault')
+    # A press on the icon opens the system menu below it.
+    section('sysmenubutton', hint='System menu', activepictureindex=0, skinrectinapicture=1,
+            skinrect=rect_text(ICON_LOOK), command='cmsysmenu')
 
     # Control elements.
-    def nine(rect, inset):
+    def nine(rect, inset, client_inset=None):
         l, t, r, b = rect
+        c = inset if client_inset is None else client_inset
         return dict(lefttoppoint=point_text((inset, inset)), righttoppoint=point_text((r - l - inset, inset)),
                     leftbottompoint=point_text((inset, b - t - inset)),
                     rightbottompoint=point_text((r - l - inset, b - t - inset)),
-                    clientrect=rect_text((inset, inset, r - l - inset, b - t - inset)))
+                    clientrect=rect_text((c, c, r - l - c, b - t - c)))
 
     push = dict(pictureindex=0, skinrect=rect_text(PUSH), activeskinrect=rect_text(offset(PUSH, 62, 0)),
                 downskinrect=rect_text(offset(PUSH, 124, 0)), fontname='Arial', fontheight=14, fontstyle='',
@@ -476,14 +602,15 @@ def description():
     section('resizebutton', **dict(push, skinrect=rect_text(HEADER), activeskinrect=rect_text(offset(HEADER, 42, 0)),
                                    downskinrect=rect_text(offset(HEADER, 84, 0)), **nine(HEADER, 3)))
     section('panel', pictureindex=0, skinrect=rect_text(PANEL), bgpictureindex=-1, captionrect=rect_text((0, 0, 0, 0)),
-            alignment='taleftjustify', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), **nine(PANEL, 4))
+            alignment='taleftjustify', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT),
+            **nine(PANEL, 4, 1))   # children use all but the 1-pixel bevel
     section('controlbar', pictureindex=0, skinrect=rect_text(CONTROLBAR), itemrect=rect_text((0, 0, 0, 0)),
             bgpictureindex=-1, **nine(CONTROLBAR, 4))
     gl, gt = GAUGE[0], GAUGE[1]
     section('gauge', pictureindex=0, skinrect=rect_text(GAUGE),
-            progressarea=rect_text((2, 2, GAUGE[2] - gl - 2, GAUGE[3] - gt - 2)),
+            progressarea=rect_text((1, 1, GAUGE[2] - gl - 1, GAUGE[3] - gt - 1)),
             progressrect=rect_text(GAUGE_BAR), beginoffset=2, endoffset=2, vertical=0, fontname='Arial',
-            fontheight=12, fontstyle='fsbold', fontcolor=bgr_int(DARK), **nine(GAUGE, 3))
+            fontheight=12, fontstyle='fsbold', fontcolor=bgr_int(DARK), **nine(GAUGE, 3, 1))
     edit = dict(pictureindex=0, skinrect=rect_text(EDIT), activeskinrect=rect_text(EDIT), fontname='Arial',
                 fontheight=14, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(TEXT),
                 disabledfontcolor=bgr_int(LIGHT), **nine(EDIT, 3))
@@ -503,24 +630,42 @@ def description():
                                  downbuttonrect=rect_text(EDIT_BUTTON_DOWN)))
     section('listview', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), bgcolor=bgr_int(WHITE))
     section('treeview', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), bgcolor=bgr_int(WHITE))
-    section('hscrollbar', pictureindex=0, skinrect=rect_text(HSCROLL), trackarea=rect_text((16, 0, 84, 16)),
-            upbuttonrect=rect_text((84, 0, 100, 16)), downbuttonrect=rect_text((0, 0, 16, 16)),
-            thumbrect=rect_text((100, 172, 130, 188)), thumboffset1=3, thumboffset2=3,
-            **nine(HSCROLL, 16))
-    section('bothhscrollbar', pictureindex=0, skinrect=rect_text(HSCROLL), trackarea=rect_text((16, 0, 84, 16)),
-            upbuttonrect=rect_text((84, 0, 100, 16)), downbuttonrect=rect_text((0, 0, 16, 16)),
-            thumbrect=rect_text((100, 172, 130, 188)), thumboffset1=3, thumboffset2=3,
-            **nine(HSCROLL, 16))
-    section('vscrollbar', pictureindex=0, skinrect=rect_text(VSCROLL), trackarea=rect_text((0, 16, 16, 84)),
-            upbuttonrect=rect_text((0, 0, 16, 16)), downbuttonrect=rect_text((0, 84, 16, 100)),
-            thumbrect=rect_text((232, 100, 248, 130)), thumboffset1=3, thumboffset2=3,
-            lefttoppoint='0,16', righttoppoint='16,16', leftbottompoint='0,84', rightbottompoint='16,84',
-            clientrect='0,16,16,84')
+    # Scroll bars: the "down" button decreases the position (left, top), the "up"
+    # button increases it (right, bottom); the track between them grows.
+    n = SCROLL
+
+    def hbar(rect):
+        w = rect[2] - rect[0]
+        right = w - n if rect == BOTHHSCROLL else w   # the corner square stays free
+        return dict(pictureindex=0, skinrect=rect_text(rect), trackarea=rect_text((n, 0, right - n, n)),
+                    downbuttonrect=rect_text((0, 0, n, n)), upbuttonrect=rect_text((right - n, 0, right, n)),
+                    activedownbuttonrect=rect_text(scroll_button_rect(SCROLL_HOT_Y, 'left')),
+                    downdownbuttonrect=rect_text(scroll_button_rect(SCROLL_DOWN_Y, 'left')),
+                    activeupbuttonrect=rect_text(scroll_button_rect(SCROLL_HOT_Y, 'right')),
+                    downupbuttonrect=rect_text(scroll_button_rect(SCROLL_DOWN_Y, 'right')),
+                    thumbrect=rect_text(HTHUMB), thumboffset1=3, thumboffset2=3,
+                    lefttoppoint=point_text((n, 0)), righttoppoint=point_text((right - n, 0)),
+                    leftbottompoint=point_text((n, n)), rightbottompoint=point_text((right - n, n)),
+                    clientrect=rect_text((n, 0, right - n, n)))
+
+    section('hscrollbar', **hbar(HSCROLL))
+    section('bothhscrollbar', **hbar(BOTHHSCROLL))
+    vh = VSCROLL[3] - VSCROLL[1]
+    section('vscrollbar', pictureindex=0, skinrect=rect_text(VSCROLL), trackarea=rect_text((0, n, n, vh - n)),
+            downbuttonrect=rect_text((0, 0, n, n)), upbuttonrect=rect_text((0, vh - n, n, vh)),
+            activedownbuttonrect=rect_text(scroll_button_rect(SCROLL_HOT_Y, 'up')),
+            downdownbuttonrect=rect_text(scroll_button_rect(SCROLL_DOWN_Y, 'up')),
+            activeupbuttonrect=rect_text(scroll_button_rect(SCROLL_HOT_Y, 'down')),
+            downupbuttonrect=rect_text(scroll_button_rect(SCROLL_DOWN_Y, 'down')),
+            thumbrect=rect_text(VTHUMB), thumboffset1=3, thumboffset2=3,
+            lefttoppoint=point_text((0, n)), righttoppoint=point_text((n, n)),
+            leftbottompoint=point_text((0, vh - n)), rightbottompoint=point_text((n, vh - n)),
+            clientrect=rect_text((0, n, n, vh - n)))
     section('mainmenubar', pictureindex=0, skinrect=rect_text(MENUBAR), itemsrect=rect_text((2, 0, 118, 22)),
             menubaritem='menubaritem', closebutton='mdiclosebutton', trackmarkcolor=bgr_int(MID),
             trackmarkactivecolor=bgr_int(ACCENT), **nine(MENUBAR, 4))
-    section('stdlabel', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(ACCENT))
-    section('label', fontname='Arial', fontheight=14, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(ACCENT))
+    section('stdlabel', fontname='Arial', fontheight=13, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(ACCENT))
+    section('label', fontname='Arial', fontheight=13, fontcolor=bgr_int(TEXT), activefontcolor=bgr_int(ACCENT))
     return '\r\n'.join(lines) + '\r\n'
 
 
@@ -533,6 +678,8 @@ def main():
     draw_frame().save(os.path.join(folder, 'frame.bmp'))
     draw_mask().save(os.path.join(folder, 'frame_mask.bmp'))
     draw_controls().save(os.path.join(folder, 'controls.bmp'))
+    draw_popup().save(os.path.join(folder, 'popup.bmp'))
+    draw_hint().save(os.path.join(folder, 'hint.bmp'))
     for kind in GLYPHS:
         draw_glyph(kind).save(os.path.join(folder, 'glyph_%s.bmp' % kind))
     write_icon(os.path.join(folder, 'brenvale.ico'))

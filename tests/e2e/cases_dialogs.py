@@ -99,7 +99,7 @@ def link_colours(app, about, row):
     return blue, red
 
 
-@case(expect_failure='the link colours of the about box are being mended on branch i11b')
+@case()
 def case_about_links_turn_red_under_the_mouse(app):
     about = open_about(app)
     app.settle(0.5)

@@ -1,0 +1,54 @@
+// The system's animation control: a standard clip opens with the window and plays
+// once Active, also when the system's clip is shorter than the frames asked for.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "control_probes.h"
+#include "gui/animate.h"
+#include "gui/form.h"
+
+using namespace gui;
+
+namespace {
+
+// Pixels of the control, on the screen, that differ from its first one.
+int DrawnPixels(TWinControl& control)
+{
+    HDC dc = ::GetDC(control.Handle());
+    const COLORREF background = ::GetPixel(dc, 0, 0);
+    int drawn = 0;
+    for (int y = 0; y < control.Height(); ++y)
+        for (int x = 0; x < control.Width(); ++x)
+            drawn += ::GetPixel(dc, x, y) != background;
+    ::ReleaseDC(control.Handle(), dc);
+    return drawn;
+}
+
+}  // namespace
+
+TEST(AnimateTest, AClipShorterThanItsStopFramePlaysToItsEnd)
+{
+    TForm form(nullptr);
+    form.SetBounds(100, 100, 400, 200);
+    form.SetColor(clWhite);
+    auto* animate = new TAnimate(&form);
+    animate->SetBounds(20, 20, 272, 60);
+    animate->SetCommonAVI(aviCopyFiles);
+    animate->SetStopFrame(10000);  // beyond the end of any clip the system has
+    animate->SetParent(&form);
+    form.Show();
+    guitest::Pump();
+    ASSERT_TRUE(animate->Opened());
+    EXPECT_EQ(DrawnPixels(*animate), 0);  // nothing before it plays
+
+    animate->SetActive(true);
+    int drawn = 0;
+    for (DWORD end = ::GetTickCount() + 2000; drawn == 0 && ::GetTickCount() < end;) {
+        guitest::Pump();
+        ::Sleep(20);
+        drawn = DrawnPixels(*animate);
+    }
+    EXPECT_GT(drawn, 0);
+    animate->SetActive(false);
+}

@@ -1,5 +1,6 @@
 #include "skin/data/skin_data.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "gui/controls/form.h"
@@ -36,6 +37,9 @@ TskSkinData::TskSkinData(gui::TComponent* owner) : TComponent(owner) {}
 TskSkinData::~TskSkinData()
 {
     empty_ = true;
+    // The controls still drawing from the skin let go of its pictures before
+    // they are freed; they drop the skin data itself when it has gone.
+    ReleaseClients();
     ClearSkinRecords();
 }
 
@@ -59,6 +63,26 @@ void TskSkinData::Notification(gui::TComponent* component, gui::TOperation opera
         storedSkin_ = nullptr;
     if (component == compressedStoredSkin_)
         compressedStoredSkin_ = nullptr;
+    RemoveClient(*component);
+}
+
+void TskSkinData::AddClient(gui::TComponent& component, TskSkinClient& client)
+{
+    RemoveClient(component);
+    clients_.push_back({&component, &client});
+}
+
+void TskSkinData::RemoveClient(gui::TComponent& component)
+{
+    clients_.erase(std::remove_if(clients_.begin(), clients_.end(),
+                                  [&](const Client& c) { return c.component == &component; }),
+                   clients_.end());
+}
+
+void TskSkinData::ClientReached(gui::TComponent& component)
+{
+    if (reached_)
+        reached_->push_back(&component);
 }
 
 gui::TBitmap* TskSkinData::ActivePicture(int index)
@@ -67,6 +91,23 @@ gui::TBitmap* TskSkinData::ActivePicture(int index)
 }
 
 void TskSkinData::BroadcastSkinMessage(UINT msg)
+{
+    // A form's handler may load a skin again: each message keeps its own record
+    // of the controls the walks reached.
+    std::vector<gui::TComponent*> reached;
+    {
+        struct Restore {
+            std::vector<gui::TComponent*>*& field;
+            std::vector<gui::TComponent*>* outer;
+            ~Restore() { field = outer; }
+        } restore{reached_, reached_};
+        reached_ = &reached;
+        SendSkinMessage(msg);
+    }
+    ReachClients(msg, reached);
+}
+
+void TskSkinData::SendSkinMessage(UINT msg)
 {
     auto* ownerForm = dynamic_cast<gui::TForm*>(Owner());
     if (!ownerForm)
@@ -82,6 +123,33 @@ void TskSkinData::BroadcastSkinMessage(UINT msg)
     for (gui::TForm* form : forms)
         if (form != ownerForm && screen.IndexOfForm(form) >= 0)
             ::SendMessageA(form->Handle(), msg, skinData, kSkinMessageParam);
+}
+
+void TskSkinData::ReachClients(UINT msg, const std::vector<gui::TComponent*>& reached)
+{
+    if (msg != WM_SKINCHANGING && msg != WM_SKINCHANGED)
+        return;
+    // A control's handling may bind, unbind or destroy controls: walk the list as
+    // it stood and pass over those no longer bound.
+    const std::vector<Client> clients = clients_;
+    for (const Client& c : clients) {
+        if (std::find(reached.begin(), reached.end(), c.component) != reached.end())
+            continue;
+        const bool bound = std::any_of(clients_.begin(), clients_.end(), [&](const Client& now) {
+            return now.component == c.component && now.client == c.client;
+        });
+        if (!bound || c.component->ComponentState().Contains(gui::csDestroying))
+            continue;
+        if (msg == WM_SKINCHANGING)
+            c.client->ReleaseSkin();
+        else
+            c.client->ApplySkin();
+    }
+}
+
+void TskSkinData::ReleaseClients()
+{
+    ReachClients(WM_SKINCHANGING, {});
 }
 
 template <typename Load>

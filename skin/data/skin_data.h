@@ -4,14 +4,23 @@
 // WM_SKINCHANGING before the old skin goes, WM_SKINCHANGED and WM_SKINAFTERCHANGE
 // when the new one stands (or the load failed and the skin is empty), first to the
 // form that owns the skin data, then to every other form in creation order.
+//
+// The skin data also keeps the skinned controls bound to it. A form skinning
+// engine walks its form's controls on those messages; every bound control that no
+// such walk reached (one on a form without an engine, or on no form at all) is
+// told by the skin data itself once the forms have handled the message, so that
+// none paints from pictures already freed or misses the new skin.
 #pragma once
 
 #include <windows.h>
+
+#include <vector>
 
 #include "gui/core/component.h"
 #include "gui/core/object_list.h"
 #include "gui/graphics/bitmap.h"
 #include "skin/model/skin_model.h"
+#include "skin/skin_client.h"
 
 namespace sk {
 
@@ -47,7 +56,16 @@ public:
     // sends the closing messages, then raises.
     void LoadStoredSkin(TskStoredSkin& skin);
     void LoadCompressedStoredSkin(TskCompressedStoredSkin& skin);  // an empty blob loads nothing
+    // Sends the message to the forms; for WM_SKINCHANGING and WM_SKINCHANGED then
+    // releases or applies the skin of every bound control no form's walk reached.
     void BroadcastSkinMessage(UINT msg);
+
+    // The controls drawing from this skin, kept as they bind to it and unbind.
+    void AddClient(gui::TComponent& component, TskSkinClient& client);
+    void RemoveClient(gui::TComponent& component);
+    // A form's walk over its controls has just released or applied the skin of
+    // this bound control for the message going out: the skin data leaves it be.
+    void ClientReached(gui::TComponent& component);
 
     void ClearSkinRecords();  // the model's records and the active pictures
     void ClearSkin();         // also the four pictures; Empty afterwards
@@ -59,12 +77,23 @@ private:
     template <typename Load>
     void Reload(Load load);
     void AssignPictures(const TskSkinPictures& pictures);
+    void SendSkinMessage(UINT msg);
+    void ReachClients(UINT msg, const std::vector<gui::TComponent*>& reached);
+    void ReleaseClients();  // every bound control lets go of the skin
+
+    struct Client {
+        gui::TComponent* component;
+        TskSkinClient* client;
+    };
 
     TskStoredSkin* storedSkin_ = nullptr;
     TskCompressedStoredSkin* compressedStoredSkin_ = nullptr;
     bool empty_ = true;
     gui::TBitmap picture_, mask_, rollUpPicture_, rollUpMask_;
     gui::TObjectList<gui::TBitmap> activePictures_;
+    std::vector<Client> clients_;  // in the order they bound
+    // While a skin message goes out: the bound controls the forms' walks reached.
+    std::vector<gui::TComponent*>* reached_ = nullptr;
 };
 
 }  // namespace sk

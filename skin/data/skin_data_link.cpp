@@ -1,11 +1,20 @@
 #include "skin/data/skin_data_link.h"
 
 #include "gui/core/component_reference.h"
+#include "skin/skin_client.h"
 
 namespace sk {
 
 bool LinkSkinData(gui::TComponent& self, TskSkinData*& field, TskSkinData* value)
 {
+    // A control drawing from the skin is kept by it, so that it hears of every
+    // change of the skin whichever form it sits on.
+    if (auto* client = dynamic_cast<TskSkinClient*>(&self)) {
+        if (field && field != value)
+            field->RemoveClient(self);
+        if (value)
+            value->AddClient(self, *client);
+    }
     gui::SetReference(self, field, value);
     return value && !value->Empty() && !self.ComponentState().Contains(gui::csDesigning);
 }

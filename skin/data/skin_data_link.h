@@ -11,7 +11,8 @@
 namespace sk {
 
 // Points `field` of `self` at `value` and links the two; the link to the skin
-// held before goes. Answers whether `self` should read the new skin at once:
+// held before goes. A `self` that is a skin client is kept by the skin as one of
+// its controls. Answers whether `self` should read the new skin at once:
 // there is one, it is loaded, and `self` is not being designed.
 bool LinkSkinData(gui::TComponent& self, TskSkinData*& field, TskSkinData* value);
 

@@ -566,9 +566,15 @@ void TskFormSkinEngine::PlaceAreaControls()
 
 void TskFormSkinEngine::WalkSkinControls(TskSkinData* skin, bool Apply)
 {
+    // The skin data tells every control this walk did not reach itself.
+    auto reached = [skin](gui::TControl* control) {
+        if (skin)
+            skin->ClientReached(*control);
+    };
     std::function<void(gui::TControl*)> visit = [&](gui::TControl* control) {
         if (auto* c = dynamic_cast<TskSkinControl*>(control)) {
             if (!skin || c->SkinData() == skin) {
+                reached(control);
                 if (Apply)
                     c->ApplySkin();
                 else
@@ -576,9 +582,11 @@ void TskFormSkinEngine::WalkSkinControls(TskSkinData* skin, bool Apply)
             }
         } else if (Apply) {
             // The first class that matches decides.
-            auto apply = [skin](auto* c) {
-                if (!skin || c->SkinData() == skin)
+            auto apply = [&](auto* c) {
+                if (!skin || c->SkinData() == skin) {
+                    reached(control);
                     c->ApplySkin();
+                }
             };
             if (auto* edit = dynamic_cast<TskSkinCustomEdit*>(control))
                 apply(edit);

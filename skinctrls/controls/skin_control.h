@@ -4,8 +4,9 @@
 // skin has no such element), and can blend that picture over whatever lies behind
 // it. It never erases its background, so it does not flicker.
 //
-// The form skinning engine calls ReleaseSkin before a skin changes and ApplySkin
-// afterwards; a released control paints its default look until then. The
+// Before a skin changes the control hears ReleaseSkin, and ApplySkin afterwards
+// (from its form's skinning engine, or from the skin data itself when no engine
+// walks its form); a released control paints its default look until then. The
 // element is looked up anew on every paint.
 #pragma once
 
@@ -15,10 +16,11 @@
 #include "gui/controls/custom_control.h"
 #include "gui/graphics/bitmap.h"
 #include "skin/data/skin_data.h"
+#include "skin/skin_client.h"
 
 namespace sk {
 
-class TskSkinControl : public gui::TCustomControl {
+class TskSkinControl : public gui::TCustomControl, public TskSkinClient {
 public:
     explicit TskSkinControl(gui::TComponent* owner);
 
@@ -45,8 +47,8 @@ public:
     void SetUseSkinCursor(bool value) { useSkinCursor_ = value; }
 
     // Skin changes: the element read anew and shown, or dropped.
-    virtual void ApplySkin();
-    virtual void ReleaseSkin() { SkinIndex = -1; }
+    void ApplySkin() override;
+    void ReleaseSkin() override { SkinIndex = -1; }
 
     // After the library's own handling of the mouse coming and going.
     gui::TNotifyEvent OnMouseEnter;

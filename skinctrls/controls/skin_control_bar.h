@@ -9,10 +9,11 @@
 #include "gui/controls/control_bar.h"
 #include "skin/data/skin_data.h"
 #include "skin/model/geometry.h"
+#include "skin/skin_client.h"
 
 namespace sk {
 
-class TskSkinControlBar : public gui::TCustomControlBar {
+class TskSkinControlBar : public gui::TCustomControlBar, public TskSkinClient {
 public:
     explicit TskSkinControlBar(gui::TComponent* owner);
 
@@ -25,7 +26,7 @@ public:
     void SetSkinBevel(bool value);
 
     // The element read anew after the skin changed.
-    void ApplySkin();
+    void ApplySkin() override;
 
 protected:
     void Notification(gui::TComponent* component, gui::TOperation operation) override;

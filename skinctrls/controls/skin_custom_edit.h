@@ -7,8 +7,8 @@
 // keeps the element's height.
 //
 // The element is read anew before every use, so the edit never holds on to a
-// skin that is changing; the form skinning engine calls ApplySkin after a skin
-// change to take the new element's font and height.
+// skin that is changing; ApplySkin after a skin change takes the new element's
+// font and height.
 #pragma once
 
 #include <cstdint>
@@ -19,11 +19,12 @@
 #include "gui/graphics/bitmap.h"
 #include "skin/data/skin_data.h"
 #include "skin/model/control_records.h"
+#include "skin/skin_client.h"
 #include "skinctrls/controls/sk_custom_edit.h"
 
 namespace sk {
 
-class TskSkinCustomEdit : public TskCustomEdit {
+class TskSkinCustomEdit : public TskCustomEdit, public TskSkinClient {
 public:
     explicit TskSkinCustomEdit(gui::TComponent* owner);
 
@@ -58,7 +59,7 @@ public:
     void SetAlignment(gui::TAlignment value);
 
     // Takes the element's font and height, or the defaults without a skin.
-    virtual void ApplySkin();
+    void ApplySkin() override;
 
     void SetBounds(int left, int top, int width, int height) override;
     // The edit is always painted with its frame.

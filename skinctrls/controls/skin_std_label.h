@@ -6,10 +6,11 @@
 
 #include "gui/controls/custom_label.h"
 #include "skin/data/skin_data.h"
+#include "skin/skin_client.h"
 
 namespace sk {
 
-class TskSkinStdLabel : public gui::TCustomLabel {
+class TskSkinStdLabel : public gui::TCustomLabel, public TskSkinClient {
 public:
     explicit TskSkinStdLabel(gui::TComponent* owner);
 
@@ -26,7 +27,7 @@ public:
     void SetUseSkinFont(bool value) { useSkinFont_ = value; }
 
     // The element read anew after the skin changed.
-    void ApplySkin();
+    void ApplySkin() override;
 
 protected:
     void DoDrawText(gui::TRect& Rect, UINT Flags) override;

@@ -11,13 +11,14 @@
 #include "gui/controls/control_messages.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_data_link.h"
+#include "skin/skin_client.h"
 #include "skinctrls/controls/skin_scroll_bar.h"
 #include "skinctrls/views/view_skin.h"
 
 namespace sk {
 
 template <typename View>
-class TskSkinView : public View {
+class TskSkinView : public View, public TskSkinClient {
 public:
     TskSkinView(gui::TComponent* owner, const std::string& skinDataName) : View(owner), skinDataName_(skinDataName)
     {
@@ -52,7 +53,7 @@ public:
     gui::TColor DefaultColor() const { return defaultColor_; }
 
     // Font and colour from the skin (or the defaults), then the bars.
-    virtual void ApplySkin() = 0;
+    void ApplySkin() override = 0;
     // Shows, hides and sets the external bars by the view's scroll state.
     virtual void UpdateScrollBars() = 0;
 

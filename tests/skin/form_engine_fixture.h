@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ private:
 
 // Dispatches the messages that arrive during ms milliseconds.
 void Wait(int ms);
+// Dispatches messages until the condition holds, checked after each round;
+// false when it still does not after ms milliseconds. The engine's timers and
+// the display's mouse come late on a busy machine: the bound is far above what
+// they need.
+bool WaitUntil(const std::function<bool()>& condition, int ms = 30000);
 
 // A test with a 200 x 120 form of its own at (120, 120), captioned "Frame".
 class FormEngineTest : public ::testing::Test {

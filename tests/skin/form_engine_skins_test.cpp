@@ -20,6 +20,7 @@ namespace {
 using formenginetest::FormEngineTest;
 using formenginetest::FormSkin;
 using formenginetest::Wait;
+using formenginetest::WaitUntil;
 using gui::Rect;
 using sk::TskFormSkinEngine;
 
@@ -66,14 +67,12 @@ TEST_F(FormEngineTest, AHoveredObjectMorphsByTheTimerAndBackWhenTheMouseLeaves)
     EXPECT_EQ(engine->HoverIndex(), 0);
     sk::TskActiveSkinObject& knob = *engine->Objects(0);
     EXPECT_LT(knob.MorphFactor, 1);
-    Wait(600);
-    EXPECT_EQ(knob.MorphFactor, 1);
+    EXPECT_TRUE(WaitUntil([&] { return knob.MorphFactor == 1; }));
     EXPECT_EQ(FramePixel(45, 8), RGB(0, 0, 255));
     // The tracking timer sees the cursor leave the form.
     ::SetCursorPos(wr.right + 50, wr.bottom + 50);
-    Wait(600);
-    EXPECT_EQ(engine->HoverIndex(), -1);
-    EXPECT_EQ(knob.MorphFactor, 0);
+    EXPECT_TRUE(WaitUntil([&] { return engine->HoverIndex() == -1; }));
+    EXPECT_TRUE(WaitUntil([&] { return knob.MorphFactor == 0; }));
 }
 
 TEST_F(FormEngineTest, AnInactiveFrameShowsTheSkinsInactiveEffect)
@@ -273,9 +272,7 @@ TEST_F(FormEngineTest, AFormWithoutFrameIsDraggedByItsClientArea)
     ::SetCursorPos(start.X, start.Y);
     ::SendMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 60));
     ::SetCursorPos(start.X + 30, start.Y + 20);
-    Wait(300);
-    EXPECT_EQ(form->Left(), 150);
-    EXPECT_EQ(form->Top(), 140);
+    EXPECT_TRUE(WaitUntil([&] { return form->Left() == 150 && form->Top() == 140; }));
     // Released: the form stays where it is.
     ::SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 60));
     ::SetCursorPos(start.X + 60, start.Y + 60);
@@ -354,13 +351,14 @@ TEST_F(FormEngineTest, InClientModeTheCursorFollowsTheHoveredObject)
     const gui::TPoint on = form->ClientToScreen(gui::Point(40, 30));
     ::SetCursorPos(on.X, on.Y);
     ::SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(on.X, on.Y));
-    Wait(200);
+    // Counted from the skin's first cursor; the tracking timer sets it.
+    const gui::TCursor onObject = gui::TCursor(2 + skin.Data().StartCursorIndex);
+    EXPECT_TRUE(WaitUntil([&] { return engine->HoverIndex() == 0 && form->Cursor() == onObject; }));
     EXPECT_EQ(engine->HoverIndex(), 0);
-    // Counted from the skin's first cursor.
-    EXPECT_EQ(form->Cursor(), gui::TCursor(2 + skin.Data().StartCursorIndex));
+    EXPECT_EQ(form->Cursor(), onObject);
     const gui::TPoint off = form->ClientToScreen(gui::Point(150, 90));
     ::SetCursorPos(off.X, off.Y);
-    Wait(200);
+    EXPECT_TRUE(WaitUntil([&] { return engine->HoverIndex() == -1 && form->Cursor() == gui::crDefault; }));
     EXPECT_EQ(engine->HoverIndex(), -1);
     EXPECT_EQ(form->Cursor(), gui::crDefault);
 }

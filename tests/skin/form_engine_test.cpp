@@ -32,6 +32,7 @@ using sk::TskFormSkinEngine;
 using formenginetest::FormEngineTest;
 using formenginetest::FormSkin;
 using formenginetest::Wait;
+using formenginetest::WaitUntil;
 
 // ---- Geometry ----
 
@@ -249,8 +250,7 @@ TEST_F(FormEngineTest, FrameObjectsTakeTheMouseInFrameCoordinatesAndReportByName
     // The engine follows the cursor itself while it lies on the frame: put it
     // there, so that the tracking and the messages agree.
     ::SetCursorPos(wr.left + 186, wr.top + 11);
-    Wait(150);
-    ASSERT_FALSE(events.empty());
+    ASSERT_TRUE(WaitUntil([&] { return !events.empty(); }));
     EXPECT_EQ(events.front(), "enter closebutton");
     events.clear();
     ::SendMessageA(form->Handle(), WM_NCMOUSEMOVE, HTOBJECT, MAKELPARAM(wr.left + 186, wr.top + 11));
@@ -289,8 +289,7 @@ TEST_F(FormEngineTest, AFrameTrackBarFollowsTheMouseItHolds)
     RECT wr;
     ::GetWindowRect(form->Handle(), &wr);
     ::SetCursorPos(wr.left + 15, wr.top + 10);
-    Wait(150);
-    ASSERT_EQ(engine->HoverIndex(), 0);
+    ASSERT_TRUE(WaitUntil([&] { return engine->HoverIndex() == 0; }));
     ::SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(wr.left + 15, wr.top + 10));
     ASSERT_EQ(::GetCapture(), form->Handle());
     // Held, the mouse reports client moves: the button follows them all the same.
@@ -331,7 +330,7 @@ TEST_F(FormEngineTest, ObjectsFlushWithThePicturesEdgeFollowTheResizedFrame)
     RECT wr;
     ::GetWindowRect(form->Handle(), &wr);
     ::SetCursorPos(wr.left + 255, wr.top + 146);
-    Wait(150);
+    ASSERT_TRUE(WaitUntil([&] { return engine->HoverIndex() == 0; }));
     ::SendMessageA(form->Handle(), WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(wr.left + 255, wr.top + 146));
     ::SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
     EXPECT_EQ(presses, std::vector<std::string>{"grip"});
@@ -516,7 +515,7 @@ TEST_F(FormEngineTest, TheFadeInTakesOneStepPerTickAndEndsOpaque)
     std::vector<int> seen;
     const DWORD start = ::GetTickCount();
     MSG msg;
-    while (::GetTickCount() - start < 5000) {
+    while (::GetTickCount() - start < 30000) {
         if (!::GetMessageA(&msg, nullptr, 0, 0))
             break;
         const bool fadeTick = msg.message == WM_TIMER && msg.hwnd == form->Handle() && msg.wParam == 1;
@@ -537,8 +536,7 @@ TEST_F(FormEngineTest, TheFadeInTakesOneStepPerTickAndEndsOpaque)
     engine->SetAlphaBlendValue(200);
     form->Show();
     // It fades to the blend value and stays layered.
-    for (int waited = 0; waited < 3000 && WindowAlpha(form->Handle()) < 200; waited += 50)
-        Wait(50);
+    EXPECT_TRUE(WaitUntil([&] { return WindowAlpha(form->Handle()) >= 200; }));
     Wait(100);
     EXPECT_EQ(WindowAlpha(form->Handle()), 200);
 }

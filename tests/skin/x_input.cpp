@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <thread>
@@ -54,10 +55,57 @@ void WhilePumping(const std::function<void()>& input)
         ::Sleep(5);
     }
     thread.join();
-    Pump(150);
 }
 
 std::string At(int x, int y) { return "mousemove " + std::to_string(x) + " " + std::to_string(y); }
+
+// Counts the button and key releases this thread takes from its queue, in any
+// message loop (the system's move and size loop too). The display delivers
+// input late on a busy machine: a release taken is the sign that what was sent
+// has reached the program.
+class ReleaseWatch {
+public:
+    ReleaseWatch() : hook_(::SetWindowsHookExA(WH_GETMESSAGE, Take, nullptr, ::GetCurrentThreadId()))
+    {
+        current = this;
+    }
+    ~ReleaseWatch()
+    {
+        if (hook_)
+            ::UnhookWindowsHookEx(hook_);
+        current = nullptr;
+    }
+    ReleaseWatch(const ReleaseWatch&) = delete;
+    ReleaseWatch& operator=(const ReleaseWatch&) = delete;
+
+    // Dispatches messages until that many releases came, for at most half a
+    // minute, then a little longer for what they set off.
+    void WaitFor(int buttonUps, int keyUps)
+    {
+        const DWORD start = ::GetTickCount();
+        while (hook_ && (buttonUps_ < buttonUps || keyUps_ < keyUps) && ::GetTickCount() - start < 30000) {
+            gui::Application().ProcessMessages();
+            ::Sleep(5);
+        }
+        Pump(150);
+    }
+
+private:
+    static LRESULT CALLBACK Take(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HC_ACTION && wParam == PM_REMOVE && current) {
+            const UINT message = reinterpret_cast<const MSG*>(lParam)->message;
+            current->buttonUps_ += message == WM_LBUTTONUP || message == WM_NCLBUTTONUP;
+            current->keyUps_ += message == WM_KEYUP || message == WM_SYSKEYUP;
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline ReleaseWatch* current = nullptr;
+    HHOOK hook_;
+    int buttonUps_ = 0;
+    int keyUps_ = 0;
+};
 
 }  // namespace
 
@@ -76,18 +124,21 @@ void Click(int x, int y)
 {
     Run(At(x, y), true);
     Pump(150);
+    ReleaseWatch watch;
     WhilePumping([] {
         Run("mousedown 1", false);
         ::Sleep(120);
         Run("mouseup 1", false);
         ::Sleep(100);
     });
+    watch.WaitFor(1, 0);
 }
 
 void Drag(int x0, int y0, int x1, int y1)
 {
     Run(At(x0, y0), true);
     Pump(150);
+    ReleaseWatch watch;
     WhilePumping([=] {
         Run("mousedown 1", false);
         ::Sleep(150);
@@ -98,12 +149,15 @@ void Drag(int x0, int y0, int x1, int y1)
         Run("mouseup 1", false);
         ::Sleep(100);
     });
+    watch.WaitFor(1, 0);
 }
 
 void Key(const std::string& keys)
 {
+    ReleaseWatch watch;
     XDoTool("key " + keys);
-    Pump(200);
+    // Every key of a combination ("alt+f") is let go.
+    watch.WaitFor(0, int(std::count(keys.begin(), keys.end(), '+')) + 1);
 }
 
 }  // namespace xinput

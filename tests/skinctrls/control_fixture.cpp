@@ -66,6 +66,18 @@ void ControlTest::Wait(int ms)
     gui::Application().ProcessMessages();
 }
 
+bool ControlTest::WaitUntil(const std::function<bool()>& condition, int ms)
+{
+    const DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start > DWORD(ms))
+            return false;
+        gui::Application().ProcessMessages();
+        ::Sleep(2);
+    }
+    return true;
+}
+
 gui::TColor RGBOf(gui::TColor color) { return gui::TColor(gui::ColorToRGB(color)); }
 
 }  // namespace skinctrlstest

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "gui/controls/custom_control.h"
@@ -27,6 +29,10 @@ public:
     static void Mouse(gui::TWinControl& control, UINT msg, int x, int y);
     // Dispatches the messages that arrive during ms milliseconds.
     static void Wait(int ms);
+    // Dispatches messages until the condition holds, checked after each round;
+    // false when it still does not after ms milliseconds. What timers do comes
+    // late on a busy machine: the bound is far above what they need.
+    static bool WaitUntil(const std::function<bool()>& condition, int ms = 30000);
 
     gui::TForm& form;
     TestSkin skin;

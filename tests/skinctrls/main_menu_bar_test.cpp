@@ -43,6 +43,21 @@ void Pump(int ms)
     Application().ProcessMessages();
 }
 
+// Pumps until the condition holds; false when it still does not after thirty
+// seconds, far above what the bar's timers need on a busy machine.
+template <typename Condition>
+bool PumpUntil(Condition condition)
+{
+    const DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start > 30000)
+            return false;
+        Application().ProcessMessages();
+        ::Sleep(5);
+    }
+    return true;
+}
+
 // One skinned form for the whole program: showing windows costs seconds here.
 struct SharedForm {
     SharedForm()
@@ -273,8 +288,7 @@ TEST_F(MainMenuBarTest, TheItemUnderTheMouseIsHighlighted)
 
     // Off the bar, the tracking timer lets the highlight go.
     ::SetCursorPos(2, ::GetSystemMetrics(SM_CYSCREEN) - 4);
-    Pump(150);
-    EXPECT_EQ(-1, bar->HotIndex());
+    EXPECT_TRUE(PumpUntil([&] { return bar->HotIndex() == -1; }));
     EXPECT_FALSE(bar->Objects(1)->Active);
 }
 
@@ -543,6 +557,83 @@ TEST_F(SkinnedMenuBarTest, ABarOnAFormOfAnotherSkinLetsAReloadedSkinGoBeforeItsP
     EXPECT_EQ(0x808080u, ColorToRGB(painted.Canvas().Pixels(1, 1)));
 }
 
+TEST_F(SkinnedMenuBarTest, ABarOnAFormWithoutAnEngineLetsAReloadedSkinGoAndReadsTheNewOne)
+{
+    TForm plain(nullptr);
+    plain.SetBounds(60, 400, 500, 100);
+    auto* other = new TskSkinMainMenuBar(&plain);
+    other->SetParent(&plain);
+    other->SetAlign(alNone);
+    other->SetWidth(400);
+    other->SetMainMenu(menu.get());
+    other->SetSkinData(&skin.Data());
+    ASSERT_TRUE(other->Skinned());
+    ASSERT_GT(other->ObjectCount(), 0);
+    ASSERT_EQ(26, other->Height());
+
+    // The same elements in other colours, and a bar 30 high.
+    skin.Clear();
+    picture.Canvas().Brush().SetColor(0x00FFFF);
+    picture.Canvas().FillRect(Rect(0, 0, 100, 30));
+    const std::string pic = "pictureindex=" + std::to_string(skin.AddPicture(picture));
+    skin.AddElement("mainmenubar", "mainmenubar",
+                    {pic, "skinrect=0,0,100,30", "itemsrect=4,3,96,23", "menubaritem=BarItem"});
+    skin.AddObject("BarItem", "mainmenubaritem",
+                   {"activepictureindex=0", "skinrect=0,30,30,50", "textrect=5,2,25,18", "fontname=Arial",
+                    "fontheight=13"});
+
+    // The plain form hears that the change is over before the skin data reaches
+    // the controls no engine walked: the old pictures are gone by then, and a
+    // paint must not draw from them.
+    int objectsMeanwhile = -1;
+    bool skinnedMeanwhile = true;
+    TBitmap paintedMeanwhile;
+    gui::TWndProcHook* watchPointer = nullptr;
+    gui::TWndProcHook watch(plain.WindowProc(), [&](TMessage& message) {
+        if (message.Msg == sk::WM_SKINCHANGED) {
+            objectsMeanwhile = other->ObjectCount();
+            skinnedMeanwhile = other->Skinned();
+            ::RedrawWindow(other->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            paintedMeanwhile.SetSize(other->Width(), other->Height());
+            other->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(paintedMeanwhile.Canvas().Handle()), 0);
+        }
+        watchPointer->CallNext(message);
+    });
+    watchPointer = &watch;
+    skin.Load();
+    EXPECT_EQ(objectsMeanwhile, 0);
+    EXPECT_FALSE(skinnedMeanwhile);
+
+    // Afterwards it draws from the new skin.
+    EXPECT_TRUE(other->Skinned());
+    EXPECT_GT(other->ObjectCount(), 0);
+    EXPECT_EQ(30, other->Height());
+    painted.SetSize(other->Width(), other->Height());
+    other->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(painted.Canvas().Handle()), 0);
+    EXPECT_EQ(0x00FFFFu, ColorToRGB(painted.Canvas().Pixels(1, 28)));
+}
+
+TEST_F(SkinnedMenuBarTest, ABarLetsASkinThatGoesGoFirst)
+{
+    auto own = std::make_unique<skinctrlstest::TestSkin>();
+    own->AddPicture(picture);
+    own->AddElement("mainmenubar", "mainmenubar",
+                    {"pictureindex=0", "skinrect=0,0,100,26", "itemsrect=4,3,96,23", "menubaritem=BarItem"});
+    own->AddObject("BarItem", "mainmenubaritem", {"activepictureindex=0", "skinrect=0,30,30,50"});
+    own->Load();
+    bar->SetSkinData(&own->Data());
+    Show();
+    ASSERT_TRUE(bar->Skinned());
+    ASSERT_GT(bar->ObjectCount(), 0);
+    own.reset();
+    // Its items drew from the pictures just freed: they go with the skin.
+    EXPECT_EQ(nullptr, bar->SkinData());
+    EXPECT_FALSE(bar->Skinned());
+    EXPECT_EQ(0, bar->ObjectCount());
+    Paint();
+    EXPECT_EQ(ColorToRGB(clBtnFace), ColorToRGB(painted.Canvas().Pixels(1, 1)));
+}
+
 TEST_F(SkinnedMenuBarTest, TheHighlightFadesInStepByStep)
 {
     bar->SetSkinData(&skin.Data());
@@ -551,8 +642,7 @@ TEST_F(SkinnedMenuBarTest, TheHighlightFadesInStepByStep)
     TskMenuBarObject& item = *bar->Objects(0);
     EXPECT_TRUE(item.Morphing);
     EXPECT_LT(item.MorphFactor, 1.0);
-    Pump(400);
-    EXPECT_DOUBLE_EQ(1.0, item.MorphFactor);
+    EXPECT_TRUE(PumpUntil([&] { return item.MorphFactor == 1.0; }));
     Paint();
     EXPECT_EQ(0x00FF00u, ColorToRGB(painted.Canvas().Pixels(5, 4)));
 }

@@ -27,13 +27,14 @@ inline void Pump(DWORD milliseconds)
     } while (::GetTickCount() - start < milliseconds);
 }
 
-// Pumps until the condition holds, for at most two seconds.
+// Pumps until the condition holds, for at most half a minute: far above what the
+// menus' timers need, so that a busy machine does not fail a test.
 template <typename Condition>
 bool PumpUntil(Condition condition)
 {
     const DWORD start = ::GetTickCount();
     while (!condition()) {
-        if (::GetTickCount() - start > 2000)
+        if (::GetTickCount() - start > 30000)
             return false;
         gui::Application().ProcessMessages();
         ::Sleep(5);

@@ -295,9 +295,8 @@ TEST_F(SkinEditTest, PaintingSettlesAfterAChange)
         hook.CallNext(m);
     });
     ::PostMessageA(e->Handle(), WM_CHAR, 'x', 1);
-    Wait(100);
-    EXPECT_GE(framePaints, 1);  // the frame is painted anew under the new text
-    EXPECT_GE(paints, 1);
+    // The frame is painted anew under the new text.
+    EXPECT_TRUE(WaitUntil([&] { return framePaints >= 1 && paints >= 1; }));
     framePaints = paints = 0;
     Wait(200);
     EXPECT_EQ(framePaints, 0);

@@ -47,4 +47,12 @@ void TestSkin::Load()
     data_->SetStoredSkin(stored_);
 }
 
+void TestSkin::Clear()
+{
+    stored_->Pictures().ActivePictures.clear();
+    controls_.clear();
+    objects_.clear();
+    sections_.clear();
+}
+
 }  // namespace skinctrlstest

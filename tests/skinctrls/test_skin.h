@@ -28,6 +28,9 @@ public:
     void SetStartCursorIndex(int index) { startCursorIndex_ = index; }
     // Loads what was added into Data().
     void Load();
+    // Forgets every picture, element, object and section added: the next Load
+    // replaces the skin with what is added after this.
+    void Clear();
 
     gui::TForm& Owner() { return owner_; }
     sk::TskSkinData& Data() { return *data_; }

@@ -19,8 +19,8 @@
 #include "gui/core/component.h"
 #include "gui/core/object_list.h"
 #include "gui/graphics/bitmap.h"
+#include "skin/data/skin_client.h"
 #include "skin/model/skin_model.h"
-#include "skin/skin_client.h"
 
 namespace sk {
 

@@ -1,7 +1,7 @@
 #include "skin/data/skin_data_link.h"
 
 #include "gui/core/component_reference.h"
-#include "skin/skin_client.h"
+#include "skin/data/skin_client.h"
 
 namespace sk {
 

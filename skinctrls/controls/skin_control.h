@@ -15,8 +15,8 @@
 
 #include "gui/controls/custom_control.h"
 #include "gui/graphics/bitmap.h"
+#include "skin/data/skin_client.h"
 #include "skin/data/skin_data.h"
-#include "skin/skin_client.h"
 
 namespace sk {
 

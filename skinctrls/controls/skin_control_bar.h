@@ -7,9 +7,9 @@
 #include <string>
 
 #include "gui/controls/control_bar.h"
+#include "skin/data/skin_client.h"
 #include "skin/data/skin_data.h"
 #include "skin/model/geometry.h"
-#include "skin/skin_client.h"
 
 namespace sk {
 

@@ -17,9 +17,9 @@
 #include "gui/controls/events.h"
 #include "gui/core/alignment.h"
 #include "gui/graphics/bitmap.h"
+#include "skin/data/skin_client.h"
 #include "skin/data/skin_data.h"
 #include "skin/model/control_records.h"
-#include "skin/skin_client.h"
 #include "skinctrls/controls/sk_custom_edit.h"
 
 namespace sk {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "gui/controls/custom_label.h"
+#include "skin/data/skin_client.h"
 #include "skin/data/skin_data.h"
-#include "skin/skin_client.h"
 
 namespace sk {
 

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "gui/controls/control_messages.h"
+#include "skin/data/skin_client.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_data_link.h"
-#include "skin/skin_client.h"
 #include "skinctrls/controls/skin_scroll_bar.h"
 #include "skinctrls/views/view_skin.h"
 

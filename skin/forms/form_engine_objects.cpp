@@ -7,15 +7,10 @@
 #include "gui/controls/menu.h"
 #include "gui/controls/timer.h"
 #include "gui/controls/win_control.h"
+#include "skin/data/skin_client.h"
 #include "skin/forms/form_skin_engine.h"
 #include "skin/frame/active_skin_objects.h"
 #include "skin/popups/skin_hint.h"
-#include "skinctrls/controls/skin_control.h"
-#include "skinctrls/controls/skin_control_bar.h"
-#include "skinctrls/controls/skin_custom_edit.h"
-#include "skinctrls/controls/skin_std_label.h"
-#include "skinctrls/views/skin_list_view.h"
-#include "skinctrls/views/skin_tree_view.h"
 
 namespace sk {
 
@@ -538,10 +533,11 @@ void TskFormSkinEngine::AnchorAreaControls()
     if (!skinInUse_)
         return;
     for (int i = 0; i < form_->ControlCount(); ++i) {
-        auto* control = dynamic_cast<TskSkinControl*>(form_->Controls(i));
-        if (!control || control->AreaName().empty())
+        gui::TControl* control = form_->Controls(i);
+        auto* client = dynamic_cast<TskSkinClient*>(control);
+        if (!client || client->AreaName().empty())
             continue;
-        const int index = skinData_->GetAreaIndex(control->AreaName());
+        const int index = skinData_->GetAreaIndex(client->AreaName());
         if (index < 0 || IsNullRect(skinData_->AreaList[index]->AreaRect))
             continue;
         control->SetAlign(gui::alNone);
@@ -572,32 +568,13 @@ void TskFormSkinEngine::WalkSkinControls(TskSkinData* skin, bool Apply)
             skin->ClientReached(*control);
     };
     std::function<void(gui::TControl*)> visit = [&](gui::TControl* control) {
-        if (auto* c = dynamic_cast<TskSkinControl*>(control)) {
-            if (!skin || c->SkinData() == skin) {
-                reached(control);
-                if (Apply)
-                    c->ApplySkin();
-                else
-                    c->ReleaseSkin();
-            }
-        } else if (Apply) {
-            // The first class that matches decides.
-            auto apply = [&](auto* c) {
-                if (!skin || c->SkinData() == skin) {
-                    reached(control);
-                    c->ApplySkin();
-                }
-            };
-            if (auto* edit = dynamic_cast<TskSkinCustomEdit*>(control))
-                apply(edit);
-            else if (auto* label = dynamic_cast<TskSkinStdLabel*>(control))
-                apply(label);
-            else if (auto* tree = dynamic_cast<TskSkinCustomTreeView*>(control))
-                apply(tree);
-            else if (auto* list = dynamic_cast<TskSkinCustomListView*>(control))
-                apply(list);
-            else if (auto* bar = dynamic_cast<TskSkinControlBar*>(control))
-                apply(bar);
+        auto* client = dynamic_cast<TskSkinClient*>(control);
+        if (client && (!skin || client->SkinData() == skin)) {
+            reached(control);
+            if (Apply)
+                client->ApplySkin();
+            else
+                client->ReleaseSkin();
         }
         if (auto* parent = dynamic_cast<gui::TWinControl*>(control))
             for (int i = 0; i < parent->ControlCount(); ++i)

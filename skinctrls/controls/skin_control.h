@@ -24,14 +24,14 @@ class TskSkinControl : public gui::TCustomControl, public TskSkinClient {
 public:
     explicit TskSkinControl(gui::TComponent* owner);
 
-    TskSkinData* SkinData() const { return skinData_; }
+    TskSkinData* SkinData() const override { return skinData_; }
     // Reads the new skin at once when it is loaded; none leaves the look as it is
     // until the next paint, which shows the default look.
     virtual void SetSkinData(TskSkinData* value);
     const std::string& SkinDataName() const { return skinDataName_; }
     void SetSkinDataName(const std::string& value) { skinDataName_ = value; }
     // The skin area the form skinning engine places the control on, if any.
-    const std::string& AreaName() const { return areaName_; }
+    const std::string& AreaName() const override { return areaName_; }
     void SetAreaName(const std::string& value) { areaName_ = value; }
     // Whether the default look is drawn when the skin has no element for the
     // control; otherwise the control stays white.

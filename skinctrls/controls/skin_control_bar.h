@@ -17,7 +17,7 @@ class TskSkinControlBar : public gui::TCustomControlBar, public TskSkinClient {
 public:
     explicit TskSkinControlBar(gui::TComponent* owner);
 
-    TskSkinData* SkinData() const { return skinData_; }
+    TskSkinData* SkinData() const override { return skinData_; }
     void SetSkinData(TskSkinData* value);
     const std::string& SkinDataName() const { return skinDataName_; }
     void SetSkinDataName(const std::string& value) { skinDataName_ = value; }

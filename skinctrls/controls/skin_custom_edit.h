@@ -28,7 +28,7 @@ class TskSkinCustomEdit : public TskCustomEdit, public TskSkinClient {
 public:
     explicit TskSkinCustomEdit(gui::TComponent* owner);
 
-    TskSkinData* SkinData() const { return skinData_; }
+    TskSkinData* SkinData() const override { return skinData_; }
     // Reads the new skin at once when it is loaded.
     virtual void SetSkinData(TskSkinData* value);
     const std::string& SkinDataName() const { return skinDataName_; }

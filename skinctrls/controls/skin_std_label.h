@@ -14,7 +14,7 @@ class TskSkinStdLabel : public gui::TCustomLabel, public TskSkinClient {
 public:
     explicit TskSkinStdLabel(gui::TComponent* owner);
 
-    TskSkinData* SkinData() const { return skinData_; }
+    TskSkinData* SkinData() const override { return skinData_; }
     void SetSkinData(TskSkinData* value);
     const std::string& SkinDataName() const { return skinDataName_; }
     void SetSkinDataName(const std::string& value) { skinDataName_ = value; }

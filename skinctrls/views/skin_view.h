@@ -33,7 +33,7 @@ public:
     void SetVScrollBar(TskSkinScrollBar* value) { AttachBar(vScrollBar_, value, true); }
     TskSkinScrollBar* HScrollBar() const { return hScrollBar_; }
     void SetHScrollBar(TskSkinScrollBar* value) { AttachBar(hScrollBar_, value, false); }
-    TskSkinData* SkinData() const { return skinData_; }
+    TskSkinData* SkinData() const override { return skinData_; }
     // Reads the skin at once when it is loaded.
     void SetSkinData(TskSkinData* value)
     {

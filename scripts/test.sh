@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the native tools and both Windows targets, and runs
-# every test: native ones directly, the x86_64 ones under Wine. The 32-bit build is
-# compiled only (this machine runs no 32-bit code).
+# Installs what is missing, checks the layers, builds the native tools and both Windows
+# targets, and runs every test: native ones directly, the x86_64 ones under Wine. The
+# 32-bit build is compiled only (this machine runs no 32-bit code).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 "$ROOT/scripts/setup.sh"
+
+# Every library includes only headers of the libraries it builds on.
+python3 "$ROOT/scripts/check_layers.py"
 
 configure_and_build native
 configure_and_build i686

@@ -1,6 +1,5 @@
 #include "gui/form.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "gui/application.h"
@@ -8,6 +7,7 @@
 #include "gui/exceptions.h"
 #include "gui/find_control.h"
 #include "gui/screen.h"
+#include "gui/shift_state.h"
 
 namespace gui {
 
@@ -45,26 +45,6 @@ void TForm::SetBorderStyle(TFormBorderStyle value)
 
 namespace {
 
-// The first control, in tab order and depth first, that takes the focus by Tab.
-TWinControl* FirstTabStop(TWinControl& parent)
-{
-    std::vector<TWinControl*> children;
-    for (int i = 0; i < parent.ControlCount(); ++i)
-        if (auto* child = dynamic_cast<TWinControl*>(parent.Controls(i)))
-            children.push_back(child);
-    std::stable_sort(children.begin(), children.end(),
-                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
-    for (TWinControl* child : children) {
-        if (!child->CanFocus())
-            continue;
-        if (child->TabStop())
-            return child;
-        if (TWinControl* inner = FirstTabStop(*child))
-            return inner;
-    }
-    return nullptr;
-}
-
 BOOL CALLBACK DisableWindow(HWND window, LPARAM list)
 {
     if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
@@ -91,8 +71,7 @@ TModalResult TForm::ShowModal()
         // As in a dialog box, the keys go to its first control unless one of its
         // controls took the focus already.
         if (!ActiveControl() || ActiveControl() == this)
-            if (TWinControl* first = FirstTabStop(*this))
-                first->SetFocus();
+            SelectNext(nullptr, true, true);
         MSG msg;
         while (modalResult_ == mrNone) {
             if (!Visible()) {
@@ -172,6 +151,9 @@ void TForm::WndProc(TMessage& message)
     case WM_CLOSE:
         WMClose(message);
         break;
+    case CM_DIALOGKEY:
+        CMDialogKey(message);
+        break;
     case WM_SIZE:
         TWinControl::WndProc(message);
         if (Application().MainForm() == this)
@@ -192,6 +174,19 @@ void TForm::CMVisibleChanged(TMessage& message)
         HandleNeeded();
     else
         TWinControl::WndProc(message);
+}
+
+void TForm::CMDialogKey(TMessage& message)
+{
+    // Tab and Shift+Tab take the focus round the form's tab stops; Ctrl+Tab and
+    // Alt+Tab are not the form's.
+    const TShiftState shift = KeyboardShiftState();
+    if (message.WParam == VK_TAB && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt)) {
+        SelectNext(ActiveControl(), !shift.Contains(ssShift), true);
+        message.Result = 1;
+        return;
+    }
+    TWinControl::WndProc(message);
 }
 
 void TForm::WMClose(TMessage& message)

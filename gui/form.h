@@ -60,6 +60,7 @@ protected:
 
 private:
     void CMVisibleChanged(TMessage& message);
+    void CMDialogKey(TMessage& message);
     void WMClose(TMessage& message);
 
     TModalResult modalResult_ = mrNone;

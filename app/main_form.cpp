@@ -243,7 +243,9 @@ sk::TskSkinButton* TfrmMain::ToolButton(sk::TskSkinPanel* panel, int index, cons
     button->SetBounds(4 + index * kToolButtonWidth, 0, kToolButtonWidth, kToolButtonHeight);
     button->SetCaption("");
     LoadGlyph(button->Glyph(), glyph);
-    button->SetNumGlyphs(1);
+    // The normal frame and a grey one: Stop, disabled while nothing runs, keeps
+    // its blend value and must still look out of use.
+    button->SetNumGlyphs(2);
     button->SetAlphaBlend(true);
     button->SetAlphaBlendValue(255);
     button->SetHint(hint);

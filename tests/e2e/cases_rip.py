@@ -64,8 +64,10 @@ def case_rip_two_tracks(app):
         app.wait_for(lambda: file_is(wav_path(app, number), expected),
                      'Track %02d.wav holds the drive\'s audio byte for byte' % number, timeout=40)
     check(not os.path.exists(wav_path(app, 2)), 'an unchecked track was ripped')
-    # The rip is over: Rip is enabled again (its glyph shows as drawn, not faded).
+    # The rip is over: Rip is enabled again (its glyph shows as drawn, not faded),
+    # and Stop, with nothing left to stop, no longer looks as if it could be pressed.
     app.wait_for(lambda: app.tool_button('rip'), 'the Rip button is enabled again')
+    check(not app.tool_button('stop'), 'Stop looks enabled after the rip')
 
 
 @case()

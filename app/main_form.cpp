@@ -187,9 +187,10 @@ void TfrmMain::CreateMenu()
         }
         parent->Add(item);
     };
-    gui::TMenuItem* file = submenu("File");
+    // Each menu's first letter is its accelerator: Alt+F, Alt+C and Alt+H open them.
+    gui::TMenuItem* file = submenu("&File");
     add(file, "Exit1", FileExit);
-    gui::TMenuItem* cd = submenu("CD");
+    gui::TMenuItem* cd = submenu("&CD");
     add(cd, "GetDataFromCDDB1", CDGetDataFromCDDB);
     add(cd, nullptr, nullptr);
     add(cd, "Rip1", CDRip);
@@ -204,7 +205,7 @@ void TfrmMain::CreateMenu()
     add(cd, "UncheckAllTracks1", CDUncheckAllTracks);
     add(cd, nullptr, nullptr);
     add(cd, "Option1", CDOptions);
-    gui::TMenuItem* help = submenu("Help");
+    gui::TMenuItem* help = submenu("&Help");
     add(help, "Help2", HelpHelp);
     add(help, nullptr, nullptr);
     add(help, "About1", HelpAbout);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "gui/application.h"
+#include "gui/component_reference.h"
 #include "gui/control_messages.h"
 #include "gui/exceptions.h"
 #include "gui/find_control.h"
@@ -154,6 +155,12 @@ void TForm::WndProc(TMessage& message)
     case CM_DIALOGKEY:
         CMDialogKey(message);
         break;
+    case CM_FOCUSCHANGED:
+        CMFocusChanged(message);
+        break;
+    case WM_ACTIVATE:
+        WMActivate(message);
+        break;
     case WM_SIZE:
         TWinControl::WndProc(message);
         if (Application().MainForm() == this)
@@ -187,6 +194,34 @@ void TForm::CMDialogKey(TMessage& message)
         return;
     }
     TWinControl::WndProc(message);
+}
+
+void TForm::CMFocusChanged(TMessage& message)
+{
+    auto* focused = dynamic_cast<TWinControl*>(reinterpret_cast<TControl*>(message.LParam));
+    if (focused && focused != this && ContainsControl(focused))
+        SetReference(*this, lastFocused_, focused);
+    TWinControl::WndProc(message);
+}
+
+void TForm::WMActivate(TMessage& message)
+{
+    // The system gives an activated window the focus itself; the keys belong to
+    // the control that had them when the form was left.
+    TWinControl::WndProc(message);
+    if (LOWORD(message.WParam) == WA_INACTIVE || HIWORD(message.WParam) != 0 || !lastFocused_ ||
+        !HandleAllocated())
+        return;
+    const HWND focus = ::GetFocus();
+    if ((!focus || focus == Handle()) && ContainsControl(lastFocused_) && lastFocused_->CanFocus())
+        lastFocused_->SetFocus();
+}
+
+void TForm::Notification(TComponent* component, TOperation operation)
+{
+    TWinControl::Notification(component, operation);
+    if (operation == opRemove && component == lastFocused_)
+        lastFocused_ = nullptr;
 }
 
 void TForm::WMClose(TMessage& message)

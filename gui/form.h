@@ -49,6 +49,9 @@ public:
     void SetModalResult(TModalResult value) { modalResult_ = value; }
     // The control of the form that has the keyboard focus, if any.
     TWinControl* ActiveControl() const;
+    // The control of the form that had the focus last; it gets it back when the
+    // form is activated again (after a dialog it opened closes, say).
+    TWinControl* LastFocused() const { return lastFocused_; }
 
     // A key press (WM_KEYDOWN, WM_SYSKEYDOWN) for the form or one of its
     // controls, before the control sees it; setting Handled keeps it from them.
@@ -57,16 +60,20 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     void CMVisibleChanged(TMessage& message);
     void CMDialogKey(TMessage& message);
+    void CMFocusChanged(TMessage& message);
+    void WMActivate(TMessage& message);
     void WMClose(TMessage& message);
 
     TModalResult modalResult_ = mrNone;
     TFormBorderStyle borderStyle_ = bsSizeable;
     TPosition position_ = poDesigned;
     bool keyPreview_ = false;
+    TWinControl* lastFocused_ = nullptr;
 };
 
 // The form a control lies on: its topmost parent, when that is a form.

@@ -361,3 +361,30 @@ TEST_F(DispatchTest, TabAndShiftTabGoRoundTheTabStopsInTabOrder)
     EXPECT_TRUE(inner->Focused());
     (void)plain;
 }
+
+TEST_F(DispatchTest, AFormActivatedAgainGivesTheFocusBackToItsControl)
+{
+    TabStop(form, form);
+    auto* second = TabStop(form, form);
+    form.Show();
+    second->SetFocus();
+    TForm other(nullptr);
+    other.SetBounds(400, 40, 200, 100);
+    other.Show();
+    ::SetActiveWindow(other.Handle());
+    ASSERT_FALSE(second->Focused());
+    // The other window goes, as a dialog does when it closes.
+    other.Hide();
+    ::SetActiveWindow(form.Handle());
+    EXPECT_TRUE(second->Focused());
+    EXPECT_EQ(form.LastFocused(), second);
+
+    // A control that is gone is forgotten: the form keeps the focus itself.
+    other.Show();
+    ::SetActiveWindow(other.Handle());
+    delete second;
+    EXPECT_EQ(form.LastFocused(), nullptr);
+    other.Hide();
+    ::SetActiveWindow(form.Handle());
+    EXPECT_EQ(::GetFocus(), form.Handle());
+}

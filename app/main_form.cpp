@@ -119,6 +119,8 @@ void TfrmMain::CreateComponents()
     skSkinListView_TrackList->SetParent(skSkinPanel_TrackList);
     skSkinListView_TrackList->SetVScrollBar(skSkinScrollBar_TrackListV);
     skSkinListView_TrackList->SetHScrollBar(skSkinScrollBar_TrackListH);
+    // The keys go to the track list first, then to Stop.
+    skSkinPanel_TrackList->SetTabOrder(0);
 
     // The control, from the persisted state the form carries: jitter correction
     // and the overwrite question off, so existing files are overwritten.

@@ -207,14 +207,17 @@ void TForm::CMFocusChanged(TMessage& message)
 void TForm::WMActivate(TMessage& message)
 {
     // The system gives an activated window the focus itself; the keys belong to
-    // the control that had them when the form was left.
+    // the control that had them when the form was left, or to its first tab stop.
     TWinControl::WndProc(message);
-    if (LOWORD(message.WParam) == WA_INACTIVE || HIWORD(message.WParam) != 0 || !lastFocused_ ||
-        !HandleAllocated())
+    if (LOWORD(message.WParam) == WA_INACTIVE || HIWORD(message.WParam) != 0 || !HandleAllocated())
         return;
     const HWND focus = ::GetFocus();
-    if ((!focus || focus == Handle()) && ContainsControl(lastFocused_) && lastFocused_->CanFocus())
+    if (focus && focus != Handle())
+        return;
+    if (lastFocused_ && ContainsControl(lastFocused_) && lastFocused_->CanFocus())
         lastFocused_->SetFocus();
+    else
+        SelectNext(nullptr, true, true);
 }
 
 void TForm::Notification(TComponent* component, TOperation operation)

@@ -50,7 +50,9 @@ public:
     // The control of the form that has the keyboard focus, if any.
     TWinControl* ActiveControl() const;
     // The control of the form that had the focus last; it gets it back when the
-    // form is activated again (after a dialog it opened closes, say).
+    // form is activated again (after a dialog it opened closes, say). A form
+    // activated before any of its controls had the focus gives it to the first
+    // tab stop.
     TWinControl* LastFocused() const { return lastFocused_; }
 
     // A key press (WM_KEYDOWN, WM_SYSKEYDOWN) for the form or one of its

@@ -99,6 +99,22 @@ def case_the_keys_follow_the_row_clicked(app):
     check(not os.path.exists(wav_path(app, 2)), 'Track 02, not checked, was ripped')
 
 
+@case()
+def case_rip_with_the_keyboard_alone(app):
+    # The track list has the keys from the start: Down goes to the first track.
+    app.key('Down', 'space', 'Down', 'Down', 'space')
+    # CD > Rip CD Now!, the menu's second item.
+    app.key('alt+c')
+    app.key('Down', 'Return')
+    for number, lba in ((1, 0), (3, 600)):
+        expected = expected_wav(lba, 299)
+        app.wait_for(lambda: file_is(wav_path(app, number), expected),
+                     'Track %02d, checked, is ripped' % number, timeout=40)
+    app.wait_for(lambda: app.tool_button('rip'), 'the rip ends')
+    for number in (2, 4):
+        check(not os.path.exists(wav_path(app, number)), 'Track %02d, not checked, was ripped' % number)
+
+
 # Each read of the drive takes a while: a track of 3000 sectors rips in about ten
 # seconds, long enough to stop it.
 SLOW_DISC = SMALL_DISC.replace('track 2 300 audio', 'track 2 3000 audio').replace(

@@ -7,6 +7,7 @@
 #include "gui/exceptions.h"
 #include "gui/find_control.h"
 #include "gui/form.h"
+#include "gui/screen.h"
 #include "gui/utility_window.h"
 #include "gui/win_control.h"
 
@@ -32,10 +33,22 @@ std::string ProgramName()
 
 TApplication::TApplication()
     : TComponent(nullptr), title_(ProgramName()), windowProc_([this](TMessage& m) {
-          if (window_)
+          if (m.Msg == CM_RELEASE)
+              ReleaseForm(m);
+          else if (window_)
               window_->DefaultHandler(m);
       })
 {
+}
+
+void TApplication::ReleaseForm(TMessage& message)
+{
+    // Only a form that still lives is looked at; one freed meanwhile is not
+    // listed any more, and one made since at the same place never asked.
+    auto* form = reinterpret_cast<TForm*>(message.LParam);
+    if (Screen().IndexOfForm(form) >= 0 && form->releasing_)
+        delete form;
+    message.Result = 0;
 }
 
 TApplication::~TApplication() = default;
@@ -107,6 +120,8 @@ bool TApplication::IsKeyMsg(const MSG& msg)
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN && msg.message != WM_CHAR &&
         msg.message != WM_SYSCHAR)
         return false;
+    if (IsMDIMsg(msg))
+        return true;
     // The control of the window, or of the nearest parent window that has one (a
     // native window inside a control).
     TWinControl* control = nullptr;
@@ -129,13 +144,47 @@ bool TApplication::IsKeyMsg(const MSG& msg)
     return message.Result != 0;
 }
 
-void TApplication::SetMouseControl(TControl* control)
+bool TApplication::IsMDIMsg(const MSG& msg)
 {
-    if (control == mouseControl_)
-        return;
+    // Ctrl+F4 closes the active child of a multiple-document program, Ctrl+F6
+    // and Ctrl+Tab go to the next one: keys pressed anywhere in the parent.
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
+        return false;
+    if (!mainForm_ || mainForm_->FormStyle() != fsMDIForm || !mainForm_->ClientHandle() || !mainForm_->ActiveMDIChild())
+        return false;
+    const HWND main = mainForm_->Handle();
+    if (msg.hwnd != main && !::IsChild(main, msg.hwnd))
+        return false;
+    MSG copy = msg;
+    return ::TranslateMDISysAccel(mainForm_->ClientHandle(), &copy) != FALSE;
+}
+
+void TApplication::MouseAt(TControl* control, TPoint screen)
+{
+    const bool moved = !mousePosKnown_ || screen.X != mousePos_.X || screen.Y != mousePos_.Y;
+    mousePos_ = screen;
+    mousePosKnown_ = true;
+    if (control != mouseControl_) {
+        SetMouseControl(control, moved);
+    } else if (moved && hintAwaitsMove_) {
+        hintAwaitsMove_ = false;
+        HintMouseChanged(control);
+    }
+}
+
+void TApplication::SetMouseControl(TControl* control, bool moved)
+{
     TControl* left = mouseControl_;
     mouseControl_ = control;
-    HintMouseChanged(control);
+    // A control can come under a mouse that did not move: it was enabled or
+    // shown there, or a window over it went. It is told the mouse came, but its
+    // hint waits until the mouse moves: a hint answers the mouse, not a change
+    // of the program's state.
+    hintAwaitsMove_ = !moved;
+    if (moved)
+        HintMouseChanged(control);
+    else
+        CancelHint();
     if (left)
         left->Perform(CM_MOUSELEAVE, 0, 0);
     // The leave handler may have moved the mouse control on or destroyed the new one.

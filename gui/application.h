@@ -99,10 +99,11 @@ public:
     void ProcessMessages();
     // The steps of a message loop before translation, in this order: OnMessage
     // sees every message; a key press or a mouse button ends the hint, shown or
-    // pending; a key press goes to the OnShortCut of its window's form; a key or
-    // character for a window of the program is offered to its control as a CN_
-    // message. True when one of them used the message, which must not be
-    // dispatched.
+    // pending; in a multiple-document program the children's keys (Ctrl+F4,
+    // Ctrl+F6) go to the active child; a key press goes to the OnShortCut of its
+    // window's form; a key or character for a window of the program is offered
+    // to its control as a CN_ message. True when one of them used the message,
+    // which must not be dispatched.
     bool IsKeyMsg(const MSG& msg);
     // Every message a loop of the program takes, before anything else sees it.
     // Setting Handled keeps it from being dispatched.
@@ -117,8 +118,15 @@ private:
     friend class TWinControl;
     friend class TForm;
     void MainFormSized(WPARAM kind);
-    void SetMouseControl(TControl* control);
+    // The mouse at a screen point over a control (or over none of the program's):
+    // from every mouse move and leave of a window.
+    void MouseAt(TControl* control, TPoint screen);
+    void SetMouseControl(TControl* control, bool moved);
     void ControlDestroying(TControl* control);
+    // Frees a form that asked for it with Release.
+    void ReleaseForm(TMessage& message);
+    // The system's keys of a multiple-document program's children.
+    bool IsMDIMsg(const MSG& msg);
     void Notification(TComponent* component, TOperation operation) override;
     void HintMouseChanged(TControl* control);
     static bool EndsHint(UINT message);
@@ -133,6 +141,9 @@ private:
     HICON icon_ = nullptr;
     bool minimized_ = false;
     TControl* mouseControl_ = nullptr;
+    TPoint mousePos_;                    // at the last mouse message
+    bool mousePosKnown_ = false;
+    bool hintAwaitsMove_ = false;        // the mouse control came under a still mouse
     TForm* mainForm_ = nullptr;
     bool showHint_ = true;
     int hintPause_ = 500;

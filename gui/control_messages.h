@@ -32,6 +32,9 @@ constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 // mouse cursor.
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
+// Posted to the application's window by a form's Release; LParam: the form, freed
+// when it still lives and still waits for it.
+constexpr UINT CM_RELEASE = CM_BASE + 33;
 
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;

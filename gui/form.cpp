@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "gui/application.h"
-#include "gui/component_reference.h"
 #include "gui/control_messages.h"
 #include "gui/exceptions.h"
 #include "gui/find_control.h"
+#include "gui/mdi_client.h"
 #include "gui/screen.h"
 #include "gui/shift_state.h"
 
@@ -26,13 +26,35 @@ TForm::~TForm()
     Destroying();
     // The form's components may still use its window while they go.
     DestroyComponents();
+    // The window goes as a form's: a child form leaves its parent's list of
+    // children through the client window.
+    DestroyHandle();
     Screen().RemoveForm(this);
 }
 
 void TForm::Show()
 {
     SetVisible(true);
-    BringToFront();
+    if (formStyle_ == fsMDIChild)
+        ShowMDIChild();
+    else
+        BringToFront();
+}
+
+void TForm::Close()
+{
+    if (formStyle_ == fsMDIChild)
+        Release();
+    else
+        Hide();
+}
+
+void TForm::Release()
+{
+    if (releasing_)
+        return;
+    releasing_ = true;
+    ::PostMessageA(Application().Handle(), CM_RELEASE, 0, reinterpret_cast<LPARAM>(this));
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle value)
@@ -40,6 +62,17 @@ void TForm::SetBorderStyle(TFormBorderStyle value)
     if (value == borderStyle_)
         return;
     borderStyle_ = value;
+    if (HandleAllocated() && !Parent())
+        RecreateWnd();
+}
+
+void TForm::SetFormStyle(TFormStyle value)
+{
+    if (value == formStyle_)
+        return;
+    formStyle_ = value;
+    if (value == fsMDIForm && !mdiClient_)
+        mdiClient_ = std::make_unique<TMDIClient>();
     if (HandleAllocated() && !Parent())
         RecreateWnd();
 }
@@ -134,6 +167,14 @@ void TForm::CreateParams(TCreateParams& params)
         params.Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
         params.ExStyle |= WS_EX_DLGMODALFRAME;
         break;
+    case bsToolWindow:
+        params.Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+        params.ExStyle |= WS_EX_TOOLWINDOW;
+        break;
+    case bsSizeToolWin:
+        params.Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+        params.ExStyle |= WS_EX_TOOLWINDOW;
+        break;
     }
     params.Style |= WS_CLIPCHILDREN;
     if (Visible())
@@ -141,6 +182,8 @@ void TForm::CreateParams(TCreateParams& params)
     if (!Enabled())
         params.Style |= WS_DISABLED;
     params.WndParent = nullptr;
+    if (formStyle_ == fsMDIChild)
+        MDIChildCreateParams(params);
 }
 
 void TForm::WndProc(TMessage& message)
@@ -155,9 +198,6 @@ void TForm::WndProc(TMessage& message)
     case CM_DIALOGKEY:
         CMDialogKey(message);
         break;
-    case CM_FOCUSCHANGED:
-        CMFocusChanged(message);
-        break;
     case WM_ACTIVATE:
         WMActivate(message);
         break;
@@ -165,6 +205,22 @@ void TForm::WndProc(TMessage& message)
         TWinControl::WndProc(message);
         if (Application().MainForm() == this)
             Application().MainFormSized(message.WParam);
+        // The client window fills what the aligned controls leave, also when
+        // only the frame changed and the form kept its size.
+        if (mdiClient_ && mdiClient_->Handle())
+            Realign();
+        break;
+    case WM_DESTROY:
+        if (mdiClient_)
+            mdiClient_->FrameDestroyed();
+        TWinControl::WndProc(message);
+        break;
+    case CM_FOCUSCHANGED:
+        CMFocusChanged(message);
+        TWinControl::WndProc(message);
+        break;
+    case WM_MDIACTIVATE:
+        WMMDIActivate(message);
         break;
     default:
         TWinControl::WndProc(message);
@@ -173,6 +229,17 @@ void TForm::WndProc(TMessage& message)
 
 void TForm::CMVisibleChanged(TMessage& message)
 {
+    if (formStyle_ == fsMDIChild && !Parent()) {
+        if (Visible())
+            HandleNeeded();
+        if (!HandleAllocated())
+            return;
+        if (Visible())
+            ShowMDIChild();
+        else
+            HideMDIChild();
+        return;
+    }
     if (!Parent() && Visible() && position_ == poScreenCenter)
         SetBounds((::GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (::GetSystemMetrics(SM_CYSCREEN) - Height()) / 2,
                   Width(), Height());
@@ -196,14 +263,6 @@ void TForm::CMDialogKey(TMessage& message)
     TWinControl::WndProc(message);
 }
 
-void TForm::CMFocusChanged(TMessage& message)
-{
-    auto* focused = dynamic_cast<TWinControl*>(reinterpret_cast<TControl*>(message.LParam));
-    if (focused && focused != this && ContainsControl(focused))
-        SetReference(*this, lastFocused_, focused);
-    TWinControl::WndProc(message);
-}
-
 void TForm::WMActivate(TMessage& message)
 {
     // The system gives an activated window the focus itself; the keys belong to
@@ -218,13 +277,6 @@ void TForm::WMActivate(TMessage& message)
         lastFocused_->SetFocus();
     else
         SelectNext(nullptr, true, true);
-}
-
-void TForm::Notification(TComponent* component, TOperation operation)
-{
-    TWinControl::Notification(component, operation);
-    if (operation == opRemove && component == lastFocused_)
-        lastFocused_ = nullptr;
 }
 
 void TForm::WMClose(TMessage& message)

@@ -4,6 +4,7 @@
 
 #include "gui/exceptions.h"
 #include "gui/find_control.h"
+#include "gui/form.h"
 #include "gui/string_utils.h"
 #include "gui/win_control.h"
 
@@ -61,6 +62,15 @@ int TScreen::IndexOfForm(const TForm* form) const
 {
     const auto it = std::find(forms_.begin(), forms_.end(), form);
     return it == forms_.end() ? -1 : int(it - forms_.begin());
+}
+
+TForm* TScreen::ActiveForm() const
+{
+    auto* form = dynamic_cast<TForm*>(FindControl(::GetActiveWindow()));
+    if (form && form->FormStyle() == fsMDIForm)
+        if (TForm* child = form->ActiveMDIChild())
+            return child;
+    return form;
 }
 
 void TScreen::AddForm(TForm* form) { forms_.push_back(form); }

@@ -20,6 +20,11 @@ public:
     int FormCount() const { return int(forms_.size()); }
     TForm* Forms(int index) const;  // raises EListError outside the list
     int IndexOfForm(const TForm* form) const;  // -1 when it is not listed
+    // The form the user works in: that of the active window, or, in a
+    // multiple-document program, its active child. None when no window of the
+    // program is active.
+    TForm* ActiveForm() const;
+    TForm* ActiveCustomForm() const { return ActiveForm(); }
 
     // A cursor other than crDefault shows over every window of the program (an
     // hourglass while it is busy), whatever the controls ask for.

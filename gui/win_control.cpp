@@ -237,8 +237,16 @@ LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, 
 {
     auto* control = static_cast<TWinControl*>(::GetPropA(window, ControlProperty()));
     if (!control) {
-        if (msg == WM_NCCREATE)
-            control = static_cast<TWinControl*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (msg == WM_NCCREATE) {
+            const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+            // An MDI child is made with the system's own creation data, which
+            // carries ours.
+            if (cs->dwExStyle & WS_EX_MDICHILD)
+                control = reinterpret_cast<TWinControl*>(
+                    static_cast<const MDICREATESTRUCTA*>(cs->lpCreateParams)->lParam);
+            else
+                control = static_cast<TWinControl*>(cs->lpCreateParams);
+        }
         if (!control)
             return ::DefWindowProcA(window, msg, wParam, lParam);
         control->Attach(window);
@@ -432,8 +440,13 @@ void TWinControl::UpdateBounds()
         return;
     RECT r{};
     ::GetWindowRect(handle_.Get(), &r);
-    if (Parent() && Parent()->HandleAllocated())
-        ::MapWindowPoints(HWND_DESKTOP, Parent()->handle_.Get(), reinterpret_cast<POINT*>(&r), 2);
+    // A child window without a parent control (an MDI child form) is placed in
+    // its parent window's client area as well.
+    HWND parentWindow = Parent() && Parent()->HandleAllocated() ? Parent()->handle_.Get() : nullptr;
+    if (!parentWindow && (::GetWindowLongPtrA(handle_.Get(), GWL_STYLE) & WS_CHILD))
+        parentWindow = ::GetParent(handle_.Get());
+    if (parentWindow)
+        ::MapWindowPoints(HWND_DESKTOP, parentWindow, reinterpret_cast<POINT*>(&r), 2);
     const int oldWidth = Width(), oldHeight = Height();
     StoreBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
     BoundsChanged(oldWidth, oldHeight);
@@ -786,7 +799,7 @@ void TWinControl::WMMouseMove(TMessage& message)
     const TPoint p = MousePos(message);
     POINT screen{p.X, p.Y};
     ::ClientToScreen(handle_.Get(), &screen);
-    Application().SetMouseControl(FindDragTarget(Point(screen.x, screen.y), false));
+    Application().MouseAt(FindDragTarget(Point(screen.x, screen.y), false), Point(screen.x, screen.y));
     if (!IsControlMouseMsg(message))
         TControl::WndProc(message);
 }
@@ -797,7 +810,7 @@ void TWinControl::WMMouseLeave(TMessage& message)
     // The cursor left the window: for another window of the program, or for none.
     POINT p{};
     ::GetCursorPos(&p);
-    Application().SetMouseControl(FindDragTarget(Point(p.x, p.y), false));
+    Application().MouseAt(FindDragTarget(Point(p.x, p.y), false), Point(p.x, p.y));
     DefaultHandler(message);
 }
 

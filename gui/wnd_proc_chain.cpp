@@ -32,6 +32,8 @@ void TWndProcChain::CallBelow(const TWndProcHook* hook, TMessage& message)
 TWndProcHook::TWndProcHook(TWndProcChain& chain, TWndMethod handler) : chain_(&chain), handler_(std::move(handler))
 {
     chain.hooks_.push_back(this);
+    if (chain.hooks_.size() == 1 && chain.OnHookedChanged)
+        chain.OnHookedChanged();
 }
 
 TWndProcHook::~TWndProcHook()
@@ -39,6 +41,8 @@ TWndProcHook::~TWndProcHook()
     if (chain_) {
         auto& hooks = chain_->hooks_;
         hooks.erase(std::remove(hooks.begin(), hooks.end(), this), hooks.end());
+        if (hooks.empty() && chain_->OnHookedChanged)
+            chain_->OnHookedChanged();
     }
 }
 

@@ -26,6 +26,10 @@ public:
 
     void Dispatch(TMessage& message);
     bool Hooked() const { return !hooks_.empty(); }
+    // Called when the first handler comes and when the last one goes: an owner
+    // that has to catch a foreign window's messages for its handlers does so
+    // only while there are some.
+    std::function<void()> OnHookedChanged;
 
 private:
     friend class TWndProcHook;

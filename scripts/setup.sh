@@ -9,7 +9,7 @@ packages=(
   libz-mingw-w64-dev
   googletest
   libjpeg62-turbo-dev zlib1g-dev
-  wine64 xvfb
+  wine64 fonts-wine xvfb
   python3
   xdotool imagemagick x11-apps x11-utils
 )

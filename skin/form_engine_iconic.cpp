@@ -23,9 +23,9 @@ void TskFormSkinEngine::RestoreIconic()
         ::ShowWindow(form_->Handle(), SW_RESTORE);
 }
 
-// The skin's title bar as wide as the title: its left corner (icon and
-// caption), the stretching middle repeated, the frame's right edge (not the
-// caption buttons, which do nothing here); the caption text over it.
+// The skin's title bar as wide as the title: its left corner, the stretching
+// middle repeated, the frame's right edge (not the caption buttons, which do
+// nothing here); the icon and the caption text over it.
 void TskFormSkinEngine::PaintIconicTitle()
 {
     const HWND window = form_->Handle();
@@ -51,9 +51,15 @@ void TskFormSkinEngine::PaintIconicTitle()
                         gui::Rect(middleLeft, 0, middleLeft + w, rows));
     }
     canvas.CopyRect(gui::Rect(W - edge, 0, W, rows), picture.Canvas(), gui::Rect(PW - edge, 0, PW, rows));
-    for (auto& object : objects_)
-        if (IsCaptionObject(object.get()) && object->Visible && ShownInRollState(*object))
+    // The caption text and the window's icon go over it; an icon whose look the
+    // picture holds is there already and draws nothing more.
+    for (auto& object : objects_) {
+        if (!object->Visible || !ShownInRollState(*object))
+            continue;
+        auto* button = dynamic_cast<TskSkinStdButtonObject*>(object.get());
+        if (IsCaptionObject(object.get()) || (button && button->Command == cmSysMenu))
             object->Draw(title.Canvas(), false);
+    }
     HDC dc = ::GetWindowDC(window);
     {
         gui::TCanvas canvas(dc);

@@ -11,6 +11,7 @@
 #include "gui/shift_state.h"
 #include "skin/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
+#include "skin/form_skin_engine_finders.h"
 #include "skinctrls/main_menu_bar.h"
 #include "skinctrls/skin_hint.h"
 #include "skinctrls/skin_menu.h"
@@ -159,12 +160,18 @@ void TskFormSkinEngine::DismissMenus()
 {
     if (showObjectHint_ && skinHint_)
         skinHint_->HideObjectHint();
-    if (mainMenuMode_ && !menuOpen_)
+    if (mainMenuMode_ && !menuOpen_) {
         MainMenuExit();
-    else if (skinMenu_->LevelCount() > 0)
+    } else if (skinMenu_->LevelCount() > 0) {
         skinMenu_->CloseMenus();
-    else if (menuOpen_)
+    } else if (menuOpen_) {
         SkinMenusClosed();
+    } else if (IsMDIParent() && form_->Visible()) {
+        // A menu of the active child (its system menu, say) closes as well.
+        TskFormSkinEngine* child = GetActiveMDIChildSkinForm();
+        if (child && child != this)
+            child->DismissMenus();
+    }
 }
 
 // ---- The application's messages ----
@@ -239,9 +246,12 @@ void TskFormSkinEngine::SysKeyMenu()
         return;
     }
     // A form with no main menu to enter has no menu mode: the keys stay the
-    // controls'.
-    if (!mainMenuBar_ && !HasMainMenuItems())
+    // controls'. An MDI child hands them to its parent's menu.
+    if (!mainMenuBar_ && !HasMainMenuItems()) {
+        if (TskFormSkinEngine* main = IsMDIChild() ? MainFormEngine() : nullptr)
+            main->SysKeyMenu();
         return;
+    }
     // A menu still open (the system menu, say) closes first: nothing would take
     // its keys any more.
     if (skinMenu_->LevelCount() > 0)
@@ -301,6 +311,12 @@ void TskFormSkinEngine::SystemMenuKey()
 
 void TskFormSkinEngine::MenuKey(WORD key)
 {
+    // While the parent's menus are at work, the keys are theirs.
+    if (TskFormSkinEngine* main = IsMDIChild() ? MainFormEngine() : nullptr)
+        if (main->menuOpen_ || main->mainMenuMode_ || main->skinMenu_->LevelCount() > 0) {
+            main->MenuKey(key);
+            return;
+        }
     gui::TMainMenu* menu = mainMenuBar_ && mainMenuBar_->MainMenu() ? mainMenuBar_->MainMenu() : mainMenu_;
     if (mainMenuMode_ && IsMenuAccel(menu, gui::AccelChar(key)) && AltLetter(gui::AccelChar(key)))
         return;
@@ -416,8 +432,12 @@ bool TskFormSkinEngine::AltLetter(char key)
 void TskFormSkinEngine::FormShortCut(gui::TMessage& message, bool& handled)
 {
     gui::TMainMenu* menu = mainMenuBar_ && mainMenuBar_->MainMenu() ? mainMenuBar_->MainMenu() : mainMenu_;
-    if (!menu)
+    if (!menu) {
+        // An MDI child without a menu of its own takes its parent's.
+        if (TskFormSkinEngine* main = IsMDIChild() ? MainFormEngine() : nullptr)
+            main->FormShortCut(message, handled);
         return;
+    }
     gui::TShiftState shift = gui::KeyboardShiftState();
     if (message.LParam & (LPARAM(KF_ALTDOWN) << 16))
         shift.Include(gui::ssAlt);

@@ -1,12 +1,18 @@
 // The window states the engine keeps for its form (the form itself stays
 // normal): minimized forms shrink to their caption and park along the bottom of
-// the work area, maximized ones fill it.
+// the work area, maximized ones fill it. An MDI child does the same inside its
+// parent's client window.
+#include <algorithm>
+#include <vector>
+
 #include "gui/application.h"
 #include "gui/form.h"
 #include "gui/menu.h"
 #include "gui/screen.h"
 #include "gui/timer.h"
 #include "skin/form_skin_engine.h"
+#include "skin/form_skin_engine_finders.h"
+#include "skin/mdi_messages.h"
 
 namespace sk {
 
@@ -60,22 +66,49 @@ void TskFormSkinEngine::MinimizeForm()
     }
     if (IsEmpty(normalBounds_))
         normalBounds_ = form_->BoundsRect();
+    const gui::TPoint slot = ParkingSlot();
+    form_->SetBounds(slot.X, slot.Y, GetMinWidth(), GetMinHeight());
+    if (IsMDIChild())
+        SendToMainForm(WM_MDICHILDRESTORED);
+}
+
+gui::TPoint TskFormSkinEngine::ParkingSlot(const std::vector<gui::TPoint>* occupied)
+{
     const int w = GetMinWidth(), h = GetMinHeight();
-    const gui::TRect area = WorkArea();
-    int x = area.Left, y = area.Bottom - h;
+    // A child parks inside its parent's client window, from its bottom-left
+    // corner; other forms along the bottom of the work area.
+    const bool child = IsMDIChild();
+    gui::TRect area = WorkArea();
+    if (child) {
+        const gui::TSize size = MDIChildSpace();
+        area = gui::Rect(0, 0, size.cx, size.cy);
+    }
+    std::vector<gui::TForm*> others;
+    if (child) {
+        if (gui::TForm* main = gui::Application().MainForm())
+            for (int i = 0; i < main->MDIChildCount(); ++i)
+                others.push_back(main->MDIChildren(i));
+    } else {
+        // MDI children park in their parent's client window, not here.
+        for (int i = 0; i < gui::Screen().FormCount(); ++i)
+            if (gui::Screen().Forms(i)->FormStyle() != gui::fsMDIChild)
+                others.push_back(gui::Screen().Forms(i));
+    }
     // The next slot that no other minimized skinned form takes.
-    auto taken = [this](int left, int top) {
-        for (int i = 0; i < gui::Screen().FormCount(); ++i) {
-            gui::TForm* other = gui::Screen().Forms(i);
+    auto taken = [&](int left, int top) {
+        if (occupied)
+            return std::any_of(occupied->begin(), occupied->end(),
+                               [&](const gui::TPoint& p) { return p.X == left && p.Y == top; });
+        for (gui::TForm* other : others) {
             if (other == form_ || other == gui::Application().MainForm() || !other->Visible())
                 continue;
-            for (int c = 0; c < other->ComponentCount(); ++c)
-                if (auto* engine = dynamic_cast<TskFormSkinEngine*>(other->Components(c)))
-                    if (engine->WindowState() == wsMinimized && other->Left() == left && other->Top() == top)
-                        return true;
+            if (TskFormSkinEngine* engine = GetFormSkinEngine(other))
+                if (engine->WindowState() == wsMinimized && other->Left() == left && other->Top() == top)
+                    return true;
         }
         return false;
     };
+    int x = area.Left, y = area.Bottom - h;
     while (taken(x, y)) {
         const int old = x;
         x += w;
@@ -83,19 +116,34 @@ void TskFormSkinEngine::MinimizeForm()
             x = area.Left;
             y -= h;
             if (y < area.Top) {
-                x = area.Left;
                 y = area.Bottom - h;
                 break;
             }
         }
     }
-    form_->SetBounds(x, y, w, h);
+    return gui::Point(x, y);
 }
 
 void TskFormSkinEngine::MaximizeForm()
 {
     if (IsEmpty(normalBounds_))
         normalBounds_ = form_->BoundsRect();
+    if (IsMDIChild()) {
+        // The parent's frame and menu bar stand for the child's from now on.
+        mouseTimer_->SetEnabled(false);
+        ClearHover();
+        const gui::TSize size = MDIChildSpace();
+        const int oldWidth = form_->Width(), oldHeight = form_->Height();
+        form_->SetBounds(0, 0, size.cx, size.cy);
+        // The frame goes even when the size stays.
+        if (form_->Width() == oldWidth && form_->Height() == oldHeight)
+            NudgeWidth();
+        // A maximized child is the one in front, as the system's are.
+        if (form_->Visible())
+            form_->Show();
+        SendToMainForm(WM_MDICHILDMAXIMIZED);
+        return;
+    }
     gui::TRect r = WorkArea();
     if (maximizeOnFullScreen_)
         r = gui::Rect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
@@ -117,6 +165,8 @@ void TskFormSkinEngine::RestoreForm()
         form_->Invalidate();
         RepaintFrame();
     }
+    if (IsMDIChild())
+        SendToMainForm(WM_MDICHILDRESTORED);
 }
 
 }  // namespace sk

@@ -54,7 +54,7 @@ gui::TMenuItem* TskFormSkinEngine::GetSystemMenuItems()
     auto toTray = [&] { return make("DSF_MINTOTRAY", "Minimize to &Tray", [this] { MinimizeToTray(); }); };
     auto close = [&] {
         gui::TMenuItem* item = make("DSF_CLOSE", "&Close", [this] { CloseForm(); });
-        item->SetShortCut(gui::ShortCut(VK_F4, {gui::ssAlt}));
+        item->SetShortCut(gui::ShortCut(VK_F4, {IsMDIChild() ? gui::ssCtrl : gui::ssAlt}));
         return item;
     };
     const bool iconic = Iconic();

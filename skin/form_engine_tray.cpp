@@ -24,7 +24,8 @@ void TskFormSkinEngine::BuildTrayMenu()
     add("TRAY_DSF_RESTORE", "&Restore")->OnClick = [this](gui::TComponent*) { RestoreFromTray(); };
     add("", "-");
     gui::TMenuItem* close = add("TRAY_DSF_CLOSE", "&Close");
-    close->SetShortCut(gui::ShortCut(VK_F4, {gui::ssAlt}));
+    // An MDI child closes with Ctrl+F4, as the system's own children do.
+    close->SetShortCut(gui::ShortCut(VK_F4, {IsMDIChild() ? gui::ssCtrl : gui::ssAlt}));
     close->OnClick = [this](gui::TComponent*) { CloseForm(); };
 }
 

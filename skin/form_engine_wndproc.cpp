@@ -2,11 +2,13 @@
 // here before the form's own procedure, which the engine calls or leaves out.
 #include <algorithm>
 
+#include "gui/application.h"
 #include "gui/form.h"
 #include "gui/timer.h"
 #include "skin/active_skin_objects.h"
 #include "skin/form_skin_engine.h"
 #include "skin/layered.h"
+#include "skin/mdi_messages.h"
 #include "skin/skin_messages.h"
 #include "skinctrls/skin_hint.h"
 #include "skinctrls/skin_menu.h"
@@ -106,6 +108,9 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
         StopTimers();
         // The region goes with the window; a new window gets its own.
         region_ = nullptr;
+        // A child that goes leaves the window list, and a maximized one gives
+        // its parent's caption and menu bar back.
+        LeaveMDIParent();
         CallSaved(message);
         return;
     case WM_SIZE:
@@ -127,6 +132,16 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
     case WM_SHOWWINDOW:
         WMShowWindow(message);
         return;
+    case WM_MOUSEACTIVATE:
+        if (IsMDIChild() && !mdiActive_) {
+            gui::TForm* main = gui::Application().MainForm();
+            if (main && main->ActiveMDIChild() == form_) {
+                mdiActive_ = true;
+                UpdateCaptionActive(!IsMaximizedMDIChild());
+            }
+        }
+        CallSaved(message);
+        return;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
         info->ptMinTrackSize = POINT{GetMinWidth(), GetMinHeight()};
@@ -141,7 +156,7 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
         WMNCHitTest(message);
         return;
     case WM_NCPAINT:
-        if (supportNCArea_ && !BorderNone()) {
+        if (supportNCArea_ && !BorderNone() && !IsMaximizedMDIChild()) {
             if (skinInUse_ && FrameSkinUsable())
                 PaintSkinFrame();
             else
@@ -222,6 +237,23 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
         if (reinterpret_cast<TskSkinData*>(message.WParam) == skinData_ && skinData_)
             RebuildSkin();
         WalkSkinControls(reinterpret_cast<TskSkinData*>(message.WParam), true);
+        CallSaved(message);
+        return;
+    case WM_SKINAFTERCHANGE:
+        if (reinterpret_cast<TskSkinData*>(message.WParam) == skinData_ && skinData_)
+            RefitMDIChildren();
+        CallSaved(message);
+        return;
+    case WM_MDICHILDREFIT:
+        WMMDIChildRefit();
+        CallSaved(message);
+        return;
+    case WM_MDICHILDMAXIMIZED:
+        WMMDIChildMaximized();
+        CallSaved(message);
+        return;
+    case WM_MDICHILDRESTORED:
+        WMMDIChildRestored();
         CallSaved(message);
         return;
     default:
@@ -365,8 +397,13 @@ void TskFormSkinEngine::WMActivate(gui::TMessage& message)
     EndFormDrag();
     active_ = LOWORD(message.WParam) != WA_INACTIVE;
     CallSaved(message);
-    if (supportNCArea_) {
+    if (supportNCArea_)
         RepaintFrame();
+    if (IsMaximizedMDIChild()) {
+        UpdateCaptionActive(false);
+        return;
+    }
+    if (supportNCArea_) {
         // Objects of an inactive frame show no hover.
         ClearHover();
         for (auto& object : objects_) {
@@ -383,17 +420,25 @@ void TskFormSkinEngine::WMActivate(gui::TMessage& message)
 void TskFormSkinEngine::WMSetText(gui::TMessage& message)
 {
     CallSaved(message);
-    if (BorderNone())
-        return;
-    RepaintFrame();
-    if (skinInUse_)
-        SetMainCaption(form_->Caption());
+    if (!BorderNone() && !IsMaximizedMDIChild()) {
+        RepaintFrame();
+        if (skinInUse_)
+            SetMainCaption(form_->Caption());
+    }
+    if (IsMDIChild()) {
+        RenameWindowListItem();
+        // The parent's caption names its maximized child.
+        if (IsMaximizedMDIChild())
+            if (TskFormSkinEngine* main = MainFormEngine())
+                main->RepaintFrame();
+    }
 }
 
 void TskFormSkinEngine::WMShowWindow(gui::TMessage& message)
 {
     const HWND window = form_->Handle();
     if (!message.WParam) {
+        RemoveWindowListItem();
         if (IsLayeredWindowSupported() && alphaBlend_)
             ::SetWindowLongPtrA(window, GWL_EXSTYLE, ::GetWindowLongPtrA(window, GWL_EXSTYLE) & ~LONG_PTR(WS_EX_LAYERED));
     } else {
@@ -403,9 +448,15 @@ void TskFormSkinEngine::WMShowWindow(gui::TMessage& message)
             fadeAlpha_ = 0;
             ::SetTimer(window, kFadeTimer, 1, nullptr);
         }
-        if (supportNCArea_)
+        if (IsMDIParent()) {
+            HookMDIClient();
             NudgeWidth();
-        else
+        } else if (supportNCArea_) {
+            NudgeWidth();
+        }
+        if (IsMDIChild())
+            AddWindowListItem();
+        if (!supportNCArea_)
             PlaceAreaControls();
     }
     CallSaved(message);
@@ -438,15 +489,26 @@ void TskFormSkinEngine::WMNCHitTest(gui::TMessage& message)
 
 void TskFormSkinEngine::WMNCActivate(gui::TMessage& message)
 {
-    active_ = message.WParam != 0;
-    // The system's default handling would paint its own caption over the frame.
-    message.Result = 1;
-    if (BorderNone()) {
+    active_ = mdiActive_ = message.WParam != 0;
+    // The MDI procedures keep the parent and the children's activation in step;
+    // for other forms the system's default handling would only paint its own
+    // caption over the frame.
+    if (IsMDIChild() || IsMDIParent())
+        CallSaved(message);
+    else
+        message.Result = 1;
+    if (IsMaximizedMDIChild() || BorderNone()) {
         UpdateCaptionActive(false);
-        return;
+    } else {
+        RepaintFrame();
+        UpdateCaptionActive(true);
     }
-    RepaintFrame();
-    UpdateCaptionActive(true);
+    // The parent's frame shows the maximized child's caption and activation.
+    if (IsMaximizedMDIChild())
+        if (TskFormSkinEngine* main = MainFormEngine())
+            main->RepaintFrame();
+    if (IsMDIChild())
+        CheckWindowListItems(message.WParam != 0);
 }
 
 void TskFormSkinEngine::WMSizing(gui::TMessage& message)
@@ -466,7 +528,7 @@ void TskFormSkinEngine::WMSizing(gui::TMessage& message)
 void TskFormSkinEngine::WMMoving(gui::TMessage& message)
 {
     auto* r = reinterpret_cast<RECT*>(message.LParam);
-    if (windowState_ == wsMaximized) {
+    if (windowState_ == wsMaximized && !IsMDIChild()) {
         ::GetWindowRect(form_->Handle(), r);
     } else if (magnetic_) {
         const int width = r->right - r->left, height = r->bottom - r->top;

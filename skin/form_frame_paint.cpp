@@ -23,6 +23,9 @@ namespace {
 constexpr int kBorder = 3;
 constexpr int kCaptionHeight = 19;
 constexpr int kButtonSize = 17;
+// The smaller caption of a tool window.
+constexpr int kToolCaptionHeight = 15;
+constexpr int kToolButtonSize = 13;
 constexpr int kButtonsTop = 4;
 
 SkinGeometry Corners(const gui::TPoint& lt, const gui::TPoint& rt, const gui::TPoint& lb, const gui::TPoint& rb,
@@ -83,9 +86,14 @@ HRGN StripRegion(gui::TBitmap& strip, int dx, int dy)
 
 }  // namespace
 
-int TskFormSkinEngine::DefCaptionHeight() const { return kCaptionHeight; }
+bool TskFormSkinEngine::ToolWindowBorder() const
+{
+    return form_->BorderStyle() == gui::bsToolWindow || form_->BorderStyle() == gui::bsSizeToolWin;
+}
 
-int TskFormSkinEngine::DefButtonSize() const { return kButtonSize; }
+int TskFormSkinEngine::DefCaptionHeight() const { return ToolWindowBorder() ? kToolCaptionHeight : kCaptionHeight; }
+
+int TskFormSkinEngine::DefButtonSize() const { return ToolWindowBorder() ? kToolButtonSize : kButtonSize; }
 
 bool TskFormSkinEngine::FrameSkinUsable() const
 {
@@ -124,7 +132,8 @@ void TskFormSkinEngine::UpdateFrame(bool Recompute)
 void TskFormSkinEngine::NCCalcSize(gui::TMessage& message)
 {
     message.Result = 0;
-    if (!supportNCArea_ || BorderNone())
+    // A maximized MDI child has no frame: its parent's stands for it.
+    if (!supportNCArea_ || BorderNone() || IsMaximizedMDIChild())
         return;
     RECT* r = message.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam)->rgrc[0]
                              : reinterpret_cast<RECT*>(message.LParam);
@@ -164,7 +173,7 @@ void TskFormSkinEngine::SetFormRegion(bool Recompute)
 {
     if (!form_->HandleAllocated())
         return;
-    if (supportNCArea_ && BorderNone()) {
+    if ((supportNCArea_ && BorderNone()) || IsMaximizedMDIChild()) {
         RemoveRegion();
         return;
     }
@@ -223,7 +232,7 @@ void TskFormSkinEngine::RedrawObject(TskActiveSkinObject& object)
     if (!ShownInRollState(object) || !form_->HandleAllocated())
         return;
     if (supportNCArea_) {
-        if (BorderNone())
+        if (BorderNone() || IsMaximizedMDIChild())
             return;
         HDC windowDC = ::GetWindowDC(form_->Handle());
         {
@@ -418,7 +427,11 @@ void TskFormSkinEngine::PaintClientBackground(HDC dc)
 {
     RECT cr;
     ::GetClientRect(form_->Handle(), &cr);
-    const gui::TRect area = gui::Rect(cr.left, cr.top, cr.right, cr.bottom);
+    PaintBackground(dc, gui::Rect(cr.left, cr.top, cr.right, cr.bottom));
+}
+
+void TskFormSkinEngine::PaintBackground(HDC dc, const gui::TRect& area)
+{
     gui::TCanvas canvas(dc);
     if (!skinInUse_) {
         canvas.Brush().SetColor(gui::clBtnFace);

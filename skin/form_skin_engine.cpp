@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "gui/application.h"
 #include "gui/exceptions.h"
 #include "gui/form.h"
 #include "gui/menu.h"
@@ -81,9 +82,13 @@ TskFormSkinEngine::TskFormSkinEngine(gui::TComponent* owner) : gui::TComponent(o
 
 TskFormSkinEngine::~TskFormSkinEngine()
 {
-    // The form's own window procedure first: no message may reach a half-gone
-    // engine.
+    // The form's own window procedure first, and the client window's: no
+    // message may reach a half-gone engine.
     hook_.reset();
+    mdiClientHook_.reset();
+    // A child whose engine goes leaves the window list, and a maximized one
+    // gives its parent's caption and menu bar back.
+    LeaveMDIParent();
     form_->OnShortCut = std::move(savedShortCut_);
     UnhookAppMessages();
     ReleaseTrayIcon();
@@ -135,6 +140,8 @@ void TskFormSkinEngine::Notification(gui::TComponent* component, gui::TOperation
                             rolledUpControls_.end());
     if (component == skinHint_)
         skinHint_ = nullptr;
+    if (component == windowListItem_)
+        windowListItem_ = nullptr;
 }
 
 bool TskFormSkinEngine::InSpecialState() const
@@ -350,9 +357,21 @@ void TskFormSkinEngine::CloseForm()
         form_->Close();
 }
 
-bool TskFormSkinEngine::FormActive() const { return active_; }
+bool TskFormSkinEngine::FormActive() const
+{
+    // MDI forms take it from their non-client activation, which the MDI
+    // procedures send to the parent and to the active child alike.
+    return IsMDIChild() || IsMDIParent() ? mdiActive_ : active_;
+}
 
-std::string TskFormSkinEngine::CaptionText() const { return form_->Caption(); }
+std::string TskFormSkinEngine::CaptionText() const
+{
+    std::string text = form_->Caption();
+    if (IsMDIParent() && childMaximized_)
+        if (TskFormSkinEngine* child = FindMaximizedChild())
+            text += " - [" + child->Form()->Caption() + "]";
+    return text;
+}
 
 void TskFormSkinEngine::DrawFormIcon(gui::TCanvas& Canvas, int X, int Y)
 {
@@ -418,7 +437,15 @@ void TskFormSkinEngine::MagneticMove(int& Left, int& Top, int Height, int Width)
 {
     RECT work;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    SnapToArea(gui::Rect(work.left, work.top, work.right, work.bottom), magneticSize_, Left, Top, Height, Width);
+    gui::TRect area = gui::Rect(work.left, work.top, work.right, work.bottom);
+    // A child snaps to the edges of the space its parent gives the children.
+    gui::TForm* main = gui::Application().MainForm();
+    if (IsMDIChild() && main && main->HandleAllocated()) {
+        area = MDIClientArea();
+        const gui::TPoint origin = main->ClientToScreen(gui::Point(0, 0));
+        area = gui::Rect(area.Left + origin.X, area.Top + origin.Y, area.Right + origin.X, area.Bottom + origin.Y);
+    }
+    SnapToArea(area, magneticSize_, Left, Top, Height, Width);
 }
 
 // ---- Skin rebuild ----
@@ -440,9 +467,16 @@ void TskFormSkinEngine::RebuildSkin()
         frameHeight_ = form_->Height();
         if (skinInUse_)
             UpdateFrame(true);
-        form_->Invalidate();
+        if (IsMDIParent() && form_->ClientHandle()) {
+            // The children's background is the skin's too.
+            ::RedrawWindow(form_->ClientHandle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE);
+            RefitMDIChildren();
+        } else {
+            form_->Invalidate();
+        }
         RepaintFrame();
-        UpdateCaptionActive(true);
+        if (!IsMaximizedMDIChild())
+            UpdateCaptionActive(true);
         mouseTimer_->SetEnabled(true);
         if (OnChangeSkinData)
             OnChangeSkinData(this);

@@ -252,10 +252,18 @@ public:
     // The program goes to the notification area, and back (form_engine_tray.cpp).
     void MinimizeToTray();
     void RestoreFromTray();
-    // An MDI parent's maximized child, and whether it has one. The library's
-    // forms have no MDI children: there is never one.
-    TskFormSkinEngine* FindMaximizedChild() const { return nullptr; }
-    bool ChildMaximized() const { return false; }
+    // The engine of the application main form's maximized MDI child: the active
+    // child when it is maximized, else the first maximized one in the system's
+    // order, else none (form_engine_mdi.cpp).
+    TskFormSkinEngine* FindMaximizedChild() const;
+    // An MDI parent: one of its children is maximized.
+    bool ChildMaximized() const { return childMaximized_; }
+    // The form is an MDI child that the engine keeps maximized: it has no frame
+    // of its own, and its parent's caption and menu bar stand for it.
+    bool IsMaximizedMDIChild() const;
+    // The space the main form's client window takes: its client area less the
+    // visible aligned controls, in its client coordinates.
+    static gui::TRect MDIClientArea();
     // The skinned popup menu of the engine (the tray menu).
     TskSkinPopupMenu& SkinPopupMenu() { return *skinPopupMenu_; }
     // Whether a skin is loaded and in use.
@@ -264,7 +272,8 @@ public:
     const TskFrameGeometry& Geometry() const { return geometry_; }
     // The index of the hovered object, or -1.
     int HoverIndex() const { return hoverIndex_; }
-    // Default frame metrics for the form's border style.
+    // Default frame metrics for the form's border style: a tool window has a
+    // smaller caption and smaller buttons.
     int DefCaptionHeight() const;
     int DefButtonSize() const;
     // Track sizes of the form.
@@ -347,8 +356,37 @@ private:
     void RollDownClient();
     void FitClientToSkin();
     void SetRollUpRegion();
-    bool IsMaximizedMDIChild() const { return false; }
     bool BorderNone() const;
+    bool ToolWindowBorder() const;
+    // The parking place of a minimized form: the first one that no other
+    // minimized form takes, or none of the given places.
+    gui::TPoint ParkingSlot(const std::vector<gui::TPoint>* occupied = nullptr);
+
+    // Multiple-document forms (form_engine_mdi.cpp).
+    bool IsMDIChild() const;
+    bool IsMDIParent() const;
+    // The engine of the application's main form, when it has one and it is not
+    // this one.
+    TskFormSkinEngine* MainFormEngine() const;
+    // The size the children have to live in.
+    static gui::TSize MDIChildSpace();
+    // Sends a message to the application's main form, when it has a window.
+    void SendToMainForm(UINT message) const;
+    void HookMDIClient();
+    void MDIClientWndProc(gui::TMessage& message);
+    void PaintMDIClientBackground(HWND client, HDC dc);
+    // Maximized children fill the client area anew; minimized ones park anew.
+    void RefitMDIChildren();
+    void WMMDIChildRefit();
+    void WMMDIChildMaximized();
+    void WMMDIChildRestored();
+    // The window list under the main form's WindowMenu.
+    void AddWindowListItem();
+    void RemoveWindowListItem();
+    void RenameWindowListItem();
+    void CheckWindowListItems(bool active);
+    // An MDI child leaves its parent: window list, maximized state.
+    void LeaveMDIParent();
 
     // Frame objects (form_engine_objects.cpp).
     void BuildSkinObjects();
@@ -383,6 +421,8 @@ private:
     void LayoutDefaultFrame();
     void PaintDefaultFrame();
     void PaintClientBackground(HDC dc);
+    // The skin's client background over an area of a DC.
+    void PaintBackground(HDC dc, const gui::TRect& area);
     void PaintWholeForm(HDC dc);
     void RemoveRegion();
     LRESULT SkinHitTest(int X, int Y);
@@ -459,6 +499,15 @@ private:
     gui::TPoint lastCursor_;
     // The last activation the window was told of (WM_ACTIVATE, WM_NCACTIVATE).
     bool active_ = false;
+    // MDI forms: the last WM_NCACTIVATE state.
+    bool mdiActive_ = false;
+    // MDI parent: one of its children is maximized.
+    bool childMaximized_ = false;
+    // MDI parent: the engine's handler in front of the client window's procedure,
+    // put there once, when the form first shows.
+    std::unique_ptr<gui::TWndProcHook> mdiClientHook_;
+    // MDI child: its item in the parent's window list, while it shows.
+    gui::TMenuItem* windowListItem_ = nullptr;
     bool menuOpen_ = false;
     bool mainMenuMode_ = false;
     // The engine's place among the application's message handlers while a menu

@@ -2,7 +2,9 @@
 // form, and that of the main form's maximized or active MDI child.
 #pragma once
 
+#include "gui/application.h"
 #include "gui/component.h"
+#include "gui/form.h"
 #include "skin/form_skin_engine.h"
 
 namespace sk {
@@ -18,9 +20,26 @@ inline TskFormSkinEngine* GetFormSkinEngine(gui::TComponent* component)
     return nullptr;
 }
 
-// The engines of the application main form's maximized and active MDI child.
-// The library's forms have no MDI children, so there is none to find.
-inline TskFormSkinEngine* GetMaximizedMDIChildSkinForm() { return nullptr; }
-inline TskFormSkinEngine* GetActiveMDIChildSkinForm() { return nullptr; }
+// The engine of the first MDI child of the application's main form, in the
+// system's order, that is maximized; none when there is none.
+inline TskFormSkinEngine* GetMaximizedMDIChildSkinForm()
+{
+    gui::TForm* main = gui::Application().MainForm();
+    if (!main)
+        return nullptr;
+    for (int i = 0; i < main->MDIChildCount(); ++i)
+        if (TskFormSkinEngine* engine = GetFormSkinEngine(main->MDIChildren(i));
+            engine && engine->WindowState() == wsMaximized)
+            return engine;
+    return nullptr;
+}
+
+// The engine of the main form's active MDI child; none without a main form, an
+// active child, or an engine on it.
+inline TskFormSkinEngine* GetActiveMDIChildSkinForm()
+{
+    gui::TForm* main = gui::Application().MainForm();
+    return main ? GetFormSkinEngine(main->ActiveMDIChild()) : nullptr;
+}
 
 }  // namespace sk

@@ -413,10 +413,17 @@ void TskTrayIcon::PopupAtCursor()
 
 void TskTrayIcon::AppWndProc(gui::TMessage& message)
 {
-    if (message.Msg == WM_SIZE && message.WParam == SIZE_MINIMIZED && minimizeToTray_)
+    if (message.Msg == WM_SIZE && message.WParam == SIZE_MINIMIZED && minimizeToTray_) {
         DoMinimizeToTray();
-    else if (message.Msg == TaskbarCreatedMessage && iconVisible_)
+    } else if (message.Msg == WM_WINDOWPOSCHANGED && firstActivation_ && gui::Application().MainForm()) {
+        // A multiple-document program that starts in the notification area
+        // keeps its application window hidden the first time it is placed.
+        firstActivation_ = false;
+        if (gui::Application().MainForm()->FormStyle() == gui::fsMDIForm && minimizedOnStart_)
+            ::ShowWindow(gui::Application().Handle(), SW_HIDE);
+    } else if (message.Msg == TaskbarCreatedMessage && iconVisible_) {
         ShowIcon();
+    }
     appHook_->CallNext(message);
 }
 

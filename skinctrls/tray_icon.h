@@ -159,6 +159,8 @@ private:
     bool clickReady_ = false;
     bool dblClicked_ = false;
     bool previewing_ = false;
+    // The application window has not been placed since the icon came.
+    bool firstActivation_ = true;
     std::unique_ptr<gui::TWndProcHook> appHook_;
     std::unique_ptr<gui::TWndProcHook> ownerHook_;
 };

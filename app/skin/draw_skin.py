@@ -104,24 +104,42 @@ TITLE = 28               # height of the title bar
 BORDER = 4
 CLIENT = (BORDER, TITLE, FW - BORDER, FH - BORDER)
 BUTTON_W, BUTTON_H = 20, 18
-# Frame buttons from the right: close, maximize, minimize, roll-up.
+# Frame buttons from the right: close, maximize, minimize, roll-up. Their looks
+# lie in the control picture, not in the frame picture, which shows plain title
+# bar where they go: the engine lays out the buttons a window has, and a button
+# the window lacks (a dialog's maximize) leaves no trace.
 FRAME_BUTTONS = ['close', 'maximize', 'minimize', 'rollup']
+BUTTON_GAP = 2
 CORNER_L, CORNER_R = 124, 130   # the frame's corner points: what lies between them grows
+# The window's icon in the title bar, which opens the system menu. It too is a
+# button with its look in the control picture: a window without a system menu
+# shows none.
+ICON = (8, 6, 24, 22)
+# The row of the title bar that the engine lays the buttons out in: the icon at
+# its left end (centred in its height), the others from its right end leftwards.
+CAPTION_ROW = (ICON[0], 5, FW - 8, 5 + BUTTON_H)
 
 
 def frame_button_rect(i):
-    right = FW - 8 - i * (BUTTON_W + 2)
-    return (right - BUTTON_W, 5, right, 5 + BUTTON_H)
+    """Where button i of FRAME_BUTTONS stands in a window that has them all."""
+    right = CAPTION_ROW[2] - i * (BUTTON_W + BUTTON_GAP)
+    return (right - BUTTON_W, CAPTION_ROW[1], right, CAPTION_ROW[1] + BUTTON_H)
 
 
 BUTTONS_RECT = (frame_button_rect(len(FRAME_BUTTONS) - 1)[0], 5, FW - 8, 5 + BUTTON_H)
-CAPTION = (28, 4, 120, 24)
-# The caption object takes the title bar from the text to the buttons, and
+CAPTION_INDENT = 4       # from the icon (or the caption's left end) to the text
+# Where the caption text stands in a window with its icon.
+CAPTION = (ICON[2] + CAPTION_INDENT, 4, 120, 24)
+# The caption object takes the title bar from the icon to the buttons, and
 # stretches with the window (its right end lies right of the corner points), so
-# that a press anywhere there moves the window.
-CAPTION_OBJECT = (CAPTION[0], CAPTION[1], BUTTONS_RECT[0] - 2, TITLE - 1)
-# The window's icon in the title bar, which opens the system menu.
-ICON = (8, 6, 24, 22)
+# that a press anywhere there moves the window. The engine moves its ends to the
+# icon and to the buttons the window shows.
+CAPTION_OBJECT = (ICON[0], CAPTION[1], BUTTONS_RECT[0], TITLE - 1)
+
+
+def title_colour(y):
+    """The title bar's colour on row y of the frame."""
+    return mix(LIGHT, MID, y / max(1, TITLE - 1))
 
 
 def draw_frame_glyph(pic, rect, kind, colour):
@@ -149,20 +167,28 @@ def draw_frame_button(pic, rect, kind, face_top, face_bottom, glyph):
 
 def draw_frame():
     pic = Picture(FW, FH, FACE)
-    pic.vgradient((0, 0, FW, TITLE), LIGHT, MID)
+    for y in range(TITLE):
+        pic.fill((0, y, FW, y + 1), title_colour(y))
     pic.vgradient((0, TITLE, FW, FH), MID, DARK)
     pic.fill(CLIENT, FACE)
     pic.frame((0, 0, FW, FH), LIGHT, DARK)
     pic.frame((CLIENT[0] - 1, CLIENT[1] - 1, CLIENT[2] + 1, CLIENT[3] + 1), DARK, LIGHT)
-    # A small disc as the window's icon.
-    for y in range(ICON[1], ICON[3]):
-        for x in range(ICON[0], ICON[2]):
-            d = math.hypot(x - 15.5, y - 13.5)
-            if 2.2 < d < 7.8:
-                pic.put(x, y, mix(WHITE, ACCENT, (math.sin(math.atan2(y - 13.5, x - 15.5) * 2) + 1) / 4))
-    for i, kind in enumerate(FRAME_BUTTONS):
-        draw_frame_button(pic, frame_button_rect(i), kind, MID, DARK, FACE)
     return pic
+
+
+def draw_icon(pic, left, top):
+    """The window's icon, a small disc on the title bar, with its top-left corner
+    at (left, top) of pic."""
+    w, h = ICON[2] - ICON[0], ICON[3] - ICON[1]
+    cx, cy = (w - 1) / 2, (h - 1) / 2
+    for y in range(h):
+        for x in range(w):
+            d = math.hypot(x - cx, y - cy)
+            if 2.2 < d < 7.8:
+                c = mix(WHITE, ACCENT, (math.sin(math.atan2(y - cy, x - cx) * 2) + 1) / 4)
+            else:
+                c = title_colour(ICON[1] + y)
+            pic.put(left + x, top + y, c)
 
 
 def draw_mask():
@@ -179,8 +205,11 @@ def draw_mask():
 # ------------------------------------------------------------- control picture
 CW, CH = 256, 320
 SCROLL = 19                      # thickness of the scroll bars, as the controls make them
-# Frame button highlights: active looks on the first row, pressed looks under them.
+# Frame button looks: active ones on the first row, pressed ones under them; the
+# normal ones right of the active ones, and the icon right of the pressed ones.
 FRAME_ACTIVE_Y, FRAME_DOWN_Y = 0, 20
+FRAME_NORMAL_X = len(FRAME_BUTTONS) * (BUTTON_W + BUTTON_GAP)
+ICON_LOOK = (FRAME_NORMAL_X, FRAME_DOWN_Y, FRAME_NORMAL_X + ICON[2] - ICON[0], FRAME_DOWN_Y + ICON[3] - ICON[1])
 PUSH = (0, 40, 60, 62)           # text buttons: normal, active, down side by side
 PANEL = (0, 66, 48, 102)
 CONTROLBAR = (52, 66, 116, 110)
@@ -208,7 +237,12 @@ MENU_GUTTER = 18
 
 
 def frame_active_rect(i):
-    return (i * (BUTTON_W + 2), FRAME_ACTIVE_Y, i * (BUTTON_W + 2) + BUTTON_W, FRAME_ACTIVE_Y + BUTTON_H)
+    x = i * (BUTTON_W + BUTTON_GAP)
+    return (x, FRAME_ACTIVE_Y, x + BUTTON_W, FRAME_ACTIVE_Y + BUTTON_H)
+
+
+def frame_normal_rect(i):
+    return offset(frame_active_rect(i), FRAME_NORMAL_X, 0)
 
 
 def frame_down_rect(i):
@@ -325,6 +359,8 @@ def draw_controls():
     for i, kind in enumerate(FRAME_BUTTONS):
         draw_frame_button(pic, frame_active_rect(i), kind, LIGHT, MID, WHITE)
         draw_frame_button(pic, frame_down_rect(i), kind, DARK, MID, ACCENT)
+        draw_frame_button(pic, frame_normal_rect(i), kind, MID, DARK, FACE)
+    draw_icon(pic, ICON_LOOK[0], ICON_LOOK[1])
     return pic
 
 
@@ -505,7 +541,7 @@ def description():
             rightbottompoint=point_text((corner_r, FH - BORDER)),
             clientrect=rect_text(CLIENT), bgpictureindex=-1,
             leftstretch=0, rightstretch=0, topstretch=0, bottomstretch=0,
-            buttonsrect=rect_text(BUTTONS_RECT), captionrect=rect_text(CAPTION), buttonsoffset=0,
+            buttonsrect=rect_text((0, 0, 0, 0)), captionrect=rect_text(CAPTION_ROW), buttonsoffset=BUTTON_GAP,
             buttonsinleft=0, maskrectarea=rect_text((BORDER, BORDER, FW - BORDER, FH - BORDER)),
             hittestlefttoppoint=point_text((corner_l, CLIENT[1])),
             hittestrighttoppoint=point_text((corner_r, CLIENT[1])),
@@ -539,7 +575,7 @@ def description():
 
     # Frame objects.
     section('caption', skinrect=rect_text(CAPTION_OBJECT), defaultcaption=1,
-            textrect=rect_text((0, 0, CAPTION_OBJECT[2] - CAPTION_OBJECT[0], 20)),
+            textrect=rect_text((CAPTION_INDENT, 0, CAPTION_OBJECT[2] - CAPTION_OBJECT[0], 20)),
             fontname='Arial', fontheight=15, fontstyle='fsbold', fontcolor=bgr_int(FACE),
             activefontcolor=bgr_int(WHITE), alignment='taleftjustify', shadow=1, shadowcolor=bgr_int(DARK),
             activeshadowcolor=bgr_int(DARK))
@@ -562,10 +598,12 @@ def description():
     commands = {'close': 'cmclose', 'maximize': 'cmmaximize', 'minimize': 'cmminimize', 'rollup': 'cmrollup'}
     for i, kind in enumerate(FRAME_BUTTONS):
         section(kind + 'button', hint=hints[kind], activepictureindex=0,
-                skinrect=rect_text(frame_button_rect(i)), activeskinrect=rect_text(frame_active_rect(i)),
-                downrect=rect_text(frame_down_rect(i)), command=commands[kind], morphing=1, morphkind='mkdefault')
-    # The icon as drawn in the frame picture; a press opens the system menu below it.
-    section('sysmenubutton', hint='System menu', skinrect=rect_text(ICON), command='cmsysmenu')
+                skinrectinapicture=1, skinrect=rect_text(frame_normal_rect(i)),
+                activeskinrect=rect_text(frame_active_rect(i)), downrect=rect_text(frame_down_rect(i)),
+                command=commands[kind], morphing=1, morphkind='mkdefault')
+    # A press on the icon opens the system menu below it.
+    section('sysmenubutton', hint='System menu', activepictureindex=0, skinrectinapicture=1,
+            skinrect=rect_text(ICON_LOOK), command='cmsysmenu')
 
     # Control elements.
     def nine(rect, inset, client_inset=None):

@@ -362,6 +362,37 @@ def case_no_hint_over_a_dialog_and_dialogs_go_at_once(app):
         time.sleep(0.05)
 
 
+# Each read of the drive takes a moment: the rip of the first track lasts a few
+# seconds.
+SLOWER_DISC = SMALL_DISC.replace('immediate\n', 'fault readcd late delay 20\n')
+
+
+@case(disc=SLOWER_DISC)
+def case_no_hint_when_rip_comes_back_under_a_still_mouse(app):
+    # The mouse rests on Rip through a whole rip: the button is disabled and
+    # enabled again under it, which is no reason for its hint to come up.
+    from cases_rip import check_tracks
+    check_tracks(app, [1])
+    point = app.tool_button('rip')
+    app.move(*point)
+    time.sleep(0.2)
+    before = app.visible_windows()
+    app.press()
+    app.release()
+    app.wait_for(lambda: not app.tool_button('rip'), 'the Rip button is disabled during the rip')
+    app.wait_for(lambda: app.tool_button('rip'), 'the Rip button is enabled again', timeout=40)
+    app.settle(1.5)
+    shown = app.new_windows(before)
+    check(not shown, 'after the rip, with the mouse still: %s' % [app.window_name(w) for w, _ in shown])
+    # The mouse that comes onto it brings the hint.
+    left, top, width, height = app.window_rect()
+    app.move(left + width // 2, top + height // 2)
+    app.settle(0.3)
+    app.move(*point)
+    app.wait_for(lambda: [w for w, _ in app.new_windows(before) if app.window_name(w) == 'Rip the CD'],
+                 'the hint shows once the mouse comes onto the button', timeout=5)
+
+
 class SilentServer:
     """A server that takes connections and never answers: a CDDB lookup through it
     waits until the control gives up."""

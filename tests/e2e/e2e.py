@@ -192,6 +192,54 @@ def near(colour, expected, tolerance=12):
     return all(abs(a - b) <= tolerance for a, b in zip(colour, expected))
 
 
+# ----------------------------------------------------------------- the frame
+_CONTROLS = []
+
+
+def controls_picture():
+    """The skin's control picture, which holds the looks of the frame buttons."""
+    if not _CONTROLS:
+        _CONTROLS.append(skin.draw_controls())
+    return _CONTROLS[0]
+
+
+def frame_button_place(rect, kind):
+    """Where a caption button ('close', 'maximize', 'minimize', 'rollup') stands on
+    the screen in a window at rect (left, top, width, height) that has them all:
+    (left, top, right, bottom)."""
+    left, top, width, _ = rect
+    l, t, r, b = skin.frame_button_rect(skin.FRAME_BUTTONS.index(kind))
+    # The buttons keep their distance from the right edge of the frame picture.
+    return left + width - (skin.FW - l), top + t, left + width - (skin.FW - r), top + b
+
+
+def icon_place(rect):
+    left, top, _, _ = rect
+    return left + skin.ICON[0], top + skin.ICON[1], left + skin.ICON[2], top + skin.ICON[3]
+
+
+def look_shown(shot, place, look, window_top, tolerance=6):
+    """The share of a look's pixels (a rectangle of the control picture) that show
+    at a place (left, top, right, bottom) of a window's title bar; pixels of the
+    look that are bare title bar (an icon's background) do not count."""
+    picture = controls_picture()
+    left, top, _, _ = place
+    pixels = [(left + x, top + y, picture.pixels[look[1] + y][look[0] + x])
+              for y in range(look[3] - look[1]) for x in range(look[2] - look[0])]
+    pixels = [(x, y, c) for x, y, c in pixels if c != skin.title_colour(y - window_top)]
+    shown = sum(1 for x, y, c in pixels if near(shot.pixel(x, y), c, tolerance))
+    return shown / max(1, len(pixels))
+
+
+def plain_title(shot, place, window_top, tolerance=6):
+    """The share of the pixels of a place of a window's title bar that show the
+    bare title bar."""
+    left, top, right, bottom = place
+    plain = sum(1 for y in range(top, bottom) for x in range(left, right)
+                if near(shot.pixel(x, y), skin.title_colour(y - window_top), tolerance))
+    return plain / max(1, (right - left) * (bottom - top))
+
+
 # ----------------------------------------------------------------- the session
 class Session:
     """A private X display and a Wine prefix of one case, and every process started in
@@ -588,11 +636,8 @@ class Brenvale(Session):
     def frame_button(self, kind):
         """The centre of a caption button of the main window ('close', 'maximize',
         'minimize', 'rollup')."""
-        left, top, width, _ = self.window_rect()
-        i = skin.FRAME_BUTTONS.index(kind)
-        l, t, r, b = skin.frame_button_rect(i)
-        # The buttons keep their distance from the right edge of the frame picture.
-        return left + width - (skin.FW - (l + r) // 2), top + (t + b) // 2
+        l, t, r, b = frame_button_place(self.window_rect(), kind)
+        return (l + r) // 2, (t + b) // 2
 
 
 def _link_or_copy(source, target):

@@ -174,19 +174,30 @@ TEST_F(MouseTest, TheCursorIsTheOneOfTheControlUnderIt)
     EXPECT_EQ(Screen().Cursors(1), Screen().Cursors(crDefault));  // a number without a cursor
 }
 
+namespace {
+
+bool hintShown()
+{
+    return Application().HintWindow() && Application().HintWindow()->HandleAllocated() &&
+           ::IsWindowVisible(Application().HintWindow()->Handle());
+}
+
+// Lets a hint pause of 60 ms pass.
+void waitPastPause()
+{
+    for (DWORD end = ::GetTickCount() + 250; ::GetTickCount() < end;) {
+        guitest::Pump();
+        ::Sleep(10);
+    }
+}
+
+}  // namespace
+
 TEST_F(MouseTest, AHintShowsAfterItsPauseUnlessAClickOrAKeyComesFirst)
 {
     Application().SetHintPause(60);
     panel->SetHint("Panel");
     panel->SetShowHint(true);
-    const auto hintShown = [] { return Application().HintWindow() && Application().HintWindow()->HandleAllocated() &&
-                                       ::IsWindowVisible(Application().HintWindow()->Handle()); };
-    const auto waitPastPause = [] {
-        for (DWORD end = ::GetTickCount() + 250; ::GetTickCount() < end;) {
-            guitest::Pump();
-            ::Sleep(10);
-        }
-    };
     MoveTo(form, 20, 20);
     waitPastPause();
     EXPECT_TRUE(hintShown());
@@ -201,5 +212,30 @@ TEST_F(MouseTest, AHintShowsAfterItsPauseUnlessAClickOrAKeyComesFirst)
         EXPECT_FALSE(hintShown()) << message;
         ::SendMessageA(panel->Handle(), message == WM_KEYDOWN ? WM_KEYUP : WM_LBUTTONUP, 0, At(5, 5));
     }
+    Application().SetHintPause(500);
+}
+
+TEST_F(MouseTest, AControlThatComesUnderAStillMouseShowsItsHintOnlyOnceTheMouseMoves)
+{
+    Application().SetHintPause(60);
+    box->SetHint("Box");
+    box->SetShowHint(true);
+    box->SetEnabled(false);
+    MoveAwayFrom(form);
+    MoveTo(form, 160, 20);
+    waitPastPause();
+    ASSERT_EQ(Application().MouseControl(), &form);
+    // Enabled under the mouse: the system's move at the same point makes it the
+    // control under the mouse, and no hint comes up.
+    box->SetEnabled(true);
+    MoveTo(form, 160, 20);
+    EXPECT_EQ(Application().MouseControl(), box);
+    waitPastPause();
+    EXPECT_FALSE(hintShown());
+    // The mouse moves on it: now the hint comes.
+    MoveTo(form, 161, 20);
+    waitPastPause();
+    EXPECT_TRUE(hintShown());
+    MoveAwayFrom(form);
     Application().SetHintPause(500);
 }

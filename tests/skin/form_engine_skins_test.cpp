@@ -169,6 +169,83 @@ TEST_F(FormEngineTest, AFixedSizeSkinInClientModeFixesTheClientSize)
     ::DeleteObject(region);
 }
 
+// Frame buttons whose looks lie in an active picture, each a block of its own
+// colour, laid out in the caption rectangle (6, 2, 96, 18): close and maximize
+// from its right end, the icon at its left end; the frame picture under them is
+// plain.
+const COLORREF kCloseLook = RGB(1, 2, 250), kMaximizeLook = RGB(3, 4, 240), kIconLook = RGB(5, 6, 230);
+const std::vector<std::string> kButtonsOutsideTheFrame = {
+    "captionrect=6,2,96,18", "buttonsrect=0,0,0,0", "[SKINOBJECTS]", "count=4", "0=title:caption",
+    "1=closebutton:stdbutton", "2=maxbutton:stdbutton", "3=sysmenubutton:stdbutton", "[title]", "skinrect=6,2,70,18",
+    "textrect=4,0,64,16", "defaultcaption=1", "[closebutton]", "activepictureindex=0", "skinrectinapicture=1",
+    "skinrect=0,0,12,12", "command=cmclose", "[maxbutton]", "activepictureindex=0", "skinrectinapicture=1",
+    "skinrect=12,0,24,12", "command=cmmaximize", "[sysmenubutton]", "activepictureindex=0", "skinrectinapicture=1",
+    "skinrect=24,0,36,12", "command=cmsysmenu"};
+
+void ButtonLooks(gui::TBitmap& bitmap)
+{
+    bitmap.SetSize(36, 12);
+    const COLORREF looks[] = {kCloseLook, kMaximizeLook, kIconLook};
+    for (int i = 0; i < 3; ++i) {
+        bitmap.Canvas().Brush().SetColor(gui::TColor(looks[i]));
+        bitmap.Canvas().FillRect(Rect(12 * i, 0, 12 * i + 12, 12));
+    }
+}
+
+TEST_F(FormEngineTest, ButtonsWhoseLooksLieOutsideTheFrameShowOnlyWithTheirIcons)
+{
+    gui::TBitmap looks;
+    ButtonLooks(looks);
+    FormSkin skin(kButtonsOutsideTheFrame, {&looks});
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    const auto repaint = [&] {
+        ::RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    };
+    repaint();
+    EXPECT_EQ(FramePixel(190, 8), kCloseLook);
+    EXPECT_EQ(FramePixel(178, 8), kMaximizeLook);
+    EXPECT_EQ(FramePixel(12, 10), kIconLook);  // centred in the caption rectangle's height
+    EXPECT_EQ(HitTest(178, 8), HTOBJECT);
+    EXPECT_EQ(HitTest(12, 10), HTOBJECT);
+    EXPECT_EQ(HitTest(100, 8), HTCAPTION);
+
+    // Without those icons the form shows neither button, and its caption reaches
+    // over their places: a press there moves the form. Close stays.
+    engine->SetBorderIcons({});
+    repaint();
+    EXPECT_EQ(FramePixel(190, 8), kCloseLook);
+    EXPECT_NE(FramePixel(178, 8), kMaximizeLook);
+    EXPECT_NE(FramePixel(12, 10), kIconLook);
+    EXPECT_EQ(HitTest(178, 8), HTCAPTION);
+    EXPECT_EQ(HitTest(12, 10), HTCAPTION);
+    EXPECT_EQ(HitTest(190, 8), HTOBJECT);
+}
+
+TEST_F(FormEngineTest, TheMinimizedTitleShowsTheIconWhoseLookLiesOutsideTheFrame)
+{
+    gui::TBitmap looks;
+    ButtonLooks(looks);
+    FormSkin skin(kButtonsOutsideTheFrame, {&looks});
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    Wait(50);
+    ::ShowWindow(form->Handle(), SW_MINIMIZE);
+    ASSERT_TRUE(::IsIconic(form->Handle()));
+    ::RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(FramePixel(12, 10), kIconLook);
+    // The caption buttons do nothing on the title and are not drawn there.
+    RECT wr;
+    ::GetWindowRect(form->Handle(), &wr);
+    for (int x = 0; x < wr.right - wr.left; ++x)
+        ASSERT_NE(FramePixel(x, 8), kCloseLook) << x;
+    ::ShowWindow(form->Handle(), SW_RESTORE);
+    EXPECT_FALSE(::IsIconic(form->Handle()));
+}
+
 TEST_F(FormEngineTest, AFormWithoutBorderGetsNoFrameAndNoRegion)
 {
     FormSkin skin;

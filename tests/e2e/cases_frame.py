@@ -1,0 +1,121 @@
+"""The caption buttons of the program's windows: the main window shows all of them
+with their looks under the mouse and pressed; a dialog without minimize, maximize,
+roll-up and system menu (the message box, the folder dialog) shows only its close
+button, and its caption takes the places of the others."""
+import os
+
+from cases_rip import check_tracks
+from e2e import case, check, frame_button_place, icon_place, look_shown, plain_title, skin, windows_path
+
+MISSING = ('maximize', 'minimize', 'rollup')
+
+
+def centre(place):
+    return (place[0] + place[2]) // 2, (place[1] + place[3]) // 2
+
+
+def check_looks(app, rect, look, what):
+    """Every caption button of the window at rect shows `look` ('normal', 'active'
+    or 'down'), and its icon shows."""
+    rects = {'normal': skin.frame_normal_rect, 'active': skin.frame_active_rect, 'down': skin.frame_down_rect}[look]
+    shot = app.screenshot()
+    for i, kind in enumerate(skin.FRAME_BUTTONS):
+        share = look_shown(shot, frame_button_place(rect, kind), rects(i), rect[1])
+        check(share > 0.95, '%s: the %s button shows %d%% of its %s look' % (what, kind, share * 100, look))
+    share = look_shown(shot, icon_place(rect), skin.ICON_LOOK, rect[1])
+    check(share > 0.95, '%s: the icon shows %d%% of its look' % (what, share * 100))
+
+
+def check_only_close(app, window, what):
+    """The dialog shows its close button and, where the other buttons and the icon
+    of a window that has them stand, bare title bar."""
+    rect = app.rect_of(window)
+    shot = app.screenshot()
+    share = look_shown(shot, frame_button_place(rect, 'close'), skin.frame_normal_rect(0), rect[1])
+    check(share > 0.95, '%s: the close button shows %d%% of its look' % (what, share * 100))
+    for kind in MISSING:
+        place = frame_button_place(rect, kind)
+        look = skin.frame_normal_rect(skin.FRAME_BUTTONS.index(kind))
+        shown, plain = look_shown(shot, place, look, rect[1]), plain_title(shot, place, rect[1])
+        check(shown < 0.2 and plain > 0.9, '%s: where a %s button would be, %d%% of its look and %d%% bare title bar'
+              % (what, kind, shown * 100, plain * 100))
+    shown = look_shown(shot, icon_place(rect), skin.ICON_LOOK, rect[1])
+    check(shown < 0.3, '%s: %d%% of the icon shows' % (what, shown * 100))
+
+
+def check_caption_moves(app, window, what):
+    """A press on the caption where the minimize button of a window that has one
+    stands moves the dialog."""
+    rect = app.rect_of(window)
+    start = centre(frame_button_place(rect, 'minimize'))
+    app.drag(start, (start[0] - 60, start[1] + 40))
+    moved = app.rect_of(window)
+    check(moved == (rect[0] - 60, rect[1] + 40, rect[2], rect[3]),
+          '%s: a drag by (-60, 40) from where minimize would be left the dialog at %s, it was at %s'
+          % (what, moved, rect))
+
+
+@case()
+def case_main_window_buttons_show_and_answer_the_mouse(app):
+    rect = app.window_rect()
+    away = (rect[0] + rect[2] // 2, rect[1] + rect[3] // 2)
+    app.move(*away)
+    app.settle(0.5)
+    check_looks(app, rect, 'normal', 'the mouse away')
+    for i, kind in enumerate(skin.FRAME_BUTTONS):
+        place = frame_button_place(rect, kind)
+        app.move(*centre(place))
+        app.settle(0.6)  # the fade to the active look
+        share = look_shown(app.screenshot(), place, skin.frame_active_rect(i), rect[1])
+        check(share > 0.95, 'under the mouse the %s button shows %d%% of its active look' % (kind, share * 100))
+        # Pressed it sinks; let go away from it, it does nothing.
+        app.press()
+        share = look_shown(app.screenshot(), place, skin.frame_down_rect(i), rect[1])
+        check(share > 0.95, 'pressed, the %s button shows %d%% of its pressed look' % (kind, share * 100))
+        app.move(*away)
+        app.release()
+        app.settle(0.6)
+        check(app.window_rect() == rect, 'the %s button let go away from it left the window at %s'
+              % (kind, app.window_rect()))
+    check_looks(app, rect, 'normal', 'after the presses')
+
+
+@case(start=False)
+def case_message_box_shows_no_buttons_it_lacks(app):
+    app.write_settings({'OutputPath': 'Q:\\nowhere'})
+    app.start()
+    check_tracks(app, [1])
+    before = app.visible_windows()
+    app.click(*app.tool_button('rip'))
+    box = app.wait_for(lambda: [w for w, _ in app.new_windows(before) if app.window_name(w) == 'Error'],
+                       'the error message shows', timeout=15)[0]
+    app.settle(0.5)
+    check_only_close(app, box, 'the error message')
+    check_caption_moves(app, box, 'the error message')
+    app.key('Return')
+    app.wait_for(lambda: app.rect_of(box) is None, 'the message closes')
+
+
+@case(start=False)
+def case_folder_dialog_shows_no_buttons_it_lacks(app):
+    start = os.path.join(app.folder, 'browse')
+    os.makedirs(start)
+    app.write_settings({'OutputPath': windows_path(start)})
+    app.start()
+    app.click(*app.tool_button('options'))
+    dialog = app.wait_for(lambda: app.find_window('Options'), 'the Options dialog opens')
+    rect = app.wait_for(lambda: app.rect_of(dialog), 'the Options dialog shows')
+    app.settle(0.5)
+    # Options has every button.
+    check_looks(app, rect, 'normal', 'Options')
+    before = app.visible_windows()
+    app.click(rect[0] + skin.BORDER + 24 + 273 - 11, rect[1] + skin.TITLE + 40 + 12)
+    browser = app.wait_for(lambda: [w for w, _ in app.new_windows(before) if app.window_name(w) == 'Select folder'],
+                           'the browse button opens the folder dialog')[0]
+    app.settle(0.5)
+    check_only_close(app, browser, 'the folder dialog')
+    check_caption_moves(app, browser, 'the folder dialog')
+    app.key('Escape')
+    app.wait_for(lambda: app.rect_of(browser) is None, 'Esc closes the folder dialog')
+    app.key('Escape')
+    app.wait_for(lambda: app.rect_of(dialog) is None, 'Esc closes Options')

@@ -119,6 +119,8 @@ void TfrmMain::CreateComponents()
     skSkinListView_TrackList->SetParent(skSkinPanel_TrackList);
     skSkinListView_TrackList->SetVScrollBar(skSkinScrollBar_TrackListV);
     skSkinListView_TrackList->SetHScrollBar(skSkinScrollBar_TrackListH);
+    // The keys go to the track list first, then to Stop.
+    skSkinPanel_TrackList->SetTabOrder(0);
 
     // The control, from the persisted state the form carries: jitter correction
     // and the overwrite question off, so existing files are overwritten.
@@ -187,9 +189,10 @@ void TfrmMain::CreateMenu()
         }
         parent->Add(item);
     };
-    gui::TMenuItem* file = submenu("File");
+    // Each menu's first letter is its accelerator: Alt+F, Alt+C and Alt+H open them.
+    gui::TMenuItem* file = submenu("&File");
     add(file, "Exit1", FileExit);
-    gui::TMenuItem* cd = submenu("CD");
+    gui::TMenuItem* cd = submenu("&CD");
     add(cd, "GetDataFromCDDB1", CDGetDataFromCDDB);
     add(cd, nullptr, nullptr);
     add(cd, "Rip1", CDRip);
@@ -204,7 +207,7 @@ void TfrmMain::CreateMenu()
     add(cd, "UncheckAllTracks1", CDUncheckAllTracks);
     add(cd, nullptr, nullptr);
     add(cd, "Option1", CDOptions);
-    gui::TMenuItem* help = submenu("Help");
+    gui::TMenuItem* help = submenu("&Help");
     add(help, "Help2", HelpHelp);
     add(help, nullptr, nullptr);
     add(help, "About1", HelpAbout);
@@ -243,7 +246,9 @@ sk::TskSkinButton* TfrmMain::ToolButton(sk::TskSkinPanel* panel, int index, cons
     button->SetBounds(4 + index * kToolButtonWidth, 0, kToolButtonWidth, kToolButtonHeight);
     button->SetCaption("");
     LoadGlyph(button->Glyph(), glyph);
-    button->SetNumGlyphs(1);
+    // The normal frame and a grey one: Stop, disabled while nothing runs, keeps
+    // its blend value and must still look out of use.
+    button->SetNumGlyphs(2);
     button->SetAlphaBlend(true);
     button->SetAlphaBlendValue(255);
     button->SetHint(hint);

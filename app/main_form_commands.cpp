@@ -155,6 +155,13 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
     for (int row = 0; row < skSkinListView_TrackList->RowCount(); ++row) {
         if (!skSkinListView_TrackList->Checked(row))
             continue;
+        // A data track (the last one of an enhanced CD) read as audio would give
+        // a WAV file of noise: only audio tracks are ripped.
+        auto track = TrackOf(drive.Get(), row + 1);
+        VARIANT_BOOL audio = VARIANT_FALSE;
+        Checked([&] { return track->get_IsAudio(&audio); });
+        if (!audio)
+            continue;
         ++queuedCount_;
         if (settings_.OutputPath.empty() || settings_.OutputPath.back() != '\\')
             settings_.OutputPath += '\\';
@@ -166,7 +173,6 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
             name = DefaultTrackName(row + 1);
         const std::wstring target = Widen(settings_.OutputPath + name);
         win::UniqueBstr file(target.c_str(), UINT(target.size()));
-        auto track = TrackOf(drive.Get(), row + 1);
         Checked([&] { return track->QueueExtractToWav(file.Get()); });
         batchTracks_.emplace_back(row + 1, name);
     }

@@ -1,5 +1,7 @@
 #include "app/track_list_view.h"
 
+#include <windowsx.h>
+
 #include "gui/native/list_columns.h"
 #include "gui/native/list_items.h"
 
@@ -11,6 +13,8 @@ TTrackListView::TTrackListView(gui::TComponent* owner) : TskSkinListView(owner)
     SetHeaderSkinDataName("resizebutton");
     SetViewStyle(gui::vsReport);
     SetCheckboxes(true);
+    // Each row's caption is empty: a click on its texts would select nothing.
+    SetRowSelect(true);
     static const struct {
         const char* caption;
         int width;
@@ -20,6 +24,27 @@ TTrackListView::TTrackListView(gui::TComponent* owner) : TskSkinListView(owner)
         column->SetCaption(c.caption);
         column->SetWidth(c.width);
     }
+}
+
+void TTrackListView::WndProc(gui::TMessage& message)
+{
+    TskSkinListView::WndProc(message);
+    if (message.Msg != WM_LBUTTONDOWN && message.Msg != WM_LBUTTONDBLCLK)
+        return;
+    // The system's list toggles a check box without taking the focus or moving
+    // its current row, so that the next Space would check some other row.
+    LVHITTESTINFO hit{};
+    hit.pt = {GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    if (::SendMessageA(Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0 ||
+        (hit.flags & LVHT_ONITEM) != LVHT_ONITEMSTATEICON)
+        return;
+    LVITEMA state{};
+    state.stateMask = LVIS_SELECTED;
+    ::SendMessageA(Handle(), LVM_SETITEMSTATE, WPARAM(-1), reinterpret_cast<LPARAM>(&state));
+    state.state = state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageA(Handle(), LVM_SETITEMSTATE, WPARAM(hit.iItem), reinterpret_cast<LPARAM>(&state));
+    if (!Focused() && CanFocus())
+        SetFocus();
 }
 
 void TTrackListView::Clear() { Items().Clear(); }

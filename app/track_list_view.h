@@ -1,6 +1,8 @@
 // The track list of the main window: a skinned report view with check boxes and
 // the columns "" (the check box), "Track Name", "Duration" and "Size"; each row has
-// an empty caption and the three texts as sub-items.
+// an empty caption and the three texts as sub-items. A click anywhere on a row,
+// its check box included, makes it the row that the keys (Space, the arrows) act
+// on, and the whole row shows it.
 #pragma once
 
 #include <string>
@@ -20,6 +22,9 @@ public:
     std::string RowText(int row, int column);
     bool Checked(int row);
     void SetChecked(int row, bool value);
+
+protected:
+    void WndProc(gui::TMessage& message) override;
 };
 
 }  // namespace brenvale

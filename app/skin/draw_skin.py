@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the program's skin into a folder: its description (skin.ini) and its
 pictures (24-bit BMP files), ready for skinpack; beside them the tool buttons'
-glyphs (one BMP each, magenta where transparent) and the program icon.
+glyphs (one BMP each, magenta where transparent, the normal frame and then the
+disabled one) and the program icon.
 
 Every rectangle of the description is computed here from the same layout that
 the pictures are drawn from, so the two always agree.
@@ -457,6 +458,25 @@ def draw_glyph(kind):
     return pic
 
 
+def disabled_colour(c):
+    """A glyph's colour on a disabled button: a pale grey of the same lightness."""
+    lightness = (c[0] * 299 + c[1] * 587 + c[2] * 114) / 255000
+    return mix((150, 156, 168), FACE_HOT, lightness)
+
+
+def draw_glyph_frames(kind):
+    """The glyph as the button takes it: the normal frame, then the disabled one, so
+    that a disabled button never looks as if it could be pressed."""
+    normal = draw_glyph(kind)
+    pic = Picture(2 * G, G, MAGENTA)
+    for y in range(G):
+        for x in range(G):
+            c = normal.pixels[y][x]
+            pic.put(x, y, c)
+            pic.put(G + x, y, c if c == MAGENTA else disabled_colour(c))
+    return pic
+
+
 # ------------------------------------------------------------------ icon
 def icon_pixel(x, y, size):
     c = (size - 1) / 2.0
@@ -681,7 +701,7 @@ def main():
     draw_popup().save(os.path.join(folder, 'popup.bmp'))
     draw_hint().save(os.path.join(folder, 'hint.bmp'))
     for kind in GLYPHS:
-        draw_glyph(kind).save(os.path.join(folder, 'glyph_%s.bmp' % kind))
+        draw_glyph_frames(kind).save(os.path.join(folder, 'glyph_%s.bmp' % kind))
     write_icon(os.path.join(folder, 'brenvale.ico'))
     with open(os.path.join(folder, 'skin.ini'), 'w', newline='') as f:
         f.write(description())

@@ -1,6 +1,5 @@
 #include "gui/controls/form.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "gui/controls/application.h"
@@ -8,6 +7,7 @@
 #include "gui/controls/find_control.h"
 #include "gui/controls/mdi_client.h"
 #include "gui/controls/screen.h"
+#include "gui/controls/shift_state.h"
 #include "gui/core/exceptions.h"
 
 namespace gui {
@@ -79,26 +79,6 @@ void TForm::SetFormStyle(TFormStyle value)
 
 namespace {
 
-// The first control, in tab order and depth first, that takes the focus by Tab.
-TWinControl* FirstTabStop(TWinControl& parent)
-{
-    std::vector<TWinControl*> children;
-    for (int i = 0; i < parent.ControlCount(); ++i)
-        if (auto* child = dynamic_cast<TWinControl*>(parent.Controls(i)))
-            children.push_back(child);
-    std::stable_sort(children.begin(), children.end(),
-                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
-    for (TWinControl* child : children) {
-        if (!child->CanFocus())
-            continue;
-        if (child->TabStop())
-            return child;
-        if (TWinControl* inner = FirstTabStop(*child))
-            return inner;
-    }
-    return nullptr;
-}
-
 BOOL CALLBACK DisableWindow(HWND window, LPARAM list)
 {
     if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
@@ -125,8 +105,7 @@ TModalResult TForm::ShowModal()
         // As in a dialog box, the keys go to its first control unless one of its
         // controls took the focus already.
         if (!ActiveControl() || ActiveControl() == this)
-            if (TWinControl* first = FirstTabStop(*this))
-                first->SetFocus();
+            SelectNext(nullptr, true, true);
         MSG msg;
         while (modalResult_ == mrNone) {
             if (!Visible()) {
@@ -216,6 +195,12 @@ void TForm::WndProc(TMessage& message)
     case WM_CLOSE:
         WMClose(message);
         break;
+    case CM_DIALOGKEY:
+        CMDialogKey(message);
+        break;
+    case WM_ACTIVATE:
+        WMActivate(message);
+        break;
     case WM_SIZE:
         TWinControl::WndProc(message);
         if (Application().MainForm() == this)
@@ -263,6 +248,35 @@ void TForm::CMVisibleChanged(TMessage& message)
         HandleNeeded();
     else
         TWinControl::WndProc(message);
+}
+
+void TForm::CMDialogKey(TMessage& message)
+{
+    // Tab and Shift+Tab take the focus round the form's tab stops; Ctrl+Tab and
+    // Alt+Tab are not the form's.
+    const TShiftState shift = KeyboardShiftState();
+    if (message.WParam == VK_TAB && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt)) {
+        SelectNext(ActiveControl(), !shift.Contains(ssShift), true);
+        message.Result = 1;
+        return;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TForm::WMActivate(TMessage& message)
+{
+    // The system gives an activated window the focus itself; the keys belong to
+    // the control that had them when the form was left, or to its first tab stop.
+    TWinControl::WndProc(message);
+    if (LOWORD(message.WParam) == WA_INACTIVE || HIWORD(message.WParam) != 0 || !HandleAllocated())
+        return;
+    const HWND focus = ::GetFocus();
+    if (focus && focus != Handle())
+        return;
+    if (lastFocused_ && ContainsControl(lastFocused_) && lastFocused_->CanFocus())
+        lastFocused_->SetFocus();
+    else
+        SelectNext(nullptr, true, true);
 }
 
 void TForm::WMClose(TMessage& message)

@@ -71,6 +71,11 @@ public:
     void SetModalResult(TModalResult value) { modalResult_ = value; }
     // The control of the form that has the keyboard focus, if any.
     TWinControl* ActiveControl() const;
+    // The control of the form that had the focus last; it gets it back when the
+    // form is activated again (after a dialog it opened closes, say). A form
+    // activated before any of its controls had the focus gives it to the first
+    // tab stop.
+    TWinControl* LastFocused() const { return lastFocused_; }
 
     // A key press (WM_KEYDOWN, WM_SYSKEYDOWN) for the form or one of its
     // controls, before the control sees it; setting Handled keeps it from them.
@@ -105,6 +110,8 @@ protected:
 private:
     friend class TApplication;
     void CMVisibleChanged(TMessage& message);
+    void CMDialogKey(TMessage& message);
+    void WMActivate(TMessage& message);
     void WMClose(TMessage& message);
     // MDI (form_mdi.cpp).
     HWND ParentClientHandle();
@@ -123,8 +130,8 @@ private:
     bool releasing_ = false;
     std::unique_ptr<TMDIClient> mdiClient_;
     TMenuItem* windowMenu_ = nullptr;
-    // The control of the form that last had the keyboard focus: an MDI child
-    // gives it back the focus when it is activated again.
+    // The control of the form that last had the keyboard focus: the form, or an
+    // MDI child, gives it back the focus when it is activated again.
     TWinControl* lastFocused_ = nullptr;
 };
 

@@ -133,8 +133,11 @@ TRect BoundsOnWorkArea(const TRect& bounds)
     if (!::GetMonitorInfoA(::MonitorFromRect(&band, MONITOR_DEFAULTTONEAREST), &monitor))
         return bounds;
     const RECT& work = monitor.rcWork;
+    // A window larger than the work area (saved on a larger monitor) can never be
+    // seen whole: its caption buttons and its far edges may lie off the screen.
+    const bool fits = width <= work.right - work.left && height <= work.bottom - work.top;
     RECT seen;
-    if (::IntersectRect(&seen, &band, &work) && seen.right - seen.left >= std::min(width, kGrip) &&
+    if (fits && ::IntersectRect(&seen, &band, &work) && seen.right - seen.left >= std::min(width, kGrip) &&
         seen.bottom - seen.top >= std::min(int(band.bottom - band.top), kBand / 2))
         return bounds;
     const int w = std::min<int>(width, work.right - work.left), h = std::min<int>(height, work.bottom - work.top);

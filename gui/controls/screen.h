@@ -51,9 +51,10 @@ private:
 TScreen& Screen();
 
 // Bounds at which a top-level window can be seen and taken by its caption: the
-// bounds themselves while their top edge lies on the work area of a monitor;
-// otherwise (saved on a monitor removed since, say) moved onto the work area of
-// the nearest monitor and made no larger than it.
+// bounds themselves while their top edge lies on the work area of a monitor and
+// they are no larger than it; otherwise (saved on a monitor removed since, or on a
+// larger one, say) moved onto the work area of the nearest monitor and made no
+// larger than it.
 TRect BoundsOnWorkArea(const TRect& bounds);
 
 }  // namespace gui

@@ -69,6 +69,16 @@ public:
     // list are brought into it.
     int TabOrder() const;
     void SetTabOrder(int value);
+    // The windowed controls inside this one, at any depth, in tab order: each
+    // child followed by the controls inside it.
+    std::vector<TWinControl*> TabOrderList() const;
+    // The control after (or before) `current` in tab order among those inside
+    // this one, wrapping round; only controls that can take the focus, and with
+    // `checkTabStop` only tab stops. A `current` not in the list starts the
+    // search at the list's end (forward) or start. Null when none qualifies.
+    TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop);
+    // Gives the focus to FindNextControl's answer; false when there is none.
+    bool SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
 
     void Invalidate() override;
     void Update() override;

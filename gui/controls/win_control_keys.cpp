@@ -49,6 +49,48 @@ void TWinControl::Broadcast(TMessage& message)
     }
 }
 
+std::vector<TWinControl*> TWinControl::TabOrderList() const
+{
+    std::vector<TWinControl*> list;
+    for (TWinControl* child : tabList_) {
+        list.push_back(child);
+        const std::vector<TWinControl*> inner = child->TabOrderList();
+        list.insert(list.end(), inner.begin(), inner.end());
+    }
+    return list;
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop)
+{
+    const std::vector<TWinControl*> list = TabOrderList();
+    if (list.empty())
+        return nullptr;
+    const int count = int(list.size());
+    int start = count;
+    for (int i = 0; i < count; ++i)
+        if (list[size_t(i)] == current)
+            start = i;
+    if (start == count)
+        start = goForward ? count - 1 : 0;
+    int i = start;
+    do {
+        i = goForward ? (i + 1) % count : (i + count - 1) % count;
+        TWinControl* candidate = list[size_t(i)];
+        if (candidate->CanFocus() && (!checkTabStop || candidate->TabStop()))
+            return candidate;
+    } while (i != start);
+    return nullptr;
+}
+
+bool TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop)
+{
+    TWinControl* next = FindNextControl(current, goForward, checkTabStop);
+    if (!next)
+        return false;
+    next->SetFocus();
+    return true;
+}
+
 void TWinControl::WMSetFocus(TMessage& message)
 {
     DefaultHandler(message);

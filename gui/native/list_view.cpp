@@ -106,6 +106,12 @@ void TCustomListView::SetFullDrag(bool value)
     ApplyExtendedStyle();
 }
 
+void TCustomListView::SetRowSelect(bool value)
+{
+    rowSelect_ = value;
+    ApplyExtendedStyle();
+}
+
 void TCustomListView::SetSmallImages(TImageList* value)
 {
     if (value == smallImages_)
@@ -165,12 +171,14 @@ void TCustomListView::ApplyExtendedStyle()
     HWND window = Window();
     if (!window)
         return;
-    const DWORD mask = LVS_EX_CHECKBOXES | LVS_EX_HEADERDRAGDROP;
+    const DWORD mask = LVS_EX_CHECKBOXES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT;
     DWORD style = 0;
     if (checkboxes_)
         style |= LVS_EX_CHECKBOXES;
     if (fullDrag_)
         style |= LVS_EX_HEADERDRAGDROP;
+    if (rowSelect_)
+        style |= LVS_EX_FULLROWSELECT;
     ::SendMessageA(window, LVM_SETEXTENDEDLISTVIEWSTYLE, mask, style);
     if (checkboxes_)
         for (int i = 0; i < items_.Count(); ++i)

@@ -36,6 +36,10 @@ public:
     // sections in its own order.
     bool FullDrag() const { return fullDrag_; }
     void SetFullDrag(bool value);
+    // In the report view a click anywhere on a row selects it, and the selection
+    // shows across the whole row.
+    bool RowSelect() const { return rowSelect_; }
+    void SetRowSelect(bool value);
     // Pictures of the rows (each item's ImageIndex) and of the columns' header
     // sections; not owned.
     TImageList* SmallImages() const { return smallImages_; }
@@ -81,6 +85,7 @@ private:
     bool checkboxes_ = false;
     bool showColumnHeaders_ = true;
     bool fullDrag_ = false;
+    bool rowSelect_ = false;
     TImageList* smallImages_ = nullptr;
 };
 

@@ -98,8 +98,9 @@ void TskCustomEdit::KeyPress(char& key)
 {
     TCustomEdit::KeyPress(key);
     // Enter (and Ctrl+Enter, a line feed) would start a second line in the
-    // multi-line window.
-    if (key == '\r' || key == '\n' || (ReadOnly() && key != kCopyChar))
+    // multi-line window, and Ctrl+Tab would put a tab in it: a one-line edit
+    // takes neither.
+    if (key == '\r' || key == '\n' || key == '\t' || (ReadOnly() && key != kCopyChar))
         key = '\0';
 }
 

@@ -175,6 +175,33 @@ TEST_F(MainWindow, RipWithNothingCheckedShowsTheMessageAndStartsNothing)
     EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(MainWindow, TheDataTrackOfAnEnhancedCdIsNotRippedAsAudio)
+{
+    WriteSetting("OutputPath", out.Path());
+    Start(EnhancedCd(2, 300));  // two audio tracks, then a data track
+    ASSERT_EQ(form->skSkinListView_TrackList->RowCount(), 3);
+    apptest::Click(*form->skSkinButton_SelectAll);
+    apptest::Click(*form->skSkinButton_Rip);
+    EXPECT_EQ(form->QueuedCount(), 2);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitWorkerGone());
+    EXPECT_EQ(CompareWav(out.File("Track 01.wav"), 0, 299), "");
+    EXPECT_TRUE(FileExists(out.File("Track 02.wav")));
+    EXPECT_FALSE(FileExists(out.File("Track 03.wav")));
+
+    // The data track alone is nothing to rip.
+    apptest::Click(*form->skSkinButton_DeselectAll);
+    form->skSkinListView_TrackList->SetChecked(2, true);
+    {
+        apptest::MessageBoxAnswerer answer("Brenvale");
+        apptest::Click(*form->skSkinButton_Rip);
+        ASSERT_TRUE(PumpUntil(5000, [&] { return answer.Answered(); }));
+    }
+    Pump(300);
+    EXPECT_FALSE(FileExists(out.File("Track 03.wav")));
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(MainWindow, ClosingMaximizedOrRolledUpStoresTheBoundsItComesBackTo)
 {
     Start(AudioCd(2, 300));

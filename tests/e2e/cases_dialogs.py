@@ -56,6 +56,28 @@ def case_options_escape_cancels(app):
     app.wait_for(lambda: closed(app, dialog), 'Esc closes the Options dialog again')
 
 
+@case()
+def case_options_tab_goes_round_its_controls(app):
+    before = app.read_settings().get('OutputPath')
+    dialog, _ = open_options(app)
+    # The field has the focus, its text selected: Tab goes on to OK, then to
+    # Cancel, and Enter presses the button that has the focus.
+    app.key('Tab', 'Tab', 'Return')
+    app.wait_for(lambda: closed(app, dialog), 'Enter on Cancel closes the Options dialog')
+    app.settle(0.5)
+    check(app.read_settings().get('OutputPath') == before,
+          'Cancel left the folder at %r' % app.read_settings().get('OutputPath'))
+    # Shift+Tab goes the other way round: from the field to Cancel, then to OK.
+    dialog, _ = open_options(app)
+    app.key('End')
+    app.type_text('\\sub')
+    app.key('shift+Tab', 'shift+Tab', 'Return')
+    app.wait_for(lambda: closed(app, dialog), 'Enter on OK closes the Options dialog')
+    expected = before + '\\sub'
+    app.wait_for(lambda: app.read_settings().get('OutputPath') == expected,
+                 'the settings file holds %r' % expected)
+
+
 @case(start=False)
 def case_options_browse_for_a_folder(app):
     start = os.path.join(app.folder, 'browse')

@@ -164,6 +164,11 @@ def case_menus_from_the_keyboard(app):
     selected = shot.count((left + 4, y - 6, left + width - 4, y + 6), lambda c: near(c, skin.MID, 30))
     check(selected > 100, 'the third item of the CD menu is not the selected row (%d pixels)' % selected)
     close_menus(app, popup)
+    # Alt and the first letter of a menu's name open it at once.
+    for keys, name in (('alt+f', 'File'), ('alt+h', 'Help'), ('alt+c', 'CD')):
+        popup, rect = open_popup(app, lambda: app.key(keys), '%s opens the %s menu' % (keys, name))
+        check_popup(app, rect, MENUS[name][0], MENUS[name][1], 'the %s menu from %s' % (name, keys))
+        close_menus(app, popup)
 
 
 # Tracks that rip slowly enough to watch the gauge, and more of them than fit.

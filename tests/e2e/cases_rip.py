@@ -2,7 +2,7 @@
 the WAV files that come out, and a folder that cannot be written."""
 import os
 
-from e2e import SMALL_DISC, case, check, expected_wav
+from e2e import SMALL_DISC, case, check, expected_wav, skin
 
 
 def check_tracks(app, numbers):
@@ -18,6 +18,27 @@ def check_tracks(app, numbers):
             app.key('Down')
             row += 1
         app.key('space')
+
+
+def track_rows(app):
+    """The middle of each row's check box in the track list, (x, y) from the top, while
+    none is checked: a box is a frame whose inside is the list's white."""
+    left, top, _, height = app.window_rect()
+    x = left + skin.BORDER + 9
+    shot = app.screenshot()
+    rows = []
+    y = top + skin.TITLE
+    while y < top + height - 20:
+        if shot.pixel(x, y) != skin.WHITE:
+            inside = 0
+            while shot.pixel(x, y + 1 + inside) == skin.WHITE and inside < 16:
+                inside += 1
+            if 8 <= inside <= 14 and shot.pixel(x, y + 1 + inside) != skin.WHITE:
+                rows.append((x, y + (inside + 1) // 2))
+                y += inside + 1
+                continue
+        y += 1
+    return rows
 
 
 def wav_path(app, number):
@@ -43,8 +64,55 @@ def case_rip_two_tracks(app):
         app.wait_for(lambda: file_is(wav_path(app, number), expected),
                      'Track %02d.wav holds the drive\'s audio byte for byte' % number, timeout=40)
     check(not os.path.exists(wav_path(app, 2)), 'an unchecked track was ripped')
-    # The rip is over: Rip is enabled again (its glyph shows as drawn, not faded).
+    # The rip is over: Rip is enabled again (its glyph shows as drawn, not faded),
+    # and Stop, with nothing left to stop, no longer looks as if it could be pressed.
     app.wait_for(lambda: app.tool_button('rip'), 'the Rip button is enabled again')
+    check(not app.tool_button('stop'), 'Stop looks enabled after the rip')
+
+
+@case()
+def case_the_keys_follow_the_row_clicked(app):
+    rows = track_rows(app)
+    check(len(rows) == 4, 'the list shows %d check boxes' % len(rows))
+    name = rows[1][0] + 60  # on the track's name, right of its box
+    # A click on a track's name makes it the row that Space checks, and Down goes on
+    # from there.
+    app.click(name, rows[1][1])
+    app.key('space')
+    app.key('Down', 'space')
+    # A click on a check box checks it and makes its row the current one too.
+    app.click(*rows[0])
+    app.key('Down', 'space')
+    # A dialog opened and closed leaves the keys with the list, on its row.
+    app.click(*app.tool_button('options'))
+    dialog = app.wait_for(lambda: app.find_window('Options'), 'the Options dialog opens')
+    app.key('Escape')
+    app.wait_for(lambda: app.rect_of(dialog) is None, 'Esc closes the Options dialog')
+    app.key('Down', 'Down', 'space')
+    app.screenshot('checked.png')
+    app.click(*app.tool_button('rip'))
+    for number, lba in ((1, 0), (3, 600), (4, 900)):
+        expected = expected_wav(lba, 299)
+        app.wait_for(lambda: file_is(wav_path(app, number), expected),
+                     'Track %02d, checked, is ripped' % number, timeout=40)
+    app.wait_for(lambda: app.tool_button('rip'), 'the rip ends')
+    check(not os.path.exists(wav_path(app, 2)), 'Track 02, not checked, was ripped')
+
+
+@case()
+def case_rip_with_the_keyboard_alone(app):
+    # The track list has the keys from the start: Down goes to the first track.
+    app.key('Down', 'space', 'Down', 'Down', 'space')
+    # CD > Rip CD Now!, the menu's second item.
+    app.key('alt+c')
+    app.key('Down', 'Return')
+    for number, lba in ((1, 0), (3, 600)):
+        expected = expected_wav(lba, 299)
+        app.wait_for(lambda: file_is(wav_path(app, number), expected),
+                     'Track %02d, checked, is ripped' % number, timeout=40)
+    app.wait_for(lambda: app.tool_button('rip'), 'the rip ends')
+    for number in (2, 4):
+        check(not os.path.exists(wav_path(app, number)), 'Track %02d, not checked, was ripped' % number)
 
 
 # Each read of the drive takes a while: a track of 3000 sectors rips in about ten

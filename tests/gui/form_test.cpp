@@ -134,4 +134,12 @@ TEST(Screen, BoundsOffEveryMonitorComeBackOntoTheWorkArea)
     EXPECT_EQ(BoundsOnWorkArea(Rect(work.right + 100, work.top, work.right + 100 + 2 * (work.right - work.left),
                                     work.top + 200)),
               Rect(work.left, work.top, work.right, work.top + 200));
+    // So is one larger than the work area whose caption shows: its caption buttons
+    // and its bottom edge lay off the screen.
+    const int workWidth = work.right - work.left, workHeight = work.bottom - work.top;
+    EXPECT_EQ(BoundsOnWorkArea(Rect(work.left + 100, work.top + 50, work.left + 100 + workWidth + 900,
+                                    work.top + 50 + workHeight + 500)),
+              Rect(work.left, work.top, work.right, work.bottom));
+    EXPECT_EQ(BoundsOnWorkArea(Rect(work.left + 100, work.top + 50, work.left + 500, work.top + 50 + workHeight + 1)),
+              Rect(work.left + 100, work.top, work.left + 500, work.bottom));
 }

@@ -301,3 +301,95 @@ TEST_F(DispatchTest, OnlyAControlThatShowsAndIsEnabledTakesTheFocus)
     EXPECT_FALSE(panel->CanFocus());
     form.SetEnabled(true);
 }
+
+namespace {
+
+// Tab, or Shift+Tab, as the message loop hands it to the focused control; true when
+// the program took the key.
+bool PressTab(bool shift)
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    MSG msg{::GetFocus(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
+    const bool taken = Application().IsKeyMsg(msg);
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
+    return taken;
+}
+
+ColourPanel* TabStop(TWinControl& parent, TComponent& owner)
+{
+    auto* panel = new ColourPanel(&owner);
+    panel->SetTabStop(true);
+    panel->SetParent(&parent);
+    return panel;
+}
+
+}  // namespace
+
+TEST_F(DispatchTest, TabAndShiftTabGoRoundTheTabStopsInTabOrder)
+{
+    auto* first = TabStop(form, form);
+    auto* group = new ColourPanel(&form);  // no tab stop itself: its children are
+    group->SetParent(&form);
+    auto* inner = TabStop(*group, form);
+    auto* disabled = TabStop(form, form);
+    disabled->SetEnabled(false);
+    auto* plain = new ColourPanel(&form);
+    plain->SetParent(&form);
+    auto* last = TabStop(form, form);
+    first->SetTabOrder(1);  // now after the group
+    form.Show();
+
+    inner->SetFocus();
+    ASSERT_TRUE(PressTab(false));
+    EXPECT_TRUE(first->Focused());
+    ASSERT_TRUE(PressTab(false));
+    EXPECT_TRUE(last->Focused()) << "the disabled control and the one that is no tab stop are passed over";
+    ASSERT_TRUE(PressTab(false));
+    EXPECT_TRUE(inner->Focused()) << "Tab goes round to the first tab stop";
+    ASSERT_TRUE(PressTab(true));
+    EXPECT_TRUE(last->Focused()) << "Shift+Tab goes back round";
+    ASSERT_TRUE(PressTab(true));
+    EXPECT_TRUE(first->Focused());
+
+    // From the form itself Tab starts at the first tab stop.
+    ::SetFocus(form.Handle());
+    ASSERT_TRUE(PressTab(false));
+    EXPECT_TRUE(inner->Focused());
+    (void)plain;
+}
+
+TEST_F(DispatchTest, AFormActivatedAgainGivesTheFocusBackToItsControl)
+{
+    auto* plain = new ColourPanel(&form);  // no tab stop
+    plain->SetParent(&form);
+    auto* first = TabStop(form, form);
+    auto* second = TabStop(form, form);
+    // Shown, before any of its controls had the focus: the first tab stop gets it.
+    form.Show();
+    ::SetActiveWindow(form.Handle());
+    EXPECT_TRUE(first->Focused());
+    second->SetFocus();
+    TForm other(nullptr);
+    other.SetBounds(400, 40, 200, 100);
+    other.Show();
+    ::SetActiveWindow(other.Handle());
+    ASSERT_FALSE(second->Focused());
+    // The other window goes, as a dialog does when it closes.
+    other.Hide();
+    ::SetActiveWindow(form.Handle());
+    EXPECT_TRUE(second->Focused());
+    EXPECT_EQ(form.LastFocused(), second);
+
+    // A control that is gone is forgotten: the first tab stop gets the focus.
+    other.Show();
+    ::SetActiveWindow(other.Handle());
+    delete second;
+    EXPECT_EQ(form.LastFocused(), nullptr);
+    other.Hide();
+    ::SetActiveWindow(form.Handle());
+    EXPECT_TRUE(first->Focused());
+}

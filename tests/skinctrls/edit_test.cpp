@@ -217,6 +217,30 @@ TEST_F(EditTest, EnterNeverStartsASecondLine)
     EXPECT_EQ(pressed, "\rx");
 }
 
+TEST_F(EditTest, TabLeavesTheEditAndNeverEntersItsText)
+{
+    auto* e = Make<TskCustomEdit>();
+    auto* next = Make<TskCustomEdit>();
+    next->SetTop(40);
+    e->SetText("C:\\Music");
+    e->SetFocus();
+    e->SelectAll();
+    Key(VK_TAB);
+    EXPECT_TRUE(next->Focused());
+    EXPECT_EQ(e->Text(), "C:\\Music") << "the selected text was typed over";
+    // Ctrl+Tab is not the form's: it reaches the edit, which takes no tab either.
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    next->SetText("one");
+    next->SetSelStart(3);
+    Type("\t");
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    EXPECT_EQ(next->Text(), "one");
+}
+
 TEST_F(EditTest, EnterAndEscapeReachTheFormsButtons)
 {
     auto* keys = new DialogKeys(&form);

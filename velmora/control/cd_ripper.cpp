@@ -11,6 +11,7 @@ namespace {
 constexpr int kNaturalSizePixels = 32;
 constexpr DISPID kEncoderDispid = 4;
 constexpr UINT kIconResource = 202;
+const wchar_t kNoDrives[] = L"Seems like you don't have any CD drives...";
 
 LONG PixelsToHimetric(int pixels, int dotsPerInch)
 {
@@ -32,22 +33,25 @@ HRESULT VelCDRipper::Construct()
     if (!drives_)
         return E_OUTOFMEMORY;
 
+    // No ASPI layer and no CD letter, an ASPI layer that reports no adapters, or
+    // adapters without a CD drive: to the user all three mean the same, and each
+    // says so (a bare E_FAIL would reach the host as "Unspecified error").
     manager_ = std::make_unique<ScsiManager>();
     if (!manager_->Load()) {
         manager_.reset();
-        return E_FAIL;
+        return com::ReportError(IID_IVelCDRipper, kNoDrives, E_FAIL);
     }
     const DWORD info = manager_->SupportInfo();
     if (((info >> 8) & 0xFF) != SS_COMP) {
         manager_.reset();
-        return E_FAIL;
+        return com::ReportError(IID_IVelCDRipper, kNoDrives, E_FAIL);
     }
     hostAdapters_ = static_cast<uint8_t>(info & 0xFF);
 
     ScanDrives(*manager_, hostAdapters_, records_);
     scanDone_ = true;
     if (records_.empty())
-        return com::ReportError(IID_IVelCDRipper, L"Seems like you don't have any CD drives...");
+        return com::ReportError(IID_IVelCDRipper, kNoDrives);
 
     for (const auto& record : records_) {
         Drive* drive = Drive::Create(this, record);

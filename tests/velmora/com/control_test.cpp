@@ -262,8 +262,11 @@ TEST(Control, CreationFailsWithoutCdDrives)
     EXPECT_EQ(CreateControl(control), DISP_E_EXCEPTION);
     EXPECT_EQ(ErrorText(), "Seems like you don't have any CD drives...");
 
+    // An ASPI layer that reports no adapters at all: the same, said the same way.
     WriteSimDriveText("adapters 0\n");
+    ::SetErrorInfo(0, nullptr);
     EXPECT_EQ(CreateControl(control), E_FAIL);
+    EXPECT_EQ(ErrorText(), "Seems like you don't have any CD drives...");
 }
 
 TEST(Control, PersistsVersionAndBothSettings)

@@ -229,12 +229,9 @@ void TskFormSkinEngine::PlaceObjects()
         w = Width(b->SkinRect);
         h = Height(b->SkinRect);
         if (b->Command == cmSysMenu && showIcon_) {
-            w = ::GetSystemMetrics(SM_CXSMICON);
-            h = ::GetSystemMetrics(SM_CYSMICON);
-            if (w == 0)
-                w = ::GetSystemMetrics(SM_CXSIZE);
-            if (h == 0)
-                h = ::GetSystemMetrics(SM_CYSIZE);
+            const gui::TSize icon = SmallIconSize();
+            w = icon.cx;
+            h = icon.cy;
         }
     };
     TskSkinCaptionObject* caption = nullptr;

@@ -194,4 +194,14 @@ void SnapToArea(const TRect& Area, int Snap, int& Left, int& Top, int Height, in
         Top = Area.Bottom - Height;
 }
 
+gui::TSize SmallIconSize()
+{
+    gui::TSize size{::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON)};
+    if (size.cx == 0)
+        size.cx = ::GetSystemMetrics(SM_CXSIZE);
+    if (size.cy == 0)
+        size.cy = ::GetSystemMetrics(SM_CYSIZE);
+    return size;
+}
+
 }  // namespace sk

@@ -1,8 +1,8 @@
 // The skinned frame laid out for a form's current size: the skin's FORMINFO
 // points and rectangles moved with the right and bottom edges, the corner mapping
-// of a picture rectangle onto the new size, and the hit-test codes of a frame
-// point. Pure computations, shared by the form skinning engine's painting, region
-// and hit testing.
+// of a picture rectangle onto the new size, the hit-test codes of a frame point,
+// and the size of the title bar's icon. Computations shared by the form
+// skinning engine's painting, region and hit testing.
 #pragma once
 
 #include <windows.h>
@@ -64,6 +64,10 @@ LRESULT FrameBorderCode(const TskFrameGeometry& g, int Width, int Height, int X,
 // The sizing code of the default frame (3-pixel left and top bands, 2-pixel right
 // and bottom bands), or HTNOWHERE.
 LRESULT DefaultBorderCode(int Width, int Height, int X, int Y);
+
+// The size a form's icon is drawn at in its title bar: the system's small-icon
+// size, each side that the system leaves at 0 being a caption button's.
+gui::TSize SmallIconSize();
 
 // MagneticSize snapping of a window at (Left, Top) to the edges of Area: left and
 // top first, then right and bottom, which win when both apply.

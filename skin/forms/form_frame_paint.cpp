@@ -344,12 +344,9 @@ void TskFormSkinEngine::LayoutDefaultFrame()
         if (b->Visible) {
             int w = bs, h = bs;
             if (showIcon_) {
-                w = ::GetSystemMetrics(SM_CXSMICON);
-                h = ::GetSystemMetrics(SM_CYSMICON);
-                if (w == 0)
-                    w = ::GetSystemMetrics(SM_CXSIZE);
-                if (h == 0)
-                    h = ::GetSystemMetrics(SM_CYSIZE);
+                const gui::TSize icon = SmallIconSize();
+                w = icon.cx;
+                h = icon.cy;
             }
             b->ObjectRect = gui::Rect(kBorder, kButtonsTop, kBorder + w, kButtonsTop + h);
             defCaptionRect_.Left = b->ObjectRect.Right;

@@ -386,12 +386,8 @@ void TskFormSkinEngine::DrawFormIcon(gui::TCanvas& Canvas, int X, int Y)
         icon = reinterpret_cast<HICON>(::SendMessageA(window, WM_GETICON, ICON_BIG, 0));
     if (!icon)
         icon = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    int cx = ::GetSystemMetrics(SM_CXSMICON), cy = ::GetSystemMetrics(SM_CYSMICON);
-    if (cx == 0)
-        cx = ::GetSystemMetrics(SM_CXSIZE);
-    if (cy == 0)
-        cy = ::GetSystemMetrics(SM_CYSIZE);
-    ::DrawIconEx(Canvas.Handle(), X, Y, icon, cx, cy, 0, nullptr, DI_NORMAL);
+    const gui::TSize size = SmallIconSize();
+    ::DrawIconEx(Canvas.Handle(), X, Y, icon, size.cx, size.cy, 0, nullptr, DI_NORMAL);
 }
 
 gui::TPoint TskFormSkinEngine::FrameScreenOrigin() const

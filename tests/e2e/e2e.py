@@ -3,9 +3,10 @@
 
 Every case runs in a session of its own: a private Xvfb display, a copy of a prepared
 Wine prefix (the control registered, the simulated ASPI layer installed, and set up
-as the run command sets up a display without a window manager), the local CDDB server behind the system's proxy setting, the simulated drive
-with the case's disc, and brenvale.exe copied into the case's folder, so that its
-settings file (written beside the program) is the case's own. The case moves the mouse
+as the run command sets up a display without a window manager), the local CDDB
+server behind the system's proxy setting, the simulated drive with the case's disc,
+and brenvale.exe linked into a folder of the case, so that its settings file
+(written beside the program) is the case's own. The case moves the mouse
 and presses keys with xdotool, and reads what a person would see: screenshots of the
 display, and the files the program writes. Colours are checked against the ones the
 program's skin is drawn with (app/skin/draw_skin.py, imported here as `skin`), never
@@ -16,10 +17,10 @@ Adding a case
 Write a function `case_<name>(app)` in a file `cases_<area>.py` beside this one (a new
 file is named in CMakeLists.txt) and give it the `@case()` decorator; CMake registers it
 as the CTest test `e2e_<name>` (the build folder is configured again when a cases file
-changes). `app` is a running
-Brenvale (class Brenvale below): `app.window_rect()`, `app.click(x, y)`, `app.drag(...)`,
-`app.key('alt+space')`, `app.screenshot()`, `app.wait_for(condition, what)`,
-`app.new_windows(before)`, `app.tool_button('rip')`, `app.expect_exit()`... Screen coordinates are absolute; a case finds its targets
+changes). `app` is a running Brenvale (class Brenvale below): `app.window_rect()`,
+`app.click(x, y)`, `app.drag(...)`, `app.key('alt+space')`, `app.screenshot()`,
+`app.wait_for(condition, what)`, `app.new_windows(before)`, `app.tool_button('rip')`,
+`app.expect_exit()`... Screen coordinates are absolute; a case finds its targets
 from the main window's rectangle and the skin's geometry. Fail with `check(condition,
 message)` or any exception; the harness then keeps a screenshot (failure.png) and the
 program's output in the case's folder (build/x86_64/e2e/<name>/) and ends every
@@ -28,9 +29,6 @@ process of the session. Options of `@case`:
     disc=TEXT         the simulated drive's description (default: SMALL_DISC)
     settings={...}    keys of the settings file written before the start
     start=False       the case starts the program itself (app.start())
-    expect_failure="why"
-                      the case shows a fault that another branch fixes: its failure
-                      passes, and its success fails until the mark is removed
 Run one case by hand (after a build and the prepare step):
     python3 tests/e2e/e2e.py --build build/x86_64 run <name>
 """
@@ -57,7 +55,6 @@ import draw_skin as skin  # noqa: E402  (the program's skin: its colours and geo
 WINE = '/usr/lib/wine/wine64'
 WINESERVER = '/usr/lib/wine/wineserver'
 SCREEN_W, SCREEN_H = 1280, 1024
-SKIP = 77
 
 # A short disc that rips in moments: four audio tracks of 300 sectors (4 s) each.
 SMALL_DISC = '''adapters 1
@@ -258,14 +255,18 @@ class Session:
         self.xvfb = None
         self.watchdog = None
         self._start_display()
-        if template:
-            _copy_prefix(template, self.prefix)
         self.env = dict(os.environ)
         for name in ('http_proxy', 'HTTP_PROXY', 'https_proxy', 'HTTPS_PROXY', 'no_proxy', 'NO_PROXY'):
             self.env.pop(name, None)
         self.env.update(DISPLAY=self.display, WINEPREFIX=self.prefix, WINEDEBUG='-all',
                         WINEDLLOVERRIDES='mscoree,mshtml=;wnaspi32=n')
-        self._start_watchdog()
+        try:
+            if template:
+                _copy_prefix(template, self.prefix)
+            self._start_watchdog()
+        except BaseException:
+            self.close()
+            raise
 
     def _start_display(self):
         read, write = os.pipe()
@@ -277,6 +278,8 @@ class Session:
         while not number.endswith(b'\n'):
             chunk = os.read(read, 16)
             if not chunk:
+                self.xvfb.kill()
+                self.xvfb.wait()
                 raise RuntimeError('Xvfb did not start')
             number += chunk
         os.close(read)
@@ -375,6 +378,17 @@ class Brenvale(Session):
 
     def __init__(self, build, folder, template, disc=SMALL_DISC, settings=None):
         super().__init__(build, folder, os.path.join(folder, 'prefix'), template)
+        self.program = None
+        self.window = None
+        self.exit_expected = False
+        try:
+            self._set_up(disc, settings)
+        except BaseException:  # a failure or the case's time limit: the session goes with it
+            self.close()
+            raise
+
+    def _set_up(self, disc, settings):
+        folder = self.folder
         self.disc_file = os.path.join(folder, 'disc.txt')
         self.set_disc(disc)
         self.env['VELMORA_SIMDRIVE'] = windows_path(self.disc_file)
@@ -389,9 +403,6 @@ class Brenvale(Session):
         values = {'OutputPath': windows_path(self.out_dir)}
         values.update(settings or {})
         self.write_settings(values)
-        self.program = None
-        self.window = None
-        self.exit_expected = False
         self._start_cddb_server()
 
     # -- set-up
@@ -444,9 +455,6 @@ class Brenvale(Session):
         self.wait_for(painted, 'the main window is painted', timeout=30)
         self.settle()
         return self
-
-    def alive(self):
-        return self.program is not None and self.program.poll() is None
 
     def expect_exit(self):
         """The next steps end the program: its end is no failure from now on."""
@@ -667,11 +675,10 @@ def _read_port(path):
 CASES = {}
 
 
-def case(timeout=90, disc=SMALL_DISC, settings=None, start=True, expect_failure=None):
+def case(timeout=90, disc=SMALL_DISC, settings=None, start=True):
     def register(function):
         name = function.__name__[len('case_'):]
-        CASES[name] = dict(function=function, timeout=timeout, disc=disc, settings=settings, start=start,
-                           expect_failure=expect_failure)
+        CASES[name] = dict(function=function, timeout=timeout, disc=disc, settings=settings, start=start)
         return function
     return register
 
@@ -690,7 +697,7 @@ def run_case(build, name):
     if name not in CASES:
         print('e2e: no case named %s' % name)
         return 2
-    spec = CASES[name]
+    entry = CASES[name]
     template = os.path.join(build, 'e2e', 'prefix-template')
     if not os.path.exists(os.path.join(template, 'system.reg')):
         print('e2e: the prepared prefix is missing (run the prepare step first)')
@@ -700,18 +707,18 @@ def run_case(build, name):
     os.makedirs(folder)
     signal.signal(signal.SIGALRM, _on_alarm)
     signal.signal(signal.SIGTERM, _on_alarm)
-    signal.alarm(spec['timeout'])
+    signal.alarm(entry['timeout'])
     app = None
     failure = None
     started = time.monotonic()
     try:
-        app = Brenvale(build, folder, template, disc=spec['disc'], settings=spec['settings'])
-        if spec['start']:
+        app = Brenvale(build, folder, template, disc=entry['disc'], settings=entry['settings'])
+        if entry['start']:
             app.start()
-        spec['function'](app)
+        entry['function'](app)
         app.check_alive('at the end of the case')
     except CaseTimeout:
-        failure = 'the case ran past its limit of %d s' % spec['timeout']
+        failure = 'the case ran past its limit of %d s' % entry['timeout']
     except Exception as e:  # noqa: BLE001 (every failure is reported the same way)
         failure = ''.join(traceback.format_exception(type(e), e, e.__traceback__))
     finally:
@@ -725,13 +732,6 @@ def run_case(build, name):
                 print('program output:\n' + app.log())
             app.close()
     print('e2e %s: %.1f s' % (name, time.monotonic() - started))
-    if spec['expect_failure']:
-        if failure:
-            print('expected failure (%s):\n%s' % (spec['expect_failure'], failure))
-            return 0
-        print('FAILED: the case passes although it is marked to fail (%s): remove the mark'
-              % spec['expect_failure'])
-        return 1
     if failure:
         print('FAILED: ' + failure)
         print('screenshot and logs in ' + folder)

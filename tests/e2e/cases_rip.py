@@ -1,5 +1,6 @@
-"""Ripping as a person does it: tracks checked in the list, the Rip and Stop buttons,
-the WAV files that come out, and a folder that cannot be written."""
+"""Ripping as a person does it: tracks checked in the list with the mouse or the
+keys, the Rip and Stop buttons, a rip from the keyboard alone, the WAV files that
+come out, and a folder that cannot be written."""
 import os
 
 from e2e import SMALL_DISC, case, check, expected_wav, skin

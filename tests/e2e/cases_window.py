@@ -1,6 +1,8 @@
 """The main window as a person handles it: moved by its caption, sized by its edges
 and corners, maximized, restored, minimized and brought back, rolled up and down,
-its system menu opened from the icon and from the keyboard."""
+its system menu opened from the icon and from the keyboard, its menus from the menu
+bar's keys, saved bounds off every monitor fitted to the screen, and the close button
+that ends the program."""
 from e2e import case, check, near, skin
 
 
@@ -57,10 +59,6 @@ def wait_gone(app, rect, what):
 def wait_back(app, rect, what):
     app.wait_for(lambda: app.rect_of(app.window) == rect, what + ': the window comes back at %s' % (rect,))
     app.wait_for(lambda: shows_frame(app, rect), what + ': the window is painted again')
-
-
-def overlaps(a, b):
-    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
 
 
 def popup_of(app, before, what):

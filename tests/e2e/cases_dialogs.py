@@ -5,20 +5,10 @@ import os
 from e2e import case, check, skin, windows_path
 
 
-def open_options(app):
-    before = app.visible_windows()
-    app.click(*app.tool_button('options'))
-    dialog = app.wait_for(lambda: app.find_window('Options'), 'the Options dialog opens')
-    app.wait_for(lambda: app.rect_of(dialog), 'the Options dialog shows')
-    return dialog, before
-
-
-def edit_point(app, dialog, from_right=None):
-    """A point of the folder field of Options (client 24, 40, 273 x 25): its text,
-    or `from_right` pixels left of its right end (the browse button)."""
+def edit_point(app, dialog):
+    """A point of the text of the folder field of Options (client 24, 40, 273 x 25)."""
     left, top, _, _ = app.rect_of(dialog)
-    x = left + skin.BORDER + 24 + (273 - from_right if from_right is not None else 100)
-    return x, top + skin.TITLE + 40 + 12
+    return left + skin.BORDER + 24 + 100, top + skin.TITLE + 40 + 12
 
 
 def closed(app, dialog):
@@ -27,7 +17,7 @@ def closed(app, dialog):
 
 @case()
 def case_options_enter_is_ok(app):
-    dialog, _ = open_options(app)
+    dialog = app.open_options()
     app.click(*edit_point(app, dialog))
     app.key('End')
     app.type_text('\\sub')
@@ -41,7 +31,7 @@ def case_options_enter_is_ok(app):
 @case()
 def case_options_escape_cancels(app):
     before = app.read_settings().get('OutputPath')
-    dialog, _ = open_options(app)
+    dialog = app.open_options()
     app.click(*edit_point(app, dialog))
     app.key('End')
     app.type_text('\\sub')
@@ -51,7 +41,7 @@ def case_options_escape_cancels(app):
     check(app.read_settings().get('OutputPath') == before,
           'Esc left the folder at %s' % app.read_settings().get('OutputPath'))
     # The program goes on: Options opens again.
-    dialog, _ = open_options(app)
+    dialog = app.open_options()
     app.key('Escape')
     app.wait_for(lambda: closed(app, dialog), 'Esc closes the Options dialog again')
 
@@ -59,7 +49,7 @@ def case_options_escape_cancels(app):
 @case()
 def case_options_tab_goes_round_its_controls(app):
     before = app.read_settings().get('OutputPath')
-    dialog, _ = open_options(app)
+    dialog = app.open_options()
     # The field has the focus, its text selected: Tab goes on to OK, then to
     # Cancel, and Enter presses the button that has the focus.
     app.key('Tab', 'Tab', 'Return')
@@ -68,7 +58,7 @@ def case_options_tab_goes_round_its_controls(app):
     check(app.read_settings().get('OutputPath') == before,
           'Cancel left the folder at %r' % app.read_settings().get('OutputPath'))
     # Shift+Tab goes the other way round: from the field to Cancel, then to OK.
-    dialog, _ = open_options(app)
+    dialog = app.open_options()
     app.key('End')
     app.type_text('\\sub')
     app.key('shift+Tab', 'shift+Tab', 'Return')
@@ -84,11 +74,8 @@ def case_options_browse_for_a_folder(app):
     os.makedirs(os.path.join(start, 'picked'))
     app.write_settings({'OutputPath': windows_path(start)})
     app.start()
-    dialog, _ = open_options(app)
-    before = app.visible_windows()
-    app.click(*edit_point(app, dialog, from_right=11))
-    browser = app.wait_for(lambda: [w for w, _ in app.new_windows(before) if app.window_name(w) == 'Select folder'],
-                           'the browse button opens the folder dialog')[0]
+    dialog = app.open_options()
+    browser = app.open_folder_dialog(dialog)
     app.screenshot('folder_dialog.png')
     # The folder of the field is selected: Right opens it, Right again goes to
     # its one folder, Enter takes that.
@@ -101,13 +88,6 @@ def case_options_browse_for_a_folder(app):
     expected = windows_path(os.path.join(start, 'picked'))
     app.wait_for(lambda: app.read_settings().get('OutputPath') == expected,
                  'the settings file holds the folder picked, %s' % expected)
-
-
-def open_about(app):
-    """Help > About from the keyboard: F10 selects File, Right moves to CD and to Help,
-    Down opens Help's menu, Up goes round to its last item, About."""
-    app.key('F10', 'Right', 'Right', 'Down', 'Up', 'Return')
-    return app.wait_for(lambda: app.find_window('About'), 'the about box opens')
 
 
 def link_colours(app, about, row):
@@ -123,7 +103,7 @@ def link_colours(app, about, row):
 
 @case()
 def case_about_links_turn_red_under_the_mouse(app):
-    about = open_about(app)
+    about = app.open_about()
     app.settle(0.5)
     left, top, _, _ = app.rect_of(about)
     app.move(left + 5, top + 5)  # away from both links

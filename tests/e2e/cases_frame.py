@@ -102,16 +102,11 @@ def case_folder_dialog_shows_no_buttons_it_lacks(app):
     os.makedirs(start)
     app.write_settings({'OutputPath': windows_path(start)})
     app.start()
-    app.click(*app.tool_button('options'))
-    dialog = app.wait_for(lambda: app.find_window('Options'), 'the Options dialog opens')
-    rect = app.wait_for(lambda: app.rect_of(dialog), 'the Options dialog shows')
+    dialog = app.open_options()
     app.settle(0.5)
     # Options has every button.
-    check_looks(app, rect, 'normal', 'Options')
-    before = app.visible_windows()
-    app.click(rect[0] + skin.BORDER + 24 + 273 - 11, rect[1] + skin.TITLE + 40 + 12)
-    browser = app.wait_for(lambda: [w for w, _ in app.new_windows(before) if app.window_name(w) == 'Select folder'],
-                           'the browse button opens the folder dialog')[0]
+    check_looks(app, app.rect_of(dialog), 'normal', 'Options')
+    browser = app.open_folder_dialog(dialog)
     app.settle(0.5)
     check_only_close(app, browser, 'the folder dialog')
     check_caption_moves(app, browser, 'the folder dialog')

@@ -259,14 +259,9 @@ def case_gauge_and_a_long_track_list(app):
                  'the scroll bar goes with a disc of four tracks', timeout=30)
 
 
-def open_about(app):
-    app.key('F10', 'Right', 'Right', 'Down', 'Up', 'Return')
-    return app.wait_for(lambda: app.find_window('About'), 'the about box opens')
-
-
 @case()
 def case_about_box_texts_keep_apart(app):
-    about = open_about(app)
+    about = app.open_about()
     app.settle(0.5)
     left, top, width, _ = app.rect_of(about)
     app.move(left + 5, top + 5)
@@ -308,14 +303,8 @@ def case_folder_dialog_caption_and_scroll_bar(app):
         os.makedirs(os.path.join(start, 'folder %02d' % n))
     app.write_settings({'OutputPath': windows_path(start)})
     app.start()
-    app.click(*app.tool_button('options'))
-    dialog = app.wait_for(lambda: app.find_window('Options'), 'the Options dialog opens')
-    app.wait_for(lambda: app.rect_of(dialog), 'the Options dialog shows')
-    left, top, _, _ = app.rect_of(dialog)
-    before = app.visible_windows()
-    app.click(left + skin.BORDER + 24 + 273 - 11, top + skin.TITLE + 40 + 12)
-    browser = app.wait_for(lambda: [w for w, _ in app.new_windows(before) if app.window_name(w) == 'Select folder'],
-                           'the browse button opens the folder dialog')[0]
+    dialog = app.open_options()
+    browser = app.open_folder_dialog(dialog)
     app.settle(0.5)
     rect = app.rect_of(browser)
     check(not caption_ends_in_dots(app.screenshot(), rect), 'the folder dialog\'s caption is cut short')

@@ -85,8 +85,7 @@ def case_the_keys_follow_the_row_clicked(app):
     app.click(*rows[0])
     app.key('Down', 'space')
     # A dialog opened and closed leaves the keys with the list, on its row.
-    app.click(*app.tool_button('options'))
-    dialog = app.wait_for(lambda: app.find_window('Options'), 'the Options dialog opens')
+    dialog = app.open_options()
     app.key('Escape')
     app.wait_for(lambda: app.rect_of(dialog) is None, 'Esc closes the Options dialog')
     app.key('Down', 'Down', 'space')

@@ -6,8 +6,8 @@ Wine prefix (the control registered, the simulated ASPI layer installed, and set
 as the run command sets up a display without a window manager), the local CDDB
 server behind the system's proxy setting, the simulated drive with the case's disc,
 and brenvale.exe linked into a folder of the case, so that its settings file
-(written beside the program) is the case's own. The case moves the mouse
-and presses keys with xdotool, and reads what a person would see: screenshots of the
+(written beside the program) is the case's own. The case moves the mouse and
+presses keys with xdotool, and reads what a person would see: screenshots of the
 display, and the files the program writes. Colours are checked against the ones the
 program's skin is drawn with (app/skin/draw_skin.py, imported here as `skin`), never
 against stored screenshots.
@@ -20,11 +20,11 @@ as the CTest test `e2e_<name>` (the build folder is configured again when a case
 changes). `app` is a running Brenvale (class Brenvale below): `app.window_rect()`,
 `app.click(x, y)`, `app.drag(...)`, `app.key('alt+space')`, `app.screenshot()`,
 `app.wait_for(condition, what)`, `app.new_windows(before)`, `app.tool_button('rip')`,
-`app.expect_exit()`... Screen coordinates are absolute; a case finds its targets
-from the main window's rectangle and the skin's geometry. Fail with `check(condition,
-message)` or any exception; the harness then keeps a screenshot (failure.png) and the
-program's output in the case's folder (build/x86_64/e2e/<name>/) and ends every
-process of the session. Options of `@case`:
+`app.open_options()`, `app.expect_exit()`... Screen coordinates are absolute; a case
+finds its targets from the main window's rectangle and the skin's geometry. Fail with
+`check(condition, message)` or any exception; the harness then keeps a screenshot
+(failure.png) and the program's output in the case's folder (build/x86_64/e2e/<name>/)
+and ends every process of the session. Options of `@case`:
     timeout=SECONDS   the case's own limit (default 90); CTest's limit is larger
     disc=TEXT         the simulated drive's description (default: SMALL_DISC)
     settings={...}    keys of the settings file written before the start
@@ -629,6 +629,29 @@ class Brenvale(Session):
         band = (left, top + skin.TITLE + 20, left + width, top + skin.TITLE + 90)
         at = find_glyph(shot, kind, band)
         return None if at is None else (at[0] + skin.G // 2, at[1] + skin.G // 2)
+
+    # -- the program's dialogs
+    def open_options(self):
+        """Options from its tool button; its window, once it shows."""
+        self.click(*self.tool_button('options'))
+        dialog = self.wait_for(lambda: self.find_window('Options'), 'the Options dialog opens')
+        self.wait_for(lambda: self.rect_of(dialog), 'the Options dialog shows')
+        return dialog
+
+    def open_folder_dialog(self, options):
+        """The folder dialog from the browse button at the right end of the folder
+        field of Options (client 24, 40, 273 x 25); its window."""
+        left, top, _, _ = self.rect_of(options)
+        before = self.visible_windows()
+        self.click(left + skin.BORDER + 24 + 273 - 11, top + skin.TITLE + 40 + 12)
+        return self.wait_for(lambda: [w for w, _ in self.new_windows(before) if self.window_name(w) == 'Select folder'],
+                             'the browse button opens the folder dialog')[0]
+
+    def open_about(self):
+        """Help > About from the keyboard: F10 selects File, Right moves to CD and to
+        Help, Down opens Help's menu, Up goes round to its last item, About."""
+        self.key('F10', 'Right', 'Right', 'Down', 'Up', 'Return')
+        return self.wait_for(lambda: self.find_window('About'), 'the about box opens')
 
     # -- the display: no window manager, no taskbar
     def work_area(self):

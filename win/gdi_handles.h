@@ -31,17 +31,23 @@ using UniquePen = UniqueResource<GdiObjectTraits<HPEN>>;
 using UniqueBrush = UniqueResource<GdiObjectTraits<HBRUSH>>;
 using UniqueDC = UniqueResource<MemoryDCTraits>;
 
-// A window's DC (or the screen's, for a null window), released on scope exit.
-class WindowDC {
+// A DC borrowed from a window, given back on scope exit: of its client area
+// (WindowDC; the screen's, for a null window) or of the whole window, its frame
+// included (WindowFrameDC).
+template <bool WholeWindow>
+class BorrowedWindowDC {
 public:
-    explicit WindowDC(HWND window = nullptr) : window_(window), dc_(::GetDC(window)) {}
-    ~WindowDC()
+    explicit BorrowedWindowDC(HWND window = nullptr)
+        : window_(window), dc_(WholeWindow ? ::GetWindowDC(window) : ::GetDC(window))
+    {
+    }
+    ~BorrowedWindowDC()
     {
         if (dc_)
             ::ReleaseDC(window_, dc_);
     }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
+    BorrowedWindowDC(const BorrowedWindowDC&) = delete;
+    BorrowedWindowDC& operator=(const BorrowedWindowDC&) = delete;
 
     HDC Get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
@@ -50,6 +56,9 @@ private:
     HWND window_;
     HDC dc_;
 };
+
+using WindowDC = BorrowedWindowDC<false>;
+using WindowFrameDC = BorrowedWindowDC<true>;
 
 // Selects an object into a DC and selects the previous one back on scope exit.
 class SelectedObject {

@@ -7,7 +7,7 @@
 #include "skin/imaging/frame_strips.h"
 #include "skin/imaging/tiling.h"
 #include "skin/model/control_records.h"
-#include "win/window_frame_dc.h"
+#include "win/gdi_handles.h"
 
 namespace sk {
 

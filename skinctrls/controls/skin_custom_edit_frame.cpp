@@ -7,7 +7,7 @@
 #include "skin/model/geometry.h"
 #include "skinctrls/controls/blend_over_parent.h"
 #include "skinctrls/controls/skin_custom_edit.h"
-#include "win/window_frame_dc.h"
+#include "win/gdi_handles.h"
 
 namespace sk {
 

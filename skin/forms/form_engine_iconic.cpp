@@ -10,6 +10,7 @@
 #include "gui/graphics/canvas.h"
 #include "skin/forms/form_skin_engine.h"
 #include "skin/frame/active_skin_objects.h"
+#include "win/gdi_handles.h"
 
 namespace sk {
 
@@ -60,12 +61,8 @@ void TskFormSkinEngine::PaintIconicTitle()
         if (IsCaptionObject(object.get()) || (button && button->Command == cmSysMenu))
             object->Draw(title.Canvas(), false);
     }
-    HDC dc = ::GetWindowDC(window);
-    {
-        gui::TCanvas canvas(dc);
-        canvas.Draw(0, 0, title);
-    }
-    ::ReleaseDC(window, dc);
+    win::WindowFrameDC dc(window);
+    gui::TCanvas(dc.Get()).Draw(0, 0, title);
 }
 
 // Mouse messages on the minimized title, instead of the frame objects: true

@@ -234,20 +234,14 @@ void TskFormSkinEngine::RedrawObject(TskActiveSkinObject& object)
     if (supportNCArea_) {
         if (BorderNone() || IsMaximizedMDIChild())
             return;
-        HDC windowDC = ::GetWindowDC(form_->Handle());
-        {
-            gui::TCanvas canvas(windowDC);
-            object.Draw(canvas, true);
-        }
-        ::ReleaseDC(form_->Handle(), windowDC);
+        win::WindowFrameDC dc(form_->Handle());
+        gui::TCanvas canvas(dc.Get());
+        object.Draw(canvas, true);
         return;
     }
-    HDC clientDC = ::GetDC(form_->Handle());
-    {
-        gui::TCanvas canvas(clientDC);
-        object.Draw(canvas, true);
-    }
-    ::ReleaseDC(form_->Handle(), clientDC);
+    win::WindowDC dc(form_->Handle());
+    gui::TCanvas canvas(dc.Get());
+    object.Draw(canvas, true);
 }
 
 void TskFormSkinEngine::PaintSkinFrame()
@@ -303,21 +297,18 @@ void TskFormSkinEngine::PaintSkinFrame()
         ApplyInactiveEffect(right, info.InActiveEffect);
         ApplyInactiveEffect(bottom, info.InActiveEffect);
     }
-    HDC dc = ::GetWindowDC(window);
-    ::ExcludeClipRect(dc, g.ClientRect.Left, g.ClientRect.Top, g.ClientRect.Right, g.ClientRect.Bottom);
-    {
-        gui::TCanvas canvas(dc);
-        const int topHeight = top.Empty() ? 0 : top.Height();
-        if (!top.Empty())
-            canvas.Draw(0, 0, top);
-        if (!left.Empty())
-            canvas.Draw(0, topHeight, left);
-        if (!right.Empty())
-            canvas.Draw(W - right.Width(), topHeight, right);
-        if (!bottom.Empty())
-            canvas.Draw(0, H - bottom.Height(), bottom);
-    }
-    ::ReleaseDC(window, dc);
+    win::WindowFrameDC dc(window);
+    ::ExcludeClipRect(dc.Get(), g.ClientRect.Left, g.ClientRect.Top, g.ClientRect.Right, g.ClientRect.Bottom);
+    gui::TCanvas canvas(dc.Get());
+    const int topHeight = top.Empty() ? 0 : top.Height();
+    if (!top.Empty())
+        canvas.Draw(0, 0, top);
+    if (!left.Empty())
+        canvas.Draw(0, topHeight, left);
+    if (!right.Empty())
+        canvas.Draw(W - right.Width(), topHeight, right);
+    if (!bottom.Empty())
+        canvas.Draw(0, H - bottom.Height(), bottom);
 }
 
 void TskFormSkinEngine::LayoutDefaultFrame()
@@ -405,19 +396,16 @@ void TskFormSkinEngine::PaintDefaultFrame()
         object->ObjectRect = saved;
     }
 
-    HDC dc = ::GetWindowDC(window);
-    ::ExcludeClipRect(dc, kBorder, ch + kBorder, W - kBorder, H - kBorder);
-    {
-        gui::TCanvas canvas(dc);
-        canvas.Draw(kBorder, kBorder, caption);
-        gui::TRect r = gui::Rect(0, 0, W, H);
-        Ring(canvas, r, gui::cl3DLight, gui::cl3DDkShadow);
-        r = gui::Rect(1, 1, W - 1, H - 1);
-        Ring(canvas, r, gui::clBtnHighlight, gui::clBtnShadow);
-        r = gui::Rect(2, 2, W - 2, H - 2);
-        Ring(canvas, r, gui::clBtnFace, gui::clBtnFace);
-    }
-    ::ReleaseDC(window, dc);
+    win::WindowFrameDC dc(window);
+    ::ExcludeClipRect(dc.Get(), kBorder, ch + kBorder, W - kBorder, H - kBorder);
+    gui::TCanvas canvas(dc.Get());
+    canvas.Draw(kBorder, kBorder, caption);
+    gui::TRect r = gui::Rect(0, 0, W, H);
+    Ring(canvas, r, gui::cl3DLight, gui::cl3DDkShadow);
+    r = gui::Rect(1, 1, W - 1, H - 1);
+    Ring(canvas, r, gui::clBtnHighlight, gui::clBtnShadow);
+    r = gui::Rect(2, 2, W - 2, H - 2);
+    Ring(canvas, r, gui::clBtnFace, gui::clBtnFace);
 }
 
 void TskFormSkinEngine::PaintClientBackground(HDC dc)

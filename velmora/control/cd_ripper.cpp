@@ -4,6 +4,7 @@
 #include "extract/messages.h"
 #include "objects/drive.h"
 #include "transport/drive_commands.h"
+#include "win/gdi_handles.h"
 
 namespace velmora {
 namespace {
@@ -77,10 +78,9 @@ HRESULT VelCDRipper::Construct()
             return hr;
     }
 
-    HDC screen = ::GetDC(nullptr);
-    extent_.cx = PixelsToHimetric(kNaturalSizePixels, ::GetDeviceCaps(screen, LOGPIXELSX));
-    extent_.cy = PixelsToHimetric(kNaturalSizePixels, ::GetDeviceCaps(screen, LOGPIXELSY));
-    ::ReleaseDC(nullptr, screen);
+    const win::WindowDC screen;
+    extent_.cx = PixelsToHimetric(kNaturalSizePixels, ::GetDeviceCaps(screen.Get(), LOGPIXELSX));
+    extent_.cy = PixelsToHimetric(kNaturalSizePixels, ::GetDeviceCaps(screen.Get(), LOGPIXELSY));
 
     icon_ = ::LoadIconW(com::ModuleInstance(), MAKEINTRESOURCEW(kIconResource));
     return S_OK;

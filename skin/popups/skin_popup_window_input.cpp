@@ -295,8 +295,8 @@ void TskSkinPopupWindow::NextRow()
     if (SelectDownFrom(from))
         return;
     // Only rows that cannot be selected below: round to the first one that
-    // can, as from the last row (a menu whose other rows are disabled while a
-    // rip runs must not trap the selection in one direction).
+    // can, as from the last row, so that the arrows reach every row that can
+    // be chosen, both ways, however many are disabled.
     if (from == 0 || !AnySelectable(0, activeRow_))
         return;
     if (scroll_ && visibleStart_ != 0) {

@@ -86,8 +86,8 @@ TEST_F(SkinMenuTest, ArrowsSkipDisabledRowsAndSeparatorsAndWrapAround)
     Level(0).ProcessKey(VK_DOWN);
     EXPECT_EQ(0, Level(0).ActiveRow());
     EXPECT_FALSE(Level(0).Rows(2)->Active);
-    // And only such rows above: round to the last that can (as Brenvale's CD
-    // menu while a rip runs: Stop Ripping, disabled rows, Options).
+    // And only such rows above: round to the last that can (a menu whose
+    // rows are mostly disabled, with one to choose near each end).
     menu.Items().Items(0)->SetEnabled(false);
     menu.Items().Items(4)->SetEnabled(true);
     Open();

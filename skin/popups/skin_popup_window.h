@@ -111,12 +111,6 @@ private:
     void ChangeActiveRow(int index, bool keyboard);
     void NextRow();
     void PriorRow();
-    // Selects the first selectable row from `from` on, downward or upward,
-    // scrolling along; false when none is found before the end.
-    bool SelectDownFrom(int from);
-    bool SelectUpFrom(int from);
-    // Whether a row in [first, end) can be selected.
-    bool AnySelectable(int first, int end) const;
     bool Selectable(int index) const;
     void CloseTopLevel();
 

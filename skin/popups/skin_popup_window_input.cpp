@@ -1,8 +1,6 @@
 // The popup window's rows under the mouse and the keyboard, and its scrolling.
 #include <windows.h>
 
-#include <algorithm>
-
 #include "gui/controls/accel.h"
 #include "skin/popups/skin_menu.h"
 #include "skin/popups/skin_popup_window.h"
@@ -292,19 +290,14 @@ void TskSkinPopupWindow::NextRow()
     if (scroll_ && scrollCode_ == 0 && activeRow_ == lastShown())
         ScrollDown(true);
     const int from = activeRow_ < 0 || activeRow_ == last ? 0 : activeRow_ + 1;
-    if (SelectDownFrom(from))
-        return;
-    // Only rows that cannot be selected below: round to the first one that
-    // can, as from the last row, so that the arrows reach every row that can
-    // be chosen, both ways, however many are disabled.
-    if (from == 0 || !AnySelectable(0, activeRow_))
-        return;
-    if (scroll_ && visibleStart_ != 0) {
-        visibleStart_ = 0;
-        PlaceRows();
-        Repaint();
+    for (int i = from; i <= last; ++i) {
+        if (scroll_ && i == lastShown())
+            ScrollDown(false);
+        if (Selectable(i)) {
+            ChangeActiveRow(i, true);
+            return;
+        }
     }
-    SelectDownFrom(0);
 }
 
 void TskSkinPopupWindow::PriorRow()
@@ -315,52 +308,14 @@ void TskSkinPopupWindow::PriorRow()
     if (scroll_ && scrollCode_ == 0 && activeRow_ == visibleStart_)
         ScrollUp(true);
     const int from = activeRow_ <= 0 ? last : activeRow_ - 1;
-    if (SelectUpFrom(from))
-        return;
-    // Only rows that cannot be selected above: round to the last one that can.
-    if (from == last || !AnySelectable(activeRow_ + 1, last + 1))
-        return;
-    if (scroll_ && visibleStart_ != LastPageStart()) {
-        visibleStart_ = LastPageStart();
-        PlaceRows();
-        Repaint();
-    }
-    SelectUpFrom(last);
-}
-
-bool TskSkinPopupWindow::SelectDownFrom(int from)
-{
-    const int last = RowCount() - 1;
-    for (int i = from; i <= last; ++i) {
-        if (scroll_ && i == visibleStart_ + visibleCount_ - 1)
-            ScrollDown(false);
-        if (Selectable(i)) {
-            ChangeActiveRow(i, true);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool TskSkinPopupWindow::SelectUpFrom(int from)
-{
     for (int i = from; i >= 0; --i) {
         if (scroll_ && i == visibleStart_)
             ScrollUp(false);
         if (Selectable(i)) {
             ChangeActiveRow(i, true);
-            return true;
+            return;
         }
     }
-    return false;
-}
-
-bool TskSkinPopupWindow::AnySelectable(int first, int end) const
-{
-    for (int i = std::max(first, 0); i < end && i < RowCount(); ++i)
-        if (Selectable(i))
-            return true;
-    return false;
 }
 
 }  // namespace sk

@@ -339,16 +339,23 @@ void TskFormSkinEngine::MenuKey(WORD key)
             return;
         }
     }
-    // Enter chooses the selected item; Down opens its menu while none is open.
-    if ((key == VK_RETURN || (key == VK_DOWN && mainMenuMode_ && levels == 0)) &&
+    // Enter chooses the selected item; Down or Up opens its menu while none is
+    // open, as the system's menu bar does.
+    if ((key == VK_RETURN || ((key == VK_DOWN || key == VK_UP) && mainMenuMode_ && levels == 0)) &&
         (mainMenuBar_ ? mainMenuBar_->PressSelectedItem() : PressMainMenuItem()))
         return;
     if (TskSkinPopupWindow* top = skinMenu_->TopLevel()) {
         top->ProcessKey(key);
-        // Esc closed the last level of a menu opened outside the menu mode:
-        // the next key is the program's again.
-        if (!mainMenuMode_ && menuOpen_ && skinMenu_->LevelCount() == 0)
-            SkinMenusClosed();
+        // Esc closed the last level. In the menu mode its item comes back up,
+        // still selected: Down or Enter opens it again, Left and Right move
+        // along the bar, the next Esc leaves the mode. A menu opened outside
+        // the mode is over: the next key is the program's again.
+        if (menuOpen_ && skinMenu_->LevelCount() == 0) {
+            if (mainMenuMode_)
+                SkinMenuClose();
+            else
+                SkinMenusClosed();
+        }
         return;
     }
     if (key == VK_ESCAPE) {

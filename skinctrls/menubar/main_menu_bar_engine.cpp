@@ -107,7 +107,10 @@ void TskSkinMainMenuBar::SubMenuClosed()
     TskSkinMainMenuBarItem* item = FirstItem([](const TskSkinMainMenuBarItem& i) { return i.Down; });
     if (!item)
         return;
+    // Back up and still selected, as the keyboard left it: Enter or Down opens
+    // it again, Left and Right move on from it.
     item->Down = false;
+    item->Active = item->MouseIn = true;
     if (item->Morphing)
         item->MorphFactor = 1;
     DrawObject(*item);

@@ -488,15 +488,24 @@ TEST_F(MenuModeTest, EscapeStepsBackOutOfTheMenuMode)
     SysKeyMenu();
     Key(WM_KEYDOWN, VK_RETURN);
     ASSERT_EQ(engine->SkinMenu().LevelCount(), 1);
-    Key(WM_KEYDOWN, VK_ESCAPE);  // the submenu closes
+    // As the system's menus: the first Esc closes the submenu and leaves its
+    // item selected, still in the mode; the second leaves the mode.
+    Key(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
-    EXPECT_TRUE(engine->MainMenuMode());
-    Key(WM_KEYDOWN, VK_ESCAPE);  // the item comes back up
     EXPECT_FALSE(engine->MenuOpen());
     EXPECT_TRUE(engine->MainMenuMode());
+    EXPECT_FALSE(Item(0)->Down);
+    EXPECT_TRUE(Item(0)->Active);
+    // Down opens it again, Esc closes it again.
+    Key(WM_KEYDOWN, VK_DOWN);
+    EXPECT_TRUE(Item(0)->Down);
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
+    Key(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_TRUE(Item(0)->Active);
     Key(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_FALSE(engine->MainMenuMode());
     EXPECT_FALSE(Item(0)->Active);
+    EXPECT_THAT(clicks, ElementsAre("enter", "exit mode"));
     // Alt again while in the mode leaves it too.
     SysKeyMenu();
     SysKeyMenu();
@@ -604,6 +613,55 @@ TEST_F(MenuModeTest, AMenuBarTakesTheKeyboardModeInsteadOfTheFrameItems)
     EXPECT_EQ(programMessages, 1);
     delete bar;
     EXPECT_EQ(engine->MainMenuBar(), nullptr);
+}
+
+TEST_F(MenuModeTest, EscapeInAMenuOfTheBarLeavesItsItemSelectedAndTheNextLeavesTheMode)
+{
+    auto* bar = new sk::TskSkinMainMenuBar(form);
+    bar->SetParent(form);
+    bar->SetMainMenu(menu);
+    bar->SetFormSkinEngine(engine);
+    engine->SetMainMenuBar(bar);
+    auto barItem = [bar](int i) { return dynamic_cast<sk::TskSkinMainMenuBarItem*>(bar->Objects(i)); };
+    ASSERT_NE(barItem(1), nullptr);
+    SysKeyMenu();
+    Key(WM_KEYDOWN, VK_DOWN);
+    ASSERT_TRUE(barItem(0)->Down);
+    ASSERT_EQ(engine->SkinMenu().LevelCount(), 1);
+
+    Key(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
+    EXPECT_FALSE(engine->MenuOpen());
+    EXPECT_TRUE(engine->MainMenuMode());
+    EXPECT_TRUE(bar->MenuMode());
+    EXPECT_FALSE(barItem(0)->Down);
+    EXPECT_TRUE(barItem(0)->Active);
+    // Right moves the selection along the bar without opening anything.
+    Key(WM_KEYDOWN, VK_RIGHT);
+    EXPECT_FALSE(barItem(0)->Active);
+    EXPECT_TRUE(barItem(1)->Active);
+    EXPECT_FALSE(barItem(1)->Down);
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
+    // Up opens the selected item's menu as Down does.
+    Key(WM_KEYDOWN, VK_UP);
+    EXPECT_TRUE(barItem(1)->Down);
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
+    Key(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_TRUE(barItem(1)->Active);
+    Key(WM_KEYDOWN, VK_RETURN);
+    EXPECT_TRUE(barItem(1)->Down);
+    EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
+
+    Key(WM_KEYDOWN, VK_ESCAPE);
+    Key(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_FALSE(engine->MainMenuMode());
+    EXPECT_FALSE(bar->MenuMode());
+    EXPECT_FALSE(barItem(0)->Active || barItem(1)->Active || barItem(1)->Down);
+    EXPECT_THAT(clicks, ElementsAre("enter", "exit mode"));
+    // The keys are the program's again.
+    EXPECT_FALSE(Key(WM_KEYDOWN, VK_DOWN));
+    EXPECT_EQ(programMessages, 1);
+    delete bar;
 }
 
 // Another form with a main menu of one item, in menu mode with the fixture's.

@@ -63,9 +63,9 @@ TEST_F(MainWindowWithCddb, TracksWithoutACddbTitleAreRippedUnderTheirTrackNames)
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitWorkerGone());
     // Each untitled track has a file of its own instead of all sharing ".wav".
-    EXPECT_EQ(CompareWav(out.File("First.wav"), 0, 299), "");
-    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 300, 299), "");
-    EXPECT_EQ(CompareWav(out.File("Track 03.wav"), 600, 299), "");
+    EXPECT_EQ(CompareWav(out.File("First.wav"), 0, 300), "");
+    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 300, 300), "");
+    EXPECT_EQ(CompareWav(out.File("Track 03.wav"), 600, 300), "");
     EXPECT_FALSE(FileExists(out.File(".wav")));
     EXPECT_TRUE(errors.empty());
 }

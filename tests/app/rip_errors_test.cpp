@@ -148,7 +148,7 @@ TEST_F(RipErrors, ADiscChangeDuringARipEndsItAndLeavesTheTrayWorking)
     Click(*form->skSkinButton_Rip);
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitWorkerGone());
-    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 300, 299), "");
+    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 300, 300), "");
     EXPECT_TRUE(errors.empty());
 }
 
@@ -182,7 +182,7 @@ TEST_F(RipErrors, ADiscTakenOutDuringARipIsReportedAndTheWindowHasNoDisc)
     // The control notices the empty drive once the rip is over.
     ASSERT_TRUE(PumpUntil(15000, [&] { return form->skSkinListView_TrackList->RowCount() == 0; }));
     ExpectNoDisc();
-    EXPECT_EQ(CompareWav(out.File("Track 01.wav"), 0, 599), "");
+    EXPECT_EQ(CompareWav(out.File("Track 01.wav"), 0, 600), "");
     EXPECT_FALSE(FileExists(out.File("Track 03.wav")));
 
     // The disc goes back in: the window takes it and its commands work.
@@ -196,7 +196,7 @@ TEST_F(RipErrors, ADiscTakenOutDuringARipIsReportedAndTheWindowHasNoDisc)
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitWorkerGone());
     for (int track = 1; track <= 3; ++track)
-        EXPECT_EQ(CompareWav(out.File("Track 0" + std::to_string(track) + ".wav"), (track - 1) * 600, 599), "");
+        EXPECT_EQ(CompareWav(out.File("Track 0" + std::to_string(track) + ".wav"), (track - 1) * 600, 600), "");
     EXPECT_EQ(shown.texts.size(), 1u);
     EXPECT_TRUE(errors.empty());
 }
@@ -229,7 +229,7 @@ TEST_F(RipErrors, TracksWithUnreadableSectorsAreListedWhenTheRipEnds)
     ASSERT_TRUE(WaitWorkerGone());
     Pump(200);
     EXPECT_EQ(shown.texts.size(), 1u);
-    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 2000, 1999), "");
+    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 2000, 2000), "");
     EXPECT_TRUE(errors.empty());
 }
 

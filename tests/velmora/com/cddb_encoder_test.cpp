@@ -150,7 +150,7 @@ TEST_F(CddbAndEncoder, EncoderReceivesFormatAudioAndTags)
     EXPECT_EQ(encoder->format.nAvgBytesPerSec, 176400u);
     EXPECT_EQ(encoder->format.nBlockAlign, 4);
     EXPECT_EQ(encoder->format.wBitsPerSample, 16);
-    EXPECT_EQ(encoder->audio, ExpectedWav(0, 27749).substr(46));
+    EXPECT_EQ(encoder->audio, ExpectedWav(0, 27750).substr(46));
     const std::map<std::string, std::string> tags = {
         {"Title", "Opening"}, {"Artist", "The Velmora Ensemble"}, {"Album", "Demo Disc"},
         {"Year", "2003"}, {"Genre", "Chamber Pop"}, {"TrackNo", "1"}};

@@ -23,7 +23,7 @@ using namespace testsupport;
 
 namespace {
 
-constexpr int32_t kTrackLength = 40;  // track i starts at i * 40 and delivers 39 sectors
+constexpr int32_t kTrackLength = 40;  // track i starts at i * 40 and delivers its 40 sectors
 
 std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
@@ -187,7 +187,7 @@ TEST_F(TargetNames, HostileCddbTitlesAllLandInsideTheOutputFolder)
     EXPECT_EQ(FilesBelow(folder), expected);
     EXPECT_EQ(FilesBelow(out.Path()).size(), expected.size());  // nothing beside the folder
     for (int i = 0; i < count; ++i)
-        EXPECT_EQ(CompareWav(folder + "\\" + titles[i].file, i * kTrackLength, kTrackLength - 1), "")
+        EXPECT_EQ(CompareWav(folder + "\\" + titles[i].file, i * kTrackLength, kTrackLength), "")
             << titles[i].file;
 }
 
@@ -207,17 +207,17 @@ TEST_F(TargetNames, RelativeTargetsMeanTheDirectoryOfWhenTheyWereQueued)
     ASSERT_TRUE(RunAndWait(4));
     EXPECT_EQ(Errors(), std::vector<std::string>{});
     EXPECT_EQ(CurrentDirectory(), elsewhere);  // the rip never moved it
-    EXPECT_EQ(CompareWav(out.File("01.wav"), 0, kTrackLength - 1), "");
-    EXPECT_EQ(CompareWav(out.File("Album\\02.wav"), kTrackLength, kTrackLength - 1), "");
-    EXPECT_EQ(CompareWav(out.File("Artist\\Album\\03.wav"), 2 * kTrackLength, kTrackLength - 1), "");
-    EXPECT_EQ(CompareWav(out.File("Artist\\Other\\04.wav"), 3 * kTrackLength, kTrackLength - 1), "");
+    EXPECT_EQ(CompareWav(out.File("01.wav"), 0, kTrackLength), "");
+    EXPECT_EQ(CompareWav(out.File("Album\\02.wav"), kTrackLength, kTrackLength), "");
+    EXPECT_EQ(CompareWav(out.File("Artist\\Album\\03.wav"), 2 * kTrackLength, kTrackLength), "");
+    EXPECT_EQ(CompareWav(out.File("Artist\\Other\\04.wav"), 3 * kTrackLength, kTrackLength), "");
     EXPECT_EQ(FilesBelow(elsewhere).size(), 0u);
 
     // One level up from where the host is now.
     win::UniqueBstr up(L"..\\Up\\05");
     ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(up.Get()), S_OK);
     ASSERT_TRUE(WaitWorkerGone());
-    EXPECT_EQ(CompareWav(out.File("Up\\05.wav"), 0, kTrackLength - 1), "");
+    EXPECT_EQ(CompareWav(out.File("Up\\05.wav"), 0, kTrackLength), "");
     EXPECT_EQ(CurrentDirectory(), elsewhere);
 }
 
@@ -238,11 +238,11 @@ TEST_F(TargetNames, DeviceNamesAndLongPathsGivenByTheHostMakeFiles)
                                  std::string(100, 'c') + "\\03.wav";
     EXPECT_EQ(FilesBelow(out.Path()),
               (std::set<std::string>{"CON_.wav", "lpt1_\\nul_.txt.wav", deepFile, "Rock+Roll.wav"}));
-    EXPECT_EQ(CompareWav(out.File("CON_.wav"), 0, kTrackLength - 1), "");
-    EXPECT_EQ(CompareWav(out.File("Rock+Roll.wav"), 3 * kTrackLength, kTrackLength - 1), "");
+    EXPECT_EQ(CompareWav(out.File("CON_.wav"), 0, kTrackLength), "");
+    EXPECT_EQ(CompareWav(out.File("Rock+Roll.wav"), 3 * kTrackLength, kTrackLength), "");
     WIN32_FILE_ATTRIBUTE_DATA data{};
     ASSERT_TRUE(GetFileAttributesExW((L"\\\\?\\" + deep + L"\\03.wav").c_str(), GetFileExInfoStandard, &data));
-    EXPECT_EQ(data.nFileSizeLow, 46u + (kTrackLength - 1) * 2352u);
+    EXPECT_EQ(data.nFileSizeLow, 46u + (kTrackLength) * 2352u);
 }
 
 TEST_F(TargetNames, ATargetThatIsNoFileEndsTheBatchWithAnError)

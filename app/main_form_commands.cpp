@@ -31,6 +31,8 @@ namespace {
 
 const char* const kNoCDMessage =
     "Please insert the music CD into the first CD-ROM and select the track(s) below to rip!";
+const char* const kNoOutputFolderMessage =
+    "No output folder is set. Please choose the folder for the WAV files in the Options and rip again.";
 
 
 }  // namespace
@@ -145,6 +147,12 @@ void TfrmMain::CDUncheckAllTracksExecute(gui::TComponent*)
 
 void TfrmMain::CDRipExecute(gui::TComponent*)
 {
+    // Without a folder every target would be "\" and a name: a file at the root of
+    // the current drive. Nothing is queued or started until a folder is chosen.
+    if (settings_.OutputPath.find_first_not_of(' ') == std::string::npos) {
+        skSkinMessage->MessageDlg(kNoOutputFolderMessage, gui::mtWarning, {gui::mbOK}, 0);
+        return;
+    }
     auto ripper = CDRipper->Ripper();
     Checked([&] { return ripper->ClearQueue(); });
     queuedCount_ = 0;
@@ -165,12 +173,11 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
         ++queuedCount_;
         if (settings_.OutputPath.empty() || settings_.OutputPath.back() != '\\')
             settings_.OutputPath += '\\';
-        // A row without a name (a CDDB record that lacks the track's title) would
-        // make every such track the same file ".wav", each overwriting the last:
-        // it is ripped under the name the track has without CDDB data.
-        std::string name = skSkinListView_TrackList->RowText(row, 0);
-        if (name.empty())
-            name = DefaultTrackName(row + 1);
+        // A row without a name of its own (a CDDB record that lacks the track's
+        // title, or whose title is blanks or dots) would make every such track the
+        // same file ".wav", each overwriting the last: it is ripped under the name
+        // the track has without CDDB data.
+        const std::string name = RipName(skSkinListView_TrackList->RowText(row, 0), row + 1);
         const std::wstring target = Widen(settings_.OutputPath + name);
         win::UniqueBstr file(target.c_str(), UINT(target.size()));
         Checked([&] { return track->QueueExtractToWav(file.Get()); });

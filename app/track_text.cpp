@@ -13,6 +13,15 @@ std::string DefaultTrackName(int number)
     return text;
 }
 
+std::string RipName(const std::string& listName, int number)
+{
+    const size_t separator = listName.find_last_of("\\/");
+    const size_t fileStart = separator == std::string::npos ? 0 : separator + 1;
+    if (listName.find_first_not_of(" ._", fileStart) == std::string::npos)
+        return DefaultTrackName(number);
+    return listName;
+}
+
 std::string TrackDuration(int32_t seconds)
 {
     char text[32];

@@ -21,6 +21,19 @@ TEST(TrackText, NamesDurationsAndSizes)
     EXPECT_EQ(TrackSize(1048576), "1.0 MB");
 }
 
+TEST(TrackText, ANameThatNamesNoFileRipsAsTheTrackNumber)
+{
+    EXPECT_EQ(RipName("Opening", 1), "Opening");
+    EXPECT_EQ(RipName("AC/DC", 2), "AC/DC");
+    EXPECT_EQ(RipName("..a", 3), "..a");
+    EXPECT_EQ(RipName("", 4), "Track 04");
+    EXPECT_EQ(RipName("   _", 5), "Track 05");  // a title of blanks, made a file name
+    EXPECT_EQ(RipName("___", 6), "Track 06");   // a title of dots
+    EXPECT_EQ(RipName("Live/", 7), "Track 07");
+    EXPECT_EQ(RipName("Live\\ . _", 8), "Track 08");
+    EXPECT_EQ(RipName("/", 12), "Track 12");
+}
+
 TEST(RipperSettings, AbsentKeysKeepTheDefaultsAndWritesGoToTheSettingsSection)
 {
     TRipperSettings defaults;

@@ -1,4 +1,6 @@
 // Naming the tracks from the local CDDB server, and ripping what it left untitled.
+#include <algorithm>
+
 #include "cddb_test_server.h"
 #include "main_window_fixture.h"
 #include "proxy_registry.h"
@@ -63,11 +65,47 @@ TEST_F(MainWindowWithCddb, TracksWithoutACddbTitleAreRippedUnderTheirTrackNames)
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitWorkerGone());
     // Each untitled track has a file of its own instead of all sharing ".wav".
-    EXPECT_EQ(CompareWav(out.File("First.wav"), 0, 299), "");
-    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 300, 299), "");
-    EXPECT_EQ(CompareWav(out.File("Track 03.wav"), 600, 299), "");
+    EXPECT_EQ(CompareWav(out.File("First.wav"), 0, 300), "");
+    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 300, 300), "");
+    EXPECT_EQ(CompareWav(out.File("Track 03.wav"), 600, 300), "");
     EXPECT_FALSE(FileExists(out.File(".wav")));
     EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindowWithCddb, TitlesThatNameNoFileAreRippedUnderTheirTrackNames)
+{
+    WriteSetting("OutputPath", out.Path());
+    const SimDevice disc = AudioCd(5, 300);
+    server.AddRecord({"misc", CddbId(disc),
+                      "# xmcd\n#\nDISCID=" + CddbId(disc) +
+                          "\nDTITLE=Someone / Something\nTTITLE0=First\nTTITLE1=   \nTTITLE2=...\n"
+                          "TTITLE3=/\nTTITLE4=Live/ . \n"});
+    Start(disc);
+    form->CDGetDataFromCDDBExecute(form.get());
+    ASSERT_EQ(Names().size(), 5u);
+    EXPECT_EQ(Names()[0], "First");
+    form->CDCheckAllTracksExecute(form.get());
+    form->CDRipExecute(form.get());
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitWorkerGone());
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(CompareWav(out.File("First.wav"), 0, 300), "");
+    for (int track = 2; track <= 5; ++track)
+        EXPECT_EQ(CompareWav(out.File("Track 0" + std::to_string(track) + ".wav"), (track - 1) * 300, 300), "")
+            << track << " \"" << Names()[track - 1] << '"';
+    // Nothing else: no ".wav", no file of blanks, dots or "_" alone, no folder.
+    std::vector<std::string> files;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(out.File("*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    do
+        if (std::string(found.cFileName) != "." && std::string(found.cFileName) != "..")
+            files.push_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"First.wav", "Track 02.wav", "Track 03.wav", "Track 04.wav",
+                                               "Track 05.wav"}));
 }
 
 }  // namespace

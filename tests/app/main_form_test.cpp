@@ -12,7 +12,7 @@ namespace {
 
 TEST_F(MainWindow, StartsWithTheDiscsTracksAndStoresTheAppliedSettings)
 {
-    Start(AudioCd(3, 4501));  // 4500 sectors a track: 60 s, 10,584,000 bytes
+    Start(AudioCd(3, 4500));  // 4500 sectors a track: 60 s, 10,584,000 bytes
     EXPECT_EQ(form->Caption(), "Brenvale");
     ASSERT_EQ(form->skSkinListView_TrackList->RowCount(), 3);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Track 01", "Track 02", "Track 03"}));
@@ -88,8 +88,8 @@ TEST_F(MainWindow, RipsTheCheckedTracksToWavFilesWithTheBatchsProgress)
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitWorkerGone());
     EXPECT_EQ(form->DoneCount(), 2);
-    EXPECT_EQ(CompareWav(out.File("Track 01.wav"), 0, 299), "");
-    EXPECT_EQ(CompareWav(out.File("Track 03.wav"), 600, 299), "");
+    EXPECT_EQ(CompareWav(out.File("Track 01.wav"), 0, 300), "");
+    EXPECT_EQ(CompareWav(out.File("Track 03.wav"), 600, 300), "");
     EXPECT_FALSE(FileExists(out.File("Track 02.wav")));
 
     // The gauge counts hundredths of the batch: the second track's progress adds
@@ -185,7 +185,7 @@ TEST_F(MainWindow, TheDataTrackOfAnEnhancedCdIsNotRippedAsAudio)
     EXPECT_EQ(form->QueuedCount(), 2);
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitWorkerGone());
-    EXPECT_EQ(CompareWav(out.File("Track 01.wav"), 0, 299), "");
+    EXPECT_EQ(CompareWav(out.File("Track 01.wav"), 0, 300), "");
     EXPECT_TRUE(FileExists(out.File("Track 02.wav")));
     EXPECT_FALSE(FileExists(out.File("Track 03.wav")));
 

@@ -110,6 +110,47 @@ TEST_F(RipErrors, AFolderThatCannotBeReachedIsReportedAndTheWindowGoesIdle)
     EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(RipErrors, WithoutAnOutputFolderRipAsksForOneAndWritesNothing)
+{
+    // Without a folder a target would be "\" and the name: a file at the root of the
+    // drive of the current directory.
+    char initial[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, initial);
+    ASSERT_TRUE(::SetCurrentDirectoryA(out.Path().c_str()));
+    const std::string root = out.Path().substr(0, 3);
+    for (const char* folder : {"", "   "}) {
+        WriteSetting("OutputPath", folder);
+        Start(AudioCd(3, 300));
+        const std::string before = CommandState(form->CDStop, form->skSkinButton_Stop) + " " +
+                                   CommandState(form->CDRip, form->skSkinButton_Rip);
+        shown.texts.clear();
+        Click(*form->skSkinButton_SelectAll);
+        Click(*form->skSkinButton_Rip);
+        Pump(500);
+        EXPECT_EQ(shown.texts.size(), 1u) << '"' << folder << '"';
+        if (!shown.texts.empty()) {
+            EXPECT_NE(shown.texts[0].find("output folder"), std::string::npos) << shown.texts[0];
+        }
+        WaitWorkerGone();
+        // Nothing was queued, nothing runs, nothing was written, the window is as it was.
+        EXPECT_EQ(form->CDRipper->Ripper()->CancelExtraction(), S_FALSE);
+        ::SetErrorInfo(0, nullptr);
+        EXPECT_EQ(form->CDRipper->Ripper()->RunQueue(), DISP_E_EXCEPTION);
+        EXPECT_EQ(ErrorText(), "Extraction queue is empty.");
+        EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop) + " " +
+                      CommandState(form->CDRip, form->skSkinButton_Rip),
+                  before);
+        EXPECT_EQ(form->skSkinGauge->Value(), 0);
+        EXPECT_FALSE(FileExists(root + "Track 01.wav"));
+        EXPECT_FALSE(FileExists(out.File("Track 01.wav")));
+        EXPECT_TRUE(errors.empty());
+        Close();
+    }
+    for (const char* name : {"Track 01.wav", "Track 02.wav", "Track 03.wav"})
+        ::DeleteFileA((root + name).c_str());
+    ::SetCurrentDirectoryA(initial);
+}
+
 TEST_F(RipErrors, ADiscChangeDuringARipEndsItAndLeavesTheTrayWorking)
 {
     WriteSetting("OutputPath", out.Path());
@@ -148,7 +189,7 @@ TEST_F(RipErrors, ADiscChangeDuringARipEndsItAndLeavesTheTrayWorking)
     Click(*form->skSkinButton_Rip);
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitWorkerGone());
-    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 300, 299), "");
+    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 300, 300), "");
     EXPECT_TRUE(errors.empty());
 }
 
@@ -182,7 +223,7 @@ TEST_F(RipErrors, ADiscTakenOutDuringARipIsReportedAndTheWindowHasNoDisc)
     // The control notices the empty drive once the rip is over.
     ASSERT_TRUE(PumpUntil(15000, [&] { return form->skSkinListView_TrackList->RowCount() == 0; }));
     ExpectNoDisc();
-    EXPECT_EQ(CompareWav(out.File("Track 01.wav"), 0, 599), "");
+    EXPECT_EQ(CompareWav(out.File("Track 01.wav"), 0, 600), "");
     EXPECT_FALSE(FileExists(out.File("Track 03.wav")));
 
     // The disc goes back in: the window takes it and its commands work.
@@ -196,7 +237,7 @@ TEST_F(RipErrors, ADiscTakenOutDuringARipIsReportedAndTheWindowHasNoDisc)
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitWorkerGone());
     for (int track = 1; track <= 3; ++track)
-        EXPECT_EQ(CompareWav(out.File("Track 0" + std::to_string(track) + ".wav"), (track - 1) * 600, 599), "");
+        EXPECT_EQ(CompareWav(out.File("Track 0" + std::to_string(track) + ".wav"), (track - 1) * 600, 600), "");
     EXPECT_EQ(shown.texts.size(), 1u);
     EXPECT_TRUE(errors.empty());
 }
@@ -229,7 +270,7 @@ TEST_F(RipErrors, TracksWithUnreadableSectorsAreListedWhenTheRipEnds)
     ASSERT_TRUE(WaitWorkerGone());
     Pump(200);
     EXPECT_EQ(shown.texts.size(), 1u);
-    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 2000, 1999), "");
+    EXPECT_EQ(CompareWav(out.File("Track 02.wav"), 2000, 2000), "");
     EXPECT_TRUE(errors.empty());
 }
 

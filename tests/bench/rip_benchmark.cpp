@@ -245,7 +245,7 @@ int main()
     }();
     const double music = ripDisc(fullDisc, true, image, [&](int track, const std::string& name) {
         const std::string wav = ReadFileText(name);
-        const size_t data = size_t(perTrack - 1) * 2352;
+        const size_t data = size_t(perTrack) * 2352;
         std::string expected(data, '\0');
         audio.Fill(int64_t(track - 1) * perTrack * 2352, reinterpret_cast<uint8_t*>(&expected[0]), data);
         exact += wav.size() == 46 + data && std::memcmp(wav.data() + 46, expected.data(), data) == 0;

@@ -59,9 +59,9 @@ def case_rip_two_tracks(app):
     check_tracks(app, [1, 3])
     app.click(*app.tool_button('rip'))
     # The case's disc has tracks of 300 sectors from LBA 0 and 600; a track's file
-    # holds all but its last sector.
+    # holds every one of them, its last sector too.
     for number, lba in ((1, 0), (3, 600)):
-        expected = expected_wav(lba, 299)
+        expected = expected_wav(lba, 300)
         app.wait_for(lambda: file_is(wav_path(app, number), expected),
                      'Track %02d.wav holds the drive\'s audio byte for byte' % number, timeout=40)
     check(not os.path.exists(wav_path(app, 2)), 'an unchecked track was ripped')
@@ -92,7 +92,7 @@ def case_the_keys_follow_the_row_clicked(app):
     app.screenshot('checked.png')
     app.click(*app.tool_button('rip'))
     for number, lba in ((1, 0), (3, 600), (4, 900)):
-        expected = expected_wav(lba, 299)
+        expected = expected_wav(lba, 300)
         app.wait_for(lambda: file_is(wav_path(app, number), expected),
                      'Track %02d, checked, is ripped' % number, timeout=40)
     app.wait_for(lambda: app.tool_button('rip'), 'the rip ends')
@@ -107,7 +107,7 @@ def case_rip_with_the_keyboard_alone(app):
     app.key('alt+c')
     app.key('Down', 'Return')
     for number, lba in ((1, 0), (3, 600)):
-        expected = expected_wav(lba, 299)
+        expected = expected_wav(lba, 300)
         app.wait_for(lambda: file_is(wav_path(app, number), expected),
                      'Track %02d, checked, is ripped' % number, timeout=40)
     app.wait_for(lambda: app.tool_button('rip'), 'the rip ends')

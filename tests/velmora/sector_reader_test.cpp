@@ -116,7 +116,8 @@ protected:
     SimDevice disc_;
 };
 
-// Tracks of 3000 sectors; track i (0-based) delivers [3000 i, 3000 i + 2999).
+// Tracks of 3000 sectors; track i (0-based) delivers [3000 i, 3000 (i + 1)), its last
+// sector included.
 constexpr int32_t kTrack = 3000;
 
 }  // namespace
@@ -140,7 +141,7 @@ TEST_F(Reading, LongDigitalSilenceAtTheStartMiddleAndEndOfTracks)
         const Rip rip = Read(track, true);
         EXPECT_FALSE(rip.error) << track;
         EXPECT_EQ(rip.jitters, 0) << track;
-        EXPECT_EQ(Compare(rip, track * kTrack, track * kTrack + kTrack - 1), "") << track;
+        EXPECT_EQ(Compare(rip, track * kTrack, (track + 1) * kTrack), "") << track;
     }
 }
 
@@ -154,9 +155,9 @@ TEST_F(Reading, WholeTracksOfSilence)
         for (bool correction : {true, false}) {
             const Rip rip = Read(track, correction);
             EXPECT_FALSE(rip.error);
-            EXPECT_EQ(Compare(rip, track * kTrack, track * kTrack + kTrack - 1), "") << track;
+            EXPECT_EQ(Compare(rip, track * kTrack, (track + 1) * kTrack), "") << track;
             // 26 sectors, then 19 a block with correction, 26 without.
-            EXPECT_EQ(rip.blocks, correction ? 1 + (kTrack - 1 - 26 + 18) / 19 : (kTrack - 1 + 25) / 26);
+            EXPECT_EQ(rip.blocks, correction ? 1 + (kTrack - 26 + 18) / 19 : (kTrack + 25) / 26);
         }
     }
 }
@@ -178,7 +179,7 @@ TEST_F(Reading, AConstantSampleARepeatedPeriodAndSines)
         const Rip rip = Read(track, true);
         EXPECT_FALSE(rip.error) << track;
         EXPECT_EQ(rip.jitters, 0) << track;
-        EXPECT_EQ(Compare(rip, track * kTrack, track * kTrack + kTrack - 1), "") << track;
+        EXPECT_EQ(Compare(rip, track * kTrack, (track + 1) * kTrack), "") << track;
     }
 }
 
@@ -186,16 +187,30 @@ TEST_F(Reading, ADriveThatAlwaysLandsOffStillGivesTheTrackExactly)
 {
     // Every read but the track's first lands early (or late) by the same amount: each
     // block delivers a few bytes less (or more), and the track still ends exactly.
+    // The disc's last bytes are the exception: a drive that lands early delivers them
+    // only from a read past the lead-out, which is never made, so they are silence,
+    // reported and counted.
     for (int drift : {-8, 8, -2348, 2352}) {
         SimDevice disc = AudioCd(2, kTrack);
         disc.extra = {"jitter 1 2999 " + std::to_string(drift),
                       "jitter 3001 5999 " + std::to_string(drift)};
         Insert(disc);
         for (int track = 0; track < 2; ++track) {
-            const Rip rip = Read(track, true);
+            Rip rip = Read(track, true);
             EXPECT_FALSE(rip.error);
-            EXPECT_EQ(rip.jitters, 0) << drift;
-            EXPECT_EQ(Compare(rip, track * kTrack, track * kTrack + kTrack - 1), "")
+            const bool unreachable = track == 1 && drift < 0;
+            EXPECT_EQ(rip.jitters, unreachable ? 1 : 0) << drift;
+            ASSERT_EQ(rip.audio.size(), size_t(kTrack) * kSectorSize) << drift;
+            if (unreachable) {
+                const size_t tail = size_t(-drift);
+                EXPECT_TRUE(std::all_of(rip.audio.end() - tail, rip.audio.end(), [](uint8_t b) { return b == 0; }));
+                std::vector<uint8_t> real(tail);
+                disc.Audio().Fill(int64_t(2 * kTrack) * kSectorSize - int64_t(tail), real.data(), real.size());
+                std::copy(real.begin(), real.end(), rip.audio.end() - tail);
+                std::lock_guard<std::mutex> guard(record->lock);
+                EXPECT_EQ(record->toc.unreadableSectors[1], 1);
+            }
+            EXPECT_EQ(Compare(rip, track * kTrack, (track + 1) * kTrack), "")
                 << "drift " << drift << ", track " << track;
         }
         for (const auto& read : Reads())
@@ -212,7 +227,7 @@ TEST_F(Reading, TheLastTrackReadsNothingAtOrPastTheLeadOut)
             const int32_t sectors = correction ? 26 + 19 * 20 + last : 26 * 20 + last;
             SimDevice disc = AudioCd(1, 0);
             disc.tracks = {{1, 0, false}, {2, 1000, false}};
-            disc.leadOut = 1000 + sectors + 1;  // the track delivers up to the lead-out's sector before
+            disc.leadOut = 1000 + sectors;  // the track delivers every sector up to the lead-out
             disc.extra = {"silence " + std::to_string(1000 + sectors - 75) + " 99999"};
             Insert(disc);
             const Rip rip = Read(1, correction);
@@ -240,9 +255,8 @@ TEST_F(Reading, ShortTracksAtTheEndOfTheDisc)
             ClearSimLog();
             const Rip rip = Read(1, correction);
             EXPECT_FALSE(rip.error);
-            // At least 10 sectors unless the lead-out comes first.
-            const int32_t delivered = length - 1 < 10 ? (length < 10 ? length : 10) : length - 1;
-            EXPECT_EQ(Compare(rip, 500, 500 + delivered), "") << length;
+            // The whole track: the 10-sector minimum never reaches past the lead-out.
+            EXPECT_EQ(Compare(rip, 500, 500 + length), "") << length;
             for (const auto& read : Reads())
                 EXPECT_LE(read.first + read.second, disc.leadOut) << length;
         }
@@ -266,7 +280,7 @@ TEST_F(Reading, SwitchingCorrectionMidTrackNeitherLosesNorRepeatsAudio)
         rip.jitters += b.jitter;
         rip.audio.insert(rip.audio.end(), b.data, b.data + b.length);
     }
-    EXPECT_EQ(Compare(rip, 0, 1999), "");
+    EXPECT_EQ(Compare(rip, 0, 2000), "");
 }
 
 TEST_F(Reading, ADiscTakenOutEndsTheTrackWithAnError)
@@ -305,7 +319,7 @@ TEST_F(Reading, UnreadableSectorsAreSilenceAndCounted)
     EXPECT_FALSE(rip.error);
     // Reads 76-101 and 95-120 fail whole: their new sectors (83-101 and 102-120) come
     // out as silence; the rest of the track stays in place.
-    std::vector<uint8_t> expected(size_t(kTrack - 1) * kSectorSize);
+    std::vector<uint8_t> expected(size_t(kTrack) * kSectorSize);
     disc.Audio().Fill(0, expected.data(), expected.size());
     std::fill(expected.begin() + 83 * kSectorSize, expected.begin() + 121 * kSectorSize, 0);
     EXPECT_TRUE(rip.audio == expected);

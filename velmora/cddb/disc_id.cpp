@@ -29,14 +29,22 @@ uint32_t DigitSum(int64_t value)
     return sum;
 }
 
-// The last sector of the disc's last track by the track extent rule. A disc whose
-// tracks are not numbered 1..N has no track N: its lead-out row bounds it instead.
+// The end term of the query's disc length, as CDDB servers compute it: one sector
+// before the row that follows track N, or 11,251 sectors before it when that row is
+// a track of the other kind (not the lead-out, and track N is not the first row).
+// Servers and other clients derive the same figure from the same table, so this is
+// its own arithmetic, apart from how many sectors a rip reads. A disc whose tracks
+// are not numbered 1..N has no track N: its lead-out row bounds it instead.
 int64_t LastTrackEnd(const TocTable& toc)
 {
     const int row = FindTrackRow(toc, TrackCount(toc));
-    int32_t start = 0, end = 0;
-    if (row >= 0 && TrackExtent(toc, row, start, end))
-        return end;
+    if (row >= 0 && row + 1 < toc.count) {
+        const int next = row + 1;
+        const bool kindChanges = toc.adrControl[row] != toc.adrControl[next];
+        if (row >= 1 && kindChanges && toc.trackNumber[next] != kLeadOutTrack)
+            return int64_t(toc.startAddress[next]) - 11251;
+        return int64_t(toc.startAddress[next]) - 1;
+    }
     if (toc.count > 0)
         return int64_t(toc.startAddress[toc.count - 1]) - 1;
     return -1;

@@ -45,7 +45,7 @@ bool TrackExtent(const TocTable& table, int row, int32_t& start, int32_t& end)
     if (row >= 1 && kindChanges && table.trackNumber[next] != kLeadOutTrack)
         end = table.startAddress[next] - kSessionGapSectors;
     else
-        end = table.startAddress[next] - 1;
+        end = table.startAddress[next];
     return true;
 }
 

@@ -12,8 +12,8 @@ constexpr int kMaxTocRows = 100;  // 99 tracks and the lead-out
 constexpr uint8_t kLeadOutTrack = 0xAA;
 constexpr uint8_t kDataTrackBit = 0x04;
 // Sectors between the last audio track of a session and a following data track
-// that belong to neither (lead-out, lead-in and pre-gap of the next session), plus one.
-constexpr int32_t kSessionGapSectors = 11251;
+// that belong to neither (the session's lead-out, the next one's lead-in and pre-gap).
+constexpr int32_t kSessionGapSectors = 11250;
 
 struct TocTable {
     int32_t count = 0;  // rows in use, the lead-out row included
@@ -41,8 +41,9 @@ void ParseTocAnswer(const uint8_t* answer, TocTable& table);
 bool HasAudioTrack(const TocTable& table);
 
 // The sectors of the track in row `row`: [start, end), end being the next row's
-// start minus one, or minus kSessionGapSectors when the next row is a track of
-// the other kind (never for row 0). False when the row has no following row.
+// start, or kSessionGapSectors before it when the next row is a track of the other
+// kind (never for row 0), so end - start counts every sector of the track. False
+// when the row has no following row.
 bool TrackExtent(const TocTable& table, int row, int32_t& start, int32_t& end);
 
 // The row whose track number is `trackNumber`, or -1.

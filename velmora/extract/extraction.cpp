@@ -168,6 +168,9 @@ bool Extraction::RunTask(const ExtractionTask& task)
         return false;
     }
     WavWriter wav;
+    // The encoder the task starts with serves the whole task: a host that sets
+    // another one (or none) meanwhile changes the next task, never this one, whose
+    // encoder was opened for it and must see its every block and its Close.
     win::ComPtr<IVelAudioEncoder> encoder;
     if (task.kind == ExtractionTask::Kind::Wav) {
         HWND window = host_.Window();
@@ -198,7 +201,7 @@ bool Extraction::RunTask(const ExtractionTask& task)
             WriteEncoderTags(encoder.Get(), task.record, task.trackIndex);
     }
 
-    bool ok = ReadTrack(task.kind == ExtractionTask::Kind::Wav ? &wav : nullptr);
+    bool ok = ReadTrack(task.kind == ExtractionTask::Kind::Wav ? &wav : nullptr, encoder.Get());
 
     if (task.kind == ExtractionTask::Kind::Wav) {
         if (FAILED(wav.Close())) {
@@ -206,9 +209,8 @@ bool Extraction::RunTask(const ExtractionTask& task)
             ok = false;
         }
     } else {
-        encoder = host_.CurrentEncoder();
         ::SetErrorInfo(0, nullptr);
-        if (encoder && FAILED(encoder->Close())) {
+        if (FAILED(encoder->Close())) {
             PostError(ErrorInfoText(L"Internal error #7656. External encoder problem."));
             ok = false;
         }
@@ -219,7 +221,7 @@ bool Extraction::RunTask(const ExtractionTask& task)
 // Reads the track set up in the reader into the output; false when the run must
 // end (error or cancel).
 // Ends with the progress and end messages; the output is closed by the caller.
-bool Extraction::ReadTrack(WavWriter* wav)
+bool Extraction::ReadTrack(WavWriter* wav, IVelAudioEncoder* encoder)
 {
     int lastPercent = -1;
     Post(WM_RIPPER_EXTRACTIONSTART);
@@ -248,9 +250,8 @@ bool Extraction::ReadTrack(WavWriter* wav)
                 break;
             }
         } else {
-            win::ComPtr<IVelAudioEncoder> encoder = host_.CurrentEncoder();
-            if (!encoder || FAILED(encoder->Write(const_cast<unsigned char*>(block.data),
-                                                  static_cast<LONG>(block.length)))) {
+            if (FAILED(encoder->Write(const_cast<unsigned char*>(block.data),
+                                      static_cast<LONG>(block.length)))) {
                 const std::wstring reported = connection_->Connected() ? encoderError_->Get()
                                                                        : std::wstring();
                 PostError(reported.empty()

@@ -74,7 +74,8 @@ private:
     void Run();
     // Runs one task; false when the run must end after it.
     bool RunTask(const ExtractionTask& task);
-    bool ReadTrack(WavWriter* wav);
+    // Writes into `wav`, or else into `encoder`, the task's own.
+    bool ReadTrack(WavWriter* wav, IVelAudioEncoder* encoder);
     void Post(UINT message, WPARAM wParam = 0);
     void PostError(const std::wstring& text);
 

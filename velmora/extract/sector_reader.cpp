@@ -55,6 +55,7 @@ bool SectorReader::SetUp(DriveRecord& drive, int trackIndex)
     firstBlock_ = true;
     previousOverlap_ = 0;
     overlapRead_ = false;
+    tailBeyondReach_ = false;
     percent_ = 0;
     unreadableSectors_ = 0;
 
@@ -132,6 +133,8 @@ Block SectorReader::ReadBlock(bool jitterCorrection)
         block.result = Block::Result::Done;
         return block;
     }
+    if (tailBeyondReach_)
+        return SilentTail();
     const uint32_t overlap = jitterCorrection ? kOverlapSectors : 0;
 
     // Where the next byte of the track lies on the disc. The read starts far enough
@@ -204,6 +207,12 @@ Block SectorReader::ReadBlock(bool jitterCorrection)
     }
     if (read != ReadResult::Read)
         CountUnreadable(static_cast<uint32_t>(valid));
+    // A drive that lands early delivers the disc's last bytes never: a read that
+    // already reaches the lead-out and was found where it belongs ends that many bytes
+    // short of the track's end, and no read may go further.
+    if (read == ReadResult::Read && !block.jitter && currentLba_ + count == discEnd_ &&
+        valid < bytesLeft_)
+        tailBeyondReach_ = true;
     sectorsLeft_ -= count - static_cast<int32_t>(overlap);
     currentLba_ += count - static_cast<int32_t>(overlap);
     bytesLeft_ -= valid;
@@ -211,6 +220,20 @@ Block SectorReader::ReadBlock(bool jitterCorrection)
     block.result = Block::Result::Audio;
     block.data = data + offset;
     block.length = static_cast<uint32_t>(valid);
+    return block;
+}
+
+Block SectorReader::SilentTail()
+{
+    Block block;
+    const uint32_t length = bytesLeft_ < kBlockSize ? static_cast<uint32_t>(bytesLeft_) : kBlockSize;
+    std::memset(request_->Data(), 0, length);
+    CountUnreadable(length);
+    bytesLeft_ -= length;
+    block.result = Block::Result::Audio;
+    block.data = request_->Data();
+    block.length = length;
+    block.jitter = true;
     return block;
 }
 

@@ -53,6 +53,9 @@ private:
     enum class ReadResult { Read, Failed, MediumGone };
     ReadResult ReadSectors(int32_t lba, int count);
     void CountUnreadable(uint32_t bytes);
+    // The rest of a track that lies past the last byte the drive delivers before the
+    // lead-out: silence, reported as jitter and counted as unreadable.
+    Block SilentTail();
 
     DriveRecord* drive_ = nullptr;
     int tocRow_ = -1;
@@ -65,6 +68,7 @@ private:
     bool firstBlock_ = true;
     uint32_t previousOverlap_ = 0;  // sectors the previous read shares with the next one
     bool overlapRead_ = false;      // the overlap buffer holds audio the drive delivered
+    bool tailBeyondReach_ = false;  // the track's last bytes lie where no read reaches
     int percent_ = 0;
     int32_t unreadableSectors_ = 0;
     std::unique_ptr<ScsiRequest> request_;  // its buffer is the read buffer

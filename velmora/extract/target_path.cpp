@@ -79,10 +79,17 @@ std::wstring ResolveTarget(const std::wstring& target)
         begin = end + 1;
     }
     // The file's own name keeps its blanks; the extension that follows makes them
-    // part of the name.
-    if (begin < path.size())
+    // part of the name. A name of nothing but dots and blanks names no file ("." and
+    // ".." would climb the folders, the rest Windows cuts to nothing): it is left
+    // out, and the target names its folder only.
+    if (begin < path.size() && path.find_first_not_of(L". ", begin) != std::wstring::npos)
         result += MendDeviceName(path.substr(begin));
     return FullPathName(result);
+}
+
+bool NamesAFile(const std::wstring& target)
+{
+    return !target.empty() && target.back() != L'\\' && target.back() != L'/';
 }
 
 std::wstring FileSystemName(const std::wstring& absolute)

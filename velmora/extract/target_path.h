@@ -11,10 +11,14 @@ namespace velmora {
 // The absolute name of a target: "/" taken as the separator it is on Windows, blanks
 // around folder names and empty folder names dropped, a path part that names a
 // device given "_" ("CON" -> "CON_", so that a file is made, not a device opened),
-// then resolved against the current directory ("." and ".." included). A name in
-// the "\\?\" or "\\.\" form is taken as it stands. A name that cannot be resolved is
-// returned as given.
+// then resolved against the current directory ("." and ".." included). A file name
+// of dots and blanks only is dropped, leaving the folder with its final "\". A name
+// in the "\\?\" or "\\.\" form is taken as it stands. A name that cannot be
+// resolved is returned as given.
 std::wstring ResolveTarget(const std::wstring& target);
+
+// False for a target without a file name: empty, or ending in a separator.
+bool NamesAFile(const std::wstring& target);
 
 // The form of an absolute name that the file functions take at any length: names of
 // MAX_PATH characters or more get the "\\?\" prefix ("\\?\UNC\" for a share).

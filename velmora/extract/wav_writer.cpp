@@ -61,6 +61,10 @@ WavWriter::~WavWriter()
 
 std::wstring WavWriter::Open(const std::wstring& target, const std::function<bool()>& mayOverwrite)
 {
+    // A target that names a folder but no file is refused before anything is made:
+    // no folder is created for it and no file named ".wav" appears.
+    if (!NamesAFile(target))
+        return L"Cannot create wav-file";
     CreateDirectoryPath(DirectoryPart(target));
     const std::wstring name = FileSystemName(WavName(target));
 

@@ -150,7 +150,7 @@ TEST_F(CddbAndEncoder, EncoderReceivesFormatAudioAndTags)
     EXPECT_EQ(encoder->format.nAvgBytesPerSec, 176400u);
     EXPECT_EQ(encoder->format.nBlockAlign, 4);
     EXPECT_EQ(encoder->format.wBitsPerSample, 16);
-    EXPECT_EQ(encoder->audio, ExpectedWav(0, 27749).substr(46));
+    EXPECT_EQ(encoder->audio, ExpectedWav(0, 27750).substr(46));
     const std::map<std::string, std::string> tags = {
         {"Title", "Opening"}, {"Artist", "The Velmora Ensemble"}, {"Album", "Demo Disc"},
         {"Year", "2003"}, {"Genre", "Chamber Pop"}, {"TrackNo", "1"}};
@@ -256,4 +256,68 @@ TEST_F(CddbAndEncoder, AnEncodersErrorReachesTheHostAsAnEventOnTheHostsThread)
     watcher->Release();
     control->put_Encoder(nullptr);
     encoder->Release();
+}
+
+TEST_F(CddbAndEncoder, AnEncoderSetDuringATaskLeavesTheTaskWithTheOneItStartedWith)
+{
+    // A drive slow enough that the host's change lands in the middle of the track.
+    SimDevice disc = AudioCd(2, 1500);
+    disc.extra = {"fault readcd late 0 2999 delay 10"};
+    WriteSimDrive(1, {disc});
+    ASSERT_EQ(drive->Refresh(), S_OK);
+    // Sets the control's encoder to `next` when the track reports its first progress.
+    class ChangeOnProgress : public EventSink {
+    public:
+        using EventSink::EventSink;
+        void OnEvent(DISPID id) override
+        {
+            if (id == 1 && control) {
+                control->put_Encoder(next);
+                control = nullptr;
+                changedAt = lines->size();
+            }
+        }
+        std::vector<std::string>* lines = nullptr;
+        IVelCDRipper* control = nullptr;
+        IVelAudioEncoder* next = nullptr;
+        size_t changedAt = 0;
+    };
+    for (bool toNull : {false, true}) {
+        auto* first = new TestEncoder(false);
+        auto* second = new TestEncoder(false);
+        ASSERT_EQ(control->put_Encoder(first), S_OK);
+        auto* changer = new ChangeOnProgress(&log, "");
+        changer->lines = &log;
+        changer->control = control.Get();
+        changer->next = toNull ? nullptr : second;
+        ASSERT_EQ(changer->Connect(control.Get()), S_OK);
+        log.clear();
+        win::UniqueBstr name(L"C:\\nowhere\\changed");
+        ASSERT_EQ(TrackOf(drive.Get(), 2)->ExtractToEncoder(name.Get(), VARIANT_FALSE), S_OK);
+        ASSERT_TRUE(WaitIdle());
+        // The change came while the track had most of its blocks still to read.
+        ASSERT_GT(changer->changedAt, 0u) << toNull;
+        EXPECT_GT(std::count_if(log.begin() + changer->changedAt, log.end(),
+                                [](const std::string& line) {
+                                    return line.rfind("OnProgress ", 0) == 0 && line != "OnProgress 100" &&
+                                           std::stoi(line.substr(11)) < 50;
+                                }),
+                  0)
+            << toNull;
+        // The first encoder had the whole track and its Close; the second none of it.
+        EXPECT_EQ(first->calls, (std::vector<std::string>{"Open", "SetInputFormatWFX", "Write", "Close"}))
+            << toNull;
+        EXPECT_EQ(first->audio, ExpectedWav(1500, 1500).substr(46)) << toNull;
+        EXPECT_TRUE(second->calls.empty()) << toNull;
+        EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                                [](const std::string& line) { return line.rfind("OnExtractionError", 0) == 0; }),
+                  0)
+            << toNull;
+        EXPECT_EQ(log.back(), "OnExtractionEnd");
+        changer->Disconnect();
+        changer->Release();
+        control->put_Encoder(nullptr);
+        first->Release();
+        second->Release();
+    }
 }

@@ -83,8 +83,8 @@ TEST(Control, ListsDrivesTracksAndTheirProperties)
     EXPECT_EQ(track->get_Duration(&duration), S_OK);
     EXPECT_EQ(track->get_Size(&size), S_OK);
     EXPECT_EQ(track->get_IsAudio(&audio), S_OK);
-    EXPECT_EQ(duration, 14999 / 75);
-    EXPECT_EQ(size, 14999 * 2352);
+    EXPECT_EQ(duration, 15000 / 75);  // every sector up to the next track's start
+    EXPECT_EQ(size, 15000 * 2352);
     EXPECT_EQ(audio, VARIANT_TRUE);
 
     VARIANT_BOOL hasAudio = VARIANT_FALSE;
@@ -95,7 +95,7 @@ TEST(Control, ListsDrivesTracksAndTheirProperties)
     EXPECT_EQ(TrackCount(second.Get()), 11);
     auto lastAudio = TrackOf(second.Get(), 10);
     lastAudio->get_Size(&size);
-    EXPECT_EQ(size, (150000 + 11400 - 11251 - 135000) * 2352);
+    EXPECT_EQ(size, (150000 + 11400 - 11250 - 135000) * 2352);
     auto data = TrackOf(second.Get(), 11);
     data->get_IsAudio(&audio);
     EXPECT_EQ(audio, VARIANT_FALSE);
@@ -229,7 +229,7 @@ TEST(Control, TrackHeldAcrossADiscChangeAnswersForTheNewDisc)
     EXPECT_NE(TrackOf(drive.Get(), 2).Get(), second.Get());
     long size = 0;
     EXPECT_EQ(second->get_Size(&size), S_OK);
-    EXPECT_EQ(size, 1999 * 2352);
+    EXPECT_EQ(size, 2000 * 2352);
     ::SetErrorInfo(0, nullptr);
     EXPECT_EQ(fifth->get_Size(&size), DISP_E_EXCEPTION);
     EXPECT_EQ(ErrorText(), "No such track on the disk");
@@ -630,7 +630,7 @@ TEST(Control, LateBoundCallsGetTheSameAnswersAndErrorTexts)
                             nullptr, nullptr),
               S_OK);
     EXPECT_EQ(result.vt, VT_I4);
-    EXPECT_EQ(result.lVal, 999 * 2352);
+    EXPECT_EQ(result.lVal, 1000 * 2352);
 
     WriteSimDrive(1, {AudioCd(2, 1000)});
     drive->Refresh();

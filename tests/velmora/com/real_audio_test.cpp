@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ constexpr int32_t kTrackLength = 3000;
 SimDevice PatternDisc()
 {
     SimDevice disc = AudioCd(4, kTrackLength);
-    disc.leadOut = 3 * kTrackLength + 26 + 19 * 150 + 3 + 1;
+    disc.leadOut = 3 * kTrackLength + 26 + 19 * 150 + 3;
     disc.extra = {
         "silence 0 299",                 // the first track opens with silence
         "silence 1000 1039",             // 40 silent sectors in the middle
@@ -61,7 +62,7 @@ TEST_F(Ripping, SilenceConstantSamplesLoopsAndTonesRipByteExact)
     const simdrive::DiscAudio audio = disc.Audio();
     for (int track = 1; track <= 4; ++track) {
         const int32_t first = (track - 1) * kTrackLength;
-        const int32_t sectors = track < 4 ? kTrackLength - 1 : disc.leadOut - 1 - first;
+        const int32_t sectors = track < 4 ? kTrackLength : disc.leadOut - first;
         EXPECT_EQ(CompareWav(Target(track) + ".wav", audio, first, sectors), "") << track;
     }
 }
@@ -82,7 +83,7 @@ TEST_F(Ripping, SilenceAndLoopsRipByteExactWithoutCorrectionToo)
     const simdrive::DiscAudio audio = disc.Audio();
     for (int track = 1; track <= 4; ++track) {
         const int32_t first = (track - 1) * kTrackLength;
-        const int32_t sectors = track < 4 ? kTrackLength - 1 : disc.leadOut - 1 - first;
+        const int32_t sectors = track < 4 ? kTrackLength : disc.leadOut - first;
         EXPECT_EQ(CompareWav(Target(track) + ".wav", audio, first, sectors), "") << track;
     }
     // The last block of the last track asks for what lies before the lead-out only.
@@ -122,9 +123,109 @@ TEST_F(Ripping, AMusicLikeImageRipsByteExact)
     const simdrive::DiscAudio audio = disc.Audio();
     EXPECT_EQ(audio.ImagePath(), image);
     for (int track = 1; track <= 3; ++track)
-        EXPECT_EQ(CompareWav(Target(track) + ".wav", audio, starts[track - 1], 1499), "") << track;
+        EXPECT_EQ(CompareWav(Target(track) + ".wav", audio, starts[track - 1], 1500), "") << track;
     // The image really is music: silence where tracks meet, sound between.
     const std::string first = ReadFileText(Target(1) + ".wav");
     EXPECT_EQ(first.substr(46, 75 * 2352), std::string(75 * 2352, '\0'));
     EXPECT_NE(first.substr(46 + 400 * 2352, 2352), std::string(2352, '\0'));
+}
+
+namespace {
+
+// The bytes of sectors [first, end) of a raw image file.
+std::string ImageSectors(const std::string& image, int32_t first, int32_t end)
+{
+    return ReadFileText(image).substr(size_t(first) * 2352, size_t(end - first) * 2352);
+}
+
+// "" when the WAV file holds exactly `audio` after a header with its exact sizes.
+std::string WavHolds(const std::string& path, const std::string& audio)
+{
+    const std::string wav = ReadFileText(path);
+    if (wav.size() != 46 + audio.size())
+        return std::to_string(wav.size()) + " bytes, expected " + std::to_string(46 + audio.size());
+    uint32_t riff = 0, data = 0;
+    std::memcpy(&riff, wav.data() + 4, 4);
+    std::memcpy(&data, wav.data() + 42, 4);
+    if (riff != 38 + audio.size() || data != audio.size())
+        return "header sizes " + std::to_string(riff) + " and " + std::to_string(data);
+    const auto mismatch = std::mismatch(audio.begin(), audio.end(), wav.begin() + 46);
+    if (mismatch.first != audio.end())
+        return "first difference in sector " + std::to_string((mismatch.first - audio.begin()) / 2352);
+    return std::string();
+}
+
+}  // namespace
+
+TEST_F(Ripping, EveryTrackOfGaplessMusicRipsToTheNextTracksStart)
+{
+    // Music that runs on across the track boundaries (a live or gapless album): each
+    // track's last sector is sound, and the next track begins right after it.
+    const std::vector<int32_t> starts = {0, 1500, 3000};
+    const int32_t leadOut = 4500;
+    const std::string image = out.File("gapless.bin");
+    ASSERT_TRUE(WriteMusicImage(image, {0}, leadOut));
+    SimDevice disc = AudioCd(3, 1500);
+    disc.extra = {"image \"" + image + "\""};
+    Start({disc});
+    for (VARIANT_BOOL correction : {VARIANT_TRUE, VARIANT_FALSE}) {
+        // With correction on, the drive lands off near the boundaries too.
+        disc.extra.resize(1);
+        if (correction)
+            disc.extra.insert(disc.extra.end(), {"jitter 1400 1499 -8", "jitter 2900 2999 12"});
+        WriteSimDrive(1, {disc});
+        log.clear();
+        control->put_JitterCorrection(correction);
+        ASSERT_EQ(control->ClearQueue(), S_OK);
+        for (int track = 1; track <= 3; ++track)
+            ASSERT_EQ(Queue(track), S_OK);
+        ASSERT_EQ(control->RunQueue(), S_OK);
+        ASSERT_TRUE(WaitIdle(60000));
+        EXPECT_EQ(Count("OnExtractionEnd"), 3u);
+        for (int track = 1; track <= 3; ++track) {
+            const int32_t end = track < 3 ? starts[track] : leadOut;
+            const std::string expected = ImageSectors(image, starts[track - 1], end);
+            EXPECT_EQ(WavHolds(Target(track) + ".wav", expected), "")
+                << "track " << track << ", correction " << correction;
+            long size = 0;
+            TrackOf(drive.Get(), track)->get_Size(&size);
+            EXPECT_EQ(size_t(size), expected.size()) << track;
+        }
+    }
+    // The sectors that meet at a boundary are sound, not a gap of silence.
+    const std::string lastOfFirst = ImageSectors(image, 1499, 1500);
+    EXPECT_NE(lastOfFirst, std::string(2352, '\0'));
+    const std::string first = ReadFileText(Target(1) + ".wav");
+    EXPECT_EQ(first.substr(first.size() - 2352), lastOfFirst);
+}
+
+TEST_F(Ripping, TheLastAudioTrackOfAnEnhancedCdEndsWhereTheSessionGapBegins)
+{
+    // Two audio tracks of music, then a data track in a second session: the second
+    // audio track runs up to 11,250 sectors before the data track, its last sector
+    // included, and nothing of the gap.
+    SimDevice disc = EnhancedCd(2, 1500);
+    const int32_t dataStart = disc.tracks.back().lba;
+    const int32_t audioEnd = dataStart - 11250;
+    ASSERT_EQ(audioEnd, 3150);
+    const std::string image = out.File("enhanced.bin");
+    ASSERT_TRUE(WriteMusicImage(image, {0}, audioEnd + 300));
+    disc.extra = {"image \"" + image + "\""};
+    Start({disc});
+    control->put_JitterCorrection(VARIANT_TRUE);
+    for (int track = 1; track <= 2; ++track)
+        ASSERT_EQ(Queue(track), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle(60000));
+    EXPECT_EQ(Count("OnExtractionEnd"), 2u);
+    EXPECT_EQ(Count("OnExtractionError"), 0u);
+    EXPECT_EQ(WavHolds(Target(1) + ".wav", ImageSectors(image, 0, 1500)), "");
+    const std::string second = ImageSectors(image, 1500, audioEnd);
+    EXPECT_EQ(WavHolds(Target(2) + ".wav", second), "");
+    EXPECT_NE(second.substr(second.size() - 2352), std::string(2352, '\0'));
+    long size = 0, duration = 0;
+    TrackOf(drive.Get(), 2)->get_Size(&size);
+    TrackOf(drive.Get(), 2)->get_Duration(&duration);
+    EXPECT_EQ(size_t(size), second.size());
+    EXPECT_EQ(duration, 1650 / 75);
 }

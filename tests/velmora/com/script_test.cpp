@@ -69,12 +69,12 @@ TEST(Scripts, VbScriptWalksDrivesAndTracksWithForEach)
     const std::string expected =
         "drives 2 2\n"
         "drive [SCRIPTEDDRIVE           ] tracks 3 audio True\n"
-        "track 19 3525648 True\n"
-        "track 19 3525648 True\n"
-        "track 19 3525648 True\n"
+        "track 20 3528000 True\n"
+        "track 20 3528000 True\n"
+        "track 20 3528000 True\n"
         "drive [VELSIM  VIRTUAL CD-ROM  ] tracks 1 audio False\n"
-        "track 119 21165648 False\n"
-        "default member 3525648\n"
+        "track 120 21168000 False\n"
+        "default member 3528000\n"
         "jitter False prompt True\n"
         "jitter True\n"
         "beyond count 8002000B\n"
@@ -85,7 +85,7 @@ TEST(Scripts, VbScriptWalksDrivesAndTracksWithForEach)
 TEST(Scripts, JScriptEnumeratesThroughNewEnum)
 {
     WriteSimDrive(1, {AudioCd(2, 750)});
-    EXPECT_EQ(RunScript("walk_drives.js"), "drive 2 1761648,1761648\nDONE\n");
+    EXPECT_EQ(RunScript("walk_drives.js"), "drive 2 1764000,1764000\nDONE\n");
 }
 
 TEST(Scripts, VbScriptSetsAndClearsTheEncoderAndReadsWhyAnIndexIsRefused)

@@ -23,7 +23,7 @@ using namespace testsupport;
 
 namespace {
 
-constexpr int32_t kTrackLength = 40;  // track i starts at i * 40 and delivers 39 sectors
+constexpr int32_t kTrackLength = 40;  // track i starts at i * 40 and delivers its 40 sectors
 
 std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
@@ -187,7 +187,7 @@ TEST_F(TargetNames, HostileCddbTitlesAllLandInsideTheOutputFolder)
     EXPECT_EQ(FilesBelow(folder), expected);
     EXPECT_EQ(FilesBelow(out.Path()).size(), expected.size());  // nothing beside the folder
     for (int i = 0; i < count; ++i)
-        EXPECT_EQ(CompareWav(folder + "\\" + titles[i].file, i * kTrackLength, kTrackLength - 1), "")
+        EXPECT_EQ(CompareWav(folder + "\\" + titles[i].file, i * kTrackLength, kTrackLength), "")
             << titles[i].file;
 }
 
@@ -207,17 +207,17 @@ TEST_F(TargetNames, RelativeTargetsMeanTheDirectoryOfWhenTheyWereQueued)
     ASSERT_TRUE(RunAndWait(4));
     EXPECT_EQ(Errors(), std::vector<std::string>{});
     EXPECT_EQ(CurrentDirectory(), elsewhere);  // the rip never moved it
-    EXPECT_EQ(CompareWav(out.File("01.wav"), 0, kTrackLength - 1), "");
-    EXPECT_EQ(CompareWav(out.File("Album\\02.wav"), kTrackLength, kTrackLength - 1), "");
-    EXPECT_EQ(CompareWav(out.File("Artist\\Album\\03.wav"), 2 * kTrackLength, kTrackLength - 1), "");
-    EXPECT_EQ(CompareWav(out.File("Artist\\Other\\04.wav"), 3 * kTrackLength, kTrackLength - 1), "");
+    EXPECT_EQ(CompareWav(out.File("01.wav"), 0, kTrackLength), "");
+    EXPECT_EQ(CompareWav(out.File("Album\\02.wav"), kTrackLength, kTrackLength), "");
+    EXPECT_EQ(CompareWav(out.File("Artist\\Album\\03.wav"), 2 * kTrackLength, kTrackLength), "");
+    EXPECT_EQ(CompareWav(out.File("Artist\\Other\\04.wav"), 3 * kTrackLength, kTrackLength), "");
     EXPECT_EQ(FilesBelow(elsewhere).size(), 0u);
 
     // One level up from where the host is now.
     win::UniqueBstr up(L"..\\Up\\05");
     ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(up.Get()), S_OK);
     ASSERT_TRUE(WaitWorkerGone());
-    EXPECT_EQ(CompareWav(out.File("Up\\05.wav"), 0, kTrackLength - 1), "");
+    EXPECT_EQ(CompareWav(out.File("Up\\05.wav"), 0, kTrackLength), "");
     EXPECT_EQ(CurrentDirectory(), elsewhere);
 }
 
@@ -238,11 +238,11 @@ TEST_F(TargetNames, DeviceNamesAndLongPathsGivenByTheHostMakeFiles)
                                  std::string(100, 'c') + "\\03.wav";
     EXPECT_EQ(FilesBelow(out.Path()),
               (std::set<std::string>{"CON_.wav", "lpt1_\\nul_.txt.wav", deepFile, "Rock+Roll.wav"}));
-    EXPECT_EQ(CompareWav(out.File("CON_.wav"), 0, kTrackLength - 1), "");
-    EXPECT_EQ(CompareWav(out.File("Rock+Roll.wav"), 3 * kTrackLength, kTrackLength - 1), "");
+    EXPECT_EQ(CompareWav(out.File("CON_.wav"), 0, kTrackLength), "");
+    EXPECT_EQ(CompareWav(out.File("Rock+Roll.wav"), 3 * kTrackLength, kTrackLength), "");
     WIN32_FILE_ATTRIBUTE_DATA data{};
     ASSERT_TRUE(GetFileAttributesExW((L"\\\\?\\" + deep + L"\\03.wav").c_str(), GetFileExInfoStandard, &data));
-    EXPECT_EQ(data.nFileSizeLow, 46u + (kTrackLength - 1) * 2352u);
+    EXPECT_EQ(data.nFileSizeLow, 46u + kTrackLength * 2352u);
 }
 
 TEST_F(TargetNames, ATargetThatIsNoFileEndsTheBatchWithAnError)
@@ -253,6 +253,49 @@ TEST_F(TargetNames, ATargetThatIsNoFileEndsTheBatchWithAnError)
     ASSERT_TRUE(RunAndWait(2));
     EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError Cannot create wav-file"});
     EXPECT_EQ(FilesBelow(out.Path()).size(), 0u);
+}
+
+TEST_F(TargetNames, ATargetWithoutAFileNameIsRefusedAndLeavesNothing)
+{
+    Start(AudioCd(1, kTrackLength));
+    ASSERT_TRUE(SetCurrentDirectoryA(out.Path().c_str()));
+    const std::wstring base = Wide(out.Path());
+    // Folders given with their final separator, absolute or relative, by either
+    // separator; no name at all; and names that Windows cuts to nothing or reads as
+    // folders.
+    const std::wstring targets[] = {base + L"\\Music\\", L"dir/",          L"",
+                                    base + L"\\Sub\\..",  base + L"\\Sub\\.", base + L"\\Sub\\ . . ",
+                                    L"Rel\\..."};
+    auto nothingBelow = [&] {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA(out.File("*").c_str(), &found);
+        bool empty = true;
+        if (search != INVALID_HANDLE_VALUE) {
+            do
+                empty = empty && (std::string(found.cFileName) == "." || std::string(found.cFileName) == "..");
+            while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        return empty;
+    };
+    for (const std::wstring& target : targets) {
+        for (bool queued : {false, true}) {
+            const std::string what = "\"" + Narrow(target.c_str()) + (queued ? "\" queued" : "\" extracted");
+            if (queued) {
+                ASSERT_EQ(control->ClearQueue(), S_OK);
+                ASSERT_EQ(Queue(1, target), S_OK);
+                ASSERT_TRUE(RunAndWait(1)) << what;
+            } else {
+                log.clear();
+                win::UniqueBstr name(target.c_str(), UINT(target.size()));
+                ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK) << what;
+                ASSERT_TRUE(WaitWorkerGone()) << what;
+            }
+            EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError Cannot create wav-file"}) << what;
+            EXPECT_TRUE(nothingBelow()) << what;  // no file, no folder
+            EXPECT_EQ(GetFileAttributesA((out.Path() + ".wav").c_str()), INVALID_FILE_ATTRIBUTES) << what;
+        }
+    }
 }
 
 TEST_F(TargetNames, ATrackThatIsGoneLeavesNoFile)

@@ -79,7 +79,7 @@ std::wstring ReadRecord(const LineSource& nextLine, std::wstring& recordText)
             break;
         text += line + "\n";
     }
-    recordText = AnsiToWide(text);
+    recordText = AnswerTextToWide(text);
     return std::wstring();
 }
 

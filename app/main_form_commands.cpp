@@ -108,22 +108,24 @@ void TfrmMain::FillTrackList()
     auto drive = Drive();
     const bool hasNames = CDDBRecordCount(drive.Get()) != 0;
     skSkinListView_TrackList->Clear();
+    trackNames_.clear();
     const long count = TrackCount(drive.Get());
     for (long number = 1; number <= count; ++number) {
         auto track = TrackOf(drive.Get(), number);
-        std::string name;
+        std::wstring name;
         if (hasNames) {
             win::UniqueBstr title;
             win::UniqueBstr pattern(L"%2");
             Checked([&] { return track->GenerateFilename(pattern.Get(), title.Put()); });
-            name = FromBstr(title.Get());
+            name.assign(title.Get(), ::SysStringLen(title.Get()));
         } else {
-            name = DefaultTrackName(int(number));
+            name = Widen(DefaultTrackName(int(number)));
         }
+        trackNames_.push_back(name);
         long duration = 0, size = 0;
         Checked([&] { return track->get_Duration(&duration); });
         Checked([&] { return track->get_Size(&size); });
-        skSkinListView_TrackList->AddRow(name, TrackDuration(int32_t(duration)), TrackSize(int32_t(size)));
+        skSkinListView_TrackList->AddRow(Narrow(name), TrackDuration(int32_t(duration)), TrackSize(int32_t(size)));
     }
 }
 
@@ -165,16 +167,19 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
         ++queuedCount_;
         if (settings_.OutputPath.empty() || settings_.OutputPath.back() != '\\')
             settings_.OutputPath += '\\';
+        // The row's name as the control gave it: the list shows it in the
+        // program's code page, which lacks most of the world's letters, and a
+        // file named from that would carry "?" or a look-alike in their place.
         // A row without a name (a CDDB record that lacks the track's title) would
         // make every such track the same file ".wav", each overwriting the last:
         // it is ripped under the name the track has without CDDB data.
-        std::string name = skSkinListView_TrackList->RowText(row, 0);
+        std::wstring name = size_t(row) < trackNames_.size() ? trackNames_[size_t(row)] : std::wstring();
         if (name.empty())
-            name = DefaultTrackName(row + 1);
-        const std::wstring target = Widen(settings_.OutputPath + name);
+            name = Widen(DefaultTrackName(row + 1));
+        const std::wstring target = Widen(settings_.OutputPath) + name;
         win::UniqueBstr file(target.c_str(), UINT(target.size()));
         Checked([&] { return track->QueueExtractToWav(file.Get()); });
-        batchTracks_.emplace_back(row + 1, name);
+        batchTracks_.emplace_back(row + 1, Narrow(name));
     }
     if (queuedCount_ == 0 || !HasAudioCD(drive.Get())) {
         gui::MessageDlg(kNoCDMessage, gui::mtInformation, {gui::mbOK});

@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include <exception>
+#include <set>
 
 #include "app/about_form.h"
 #include "app/cddb_wait_form.h"
@@ -32,6 +33,28 @@ namespace {
 const char* const kNoCDMessage =
     "Please insert the music CD into the first CD-ROM and select the track(s) below to rip!";
 
+// A name as the file system compares it: letters of either case and either slash
+// are the same.
+std::wstring FileNameKey(std::wstring name)
+{
+    for (wchar_t& c : name)
+        if (c == L'/')
+            c = L'\\';
+    if (!name.empty())
+        ::CharUpperBuffW(&name[0], DWORD(name.size()));
+    return name;
+}
+
+// The name itself when no earlier track of the batch took it, else the name with
+// " (2)", " (3)"... : a disc may give several tracks one title ("Interlude",
+// "Untitled"), and each would overwrite the file of the one before.
+std::wstring NameNotTaken(const std::wstring& name, std::set<std::wstring>& taken)
+{
+    std::wstring unique = name;
+    for (int copy = 2; !taken.insert(FileNameKey(unique)).second; ++copy)
+        unique = name + L" (" + std::to_wstring(copy) + L")";
+    return unique;
+}
 
 }  // namespace
 
@@ -154,6 +177,7 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
     batchTracks_.clear();
     startedCount_ = 0;
     auto drive = Drive();
+    std::set<std::wstring> taken;
     for (int row = 0; row < skSkinListView_TrackList->RowCount(); ++row) {
         if (!skSkinListView_TrackList->Checked(row))
             continue;
@@ -176,6 +200,7 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
         std::wstring name = size_t(row) < trackNames_.size() ? trackNames_[size_t(row)] : std::wstring();
         if (name.empty())
             name = Widen(DefaultTrackName(row + 1));
+        name = NameNotTaken(name, taken);
         const std::wstring target = Widen(settings_.OutputPath) + name;
         win::UniqueBstr file(target.c_str(), UINT(target.size()));
         Checked([&] { return track->QueueExtractToWav(file.Get()); });

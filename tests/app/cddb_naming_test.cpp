@@ -70,5 +70,33 @@ TEST_F(MainWindowWithCddb, TracksWithoutACddbTitleAreRippedUnderTheirTrackNames)
     EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(MainWindowWithCddb, TracksOfOneTitleAreRippedToFilesOfTheirOwn)
+{
+    WriteSetting("OutputPath", out.Path());
+    const SimDevice disc = AudioCd(5, 300);
+    server.AddRecord({"misc", CddbId(disc),
+                      "DISCID=" + CddbId(disc) +
+                          "\nDTITLE=Someone / Something\nTTITLE0=Interlude\nTTITLE1=Song\n"
+                          "TTITLE2=INTERLUDE\nTTITLE3=Interlude (2)\nTTITLE4=Interlude\n"});
+    Start(disc);
+    form->CDGetDataFromCDDBExecute(form.get());
+    form->CDCheckAllTracksExecute(form.get());
+    form->CDRipExecute(form.get());
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitWorkerGone());
+    // The file of the track, with or without the track's last sector.
+    auto holds = [this](const std::string& name, int32_t firstLba) {
+        const std::string path = out.File(name);
+        return CompareWav(path, firstLba, 300) == "" || CompareWav(path, firstLba, 299) == "";
+    };
+    // Names that differ only in the letters' case are one name to the file system.
+    EXPECT_TRUE(holds("Interlude.wav", 0));
+    EXPECT_TRUE(holds("Song.wav", 300));
+    EXPECT_TRUE(holds("INTERLUDE (2).wav", 600));
+    EXPECT_TRUE(holds("Interlude (2) (2).wav", 900));
+    EXPECT_TRUE(holds("Interlude (3).wav", 1200));
+    EXPECT_TRUE(errors.empty());
+}
+
 }  // namespace
 }  // namespace apptest

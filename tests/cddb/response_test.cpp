@@ -113,6 +113,23 @@ TEST(CddbAnswer, ListsEndAtALineStartingWithADot)
     EXPECT_EQ(parsed.matches[0].category, ".odd");
 }
 
+TEST(CddbAnswer, AListOfMoreMatchesThanAnyDiscHasIsCut)
+{
+    std::vector<std::string> body = {"211 Found inexact matches, list follows"};
+    for (int i = 0; i < 5000; ++i)
+        body.push_back("rock " + std::to_string(i) + " Band / Album");
+    body.push_back(".");
+    body.push_back("lost after the end");
+    Lines source(Http(body));
+    std::vector<CDDBMatch> matches;
+    std::wstring record;
+    EXPECT_EQ(ParseCDDBAnswer(source.Source(), CDDBRequestMode::Query, matches, record), L"");
+    ASSERT_EQ(matches.size(), kMaxMatches);
+    EXPECT_EQ(matches.front().discId, "0");
+    EXPECT_EQ(matches.back().discId, std::to_string(kMaxMatches - 1));
+    EXPECT_EQ(source.Taken(), Http(body).size() - 1);  // read to the list's end
+}
+
 TEST(CddbAnswer, RecordIsTakenUpToTheDotLine)
 {
     Parsed parsed = Parse(Http({"210 rock 9011580c CD database entry follows", "# xmcd",

@@ -109,7 +109,10 @@ bool HasAudioCD(IDrive* drive)
     return value != VARIANT_FALSE;
 }
 
-std::string FromBstr(BSTR text) { return text ? Narrow(std::wstring(text, ::SysStringLen(text))) : std::string(); }
+std::string FromBstr(BSTR text)
+{
+    return text ? Narrow(std::wstring(text, ::SysStringLen(text))) : std::string();
+}
 
 std::string Narrow(const std::wstring& text)
 {

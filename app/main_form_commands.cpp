@@ -148,7 +148,8 @@ void TfrmMain::FillTrackList()
         long duration = 0, size = 0;
         Checked([&] { return track->get_Duration(&duration); });
         Checked([&] { return track->get_Size(&size); });
-        skSkinListView_TrackList->AddRow(Narrow(name), TrackDuration(int32_t(duration)), TrackSize(int32_t(size)));
+        skSkinListView_TrackList->AddRow(Narrow(name), TrackDuration(int32_t(duration)),
+                                         TrackSize(int32_t(size)));
     }
 }
 
@@ -197,7 +198,9 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
         // A row without a name (a CDDB record that lacks the track's title) would
         // make every such track the same file ".wav", each overwriting the last:
         // it is ripped under the name the track has without CDDB data.
-        std::wstring name = size_t(row) < trackNames_.size() ? trackNames_[size_t(row)] : std::wstring();
+        std::wstring name;
+        if (size_t(row) < trackNames_.size())
+            name = trackNames_[size_t(row)];
         if (name.empty())
             name = Widen(DefaultTrackName(row + 1));
         name = NameNotTaken(name, taken);

@@ -178,8 +178,9 @@ TEST(CddbRecord, DescriptionIsReadInTheServersEncoding)
 
 TEST(RecordTags, TagsKeepLettersThatNoCodePageHas)
 {
-    const RecordTags tags =
-        TagsFromRecord(L"DTITLE=\u0141\u00f3d\u017a / \u6771\u4eac\nTTITLE0=\U0001F3B5 \u0416\nDGENRE=\u00c9t\u00e9\n", 0);
+    const RecordTags tags = TagsFromRecord(L"DTITLE=\u0141\u00f3d\u017a / \u6771\u4eac\n"
+                                           L"TTITLE0=\U0001F3B5 \u0416\nDGENRE=\u00c9t\u00e9\n",
+                                           0);
     EXPECT_EQ(tags.artist, L"\u0141\u00f3d\u017a");
     EXPECT_EQ(tags.album, L"\u6771\u4eac");
     EXPECT_EQ(tags.title, L"\U0001F3B5 \u0416");

@@ -150,10 +150,11 @@ TEST(CddbAnswer, RecordLettersAreReadInTheServersEncoding)
                           CDDBRequestMode::Read);
     EXPECT_EQ(latin1.record, L"TTITLE0=Caf\u00e9 Stra\u00dfe\n");
     Parsed utf8 = Parse(Http({"210 rock 1 entry", "DTITLE=Sigur R\xc3\xb3s / \xc3\x81g\xc3\xa6tis",
-                              "TTITLE0=\xc5\x81\xc3\xb3" "d\xc5\xba \xe6\x9d\xb1\xe4\xba\xac \xf0\x9f\x8e\xb5", "."}),
+                              "TTITLE0=\xc5\x81\xc3\xb3" "d\xc5\xba \xe6\x9d\xb1\xe4\xba\xac \xf0\x9f\x8e\xb5",
+                              "."}),
                          CDDBRequestMode::Read);
-    EXPECT_EQ(utf8.record,
-              L"DTITLE=Sigur R\u00f3s / \u00c1g\u00e6tis\nTTITLE0=\u0141\u00f3d\u017a \u6771\u4eac \U0001F3B5\n");
+    EXPECT_EQ(utf8.record, L"DTITLE=Sigur R\u00f3s / \u00c1g\u00e6tis\n"
+                           L"TTITLE0=\u0141\u00f3d\u017a \u6771\u4eac \U0001F3B5\n");
     // Broken UTF-8 (a sequence cut short) is no UTF-8: the code page reads it.
     Parsed cut = Parse(Http({"210 rock 1 entry", "TTITLE0=\xc3\xa9\xc3", "."}), CDDBRequestMode::Read);
     EXPECT_EQ(cut.record, L"TTITLE0=\u00c3\u00a9\u00c3\n");

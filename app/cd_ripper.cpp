@@ -111,12 +111,17 @@ bool HasAudioCD(IDrive* drive)
 
 std::string FromBstr(BSTR text)
 {
-    const int length = int(::SysStringLen(text));
+    return text ? Narrow(std::wstring(text, ::SysStringLen(text))) : std::string();
+}
+
+std::string Narrow(const std::wstring& text)
+{
+    const int length = int(text.size());
     if (length == 0)
         return std::string();
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
     std::string result(size_t(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text, length, result.data(), size, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, result.data(), size, nullptr, nullptr);
     return result;
 }
 

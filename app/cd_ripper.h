@@ -57,6 +57,7 @@ bool HasAudioCD(IDrive* drive);
 
 // Text across the control's interfaces (the program's code page on this side).
 std::string FromBstr(BSTR text);
+std::string Narrow(const std::wstring& text);
 std::wstring Widen(const std::string& text);
 
 }  // namespace brenvale

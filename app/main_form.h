@@ -123,6 +123,9 @@ private:
     void UpdateMenu();
 
     TRipperSettings settings_;
+    // Each row's name as the control gave it, in wide characters: the name its
+    // track is ripped under.
+    std::vector<std::wstring> trackNames_;
     int32_t driveNumber_ = 1;
     int32_t queuedCount_ = -1;
     int32_t doneCount_ = 0;

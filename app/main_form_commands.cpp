@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include <exception>
+#include <set>
 
 #include "app/about_form.h"
 #include "app/cddb_wait_form.h"
@@ -34,6 +35,28 @@ const char* const kNoCDMessage =
 const char* const kNoOutputFolderMessage =
     "No output folder is set. Please choose the folder for the WAV files in the Options and rip again.";
 
+// A name as the file system compares it: letters of either case and either slash
+// are the same.
+std::wstring FileNameKey(std::wstring name)
+{
+    for (wchar_t& c : name)
+        if (c == L'/')
+            c = L'\\';
+    if (!name.empty())
+        ::CharUpperBuffW(&name[0], DWORD(name.size()));
+    return name;
+}
+
+// The name itself when no earlier track of the batch took it, else the name with
+// " (2)", " (3)"... : a disc may give several tracks one title ("Interlude",
+// "Untitled"), and each would overwrite the file of the one before.
+std::wstring NameNotTaken(const std::wstring& name, std::set<std::wstring>& taken)
+{
+    std::wstring unique = name;
+    for (int copy = 2; !taken.insert(FileNameKey(unique)).second; ++copy)
+        unique = name + L" (" + std::to_wstring(copy) + L")";
+    return unique;
+}
 
 }  // namespace
 
@@ -110,22 +133,25 @@ void TfrmMain::FillTrackList()
     auto drive = Drive();
     const bool hasNames = CDDBRecordCount(drive.Get()) != 0;
     skSkinListView_TrackList->Clear();
+    trackNames_.clear();
     const long count = TrackCount(drive.Get());
     for (long number = 1; number <= count; ++number) {
         auto track = TrackOf(drive.Get(), number);
-        std::string name;
+        std::wstring name;
         if (hasNames) {
             win::UniqueBstr title;
             win::UniqueBstr pattern(L"%2");
             Checked([&] { return track->GenerateFilename(pattern.Get(), title.Put()); });
-            name = FromBstr(title.Get());
+            name.assign(title.Get(), ::SysStringLen(title.Get()));
         } else {
-            name = DefaultTrackName(int(number));
+            name = Widen(DefaultTrackName(int(number)));
         }
+        trackNames_.push_back(name);
         long duration = 0, size = 0;
         Checked([&] { return track->get_Duration(&duration); });
         Checked([&] { return track->get_Size(&size); });
-        skSkinListView_TrackList->AddRow(name, TrackDuration(int32_t(duration)), TrackSize(int32_t(size)));
+        skSkinListView_TrackList->AddRow(Narrow(name), TrackDuration(int32_t(duration)),
+                                         TrackSize(int32_t(size)));
     }
 }
 
@@ -160,6 +186,7 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
     batchTracks_.clear();
     startedCount_ = 0;
     auto drive = Drive();
+    std::set<std::wstring> taken;
     for (int row = 0; row < skSkinListView_TrackList->RowCount(); ++row) {
         if (!skSkinListView_TrackList->Checked(row))
             continue;
@@ -173,15 +200,21 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
         ++queuedCount_;
         if (settings_.OutputPath.empty() || settings_.OutputPath.back() != '\\')
             settings_.OutputPath += '\\';
+        // The row's name as the control gave it: the list shows it in the
+        // program's code page, which lacks most of the world's letters, and a
+        // file named from that would carry "?" or a look-alike in their place.
         // A row without a name of its own (a CDDB record that lacks the track's
         // title, or whose title is blanks or dots) would make every such track the
         // same file ".wav", each overwriting the last: it is ripped under the name
         // the track has without CDDB data.
-        const std::string name = RipName(skSkinListView_TrackList->RowText(row, 0), row + 1);
-        const std::wstring target = Widen(settings_.OutputPath + name);
+        std::wstring name;
+        if (size_t(row) < trackNames_.size())
+            name = trackNames_[size_t(row)];
+        name = NameNotTaken(RipName(name, row + 1), taken);
+        const std::wstring target = Widen(settings_.OutputPath) + name;
         win::UniqueBstr file(target.c_str(), UINT(target.size()));
         Checked([&] { return track->QueueExtractToWav(file.Get()); });
-        batchTracks_.emplace_back(row + 1, name);
+        batchTracks_.emplace_back(row + 1, Narrow(name));
     }
     if (queuedCount_ == 0 || !HasAudioCD(drive.Get())) {
         gui::MessageDlg(kNoCDMessage, gui::mtInformation, {gui::mbOK});

@@ -13,13 +13,15 @@ std::string DefaultTrackName(int number)
     return text;
 }
 
-std::string RipName(const std::string& listName, int number)
+std::wstring RipName(const std::wstring& name, int number)
 {
-    const size_t separator = listName.find_last_of("\\/");
-    const size_t fileStart = separator == std::string::npos ? 0 : separator + 1;
-    if (listName.find_first_not_of(" ._", fileStart) == std::string::npos)
-        return DefaultTrackName(number);
-    return listName;
+    const size_t separator = name.find_last_of(L"\\/");
+    const size_t fileStart = separator == std::wstring::npos ? 0 : separator + 1;
+    if (name.find_first_not_of(L" ._", fileStart) == std::wstring::npos) {
+        const std::string fallback = DefaultTrackName(number);
+        return std::wstring(fallback.begin(), fallback.end());
+    }
+    return name;
 }
 
 std::string TrackDuration(int32_t seconds)

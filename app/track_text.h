@@ -9,11 +9,12 @@ namespace brenvale {
 
 // "Track " and the number with two digits at least: "Track 07", "Track 12".
 std::string DefaultTrackName(int number);
-// The name a track is ripped under: its list name, or DefaultTrackName when that
+// The name a track is ripped under: its name as the control gave it, or
+// DefaultTrackName when that
 // names no file of its own: empty, ending in a folder separator, or with a last part
 // of nothing but blanks, dots and the "_" that stands for what a file name cannot
 // hold (a CDDB title of blanks or dots comes out that way).
-std::string RipName(const std::string& listName, int number);
+std::wstring RipName(const std::wstring& name, int number);
 // Minutes and seconds: "3:05" for 185 seconds.
 std::string TrackDuration(int32_t seconds);
 // Mebibytes with one decimal: "30.3 MB" for 31,752,000 bytes.

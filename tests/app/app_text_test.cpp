@@ -23,15 +23,15 @@ TEST(TrackText, NamesDurationsAndSizes)
 
 TEST(TrackText, ANameThatNamesNoFileRipsAsTheTrackNumber)
 {
-    EXPECT_EQ(RipName("Opening", 1), "Opening");
-    EXPECT_EQ(RipName("AC/DC", 2), "AC/DC");
-    EXPECT_EQ(RipName("..a", 3), "..a");
-    EXPECT_EQ(RipName("", 4), "Track 04");
-    EXPECT_EQ(RipName("   _", 5), "Track 05");  // a title of blanks, made a file name
-    EXPECT_EQ(RipName("___", 6), "Track 06");   // a title of dots
-    EXPECT_EQ(RipName("Live/", 7), "Track 07");
-    EXPECT_EQ(RipName("Live\\ . _", 8), "Track 08");
-    EXPECT_EQ(RipName("/", 12), "Track 12");
+    EXPECT_EQ(RipName(L"Opening", 1), L"Opening");
+    EXPECT_EQ(RipName(L"AC/DC", 2), L"AC/DC");
+    EXPECT_EQ(RipName(L"..a", 3), L"..a");
+    EXPECT_EQ(RipName(L"", 4), L"Track 04");
+    EXPECT_EQ(RipName(L"   _", 5), L"Track 05");  // a title of blanks, made a file name
+    EXPECT_EQ(RipName(L"___", 6), L"Track 06");   // a title of dots
+    EXPECT_EQ(RipName(L"Live/", 7), L"Track 07");
+    EXPECT_EQ(RipName(L"Live\\ . _", 8), L"Track 08");
+    EXPECT_EQ(RipName(L"/", 12), L"Track 12");
 }
 
 TEST(RipperSettings, AbsentKeysKeepTheDefaultsAndWritesGoToTheSettingsSection)

@@ -108,5 +108,28 @@ TEST_F(MainWindowWithCddb, TitlesThatNameNoFileAreRippedUnderTheirTrackNames)
                                                "Track 05.wav"}));
 }
 
+TEST_F(MainWindowWithCddb, TracksOfOneTitleAreRippedToFilesOfTheirOwn)
+{
+    WriteSetting("OutputPath", out.Path());
+    const SimDevice disc = AudioCd(5, 300);
+    server.AddRecord({"misc", CddbId(disc),
+                      "DISCID=" + CddbId(disc) +
+                          "\nDTITLE=Someone / Something\nTTITLE0=Interlude\nTTITLE1=Song\n"
+                          "TTITLE2=INTERLUDE\nTTITLE3=Interlude (2)\nTTITLE4=Interlude\n"});
+    Start(disc);
+    form->CDGetDataFromCDDBExecute(form.get());
+    form->CDCheckAllTracksExecute(form.get());
+    form->CDRipExecute(form.get());
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitWorkerGone());
+    // Names that differ only in the letters' case are one name to the file system.
+    EXPECT_EQ(CompareWav(out.File("Interlude.wav"), 0, 300), "");
+    EXPECT_EQ(CompareWav(out.File("Song.wav"), 300, 300), "");
+    EXPECT_EQ(CompareWav(out.File("INTERLUDE (2).wav"), 600, 300), "");
+    EXPECT_EQ(CompareWav(out.File("Interlude (2) (2).wav"), 900, 300), "");
+    EXPECT_EQ(CompareWav(out.File("Interlude (3).wav"), 1200, 300), "");
+    EXPECT_TRUE(errors.empty());
+}
+
 }  // namespace
 }  // namespace apptest

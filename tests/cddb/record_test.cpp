@@ -169,6 +169,24 @@ TEST(RecordTags, TagsComeFromTheRecordsKeys)
     EXPECT_EQ(TagsFromRecord(L"DTITLE=\tA\t/\tB \n", 0).album, L"B");
 }
 
+TEST(CddbRecord, DescriptionIsReadInTheServersEncoding)
+{
+    CDDBMatch match = Record(L"");
+    match.description = "Sigur R\xc3\xb3s / \xe6\x9d\xb1\xe4\xba\xac";
+    EXPECT_EQ(RecordDescription(match), L"Sigur R\u00f3s / \u6771\u4eac");
+}
+
+TEST(RecordTags, TagsKeepLettersThatNoCodePageHas)
+{
+    const RecordTags tags = TagsFromRecord(L"DTITLE=\u0141\u00f3d\u017a / \u6771\u4eac\n"
+                                           L"TTITLE0=\U0001F3B5 \u0416\nDGENRE=\u00c9t\u00e9\n",
+                                           0);
+    EXPECT_EQ(tags.artist, L"\u0141\u00f3d\u017a");
+    EXPECT_EQ(tags.album, L"\u6771\u4eac");
+    EXPECT_EQ(tags.title, L"\U0001F3B5 \u0416");
+    EXPECT_EQ(tags.genre, L"\u00c9t\u00e9");
+}
+
 TEST(RecordTags, FieldsAreWholeKeysAtTheStartOfALine)
 {
     const std::string text = "# DYEAR=1066\nTTITLE10=Ten\nTTITLE1=One\nDYEAR=1999\nX=DGENRE=no\n";

@@ -113,6 +113,23 @@ TEST(CddbAnswer, ListsEndAtALineStartingWithADot)
     EXPECT_EQ(parsed.matches[0].category, ".odd");
 }
 
+TEST(CddbAnswer, AListOfMoreMatchesThanAnyDiscHasIsCut)
+{
+    std::vector<std::string> body = {"211 Found inexact matches, list follows"};
+    for (int i = 0; i < 5000; ++i)
+        body.push_back("rock " + std::to_string(i) + " Band / Album");
+    body.push_back(".");
+    body.push_back("lost after the end");
+    Lines source(Http(body));
+    std::vector<CDDBMatch> matches;
+    std::wstring record;
+    EXPECT_EQ(ParseCDDBAnswer(source.Source(), CDDBRequestMode::Query, matches, record), L"");
+    ASSERT_EQ(matches.size(), kMaxMatches);
+    EXPECT_EQ(matches.front().discId, "0");
+    EXPECT_EQ(matches.back().discId, std::to_string(kMaxMatches - 1));
+    EXPECT_EQ(source.Taken(), Http(body).size() - 1);  // read to the list's end
+}
+
 TEST(CddbAnswer, RecordIsTakenUpToTheDotLine)
 {
     Parsed parsed = Parse(Http({"210 rock 9011580c CD database entry follows", "# xmcd",
@@ -124,6 +141,23 @@ TEST(CddbAnswer, RecordIsTakenUpToTheDotLine)
 
     parsed = Parse(Http({"211 rock 1 entry", ".", "DYEAR=1999", "."}), CDDBRequestMode::Read);
     EXPECT_EQ(parsed.record, L".\nDYEAR=1999\n");
+}
+
+TEST(CddbAnswer, RecordLettersAreReadInTheServersEncoding)
+{
+    // At protocol level 5 a server sends Latin-1; many send UTF-8 all the same.
+    Parsed latin1 = Parse(Http({"210 rock 1 entry", "TTITLE0=Caf\xe9 Stra\xdf" "e", "."}),
+                          CDDBRequestMode::Read);
+    EXPECT_EQ(latin1.record, L"TTITLE0=Caf\u00e9 Stra\u00dfe\n");
+    Parsed utf8 = Parse(Http({"210 rock 1 entry", "DTITLE=Sigur R\xc3\xb3s / \xc3\x81g\xc3\xa6tis",
+                              "TTITLE0=\xc5\x81\xc3\xb3" "d\xc5\xba \xe6\x9d\xb1\xe4\xba\xac \xf0\x9f\x8e\xb5",
+                              "."}),
+                         CDDBRequestMode::Read);
+    EXPECT_EQ(utf8.record, L"DTITLE=Sigur R\u00f3s / \u00c1g\u00e6tis\n"
+                           L"TTITLE0=\u0141\u00f3d\u017a \u6771\u4eac \U0001F3B5\n");
+    // Broken UTF-8 (a sequence cut short) is no UTF-8: the code page reads it.
+    Parsed cut = Parse(Http({"210 rock 1 entry", "TTITLE0=\xc3\xa9\xc3", "."}), CDDBRequestMode::Read);
+    EXPECT_EQ(cut.record, L"TTITLE0=\u00c3\u00a9\u00c3\n");
 }
 
 TEST(CddbAnswer, CodesOtherThanMatchesFail)

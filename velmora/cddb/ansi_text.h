@@ -1,5 +1,6 @@
-// Conversions between the system ANSI code page, in which CDDB servers' answers are
-// taken, and the wide strings the control hands out.
+// Conversions between the text of CDDB servers' answers and the wide strings the
+// control hands out: the system ANSI code page, in which answers are taken, and
+// UTF-8, which many servers send whatever protocol level was asked for.
 #pragma once
 
 #include <string>
@@ -8,5 +9,10 @@ namespace velmora {
 
 std::wstring AnsiToWide(const std::string& text);
 std::string WideToAnsi(const std::wstring& text);
+
+// Text of a server's answer: read as UTF-8 when it is well-formed UTF-8 with at
+// least one character beyond ASCII (text in a one-byte code page with letters
+// beyond ASCII almost never is), else in the system ANSI code page.
+std::wstring AnswerTextToWide(const std::string& text);
 
 }  // namespace velmora

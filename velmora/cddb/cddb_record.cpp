@@ -99,7 +99,7 @@ const CDDBMatch* ActiveMatch(const std::vector<CDDBMatch>& matches, int activeIn
 
 std::wstring RecordDescription(const CDDBMatch& match)
 {
-    return AnsiToWide(match.description);
+    return AnswerTextToWide(match.description);
 }
 
 }  // namespace velmora

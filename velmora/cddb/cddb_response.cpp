@@ -50,17 +50,22 @@ std::wstring ReadMatchList(const LineSource& nextLine, std::vector<CDDBMatch>& m
 {
     std::wstring error;
     std::string line;
+    size_t taken = 0;
+    auto take = [&](const std::string& matchLine) {
+        if (taken++ < kMaxMatches)
+            matches.push_back(MatchFromLine(matchLine));
+    };
     // The first line after the code is a match whatever it holds.
     if (!NextLine(nextLine, line, error))
         return error;
-    matches.push_back(MatchFromLine(line));
+    take(line);
     for (;;) {
         if (!NextLine(nextLine, line, error))
             return error;
         TrimLeft(line);
         if (!line.empty() && line[0] == '.')
             return std::wstring();
-        matches.push_back(MatchFromLine(line));
+        take(line);
     }
 }
 
@@ -79,7 +84,7 @@ std::wstring ReadRecord(const LineSource& nextLine, std::wstring& recordText)
             break;
         text += line + "\n";
     }
-    recordText = AnsiToWide(text);
+    recordText = AnswerTextToWide(text);
     return std::wstring();
 }
 

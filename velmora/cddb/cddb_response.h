@@ -2,6 +2,7 @@
 // status line and the match list or the record that follows it.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,6 +12,12 @@
 namespace velmora {
 
 enum class CDDBRequestMode { Query, Read };
+
+// The most matches a query keeps. Every match costs a request of its own, made
+// while the caller waits; servers list a few, and a list of thousands (a broken or
+// hostile server) would keep the caller waiting for hours. Further lines are read
+// to the list's end and dropped.
+constexpr size_t kMaxMatches = 100;
 
 // Gives the next line of the answer without its line end: 0 when a line was read,
 // -1 on a receive error, -2 when no data came in time.

@@ -2,17 +2,17 @@
 
 #include <string>
 
-#include "cddb/ansi_text.h"
-
 namespace velmora {
 namespace {
 
-bool IsWhiteSpace(char c)
+template <typename Char>
+bool IsWhiteSpace(Char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-std::string TrimWhiteSpace(const std::string& text)
+template <typename Char>
+std::basic_string<Char> TrimWhiteSpace(const std::basic_string<Char>& text)
 {
     size_t first = 0, last = text.size();
     while (first < last && IsWhiteSpace(text[first]))
@@ -22,19 +22,18 @@ std::string TrimWhiteSpace(const std::string& text)
     return text.substr(first, last - first);
 }
 
-}  // namespace
-
-std::string GetRecordField(const std::string& text, const std::string& key)
+// Only a key at the start of a line and directly followed by "=" counts: a bare
+// search would take TTITLE1 from a TTITLE10 line, or a key from a comment or from
+// another line's value. A value spread over several lines of the key is joined.
+template <typename Char>
+std::basic_string<Char> FieldOf(const std::basic_string<Char>& text, const std::basic_string<Char>& key)
 {
-    // Only a key at the start of a line and directly followed by "=" counts: a bare
-    // search would take TTITLE1 from a TTITLE10 line, or a key from a comment or from
-    // another line's value. A value spread over several lines of the key is joined.
-    const std::string wanted = key + "=";
-    std::string value;
+    const std::basic_string<Char> wanted = key + Char('=');
+    std::basic_string<Char> value;
     size_t at = 0;
     while (at < text.size()) {
-        size_t lf = text.find('\n', at);
-        if (lf == std::string::npos)
+        size_t lf = text.find(Char('\n'), at);
+        if (lf == std::basic_string<Char>::npos)
             lf = text.size();
         if (text.compare(at, wanted.size(), wanted) == 0)
             value += text.substr(at + wanted.size(), lf - at - wanted.size());
@@ -43,21 +42,29 @@ std::string GetRecordField(const std::string& text, const std::string& key)
     return value;
 }
 
+}  // namespace
+
+std::string GetRecordField(const std::string& text, const std::string& key)
+{
+    return FieldOf(text, key);
+}
+
 RecordTags TagsFromRecord(const std::wstring& recordText, int trackIndex)
 {
-    const std::string text = WideToAnsi(recordText);
+    // The record is read as it was received, in wide characters: a detour through
+    // the code page would turn every letter it lacks into "?".
     RecordTags tags;
-    tags.title = AnsiToWide(GetRecordField(text, "TTITLE" + std::to_string(trackIndex)));
-    const std::string discTitle = GetRecordField(text, "DTITLE");
-    const size_t slash = discTitle.find('/');
-    if (slash == std::string::npos) {
-        tags.artist = AnsiToWide(discTitle);
+    tags.title = FieldOf(recordText, L"TTITLE" + std::to_wstring(trackIndex));
+    const std::wstring discTitle = FieldOf(recordText, std::wstring(L"DTITLE"));
+    const size_t slash = discTitle.find(L'/');
+    if (slash == std::wstring::npos) {
+        tags.artist = discTitle;
     } else {
-        tags.artist = AnsiToWide(TrimWhiteSpace(discTitle.substr(0, slash)));
-        tags.album = AnsiToWide(TrimWhiteSpace(discTitle.substr(slash + 1)));
+        tags.artist = TrimWhiteSpace(discTitle.substr(0, slash));
+        tags.album = TrimWhiteSpace(discTitle.substr(slash + 1));
     }
-    tags.year = AnsiToWide(GetRecordField(text, "DYEAR"));
-    tags.genre = AnsiToWide(GetRecordField(text, "DGENRE"));
+    tags.year = FieldOf(recordText, std::wstring(L"DYEAR"));
+    tags.genre = FieldOf(recordText, std::wstring(L"DGENRE"));
     tags.trackNo = std::to_wstring(trackIndex + 1);
     return tags;
 }

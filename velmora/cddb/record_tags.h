@@ -1,5 +1,5 @@
 // The tags an encoder writes for a track, taken key by key from the text of the
-// active CDDB record (handled in the system ANSI code page).
+// active CDDB record.
 #pragma once
 
 #include <string>

@@ -1,0 +1,41 @@
+"""Naming tracks from CDDB as a person meets it: a record with the letters of many
+scripts, looked up with the tool button, and the files a rip names from it."""
+import os
+
+from e2e import SMALL_DISC, case, check, expected_wav
+
+# Five tracks of 300 sectors: the test server's record world/17001405, in UTF-8.
+WORLD_DISC = SMALL_DISC.replace('leadout 1200', 'track 5 1200 audio\nleadout 1500')
+WORLD_TITLES = ['Łódź nocą', 'Café Tōkyō', '東京の雨', 'Ånd og Ære', 'Песня']
+
+
+def holds_track_audio(path, first_lba, sectors):
+    """The file is a WAV of the whole track's audio, its last sector included."""
+    try:
+        with open(path, 'rb') as f:
+            data = f.read()
+    except OSError:
+        return False
+    return data == expected_wav(first_lba, sectors)
+
+
+@case(disc=WORLD_DISC)
+def case_titles_in_any_script_name_the_files(app):
+    before = app.visible_windows()
+    app.click(*app.tool_button('cddb'))
+    app.wait_for(lambda: not app.find_window('Loading CDDB Data ..'), 'the lookup ends', timeout=40)
+    app.settle(0.5)
+    check(not app.new_windows(before), 'a message showed after the lookup')
+    app.screenshot('named.png')
+    app.click(*app.tool_button('selectall'))
+    app.click(*app.tool_button('rip'))
+    # Every file carries its title's own letters, those the program's code page
+    # lacks too, and the rip goes on to the end.
+    for number, title in enumerate(WORLD_TITLES):
+        path = os.path.join(app.out_dir, title + '.wav')
+        app.wait_for(lambda: holds_track_audio(path, number * 300, 300),
+                     '%s.wav holds track %d' % (title, number + 1), timeout=40)
+    app.wait_for(lambda: app.tool_button('rip'), 'the rip ends')
+    check(not app.new_windows(before), 'a message showed during the rip')
+    check(sorted(os.listdir(app.out_dir)) == sorted(t + '.wav' for t in WORLD_TITLES),
+          'the folder holds %r' % sorted(os.listdir(app.out_dir)))

@@ -204,11 +204,12 @@ void TskFormSkinEngine::RefitMDIChildren()
         return p.Top() != q.Top() ? p.Top() > q.Top() : p.Left() < q.Left();
     });
     // The places they leave do not count: only those handed out here do.
-    std::vector<gui::TPoint> occupied;
+    std::vector<gui::TRect> occupied;
     for (TskFormSkinEngine* engine : parked) {
         const gui::TPoint slot = engine->ParkingSlot(&occupied);
-        occupied.push_back(slot);
-        engine->Form()->SetBounds(slot.X, slot.Y, engine->GetMinWidth(), engine->GetMinHeight());
+        const int w = engine->GetMinWidth(), h = engine->GetMinHeight();
+        occupied.push_back(gui::Rect(slot.X, slot.Y, slot.X + w, slot.Y + h));
+        engine->Form()->SetBounds(slot.X, slot.Y, w, h);
     }
 }
 

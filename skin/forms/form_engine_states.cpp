@@ -72,7 +72,7 @@ void TskFormSkinEngine::MinimizeForm()
         SendToMainForm(WM_MDICHILDRESTORED);
 }
 
-gui::TPoint TskFormSkinEngine::ParkingSlot(const std::vector<gui::TPoint>* occupied)
+gui::TPoint TskFormSkinEngine::ParkingSlot(const std::vector<gui::TRect>* occupied)
 {
     const int w = GetMinWidth(), h = GetMinHeight();
     // A child parks inside its parent's client window, from its bottom-left
@@ -94,16 +94,22 @@ gui::TPoint TskFormSkinEngine::ParkingSlot(const std::vector<gui::TPoint>* occup
             if (gui::Screen().Forms(i)->FormStyle() != gui::fsMDIChild)
                 others.push_back(gui::Screen().Forms(i));
     }
-    // The next slot that no other minimized skinned form takes.
+    // The next slot that no other minimized skinned form covers. Forms of other
+    // skins, or of the default frame, minimize to other sizes: a slot is taken
+    // by any minimized form that overlaps it, not only by one at its corner.
+    auto overlaps = [](const gui::TRect& a, const gui::TRect& b) {
+        return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+    };
     auto taken = [&](int left, int top) {
+        const gui::TRect slot = gui::Rect(left, top, left + w, top + h);
         if (occupied)
             return std::any_of(occupied->begin(), occupied->end(),
-                               [&](const gui::TPoint& p) { return p.X == left && p.Y == top; });
+                               [&](const gui::TRect& r) { return overlaps(slot, r); });
         for (gui::TForm* other : others) {
             if (other == form_ || other == gui::Application().MainForm() || !other->Visible())
                 continue;
             if (TskFormSkinEngine* engine = GetFormSkinEngine(other))
-                if (engine->WindowState() == wsMinimized && other->Left() == left && other->Top() == top)
+                if (engine->WindowState() == wsMinimized && overlaps(slot, other->BoundsRect()))
                     return true;
         }
         return false;

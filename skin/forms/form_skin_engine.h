@@ -360,8 +360,8 @@ private:
     bool BorderNone() const;
     bool ToolWindowBorder() const;
     // The parking place of a minimized form: the first one that no other
-    // minimized form takes, or none of the given places.
-    gui::TPoint ParkingSlot(const std::vector<gui::TPoint>* occupied = nullptr);
+    // minimized form overlaps, or none of the given places.
+    gui::TPoint ParkingSlot(const std::vector<gui::TRect>* occupied = nullptr);
 
     // Multiple-document forms (form_engine_mdi.cpp).
     bool IsMDIChild() const;

@@ -406,6 +406,39 @@ TEST_F(MDIEngineTest, MinimizedChildrenParkSideBySideInsideTheClientWindowAndPar
     EXPECT_EQ(children[1]->Width(), 240);
 }
 
+TEST_F(MDIEngineTest, MinimizedChildrenOfDifferentSizesParkWithoutCoveringOneAnother)
+{
+    // A child in the default frame minimizes to another size than the skinned
+    // ones: none may park over it and hide it.
+    TForm* plain = NewChild("Plain", "Plain");
+    EngineOf(plain)->SetSkinData(nullptr);
+    plain->SetBorderStyle(gui::bsSizeToolWin);
+    std::vector<TForm*> children = {plain, NewChild("ChildA", "Child A"), NewChild("ChildB", "Child B")};
+    for (TForm* child : children)
+        child->Show();
+    for (TForm* child : children)
+        EngineOf(child)->SetFormState(sk::wsMinimized);
+    ASSERT_NE(EngineOf(plain)->GetMinHeight(), EngineOf(children[1])->GetMinHeight());
+    auto expectApart = [&](const char* when) {
+        const RECT area = ClientWindowArea();
+        for (size_t i = 0; i < children.size(); ++i) {
+            const gui::TRect a = children[i]->BoundsRect();
+            EXPECT_GE(a.Left, 0) << when << i;
+            EXPECT_LE(a.Right, area.right) << when << i;
+            EXPECT_LE(a.Bottom, area.bottom) << when << i;
+            for (size_t j = i + 1; j < children.size(); ++j) {
+                const gui::TRect b = children[j]->BoundsRect();
+                EXPECT_FALSE(a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom)
+                    << when << ": " << children[i]->Name() << " covers " << children[j]->Name();
+            }
+        }
+    };
+    expectApart("parked ");
+    // A narrower parent parks them all anew.
+    parent->SetBounds(60, 60, 300, 380);
+    expectApart("parked anew ");
+}
+
 TEST_F(MDIEngineTest, TheWindowMenuListsTheShownChildrenAndMarksTheActiveOne)
 {
     TForm* a = NewChild("ChildA", "Child A");

@@ -279,8 +279,10 @@ void TskFormSkinEngine::SysKeyMenu()
     EnterMainMenuMode();
 }
 
-// Alt+Space: the system menu, below the system-menu button when the frame has
-// one, else at the top-left corner of the client area, as the system's opens.
+// Alt+Space: the system menu, below the system-menu button when the frame shows
+// one, else at the top-left corner of the client area, as the system's opens. A
+// maximized MDI child shows no frame: its menu opens at the top-left corner of
+// the parent's client window, below the menu bar's button of the child.
 void TskFormSkinEngine::SystemMenuKey()
 {
     if (!borderIcons_.Contains(biSystemMenu) || !form_->HandleAllocated())
@@ -294,7 +296,7 @@ void TskFormSkinEngine::SystemMenuKey()
     gui::TPoint at;
     const TskActiveSkinObject* button = nullptr;
     for (auto& object : objects_)
-        if (auto* b = dynamic_cast<TskSkinStdButtonObject*>(object.get()))
+        if (auto* b = IsMaximizedMDIChild() ? nullptr : dynamic_cast<TskSkinStdButtonObject*>(object.get()))
             if (b->Command == cmSysMenu && b->Visible && b->Enabled && ShownInRollState(*b)) {
                 button = b;
                 break;

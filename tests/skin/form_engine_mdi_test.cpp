@@ -19,6 +19,7 @@
 #include "skin/forms/form_skin_engine_finders.h"
 #include "skin/frame/active_skin_objects.h"
 #include "skin/popups/skin_menu.h"
+#include "skin/popups/skin_popup_window.h"
 #include "skin/popups/skin_popup_menu.h"
 #include "skin/popups/tray_icon.h"
 #include "skinctrls/menubar/main_menu_bar.h"
@@ -531,6 +532,50 @@ TEST_F(MDIEngineTest, TheKeysOfAChildWorkTheParentsMenuBar)
     xinput::Key("Escape");
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
     engine->MainMenuExit();
+}
+
+TEST_F(MDIEngineTest, AltMinusOpensTheChildsSystemMenuBelowItsButtonOrBelowTheBarWhenMaximized)
+{
+    FormSkin withSysMenu{{"[SKINOBJECTS]", "count=2", "0=title:caption", "1=sysbutton:stdbutton", "[title]",
+                          "skinrect=26,2,70,18", "textrect=0,0,44,16", "defaultcaption=1", "[sysbutton]",
+                          "skinrect=6,4,16,14", "command=cmsysmenu"}};
+    TForm* a = NewChild("ChildA", "Child A", 30, 40);
+    TskFormSkinEngine* child = EngineOf(a);
+    child->SetSkinData(&withSysMenu.Data());
+    a->Show();
+    auto menuAt = [&]() {
+        FocusOn(a);
+        xinput::Key("alt+minus");
+        RECT r{};
+        if (child->SkinMenu().LevelCount() == 1)
+            ::GetWindowRect(child->SkinMenu().TopLevel()->Handle(), &r);
+        else
+            ADD_FAILURE() << "no system menu";
+        xinput::Key("Escape");
+        xinput::Pump(50);
+        return r;
+    };
+
+    // Framed: below its system-menu button.
+    const gui::TRect button = ObjectRect(a, [](sk::TskActiveSkinObject* o) {
+        auto* b = dynamic_cast<sk::TskSkinStdButtonObject*>(o);
+        return b && b->Command == sk::cmSysMenu;
+    });
+    const gui::TPoint origin = child->FrameScreenOrigin();
+    RECT r = menuAt();
+    EXPECT_EQ(r.left, origin.X + button.Left);
+    EXPECT_EQ(r.top, origin.Y + button.Bottom);
+
+    // Maximized, the child shows no frame: the menu drops from the bar, at the
+    // top-left corner of the client window, not from where the hidden button was.
+    child->SetFormState(sk::wsMaximized);
+    ASSERT_EQ(bar->ButtonCount(), 4);
+    POINT corner{0, 0};
+    ::ClientToScreen(parent->ClientHandle(), &corner);
+    r = menuAt();
+    EXPECT_EQ(r.left, corner.x);
+    EXPECT_EQ(r.top, corner.y);
+    delete a;
 }
 
 TEST_F(MDIEngineTest, AClickOnTheParentClosesTheMenuOfItsActiveChild)

@@ -403,18 +403,23 @@ void TskFormSkinEngine::WMActivate(gui::TMessage& message)
         UpdateCaptionActive(false);
         return;
     }
-    if (supportNCArea_) {
-        // Objects of an inactive frame show no hover.
-        ClearHover();
-        for (auto& object : objects_) {
-            if (IsCaptionObject(object.get()))
-                continue;
-            object->MouseIn = false;
-            object->Active = false;
-            object->MorphFactor = 0;
-        }
-    }
+    if (supportNCArea_)
+        ClearObjectHover();
     UpdateCaptionActive(true);
+}
+
+// Objects of an inactive frame show no hover. Once the form is inactive the
+// mouse no longer tracks them, so their looks are reset here.
+void TskFormSkinEngine::ClearObjectHover()
+{
+    ClearHover();
+    for (auto& object : objects_) {
+        if (IsCaptionObject(object.get()))
+            continue;
+        object->MouseIn = false;
+        object->Active = false;
+        object->MorphFactor = 0;
+    }
 }
 
 void TskFormSkinEngine::WMSetText(gui::TMessage& message)
@@ -500,6 +505,10 @@ void TskFormSkinEngine::WMNCActivate(gui::TMessage& message)
     if (IsMaximizedMDIChild() || BorderNone()) {
         UpdateCaptionActive(false);
     } else {
+        // A child is deactivated by this message alone (it gets no
+        // WM_ACTIVATE): a button under the mouse a moment ago loses its hover.
+        if (IsMDIChild() && !mdiActive_ && supportNCArea_)
+            ClearObjectHover();
         RepaintFrame();
         UpdateCaptionActive(true);
     }

@@ -312,6 +312,8 @@ private:
     void WMShowWindow(gui::TMessage& message);
     void WMNCHitTest(gui::TMessage& message);
     void WMNCActivate(gui::TMessage& message);
+    // The hover and the hover looks of the frame's objects go (the caption's stays).
+    void ClearObjectHover();
     void WMSizing(gui::TMessage& message);
     void WMMoving(gui::TMessage& message);
     void StripCaptionStyles();

@@ -288,6 +288,38 @@ TEST_F(MDIEngineTest, TheMouseActivatesMovesAndMaximizesAChildByItsFrame)
     EXPECT_EQ(engine->CaptionText(), "Parent - [Child A]");
 }
 
+TEST_F(MDIEngineTest, AChildThatLosesTheActivationLosesTheHoverOfItsButtons)
+{
+    TForm* a = NewChild("ChildA", "Child A");
+    TForm* b = NewChild("ChildB", "Child B", 150, 120);
+    b->Show();
+    a->Show();
+    ::SetForegroundWindow(parent->Handle());
+    xinput::Pump(300);
+    ASSERT_EQ(parent->ActiveMDIChild(), a);
+    sk::TskSkinStdButtonObject* close = nullptr;
+    for (int i = 0; i < EngineOf(a)->ObjectCount(); ++i)
+        if (auto* button = dynamic_cast<sk::TskSkinStdButtonObject*>(EngineOf(a)->Objects(i));
+            button && button->Command == sk::cmClose)
+            close = button;
+    ASSERT_NE(close, nullptr);
+    const gui::TPoint origin = EngineOf(a)->FrameScreenOrigin();
+    const gui::TRect r = close->ObjectRect;
+    xinput::XDoTool("mousemove " + std::to_string(origin.X + (r.Left + r.Right) / 2) + " " +
+                    std::to_string(origin.Y + (r.Top + r.Bottom) / 2));
+    ASSERT_TRUE(formenginetest::WaitUntil([&] { return close->Active; }, 3000));
+
+    // The mouse goes into the child's client area and, before the engine has
+    // seen it leave the button, another child is activated (Ctrl+F6, say).
+    const gui::TPoint inside = a->ClientToScreen(gui::Point(20, 20));
+    xinput::XDoTool("mousemove " + std::to_string(inside.X) + " " + std::to_string(inside.Y));
+    b->Show();
+    xinput::Pump(300);
+    ASSERT_EQ(parent->ActiveMDIChild(), b);
+    EXPECT_FALSE(close->Active);
+    EXPECT_FALSE(close->MouseIn);
+}
+
 TEST_F(MDIEngineTest, AMagneticChildSnapsToTheEdgesOfTheClientWindow)
 {
     TForm* a = NewChild("ChildA", "Child A", 30, 30);

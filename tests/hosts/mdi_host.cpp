@@ -1,7 +1,9 @@
 // A skinned multiple-document program to use by hand or by X input: the
-// program's skin on a parent with a menu bar and a window menu, and three
-// skinned children inside its client window, the last a tool window. Nothing
-// more; it is a host for looking at the form engine's MDI behaviour.
+// program's skin on a parent with a menu bar and a window menu, two skinned
+// children and a skinned tool window inside its client window, and a tool window
+// in the engine's default frame. Nothing more; it is a host for looking at the
+// form engine's MDI behaviour. Started under Wine on the test session's
+// display (build/x86_64/bin/mdi_host.exe); closing the parent ends it.
 #include <windows.h>
 
 #include <string>

@@ -250,6 +250,36 @@ void TskFormSkinEngine::LeaveMDIParent()
     SendToMainForm(WM_MDICHILDRESTORED);
 }
 
+// The system's children keep the maximized state across the activation: the
+// child that was maximized goes back to its bounds and the newly active one is
+// maximized, minimized or not, so that the parent's caption and menu bar always
+// stand for the child in front. The new one is maximized first: the parent's
+// bar keeps its buttons throughout (its restore message finds the new one
+// maximized) and the old one is restored behind it, out of sight.
+void TskFormSkinEngine::MDIChildActivated()
+{
+    gui::TForm* main = gui::Application().MainForm();
+    if (!IsMDIChild() || !main || main == form_ || takingOverMaximized_)
+        return;
+    std::vector<TskFormSkinEngine*> maximized;
+    for (int i = 0; i < main->MDIChildCount(); ++i)
+        if (TskFormSkinEngine* other = GetFormSkinEngine(main->MDIChildren(i));
+            other && other != this && other->WindowState() == wsMaximized)
+            maximized.push_back(other);
+    if (maximized.empty())
+        return;
+    // Maximizing shows the child, which asks the client window to activate it
+    // again; it is the active one already, but nothing here may run twice.
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{takingOverMaximized_};
+    takingOverMaximized_ = true;
+    SetFormState(wsMaximized);
+    for (TskFormSkinEngine* other : maximized)
+        other->SetFormState(wsNormal);
+}
+
 // ---- The window list ----
 
 void TskFormSkinEngine::AddWindowListItem()

@@ -132,6 +132,12 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
     case WM_SHOWWINDOW:
         WMShowWindow(message);
         return;
+    case WM_MDIACTIVATE:
+        CallSaved(message);
+        // lParam is the child being activated.
+        if (IsMDIChild() && form_->HandleAllocated() && reinterpret_cast<HWND>(message.LParam) == form_->Handle())
+            MDIChildActivated();
+        return;
     case WM_MOUSEACTIVATE:
         if (IsMDIChild() && !mdiActive_) {
             gui::TForm* main = gui::Application().MainForm();

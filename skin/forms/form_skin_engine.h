@@ -390,6 +390,9 @@ private:
     void CheckWindowListItems(bool active);
     // An MDI child leaves its parent: window list, maximized state.
     void LeaveMDIParent();
+    // An MDI child was activated: while another child is maximized, it takes
+    // the maximized state over.
+    void MDIChildActivated();
 
     // Frame objects (form_engine_objects.cpp).
     void BuildSkinObjects();
@@ -507,6 +510,8 @@ private:
     bool mdiActive_ = false;
     // MDI parent: one of its children is maximized.
     bool childMaximized_ = false;
+    // An activated child is taking the maximized state over from another.
+    bool takingOverMaximized_ = false;
     // MDI parent: the engine's handler in front of the client window's procedure,
     // put there once, when the form first shows.
     std::unique_ptr<gui::TWndProcHook> mdiClientHook_;

@@ -342,26 +342,124 @@ TEST_F(MDIEngineTest, AMagneticChildSnapsToTheEdgesOfTheClientWindow)
     EXPECT_EQ(a->Top(), 60);
 }
 
-TEST_F(MDIEngineTest, TheParentStaysMaximizedUntilTheLastMaximizedChildGoes)
+TEST_F(MDIEngineTest, OneChildAtATimeIsMaximizedAndTheParentFollowsItUntilNoneIs)
 {
     TForm* a = NewChild("ChildA", "Child A");
     TForm* b = NewChild("ChildB", "Child B");
     a->Show();
     b->Show();
     EngineOf(a)->SetFormState(sk::wsMaximized);
+    // Maximizing another child brings it to the front: it is the one maximized
+    // now, and the first goes back to its bounds.
     EngineOf(b)->SetFormState(sk::wsMaximized);
-    // The active child is the one named.
     EXPECT_EQ(parent->ActiveMDIChild(), b);
+    EXPECT_EQ(EngineOf(a)->WindowState(), sk::wsNormal);
     EXPECT_EQ(engine->CaptionText(), "Parent - [Child B]");
+    EXPECT_EQ(bar->ButtonCount(), 4);
 
     EngineOf(b)->SetFormState(sk::wsMinimized);
-    EXPECT_TRUE(engine->ChildMaximized());
-    EXPECT_EQ(bar->ButtonCount(), 4);
-    EXPECT_EQ(engine->CaptionText(), "Parent - [Child A]");
-
-    // A maximized child that is freed gives the parent back.
-    delete a;
     EXPECT_FALSE(engine->ChildMaximized());
+    EXPECT_EQ(bar->ButtonCount(), 0);
+    EXPECT_EQ(engine->CaptionText(), "Parent");
+
+    // A maximized child that is freed gives the parent back; the child
+    // activated after it stays as it was.
+    EngineOf(a)->SetFormState(sk::wsMaximized);
+    ASSERT_TRUE(engine->ChildMaximized());
+    delete a;
+    EXPECT_EQ(parent->ActiveMDIChild(), b);
+    EXPECT_EQ(EngineOf(b)->WindowState(), sk::wsMinimized);
+    EXPECT_FALSE(engine->ChildMaximized());
+    EXPECT_EQ(bar->ButtonCount(), 0);
+    EXPECT_EQ(engine->CaptionText(), "Parent");
+}
+
+TEST_F(MDIEngineTest, AChildActivatedWhileAnotherIsMaximizedTakesTheMaximizedStateOver)
+{
+    TForm* a = NewChild("ChildA", "Child A");
+    TForm* b = NewChild("ChildB", "Child B", 150, 120);
+    a->Show();
+    b->Show();
+    ::SetForegroundWindow(parent->Handle());
+    xinput::Pump(200);
+    const RECT framed = ClientInWindow(a->Handle());
+    EngineOf(a)->SetFormState(sk::wsMaximized);
+    ASSERT_EQ(parent->ActiveMDIChild(), a);
+
+    const RECT area = ClientWindowArea();
+    auto expectMaximized = [&](TForm* front, TForm* behind, const gui::TRect& normal, const char* how) {
+        SCOPED_TRACE(how);
+        EXPECT_EQ(parent->ActiveMDIChild(), front);
+        EXPECT_EQ(EngineOf(front)->WindowState(), sk::wsMaximized);
+        // Frameless, over the whole client window.
+        EXPECT_EQ(WindowRectIn(front->Handle(), parent->ClientHandle()).left, 0);
+        const RECT bare = ClientInWindow(front->Handle());
+        EXPECT_EQ(bare.top, 0);
+        EXPECT_EQ(bare.right, area.right);
+        EXPECT_EQ(bare.bottom, area.bottom);
+        EXPECT_FALSE(HasRegion(front->Handle()));
+        // The other is back in its bounds and its frame.
+        EXPECT_EQ(EngineOf(behind)->WindowState(), sk::wsNormal);
+        EXPECT_EQ(behind->BoundsRect(), normal);
+        EXPECT_EQ(ClientInWindow(behind->Handle()).top, framed.top);
+        EXPECT_TRUE(HasRegion(behind->Handle()));
+        // The parent's caption and bar stand for the one in front.
+        EXPECT_EQ(engine->CaptionText(), "Parent - [" + front->Caption() + "]");
+        EXPECT_EQ(bar->ButtonCount(), 4);
+        EXPECT_EQ(sk::GetMaximizedMDIChildSkinForm(), EngineOf(front));
+    };
+
+    // B by its item in the window menu, opened from the bar.
+    auto* windowObject = bar->Objects(bar->ButtonCount() + 1);
+    POINT p = OnBar(windowObject->ObjectRect);
+    xinput::Click(p.x, p.y);
+    ASSERT_EQ(engine->SkinMenu().LevelCount(), 1);
+    sk::TskSkinPopupWindow* popup = engine->SkinMenu().TopLevel();
+    gui::TRect row{};
+    for (int i = 0; i < popup->RowCount(); ++i)
+        if (popup->Rows(i)->MenuItem.Name() == "ChildB_DSFCHILDITEM")
+            row = popup->Rows(i)->ItemRect;
+    ASSERT_GT(row.Right, row.Left);
+    const gui::TPoint onRow = popup->ClientToScreen(gui::Point((row.Left + row.Right) / 2, (row.Top + row.Bottom) / 2));
+    xinput::Click(onRow.X, onRow.Y);
+    expectMaximized(b, a, gui::Rect(10, 10, 250, 170), "window menu");
+
+    // Ctrl+F6 goes to A, and again to B.
+    FocusOn(b);
+    xinput::Key("ctrl+F6");
+    expectMaximized(a, b, gui::Rect(150, 120, 390, 280), "first ctrl+F6");
+    xinput::Key("ctrl+F6");
+    expectMaximized(b, a, gui::Rect(10, 10, 250, 170), "second ctrl+F6");
+
+    // The bar's close button closes the child in front.
+    p = OnBar(BarButton(TskSkinMainMenuBarButton::cbClose)->ObjectRect);
+    xinput::Click(p.x, p.y);
+    xinput::Pump(100);
+    EXPECT_EQ(Screen().IndexOfForm(b), -1);
+    EXPECT_NE(Screen().IndexOfForm(a), -1);
+}
+
+TEST_F(MDIEngineTest, AMinimizedChildActivatedWhileAnotherIsMaximizedIsMaximizedAndRestoresToItsBounds)
+{
+    TForm* a = NewChild("ChildA", "Child A");
+    TForm* b = NewChild("ChildB", "Child B", 150, 120);
+    a->Show();
+    b->Show();
+    EngineOf(b)->SetFormState(sk::wsMinimized);
+    EngineOf(a)->SetFormState(sk::wsMaximized);
+    ASSERT_EQ(parent->ActiveMDIChild(), a);
+
+    FocusOn(a);
+    xinput::Key("ctrl+F6");
+    EXPECT_EQ(parent->ActiveMDIChild(), b);
+    EXPECT_EQ(EngineOf(b)->WindowState(), sk::wsMaximized);
+    EXPECT_EQ(EngineOf(a)->WindowState(), sk::wsNormal);
+    EXPECT_EQ(engine->CaptionText(), "Parent - [Child B]");
+    // The bar's restore button gives it the bounds it had before it was minimized.
+    const POINT p = OnBar(BarButton(TskSkinMainMenuBarButton::cbRestore)->ObjectRect);
+    xinput::Click(p.x, p.y);
+    EXPECT_EQ(EngineOf(b)->WindowState(), sk::wsNormal);
+    EXPECT_EQ(b->BoundsRect(), gui::Rect(150, 120, 390, 280));
     EXPECT_EQ(bar->ButtonCount(), 0);
     EXPECT_EQ(engine->CaptionText(), "Parent");
 }

@@ -2,9 +2,9 @@
 // paints the background of the client window and takes its border away, names a
 // maximized child in its caption and has its menu bar show the child's buttons;
 // the engines of the children park minimized children inside the client window,
-// let a maximized one fill it without a frame of its own, and keep the window
-// list under the parent's WindowMenu: an item per shown child, with a check mark
-// on the active one.
+// let a maximized one fill it without a frame of its own (and hand that state
+// to the child activated after it), and keep the window list under the parent's
+// WindowMenu: an item per shown child, with a check mark on the active one.
 #include <algorithm>
 #include <string>
 #include <vector>

@@ -89,6 +89,33 @@ HRESULT NamesThroughTypeInfo(REFIID iid, LPOLESTR* names, UINT count, DISPID* id
     return info->GetIDsOfNames(names, count, ids);
 }
 
+// One late-bound call whose arguments are checked against the member first.
+HRESULT CheckedInvoke(ITypeInfo* info, void* object, DISPID member, WORD flags,
+                      DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception, UINT* argError)
+{
+    switch (CheckArguments(info, member, flags, *params)) {
+    case Arguments::Fit:
+        break;
+    case Arguments::TooMany:
+        return DISP_E_BADPARAMCOUNT;
+    case Arguments::NotACollection:
+        return DISP_E_NOTACOLLECTION;
+    case Arguments::IndexTheValue: {
+        DISPPARAMS noArguments{};
+        win::UniqueVariant value;
+        const HRESULT hr = info->Invoke(object, member, DISPATCH_PROPERTYGET, &noArguments,
+                                        value.Get(), exception, argError);
+        if (FAILED(hr))
+            return hr;
+        if (value.Get()->vt != VT_DISPATCH || !value.Get()->pdispVal)
+            return DISP_E_NOTACOLLECTION;  // no object (Nothing) has no default member
+        return value.Get()->pdispVal->Invoke(DISPID_VALUE, IID_NULL, LOCALE_USER_DEFAULT, flags,
+                                             params, result, exception, argError);
+    }
+    }
+    return info->Invoke(object, member, flags, params, result, exception, argError);
+}
+
 HRESULT InvokeThroughTypeInfo(void* object, REFIID iid, DISPID member, WORD flags,
                               DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
                               UINT* argError)
@@ -106,31 +133,11 @@ HRESULT InvokeThroughTypeInfo(void* object, REFIID iid, DISPID member, WORD flag
     if (!result)
         result = discarded.Get();
     ::SetErrorInfo(0, nullptr);
-    switch (CheckArguments(info.Get(), member, flags, *params)) {
-    case Arguments::Fit:
-        break;
-    case Arguments::TooMany:
-        return DISP_E_BADPARAMCOUNT;
-    case Arguments::NotACollection:
-        return DISP_E_NOTACOLLECTION;
-    case Arguments::IndexTheValue: {
-        DISPPARAMS noArguments{};
-        win::UniqueVariant value;
-        hr = info->Invoke(object, member, DISPATCH_PROPERTYGET, &noArguments, value.Get(),
-                          exception, argError);
-        if (FAILED(hr))
-            return hr;
-        if (value.Get()->vt != VT_DISPATCH || !value.Get()->pdispVal)
-            return DISP_E_NOTACOLLECTION;  // no object (Nothing) has no default member
-        return value.Get()->pdispVal->Invoke(DISPID_VALUE, IID_NULL, LOCALE_USER_DEFAULT, flags,
-                                             params, result, exception, argError);
-    }
-    }
-    hr = info->Invoke(object, member, flags, params, result, exception, argError);
+    hr = CheckedInvoke(info.Get(), object, member, flags, params, result, exception, argError);
     // Some script engines ask for _NewEnum and other properties as methods.
     if (hr == DISP_E_MEMBERNOTFOUND && flags == DISPATCH_METHOD)
-        hr = info->Invoke(object, member, DISPATCH_PROPERTYGET, params, result, exception,
-                          argError);
+        hr = CheckedInvoke(info.Get(), object, member, DISPATCH_PROPERTYGET, params, result,
+                           exception, argError);
     return hr;
 }
 

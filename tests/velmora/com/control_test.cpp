@@ -694,8 +694,9 @@ TEST(Control, LateBoundCallsWithTooManyArgumentsAreRefused)
     EXPECT_EQ(call(ripper.Get(), 9, DISPATCH_METHOD, 2, &result), DISP_E_BADPARAMCOUNT);
     EXPECT_EQ(call(ripper.Get(), 5, DISPATCH_PROPERTYPUT, 2, &result), DISP_E_BADPARAMCOUNT);
     EXPECT_EQ(call(track.Get(), 1, either, 1, &result), DISP_E_NOTACOLLECTION);
-    // Encoder(2) while no encoder is set.
+    // Encoder(2) while no encoder is set, also asked for as a method.
     EXPECT_EQ(call(ripper.Get(), 4, either, 1, &result), DISP_E_NOTACOLLECTION);
+    EXPECT_EQ(call(ripper.Get(), 4, DISPATCH_METHOD, 1, &result), DISP_E_NOTACOLLECTION);
     // Drives(2) is Drives.Item(2).
     ASSERT_EQ(call(ripper.Get(), 2, either, 1, &result), S_OK);
     ASSERT_EQ(result.vt, VT_DISPATCH);
@@ -704,6 +705,9 @@ TEST(Control, LateBoundCallsWithTooManyArgumentsAreRefused)
     ::VariantClear(&result);
     EXPECT_EQ(second.Get(), DriveOf(control.Get(), 2).Get());
     EXPECT_EQ(call(ripper.Get(), 2, either, 2, &result), DISP_E_BADPARAMCOUNT);
+    ASSERT_EQ(call(ripper.Get(), 2, DISPATCH_METHOD, 1, &result), S_OK);
+    EXPECT_EQ(result.vt, VT_DISPATCH);
+    ::VariantClear(&result);
 
     // Nothing was started or queued by the refused calls.
     EXPECT_EQ(control->CancelExtraction(), S_FALSE);

@@ -119,7 +119,8 @@ TEST(Scripts, JScriptNullAndUndefinedClearTheEncoder)
     WriteSimDrive(1, {AudioCd(2, 750)});
     EXPECT_EQ(RunScript("encoder.js"),
               "set true\nnull true\nundefined true\nnumber refused\n"
-              "beyond: Index 2147483647 is out of range: the tracks run from 1 to 2.\nDONE\n");
+              "beyond: Index 2147483647 is out of range: the tracks run from 1 to 2.\n"
+              "no encoder to index\nsecond 24\nDONE\n");
 }
 
 // A script host that quits during a rip ends its process without releasing the

@@ -20,14 +20,14 @@ WORD DispatchFlag(INVOKEKIND kind)
     }
 }
 
-// A property whose value is an object, read with arguments: the arguments index
-// the object's default member (drives(1) is drives.Item(1)).
 bool IsObject(const TYPEDESC& type)
 {
     return type.vt == VT_DISPATCH || type.vt == VT_UNKNOWN ||
            (type.vt == VT_PTR && type.lptdesc->vt == VT_USERDEFINED);
 }
 
+// A property whose value is an object, read with arguments: the arguments index
+// the object's default member (Drives(1) is Drives.Item(1)).
 bool ReturnsObject(const FUNCDESC& function)
 {
     for (SHORT p = 0; p < function.cParams; ++p) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "extract/directory_path.h"
+#include "extract/open_wav_files.h"
 #include "extract/target_path.h"
 
 namespace velmora {
@@ -116,6 +117,7 @@ std::wstring WavWriter::Open(const std::wstring& target, const std::function<boo
         CloseFile();
         return kWriteError;
     }
+    KeepOpenWavFile(handle_.Get(), data_.dwDataOffset);
 
     done_.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     try {
@@ -136,6 +138,7 @@ bool WavWriter::CloseFile()
     // The handle is ours: the multimedia functions let go of the file without closing it.
     const bool closed = ::mmioClose(file_, MMIO_FHOPEN) == MMSYSERR_NOERROR;
     file_ = nullptr;
+    ForgetOpenWavFile(handle_.Get());
     return ::CloseHandle(handle_.Release()) && closed;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "com/module.h"
+#include "extract/open_wav_files.h"
 #include "server/class_factory.h"
 #include "server/registrar.h"
 #include "velmora.h"
@@ -59,12 +60,16 @@ HRESULT Registration(bool install)
 
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*)
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved)
 {
     if (reason == DLL_PROCESS_ATTACH) {
         com::SetModuleInstance(instance);
         ::DisableThreadLibraryCalls(instance);
     }
+    // The process ends (a host that quits without releasing the control): a rip
+    // still running leaves its file with the sizes of what was written.
+    if (reason == DLL_PROCESS_DETACH && reserved)
+        FinishOpenWavFilesAtExit();
     return TRUE;
 }
 

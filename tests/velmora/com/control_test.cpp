@@ -656,6 +656,66 @@ TEST(Control, LateBoundCallsGetTheSameAnswersAndErrorTexts)
     ::VariantClear(&result);
 }
 
+// Late-bound calls with more arguments than a member takes are refused before the
+// member runs; a property holding an object passes its arguments to the object's
+// default member, and one holding no object refuses them.
+TEST(Control, LateBoundCallsWithTooManyArgumentsAreRefused)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000), AudioCd(2, 1000, 0, 1)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    win::ComPtr<IDispatch> ripper, track;
+    ASSERT_EQ(control.As(ripper), S_OK);
+    ASSERT_EQ(TrackOf(DriveOf(control.Get()).Get(), 1).As(track), S_OK);
+    VARIANT args[3];
+    for (VARIANT& arg : args) {
+        ::VariantInit(&arg);
+        arg.vt = VT_I4;
+        arg.lVal = 2;
+    }
+    auto call = [&](IDispatch* object, DISPID member, WORD flags, UINT count, VARIANT* result) {
+        DISPPARAMS params{args, nullptr, count, 0};
+        ::VariantInit(result);
+        EXCEPINFO exception{};
+        const HRESULT hr = object->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                                          result, &exception, nullptr);
+        ::SysFreeString(exception.bstrDescription);
+        ::SysFreeString(exception.bstrSource);
+        ::SysFreeString(exception.bstrHelpFile);
+        return hr;
+    };
+    const WORD either = DISPATCH_METHOD | DISPATCH_PROPERTYGET;
+    VARIANT result;
+    // ExtractToWav(name, extra): no worker starts, so a proper call still can.
+    EXPECT_EQ(call(track.Get(), 4, DISPATCH_METHOD, 2, &result), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(call(track.Get(), 6, DISPATCH_METHOD, 3, &result), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(call(ripper.Get(), 3, DISPATCH_METHOD, 1, &result), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(call(ripper.Get(), 6, DISPATCH_METHOD, 1, &result), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(call(ripper.Get(), 9, DISPATCH_METHOD, 2, &result), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(call(ripper.Get(), 5, DISPATCH_PROPERTYPUT, 2, &result), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(call(track.Get(), 1, either, 1, &result), DISP_E_NOTACOLLECTION);
+    // Encoder(2) while no encoder is set, also asked for as a method.
+    EXPECT_EQ(call(ripper.Get(), 4, either, 1, &result), DISP_E_NOTACOLLECTION);
+    EXPECT_EQ(call(ripper.Get(), 4, DISPATCH_METHOD, 1, &result), DISP_E_NOTACOLLECTION);
+    // Drives(2) is Drives.Item(2).
+    ASSERT_EQ(call(ripper.Get(), 2, either, 1, &result), S_OK);
+    ASSERT_EQ(result.vt, VT_DISPATCH);
+    win::ComPtr<IDrive> second;
+    ASSERT_EQ(result.pdispVal->QueryInterface(IID_IDrive, reinterpret_cast<void**>(second.Put())), S_OK);
+    ::VariantClear(&result);
+    EXPECT_EQ(second.Get(), DriveOf(control.Get(), 2).Get());
+    EXPECT_EQ(call(ripper.Get(), 2, either, 2, &result), DISP_E_BADPARAMCOUNT);
+    ASSERT_EQ(call(ripper.Get(), 2, DISPATCH_METHOD, 1, &result), S_OK);
+    EXPECT_EQ(result.vt, VT_DISPATCH);
+    ::VariantClear(&result);
+
+    // Nothing was started or queued by the refused calls.
+    EXPECT_EQ(control->CancelExtraction(), S_FALSE);
+    ::SetErrorInfo(0, nullptr);
+    EXPECT_EQ(control->RunQueue(), DISP_E_EXCEPTION);
+    EXPECT_EQ(ErrorText(), "Extraction queue is empty.");
+}
+
 // A stock ActiveX container (the system's ATL host window) sites the control,
 // activates it in place, draws it, and releases it with the window.
 TEST(Control, HostedByAnActiveXContainer)

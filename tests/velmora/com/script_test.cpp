@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/sim_disc.h"
+#include "support/temp_dir.h"
+#include "support/wav_expectation.h"
 #include "support/test_encoder_server.h"
 
 using namespace testsupport;
@@ -16,7 +19,7 @@ using namespace testsupport;
 namespace {
 
 // Runs a script with cscript and returns what it printed.
-std::string RunScript(const std::string& file)
+std::string RunScript(const std::string& file, const std::string& argument = std::string())
 {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
@@ -29,6 +32,8 @@ std::string RunScript(const std::string& file)
     startup.hStdError = writeEnd;
     startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
     std::string command = "cscript.exe //nologo \"" + std::string(SCRIPTS_DIR) + "\\" + file + "\"";
+    if (!argument.empty())
+        command += " \"" + argument + "\"";
     PROCESS_INFORMATION process{};
     if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                           &startup, &process)) {
@@ -114,5 +119,32 @@ TEST(Scripts, JScriptNullAndUndefinedClearTheEncoder)
     WriteSimDrive(1, {AudioCd(2, 750)});
     EXPECT_EQ(RunScript("encoder.js"),
               "set true\nnull true\nundefined true\nnumber refused\n"
-              "beyond: Index 2147483647 is out of range: the tracks run from 1 to 2.\nDONE\n");
+              "beyond: Index 2147483647 is out of range: the tracks run from 1 to 2.\n"
+              "no encoder to index\nsecond 24\nDONE\n");
+}
+
+// A script host that quits during a rip ends its process without releasing the
+// control: the file keeps the audio written so far, with sizes that say so.
+TEST(Scripts, QuittingDuringARipLeavesAValidPartialFile)
+{
+    SimDevice cd = AudioCd(2, 3000);
+    cd.extra = {"fault readcd late delay 20"};
+    WriteSimDrive(1, {cd});
+    TempDir out;
+    const std::string target = out.File("quit");
+    EXPECT_EQ(RunScript("quit_during_rip.vbs", target), "quitting\n");
+    const std::string file = ReadFileText(target + ".wav");
+    ASSERT_GT(file.size(), 200046u);
+    ASSERT_LT(file.size(), 46u + 3000u * 2352u);  // the rip was still running
+    auto size = [&](size_t at) {
+        uint32_t value = 0;
+        std::memcpy(&value, file.data() + at, 4);
+        return value;
+    };
+    const uint32_t data = static_cast<uint32_t>(file.size() - 46);
+    EXPECT_EQ(size(4), data + 38);
+    EXPECT_EQ(size(42), data);
+    EXPECT_EQ(data % 4, 0u);
+    const std::string expected = ExpectedWav(0, 3000);
+    EXPECT_TRUE(file.compare(46, data, expected, 46, data) == 0);
 }

@@ -20,4 +20,11 @@ try {
 } catch (e) {
     WScript.Echo("beyond: " + e.description);
 }
+try {
+    ripper.Encoder(1);
+    WScript.Echo("an index was taken");
+} catch (e) {
+    WScript.Echo("no encoder to index");
+}
+WScript.Echo("second " + ripper.Drives(1).Name.length);
 WScript.Echo("DONE");

@@ -243,6 +243,9 @@ void TskFormSkinEngine::RedrawObject(TskActiveSkinObject& object)
     if (supportNCArea_) {
         if (BorderNone() || IsMaximizedMDIChild())
             return;
+        // The default frame has places for the caption buttons only.
+        if (!FrameSkinUsable() && !dynamic_cast<TskSkinStdButtonObject*>(&object))
+            return;
         win::WindowFrameDC dc(form_->Handle());
         gui::TCanvas canvas(dc.Get());
         object.Draw(canvas, true);

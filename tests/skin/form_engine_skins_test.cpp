@@ -336,6 +336,8 @@ TEST_F(FormEngineTest, AClientRectangleOutsideTheFramePictureGivesTheDefaultFram
         // The client area has the plain background, and the caption band the
         // default frame's lines, not the skin's caption object.
         EXPECT_EQ(FramePixel(100, 60), COLORREF(gui::ColorToRGB(gui::clBtnFace)));
+        form->SetCaption("A new caption");
+        Wait(50);
         for (int y = 5; y < 18; ++y) {
             const COLORREF p = FramePixel(40, y);
             EXPECT_TRUE(p == COLORREF(gui::ColorToRGB(gui::clBtnHighlight)) ||

@@ -84,6 +84,13 @@ HRGN StripRegion(gui::TBitmap& strip, int dx, int dy)
     return ::ExtCreateRegion(nullptr, size, reinterpret_cast<const RGNDATA*>(data.data()));
 }
 
+// The client rectangle is a part of the frame picture, not empty.
+bool ClientInPicture(const gui::TRect& client, const gui::TBitmap& picture)
+{
+    return !picture.Empty() && !IsNullRect(client) && client.Left >= 0 && client.Top >= 0 &&
+           client.Right <= picture.Width() && client.Bottom <= picture.Height();
+}
+
 }  // namespace
 
 bool TskFormSkinEngine::ToolWindowBorder() const
@@ -95,10 +102,12 @@ int TskFormSkinEngine::DefCaptionHeight() const { return ToolWindowBorder() ? kT
 
 int TskFormSkinEngine::DefButtonSize() const { return ToolWindowBorder() ? kToolButtonSize : kButtonSize; }
 
+// A client rectangle that leaves the frame picture describes no frame that can be
+// composed from it (a picture smaller than its description, or numbers past any
+// picture): such a skin gets the default frame, as one without a client rectangle.
 bool TskFormSkinEngine::FrameSkinUsable() const
 {
-    return skinInUse_ && supportNCArea_ && !IsNullRect(skinData_->FormInfo.ClRect) &&
-           !skinData_->Picture().Empty();
+    return skinInUse_ && supportNCArea_ && ClientInPicture(skinData_->FormInfo.ClRect, skinData_->Picture());
 }
 
 // ---- Layout ----
@@ -233,6 +242,9 @@ void TskFormSkinEngine::RedrawObject(TskActiveSkinObject& object)
         return;
     if (supportNCArea_) {
         if (BorderNone() || IsMaximizedMDIChild())
+            return;
+        // The default frame has places for the caption buttons only.
+        if (!FrameSkinUsable() && !dynamic_cast<TskSkinStdButtonObject*>(&object))
             return;
         win::WindowFrameDC dc(form_->Handle());
         gui::TCanvas canvas(dc.Get());
@@ -387,8 +399,10 @@ void TskFormSkinEngine::PaintDefaultFrame()
     c.TextOut(x0 + 3, ch / 2 - th / 2, text);
     c.Brush().SetStyle(gui::bsSolid);
 
+    // Only the caption buttons have places in this frame: a skin's other objects
+    // (its caption text above all) would draw over it where the skin put them.
     for (auto& object : objects_) {
-        if (!object->Visible)
+        if (!object->Visible || !dynamic_cast<TskSkinStdButtonObject*>(object.get()))
             continue;
         const gui::TRect saved = object->ObjectRect;
         object->ObjectRect = Offset(saved, -kBorder, -kBorder);
@@ -427,7 +441,7 @@ void TskFormSkinEngine::PaintBackground(HDC dc, const gui::TRect& area)
     gui::TBitmap* background = skinData_->ActivePicture(info.BGPictureIndex);
     if (info.BGPictureIndex != -1 && background && !background->Empty()) {
         TileArea(canvas, area, background->Canvas(), gui::Rect(0, 0, background->Width(), background->Height()));
-    } else if (IsNullRect(info.ClRect)) {
+    } else if (!ClientInPicture(info.ClRect, skinData_->Picture())) {
         canvas.Brush().SetColor(gui::clBtnFace);
         canvas.FillRect(area);
     } else {

@@ -8,6 +8,7 @@
 #include "gui/controls/shortcut.h"
 #include "skin/imaging/layered.h"
 #include "skin/imaging/mask_region.h"
+#include "skin/model/geometry.h"
 #include "skin/popups/menu_placement.h"
 #include "skin/popups/skin_menu.h"
 
@@ -111,11 +112,13 @@ int TskSkinPopupWindow::MeasureRowsWidth()
 void TskSkinPopupWindow::Layout(gui::TMenuItem& item, int startIndex)
 {
     // Rows take the skin's menu item element only inside a skinned window, and
-    // only one that has its picture; otherwise they have the default look.
+    // only one that has its picture and a row rectangle (an empty or inside-out
+    // one would give rows no height); otherwise they have the default look.
     rowRecord_ = nullptr;
     rowPicture_ = nullptr;
     if (popupRecord_) {
-        if (const TskDataSkinMenuItem* record = FindRowRecord(*skinData_)) {
+        const TskDataSkinMenuItem* record = FindRowRecord(*skinData_);
+        if (record && !IsNullRect(record->SkinRect)) {
             rowPicture_ = skinData_->ActivePicture(record->ActivePictureIndex);
             if (rowPicture_)
                 rowRecord_ = record;

@@ -312,6 +312,43 @@ TEST_F(FormEngineTest, ABrokenFrameDescriptionKeepsTheClientAreaInsideTheWindow)
             HitTest(x, y);
 }
 
+// A client rectangle past the frame picture (a picture smaller than its
+// description, or a number past any picture) left the window without a client
+// area or with a frame composed from outside the picture: the default frame
+// stands in for it.
+TEST_F(FormEngineTest, AClientRectangleOutsideTheFramePictureGivesTheDefaultFrame)
+{
+    for (const char* client : {"clientrect=4,20,2147483647,2147483647", "clientrect=4,20,96,6000",
+                               "clientrect=4,20,101,56", "clientrect=4,-20,160,56"}) {
+        SCOPED_TRACE(client);
+        FormSkin skin({client, "[SKINOBJECTS]", "count=1", "0=title:caption", "[title]", "skinrect=20,2,80,18",
+                       "textrect=0,0,60,16", "fontcolor=255"});
+        auto* engine = new TskFormSkinEngine(form);
+        engine->SetSkinData(&skin.Data());
+        form->Show();
+        Wait(50);
+        EXPECT_EQ(ClientInWindow(), Rect(3, 22, 197, 117));
+        EXPECT_EQ(HitTest(100, 60), HTCLIENT);
+        EXPECT_EQ(HitTest(198, 60), HTRIGHT);
+        EXPECT_EQ(HitTest(100, 119), HTBOTTOM);
+        ::RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(FramePixel(50, 119), COLORREF(gui::ColorToRGB(gui::cl3DDkShadow)));
+        // The client area has the plain background, and the caption band the
+        // default frame's lines, not the skin's caption object.
+        EXPECT_EQ(FramePixel(100, 60), COLORREF(gui::ColorToRGB(gui::clBtnFace)));
+        form->SetCaption("A new caption");
+        Wait(50);
+        for (int y = 5; y < 18; ++y) {
+            const COLORREF p = FramePixel(40, y);
+            EXPECT_TRUE(p == COLORREF(gui::ColorToRGB(gui::clBtnHighlight)) ||
+                        p == COLORREF(gui::ColorToRGB(gui::clBtnShadow)) || p == COLORREF(gui::ColorToRGB(gui::clBtnFace)))
+                << "y " << y << ": " << std::hex << p;
+        }
+        delete engine;
+        form->Hide();
+    }
+}
+
 TEST_F(FormEngineTest, SizingWithFullWindowDragFitsTheRegionToTheSizingRectangle)
 {
     FormSkin skin;

@@ -125,7 +125,7 @@ class SkinnedMenuPaintTest : public SkinMenuTest {
 protected:
     static constexpr TColor kFrame = 0x203040, kNormal = 0x00C000, kSelected = 0xC00000, kDivider = 0x808000;
 
-    void MakeSkin(bool withRows, bool morphing = false)
+    void MakeSkin(bool withRows, bool morphing = false, const std::string& rowRect = "0,0,100,20")
     {
         TBitmap window, rows;
         MakeSolid(window, 40, 40, kFrame);
@@ -140,7 +140,7 @@ protected:
                                         "leftbottompoint=4,36", "rightbottompoint=36,36", "itemsrect=4,4,36,36"});
         if (withRows)
             skin.AddObject("MENUITEM", "menuitem",
-                           {"activepictureindex=1", "skinrect=0,0,100,20", "activeskinrect=0,20,100,40",
+                           {"activepictureindex=1", "skinrect=" + rowRect, "activeskinrect=0,20,100,40",
                             "dividerrect=0,40,100,44", "textrect=4,2,96,18", "itemleftoffset=2",
                             "itemrightoffset=2", "fontname=Arial", "fontheight=14", "fontcolor=0",
                             "activefontcolor=16777215", "unenabledfontcolor=255",
@@ -200,6 +200,29 @@ TEST_F(SkinnedMenuPaintTest, WithoutTheRowElementRowsKeepTheDefaultLookInTheSkin
     EXPECT_EQ(2 * 20 + 6, Level(0).Height());
     engine.CloseMenus();
     Pump(20);
+}
+
+// A row element whose row rectangle is empty or inside out gave the rows no or a
+// negative height: the menu opened as an empty strip, or not at all.
+TEST_F(SkinnedMenuPaintTest, ARowElementWithoutARowRectangleLeavesTheRowsTheirDefaultLook)
+{
+    Add(menu.Items(), "Plain");
+    Add(menu.Items(), "Other");
+    for (const char* rowRect : {"10,10,10,10", "60,40,10,10"}) {
+        SCOPED_TRACE(rowRect);
+        skin.Clear();
+        MakeSkin(true, false, rowRect);
+        OpenSkinned();
+        TskSkinPopupWindow& level = Level(0);
+        EXPECT_EQ(2 * 20 + 8, level.Height());
+        EXPECT_EQ(Rect(4, 24, level.Width() - 4, 44), level.Rows(1)->ItemRect);
+        TBitmap image;
+        WindowImage(level, image);
+        EXPECT_EQ(uint32_t(kFrame), PixelAt(image, 1, 1));
+        EXPECT_EQ(0x800000u, PixelAt(image, level.Rows(0)->ItemRect.Left, level.Rows(0)->ItemRect.Top));
+        engine.CloseMenus();
+        Pump(20);
+    }
 }
 
 TEST_F(SkinnedMenuPaintTest, MorphingRowMixesBothLooksOnItsWayAndEndsInTheNewOne)

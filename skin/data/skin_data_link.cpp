@@ -24,4 +24,10 @@ int SkinControlIndex(const TskSkinData* skinData, const std::string& name)
     return !skinData || skinData->Empty() ? -1 : skinData->GetControlIndex(name);
 }
 
+bool ElementFitsPicture(TskSkinData& skinData, const TskDataSkinCustomControl& record)
+{
+    const gui::TBitmap* picture = skinData.ActivePicture(record.PictureIndex);
+    return record.FitsPicture(picture ? picture->Width() : 0, picture ? picture->Height() : 0);
+}
+
 }  // namespace sk

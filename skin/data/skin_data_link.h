@@ -7,6 +7,7 @@
 
 #include "gui/core/component.h"
 #include "skin/data/skin_data.h"
+#include "skin/model/control_records.h"
 
 namespace sk {
 
@@ -19,5 +20,9 @@ bool LinkSkinData(gui::TComponent& self, TskSkinData*& field, TskSkinData* value
 // The index of the element `name` in the skin's control list: -1 without skin
 // data, with an empty skin or without such an element.
 int SkinControlIndex(const TskSkinData* skinData, const std::string& name);
+
+// Whether a control can draw `record` from the skin's picture it names: every
+// rectangle it cuts lies in that picture, which is there.
+bool ElementFitsPicture(TskSkinData& skinData, const TskDataSkinCustomControl& record);
 
 }  // namespace sk

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/model/geometry.h"
 #include "skin/model/record_factory.h"
 
 namespace sk {
@@ -19,6 +20,43 @@ void TskDataSkinCustomControl::Fields(TskRecordFields& f)
     TskDataSkinControl::Fields(f);
     f.CornerPoints(*this);
     f.Rect("clientrect", ClRect);
+}
+
+bool TskDataSkinCustomControl::FitsPicture(int PictureWidth, int PictureHeight) const
+{
+    return RectInPicture(SkinRect, PictureWidth, PictureHeight);
+}
+
+// The states' rectangles are optional: an unset one stands for another.
+bool TskDataSkinButtonControl::FitsPicture(int PictureWidth, int PictureHeight) const
+{
+    return TskDataSkinCustomControl::FitsPicture(PictureWidth, PictureHeight) &&
+           UnsetOrInPicture(ActiveSkinRect, PictureWidth, PictureHeight) &&
+           UnsetOrInPicture(DownSkinRect, PictureWidth, PictureHeight) &&
+           UnsetOrInPicture(DisabledSkinRect, PictureWidth, PictureHeight);
+}
+
+// The bar area lies in the element, the bar picture in the picture.
+bool TskDataSkinGaugeControl::FitsPicture(int PictureWidth, int PictureHeight) const
+{
+    return TskDataSkinCustomControl::FitsPicture(PictureWidth, PictureHeight) &&
+           UnsetOrInPicture(ProgressRect, PictureWidth, PictureHeight);
+}
+
+// The button's place lies in the element, its states' faces in the picture.
+bool TskDataSkinEditControl::FitsPicture(int PictureWidth, int PictureHeight) const
+{
+    return TskDataSkinCustomControl::FitsPicture(PictureWidth, PictureHeight) &&
+           UnsetOrInPicture(ActiveSkinRect, PictureWidth, PictureHeight) &&
+           UnsetOrInPicture(ActiveButtonRect, PictureWidth, PictureHeight) &&
+           UnsetOrInPicture(DownButtonRect, PictureWidth, PictureHeight) &&
+           UnsetOrInPicture(UnEnabledButtonRect, PictureWidth, PictureHeight);
+}
+
+// A panel with a background picture is tiled from that picture alone.
+bool TskDataSkinPanelControl::FitsPicture(int PictureWidth, int PictureHeight) const
+{
+    return BGPictureIndex != -1 || TskDataSkinCustomControl::FitsPicture(PictureWidth, PictureHeight);
 }
 
 void TskDataSkinBevel::Fields(TskRecordFields& f)

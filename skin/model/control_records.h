@@ -30,6 +30,10 @@ protected:
 class TskDataSkinCustomControl : public TskDataSkinControl, public SkinGeometry {
 public:
     using TskDataSkinControl::TskDataSkinControl;
+    // Whether every rectangle the element's look is cut from lies in its picture
+    // (0 x 0 without one). An element that does not fit draws nothing sensible,
+    // so its control keeps its default look.
+    virtual bool FitsPicture(int PictureWidth, int PictureHeight) const;
 
 protected:
     void Fields(TskRecordFields& f) override;
@@ -271,6 +275,7 @@ protected:
 class TskDataSkinEditControl : public TskDataSkinCustomControl, public TskFontGroup {
 public:
     using TskDataSkinCustomControl::TskDataSkinCustomControl;
+    bool FitsPicture(int PictureWidth, int PictureHeight) const override;
     TRect ActiveSkinRect;
     TColor DisabledFontColor = 0, ActiveFontColor = 0;
     TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
@@ -325,6 +330,7 @@ public:
 class TskDataSkinGaugeControl : public TskDataSkinCustomControl, public TskFontGroup {
 public:
     using TskDataSkinCustomControl::TskDataSkinCustomControl;
+    bool FitsPicture(int PictureWidth, int PictureHeight) const override;
     TRect ProgressArea, ProgressRect;
     int32_t BeginOffset = 0, EndOffset = 0;
     bool Vertical = false;
@@ -345,6 +351,7 @@ protected:
 class TskDataSkinPanelControl : public TskDataSkinCustomControl, public TskFontGroup {
 public:
     using TskDataSkinCustomControl::TskDataSkinCustomControl;
+    bool FitsPicture(int PictureWidth, int PictureHeight) const override;
     int32_t BGPictureIndex = 0;
     TRect CaptionRect;
     gui::TAlignment Alignment = gui::taLeftJustify;
@@ -388,6 +395,7 @@ protected:
 class TskDataSkinButtonControl : public TskDataSkinCustomControl, public TskFontGroup {
 public:
     using TskDataSkinCustomControl::TskDataSkinCustomControl;
+    bool FitsPicture(int PictureWidth, int PictureHeight) const override;
     TColor ActiveFontColor = 0, DisabledFontColor = 0, DownFontColor = 0;
     bool Morphing = false;
     TskMorphKind MorphKind = mkDefault;

@@ -10,6 +10,16 @@ void ClearRect(TRect& r) { r = TRect{}; }
 
 bool IsNullRect(const TRect& r) { return r.Right - r.Left < 1 || r.Bottom - r.Top < 1; }
 
+bool RectInPicture(const TRect& r, int PictureWidth, int PictureHeight)
+{
+    return !IsNullRect(r) && r.Left >= 0 && r.Top >= 0 && r.Right <= PictureWidth && r.Bottom <= PictureHeight;
+}
+
+bool UnsetOrInPicture(const TRect& r, int PictureWidth, int PictureHeight)
+{
+    return IsNullRect(r) || RectInPicture(r, PictureWidth, PictureHeight);
+}
+
 bool IsNullPoint(const TPoint& p) { return p.X == 0 || p.Y == 0; }
 
 bool IsPointInRect(const TRect& r, const TPoint& p)

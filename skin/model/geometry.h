@@ -14,6 +14,11 @@ int RectHeight(const TRect& r);
 void ClearRect(TRect& r);
 // An unset skin rectangle: narrower or lower than one pixel.
 bool IsNullRect(const TRect& r);
+// A rectangle that can be cut from a picture of the given size: set, and with all
+// four edges inside it.
+bool RectInPicture(const TRect& r, int PictureWidth, int PictureHeight);
+// An unset rectangle, or one that can be cut from the picture.
+bool UnsetOrInPicture(const TRect& r, int PictureWidth, int PictureHeight);
 // An unset skin point: either coordinate 0.
 bool IsNullPoint(const TPoint& p);
 // All four edges count as inside.

@@ -1,5 +1,6 @@
 #include "skinctrls/controls/skin_custom_control.h"
 
+#include "skin/data/skin_data_link.h"
 #include "skin/imaging/mask_region.h"
 #include "skin/imaging/skin_image.h"
 #include "skin/model/control_records.h"
@@ -67,6 +68,12 @@ void TskSkinCustomControl::ReadSkinEntry()
     TskSkinControl::ReadSkinEntry();
     const auto* record =
         SkinIndex == -1 ? nullptr : dynamic_cast<const TskDataSkinCustomControl*>(SkinData()->CtrlList[SkinIndex]);
+    if (record && !ElementFitsPicture(*SkinData(), *record)) {
+        // Rectangles past the picture would paint black: the control keeps its
+        // default look, as without an element.
+        SkinIndex = -1;
+        record = nullptr;
+    }
     if (!record) {
         // Nothing of an element of another kind is taken, not even its size.
         ResizeMode = rmFixed;

@@ -46,9 +46,10 @@ void TskSkinCustomEdit::ReadSkinEntry()
     const auto* record =
         SkinIndex == -1 ? nullptr : dynamic_cast<const TskDataSkinEditControl*>(skinData_->CtrlList[SkinIndex]);
     Picture = record ? skinData_->ActivePicture(record->PictureIndex) : nullptr;
-    // An element without a picture to cut the frame from, or without a size,
-    // draws nothing: such an edit keeps the plain frame and its own height.
-    if (!record || !Picture || IsNullRect(record->SkinRect)) {
+    // An element without a picture to cut the frame from, without a size, or with
+    // rectangles past its picture draws nothing: such an edit keeps the plain
+    // frame and its own height.
+    if (!record || !ElementFitsPicture(*skinData_, *record)) {
         SkinIndex = -1;
         Picture = nullptr;
         return;

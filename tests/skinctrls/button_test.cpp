@@ -37,6 +37,14 @@ protected:
                          "leftbottompoint=5,35", "rightbottompoint=35,35", "clientrect=5,5,35,35"});
         skin.AddElement("morph", "button",
                         {"pictureindex=0", "skinrect=0,0,30,10", "activeskinrect=0,10,30,20", "morphing=1"});
+        // Elements whose rectangles cannot be cut from the 64 x 64 picture.
+        skin.AddElement("pastpicture", "button", {"pictureindex=0", "skinrect=40,0,70,10"});
+        skin.AddElement("insideout", "button", {"pictureindex=0", "skinrect=30,10,0,0"});
+        skin.AddElement("activepastpicture", "button",
+                        {"pictureindex=0", "skinrect=0,0,30,10", "activeskinrect=0,60,30,70"});
+        skin.AddElement("downpastpicture", "button",
+                        {"pictureindex=0", "skinrect=0,0,30,10", "downskinrect=50,0,80,10"});
+        skin.AddElement("nopicture", "button", {"pictureindex=5", "skinrect=0,0,30,10"});
         skin.Load();
     }
 
@@ -203,6 +211,30 @@ TEST_F(ButtonTest, TheDefaultLookShowsHotAndPressedFaces)
     const TColor faint = Painted(*b).Pixels(3, 3);
     EXPECT_GT(GetRValue(faint), 240);
     EXPECT_LT(GetBValue(faint), 80);
+}
+
+TEST_F(ButtonTest, AnElementThatLeavesItsPictureLeavesTheDefaultLook)
+{
+    auto* plain = Make("OK");
+    plain->SetBounds(10, 10, 40, 20);
+    TBitmap expected;
+    expected.SetSize(40, 20);
+    Painted(*plain);
+    expected.Canvas().Draw(0, 0, target);
+    for (const char* name : {"pastpicture", "insideout", "activepastpicture", "downpastpicture", "nopicture"}) {
+        SCOPED_TRACE(name);
+        auto* b = Make("OK");
+        b->SetBounds(10, 10, 40, 20);
+        b->SetSkinDataName(name);
+        b->SetSkinData(&skin.Data());
+        EXPECT_EQ(b->Width(), 40);  // the size asked for, not an element's
+        TCanvas& painted = Painted(*b);
+        int differing = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 40; ++x)
+                differing += painted.Pixels(x, y) != expected.Canvas().Pixels(x, y);
+        EXPECT_EQ(differing, 0);
+    }
 }
 
 TEST_F(ButtonTest, EnterClicksTheDefaultButtonAndEscTheCancelButton)

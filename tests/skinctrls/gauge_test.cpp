@@ -45,6 +45,13 @@ protected:
         skin.AddElement("nomiddle", "gauge",
                         {"pictureindex=0", "skinrect=0,0,40,10", "lefttoppoint=2,0", "righttoppoint=38,0",
                          "progressarea=2,2,38,8", "progressrect=0,20,5,26", "beginoffset=2", "endoffset=3"});
+        // Elements whose rectangles cannot be cut from the 64 x 64 picture.
+        skin.AddElement("pastpicture", "gauge",
+                        {"pictureindex=0", "skinrect=30,0,70,10", "progressarea=2,2,38,8", "progressrect=0,20,12,26"});
+        skin.AddElement("barpastpicture", "gauge",
+                        {"pictureindex=0", "skinrect=0,0,40,10", "progressarea=2,2,38,8", "progressrect=0,60,12,66"});
+        skin.AddElement("insideout", "gauge", {"pictureindex=0", "skinrect=40,10,0,0", "progressrect=0,20,12,26"});
+        skin.AddElement("nopicture", "gauge", {"pictureindex=-1", "skinrect=0,0,40,10", "progressrect=0,20,12,26"});
         skin.Load();
     }
 
@@ -221,6 +228,16 @@ TEST_F(GaugeTest, AVerticalElementTurnsTheGaugeAndTilesFromTheBottom)
     EXPECT_EQ(canvas.Pixels(3, 87), TColor(21 | 8 << 8));
     EXPECT_EQ(canvas.Pixels(3, 52), TColor(21 | 8 << 8));  // the last tile loses its top
     EXPECT_EQ(Red(canvas.Pixels(3, 49)), 3);
+}
+
+TEST_F(GaugeTest, AnElementThatLeavesItsPictureLeavesThePlainLook)
+{
+    for (const char* name : {"pastpicture", "barpastpicture", "insideout", "nopicture"}) {
+        SCOPED_TRACE(name);
+        auto* g = MakeSkinned(name);
+        EXPECT_EQ(g->Width(), 100);  // the size asked for, not an element's
+        EXPECT_TRUE(Matches(*g, Expected(*g, "", 50)));
+    }
 }
 
 TEST_F(GaugeTest, ABarPictureWithoutMiddleEndsTheDrawing)

@@ -53,6 +53,13 @@ protected:
         skin.AddElement("nopicture", "edit", {"pictureindex=-1", "skinrect=0,0,40,16"});
         skin.AddElement("nosize", "edit", {"pictureindex=0"});
         skin.AddElement("otherkind", "button", {"pictureindex=0", "skinrect=0,0,40,16"});
+        skin.AddElement("pastpicture", "edit", {"pictureindex=0", "skinrect=40,0,80,16"});
+        skin.AddElement("insideout", "edit", {"pictureindex=0", "skinrect=40,16,0,0"});
+        skin.AddElement("activepastpicture", "edit",
+                        {"pictureindex=0", "skinrect=0,0,40,16", "activeskinrect=0,56,40,72"});
+        skin.AddElement("buttonpastpicture", "edit",
+                        {"pictureindex=0", "skinrect=0,0,40,16", "buttonrect=30,0,40,16",
+                         "activebuttonrect=60,0,70,16"});
         skin.Load();
     }
 
@@ -238,7 +245,8 @@ TEST_F(SkinEditTest, FontColoursFollowTheMouseTheFocusAndEnabled)
 
 TEST_F(SkinEditTest, ElementsThatCannotDrawAnEditLeaveThePlainFrame)
 {
-    for (const char* name : {"nopicture", "nosize", "otherkind", "absent"}) {
+    for (const char* name : {"nopicture", "nosize", "otherkind", "absent", "pastpicture", "insideout",
+                             "activepastpicture", "buttonpastpicture"}) {
         SCOPED_TRACE(name);
         auto* e = Make();
         e->SetSkinDataName(name);

@@ -109,7 +109,7 @@ struct Device {
     std::vector<Jitter> jitters;
     std::vector<Wander> wanders;
     Random random;
-    int32_t lastReadStart = INT32_MIN;  // of the READ CD served last
+    int32_t furthestRead = INT32_MIN;  // the furthest start of a READ CD served so far
     DiscAudio audio;
 };
 

@@ -45,7 +45,10 @@ FILETIME g_configTime{};
 DWORD g_configSize = 0;
 std::vector<Pending> g_pending;  // requests that wait for an abort (or a late completion)
 DWORD g_reads = 0;               // READ CD requests served since the library was loaded
-DWORD g_repeats = 0;             // of those, the ones that started at or before the one before
+DWORD g_repeats = 0;             // of those, the ones that looked again (SimDriveReadCounts)
+// A read that starts further back than a block before the furthest one starts a new
+// pass over the disc.
+constexpr int32_t kRepeatReach = 26;
 
 std::mutex g_queueLock;
 std::condition_variable g_queueSignal;
@@ -171,9 +174,10 @@ BYTE ExecuteRead(Device& device, SRB_ExecSCSICmd* srb)
     if (lba < 0 || count <= 0 || lba + count > device.leadOut)
         return CheckCondition(srb, 0x05, 0x21, 0x00);  // logical block address out of range
     ++g_reads;
-    if (lba <= device.lastReadStart)
+    if (lba <= device.furthestRead && device.furthestRead - lba <= kRepeatReach)
         ++g_repeats;
-    device.lastReadStart = lba;
+    else
+        device.furthestRead = lba;
     const int64_t position = int64_t(lba) * simdrive::kSectorBytes + simdrive::LandingError(device, lba);
     int64_t length = int64_t(count) * simdrive::kSectorBytes;
     if (length > srb->SRB_BufLen)
@@ -414,10 +418,10 @@ extern "C" __declspec(dllexport) DWORD __cdecl GetASPI32SupportInfo()
 }
 
 // The READ CD requests served so far, and how many of them started at or before the
-// request before them on the same device. A ripper reading a track in order moves
-// forward with every block; one that reads a block again to verify it starts at or
-// before the first read of that block, so for one device ripping tracks in order
-// the second figure counts the re-reads.
+// furthest start of the requests before them on the same device, by at most a block
+// (26 sectors). A ripper reading tracks in order moves forward with every new block;
+// one that reads a block again to verify it starts at or a few sectors before that
+// block's first read, so the second figure counts the re-reads.
 extern "C" __declspec(dllexport) void __cdecl SimDriveReadCounts(DWORD* reads, DWORD* repeats)
 {
     std::lock_guard<std::mutex> guard(g_lock);

@@ -201,7 +201,7 @@ TEST_F(Reading, ADriveThatAlwaysLandsOffStillGivesTheTrackExactly)
     // reported and counted.
     for (int drift : {-8, 8, -2348, 2352}) {
         SimDevice disc = AudioCd(2, kTrack);
-        disc.extra = {"jitter 1 2991 " + std::to_string(drift),
+        disc.extra = {"jitter 1 2985 " + std::to_string(drift),
                       "jitter 3001 5999 " + std::to_string(drift)};
         Insert(disc);
         for (int track = 0; track < 2; ++track) {
@@ -316,9 +316,10 @@ TEST_F(Reading, ADiscTakenOutEndsTheTrackWithAnError)
     const Rip rip = Read(1, true);
     EXPECT_TRUE(rip.error);
     EXPECT_EQ(rip.status, L"The disk was changed.");
-    // The first block began inside the track before and was read twice, the second
-    // time a sector earlier: the 18 sectors both reads hold were delivered.
-    EXPECT_EQ(rip.audio.size(), 18u * kSectorSize);
+    // What the first block delivered stays, exact; the failed read adds nothing.
+    ASSERT_GT(rip.audio.size(), 0u);
+    EXPECT_LT(rip.audio.size(), 26u * kSectorSize);
+    EXPECT_EQ(Compare(rip, kTrack, kTrack + int32_t(rip.audio.size() / kSectorSize)), "");
 }
 
 TEST_F(Reading, UnreadableSectorsAreSilenceAndCounted)

@@ -74,6 +74,18 @@ bool IsUniform(const uint8_t* audio, uint32_t length)
     return length <= kFrameBytes || std::memcmp(audio, audio + kFrameBytes, length - kFrameBytes) == 0;
 }
 
+uint32_t UniformPrefix(const uint8_t* audio, uint32_t length)
+{
+    length &= ~3u;
+    if (length < kFrameBytes)
+        return length;
+    const uint32_t first = Load32(audio);
+    uint32_t at = kFrameBytes;
+    while (at < length && Load32(audio + at) == first)
+        at += kFrameBytes;
+    return at;
+}
+
 uint32_t EndOfLastChange(const uint8_t* audio, uint32_t length)
 {
     for (uint32_t at = length & ~3u; at >= 2 * kFrameBytes; at -= kFrameBytes)

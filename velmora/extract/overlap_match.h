@@ -41,6 +41,9 @@ uint32_t FindJitterOffset(const uint8_t* read, uint32_t length, const uint8_t* o
 // True when every frame of the `length` bytes (a multiple of 4) is the same.
 bool IsUniform(const uint8_t* audio, uint32_t length);
 
+// How many bytes from the start hold the first frame over and over.
+uint32_t UniformPrefix(const uint8_t* audio, uint32_t length);
+
 // Where the last change of sound in `audio` ends: the end of the last frame that
 // differs from the frame before it, 0 when every frame is the same.
 uint32_t EndOfLastChange(const uint8_t* audio, uint32_t length);

@@ -63,11 +63,10 @@ Placement PlaceRead(const VerifiedAudio& before, const ReadView& read)
 
 int64_t UniformReach(const VerifiedAudio& before, const ReadView& read, bool startEdge, bool endEdge)
 {
-    if (read.length < kFrameBytes || !IsUniform(read.data, read.length))
-        return before.end;
+    const uint32_t uniform = UniformPrefix(read.data, read.length);
     // A drive landing late must still have shown what lies just after the verified
-    // audio, and one landing early what lies before the read's end.
-    if (read.base + kMaxLanding > before.end && !startEdge)
+    // audio, and one landing early what lies before the first change it shows.
+    if (uniform < kFrameBytes || (read.base + kMaxLanding > before.end && !startEdge))
         return before.end;
     const int64_t verifiedStart = before.end - before.length;
     const int64_t surely = std::max(verifiedStart, read.base + kMaxLanding);
@@ -77,7 +76,8 @@ int64_t UniformReach(const VerifiedAudio& before, const ReadView& read, bool sta
         if (!IsUniform(verified, length) || std::memcmp(verified, read.data, kFrameBytes) != 0)
             return before.end;
     }
-    const int64_t reach = read.base + read.length - (endEdge ? 0 : kMaxLanding);
+    const bool throughout = uniform == read.length;
+    const int64_t reach = read.base + uniform - (throughout && endEdge ? 0 : kMaxLanding);
     return std::max(reach, before.end);
 }
 

@@ -45,14 +45,14 @@ struct Placement {
 
 Placement PlaceRead(const VerifiedAudio& before, const ReadView& read);
 
-// A read that holds one sample throughout shows that the disc holds it from where
-// the verified audio ends to a landing's reach before the read's end, as long as the
-// read began at least that reach before the verified audio's end and agrees with it
-// where it surely overlaps it. A read that starts where nothing before it can be
-// read (`startEdge`) or ends where nothing after it can (`endEdge`, the lead-out)
-// is taken to continue that sample across the edge: a pregap and a lead-out are
-// silence. Returns where the proven audio ends, `before.end` when the read proves
-// nothing.
+// A read that holds one sample from its start up to some point shows that the disc
+// holds it from where the verified audio ends to a landing's reach before that
+// point, as long as the read began at least that reach before the verified audio's
+// end and agrees with it where it surely overlaps it. A read that starts where
+// nothing before it can be read (`startEdge`), or holds the sample throughout and
+// ends where nothing after it can be read (`endEdge`, the lead-out), is taken to
+// continue that sample across the edge: a pregap and a lead-out are silence.
+// Returns where the proven audio ends, `before.end` when the read proves nothing.
 int64_t UniformReach(const VerifiedAudio& before, const ReadView& read, bool startEdge, bool endEdge);
 
 // Two reads taken to lie at their landings agree when both reach past `from`, hold

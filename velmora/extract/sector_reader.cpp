@@ -12,6 +12,8 @@ namespace {
 
 // No CD holds more than 100 minutes: a table that says otherwise is not believed.
 constexpr int32_t kMaxDiscSectors = 100 * 60 * 75;
+// Reads of one block start at one of this many sectors.
+constexpr int kRereadSpread = 4;
 // Verified audio kept before the next byte: all a read can share with it.
 constexpr uint32_t kVerifiedBytes = (kOverlapSectors + 1) * kSectorSize;
 
@@ -85,6 +87,8 @@ bool SectorReader::SetUp(DriveRecord& drive, int trackIndex)
                        table == verifiedToc_;
     if (!verifiedCarried_)
         verifiedLength_ = 0;
+    if (verifiedDrive_ != &drive)
+        landings_.Clear();
     verifiedDrive_ = &drive;
     verifiedToc_.swap(table);
 
@@ -285,23 +289,44 @@ Block SectorReader::ReadPlain()
 Block SectorReader::ReadVerified()
 {
     // Each read starts far enough before the next byte to share the last sectors
-    // delivered; a read made again starts a sector earlier than the one before it.
+    // delivered. Reads made again start up to three sectors earlier, a different
+    // sector each time: all of them still hold what the first one held from the
+    // next byte to a landing's reach after it, where the sound whose place decides
+    // the vote begins (any earlier, the silence before it proves itself).
     const int32_t first = std::max(minStart_, static_cast<int32_t>(next_ / kSectorSize) - kOverlapSectors);
     const int32_t range = lastLba_ - firstLba_;
     const int32_t sectorsLeft = lastLba_ - std::max(first, firstLba_);
     percent_ = range > 0 ? std::max(0, static_cast<int>(100.0 - sectorsLeft * 100.0 / range)) : 0;
 
+    // Reads whose place nothing verified shows are grouped by what they hold: reads
+    // that agree lie in the same place. A drive lands where it was asked far more
+    // often than at any one wrong place, so the place most reads agree on is taken
+    // once that majority is clear for a drive that lands as this one does.
     struct Try {
         ReadView view;
         int64_t landing = 0;
-        bool placed = false;
+        int group = -1;
+    };
+    struct Group {
+        int votes = 0;
+        int newest = 0;
+        int64_t end = 0;  // where all its reads agree up to
     };
     std::array<Try, kVerifyReads> tries;
+    std::array<Group, kVerifyReads> groups;
+    int groupCount = 0;
+    auto rival = [&](int g) {
+        int other = 0;
+        for (int i = 0; i < groupCount; ++i)
+            if (i != g)
+                other = std::max(other, groups[i].votes);
+        return other;
+    };
     VerifiedAudio before = Verified();
     bool landedShort = false;
     int made = 0;
     for (int t = 0; t < kVerifyReads && HaveRequest(t); ++t) {
-        const int32_t start = std::max(minStart_, first - t);
+        const int32_t start = std::max(minStart_, first - t % kRereadSpread);
         const int count = std::min(kBlockSectors, readLimit_ - start);
         const ReadResult result = ReadSectors(requests_[t], start, count);
         if (t > 0)
@@ -329,6 +354,7 @@ Block SectorReader::ReadVerified()
             placement = PlaceRead(before, view);
         }
         if (placement.kind == Placement::Kind::Unique) {
+            landings_.Add(placement.landing);
             const int64_t end = view.base + placement.landing + view.length;
             if (end > next_)
                 return Deliver(view, placement.landing, end, true);
@@ -340,31 +366,45 @@ Block SectorReader::ReadVerified()
             return Deliver(view, 0, proven, true);
         if (placement.kind == Placement::Kind::None)
             continue;
-        tries[t].landing = placement.landing;
-        tries[t].placed = true;
-        for (int k = 0; k < t; ++k) {
+        Try& read = tries[t];
+        read.landing = placement.landing;
+        for (int k = 0; k < t && read.group < 0; ++k) {
             int64_t end = 0;
-            if (tries[k].placed && Agree(view, placement.landing, tries[k].view, tries[k].landing, next_, end))
-                return Deliver(view, placement.landing, end, true);
+            if (tries[k].group >= 0 && Agree(view, read.landing, tries[k].view, tries[k].landing, next_, end)) {
+                read.group = tries[k].group;
+                groups[read.group].end = std::min(groups[read.group].end, end);
+            }
         }
+        if (read.group < 0) {
+            read.group = groupCount++;
+            groups[read.group].end = view.base + read.landing + view.length;
+        }
+        Group& group = groups[read.group];
+        ++group.votes;
+        group.newest = t;
+        if (landings_.Convincing(group.votes, rival(read.group)))
+            return Deliver(view, read.landing, group.end, true);
     }
     // Every read that showed where the track's last bytes lie ended before them.
     if (landedShort) {
         tailBeyondReach_ = true;
         return SilentTail();
     }
-    // No two reads agree: the first one that may lie where it was asked is taken, and
-    // reported.
     if (made == 0) {
         statusText_ = L"Internal Error #7601";
         Block block;
         block.result = Block::Result::Error;
         return block;
     }
-    const auto reaches = [&](const Try& t) { return t.placed && t.view.base + t.landing + t.view.length > next_; };
+    // Nothing verifies the block: the first read that may lie where it was asked is
+    // taken, and reported.
+    const auto reaches = [&](const Try& t) {
+        return t.group >= 0 && t.view.base + t.landing + t.view.length > next_;
+    };
     const auto chosen = std::find_if(tries.begin(), tries.begin() + made, reaches);
-    const Try& taken = chosen != tries.begin() + made ? *chosen : tries[0];
-    const int64_t landing = chosen != tries.begin() + made ? taken.landing : 0;
+    const bool placed = chosen != tries.begin() + made;
+    const Try& taken = placed ? *chosen : tries[0];
+    const int64_t landing = placed ? taken.landing : 0;
     return Deliver(taken.view, landing, taken.view.base + landing + taken.view.length, false);
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "extract/landing_statistics.h"
 #include "extract/read_placement.h"
 #include "transport/drive_record.h"
 #include "transport/scsi_command.h"
@@ -23,7 +24,7 @@ constexpr int kOverlapSectors = 7;
 constexpr uint32_t kBlockSize = kBlockSectors * kSectorSize;  // 61152
 constexpr int kMinimumRangeSectors = 10;
 constexpr int kReadAttempts = 3;  // a failed READ CD is tried twice more
-constexpr int kVerifyReads = 8;   // reads of one block at most, to find two that agree
+constexpr int kVerifyReads = 16;  // reads of one block at most, to find its place
 
 // One pass of the block loop.
 struct Block {
@@ -97,6 +98,7 @@ private:
     bool verifiedCarried_ = false;  // from the track before, not yet confirmed
     const DriveRecord* verifiedDrive_ = nullptr;
     std::vector<int32_t> verifiedToc_;  // the table of the disc it came from
+    LandingStatistics landings_;         // of the drive last read
 
     std::wstring statusText_;
 };

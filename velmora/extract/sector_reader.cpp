@@ -220,6 +220,9 @@ Block SectorReader::ReadBlock(bool jitterCorrection)
 Block SectorReader::Deliver(const ReadView& read, int64_t landing, int64_t end, bool verified)
 {
     Block block;
+    if (!placedExactly_)
+        landings_.Interrupt();
+    placedExactly_ = false;
     end = std::min<int64_t>(end, next_ + int64_t(bytesLeft_));
     const uint64_t length = uint64_t(end - next_);
     block.result = Block::Result::Audio;
@@ -281,6 +284,7 @@ Block SectorReader::ReadPlain()
     block.jitter = read != ReadResult::Read;
     if (block.jitter)
         CountUnreadable(block.length);
+    landings_.Interrupt();
     next_ = end;
     bytesLeft_ -= block.length;
     return block;
@@ -356,7 +360,8 @@ Block SectorReader::ReadVerified()
         if (placement.kind == Placement::Kind::Unique) {
             landings_.Add(placement.landing);
             const int64_t end = view.base + placement.landing + view.length;
-            if (end > next_)
+            placedExactly_ = end > next_;
+            if (placedExactly_)
                 return Deliver(view, placement.landing, end, true);
             landedShort = true;  // early, at the lead-out: nothing new in it
             continue;

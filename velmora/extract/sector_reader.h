@@ -99,6 +99,7 @@ private:
     const DriveRecord* verifiedDrive_ = nullptr;
     std::vector<int32_t> verifiedToc_;  // the table of the disc it came from
     LandingStatistics landings_;         // of the drive last read
+    bool placedExactly_ = false;         // the block being delivered was placed by its sound
 
     std::wstring statusText_;
 };

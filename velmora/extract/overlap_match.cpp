@@ -32,23 +32,46 @@ KeyMatch FindKey(const uint8_t* read, uint32_t length, const uint8_t* key, uint3
         return match;
     const int64_t low = std::max<int64_t>({first, 0, expected - kMaxLanding});
     const int64_t high = std::min<int64_t>({last, int64_t(length) - keyLength, expected + kMaxLanding});
-    // The first position at or after `low` that lies a whole number of frames from
-    // the expected one.
-    int64_t p = low + ((expected - low) % kFrameBytes + kFrameBytes) % kFrameBytes;
     // The key's last two frames hold a change of sound wherever it has one at its end
     // (the reader chooses its keys so): comparing them first rules out nearly every
     // place at the cost of one load.
     const uint64_t tail = Load64(key + keyLength - 8);
-    int64_t nearest = -1;
-    for (; p <= high; p += kFrameBytes) {
-        if (Load64(read + p + keyLength - 8) != tail || std::memcmp(read + p, key, keyLength - 8) != 0)
-            continue;
-        const int64_t distance = p > expected ? p - expected : expected - p;
-        if (match.count == 0 || distance < nearest) {
-            nearest = distance;
-            match.position = p;
+    // One pass over the window compares the key's last frames only; the few places
+    // that pass are compared whole, nearest first. Audio whose last frames recur all
+    // over the window (silence, a short period) is searched nearest first instead,
+    // and the search ends at the second match: two comparisons, not thousands.
+    constexpr int kMaxCandidates = 64;
+    int64_t candidates[kMaxCandidates];
+    int found = 0;
+    const int64_t start = low + ((expected - low) % kFrameBytes + kFrameBytes) % kFrameBytes;
+    for (int64_t p = start; p <= high && found <= kMaxCandidates; p += kFrameBytes)
+        if (Load64(read + p + keyLength - 8) == tail) {
+            if (found < kMaxCandidates)
+                candidates[found] = p;
+            ++found;
         }
-        match.count = std::min(match.count + 1, 2);
+    auto whole = [&](int64_t p) { return std::memcmp(read + p, key, keyLength - 8) == 0; };
+    if (found <= kMaxCandidates) {
+        std::sort(candidates, candidates + found, [&](int64_t a, int64_t b) {
+            const int64_t da = a > expected ? a - expected : expected - a;
+            const int64_t db = b > expected ? b - expected : expected - b;
+            return da < db || (da == db && a < b);
+        });
+        for (int i = 0; i < found && match.count < 2; ++i)
+            if (whole(candidates[i]) && match.count++ == 0)
+                match.position = candidates[i];
+        return match;
+    }
+    for (int64_t d = 0; expected - d >= low || expected + d <= high; d += kFrameBytes) {
+        for (int side = 0; side < (d == 0 ? 1 : 2); ++side) {
+            const int64_t p = side == 0 ? expected - d : expected + d;
+            if (p < low || p > high || Load64(read + p + keyLength - 8) != tail || !whole(p))
+                continue;
+            if (match.count++ == 0)
+                match.position = p;
+            if (match.count == 2)
+                return match;
+        }
     }
     return match;
 }

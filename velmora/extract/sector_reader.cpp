@@ -49,9 +49,13 @@ bool SectorReader::SetUp(DriveRecord& drive, int trackIndex)
         }
         discEnd_ = toc.startAddress[toc.count - 1];
         toc.unreadableSectors[tocRow_] = 0;
-        // A block may start inside the track before and end inside the one after, when
-        // they join this one: only a lead-out (of the disc or of a session) stops reads.
-        runStart = Joined(toc, tocRow_ - 1) ? toc.startAddress[tocRow_ - 1] : start;
+        // A block may start inside the tracks before and end inside the ones after, when
+        // they join this one: only the start of the disc or of a session, and a lead-out,
+        // stop reads.
+        int first = tocRow_;
+        while (Joined(toc, first - 1))
+            --first;
+        runStart = toc.startAddress[first];
         int last = tocRow_;
         while (Joined(toc, last))
             ++last;
@@ -313,7 +317,6 @@ Block SectorReader::ReadVerified()
     };
     struct Group {
         int votes = 0;
-        int newest = 0;
         int64_t end = 0;  // where all its reads agree up to
     };
     std::array<Try, kVerifyReads> tries;
@@ -386,7 +389,6 @@ Block SectorReader::ReadVerified()
         }
         Group& group = groups[read.group];
         ++group.votes;
-        group.newest = t;
         if (landings_.Convincing(group.votes, rival(read.group)))
             return Deliver(view, read.landing, group.end, true);
     }
@@ -394,12 +396,6 @@ Block SectorReader::ReadVerified()
     if (landedShort) {
         tailBeyondReach_ = true;
         return SilentTail();
-    }
-    if (made == 0) {
-        statusText_ = L"Internal Error #7601";
-        Block block;
-        block.result = Block::Result::Error;
-        return block;
     }
     // Nothing verifies the block: the first read that may lie where it was asked is
     // taken, and reported.

@@ -171,6 +171,22 @@ TEST_F(MainWindow, StopEndsTheRipAndTheWindowGoesIdle)
     EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(MainWindow, ClosingTheWindowDuringARipLeavesNoUnfinishedFile)
+{
+    WriteSetting("OutputPath", out.Path());
+    SimDevice disc = AudioCd(2, 2000);
+    disc.extra = {"fault readcd late 0 100000 delay 30"};  // every read takes its time
+    Start(disc);
+    apptest::Click(*form->skSkinButton_SelectAll);
+    apptest::Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(PumpUntil(20000, [&] { return form->skSkinGauge->Value() > 0; }));
+    ::SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(form->Visible());
+    EXPECT_FALSE(FileExists(out.File("Track 01.wav")));
+    EXPECT_FALSE(FileExists(out.File("Track 02.wav")));
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(MainWindow, RipWithNothingCheckedShowsTheMessageAndStartsNothing)
 {
     WriteSetting("OutputPath", out.Path());

@@ -3,7 +3,8 @@ and corners, maximized, restored, minimized and brought back, rolled up and down
 its system menu opened from the icon and from the keyboard, its menus from the menu
 bar's keys, saved bounds off every monitor fitted to the screen, and the close button
 that ends the program."""
-from e2e import case, check, near, skin
+from cases_rip import track_rows
+from e2e import SMALL_DISC, case, check, near, skin
 
 
 def caption_text_point(app):
@@ -270,3 +271,48 @@ def case_down_opens_the_highlighted_menu(app):
           'the menu opens at %s, not below File at the menu bar\'s bottom (%d)' % (rect[:2], menu_bar_bottom))
     app.key('Escape', 'Escape')
     app.wait_for(lambda: not app.new_windows(before), 'Esc closes the menu')
+
+
+@case()
+def case_options_ok_leaves_the_window_where_the_user_put_it(app):
+    start = caption_text_point(app)
+    app.drag(start, (start[0] - 100, start[1] + 60))
+    left, top, width, height = app.window_rect()
+    app.drag((left + width - 2, top + height - 2), (left + width - 82, top + height - 52))
+    placed = app.window_rect()
+    check(placed == (left, top, width - 80, height - 50), 'the window was sized to %s' % (placed,))
+    dialog = app.open_options()
+    app.key('Return')
+    app.wait_for(lambda: app.rect_of(dialog) is None, 'Enter closes Options with OK')
+    app.settle(0.5)
+    check(app.window_rect() == placed, 'OK in Options moved the window from %s to %s' % (placed, app.window_rect()))
+    check(shows_frame(app, placed), 'the window is painted where it is')
+
+
+# Six tracks: more than the smallest window shows.
+SIX_TRACKS = SMALL_DISC.replace('leadout 1200', 'track 5 1200 audio\ntrack 6 1500 audio\nleadout 1800')
+
+
+def check_smallest_look(app, what):
+    """The window shows its menu bar, its whole tool bar (the last group's
+    Options button included) and three rows of the list."""
+    rect = app.window_rect()
+    check(shows_frame(app, rect), '%s: the menu bar does not show' % what)
+    check(app.tool_button('options') is not None, '%s: the tool bar\'s Options button does not show' % what)
+    rows = track_rows(app)
+    check(len(rows) >= 3, '%s: %d rows of the list show' % (what, len(rows)))
+
+
+@case(disc=SIX_TRACKS, settings={'MainFormWidth': 5, 'MainFormHeight': 5})
+def case_the_smallest_window_keeps_its_menu_tool_bar_and_rows(app):
+    # Saved at 5 x 5, the window opens at its smallest.
+    smallest = app.window_rect()
+    app.screenshot('smallest.png')
+    check_smallest_look(app, 'saved at 5 x 5')
+    # Made larger, then its corner dragged far inward: it stops at the same size.
+    left, top, width, height = smallest
+    app.drag((left + width - 2, top + height - 2), (left + width + 198, top + height + 148))
+    check(app.window_rect() == (left, top, width + 200, height + 150), 'sized up to %s' % (app.window_rect(),))
+    app.drag((left + width + 198, top + height + 148), (left + 40, top + 20))
+    check(app.window_rect() == smallest, 'dragged inward, the window is %s, not %s' % (app.window_rect(), smallest))
+    check_smallest_look(app, 'dragged to its smallest')

@@ -252,7 +252,7 @@ STDMETHODIMP VelCDRipper::get_JitterCorrection(VARIANT_BOOL* result)
 
 STDMETHODIMP VelCDRipper::put_JitterCorrection(VARIANT_BOOL value)
 {
-    ::InterlockedExchange(&jitterCorrection_, value);
+    ::InterlockedExchange(&jitterCorrection_, CanonicalBoolean(value));
     dirty_ = true;
     return S_OK;
 }
@@ -267,7 +267,7 @@ STDMETHODIMP VelCDRipper::get_OverwritePrompt(VARIANT_BOOL* result)
 
 STDMETHODIMP VelCDRipper::put_OverwritePrompt(VARIANT_BOOL value)
 {
-    ::InterlockedExchange(&overwritePrompt_, value);
+    ::InterlockedExchange(&overwritePrompt_, CanonicalBoolean(value));
     dirty_ = true;
     return S_OK;
 }

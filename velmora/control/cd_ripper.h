@@ -26,6 +26,11 @@ namespace velmora {
 
 class Drive;
 
+// A stored Boolean as automation clients compare it: any value but zero is VARIANT_TRUE.
+// Scripts test "= True" against -1, and the worker takes any value but zero as on,
+// so what the getters report and what the worker does always agree.
+inline LONG CanonicalBoolean(DWORD value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+
 class VelCDRipper final
     : public com::ComObject<VelCDRipper, com::DispatchImpl<IVelCDRipper>, IViewObjectEx,
                             IOleInPlaceObjectWindowless, IOleInPlaceActiveObject, IOleControl,
@@ -175,6 +180,7 @@ public:
     // ExtractionHost
     HWND Window() const override { return window_; }
     bool JitterCorrection() const override { return jitterCorrection_ != 0; }
+    bool OverwritePrompt() const override { return overwritePrompt_ != 0; }
     win::ComPtr<IVelAudioEncoder> CurrentEncoder() const override;
 
     // The encoder's error events, through an interface of the control's own

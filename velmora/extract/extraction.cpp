@@ -173,8 +173,16 @@ bool Extraction::RunTask(const ExtractionTask& task)
     // encoder was opened for it and must see its every block and its Close.
     win::ComPtr<IVelAudioEncoder> encoder;
     if (task.kind == ExtractionTask::Kind::Wav) {
+        // Only a question that must really be shown goes to the window's thread, which
+        // a host without a message loop (a console program, a script in a wait loop)
+        // never lets answer. A cancelled run (the control going away, too) keeps the
+        // old file without asking.
         HWND window = host_.Window();
-        const std::wstring error = wav.Open(task.target, [window] {
+        const std::wstring error = wav.Open(task.target, [this, window] {
+            if (cancel_)
+                return false;
+            if (!host_.OverwritePrompt())
+                return true;
             return ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0;
         });
         if (!error.empty()) {
@@ -226,10 +234,14 @@ bool Extraction::ReadTrack(WavWriter* wav, IVelAudioEncoder* encoder)
     int lastPercent = -1;
     Post(WM_RIPPER_EXTRACTIONSTART);
 
+    // The setting holds for the whole track: a read made without correction shares
+    // nothing with the next one, so switching it on in the middle of a track could
+    // only report a mismatch that is not there. A change applies from the next track.
+    const bool jitterCorrection = host_.JitterCorrection();
     bool failed = false;
     bool cancelSeen = false;
     for (;;) {
-        const Block block = reader_.ReadBlock(host_.JitterCorrection());
+        const Block block = reader_.ReadBlock(jitterCorrection);
         if (block.result == Block::Result::Done)
             break;
         if (cancelSeen)

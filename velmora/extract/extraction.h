@@ -37,6 +37,7 @@ class ExtractionHost {
 public:
     virtual HWND Window() const = 0;
     virtual bool JitterCorrection() const = 0;
+    virtual bool OverwritePrompt() const = 0;
     // The `Encoder` property as it is now (may be null).
     virtual win::ComPtr<IVelAudioEncoder> CurrentEncoder() const = 0;
 

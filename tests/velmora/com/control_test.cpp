@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <cwchar>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -299,9 +300,9 @@ TEST(Control, PersistsVersionAndBothSettings)
     ASSERT_EQ(persist->Load(in.Get()), S_OK);
     VARIANT_BOOL value;
     control->get_JitterCorrection(&value);
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(value, VARIANT_TRUE);
     control->get_OverwritePrompt(&value);
-    EXPECT_EQ(value, 0);
+    EXPECT_EQ(value, VARIANT_FALSE);
 
     // A newer version is refused and changes nothing.
     const unsigned char newer[12] = {0x01, 0x03, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
@@ -311,7 +312,7 @@ TEST(Control, PersistsVersionAndBothSettings)
     future->Seek(zero, STREAM_SEEK_SET, nullptr);
     EXPECT_EQ(persist->Load(future.Get()), E_FAIL);
     control->get_JitterCorrection(&value);
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(value, VARIANT_TRUE);
 
     // The same bytes in the "Contents" stream of a storage.
     win::ComPtr<ILockBytes> bytes;
@@ -332,8 +333,46 @@ TEST(Control, PersistsVersionAndBothSettings)
     ULONG got = 0;
     contents->Read(read, sizeof read, &got);
     EXPECT_EQ(got, 12u);
-    const unsigned char stored[12] = {0x00, 0x03, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+    const unsigned char stored[12] = {0x00, 0x03, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0};
     EXPECT_EQ(std::memcmp(read, stored, 12), 0);
+}
+
+// Whatever other value a stored state or a client gives, a setting reads back as
+// True or False as automation knows them, and the worker acts on what is read.
+TEST(Control, StoredAndPutBooleansReadBackCanonical)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    win::ComPtr<IPersistStreamInit> persist;
+    ASSERT_EQ(control.As(persist), S_OK);
+    const DWORD values[] = {0x00010000, 5, 7, 1, 0xFFFFFFFF, 0x80000000, 0};
+    for (DWORD stored : values) {
+        SCOPED_TRACE(stored);
+        const VARIANT_BOOL expected = stored ? VARIANT_TRUE : VARIANT_FALSE;
+        unsigned char bytes[12] = {0x00, 0x03, 0, 0};
+        for (int i = 0; i < 4; ++i)
+            bytes[4 + i] = bytes[8 + i] = static_cast<unsigned char>(stored >> (8 * i));
+        win::ComPtr<IStream> in;
+        ::CreateStreamOnHGlobal(nullptr, TRUE, in.Put());
+        in->Write(bytes, sizeof bytes, nullptr);
+        LARGE_INTEGER zero{};
+        in->Seek(zero, STREAM_SEEK_SET, nullptr);
+        ASSERT_EQ(persist->Load(in.Get()), S_OK);
+        VARIANT_BOOL jitter = 3, prompt = 3;
+        control->get_JitterCorrection(&jitter);
+        control->get_OverwritePrompt(&prompt);
+        EXPECT_EQ(jitter, expected);
+        EXPECT_EQ(prompt, expected);
+
+        const VARIANT_BOOL put = static_cast<VARIANT_BOOL>(stored & 0xFFFF);
+        control->put_JitterCorrection(put);
+        control->put_OverwritePrompt(put);
+        control->get_JitterCorrection(&jitter);
+        control->get_OverwritePrompt(&prompt);
+        EXPECT_EQ(jitter, put ? VARIANT_TRUE : VARIANT_FALSE);
+        EXPECT_EQ(prompt, put ? VARIANT_TRUE : VARIANT_FALSE);
+    }
 }
 
 TEST(Control, DrivesKeepTheModuleLoadedAfterTheControlIsReleased)
@@ -349,8 +388,24 @@ TEST(Control, DrivesKeepTheModuleLoadedAfterTheControlIsReleased)
     long size = 0;
     EXPECT_EQ(track->get_Size(&size), S_OK);
     EXPECT_EQ(DriveName(drive.Get()).size(), 24u);
-    EXPECT_EQ(drive->OpenTray(), S_OK);
-    EXPECT_EQ(drive->Refresh(), DISP_E_EXCEPTION);
+    // What needs the drive itself fails, and says why.
+    VARIANT_BOOL autoRefresh = VARIANT_TRUE;
+    const std::pair<const char*, std::function<HRESULT()>> gone[] = {
+        {"Refresh", [&] { return drive->Refresh(); }},
+        {"OpenTray", [&] { return drive->OpenTray(); }},
+        {"Eject", [&] { return drive->Eject(); }},
+        {"CloseTray", [&] { return drive->CloseTray(); }},
+        {"SetReadSpeed", [&] { return drive->SetReadSpeed(-1); }},
+        {"AutoRefresh put", [&] { return drive->put_AutoRefresh(VARIANT_FALSE); }},
+        {"AutoRefresh get", [&] { return drive->get_AutoRefresh(&autoRefresh); }},
+    };
+    ClearSimLog();
+    for (const auto& call : gone) {
+        ::SetErrorInfo(0, nullptr);
+        EXPECT_EQ(call.second(), DISP_E_EXCEPTION) << call.first;
+        EXPECT_EQ(ErrorText(), "The drive is no longer available.") << call.first;
+    }
+    EXPECT_TRUE(SimLog().empty());
     track.Reset();
     drive.Reset();
     EXPECT_EQ(ControlCanUnloadNow(), S_OK);

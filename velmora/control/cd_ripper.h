@@ -15,6 +15,7 @@
 #include "com/dispatch.h"
 #include "control/connection_point.h"
 #include "control/encoder_events_interface.h"
+#include "extract/encoder_slot.h"
 #include "extract/extraction.h"
 #include "objects/object_model.h"
 #include "objects/ripper_host.h"
@@ -181,7 +182,7 @@ public:
     HWND Window() const override { return window_; }
     bool JitterCorrection() const override { return jitterCorrection_ != 0; }
     bool OverwritePrompt() const override { return overwritePrompt_ != 0; }
-    win::ComPtr<IVelAudioEncoder> CurrentEncoder() const override;
+    const EncoderSlot& Encoder() const override { return encoder_; }
 
     // The encoder's error events, through an interface of the control's own
     // that passes them to the extraction's listener.
@@ -213,8 +214,7 @@ private:
     uint8_t hostAdapters_ = 0;
     std::vector<std::shared_ptr<DriveRecord>> records_;
     std::vector<Drive*> driveObjects_;  // the same drives as the collection, for shutdown
-    mutable std::mutex encoderLock_;  // the worker reads the encoder at every call
-    win::ComPtr<IVelAudioEncoder> encoder_;
+    EncoderSlot encoder_;  // the worker takes it at every task
     std::unique_ptr<Extraction> extraction_;
     EncoderEventsInterface encoderEvents_;  // after extraction_, whose listener it uses
     bool destroying_ = false;

@@ -3,6 +3,7 @@
 // turns the private messages into events.
 #include "control/cd_ripper.h"
 
+#include <functional>
 #include <mutex>
 
 #include "control/event_ids.h"
@@ -145,6 +146,10 @@ LRESULT VelCDRipper::OnMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     }
     case WM_RIPPER_OVERWRITEPROMPT:
         return AskOverwrite();
+    case WM_RIPPER_CALL:
+        // The worker calling an encoder that lives on this thread.
+        (*reinterpret_cast<const std::function<void()>*>(lParam))();
+        return 0;
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = ::BeginPaint(window, &paint);

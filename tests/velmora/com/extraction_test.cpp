@@ -328,13 +328,50 @@ TEST_F(Ripping, TargetNamesAndFolders)
     EXPECT_EQ(CompareWav(out.File("Artist\\Album\\Track.wave.wav"), 0, kTrackLength), "")
         << (log.empty() ? "" : log.front());
 
-    // A name longer than the system accepts fails cleanly.
-    log.clear();
-    const std::wstring huge = base + L"\\" + std::wstring(40000, L'x');
-    win::UniqueBstr tooLong(huge.c_str());
-    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(tooLong.Get()), S_OK);
-    ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError Cannot create wav-file"});
+}
+
+// A file that cannot be made is named with the system's reason, whatever the cause:
+// no name, a folder, a folder in the way, a drive or share that is not there, a name
+// longer than the system takes (shown by its start and end).
+TEST_F(Ripping, AFileThatCannotBeMadeIsNamedWithTheSystemsReason)
+{
+    Start({AudioCd(1, kTrackLength)});
+    const std::string base = out.Path();
+    ASSERT_TRUE(::CreateDirectoryA(out.File("Taken.wav").c_str(), nullptr));
+    const std::string huge = base + "\\" + std::string(40000, 'x');
+    const std::string hugeFile = huge + ".wav";
+    struct Case {
+        std::string target;
+        std::string shown;
+        std::string code;  // "" for any system error
+    };
+    const Case cases[] = {
+        {"", "", "0x8007007B"},
+        {base + "\\Album\\", base + "\\Album\\", "0x8007007B"},
+        {base + "\\Taken", base + "\\Taken.wav", ""},
+        {MissingDrive() + "\\Rips\\Track", MissingDrive() + "\\Rips\\Track.wav", ""},
+        {"\\\\nohost.invalid\\share\\Track", "\\\\nohost.invalid\\share\\Track.wav", ""},
+        {huge, hugeFile.substr(0, 120) + "..." + hugeFile.substr(hugeFile.size() - 120), ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target.substr(0, 80));
+        log.clear();
+        win::UniqueBstr name(std::wstring(c.target.begin(), c.target.end()).c_str());
+        ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
+        ASSERT_TRUE(WaitIdle());
+        ASSERT_EQ(log.size(), 1u);
+        // The words, the name, then the system's text and the HRESULT it is for.
+        const std::string head = "OnExtractionError Cannot create wav-file \"" + c.shown + "\": ";
+        const std::string& text = log[0];
+        ASSERT_EQ(text.rfind(head, 0), 0u) << text;
+        const size_t code = text.rfind(" (0x8007");
+        ASSERT_NE(code, std::string::npos) << text;
+        EXPECT_GT(code, head.size()) << text;  // the system's text
+        EXPECT_EQ(text.size(), code + 13) << text;
+        if (!c.code.empty()) {
+            EXPECT_EQ(text.substr(code + 2, 10), c.code) << text;
+        }
+    }
 }
 
 TEST_F(Ripping, DestructionDuringARunLeavesNothingRunning)

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "com/module.h"
+#include "control/window_class.h"
 #include "extract/open_wav_files.h"
 #include "proxy/encoder_proxy.h"
 #include "server/class_factory.h"
@@ -83,8 +84,10 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved)
 
 STDAPI DllCanUnloadNow()
 {
-    if (com::ModuleCount() != 0 || EncoderProxyCanUnloadNow() != S_OK)
+    // A window of the module, on whatever thread, calls into it while it exists.
+    if (com::ModuleCount() != 0 || ControlWindowsExist() || EncoderProxyCanUnloadNow() != S_OK)
         return S_FALSE;
+    UnregisterControlWindowClass();
     return S_OK;
 }
 

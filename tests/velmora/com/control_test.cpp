@@ -10,6 +10,7 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/control_host.h"
@@ -46,6 +47,23 @@ int ThreadCount()
         if (entry.th32OwnerProcessID == ::GetCurrentProcessId())
             ++count;
     ::CloseHandle(snapshot);
+    return count;
+}
+
+// The control's windows that a thread owns.
+int ControlWindowsOf(DWORD thread)
+{
+    int count = 0;
+    ::EnumThreadWindows(
+        thread,
+        [](HWND window, LPARAM found) {
+            wchar_t name[64] = {};
+            ::GetClassNameW(window, name, 64);
+            if (std::wcscmp(name, L"VelCDRipperWindow") == 0)
+                ++*reinterpret_cast<int*>(found);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
@@ -428,6 +446,67 @@ TEST(Control, DestructionLeavesNoThreadBehind)
         drive.Reset();
         EXPECT_EQ(ThreadCount(), before);
     }
+}
+
+// A host that releases the last reference on another thread than the one that made
+// the control: the control's window closes on its own thread, and until it has, it
+// keeps the module loaded; a thread that ends first takes the window with it.
+TEST(Control, ReleasedOnAnotherThreadItsWindowClosesOnItsOwnThread)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    auto releaseElsewhere = [](IVelCDRipper* control) {
+        std::thread([control] {
+            ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+            control->Release();
+            ::CoUninitialize();
+        }).join();
+    };
+
+    // Made on this thread, which pumps only later.
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    const DWORD self = ::GetCurrentThreadId();
+    ASSERT_EQ(ControlWindowsOf(self), 1);
+    releaseElsewhere(control.Detach());
+    EXPECT_EQ(ControlWindowsOf(self), 1);
+    EXPECT_EQ(ControlCanUnloadNow(), S_FALSE);
+    ::CoFreeUnusedLibraries();
+    ASSERT_NE(::GetModuleHandleW(L"velmora.dll"), nullptr);
+    ASSERT_TRUE(PumpUntil(10000, [&] { return ControlWindowsOf(self) == 0; }));
+    EXPECT_EQ(ControlCanUnloadNow(), S_OK);
+    ::CoFreeUnusedLibraries();  // the module goes; the next control loads it again
+
+    // Made on a thread that ends without pumping again.
+    HANDLE end = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    IVelCDRipper* made = nullptr;
+    DWORD maker = 0;
+    HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread owner([&] {
+        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        win::ComPtr<IVelCDRipper> own;
+        if (CreateControl(own) == S_OK)
+            made = own.Detach();
+        maker = ::GetCurrentThreadId();
+        ::SetEvent(ready);
+        ::WaitForSingleObject(end, 30000);
+        ::CoUninitialize();
+    });
+    ::WaitForSingleObject(ready, 30000);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(ControlWindowsOf(maker), 1);
+    releaseElsewhere(made);
+    EXPECT_EQ(ControlCanUnloadNow(), S_FALSE);
+    ::SetEvent(end);
+    owner.join();
+    EXPECT_EQ(ControlCanUnloadNow(), S_OK);
+    ::CloseHandle(end);
+    ::CloseHandle(ready);
+
+    // The module works as before.
+    ASSERT_EQ(CreateControl(control), S_OK);
+    EXPECT_EQ(ControlWindowsOf(self), 1);
+    control.Reset();
+    EXPECT_EQ(ControlWindowsOf(self), 0);
 }
 
 TEST(Control, StandardControlInterfaces)

@@ -123,10 +123,11 @@ void VelCDRipper::DrawIcon(HDC dc, int left, int top) const
 
 LRESULT VelCDRipper::OnMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    // A sink may release the host's last reference from inside an event: the control
-    // then goes away only once the handler has returned.
+    // A sink (or an encoder called here) may release the host's last reference from
+    // inside an event: the control then goes away only once the handler has returned,
+    // and not while the worker waits for the call to come back.
     win::ComPtr<IVelCDRipper> self;
-    if (msg >= WM_RIPPER_DISKCHANGED && msg <= WM_RIPPER_PROGRESS && !destroying_)
+    if (msg >= WM_RIPPER_DISKCHANGED && msg <= WM_RIPPER_CALL && !destroying_)
         self = static_cast<IVelCDRipper*>(this);
     switch (msg) {
     case WM_RIPPER_DISKCHANGED:

@@ -27,7 +27,8 @@ std::wstring OpenEncoder(IVelAudioEncoder* encoder, const std::wstring& target)
     ::SetErrorInfo(0, nullptr);
     const HRESULT opened = encoder->Open(name.Get());
     if (FAILED(opened))
-        return ErrorInfoText(FailureText(L"Internal error #7653. External encoder was unable to start.", target, opened));
+        return ErrorInfoText(
+            FailureText(L"Internal error #7653. External encoder was unable to start.", target, opened));
     WAVEFORMATEX format = CdAudioFormat();
     ::SetErrorInfo(0, nullptr);
     if (FAILED(encoder->SetInputFormatWFX(&format)))

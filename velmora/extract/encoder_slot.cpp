@@ -9,7 +9,8 @@ namespace {
 
 // {0000033A-0000-0000-C000-000000000046}: the class that unmarshals what the
 // free-threaded marshaler marshals.
-constexpr CLSID kFreeThreadedMarshaler = {0x0000033a, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr CLSID kFreeThreadedMarshaler = {0x0000033a, 0x0000, 0x0000,
+                                          {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 win::ComPtr<IGlobalInterfaceTable> GlobalTable()
 {
@@ -81,8 +82,8 @@ HRESULT EncoderSlot::Set(IVelAudioEncoder* encoder)
         } else {
             home = Home::Elsewhere;
             const win::ComPtr<IGlobalInterfaceTable> table = GlobalTable();
-            const HRESULT hr = table ? table->RegisterInterfaceInGlobal(encoder, IID_IVelAudioEncoder, &cookie)
-                                     : E_NOINTERFACE;
+            const HRESULT hr =
+                table ? table->RegisterInterfaceInGlobal(encoder, IID_IVelAudioEncoder, &cookie) : E_NOINTERFACE;
             if (FAILED(hr))
                 return hr;
         }

@@ -15,6 +15,7 @@ const wchar_t kBusy[] = L"Extraction is already in progress.";
 const wchar_t kQueueEmpty[] = L"Extraction queue is empty.";
 const wchar_t kNoEncoder[] = L"External encoder is not set.";
 const wchar_t kEncoderUnreachable[] = L"Internal error #7653. External encoder was unable to start.";
+const wchar_t kEncoderCloseFailed[] = L"Internal error #7656. External encoder problem.";
 
 }  // namespace
 
@@ -209,7 +210,9 @@ bool Extraction::RunTask(const ExtractionTask& task)
         if (!connection_->Connected())
             connection_->Connect(encoder, sink_.Get());
         if (task.writeTag)
-            encoder.Call([&](IVelAudioEncoder* object) { WriteEncoderTags(object, task.record, task.trackIndex); });
+            encoder.Call([&](IVelAudioEncoder* object) {
+                WriteEncoderTags(object, task.record, task.trackIndex);
+            });
     }
 
     bool ok = ReadTrack(task.kind == ExtractionTask::Kind::Wav ? &wav : nullptr, encoder, task.target);
@@ -220,11 +223,10 @@ bool Extraction::RunTask(const ExtractionTask& task)
             ok = false;
         }
     } else {
-        std::wstring error = L"Internal error #7656. External encoder problem.";
+        std::wstring error = kEncoderCloseFailed;
         encoder.Call([&](IVelAudioEncoder* object) {
             ::SetErrorInfo(0, nullptr);
-            error = FAILED(object->Close()) ? ErrorInfoText(L"Internal error #7656. External encoder problem.")
-                                            : std::wstring();
+            error = FAILED(object->Close()) ? ErrorInfoText(kEncoderCloseFailed) : std::wstring();
         });
         if (!error.empty()) {
             PostError(error);
@@ -272,7 +274,8 @@ bool Extraction::ReadTrack(WavWriter* wav, const TaskEncoder& encoder, const std
         } else {
             HRESULT written = RPC_E_DISCONNECTED;
             encoder.Call([&](IVelAudioEncoder* object) {
-                written = object->Write(const_cast<unsigned char*>(block.data), static_cast<LONG>(block.length));
+                written = object->Write(const_cast<unsigned char*>(block.data),
+                                        static_cast<LONG>(block.length));
             });
             if (FAILED(written)) {
                 const std::wstring reported = connection_->Connected() ? encoderError_->Get()

@@ -75,7 +75,8 @@ std::wstring WavWriter::Open(const std::wstring& target, const std::function<boo
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     const DWORD createError = ::GetLastError();
     if (!handle_)
-        return FailureText(kCannotCreate, shownName, HRESULT_FROM_WIN32(createError ? createError : ERROR_OPEN_FAILED));
+        return FailureText(kCannotCreate, shownName,
+                           HRESULT_FROM_WIN32(createError ? createError : ERROR_OPEN_FAILED));
     // Only a file on a disk holds a WAV file: a device or a pipe would swallow the
     // audio, or block the worker.
     if (::GetFileType(handle_.Get()) != FILE_TYPE_DISK) {

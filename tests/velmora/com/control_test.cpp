@@ -50,20 +50,20 @@ int ThreadCount()
     return count;
 }
 
+BOOL CALLBACK CountControlWindow(HWND window, LPARAM found)
+{
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, 64);
+    if (std::wcscmp(name, L"VelCDRipperWindow") == 0)
+        ++*reinterpret_cast<int*>(found);
+    return TRUE;
+}
+
 // The control's windows that a thread owns.
 int ControlWindowsOf(DWORD thread)
 {
     int count = 0;
-    ::EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM found) {
-            wchar_t name[64] = {};
-            ::GetClassNameW(window, name, 64);
-            if (std::wcscmp(name, L"VelCDRipperWindow") == 0)
-                ++*reinterpret_cast<int*>(found);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    ::EnumThreadWindows(thread, CountControlWindow, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 

@@ -17,14 +17,14 @@ std::wstring FormattedMessage(DWORD code)
     return message;
 }
 
-// The text for an HRESULT: its own, else that of the system error it carries.
+// The text for an HRESULT as the system gives it, without its line break: its own,
+// else that of the system error it carries.
 std::wstring ReasonText(HRESULT reason)
 {
     std::wstring text = FormattedMessage(static_cast<DWORD>(reason));
     if (text.empty() && HRESULT_FACILITY(reason) == FACILITY_WIN32)
         text = FormattedMessage(HRESULT_CODE(reason));
-    // One sentence inside another: no line break, and no period of its own.
-    const size_t end = text.find_last_not_of(L" \t\r\n.");
+    const size_t end = text.find_last_not_of(L" \t\r\n");
     text.erase(end == std::wstring::npos ? 0 : end + 1);
     return text;
 }
@@ -53,8 +53,8 @@ std::wstring FailureText(const std::wstring& words, const std::wstring& fileName
     wchar_t code[16];
     std::swprintf(code, 16, L"0x%08lX", static_cast<unsigned long>(reason));
     const std::wstring text = ReasonText(reason);
-    std::wstring failure = words + L" \"" + ShownName(fileName) + L"\": ";
-    return text.empty() ? failure + L"error " + code : failure + text + L" (" + code + L")";
+    const std::wstring failure = words + L" \"" + ShownName(fileName) + L"\": " + code;
+    return text.empty() ? failure : failure + L" " + text;
 }
 
 }  // namespace velmora

@@ -11,9 +11,9 @@ namespace velmora {
 std::wstring SystemMessage(DWORD error);
 
 // `words` first, then the file name in quotes (the start and end of a name longer
-// than MAX_PATH) and the system's reason: its text for `reason` and the HRESULT
-// itself, as in
-//   Cannot create wav-file "C:\Rips\Track 01.wav": Access denied (0x80070005)
+// than MAX_PATH) and the system's reason: the HRESULT and the system's text for it,
+// as in
+//   Cannot create wav-file "C:\Rips\Track 01.wav": 0x80070005 Access is denied.
 std::wstring FailureText(const std::wstring& words, const std::wstring& fileName, HRESULT reason);
 
 }  // namespace velmora

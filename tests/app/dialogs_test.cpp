@@ -20,6 +20,7 @@
 #include "skinctrls/folders/skin_directory_edit.h"
 #include "support/event_sink.h"
 #include "support/sim_disc.h"
+#include "support/temp_dir.h"
 #include "window_driver.h"
 
 using namespace testsupport;
@@ -79,7 +80,7 @@ TEST_F(Dialogs, OptionsOkStoresTheTrimmedFolderAndLeavesTheWindowWhereItIs)
 
 TEST_F(Dialogs, OptionsOkSaysSoForAFolderOnADriveThatDoesNotExist)
 {
-    const std::string missing = apptest::MissingDrive();  // "Q:"
+    const std::string missing = MissingDrive();  // "Q:"
     std::string lower = missing;
     lower[0] = char(lower[0] - 'A' + 'a');
     // Each refused with a warning, the dialog staying open; the last one taken.

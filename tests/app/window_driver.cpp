@@ -65,14 +65,4 @@ void AnswerMessageBoxes(ShownMessages& shown)
     });
 }
 
-std::string MissingDrive()
-{
-    for (char letter = 'Q'; letter <= 'Y'; ++letter) {
-        const std::string root = std::string(1, letter) + ":\\";
-        if (::GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR)
-            return std::string(1, letter) + ":";
-    }
-    return "Q:";
-}
-
 }  // namespace apptest

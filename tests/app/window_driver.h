@@ -57,7 +57,4 @@ struct ShownMessages {
 // user. APPTEST_HOLD_MS keeps each on the screen that long first, for a look at it.
 void AnswerMessageBoxes(ShownMessages& shown);
 
-// A drive letter ("Q:") that names no drive here.
-std::string MissingDrive();
-
 }  // namespace apptest

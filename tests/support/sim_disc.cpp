@@ -96,6 +96,21 @@ std::vector<std::string> SimLog()
     return lines;
 }
 
+std::vector<std::pair<int32_t, int>> SimReadCdRequests()
+{
+    std::vector<std::pair<int32_t, int>> reads;
+    for (const std::string& line : SimLog()) {
+        unsigned b[9];
+        if (line.rfind("CDB ", 0) != 0 || line.find(' ', 4) == std::string::npos ||
+            std::sscanf(line.c_str() + line.find(' ', 4) + 1, "%x %x %x %x %x %x %x %x %x", &b[0], &b[1],
+                        &b[2], &b[3], &b[4], &b[5], &b[6], &b[7], &b[8]) != 9 ||
+            b[0] != 0xBE)
+            continue;
+        reads.push_back({int32_t((b[2] << 24) | (b[3] << 16) | (b[4] << 8) | b[5]), int((b[7] << 8) | b[8])});
+    }
+    return reads;
+}
+
 SimDevice AudioCd(int tracks, int32_t sectors, int adapter, int target, int lun)
 {
     SimDevice d;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sim_config.h"
@@ -35,6 +36,8 @@ void WriteSimDriveText(const std::string& text);
 // The CDB log: cleared, and read as lines ("CDB a.t.l HEX...", "DEVTYPE a.t.l", "ABORT").
 void ClearSimLog();
 std::vector<std::string> SimLog();
+// The READ CD requests of the log as (first sector, sector count).
+std::vector<std::pair<int32_t, int>> SimReadCdRequests();
 
 // Discs used across the tests.
 // An audio CD of `tracks` tracks, `sectors` sectors each, starting at LBA 0.

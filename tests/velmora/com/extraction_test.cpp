@@ -18,6 +18,7 @@ namespace {
 
 // Track i of AudioCd(n, length) starts at i * length; each delivers all its length sectors.
 constexpr int32_t kTrackLength = 400;
+constexpr int kOverlapSectors = 7;
 
 }  // namespace
 
@@ -217,6 +218,80 @@ TEST_F(Ripping, ReadOnlyTargetIsReplacedWithoutAQuestion)
     EXPECT_EQ(CompareWav(Target(1) + ".WAV", 0, kTrackLength), "");
 }
 
+// A host that pumps no messages while it waits (a console program, a script in a
+// wait loop) still gets the old file replaced when no question is to be asked.
+TEST_F(Ripping, AnExistingFileIsReplacedForAHostThatPumpsNoMessages)
+{
+    Start({AudioCd(1, kTrackLength)});
+    WriteFileText(Target(1) + ".wav", "old");
+    win::UniqueBstr name(WideTarget(1).c_str());
+    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
+    // Waits as such a host does: it sleeps and asks, and never pumps.
+    const DWORD start = ::GetTickCount();
+    while (Busy() && ::GetTickCount() - start < 30000)
+        ::Sleep(20);
+    EXPECT_FALSE(Busy());
+    EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, kTrackLength), "");
+}
+
+// Switching correction on in the middle of a track leaves that track as it began
+// (reads that do not overlap, no mismatch reported); the next track overlaps.
+TEST_F(Ripping, JitterCorrectionSwitchedOnDuringATrackAppliesFromTheNext)
+{
+    SimDevice disc = AudioCd(2, 3000);
+    disc.extra = {"fault readcd late 0 2999 delay 10"};  // slow: the switch lands in the track
+    Start({disc});
+    struct SwitchOnFirstProgress : EventSink {
+        using EventSink::EventSink;
+        IVelCDRipper* control = nullptr;
+        size_t at = 0;
+        std::vector<std::string>* lines = nullptr;
+        void OnEvent(DISPID id) override
+        {
+            if (id == 1 && control) {
+                control->put_JitterCorrection(VARIANT_TRUE);
+                control = nullptr;
+                at = lines->size();
+            }
+        }
+    };
+    auto* switcher = new SwitchOnFirstProgress(&log, "");
+    switcher->control = control.Get();
+    switcher->lines = &log;
+    sink->Disconnect();
+    sink->Release();
+    sink = switcher;
+    ASSERT_EQ(sink->Connect(control.Get()), S_OK);
+    control->put_JitterCorrection(VARIANT_FALSE);
+    for (int track = 1; track <= 2; ++track)
+        ASSERT_EQ(Queue(track), S_OK);
+    ClearSimLog();
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    // The switch came while most of the first track was still to be read.
+    ASSERT_GT(switcher->at, 0u);
+    const auto firstEnd = std::find(log.begin(), log.end(), "OnExtractionEnd");
+    EXPECT_GT(std::count_if(log.begin() + switcher->at, firstEnd,
+                            [](const std::string& line) {
+                                return line.rfind("OnProgress ", 0) == 0 && std::stoi(line.substr(11)) < 50;
+                            }),
+              0);
+    EXPECT_EQ(Count("OnJitterDetected"), 0u);
+    EXPECT_EQ(Count("OnExtractionEnd"), 2u);
+    EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, 3000), "");
+    EXPECT_EQ(CompareWav(Target(2) + ".wav", 3000, 3000), "");
+    // Each read starts where the previous one ended, less the sectors they share.
+    const auto reads = SimReadCdRequests();
+    ASSERT_GT(reads.size(), 200u);
+    for (size_t i = 1; i < reads.size(); ++i) {
+        const bool sameTrack = (reads[i].first < 3000) == (reads[i - 1].first < 3000);
+        const int shared = reads[i].first < 3000 ? 0 : kOverlapSectors;
+        if (sameTrack) {
+            EXPECT_EQ(reads[i].first, reads[i - 1].first + reads[i - 1].second - shared) << "read " << i;
+        }
+    }
+}
+
 TEST_F(Ripping, AnsweringNoToTheOverwriteQuestionCancels)
 {
     Start({AudioCd(1, kTrackLength)});
@@ -253,13 +328,49 @@ TEST_F(Ripping, TargetNamesAndFolders)
     EXPECT_EQ(CompareWav(out.File("Artist\\Album\\Track.wave.wav"), 0, kTrackLength), "")
         << (log.empty() ? "" : log.front());
 
-    // A name longer than the system accepts fails cleanly.
-    log.clear();
-    const std::wstring huge = base + L"\\" + std::wstring(40000, L'x');
-    win::UniqueBstr tooLong(huge.c_str());
-    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(tooLong.Get()), S_OK);
-    ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError Cannot create wav-file"});
+}
+
+// A file that cannot be made is named with the system's reason, whatever the cause:
+// no name, a folder, a folder in the way, a drive or share that is not there, a name
+// longer than the system takes (shown by its start and end).
+TEST_F(Ripping, AFileThatCannotBeMadeIsNamedWithTheSystemsReason)
+{
+    Start({AudioCd(1, kTrackLength)});
+    const std::string base = out.Path();
+    ASSERT_TRUE(::CreateDirectoryA(out.File("Taken.wav").c_str(), nullptr));
+    const std::string huge = base + "\\" + std::string(40000, 'x');
+    const std::string hugeFile = huge + ".wav";
+    struct Case {
+        std::string target;
+        std::string shown;
+        std::string code;  // "" for any system error
+    };
+    const Case cases[] = {
+        {"", "", "0x8007007B"},
+        {base + "\\Album\\", base + "\\Album\\", "0x8007007B"},
+        {base + "\\Taken", base + "\\Taken.wav", ""},
+        {MissingDrive() + "\\Rips\\Track", MissingDrive() + "\\Rips\\Track.wav", ""},
+        {"\\\\nohost.invalid\\share\\Track", "\\\\nohost.invalid\\share\\Track.wav", ""},
+        {huge, hugeFile.substr(0, 120) + "..." + hugeFile.substr(hugeFile.size() - 120), ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target.substr(0, 80));
+        log.clear();
+        win::UniqueBstr name(std::wstring(c.target.begin(), c.target.end()).c_str());
+        ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
+        ASSERT_TRUE(WaitIdle());
+        ASSERT_EQ(log.size(), 1u);
+        // The words, the name, then the HRESULT and the system's text for it.
+        const std::string head = "OnExtractionError Cannot create wav-file \"" + c.shown + "\": 0x8007";
+        const std::string& text = log[0];
+        ASSERT_EQ(text.rfind(head, 0), 0u) << text;
+        const size_t code = head.size() - 6;
+        ASSERT_GT(text.size(), code + 11) << text;  // the system's text
+        EXPECT_EQ(text[code + 10], ' ') << text;
+        if (!c.code.empty()) {
+            EXPECT_EQ(text.substr(code, 10), c.code) << text;
+        }
+    }
 }
 
 TEST_F(Ripping, DestructionDuringARunLeavesNothingRunning)

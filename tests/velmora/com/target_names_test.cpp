@@ -27,6 +27,12 @@ constexpr int32_t kTrackLength = 40;  // track i starts at i * 40 and delivers i
 
 std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
+// One error: a file that cannot be created (its name and the reason follow the words).
+bool OnlyCannotCreate(const std::vector<std::string>& log)
+{
+    return log.size() == 1 && log[0].rfind("OnExtractionError Cannot create wav-file \"", 0) == 0;
+}
+
 std::string CurrentDirectory()
 {
     char path[MAX_PATH] = {};
@@ -251,7 +257,7 @@ TEST_F(TargetNames, ATargetThatIsNoFileEndsTheBatchWithAnError)
     ASSERT_EQ(Queue(1, L"\\\\.\\NUL"), S_OK);
     ASSERT_EQ(Queue(2, Wide(out.File("never"))), S_OK);
     ASSERT_TRUE(RunAndWait(2));
-    EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError Cannot create wav-file"});
+    EXPECT_TRUE(OnlyCannotCreate(log)) << (log.empty() ? "" : log[0]);
     EXPECT_EQ(FilesBelow(out.Path()).size(), 0u);
 }
 
@@ -291,7 +297,7 @@ TEST_F(TargetNames, ATargetWithoutAFileNameIsRefusedAndLeavesNothing)
                 ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK) << what;
                 ASSERT_TRUE(WaitWorkerGone()) << what;
             }
-            EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError Cannot create wav-file"}) << what;
+            EXPECT_TRUE(OnlyCannotCreate(log)) << what << (log.empty() ? "" : log[0]);
             EXPECT_TRUE(nothingBelow()) << what;  // no file, no folder
             EXPECT_EQ(GetFileAttributesA((out.Path() + ".wav").c_str()), INVALID_FILE_ATTRIBUTES) << what;
         }

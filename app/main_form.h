@@ -138,8 +138,9 @@ private:
     std::string UnreadableTracksText();
     void SetCommand(gui::TAction* action, sk::TskSkinButton* button, bool enabled);
     // A batch that ended before its last track did (Stop, the disc gone, an
-    // error, the window closing): the file of the track it was on goes once the
-    // control has let go of it, which the timer watches for.
+    // error): the file of the track it was on goes once the control has let go
+    // of it, which the timer watches for. (A window closed during a rip leaves
+    // the control's own cut file, whole as far as it goes.)
     void BatchCutShort();
     bool WorkerGone();
     void RemoveUnfinishedFile();

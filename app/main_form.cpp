@@ -31,6 +31,8 @@ namespace {
 constexpr int kToolButtonWidth = 38;
 constexpr int kToolButtonHeight = 36;
 constexpr int kScrollBarSize = 19;
+// Posted to the window when a size below its minimum was refused.
+constexpr UINT WM_SHOWKEPTSIZE = WM_APP + 1;
 
 }  // namespace
 
@@ -354,6 +356,12 @@ void TfrmMain::KeepMinimumSize(WINDOWPOS& position)
     RECT now{};
     ::GetWindowRect(Handle(), &now);
     const bool moves = !(position.flags & SWP_NOMOVE);
+    if ((position.cx < minWidth_ || position.cy < minHeight_) && !keptSizePosted_) {
+        // A window manager's size comes in while its event is handled, when the
+        // system does not pass a size changed here back to it: the window is told
+        // again once the event is over.
+        keptSizePosted_ = ::PostMessageA(Handle(), WM_SHOWKEPTSIZE, 0, 0) != FALSE;
+    }
     if (position.cx < minWidth_) {
         // Sized from the left edge: the right edge stays.
         if (moves && position.x != now.left && position.x + position.cx == now.right)
@@ -367,9 +375,20 @@ void TfrmMain::KeepMinimumSize(WINDOWPOS& position)
     }
 }
 
+void TfrmMain::ShowKeptSize()
+{
+    keptSizePosted_ = false;
+    if (HandleAllocated())
+        ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 void TfrmMain::WndProc(gui::TMessage& message)
 {
     switch (message.Msg) {
+    case WM_SHOWKEPTSIZE:
+        ShowKeptSize();
+        break;
     case WM_WINDOWPOSCHANGING:
         KeepMinimumSize(*reinterpret_cast<WINDOWPOS*>(message.LParam));
         TForm::WndProc(message);

@@ -115,6 +115,8 @@ private:
     // Holds a new size of the window in the normal state to that minimum, the
     // edge that stays where it was staying there.
     void KeepMinimumSize(WINDOWPOS& position);
+    // A window manager that sized the window below it is told the size kept.
+    void ShowKeptSize();
 
     void FillTrackList();
     win::ComPtr<IDrive> Drive();
@@ -168,6 +170,7 @@ private:
     // The window's smallest size; 0 until its controls have their sizes (the
     // window exists, and is sized, before its components do).
     int minWidth_ = 0, minHeight_ = 0;
+    bool keptSizePosted_ = false;
 };
 
 }  // namespace brenvale

@@ -14,9 +14,10 @@ namespace velmora {
 // The description of the calling thread's error object, or `fallback` when there is none.
 std::wstring ErrorInfoText(const wchar_t* fallback);
 
-// Creates the target's folders, opens the encoder on the target and declares the CD
-// audio format. Returns "" or the error text.
-std::wstring OpenEncoder(IVelAudioEncoder* encoder, const std::wstring& target);
+// Creates the target's folders (a set `*cancel` stops that), opens the encoder on
+// the target and declares the CD audio format. Returns "" or the error text.
+std::wstring OpenEncoder(IVelAudioEncoder* encoder, const std::wstring& target,
+                         const volatile LONG* cancel = nullptr);
 
 // Writes the tags of `recordText` for the track at `trackIndex` when the encoder offers them.
 void WriteEncoderTags(IVelAudioEncoder* encoder, const std::wstring& recordText, int trackIndex);

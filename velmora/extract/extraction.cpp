@@ -160,6 +160,13 @@ void Extraction::Run()
     ::InterlockedExchange(&busy_, 0);  // the last thing the worker does with the control
 }
 
+void Extraction::PostSetUpError(const std::wstring& text)
+{
+    // A cancel that stopped the set-up is what the host asked for, not an error.
+    if (!cancel_)
+        PostError(text);
+}
+
 bool Extraction::RunTask(const ExtractionTask& task)
 {
     // A track that is not on the disc ends the run before any file is made for it.
@@ -174,12 +181,13 @@ bool Extraction::RunTask(const ExtractionTask& task)
     win::ComPtr<IVelAudioEncoder> encoder;
     if (task.kind == ExtractionTask::Kind::Wav) {
         HWND window = host_.Window();
-        const std::wstring error = wav.Open(task.target, [window] {
-            return ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0;
-        });
+        const std::wstring error = wav.Open(
+            task.target,
+            [window] { return ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0; },
+            &cancel_);
         if (!error.empty()) {
             reader_.FreeBuffers();
-            PostError(error);
+            PostSetUpError(error);
             return false;
         }
     } else {
@@ -189,10 +197,10 @@ bool Extraction::RunTask(const ExtractionTask& task)
             PostError(L"External encoder is not set.");
             return false;
         }
-        const std::wstring error = OpenEncoder(encoder.Get(), task.target);
+        const std::wstring error = OpenEncoder(encoder.Get(), task.target, &cancel_);
         if (!error.empty()) {
             reader_.FreeBuffers();
-            PostError(error);
+            PostSetUpError(error);
             return false;
         }
         if (!connection_->Connected())

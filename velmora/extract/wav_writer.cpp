@@ -60,13 +60,17 @@ WavWriter::~WavWriter()
     Close();
 }
 
-std::wstring WavWriter::Open(const std::wstring& target, const std::function<bool()>& mayOverwrite)
+std::wstring WavWriter::Open(const std::wstring& target, const std::function<bool()>& mayOverwrite,
+                             const volatile LONG* cancel)
 {
     // A target that names a folder but no file is refused before anything is made:
-    // no folder is created for it and no file named ".wav" appears.
-    if (!NamesAFile(target))
+    // no folder is created for it and no file named ".wav" appears. So is one
+    // longer than the system takes, which it would cut to another name.
+    if (!NamesAFile(target) || !WithinPathLimit(WavName(target)))
         return L"Cannot create wav-file";
-    CreateDirectoryPath(DirectoryPart(target));
+    CreateDirectoryPath(DirectoryPart(target), cancel);
+    if (cancel && *cancel)
+        return L"Cancelled by user.";
     const std::wstring name = FileSystemName(WavName(target));
 
     const DWORD attributes = ::GetFileAttributesW(name.c_str());

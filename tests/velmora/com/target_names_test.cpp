@@ -160,7 +160,10 @@ TEST_F(TargetNames, HostileCddbTitlesAllLandInsideTheOutputFolder)
         {std::string(400, 'L'), std::string(120, 'L') + ".wav"},
         {"..", "__.wav"},
         {"\\\\?\\x", "_\\x.wav"},
-        {"Rock + Roll ", "Rock + Roll _.wav"},
+        {"Rock + Roll ", "Rock + Roll .wav"},
+        {"P.S.", "P.S..wav"},
+        {"R.E.M./Out of Time", "R.E.M\\Out of Time.wav"},
+        {"Wait... /x", "Wait\\x.wav"},
     };
     const int count = int(titles.size());
     const SimDevice disc = AudioCd(count, kTrackLength);

@@ -60,6 +60,29 @@ simdrive::DiscAudio SimDevice::Audio() const
     return config.devices.empty() ? simdrive::DiscAudio() : config.devices.front().audio;
 }
 
+std::string TocRawLine(const std::vector<RawTocRow>& rows)
+{
+    std::vector<uint8_t> bytes(4);
+    const size_t length = 2 + rows.size() * 8;
+    bytes[0] = uint8_t(length >> 8);
+    bytes[1] = uint8_t(length);
+    bytes[2] = rows.empty() ? 0 : rows.front().number;
+    bytes[3] = rows.size() < 2 ? 0 : rows[rows.size() - 2].number;
+    for (const RawTocRow& row : rows) {
+        const uint32_t u = uint32_t(row.lba);
+        const uint8_t d[8] = {0, row.control, row.number, 0, uint8_t(u >> 24), uint8_t(u >> 16), uint8_t(u >> 8),
+                              uint8_t(u)};
+        bytes.insert(bytes.end(), d, d + 8);
+    }
+    std::string line = "tocraw";
+    char hex[4];
+    for (uint8_t b : bytes) {
+        std::snprintf(hex, sizeof hex, " %02X", b);
+        line += hex;
+    }
+    return line;
+}
+
 void WriteSimDriveText(const std::string& text)
 {
     SimFiles& files = Files();

@@ -29,6 +29,15 @@ struct SimDevice {
     simdrive::DiscAudio Audio() const;
 };
 
+// One row of a table of contents as the drive reports it, lead-out rows included.
+struct RawTocRow {
+    uint8_t control;  // the ADR/control byte: 0x10 audio, 0x14 data, 0x12 copy permitted...
+    uint8_t number;   // 0xAA for the lead-out
+    int32_t lba;
+};
+// The "tocraw" directive of a READ TOC answer holding exactly these rows.
+std::string TocRawLine(const std::vector<RawTocRow>& rows);
+
 // Writes the description of `adapters` host adapters holding `devices`.
 void WriteSimDrive(int adapters, const std::vector<SimDevice>& devices);
 void WriteSimDriveText(const std::string& text);

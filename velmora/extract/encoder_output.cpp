@@ -20,9 +20,12 @@ std::wstring ErrorInfoText(const std::wstring& fallback)
     return fallback;
 }
 
-std::wstring OpenEncoder(IVelAudioEncoder* encoder, const std::wstring& target)
+std::wstring OpenEncoder(IVelAudioEncoder* encoder, const std::wstring& target,
+                         const volatile LONG* cancel)
 {
-    CreateDirectoryPath(DirectoryPart(target));
+    CreateDirectoryPath(DirectoryPart(target), cancel);
+    if (cancel && *cancel)
+        return L"Cancelled by user.";
     win::UniqueBstr name(target.c_str(), static_cast<UINT>(target.size()));
     ::SetErrorInfo(0, nullptr);
     const HRESULT opened = encoder->Open(name.Get());

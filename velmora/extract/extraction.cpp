@@ -163,6 +163,13 @@ void Extraction::Run()
     ::InterlockedExchange(&busy_, 0);  // the last thing the worker does with the control
 }
 
+void Extraction::PostSetUpError(const std::wstring& text)
+{
+    // A cancel that stopped the set-up is what the host asked for, not an error.
+    if (!cancel_)
+        PostError(text);
+}
+
 bool Extraction::RunTask(const ExtractionTask& task)
 {
     // A track that is not on the disc ends the run before any file is made for it.
@@ -187,10 +194,10 @@ bool Extraction::RunTask(const ExtractionTask& task)
             if (!host_.OverwritePrompt())
                 return true;
             return ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0;
-        });
+        }, &cancel_);
         if (!error.empty()) {
             reader_.FreeBuffers();
-            PostError(error);
+            PostSetUpError(error);
             return false;
         }
     } else {
@@ -201,10 +208,10 @@ bool Extraction::RunTask(const ExtractionTask& task)
             return false;
         }
         std::wstring error = FailureText(kEncoderUnreachable, task.target, RPC_E_DISCONNECTED);
-        encoder.Call([&](IVelAudioEncoder* object) { error = OpenEncoder(object, task.target); });
+        encoder.Call([&](IVelAudioEncoder* object) { error = OpenEncoder(object, task.target, &cancel_); });
         if (!error.empty()) {
             reader_.FreeBuffers();
-            PostError(error);
+            PostSetUpError(error);
             return false;
         }
         if (!connection_->Connected())

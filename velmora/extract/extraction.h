@@ -80,6 +80,7 @@ private:
     bool ReadTrack(WavWriter* wav, const TaskEncoder& encoder, const std::wstring& target);
     void Post(UINT message, WPARAM wParam = 0);
     void PostError(const std::wstring& text);
+    void PostSetUpError(const std::wstring& text);
 
     ExtractionHost& host_;
     std::mutex listsLock_;

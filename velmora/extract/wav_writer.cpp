@@ -49,14 +49,20 @@ WavWriter::~WavWriter()
     Close();
 }
 
-std::wstring WavWriter::Open(const std::wstring& target, const std::function<bool()>& mayOverwrite)
+std::wstring WavWriter::Open(const std::wstring& target, const std::function<bool()>& mayOverwrite,
+                             const volatile LONG* cancel)
 {
     // A target that names a folder but no file is refused before anything is made:
-    // no folder is created for it and no file named ".wav" appears.
+    // no folder is created for it and no file named ".wav" appears. So is one
+    // longer than the system takes, which it would cut to another name.
     if (!NamesAFile(target))
         return FailureText(kCannotCreate, target, HRESULT_FROM_WIN32(ERROR_INVALID_NAME));
-    CreateDirectoryPath(DirectoryPart(target));
     const std::wstring shownName = WavName(target);
+    if (!WithinPathLimit(shownName))
+        return FailureText(kCannotCreate, shownName, HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE));
+    CreateDirectoryPath(DirectoryPart(target), cancel);
+    if (cancel && *cancel)
+        return L"Cancelled by user.";
     const std::wstring name = FileSystemName(shownName);
 
     const DWORD attributes = ::GetFileAttributesW(name.c_str());

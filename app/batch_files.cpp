@@ -60,18 +60,18 @@ void TBatchFiles::Add(const std::wstring& target, int64_t trackBytes)
     files_.push_back(File{name, kWavHeaderBytes + uint64_t(trackBytes > 0 ? trackBytes : 0), StateOf(name)});
 }
 
-std::wstring TBatchFiles::RemoveUnfinished() const
+void TBatchFiles::RemoveUnfinished() const
 {
     for (auto file = files_.rbegin(); file != files_.rend(); ++file) {
         const State now = StateOf(file->name);
         if (now == file->before)
             continue;  // not written by this rip
-        if (!now.exists || now.size >= file->wholeSize)
-            return std::wstring();
-        ::SetFileAttributesW(file->name.c_str(), FILE_ATTRIBUTE_NORMAL);
-        return ::DeleteFileW(file->name.c_str()) ? file->name : std::wstring();
+        if (now.exists && now.size < file->wholeSize) {
+            ::SetFileAttributesW(file->name.c_str(), FILE_ATTRIBUTE_NORMAL);
+            ::DeleteFileW(file->name.c_str());
+        }
+        return;
     }
-    return std::wstring();
 }
 
 }  // namespace brenvale

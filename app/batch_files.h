@@ -27,8 +27,7 @@ public:
 
     // Once the control has let go of every file of the rip: deletes the last file
     // it wrote when that holds less than its header and its track's audio.
-    // Answers the file deleted, or an empty name.
-    std::wstring RemoveUnfinished() const;
+    void RemoveUnfinished() const;
 
     // The file name a target gives.
     static std::wstring WavFile(const std::wstring& target);

@@ -100,9 +100,8 @@ void TfrmMain::FormShow()
 void TfrmMain::ApplySettings(const TRipperSettings& settings)
 {
     // Bounds saved on a monitor that is gone would open the window where
-    // nobody sees it: it comes back onto the work area.
-    // Nor does a saved size below the window's minimum leave it without its menu,
-    // tool bar or list.
+    // nobody sees it: it comes back onto the work area. A size saved below the
+    // window's minimum would open it without its menu, tool bar or list.
     const int width = std::max<int>(settings.Width, minWidth_);
     const int height = std::max<int>(settings.Height, minHeight_);
     const gui::TRect bounds = gui::BoundsOnWorkArea(

@@ -398,11 +398,22 @@ void TskFormSkinEngine::AfterSaved(gui::TMessage& message)
 
 void TskFormSkinEngine::WMSize(gui::TMessage& message)
 {
-    if (inSizeMove_ && fullDrag_) {
-        CallSaved(message);
-        return;
-    }
     CallSaved(message);
+    const bool liveSizing = inSizeMove_ && fullDrag_;
+    // While the system's own loop sizes the form, the frame was laid out for the
+    // new size at WM_SIZING already; a window manager's sizing brings no
+    // WM_SIZING.
+    if (!(liveSizing && frameWidth_ == form_->Width() && frameHeight_ == form_->Height()))
+        FitFrameToSize();
+    // The loop keeps the queue full of pointer movements, which would keep
+    // the paints waiting until the pointer rests: the form and everything on
+    // it paint at each new size.
+    if (liveSizing && form_->HandleAllocated())
+        ::RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void TskFormSkinEngine::FitFrameToSize()
+{
     frameWidth_ = form_->Width();
     frameHeight_ = form_->Height();
     if (skinInUse_) {

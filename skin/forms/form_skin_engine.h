@@ -307,6 +307,8 @@ private:
     void CallSaved(gui::TMessage& message);
     void AfterSaved(gui::TMessage& message);
     void WMSize(gui::TMessage& message);
+    // The frame laid out and painted for the form's size.
+    void FitFrameToSize();
     void WMActivate(gui::TMessage& message);
     void WMSetText(gui::TMessage& message);
     void WMShowWindow(gui::TMessage& message);

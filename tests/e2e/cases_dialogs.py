@@ -2,7 +2,7 @@
 folder browser, and the about box."""
 import os
 
-from e2e import case, check, skin, windows_path
+from e2e import BARE_AND_OPENBOX, case, check, skin, windows_path
 
 
 def edit_point(app, dialog):
@@ -15,7 +15,7 @@ def closed(app, dialog):
     return app.rect_of(dialog) is None
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_options_enter_is_ok(app):
     dialog = app.open_options()
     app.click(*edit_point(app, dialog))

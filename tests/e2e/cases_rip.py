@@ -3,7 +3,7 @@ keys, the Rip and Stop buttons, a rip from the keyboard alone, the WAV files tha
 come out, and a folder that cannot be written."""
 import os
 
-from e2e import SMALL_DISC, case, check, expected_wav, skin
+from e2e import BARE_AND_OPENBOX, SMALL_DISC, case, check, expected_wav, skin
 
 
 def check_tracks(app, numbers):
@@ -54,7 +54,7 @@ def file_is(path, expected):
         return False
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_rip_two_tracks(app):
     check_tracks(app, [1, 3])
     app.click(*app.tool_button('rip'))

@@ -2,8 +2,10 @@
 and corners, maximized, restored, minimized and brought back, rolled up and down,
 its system menu opened from the icon and from the keyboard, its menus from the menu
 bar's keys, saved bounds off every monitor fitted to the screen, and the close button
-that ends the program."""
-from e2e import case, check, near, skin
+that ends the program. Most of it on a bare display and under a window manager,
+which then moves and sizes the window, and keeps it minimized until its taskbar
+brings it back."""
+from e2e import BARE, BARE_AND_OPENBOX, case, check, frame_button_place, look_shown, near, skin
 
 
 def caption_text_point(app):
@@ -50,15 +52,24 @@ def shows_no_frame(app, rect):
 
 
 def wait_gone(app, rect, what):
-    """The window is minimized: a small title at the bottom of the screen, and the
-    screen it leaves is repainted."""
-    app.wait_for(app.iconic_title, what + ': the window becomes a title at the bottom of the screen')
+    """The window is minimized: a small title at the bottom of a bare screen, or gone
+    to the window manager; the screen it leaves is repainted."""
+    app.wait_for(app.minimized, what + ': the window is minimized')
     app.wait_for(lambda: shows_no_frame(app, rect), what + ': the screen it leaves is repainted')
 
 
 def wait_back(app, rect, what):
     app.wait_for(lambda: app.rect_of(app.window) == rect, what + ': the window comes back at %s' % (rect,))
     app.wait_for(lambda: shows_frame(app, rect), what + ': the window is painted again')
+
+
+def wait_look(app, kind, look, what):
+    """The caption button shows a look of the control picture (a rectangle of
+    draw_skin's), the mouse away from it."""
+    rect = app.window_rect()
+    app.move(rect[0] + rect[2] // 2, rect[1] + skin.TITLE + 120)
+    app.wait_for(lambda: look_shown(app.screenshot(), frame_button_place(app.window_rect(), kind), look,
+                                    app.window_rect()[1]) > 0.95, what)
 
 
 def popup_of(app, before, what):
@@ -68,7 +79,7 @@ def popup_of(app, before, what):
     return found[0]
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_drag_by_caption_text(app):
     before = app.window_rect()
     start = caption_text_point(app)
@@ -89,7 +100,7 @@ def case_drag_by_empty_caption(app):
     check(shows_frame(app, app.window_rect()), 'the moved window is painted at its new place')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_size_from_edges_and_corners(app):
     left, top, width, height = app.window_rect()
     # The right edge, then the bottom edge, then the bottom-right corner.
@@ -117,16 +128,19 @@ def case_size_from_edges_and_corners(app):
     app.screenshot('sized.png')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_maximize_and_restore(app):
     normal = app.window_rect()
     work = app.work_area()
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == work, 'the maximize button fills the work area')
     app.wait_for(lambda: shows_frame(app, work), 'the maximized window is painted')
-    # The maximize button of a maximized window restores it.
+    # The maximize button of a maximized window restores it, and looks so.
+    wait_look(app, 'maximize', skin.frame_restore_rect('maximize'), 'the maximize button shows its restore look')
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == normal, 'the button restores the window')
+    maximize = skin.frame_normal_rect(skin.FRAME_BUTTONS.index('maximize'))
+    wait_look(app, 'maximize', maximize, 'the restored window\'s maximize button looks so again')
     # A double click on the caption maximizes and restores too.
     app.double_click(*caption_empty_point(app))
     app.wait_for(lambda: app.window_rect() == work, 'a double click on the caption maximizes')
@@ -140,7 +154,7 @@ def case_maximize_and_restore(app):
     check(app.window_rect() == work, 'a maximized window stays put when dragged')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_minimize_and_bring_back(app):
     normal = app.window_rect()
     # From the system menu (Mi&nimize is its first command).
@@ -150,20 +164,24 @@ def case_minimize_and_bring_back(app):
     app.key('n')
     wait_gone(app, normal, 'minimized from the system menu')
     app.screenshot('minimized.png')
-    # A double click on the minimized title brings it back.
-    title = app.iconic_title()
-    app.double_click(title[0] + title[2] // 2, title[1] + title[3] // 2)
-    wait_back(app, normal, 'a double click on the title')
+    # A double click on the minimized title (a window manager: its taskbar) brings
+    # it back.
+    app.bring_back()
+    wait_back(app, normal, 'brought back')
     app.screenshot('restored.png')
-    # Again with the minimize button: the program knows it came back. A click on
-    # the title opens its system menu, whose Restore (&Restore) brings it back.
+    # Again with the minimize button: the program knows it came back.
     app.click(*app.frame_button('minimize'))
     wait_gone(app, normal, 'minimized by its button')
-    title = app.iconic_title()
-    before = app.visible_windows()
-    app.click(title[0] + title[2] // 2, title[1] + title[3] // 2)
-    popup_of(app, before, 'a click on the title opens the system menu')
-    app.key('r')
+    if app.manager == BARE:
+        # A click on the title opens its system menu, whose Restore (&Restore)
+        # brings it back.
+        title = app.iconic_title()
+        before = app.visible_windows()
+        app.click(title[0] + title[2] // 2, title[1] + title[3] // 2)
+        popup_of(app, before, 'a click on the title opens the system menu')
+        app.key('r')
+    else:
+        app.bring_back()
     wait_back(app, normal, 'Restore from the menu')
     # Still the same window: it moves by its caption.
     start = caption_text_point(app)
@@ -171,22 +189,21 @@ def case_minimize_and_bring_back(app):
     moved_by(app, normal, 40, 30)
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_a_maximized_window_comes_back_maximized(app):
     work = app.work_area()
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == work, 'maximized')
     app.click(*app.frame_button('minimize'))
-    app.wait_for(app.iconic_title, 'minimized while maximized')
-    title = app.iconic_title()
-    app.double_click(title[0] + title[2] // 2, title[1] + title[3] // 2)
-    wait_back(app, work, 'a double click on the title')
+    app.wait_for(app.minimized, 'minimized while maximized')
+    app.bring_back()
+    wait_back(app, work, 'brought back')
     # Maximized still: its button restores it.
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() != work, 'the maximize button restores the window')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_roll_up_and_down(app):
     left, top, width, height = app.window_rect()
     rolled = skin.FH - (skin.CLIENT[3] - skin.CLIENT[1])
@@ -194,13 +211,14 @@ def case_roll_up_and_down(app):
     app.wait_for(lambda: app.window_rect() == (left, top, width, rolled), 'the window rolls up to its caption')
     app.wait_for(lambda: shows_no_frame(app, (left, top + rolled + 1, width, height - rolled - 1)),
                  'the screen below the rolled-up window is repainted')
+    wait_look(app, 'rollup', skin.frame_restore_rect('rollup'), 'the roll-up button shows its roll-down look')
     app.screenshot('rolled_up.png')
     app.click(*app.frame_button('rollup'))
     app.wait_for(lambda: app.window_rect() == (left, top, width, height), 'the window rolls down')
     app.wait_for(lambda: shows_frame(app, (left, top, width, height)), 'the rolled-down window is painted')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_maximize_a_rolled_up_window(app):
     normal = app.window_rect()
     work = app.work_area()
@@ -245,7 +263,7 @@ def case_saved_bounds_off_every_monitor(app):
     check(shows_frame(app, rect), 'the window is painted where it is')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_the_close_button_ends_the_program(app):
     app.drag(caption_text_point(app), (caption_text_point(app)[0] + 30, caption_text_point(app)[1] + 20))
     left, top, width, height = app.window_rect()
@@ -257,7 +275,7 @@ def case_the_close_button_ends_the_program(app):
     check(saved == (left, top, width, height), 'the settings hold the bounds %s, not %s' % (saved, (left, top, width, height)))
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_down_opens_the_highlighted_menu(app):
     left, top, _, _ = app.window_rect()
     before = app.visible_windows()

@@ -245,10 +245,13 @@ def plain_title(shot, place, window_top, tolerance=6):
 # Debian looks after (it owns moves, sizes, iconify and maximize requests, and
 # its own keys such as Alt+Space). The command starts the manager on the display.
 BARE = 'bare'
+OPENBOX = 'openbox'
 MANAGERS = {
-    'openbox': ['openbox', '--sm-disable'],
+    # Its window menu (Alt+Space), and the keys that choose its entries there.
+    OPENBOX: dict(command=['openbox', '--sm-disable'], menu_keys={'iconify': 'n', 'maximize': 'x', 'restore': 'e'}),
 }
 DISPLAYS = (BARE,) + tuple(MANAGERS)
+BARE_AND_OPENBOX = (BARE, OPENBOX)
 
 
 class Session:
@@ -291,7 +294,7 @@ class Session:
         env = dict(self.env, XDG_CONFIG_HOME=os.path.join(self.folder, 'wm-config'),
                    XDG_CACHE_HOME=os.path.join(self.folder, 'wm-cache'))
         log = open(os.path.join(self.folder, 'wm.log'), 'ab')
-        self.manager_process = subprocess.Popen(MANAGERS[self.manager], env=env, stdin=subprocess.DEVNULL,
+        self.manager_process = subprocess.Popen(MANAGERS[self.manager]['command'], env=env, stdin=subprocess.DEVNULL,
                                                 stdout=log, stderr=subprocess.STDOUT)
         log.close()
         deadline = time.monotonic() + 30
@@ -566,14 +569,18 @@ class Brenvale(Session):
         return {int(w) for w in out.split()}
 
     def new_windows(self, before):
-        """Windows shown since `before` (a result of visible_windows()), with their
-        rectangles, ordered from left to right."""
-        found = []
-        for w in self.visible_windows() - before:
-            rect = self.rect_of(w)
-            if rect and rect[2] > 1 and rect[3] > 1:
-                found.append((w, rect))
+        """The program's windows shown since `before` (a result of visible_windows()),
+        with their rectangles, ordered from left to right. A window manager's frames
+        around them do not count."""
+        found = [(w, rect) for w, rect in self._shown_since(before)
+                 if self.manager == BARE or self.program_window(w)]
         return sorted(found, key=lambda item: item[1])
+
+    def program_window(self, window):
+        """Whether an X window is one of Wine's (a manager's frames and menus carry
+        no class of a Windows program)."""
+        out = self.x('xprop', '-id', str(window), 'WM_CLASS', check_result=False)
+        return '.exe"' in out
 
     def rect_of(self, window):
         """(left, top, width, height) of an X window on the screen, None when it is gone
@@ -736,6 +743,64 @@ class Brenvale(Session):
         if self.manager == BARE:
             return self.iconic_title() is not None
         return self.wm_state()[0] == 'Iconic' and self.rect_of(self.window) is None
+
+    def bring_back(self):
+        """Brings the minimized main window back as a person does: a double click on
+        its title on a bare display; under a window manager what its taskbar does (it
+        asks the manager to activate the window)."""
+        if self.manager == BARE:
+            title = self.iconic_title()
+            check(title is not None, 'the window is no title at the bottom of the screen')
+            self.double_click(title[0] + title[2] // 2, title[1] + title[3] // 2)
+        else:
+            self.x('xdotool', 'windowactivate', str(self.window))
+            self.settle()
+
+    def manager_command(self, name):
+        """Chooses an entry ('iconify', 'maximize', 'restore') of the window manager's
+        own menu of the active window, from the keyboard (Alt+Space)."""
+        check(self.manager != BARE, 'a bare display has no window manager to ask')
+        before = self.visible_windows()
+        self.key('alt+space')
+        self.wait_for(lambda: any(not self.program_window(w) for w, _ in self._shown_since(before)),
+                      'the window manager\'s menu opens')
+        self.key(MANAGERS[self.manager]['menu_keys'][name])
+
+    def _shown_since(self, before):
+        found = []
+        for w in self.visible_windows() - before:
+            rect = self.rect_of(w)
+            if rect and rect[2] > 1 and rect[3] > 1:
+                found.append((w, rect))
+        return found
+
+    def motif_functions(self):
+        """The functions a window offers its manager (_MOTIF_WM_HINTS): a mask of
+        MWM_FUNC_* bits, or None when it names none."""
+        out = self.x('xprop', '-id', str(self.window), '_MOTIF_WM_HINTS', check_result=False)
+        if '=' not in out:
+            return None
+        fields = [int(v, 0) for v in out.split('=', 1)[1].replace(',', ' ').split()]
+        return fields[1] if fields and fields[0] & 1 else None
+
+    def wm_icons(self):
+        """The icons a window shows its manager and taskbar (_NET_WM_ICON): a dict of
+        size to rows of (a, r, g, b)."""
+        out = self.x('xprop', '-id', str(self.window), '-notype', '-f', '_NET_WM_ICON', '32c', '=$0+',
+                     '_NET_WM_ICON', check_result=False)
+        if '=' not in out:
+            return {}
+        values = [int(v) & 0xFFFFFFFF for v in out.split('=', 1)[1].replace(',', ' ').split()]
+        icons, at = {}, 0
+        while at + 2 <= len(values):
+            width, height = values[at], values[at + 1]
+            data = values[at + 2:at + 2 + width * height]
+            if width <= 0 or height <= 0 or len(data) < width * height:
+                break
+            icons[width] = [[(v >> 24, (v >> 16) & 255, (v >> 8) & 255, v & 255) for v in data[y * width:(y + 1) * width]]
+                            for y in range(height)]
+            at += 2 + width * height
+        return icons
 
     # -- the main window's places, from the skin
     def frame_button(self, kind):

@@ -399,7 +399,8 @@ void TskFormSkinEngine::AfterSaved(gui::TMessage& message)
 void TskFormSkinEngine::WMSize(gui::TMessage& message)
 {
     CallSaved(message);
-    const bool liveSizing = inSizeMove_ && fullDrag_;
+    // Sized by the user: a new size comes with each movement of the pointer.
+    const bool liveSizing = inSizeMove_;
     // While the system's own loop sizes the form, the frame was laid out for the
     // new size at WM_SIZING already; a window manager's sizing brings no
     // WM_SIZING.

@@ -412,7 +412,7 @@ private:
     // An MDI child leaves its parent: window list, maximized state.
     void LeaveMDIParent();
     // An MDI child was activated: while another child is maximized, it takes
-    // the maximized state over.
+    // the maximized state over, or ends it when it cannot be maximized.
     void MDIChildActivated();
 
     // Frame objects (form_engine_objects.cpp).

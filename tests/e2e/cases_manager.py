@@ -1,10 +1,7 @@
 """The main window on a desktop that a window manager looks after, and what such a
 desktop asks of it (most of it holds on a bare display too): it stays clickable
 whatever the state changes before, the manager's own menu minimizes, maximizes and
-restores it and the program follows, its taskbar shows the program's icon, and the
-window paints while it is being sized."""
-import threading
-
+restores it and the program follows, and its taskbar shows the program's icon."""
 from cases_look import menu_bar_points
 from cases_rip import track_rows
 from cases_window import caption_text_point, moved_by, popup_of, wait_look
@@ -102,49 +99,3 @@ def case_the_taskbar_shows_the_programs_icon(app):
                 if (a < 128) != (expected is None) or (expected and not near((r, g, b), expected, 24)):
                     wrong += 1
         check(wrong <= size, 'the %d-pixel icon is not the program\'s: %d pixels differ' % (size, wrong))
-
-
-def painted(app, shot, rect):
-    """The window at rect is painted all over (no black of the screen behind it,
-    left of its last few columns, which the next size may be taking) and its gauge
-    lies at its bottom."""
-    left, top, width, height = rect
-    unpainted = [(x, y) for y in range(top + 2, top + height - 2, 3) for x in range(left + 2, left + width - 8, 3)
-                 if shot.pixel(x, y) == (0, 0, 0)]
-    gauge_top = top + height - skin.BORDER - 14
-    return not unpainted and near(shot.pixel(left + skin.BORDER + 6, gauge_top), skin.MID, 8)
-
-
-@case(displays=BARE_AND_OPENBOX)
-def case_the_window_paints_while_it_is_sized(app):
-    left, top, width, height = app.window_rect()
-    corner = (left + width - 2, top + height - 2)
-    target = (corner[0] + 160, corner[1] + 120)
-    app.move(*corner)
-    app.press()
-    app.move(*target)
-    app.wait_for(lambda: app.window_rect()[2:] == (width + 160, height + 120), 'the corner sizes the window')
-    # The pointer goes on moving, one pixel right and back: the system's sizing
-    # keeps the program busy with new sizes, and the window must paint meanwhile.
-    stop = threading.Event()
-    steps = []
-
-    def jiggle():
-        while not stop.is_set() and len(steps) < 600:
-            steps.append(1)
-            app.x('xdotool', 'mousemove', str(target[0] + len(steps) % 2), str(target[1]), check_result=False)
-
-    mover = threading.Thread(target=jiggle)
-    mover.start()
-    seen = None
-    try:
-        while mover.is_alive() and seen is None:
-            rect = app.window_rect()
-            shot = app.screenshot()
-            if rect[3] == height + 120 and painted(app, shot, (rect[0], rect[1], width + 160, rect[3])):
-                seen = shot
-    finally:
-        stop.set()
-        mover.join()
-        app.release()
-    check(seen is not None, 'the window was not painted while the pointer sized it (%d movements)' % len(steps))

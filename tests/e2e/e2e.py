@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """End-to-end tests: the real brenvale.exe under Wine, driven with real X input.
 
-Every case runs in a session of its own: a private Xvfb display, a copy of a prepared
-Wine prefix (the control registered, the simulated ASPI layer installed, and set up
-as the run command sets up a display without a window manager), the local CDDB
+Every case runs in a session of its own: a private Xvfb display (bare, or looked after
+by a window manager from Debian), a copy of a prepared Wine prefix (the control
+registered, the simulated ASPI layer installed, and set up as the run command sets
+up such a display: Wine hands its windows to the manager when there is one), the
+local CDDB
 server behind the system's proxy setting, the simulated drive with the case's disc,
 and brenvale.exe linked into a folder of the case, so that its settings file
 (written beside the program) is the case's own. The case moves the mouse and
@@ -29,8 +31,14 @@ and ends every process of the session. Options of `@case`:
     disc=TEXT         the simulated drive's description (default: SMALL_DISC)
     settings={...}    keys of the settings file written before the start
     start=False       the case starts the program itself (app.start())
+    displays=(...)    the displays it runs on, each as a test of its own: BARE (the
+                      start) and OPENBOX; BARE_AND_OPENBOX for the window cases.
+                      Under a manager the test is e2e_<name>_openbox, and the case
+                      finds `app.manager` set: the manager moves and sizes the window,
+                      keeps it minimized until `app.bring_back()`, and owns keys such
+                      as Alt+Space (`app.manager_command('maximize')` uses its menu)
 Run one case by hand (after a build and the prepare step):
-    python3 tests/e2e/e2e.py --build build/x86_64 run <name>
+    python3 tests/e2e/e2e.py --build build/x86_64 [--display openbox] run <name>
 """
 import argparse
 import importlib

@@ -401,10 +401,11 @@ void TskFormSkinEngine::WMSize(gui::TMessage& message)
     CallSaved(message);
     // Sized by the user: a new size comes with each movement of the pointer.
     const bool liveSizing = inSizeMove_;
-    // While the system's own loop sizes the form, the frame was laid out for the
-    // new size at WM_SIZING already; a window manager's sizing brings no
-    // WM_SIZING.
-    if (!(liveSizing && frameWidth_ == form_->Width() && frameHeight_ == form_->Height()))
+    // The system's own loop may have had the frame laid out for this size at
+    // WM_SIZING already; a window manager's sizing brings no WM_SIZING.
+    const bool fitted = liveSizing && sizingFitted_ == gui::Point(form_->Width(), form_->Height());
+    sizingFitted_ = gui::Point(-1, -1);
+    if (!fitted)
         FitFrameToSize();
     // The loop keeps the queue full of pointer movements, which would keep
     // the paints waiting until the pointer rests: the form and everything on
@@ -574,8 +575,10 @@ void TskFormSkinEngine::WMSizing(gui::TMessage& message)
     const auto* r = reinterpret_cast<const RECT*>(message.LParam);
     frameWidth_ = r->right - r->left;
     frameHeight_ = r->bottom - r->top;
-    if (supportNCArea_ && skinInUse_ && frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight())
+    if (supportNCArea_ && skinInUse_ && frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight()) {
         UpdateFrame(true);
+        sizingFitted_ = gui::Point(frameWidth_, frameHeight_);
+    }
 }
 
 void TskFormSkinEngine::WMEnterSizeMove()

@@ -517,6 +517,8 @@ private:
     bool rolledUpMaximized_ = false;
     int oldHeight_ = 0;
     int frameWidth_ = 0, frameHeight_ = 0;
+    // The size WM_SIZING laid the frame out for, until the WM_SIZE of that size.
+    gui::TPoint sizingFitted_{-1, -1};
     gui::TRect normalBounds_;
     int fadeAlpha_ = 0;  // the fade-in's last step
     bool inSizeMove_ = false;

@@ -41,6 +41,19 @@ def shows_frame(app, rect):
     return near(title, skin.mix(skin.LIGHT, skin.MID, 0.5), 30) and near(menu_bar, skin.FACE_HOT, 30)
 
 
+def shows_whole_frame(app, rect):
+    """The window at rect is painted to its edges: its close button at the right end
+    of the title bar, its gauge along the bottom from end to end."""
+    shot = app.screenshot()
+    left, top, width, height = rect
+    close = frame_button_place(rect, 'close')
+    looks = (skin.frame_normal_rect(0), skin.frame_active_rect(0))
+    gauge_top = top + height - skin.BORDER - 14
+    return (max(look_shown(shot, close, look, top) for look in looks) > 0.95 and
+            all(near(shot.pixel(x, gauge_top), skin.MID, 8)
+                for x in (left + skin.BORDER + 6, left + width - skin.BORDER - 6)))
+
+
 def shows_no_frame(app, rect):
     """Nothing of the skin is left where the window was: the screen under it is
     repainted (one colour that is none of the skin's)."""
@@ -102,14 +115,19 @@ def case_drag_by_empty_caption(app):
 
 @case(displays=BARE_AND_OPENBOX)
 def case_size_from_edges_and_corners(app):
+    # Moved first: the window is sized where it was moved to.
+    start = caption_text_point(app)
+    app.drag(start, (start[0] - 40, start[1] - 30))
     left, top, width, height = app.window_rect()
     # The right edge, then the bottom edge, then the bottom-right corner.
     app.drag((left + width - 2, top + height // 2), (left + width + 58, top + height // 2))
     check(app.window_rect() == (left, top, width + 60, height), 'the right edge sized to %s' % (app.window_rect(),))
     width += 60
+    app.wait_for(lambda: shows_whole_frame(app, (left, top, width, height)), 'the wider window is painted to its edges')
     app.drag((left + width // 2, top + height - 2), (left + width // 2, top + height + 38))
     check(app.window_rect() == (left, top, width, height + 40), 'the bottom edge sized to %s' % (app.window_rect(),))
     height += 40
+    app.wait_for(lambda: shows_whole_frame(app, (left, top, width, height)), 'the higher window is painted to its edges')
     app.drag((left + width - 2, top + height - 2), (left + width - 102, top + height - 72))
     check(app.window_rect() == (left, top, width - 100, height - 70),
           'the corner sized to %s' % (app.window_rect(),))
@@ -124,7 +142,7 @@ def case_size_from_edges_and_corners(app):
     app.drag((left + 2, top + 2), (left + 32, top + 22))
     check(app.window_rect() == (left + 30, top + 20, width - 30, height - 20),
           'the top-left corner sized to %s' % (app.window_rect(),))
-    check(shows_frame(app, app.window_rect()), 'the sized window is painted')
+    app.wait_for(lambda: shows_whole_frame(app, app.window_rect()), 'the sized window is painted to its edges')
     app.screenshot('sized.png')
 
 

@@ -9,9 +9,6 @@
 namespace velmora {
 namespace {
 
-// No CD holds more than 100 minutes: a table that says otherwise is not believed.
-constexpr int32_t kMaxDiscSectors = 100 * 60 * 75;
-
 const wchar_t kDiskRemoved[] = L"The disk was removed.";
 const wchar_t kDiskChanged[] = L"The disk was changed.";
 const wchar_t kNoProgress[] = L"Read error: the drive delivers no new audio.";
@@ -22,33 +19,25 @@ bool SectorReader::SetUp(DriveRecord& drive, int trackIndex)
 {
     drive_ = &drive;
     statusText_.clear();
-    int32_t start = 0, end = 0;
+    // A track is the table's row of its index, whatever number the disc gives it.
+    // One that is not on the disc (its place in the table is empty, lies beyond the
+    // lead-out or on a disc longer than any CD) is not read: reading it would only
+    // deliver failed reads, or another track's audio.
+    TrackRange range;
     {
         std::lock_guard<std::mutex> guard(drive.lock);
         TocTable& toc = drive.toc;
-        tocRow_ = FindTrackRow(toc, trackIndex + 1);
-        if (tocRow_ < 0 || !TrackExtent(toc, tocRow_, start, end)) {
+        tocRow_ = -1;
+        if (!TrackReadRange(toc, trackIndex, range)) {
             statusText_ = L"No such track on the disk";
             return false;
         }
-        discEnd_ = toc.startAddress[toc.count - 1];
+        tocRow_ = trackIndex;
         toc.unreadableSectors[tocRow_] = 0;
     }
-    // A track that starts at or beyond the lead-out, or on a disc longer than any CD,
-    // is not on the disc: reading it would only deliver failed reads.
-    if ((start > 0 ? start : 0) >= discEnd_ || discEnd_ > kMaxDiscSectors) {
-        statusText_ = L"No such track on the disk";
-        return false;
-    }
-    lastLba_ = end;
-    if (static_cast<int64_t>(start) + kMinimumRangeSectors > end)
-        lastLba_ = start + kMinimumRangeSectors;
-    firstLba_ = start > 0 ? start : 0;
-    // Nothing lies beyond the lead-out: a range that reaches past it ends there.
-    if (lastLba_ > discEnd_ && discEnd_ > firstLba_)
-        lastLba_ = discEnd_;
-    if (lastLba_ < firstLba_)
-        lastLba_ = firstLba_;
+    discEnd_ = range.discEnd;
+    firstLba_ = range.first;
+    lastLba_ = range.last;
     bytesLeft_ = static_cast<uint64_t>(lastLba_ - firstLba_) * kSectorSize;
     currentLba_ = firstLba_;
     sectorsLeft_ = lastLba_ - firstLba_;

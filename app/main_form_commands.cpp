@@ -133,7 +133,7 @@ void TfrmMain::FormClose()
     // The window's bounds as the user left them, so that the next start opens
     // the window there: maximized or rolled up, the bounds it would come back
     // to.
-    if (HandleAllocated() && !::IsIconic(Handle()) && !::IsZoomed(Handle())) {
+    if (HandleAllocated() && !::IsIconic(Handle())) {
         const gui::TRect bounds = skFormSkinEngine->RestoredBounds();
         settings_.Left = bounds.Left;
         settings_.Top = bounds.Top;

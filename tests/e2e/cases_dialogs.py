@@ -2,7 +2,7 @@
 folder browser, a folder on a drive that is not there, and the about box."""
 import os
 
-from e2e import case, check, controls_picture, near, skin, windows_path
+from e2e import BARE_AND_OPENBOX, case, check, controls_picture, near, skin, windows_path
 from message_boxes import check_skinned, wait_message
 
 
@@ -16,7 +16,7 @@ def closed(app, dialog):
     return app.rect_of(dialog) is None
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_options_enter_is_ok(app):
     dialog = app.open_options()
     app.click(*edit_point(app, dialog))
@@ -62,7 +62,7 @@ def folder_button_look(app, dialog):
     return None
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_options_tab_goes_round_its_controls(app):
     before = app.read_settings().get('OutputPath')
     dialog = app.open_options()

@@ -7,7 +7,7 @@ import socket
 import threading
 import time
 
-from e2e import SMALL_DISC, case, check, near, skin, windows_path
+from e2e import BARE_AND_OPENBOX, SMALL_DISC, case, check, near, skin, windows_path
 from message_boxes import check_skinned
 
 ROW_H = skin.MENU_ROW[3] - skin.MENU_ROW[1]
@@ -118,7 +118,7 @@ def close_menus(app, popup):
     app.wait_for(lambda: app.rect_of(popup) is None, 'the menu closes')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_menus_fit_their_rows(app):
     left, top, _, _ = app.window_rect()
     points = menu_bar_points(app)

@@ -3,7 +3,7 @@ keys, the Rip and Stop buttons, a rip from the keyboard alone, the WAV files tha
 come out, and a folder that cannot be written."""
 import os
 
-from e2e import SMALL_DISC, case, check, expected_wav, skin
+from e2e import BARE_AND_OPENBOX, SMALL_DISC, case, check, expected_wav, skin
 from message_boxes import check_skinned, wait_message
 
 
@@ -55,7 +55,7 @@ def file_is(path, expected):
         return False
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_rip_two_tracks(app):
     check_tracks(app, [1, 3])
     app.click(*app.tool_button('rip'))
@@ -167,7 +167,7 @@ def case_a_disc_taken_out_during_a_rip(app):
     check(file_is(first, expected_wav(0, 3000)), 'the first track\'s file changed')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_rip_with_nothing_checked_says_so_in_the_skin(app):
     before = app.visible_windows()
     app.click(*app.tool_button('rip'))

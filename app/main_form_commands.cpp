@@ -116,9 +116,16 @@ void TfrmMain::ApplySettings(const TRipperSettings& settings)
 
 void TfrmMain::FormClose()
 {
-    // A batch the user stopped just before closing still has its unfinished file
-    // to clear away once its worker lets go of it (the control waits for that
-    // worker all the same when it goes).
+    // Closing the window in the middle of a rip stops it, as Stop does: the track
+    // being ripped leaves no file under its name that looks finished.
+    if (batchRunning_) {
+        CDRipper->Ripper()->CancelExtraction();
+        batchRunning_ = false;
+        BatchCutShort();
+    }
+    // A batch the user stopped (just before closing, or by closing) still has its
+    // unfinished file to clear away once its worker lets go of it (the control
+    // waits for that worker all the same when it goes).
     if (!cutShortFiles_.Empty()) {
         const DWORD deadline = ::GetTickCount() + 30000;
         while (!WorkerGone() && int(deadline - ::GetTickCount()) > 0) {

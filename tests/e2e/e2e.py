@@ -768,11 +768,19 @@ class Brenvale(Session):
         """Chooses an entry ('iconify', 'maximize', 'restore') of the window manager's
         own menu of the active window, from the keyboard (Alt+Space)."""
         check(self.manager != BARE, 'a bare display has no window manager to ask')
-        before = self.visible_windows()
-        self.key('alt+space')
-        self.wait_for(lambda: any(not self.program_window(w) for w, _ in self._shown_since(before)),
-                      'the window manager\'s menu opens')
-        self.key(MANAGERS[self.manager]['menu_keys'][name])
+        # Alt+Space reaches the program instead while the manager has not yet
+        # grabbed its keys or the program holds the keyboard: its own system menu
+        # opens then, which Esc closes before the next try.
+        for _ in range(5):
+            before = self.visible_windows()
+            self.key('alt+space')
+            shown = self.wait_for(lambda: self._shown_since(before), 'a menu opens for Alt+Space')
+            if any(not self.program_window(w) for w, _ in shown):
+                self.key(MANAGERS[self.manager]['menu_keys'][name])
+                return
+            self.key('Escape')
+            self.wait_for(lambda: not self._shown_since(before), 'the program\'s own menu closes')
+        raise CaseFailure('the window manager\'s menu never opened for Alt+Space')
 
     def _shown_since(self, before):
         found = []

@@ -7,6 +7,7 @@
 #include "gui/controls/application.h"
 #include "gui/controls/control_messages.h"
 #include "gui/controls/image.h"
+#include "gui/controls/shift_state.h"
 #include "skinctrls/controls/skin_std_label.h"
 
 namespace brenvale {
@@ -100,6 +101,13 @@ void TLinkLabel::WndProc(gui::TMessage& message)
 
 void TfrmAbout::WndProc(gui::TMessage& message)
 {
+    // The box has no button to press: Esc closes it as a Cancel button would.
+    if (message.Msg == gui::CM_DIALOGKEY && message.WParam == VK_ESCAPE &&
+        !gui::KeyboardShiftState().Contains(gui::ssCtrl) && !gui::KeyboardShiftState().Contains(gui::ssAlt)) {
+        SetModalResult(gui::mrCancel);
+        message.Result = 1;
+        return;
+    }
     TForm::WndProc(message);
     if (message.Msg == WM_SHOWWINDOW && message.WParam)
         FormShow();

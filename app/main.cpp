@@ -41,9 +41,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         try {
             mainForm.reset(new brenvale::TfrmMain(nullptr));
             gui::Application().SetMainForm(mainForm.get());
+            // Every failure the program reports wears the skin, as its other
+            // messages do.
+            gui::Application().OnException = [form = mainForm.get()](gui::TComponent*, const std::exception& e) {
+                form->ShowException(e);
+            };
             mainForm->Show();
             result = Run();
+            gui::Application().OnException = nullptr;
         } catch (const std::exception& e) {
+            gui::Application().OnException = nullptr;
             gui::Application().ShowException(e);
             result = 1;
         }

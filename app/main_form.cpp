@@ -1,11 +1,17 @@
 // The main window's components, built the way its form resource lays them out.
 #include "app/main_form.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "app/access_keys.h"
 #include "app/cddb_wait_form.h"
 #include "app/form_resources.h"
 #include "app/form_skin.h"
 #include "app/track_list_view.h"
 #include "gui/controls/application.h"
+#include "gui/controls/timer.h"
 #include "skin/data/skin_data.h"
 #include "skin/forms/form_skin_engine.h"
 #include "skin/model/compressed_stored_skin.h"
@@ -25,6 +31,8 @@ namespace {
 constexpr int kToolButtonWidth = 38;
 constexpr int kToolButtonHeight = 36;
 constexpr int kScrollBarSize = 19;
+// Posted to the window when a size below its minimum was refused.
+constexpr UINT WM_SHOWKEPTSIZE = WM_APP + 1;
 
 }  // namespace
 
@@ -141,6 +149,14 @@ void TfrmMain::CreateComponents()
     skSkinMessage->SetCtrlSkinData(skSkinData);
 
     frmLoadCDDBDataMsg = new TfrmLoadCDDBDataMsg(this, skSkinData);
+
+    cutShortTimer_ = new gui::TTimer(this);
+    cutShortTimer_->SetEnabled(false);
+    cutShortTimer_->SetInterval(100);
+    cutShortTimer_->OnTimer = [this](gui::TComponent*) {
+        if (WorkerGone())
+            RemoveUnfinishedFile();
+    };
 }
 
 void TfrmMain::CreateActions()
@@ -211,6 +227,9 @@ void TfrmMain::CreateMenu()
     add(help, "Help2", HelpHelp);
     add(help, nullptr, nullptr);
     add(help, "About1", HelpAbout);
+    // Every command of an open menu has a letter of its own, underlined.
+    for (int i = 0; i < skSkinMainMenu->Items().Count(); ++i)
+        GiveAccessKeys(*skSkinMainMenu->Items()[i]);
 
     skSkinMainMenuBar1 = new sk::TskSkinMainMenuBar(this);
     skSkinMainMenuBar1->SetName("skSkinMainMenuBar1");
@@ -308,9 +327,72 @@ void TfrmMain::CreateToolBar()
     skSkinButton_Options->SetName("skSkinButton_Options");
 }
 
+void TfrmMain::SetMinimumSize()
+{
+    constexpr int kMinimumRows = 3;
+    const HWND list = skSkinListView_TrackList->Handle();
+    const int rows = HIWORD(ListView_ApproximateViewRect(list, -1, -1, kMinimumRows));
+    RECT header{};
+    if (const HWND headerWindow = ListView_GetHeader(list))
+        ::GetWindowRect(headerWindow, &header);
+    // The list is narrower than its columns then: its horizontal bar shows.
+    const int clientHeight = skSkinMainMenuBar1->Height() + skSkinControlBar1->Height() +
+                             (header.bottom - header.top) + rows + kScrollBarSize + skSkinPanel5->Height();
+    int toolBarWidth = 0;
+    for (sk::TskSkinPanel* panel : {skSkinPanel6, skSkinPanel2, skSkinPanel4, skSkinPanel1, skSkinPanel3})
+        toolBarWidth = std::max(toolBarWidth, panel->Left() + panel->Width());
+    minWidth_ = skSkinControlBar1->Left() + toolBarWidth + 4 + Width() - ClientWidth();
+    minHeight_ = clientHeight + Height() - ClientHeight();
+    skFormSkinEngine->SetMinWidth(minWidth_);
+    skFormSkinEngine->SetMinHeight(minHeight_);
+}
+
+void TfrmMain::KeepMinimumSize(WINDOWPOS& position)
+{
+    // Rolled up, minimized or maximized the window has sizes of its own.
+    if (minWidth_ == 0 || (position.flags & SWP_NOSIZE) || !HandleAllocated() || ::IsIconic(Handle()) ||
+        skFormSkinEngine->RolledUp() || skFormSkinEngine->WindowState() != sk::wsNormal)
+        return;
+    RECT now{};
+    ::GetWindowRect(Handle(), &now);
+    const bool moves = !(position.flags & SWP_NOMOVE);
+    if ((position.cx < minWidth_ || position.cy < minHeight_) && !keptSizePosted_) {
+        // A window manager's size comes in while its event is handled, when the
+        // system does not pass a size changed here back to it: the window is told
+        // again once the event is over.
+        keptSizePosted_ = ::PostMessageA(Handle(), WM_SHOWKEPTSIZE, 0, 0) != FALSE;
+    }
+    if (position.cx < minWidth_) {
+        // Sized from the left edge: the right edge stays.
+        if (moves && position.x != now.left && position.x + position.cx == now.right)
+            position.x = now.right - minWidth_;
+        position.cx = minWidth_;
+    }
+    if (position.cy < minHeight_) {
+        if (moves && position.y != now.top && position.y + position.cy == now.bottom)
+            position.y = now.bottom - minHeight_;
+        position.cy = minHeight_;
+    }
+}
+
+void TfrmMain::ShowKeptSize()
+{
+    keptSizePosted_ = false;
+    if (HandleAllocated())
+        ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 void TfrmMain::WndProc(gui::TMessage& message)
 {
     switch (message.Msg) {
+    case WM_SHOWKEPTSIZE:
+        ShowKeptSize();
+        break;
+    case WM_WINDOWPOSCHANGING:
+        KeepMinimumSize(*reinterpret_cast<WINDOWPOS*>(message.LParam));
+        TForm::WndProc(message);
+        break;
     case WM_SHOWWINDOW:
         TForm::WndProc(message);
         if (message.WParam && !shown_) {

@@ -4,16 +4,24 @@
 // handlers run on the window's thread, the control's events too.
 #pragma once
 
+#include <windows.h>
+
+#include <exception>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/batch_files.h"
 #include "app/cd_ripper.h"
 #include "app/menu_action_links.h"
 #include "app/ripper_settings.h"
 #include "gui/controls/action.h"
 #include "gui/controls/form.h"
 #include "gui/controls/menu.h"
+
+namespace gui {
+class TTimer;
+}
 
 namespace sk {
 class TskCompressedStoredSkin;
@@ -67,6 +75,10 @@ public:
     int QueuedCount() const { return queuedCount_; }
     int DoneCount() const { return doneCount_; }
 
+    // A failure that reached the message loop, in the skinned message box: the
+    // program's handler of exceptions while this window lives.
+    void ShowException(const std::exception& e);
+
     // Handlers of the actions and buttons.
     void CDRefreshExecute(gui::TComponent* Sender);
     void CDRipExecute(gui::TComponent* Sender);
@@ -97,6 +109,14 @@ private:
     void FormShow();
     void FormClose();
     void ApplySettings(const TRipperSettings& settings);
+    // The smallest the window may be made: its menu bar, its whole tool bar and a
+    // few rows of the list still show. Set once the controls have their sizes.
+    void SetMinimumSize();
+    // Holds a new size of the window in the normal state to that minimum, the
+    // edge that stays where it was staying there.
+    void KeepMinimumSize(WINDOWPOS& position);
+    // A window manager that sized the window below it is told the size kept.
+    void ShowKeptSize();
 
     void FillTrackList();
     win::ComPtr<IDrive> Drive();
@@ -119,6 +139,13 @@ private:
     // each after a heading; empty when every track read whole.
     std::string UnreadableTracksText();
     void SetCommand(gui::TAction* action, sk::TskSkinButton* button, bool enabled);
+    // A batch that ended before its last track did (Stop, the disc gone, an
+    // error): the file of the track it was on goes once the control has let go
+    // of it, which the timer watches for. (A window closed during a rip leaves
+    // the control's own cut file, whole as far as it goes.)
+    void BatchCutShort();
+    bool WorkerGone();
+    void RemoveUnfinishedFile();
     // The menu's items follow their actions.
     void UpdateMenu();
 
@@ -135,6 +162,15 @@ private:
     bool shown_ = false;
     bool batchRunning_ = false;  // from a rip's start to its end or Stop
     TMenuActionLinks menuLinks_;
+    // The files of the running batch, and those of a batch cut short whose
+    // worker has not yet let go of them.
+    TBatchFiles batchFiles_;
+    TBatchFiles cutShortFiles_;
+    gui::TTimer* cutShortTimer_ = nullptr;
+    // The window's smallest size; 0 until its controls have their sizes (the
+    // window exists, and is sized, before its components do).
+    int minWidth_ = 0, minHeight_ = 0;
+    bool keptSizePosted_ = false;
 };
 
 }  // namespace brenvale

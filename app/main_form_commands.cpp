@@ -6,6 +6,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <exception>
 #include <set>
 
@@ -18,7 +19,6 @@
 #include "app/track_text.h"
 #include "gui/controls/application.h"
 #include "gui/controls/ini_file.h"
-#include "gui/controls/message_dlg.h"
 #include "gui/controls/screen.h"
 #include "skin/forms/form_skin_engine.h"
 #include "skinctrls/controls/skin_button.h"
@@ -75,6 +75,7 @@ void TfrmMain::FormShow()
     skSkinGauge->SetValue(0);
     UpdateMenu();
     FillTrackList();
+    SetMinimumSize();
     {
         TRipperSettings defaults = settings_;
         defaults.Left = Left();
@@ -99,9 +100,12 @@ void TfrmMain::FormShow()
 void TfrmMain::ApplySettings(const TRipperSettings& settings)
 {
     // Bounds saved on a monitor that is gone would open the window where
-    // nobody sees it: it comes back onto the work area.
+    // nobody sees it: it comes back onto the work area. A size saved below the
+    // window's minimum would open it without its menu, tool bar or list.
+    const int width = std::max<int>(settings.Width, minWidth_);
+    const int height = std::max<int>(settings.Height, minHeight_);
     const gui::TRect bounds = gui::BoundsOnWorkArea(
-        gui::Rect(settings.Left, settings.Top, settings.Left + settings.Width, settings.Top + settings.Height));
+        gui::Rect(settings.Left, settings.Top, settings.Left + width, settings.Top + height));
     SetLeft(bounds.Left);
     SetTop(bounds.Top);
     SetWidth(bounds.Right - bounds.Left);
@@ -112,10 +116,31 @@ void TfrmMain::ApplySettings(const TRipperSettings& settings)
 
 void TfrmMain::FormClose()
 {
+    // Closing the window in the middle of a rip stops it, as Stop does: the track
+    // being ripped leaves no file under its name that looks finished.
+    if (batchRunning_) {
+        CDRipper->Ripper()->CancelExtraction();
+        batchRunning_ = false;
+        BatchCutShort();
+    }
+    // A batch the user stopped (just before closing, or by closing) still has its
+    // unfinished file to clear away once its worker lets go of it (the control
+    // waits for that worker all the same when it goes).
+    if (!cutShortFiles_.Empty()) {
+        const DWORD deadline = ::GetTickCount() + 30000;
+        while (!WorkerGone() && int(deadline - ::GetTickCount()) > 0) {
+            // The worker may send to this thread while it ends.
+            ::MsgWaitForMultipleObjectsEx(0, nullptr, 50, QS_SENDMESSAGE, 0);
+            MSG msg;
+            ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+        if (WorkerGone())
+            RemoveUnfinishedFile();
+    }
     // The window's bounds as the user left them, so that the next start opens
     // the window there: maximized or rolled up, the bounds it would come back
     // to.
-    if (HandleAllocated() && !::IsIconic(Handle()) && !::IsZoomed(Handle())) {
+    if (HandleAllocated() && !::IsIconic(Handle())) {
         const gui::TRect bounds = skFormSkinEngine->RestoredBounds();
         settings_.Left = bounds.Left;
         settings_.Top = bounds.Top;
@@ -179,11 +204,16 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
         skSkinMessage->MessageDlg(kNoOutputFolderMessage, gui::mtWarning, {gui::mbOK}, 0);
         return;
     }
+    // The unfinished file of a batch cut short goes before a new batch may write
+    // under its name; while that batch's worker still runs, RunQueue refuses.
+    if (!cutShortFiles_.Empty() && WorkerGone())
+        RemoveUnfinishedFile();
     auto ripper = CDRipper->Ripper();
     Checked([&] { return ripper->ClearQueue(); });
     queuedCount_ = 0;
     doneCount_ = 0;
     batchTracks_.clear();
+    batchFiles_.Clear();
     startedCount_ = 0;
     auto drive = Drive();
     std::set<std::wstring> taken;
@@ -215,9 +245,12 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
         win::UniqueBstr file(target.c_str(), UINT(target.size()));
         Checked([&] { return track->QueueExtractToWav(file.Get()); });
         batchTracks_.emplace_back(row + 1, Narrow(name));
+        long bytes = 0;
+        Checked([&] { return track->get_Size(&bytes); });
+        batchFiles_.Add(target, bytes);
     }
     if (queuedCount_ == 0 || !HasAudioCD(drive.Get())) {
-        gui::MessageDlg(kNoCDMessage, gui::mtInformation, {gui::mbOK});
+        skSkinMessage->MessageDlg(kNoCDMessage, gui::mtInformation, {gui::mbOK}, 0);
         return;
     }
     Checked([&] { return ripper->RunQueue(); });
@@ -231,8 +264,35 @@ void TfrmMain::CDStopExecute(gui::TComponent*)
     auto ripper = CDRipper->Ripper();
     // S_FALSE, nothing to cancel, is no failure.
     Checked([&] { return ripper->CancelExtraction(); });
+    const bool cutShort = batchRunning_;
     EnterIdleState();
     skSkinGauge->SetValue(0);
+    if (cutShort)
+        BatchCutShort();
+}
+
+void TfrmMain::BatchCutShort()
+{
+    if (batchFiles_.Empty())
+        return;
+    cutShortFiles_ = batchFiles_;
+    batchFiles_.Clear();
+    cutShortTimer_->SetEnabled(true);
+}
+
+bool TfrmMain::WorkerGone()
+{
+    // The control answers S_FALSE when no worker runs any more: it has closed
+    // every file. (Asked while a cut-short worker ends, the cancel changes nothing.)
+    return CDRipper->Ripper()->CancelExtraction() == S_FALSE;
+}
+
+void TfrmMain::RemoveUnfinishedFile()
+{
+    cutShortTimer_->SetEnabled(false);
+    const TBatchFiles files = cutShortFiles_;
+    cutShortFiles_.Clear();
+    files.RemoveUnfinished();
 }
 
 void TfrmMain::CDRipperProgress(long PercentDone)
@@ -277,6 +337,7 @@ void TfrmMain::CDRipperExtractionError(const std::string& ErrorMessage)
         if (!unreadable.empty())
             message += "\n\n" + unreadable;
         EndBatch();
+        BatchCutShort();
     }
     skSkinMessage->MessageDlg(message, gui::mtError, {gui::mbOK}, 0);
 }
@@ -321,6 +382,7 @@ void TfrmMain::CDRipperDiskChanged()
         auto ripper = CDRipper->Ripper();
         Checked([&] { return ripper->CancelExtraction(); });
         EnterIdleState();
+        BatchCutShort();
     }
     skSkinGauge->SetValue(0);
     EnterDiscState(HasAudioCD(Drive().Get()));
@@ -379,8 +441,10 @@ void TfrmMain::CDOptionsExecute(gui::TComponent*)
     std::unique_ptr<TfrmOptions> options(new TfrmOptions(gui::Application().MainForm(), skSkinData));
     options->SetOutputPath(settings_.OutputPath);
     if (options->ShowModal() == gui::mrOk) {
+        // Only the folder is the dialog's: the window stays where the user put it.
         settings_.OutputPath = options->OutputPath();
-        ApplySettings(settings_);
+        gui::TIniFile ini(SettingsFileName(gui::Application().Title()));
+        WriteAppliedSettings(ini, settings_);
     }
 }
 
@@ -394,6 +458,16 @@ void TfrmMain::HelpHelpExecute(gui::TComponent*)
 {
     const std::string help = ProgramFolder() + "help.html";
     ::ShellExecuteA(Handle(), "open", help.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TfrmMain::ShowException(const std::exception& e)
+{
+    try {
+        skSkinMessage->MessageDlg(e.what(), gui::mtError, {gui::mbOK}, 0);
+    } catch (...) {
+        // A box that cannot be built still leaves the system's to say it.
+        gui::Application().ShowException(e);
+    }
 }
 
 void TfrmMain::FileExitExecute(gui::TComponent*) { ::PostMessageA(Handle(), WM_CLOSE, 0, 0); }

@@ -1,13 +1,34 @@
 #include "app/options_form.h"
 
+#include <windows.h>
+
 #include "app/form_resources.h"
 #include "app/form_skin.h"
 #include "gui/core/string_utils.h"
 #include "skinctrls/controls/skin_button.h"
 #include "skinctrls/controls/skin_std_label.h"
+#include "skinctrls/dialogs/skin_message.h"
 #include "skinctrls/folders/skin_directory_edit.h"
 
 namespace brenvale {
+
+namespace {
+
+// The drive a path names by its letter ("Q:" for "Q:\Music"), when no such drive
+// is there; empty for a path on a drive that exists and for one without a letter
+// (a share, a relative path).
+std::string MissingDrive(const std::string& path)
+{
+    if (path.size() < 2 || path[1] != ':')
+        return std::string();
+    const char letter = path[0] >= 'a' && path[0] <= 'z' ? char(path[0] - 'a' + 'A') : path[0];
+    if (letter < 'A' || letter > 'Z')
+        return std::string();
+    const char root[] = {letter, ':', '\\', '\0'};
+    return ::GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR ? std::string{letter, ':'} : std::string();
+}
+
+}  // namespace
 
 TfrmOptions::TfrmOptions(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(owner)
 {
@@ -59,6 +80,13 @@ TfrmOptions::TfrmOptions(gui::TComponent* owner, sk::TskSkinData* skin) : TForm(
     skSkinButton_Cancel->SetModalResult(gui::mrCancel);
     skSkinButton_Cancel->SetCancel(true);
     skSkinButton_Cancel->SetParent(this);
+
+    skSkinMessage = new sk::TskSkinMessage(this);
+    skSkinMessage->SetName("skSkinMessage");
+    skSkinMessage->SetSkinData(skin);
+    skSkinMessage->SetCtrlSkinData(skin);
+    // A drive the folder dialog cannot read is reported in the skin too.
+    skSkinDirectoryEdit_OutputDir->SelectDirectoryDialog().SetSkinMessage(skSkinMessage);
     EndLoading();
 }
 
@@ -70,7 +98,20 @@ void TfrmOptions::SetOutputPath(const std::string& value)
 
 void TfrmOptions::skSkinButton_OKClick(gui::TComponent*)
 {
-    outputPath_ = gui::Trim(skSkinDirectoryEdit_OutputDir->Text());
+    const std::string path = gui::Trim(skSkinDirectoryEdit_OutputDir->Text());
+    const std::string drive = MissingDrive(path);
+    if (!drive.empty()) {
+        // The button's result would close the dialog: it stays open, the folder
+        // in its field for the user to mend.
+        SetModalResult(gui::mrNone);
+        skSkinMessage->MessageDlg("The drive " + drive + " does not exist. Please choose a folder on a drive of "
+                                  "this computer.",
+                                  gui::mtWarning, {gui::mbOK}, 0);
+        if (skSkinDirectoryEdit_OutputDir->CanFocus())
+            skSkinDirectoryEdit_OutputDir->SetFocus();
+        return;
+    }
+    outputPath_ = path;
 }
 
 }  // namespace brenvale

@@ -9,6 +9,7 @@ namespace sk {
 class TskSkinButton;
 class TskSkinData;
 class TskSkinDirectoryEdit;
+class TskSkinMessage;
 class TskSkinStdLabel;
 }  // namespace sk
 
@@ -22,9 +23,11 @@ public:
     sk::TskSkinDirectoryEdit* skSkinDirectoryEdit_OutputDir;
     sk::TskSkinButton* skSkinButton_OK;
     sk::TskSkinButton* skSkinButton_Cancel;
+    sk::TskSkinMessage* skSkinMessage;  // the dialog's messages, and the folder dialog's
 
     // The folder shown when the dialog opens, and the one OK stored; blanks
-    // around it are dropped both ways.
+    // around it are dropped both ways. OK keeps the dialog open, and says why,
+    // for a folder on a drive that does not exist: every rip would fail there.
     void SetOutputPath(const std::string& value);
     const std::string& OutputPath() const { return outputPath_; }
 

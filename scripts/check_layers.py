@@ -34,6 +34,7 @@ skinctrls/menubar   skinctrls/controls skin/forms
 skinctrls/dialogs   skinctrls/controls skin/forms
 skinctrls/folders   skinctrls/dialogs skinctrls/views
 velmora/idl
+velmora/proxy       velmora/idl
 velmora/disc
 velmora/transport   velmora/disc win
 velmora/cddb        velmora/disc win
@@ -41,7 +42,7 @@ velmora/com         velmora/idl win
 velmora/extract     velmora/transport velmora/cddb velmora/com
 velmora/objects     velmora/extract
 velmora/control     velmora/objects
-velmora/server      velmora/control
+velmora/server      velmora/control velmora/proxy
 tools/skinpack      skin/model
 tools/testskin      gui/core
 app                 skinctrls/folders skinctrls/menubar gui/ole velmora/idl

@@ -12,6 +12,7 @@ packages=(
   wine64 fonts-wine xvfb
   python3
   xdotool imagemagick x11-apps x11-utils
+  openbox
 )
 
 missing=()

@@ -142,7 +142,7 @@ def title_colour(y):
     return mix(LIGHT, MID, y / max(1, TITLE - 1))
 
 
-def draw_frame_glyph(pic, rect, kind, colour):
+def draw_frame_glyph(pic, rect, kind, colour, back=MID):
     l, t, r, b = rect
     cx, cy = (l + r) // 2, (t + b) // 2
     if kind == 'close':
@@ -158,11 +158,21 @@ def draw_frame_glyph(pic, rect, kind, colour):
     elif kind == 'rollup':
         for d in range(0, 5):
             pic.fill((cx - d, cy - 2 + d, cx + d + 1, cy - 1 + d), colour)
+    elif kind == 'rolldown':
+        for d in range(0, 5):
+            pic.fill((cx - d, cy + 2 - d, cx + d + 1, cy + 3 - d), colour)
+    elif kind == 'restore':
+        # Two windows, the front one lower left.
+        pic.frame((cx - 2, cy - 5, cx + 6, cy + 2), colour, colour)
+        pic.fill((cx - 2, cy - 5, cx + 6, cy - 3), colour)
+        pic.fill((cx - 6, cy - 1, cx + 2, cy + 6), back)
+        pic.frame((cx - 6, cy - 1, cx + 2, cy + 6), colour, colour)
+        pic.fill((cx - 6, cy - 1, cx + 2, cy + 1), colour)
 
 
 def draw_frame_button(pic, rect, kind, face_top, face_bottom, glyph):
     pic.bevel(rect, face_top, face_bottom, LIGHT, DARK)
-    draw_frame_glyph(pic, rect, kind, glyph)
+    draw_frame_glyph(pic, rect, kind, glyph, mix(face_top, face_bottom, 0.6))
 
 
 def draw_frame():
@@ -203,7 +213,7 @@ def draw_mask():
 
 
 # ------------------------------------------------------------- control picture
-CW, CH = 256, 320
+CW, CH = 256, 340
 SCROLL = 19                      # thickness of the scroll bars, as the controls make them
 # Frame button looks: active ones on the first row, pressed ones under them; the
 # normal ones right of the active ones, and the icon right of the pressed ones.
@@ -247,6 +257,21 @@ def frame_normal_rect(i):
 
 def frame_down_rect(i):
     return offset(frame_active_rect(i), 0, FRAME_DOWN_Y - FRAME_ACTIVE_Y)
+
+
+# The looks of the buttons whose window is in the state they undo: maximize of a
+# maximized window (restore), minimize of a minimized one (restore), roll-up of a
+# rolled-up one (roll down). One row: the normal looks, the active ones, the
+# pressed ones.
+RESTORING = {'maximize': 'restore', 'minimize': 'restore', 'rollup': 'rolldown'}
+FRAME_RESTORE_Y = 320
+FRAME_LOOKS = ['normal', 'active', 'down']
+
+
+def frame_restore_rect(kind, look='normal'):
+    i = FRAME_LOOKS.index(look) * len(RESTORING) + list(RESTORING).index(kind)
+    x = i * (BUTTON_W + BUTTON_GAP)
+    return (x, FRAME_RESTORE_Y, x + BUTTON_W, FRAME_RESTORE_Y + BUTTON_H)
 
 
 # Arrow buttons of the scroll bars, by the way they point.
@@ -360,6 +385,10 @@ def draw_controls():
         draw_frame_button(pic, frame_active_rect(i), kind, LIGHT, MID, WHITE)
         draw_frame_button(pic, frame_down_rect(i), kind, DARK, MID, ACCENT)
         draw_frame_button(pic, frame_normal_rect(i), kind, MID, DARK, FACE)
+    for kind, glyph in RESTORING.items():
+        draw_frame_button(pic, frame_restore_rect(kind, 'active'), glyph, LIGHT, MID, WHITE)
+        draw_frame_button(pic, frame_restore_rect(kind, 'down'), glyph, DARK, MID, ACCENT)
+        draw_frame_button(pic, frame_restore_rect(kind, 'normal'), glyph, MID, DARK, FACE)
     draw_icon(pic, ICON_LOOK[0], ICON_LOOK[1])
     return pic
 
@@ -597,10 +626,15 @@ def description():
     hints = {'close': 'Close', 'maximize': 'Maximize', 'minimize': 'Minimize', 'rollup': 'Roll up'}
     commands = {'close': 'cmclose', 'maximize': 'cmmaximize', 'minimize': 'cmminimize', 'rollup': 'cmrollup'}
     for i, kind in enumerate(FRAME_BUTTONS):
+        restoring = {}
+        if kind in RESTORING:
+            restoring = dict(restorerect=rect_text(frame_restore_rect(kind, 'normal')),
+                             restoreactiverect=rect_text(frame_restore_rect(kind, 'active')),
+                             restoredownrect=rect_text(frame_restore_rect(kind, 'down')))
         section(kind + 'button', hint=hints[kind], activepictureindex=0,
                 skinrectinapicture=1, skinrect=rect_text(frame_normal_rect(i)),
                 activeskinrect=rect_text(frame_active_rect(i)), downrect=rect_text(frame_down_rect(i)),
-                command=commands[kind], morphing=1, morphkind='mkdefault')
+                command=commands[kind], morphing=1, morphkind='mkdefault', **restoring)
     # A press on the icon opens the system menu below it.
     section('sysmenubutton', hint='System menu', activepictureindex=0, skinrectinapicture=1,
             skinrect=rect_text(ICON_LOOK), command='cmsysmenu')

@@ -44,8 +44,10 @@ public:
     HWND Handle();
     TWndProcChain& WindowProc() { return windowProc_; }
     // The program's icon: the first icon of the executable, else the system's
-    // application icon. The application keeps it.
+    // application icon, in the sizes of a large and of a small icon. The
+    // application keeps them.
     HICON Icon();
+    HICON SmallIcon();
 
     // Minimize sends the main form to the taskbar and tells the application
     // window (WM_SIZE, SIZE_MINIMIZED); Restore brings it back (SIZE_RESTORED).
@@ -139,6 +141,7 @@ private:
     std::unique_ptr<TUtilityWindow> window_;
     TWndProcChain windowProc_;
     HICON icon_ = nullptr;
+    HICON smallIcon_ = nullptr;
     bool minimized_ = false;
     TControl* mouseControl_ = nullptr;
     TPoint mousePos_;                    // at the last mouse message

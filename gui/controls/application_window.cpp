@@ -10,10 +10,29 @@ namespace gui {
 
 namespace {
 
-BOOL CALLBACK TakeFirstIconName(HMODULE module, LPCSTR, LPSTR name, LONG_PTR data)
+struct IconRequest {
+    int size;
+    HICON icon;
+};
+
+BOOL CALLBACK TakeFirstIcon(HMODULE module, LPCSTR, LPSTR name, LONG_PTR data)
 {
-    *reinterpret_cast<HICON*>(data) = ::LoadIconA(module, name);
+    auto* request = reinterpret_cast<IconRequest*>(data);
+    request->icon =
+        HICON(::LoadImageA(module, name, IMAGE_ICON, request->size, request->size, LR_SHARED));
     return FALSE;
+}
+
+// The program file's first icon in a size, else the system's application icon.
+HICON ProgramIcon(int size)
+{
+    IconRequest request{size, nullptr};
+    ::EnumResourceNamesA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */, &TakeFirstIcon,
+                         reinterpret_cast<LONG_PTR>(&request));
+    if (!request.icon)
+        request.icon = HICON(::LoadImageA(nullptr, MAKEINTRESOURCEA(32512) /* IDI_APPLICATION */, IMAGE_ICON,
+                                          size, size, LR_SHARED));
+    return request.icon;
 }
 
 }  // namespace
@@ -27,13 +46,16 @@ HWND TApplication::Handle()
 
 HICON TApplication::Icon()
 {
-    if (!icon_) {
-        ::EnumResourceNamesA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */,
-                             &TakeFirstIconName, reinterpret_cast<LONG_PTR>(&icon_));
-        if (!icon_)
-            icon_ = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512) /* IDI_APPLICATION */);
-    }
+    if (!icon_)
+        icon_ = ProgramIcon(::GetSystemMetrics(SM_CXICON));
     return icon_;
+}
+
+HICON TApplication::SmallIcon()
+{
+    if (!smallIcon_)
+        smallIcon_ = ProgramIcon(::GetSystemMetrics(SM_CXSMICON));
+    return smallIcon_;
 }
 
 void TApplication::Minimize()

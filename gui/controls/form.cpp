@@ -151,6 +151,7 @@ void TForm::CreateParams(TCreateParams& params)
 {
     TWinControl::CreateParams(params);
     params.WinClassName = "TForm";
+    params.WindowClass.hIcon = Application().Icon();
     if (Parent())
         return;
     switch (borderStyle_) {
@@ -184,6 +185,16 @@ void TForm::CreateParams(TCreateParams& params)
     params.WndParent = nullptr;
     if (formStyle_ == fsMDIChild)
         MDIChildCreateParams(params);
+}
+
+void TForm::ShowProgramIcon()
+{
+    // A window of its own on the desktop shows the program's icon: in a task
+    // bar, a window manager's menus, the task switcher.
+    if (Parent() || formStyle_ == fsMDIChild)
+        return;
+    ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application().Icon()));
+    ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Application().SmallIcon()));
 }
 
 void TForm::WndProc(TMessage& message)

@@ -109,6 +109,7 @@ protected:
 
 private:
     friend class TApplication;
+    void ShowProgramIcon();
     void CMVisibleChanged(TMessage& message);
     void CMDialogKey(TMessage& message);
     void WMActivate(TMessage& message);

@@ -121,6 +121,7 @@ void TForm::CreateWnd()
             throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
     }
     TWinControl::CreateWnd();
+    ShowProgramIcon();
     if (formStyle_ == fsMDIForm && !Parent()) {
         if (!mdiClient_)
             mdiClient_ = std::make_unique<TMDIClient>();

@@ -175,6 +175,7 @@ void TskSkinData::Reload(Load load)
 void TskSkinData::LoadStoredSkin(TskStoredSkin& skin)
 {
     Reload([&] {
+        CheckSkinDescriptionSize(skin.IniStrings());
         gui::TMemIniFile ini;
         ini.SetStrings(skin.IniStrings());
         if (!CheckSkinSections(ini))
@@ -199,9 +200,13 @@ void TskSkinData::LoadCompressedStoredSkin(TskCompressedStoredSkin& skin)
             if (!ReadSkinPayload(payload, pictures, lines))
                 return false;
         }
-        AssignPictures(pictures);
+        // A description without the sections every skin has would leave the forms
+        // half drawn: the skin stays empty, as a stored skin's does.
         gui::TMemIniFile ini;
         ini.SetStrings(lines);
+        if (!CheckSkinSections(ini))
+            return false;
+        AssignPictures(pictures);
         ReadCompressedSkinDescription(ini);
         return true;
     });

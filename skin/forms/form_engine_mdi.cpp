@@ -275,7 +275,10 @@ void TskFormSkinEngine::MDIChildActivated()
         ~Reset() { flag = false; }
     } reset{takingOverMaximized_};
     takingOverMaximized_ = true;
-    SetFormState(wsMaximized);
+    // A child that cannot be maximized comes up at its bounds, in front of the
+    // others, which show theirs.
+    if (borderIcons_.Contains(biMaximize))
+        SetFormState(wsMaximized);
     for (TskFormSkinEngine* other : maximized)
         other->SetFormState(wsNormal);
 }

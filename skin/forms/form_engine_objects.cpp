@@ -504,8 +504,10 @@ void TskFormSkinEngine::DragStep()
     ::GetCursorPos(&cursor);
     if (cursor.x == lastCursor_.X && cursor.y == lastCursor_.Y)
         return;
-    int left = form_->Left() + cursor.x - lastCursor_.X;
-    int top = form_->Top() + cursor.y - lastCursor_.Y;
+    // From where the drag began, not from the last snapped place: a snap may
+    // not swallow the movements smaller than its distance.
+    int left = moveStartBounds_.Left + cursor.x - moveStartCursor_.X;
+    int top = moveStartBounds_.Top + cursor.y - moveStartCursor_.Y;
     lastCursor_ = gui::Point(cursor.x, cursor.y);
     if (magnetic_)
         MagneticMove(left, top, form_->Height(), form_->Width());

@@ -150,17 +150,27 @@ void TskFormSkinEngine::MaximizeForm()
         SendToMainForm(WM_MDICHILDMAXIMIZED);
         return;
     }
-    gui::TRect r = WorkArea();
-    if (maximizeOnFullScreen_)
-        r = gui::Rect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    const gui::TRect r = MaximizedBounds();
     form_->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+    // Already there (a window manager sized it first): the system still learns
+    // of the state.
+    ShowSystemState();
+}
+
+gui::TRect TskFormSkinEngine::MaximizedBounds() const
+{
+    if (maximizeOnFullScreen_)
+        return gui::Rect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    return WorkArea();
 }
 
 void TskFormSkinEngine::RestoreForm()
 {
     rolledUpMaximized_ = false;
-    if (IsEmpty(normalBounds_))
+    if (IsEmpty(normalBounds_)) {
+        ShowSystemState();
         return;
+    }
     const int oldWidth = form_->Width(), oldHeight = form_->Height();
     form_->SetBoundsRect(normalBounds_);
     normalBounds_ = gui::TRect{};
@@ -173,6 +183,7 @@ void TskFormSkinEngine::RestoreForm()
     }
     if (IsMDIChild())
         SendToMainForm(WM_MDICHILDRESTORED);
+    ShowSystemState();
 }
 
 }  // namespace sk

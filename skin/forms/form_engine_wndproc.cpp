@@ -19,7 +19,18 @@ namespace {
 
 constexpr UINT_PTR kFadeTimer = 1;
 
+// The caption and its buttons, as the form's own border styles give them.
+constexpr LONG_PTR kCaptionStyles = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+
 gui::TPoint ScreenPoint(const gui::TMessage& message) { return gui::MousePos(message); }
+
+// Where the pointer was at the message being handled: the move loop's own
+// measure of the pointer's movement.
+gui::TPoint MessagePoint()
+{
+    const DWORD at = ::GetMessagePos();
+    return gui::Point(short(LOWORD(at)), short(HIWORD(at)));
+}
 
 }  // namespace
 
@@ -32,13 +43,10 @@ void TskFormSkinEngine::CallSaved(gui::TMessage& message)
 void TskFormSkinEngine::StripCaptionStyles()
 {
     // The engine draws caption and caption buttons itself; the system's would
-    // be painted over the frame by the default handling of some messages.
-    const HWND window = form_->Handle();
-    const LONG_PTR style = ::GetWindowLongPtrA(window, GWL_STYLE);
-    const LONG_PTR taken = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-    strippedStyles_ = style & taken;
-    if (strippedStyles_)
-        ::SetWindowLongPtrA(window, GWL_STYLE, style & ~taken);
+    // be painted over the frame by the default handling of some messages. What
+    // the buttons offer, the window still tells the system.
+    strippedStyles_ = ::GetWindowLongPtrA(form_->Handle(), GWL_STYLE) & kCaptionStyles;
+    ApplySystemStyles();
 }
 
 void TskFormSkinEngine::GiveBackFormFrame()
@@ -47,8 +55,8 @@ void TskFormSkinEngine::GiveBackFormFrame()
     // the window its own frame, caption and plain shape.
     const HWND window = form_->Handle();
     RemoveRegion();
-    if (strippedStyles_)
-        ::SetWindowLongPtrA(window, GWL_STYLE, ::GetWindowLongPtrA(window, GWL_STYLE) | strippedStyles_);
+    ::SetWindowLongPtrA(window, GWL_STYLE,
+                        (::GetWindowLongPtrA(window, GWL_STYLE) & ~(kCaptionStyles | WS_MAXIMIZE)) | strippedStyles_);
     strippedStyles_ = 0;
     if (alphaBlend_ || alphaBlendAnimation_) {
         const LONG_PTR exStyle = ::GetWindowLongPtrA(window, GWL_EXSTYLE);
@@ -152,6 +160,7 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
         auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
         info->ptMinTrackSize = POINT{GetMinWidth(), GetMinHeight()};
         info->ptMaxTrackSize = POINT{GetMaxWidth(), GetMaxHeight()};
+        MaximizedPlacement(*info);
         CallSaved(message);
         return;
     }
@@ -193,8 +202,29 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
             message.Result = 0;
             return;
         }
+        WMSysCommand(message);
+        return;
+    case WM_WINDOWPOSCHANGING:
+        // The styles follow the state before the system hands the new place
+        // on, so that the two reach a window manager together.
+        ApplySystemStyles();
         CallSaved(message);
         return;
+    case WM_NCLBUTTONDOWN:
+        if (message.WParam == HTCAPTION && !Iconic() && !CaptionPressMoves(message)) {
+            message.Result = 0;
+            AfterSaved(message);
+            return;
+        }
+        break;
+    case WM_NCLBUTTONDBLCLK:
+        // The engine's own: the system's would maximize or restore a second time.
+        if (message.WParam == HTCAPTION) {
+            message.Result = 0;
+            AfterSaved(message);
+            return;
+        }
+        break;
     case WM_TIMER:
         if (message.WParam == kFadeTimer && IsLayeredWindowSupported() && (alphaBlend_ || alphaBlendAnimation_))
             FadeIn();
@@ -207,15 +237,11 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
         WMMoving(message);
         return;
     case WM_ENTERSIZEMOVE:
-        if (supportNCArea_) {
-            inSizeMove_ = true;
-            BOOL full = FALSE;
-            ::SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
-            fullDrag_ = full != FALSE;
-        }
+        WMEnterSizeMove();
         CallSaved(message);
         return;
     case WM_EXITSIZEMOVE:
+        moveStarted_ = false;
         if (supportNCArea_) {
             inSizeMove_ = false;
             if (skinInUse_)
@@ -372,11 +398,24 @@ void TskFormSkinEngine::AfterSaved(gui::TMessage& message)
 
 void TskFormSkinEngine::WMSize(gui::TMessage& message)
 {
-    if (inSizeMove_ && fullDrag_) {
-        CallSaved(message);
-        return;
-    }
     CallSaved(message);
+    // Sized by the user: a new size comes with each movement of the pointer.
+    const bool liveSizing = inSizeMove_;
+    // The system's own loop may have had the frame laid out for this size at
+    // WM_SIZING already; a window manager's sizing brings no WM_SIZING.
+    const bool fitted = liveSizing && sizingFitted_ == gui::Point(form_->Width(), form_->Height());
+    sizingFitted_ = gui::Point(-1, -1);
+    if (!fitted)
+        FitFrameToSize();
+    // The loop keeps the queue full of pointer movements, which would keep
+    // the paints waiting until the pointer rests: the form and everything on
+    // it paint at each new size.
+    if (liveSizing && form_->HandleAllocated())
+        ::RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void TskFormSkinEngine::FitFrameToSize()
+{
     frameWidth_ = form_->Width();
     frameHeight_ = form_->Height();
     if (skinInUse_) {
@@ -536,8 +575,26 @@ void TskFormSkinEngine::WMSizing(gui::TMessage& message)
     const auto* r = reinterpret_cast<const RECT*>(message.LParam);
     frameWidth_ = r->right - r->left;
     frameHeight_ = r->bottom - r->top;
-    if (supportNCArea_ && skinInUse_ && frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight())
+    if (supportNCArea_ && skinInUse_ && frameWidth_ >= GetMinWidth() && frameHeight_ >= GetMinHeight()) {
         UpdateFrame(true);
+        sizingFitted_ = gui::Point(frameWidth_, frameHeight_);
+    }
+}
+
+void TskFormSkinEngine::WMEnterSizeMove()
+{
+    if (supportNCArea_) {
+        inSizeMove_ = true;
+        BOOL full = FALSE;
+        ::SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
+        fullDrag_ = full != FALSE;
+    }
+    // The move loop starts from the press that began it.
+    RECT r;
+    ::GetWindowRect(form_->Handle(), &r);
+    moveStartBounds_ = gui::Rect(r.left, r.top, r.right, r.bottom);
+    moveStartCursor_ = MessagePoint();
+    moveStarted_ = true;
 }
 
 void TskFormSkinEngine::WMMoving(gui::TMessage& message)
@@ -548,6 +605,14 @@ void TskFormSkinEngine::WMMoving(gui::TMessage& message)
     } else if (magnetic_) {
         const int width = r->right - r->left, height = r->bottom - r->top;
         int left = r->left, top = r->top;
+        // The system adds each movement of the pointer to the rectangle it got
+        // back last time: snapped, that would hold the form at an edge for
+        // every movement smaller than the snap distance.
+        if (moveStarted_) {
+            const gui::TPoint at = MessagePoint();
+            left = moveStartBounds_.Left + at.X - moveStartCursor_.X;
+            top = moveStartBounds_.Top + at.Y - moveStartCursor_.Y;
+        }
         MagneticMove(left, top, height, width);
         *r = RECT{left, top, left + width, top + height};
     }

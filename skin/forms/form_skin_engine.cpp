@@ -183,6 +183,8 @@ void TskFormSkinEngine::SetMenusSkinData(TskSkinData* value)
 void TskFormSkinEngine::SetBorderIcons(TskBorderIcons value)
 {
     borderIcons_ = value;
+    // What the buttons offer, the window offers the system too.
+    ShowSystemState();
     if (skinInUse_) {
         // The skin's own buttons stay; the icons decide which of them work.
         hoverIndex_ = oldHoverIndex_ = capturedIndex_ = -1;
@@ -408,7 +410,8 @@ void TskFormSkinEngine::StartFormDrag(int X, int Y)
         return;
     POINT p;
     ::GetCursorPos(&p);
-    lastCursor_ = gui::Point(p.x, p.y);
+    lastCursor_ = moveStartCursor_ = gui::Point(p.x, p.y);
+    moveStartBounds_ = form_->BoundsRect();
     dragging_ = true;
     mouseTimer_->SetEnabled(true);
 }

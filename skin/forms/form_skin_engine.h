@@ -307,6 +307,8 @@ private:
     void CallSaved(gui::TMessage& message);
     void AfterSaved(gui::TMessage& message);
     void WMSize(gui::TMessage& message);
+    // The frame laid out and painted for the form's size.
+    void FitFrameToSize();
     void WMActivate(gui::TMessage& message);
     void WMSetText(gui::TMessage& message);
     void WMShowWindow(gui::TMessage& message);
@@ -316,8 +318,27 @@ private:
     void ClearObjectHover();
     void WMSizing(gui::TMessage& message);
     void WMMoving(gui::TMessage& message);
+    void WMEnterSizeMove();
+    // A press on the caption: the system's move begins only when the pointer
+    // moves with the button down (form_engine_caption.cpp).
+    bool CaptionPressMoves(const gui::TMessage& message);
     void StripCaptionStyles();
     void GiveBackFormFrame();
+    // The form as the system and a window manager see it
+    // (form_engine_system_state.cpp): the styles that offer minimize and
+    // maximize, a maximized window while the engine keeps the form maximized,
+    // and the system commands that a manager sends.
+    bool IsTopLevel() const;
+    bool ShownMaximized() const;
+    LONG_PTR SystemStyles() const;
+    // Sets the styles for the engine's state; true when they changed.
+    bool ApplySystemStyles();
+    // The same, and the system told of a change even when the form keeps its place.
+    void ShowSystemState();
+    void MaximizedPlacement(MINMAXINFO& info);
+    void WMSysCommand(gui::TMessage& message);
+    // Where a maximized form goes: the work area, or the whole screen.
+    gui::TRect MaximizedBounds() const;
     // Menus and menu mode (form_engine_menus.cpp).
     void DismissMenus();
     void SysKeyMenu();
@@ -391,7 +412,7 @@ private:
     // An MDI child leaves its parent: window list, maximized state.
     void LeaveMDIParent();
     // An MDI child was activated: while another child is maximized, it takes
-    // the maximized state over.
+    // the maximized state over, or ends it when it cannot be maximized.
     void MDIChildActivated();
 
     // Frame objects (form_engine_objects.cpp).
@@ -496,6 +517,8 @@ private:
     bool rolledUpMaximized_ = false;
     int oldHeight_ = 0;
     int frameWidth_ = 0, frameHeight_ = 0;
+    // The size WM_SIZING laid the frame out for, until the WM_SIZE of that size.
+    gui::TPoint sizingFitted_{-1, -1};
     gui::TRect normalBounds_;
     int fadeAlpha_ = 0;  // the fade-in's last step
     bool inSizeMove_ = false;
@@ -504,6 +527,12 @@ private:
     bool clientTracking_ = false;
     bool dragging_ = false;
     gui::TPoint lastCursor_;
+    // Where a move (the system's, or a drag by the client area) began: the
+    // form's bounds and the cursor. The form goes where the pointer's movement
+    // since then takes it, snapped: a snap never holds it back.
+    bool moveStarted_ = false;
+    gui::TRect moveStartBounds_;
+    gui::TPoint moveStartCursor_;
     // The last activation the window was told of (WM_ACTIVATE, WM_NCACTIVATE).
     bool active_ = false;
     // MDI forms: the last WM_NCACTIVATE state.

@@ -222,6 +222,18 @@ void TskSkinCustomEdit::WndProc(gui::TMessage& message)
     case WM_KILLFOCUS:
         WMKillFocus(message);
         break;
+    case gui::CM_WANTSPECIALKEY:
+        CMWantSpecialKey(message);
+        break;
+    case WM_KEYDOWN:
+        WMKeyDown(message);
+        break;
+    case WM_CHAR:
+        WMChar(message);
+        break;
+    case WM_LBUTTONDOWN:
+        WMLButtonDown(message);
+        break;
     case gui::CM_ENABLEDCHANGED:
         CMEnabledChanged(message);
         break;
@@ -268,12 +280,14 @@ void TskSkinCustomEdit::WMSetFocus(gui::TMessage& message)
     if (!mouseOver_ && Skinned())
         SetFontColor(ActiveFontColor);
     TskCustomEdit::WndProc(message);
+    ButtonKeysOnSetFocus();
 }
 
 void TskSkinCustomEdit::WMKillFocus(gui::TMessage& message)
 {
     if (!mouseOver_ && Skinned())
         SetFontColor(SkinFont.FontColor);
+    ButtonKeysOnKillFocus();
     TskCustomEdit::WndProc(message);
 }
 

@@ -46,9 +46,14 @@ public:
     int DefaultHeight() const { return defaultHeight_; }
     void SetDefaultHeight(int value);
 
-    // The browse button at the right end of the frame.
+    // The browse button at the right end of the frame. It is a stop of its own
+    // for the keys: Tab in the text goes on to it and Shift+Tab back; while it
+    // has the keys it shows its active look, the text takes no keys and Enter or
+    // Space clicks it. Shift+Tab from the next control comes to it first.
     bool ButtonMode() const { return buttonMode_; }
     void SetButtonMode(bool value);
+    // The edit has the focus and its button the keys.
+    bool ButtonFocused() const;
     // Blends the frame over what lies behind the edit: AlphaBlendValue from 0
     // (only what lies behind) to 255 (only the frame).
     bool AlphaBlend() const { return alphaBlend_; }
@@ -118,6 +123,16 @@ private:
     void WMNCLButtonUp(gui::TMessage& message);
     void WMNCPaint(gui::TMessage& message);
     void PaintFrame();
+    // The button's share of the keys (skin_custom_edit_keys.cpp).
+    bool ButtonWantsKey(WPARAM key) const;
+    void SetButtonKeys(bool value);
+    void ClickButtonFromKeys();
+    void CMWantSpecialKey(gui::TMessage& message);
+    void WMKeyDown(gui::TMessage& message);
+    void WMChar(gui::TMessage& message);
+    void WMLButtonDown(gui::TMessage& message);
+    void ButtonKeysOnSetFocus();
+    void ButtonKeysOnKillFocus();
     // Handlers of the font colours (skin_custom_edit.cpp).
     void CMMouseEnter(gui::TMessage& message);
     void CMMouseLeave(gui::TMessage& message);
@@ -141,6 +156,12 @@ private:
     bool buttonHot_ = false;
     bool buttonDown_ = false;
     bool trackingNCLeave_ = false;
+    // The button has the keys (shown only while the edit has the focus), a click
+    // from the keys is running (the focus that leaves for its dialog comes back
+    // to the button), and the caret is hidden by the button's keys.
+    bool buttonKeys_ = false;
+    bool clickingFromKeys_ = false;
+    bool caretHidden_ = false;
 };
 
 }  // namespace sk

@@ -181,7 +181,7 @@ void TskSkinCustomEdit::DrawDefaultFrame(gui::TBitmap& B)
     canvas.FrameRect(ring);
     if (buttonMode_)
         DrawDefaultFace(canvas, ButtonRect(),
-                        buttonDown_ && buttonHot_ ? fsPressed : buttonHot_ ? fsHot : fsNormal);
+                        buttonDown_ && buttonHot_ ? fsPressed : buttonHot_ || ButtonFocused() ? fsHot : fsNormal);
 }
 
 void TskSkinCustomEdit::DrawSkinFrame(gui::TBitmap& B)
@@ -193,7 +193,7 @@ void TskSkinCustomEdit::DrawSkinFrame(gui::TBitmap& B)
     if (Enabled() || IsNullRect(UnEnabledButtonRect)) {
         if (buttonDown_ && buttonHot_)
             source = DownButtonRect;
-        else if (buttonHot_)
+        else if (buttonHot_ || ButtonFocused())
             source = ActiveButtonRect;
     } else {
         source = UnEnabledButtonRect;

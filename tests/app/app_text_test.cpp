@@ -1,6 +1,11 @@
-// The texts of the track list and the settings record against its INI section.
+// The texts of the track list and the menus, and the settings record against its
+// INI section.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "app/access_keys.h"
 #include "app/ripper_settings.h"
 #include "app/track_text.h"
 #include "gui/core/mem_ini_file.h"
@@ -32,6 +37,26 @@ TEST(TrackText, ANameThatNamesNoFileRipsAsTheTrackNumber)
     EXPECT_EQ(RipName(L"Live/", 7), L"Track 07");
     EXPECT_EQ(RipName(L"Live\\ . _", 8), L"Track 08");
     EXPECT_EQ(RipName(L"/", 12), L"Track 12");
+}
+
+TEST(AccessKeys, EachCaptionTakesAFreeLetterWordStartsFirst)
+{
+    using Captions = std::vector<std::string>;
+    const struct {
+        Captions given, keyed;
+    } cases[] = {
+        // Word starts first, then any free letter; separators are left alone.
+        {{"Rip CD Now!", "-", "Refresh Track List", "Open CD Tray", "Options"},
+         {"&Rip CD Now!", "-", "Refresh &Track List", "&Open CD Tray", "O&ptions"}},
+        // A caption's own key is kept and taken from the others, in either case;
+        // "&&" is an ampersand, not a key.
+        {{"Save", "E&xit", "Sa&ve As", "Tom && Jerry"}, {"&Save", "E&xit", "Sa&ve As", "&Tom && Jerry"}},
+        {{"exit", "Extra"}, {"&exit", "E&xtra"}},
+        // Digits count; a caption with no free letter stays as it is.
+        {{"A", "a", "2 Go", "--"}, {"&A", "a", "&2 Go", "--"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WithAccessKeys(c.given), c.keyed);
 }
 
 TEST(RipperSettings, AbsentKeysKeepTheDefaultsAndWritesGoToTheSettingsSection)

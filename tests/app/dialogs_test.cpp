@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/about_form.h"
 #include "app/main_form.h"
@@ -19,6 +20,7 @@
 #include "skinctrls/folders/skin_directory_edit.h"
 #include "support/event_sink.h"
 #include "support/sim_disc.h"
+#include "support/temp_dir.h"
 #include "window_driver.h"
 
 using namespace testsupport;
@@ -58,10 +60,9 @@ protected:
     std::unique_ptr<TfrmMain> form;
 };
 
-TEST_F(Dialogs, OptionsOkStoresTheTrimmedFolderAndAppliesTheSettings)
+TEST_F(Dialogs, OptionsOkStoresTheTrimmedFolderAndLeavesTheWindowWhereItIs)
 {
-    const int left = form->Left(), top = form->Top();
-    form->SetBounds(5, 5, 600, 400);  // OK puts the window back where the settings hold it
+    form->SetBounds(5, 5, 600, 400);  // moved and sized by the user
     std::string shown;
     WhenShown<brenvale::TfrmOptions>([&](brenvale::TfrmOptions& options) {
         shown = options.skSkinDirectoryEdit_OutputDir->Text();
@@ -72,9 +73,42 @@ TEST_F(Dialogs, OptionsOkStoresTheTrimmedFolderAndAppliesTheSettings)
     EXPECT_EQ(shown, "C:\\My Music");
     EXPECT_EQ(form->Settings().OutputPath, "C:\\Music");
     EXPECT_EQ(Setting("OutputPath"), "C:\\Music");
-    EXPECT_EQ(form->Left(), left);
-    EXPECT_EQ(form->Top(), top);
+    EXPECT_EQ((std::vector<int>{form->Left(), form->Top(), form->Width(), form->Height()}),
+              (std::vector<int>{5, 5, 600, 400}));
     EXPECT_EQ(VisibleForm<brenvale::TfrmOptions>(), nullptr);
+}
+
+TEST_F(Dialogs, OptionsOkSaysSoForAFolderOnADriveThatDoesNotExist)
+{
+    const std::string missing = MissingDrive();  // "Q:"
+    std::string lower = missing;
+    lower[0] = char(lower[0] - 'A' + 'a');
+    // Each refused with a warning, the dialog staying open; the last one taken.
+    const std::vector<std::string> refused = {missing + "\\Music", " " + lower + "\\x ", missing};
+    const std::string taken = "\\\\server\\share\\Music";
+    apptest::ShownMessages messages;
+    std::vector<bool> stayed;
+    WhenShown<brenvale::TfrmOptions>([&](brenvale::TfrmOptions& options) {
+        apptest::AnswerMessageBoxes(messages);
+        for (const std::string& path : refused) {
+            options.skSkinDirectoryEdit_OutputDir->SetText(path);
+            apptest::Click(*options.skSkinButton_OK);
+            stayed.push_back(options.Visible() && options.ModalResult() == gui::mrNone);
+        }
+        options.skSkinDirectoryEdit_OutputDir->SetText(taken);
+        apptest::Click(*options.skSkinButton_OK);
+    });
+    form->CDOptionsExecute(form.get());
+    apptest::CancelWhenShown();
+    EXPECT_EQ(stayed, std::vector<bool>(refused.size(), true));
+    ASSERT_EQ(messages.texts.size(), refused.size());
+    for (size_t i = 0; i < refused.size(); ++i) {
+        EXPECT_EQ(messages.captions[i], "Warning");
+        EXPECT_EQ(messages.texts[i], "The drive " + missing + " does not exist. Please choose a folder on a drive of "
+                                     "this computer.");
+    }
+    EXPECT_EQ(form->Settings().OutputPath, taken);
+    EXPECT_EQ(Setting("OutputPath"), taken);
 }
 
 TEST_F(Dialogs, OptionsCancelChangesNothing)
@@ -99,7 +133,7 @@ TEST_F(Dialogs, OptionsCancelChangesNothing)
     EXPECT_EQ(::GetFileAttributesA(settingsFile.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST_F(Dialogs, AboutShowsTheVersionAndLinksChangeColourUnderTheMouse)
+TEST_F(Dialogs, AboutShowsTheVersionItsLinksTurnRedUnderTheMouseAndEscClosesIt)
 {
     std::string version;
     gui::TColor hover = 0, left = 0;
@@ -114,8 +148,28 @@ TEST_F(Dialogs, AboutShowsTheVersionAndLinksChangeColourUnderTheMouse)
     });
     form->HelpAboutExecute(form.get());
     EXPECT_EQ(version, "Brenvale v1.0");
+    EXPECT_EQ(VisibleForm<brenvale::TfrmAbout>(), nullptr);
+
     EXPECT_EQ(hover, 0x0000FFu);
     EXPECT_EQ(left, 0xFF0000u);
+
+    // Esc closes the box, as the message loop hands the key over. A box that
+    // stays open is closed after a while: the test fails instead of waiting.
+    bool closedByEsc = true;
+    WhenShown<brenvale::TfrmAbout>([&](brenvale::TfrmAbout& about) {
+        ::PostMessageA(about.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+        const DWORD deadline = ::GetTickCount() + 5000;
+        apptest::WhenShownStep([&closedByEsc, deadline] {
+            auto* open = VisibleForm<brenvale::TfrmAbout>();
+            if (open && int(::GetTickCount() - deadline) > 0) {
+                closedByEsc = false;
+                ::PostMessageA(open->Handle(), WM_CLOSE, 0, 0);
+            }
+            return !open || !closedByEsc;
+        });
+    });
+    form->HelpAboutExecute(form.get());
+    EXPECT_TRUE(closedByEsc);
     EXPECT_EQ(VisibleForm<brenvale::TfrmAbout>(), nullptr);
 }
 

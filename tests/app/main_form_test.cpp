@@ -3,7 +3,14 @@
 // commands and the settings file.
 #include "main_window_fixture.h"
 
+#include <commctrl.h>
+
+#include <cctype>
+#include <stdexcept>
+
 #include "skin/forms/form_skin_engine.h"
+#include "skinctrls/controls/skin_control_bar.h"
+#include "skinctrls/controls/skin_panel.h"
 #include "skinctrls/menubar/main_menu_bar.h"
 #include "window_driver.h"
 
@@ -133,6 +140,9 @@ TEST_F(MainWindow, StopEndsTheRipAndTheWindowGoesIdle)
     EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "off/off/255");
     EXPECT_EQ(CommandState(form->CDOpenCDTray, form->skSkinButton_OpenCDTray), "on/on/255");
 
+    // A file of the user's under the name of a track the rip will not reach.
+    const std::string kept = "not a rip";
+    WriteFileText(out.File("Track 03.wav"), kept);
     apptest::Click(*form->skSkinButton_SelectAll);
     for (int row = 0; row < 3; ++row)
         EXPECT_TRUE(form->skSkinListView_TrackList->Checked(row));
@@ -148,9 +158,33 @@ TEST_F(MainWindow, StopEndsTheRipAndTheWindowGoesIdle)
     Pump(100);
     // What the worker reported before it saw the Stop does not move the gauge again.
     EXPECT_EQ(form->skSkinGauge->Value(), 0);
-    // The batch went no further than the track it was on.
+    // The batch went no further than the track it was on, and that track left no
+    // file that would pass for a finished one; the files of the tracks before it,
+    // and the user's file, stay.
     EXPECT_LT(form->DoneCount(), 3);
-    EXPECT_FALSE(FileExists(out.File("Track 03.wav")));
+    const int stopped = form->DoneCount() + 1;
+    const std::string unfinished = out.File("Track 0" + std::to_string(stopped) + ".wav");
+    EXPECT_TRUE(PumpUntil(10000, [&] { return !FileExists(unfinished); })) << unfinished;
+    for (int track = 1; track < stopped; ++track)
+        EXPECT_EQ(CompareWav(out.File("Track 0" + std::to_string(track) + ".wav"), (track - 1) * 2000, 2000), "");
+    EXPECT_EQ(ReadFileText(out.File("Track 03.wav")), kept);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindow, StoppedAndClosedAtOnceTheRipLeavesNoUnfinishedFile)
+{
+    WriteSetting("OutputPath", out.Path());
+    SimDevice disc = AudioCd(2, 2000);
+    disc.extra = {"fault readcd late 0 100000 delay 30"};  // every read takes its time
+    Start(disc);
+    apptest::Click(*form->skSkinButton_SelectAll);
+    apptest::Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(PumpUntil(20000, [&] { return form->skSkinGauge->Value() > 0; }));
+    apptest::Click(*form->skSkinButton_Stop);
+    ::SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(form->Visible());
+    EXPECT_FALSE(FileExists(out.File("Track 01.wav")));
+    EXPECT_FALSE(FileExists(out.File("Track 02.wav")));
     EXPECT_TRUE(errors.empty());
 }
 
@@ -160,13 +194,15 @@ TEST_F(MainWindow, RipWithNothingCheckedShowsTheMessageAndStartsNothing)
     Start(AudioCd(2, 300));
     apptest::Click(*form->skSkinButton_SelectAll);
     apptest::Click(*form->skSkinButton_DeselectAll);
-    {
-        apptest::MessageBoxAnswerer answer("Brenvale");
-        apptest::Click(*form->skSkinButton_Rip);
-        ASSERT_TRUE(PumpUntil(5000, [&] { return answer.Answered(); }));
-        EXPECT_EQ(answer.Text(),
-                  "Please insert the music CD into the first CD-ROM and select the track(s) below to rip!");
-    }
+    ShownMessages shown;
+    AnswerMessageBoxes(shown);
+    apptest::Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(PumpUntil(5000, [&] { return !shown.texts.empty(); }));
+    CancelWhenShown();
+    // In the skin, as every message of the program.
+    EXPECT_EQ(shown.captions, std::vector<std::string>{"Information"});
+    EXPECT_EQ(shown.texts[0],
+              "Please insert the music CD into the first CD-ROM and select the track(s) below to rip!");
     EXPECT_EQ(CommandState(form->CDRip, form->skSkinButton_Rip), "on/on/255");
     EXPECT_EQ(CommandState(form->CDStop, form->skSkinButton_Stop), "on/on/255");
     EXPECT_EQ(form->skSkinGauge->Value(), 0);
@@ -192,13 +228,113 @@ TEST_F(MainWindow, TheDataTrackOfAnEnhancedCdIsNotRippedAsAudio)
     // The data track alone is nothing to rip.
     apptest::Click(*form->skSkinButton_DeselectAll);
     form->skSkinListView_TrackList->SetChecked(2, true);
-    {
-        apptest::MessageBoxAnswerer answer("Brenvale");
-        apptest::Click(*form->skSkinButton_Rip);
-        ASSERT_TRUE(PumpUntil(5000, [&] { return answer.Answered(); }));
-    }
+    ShownMessages shown;
+    AnswerMessageBoxes(shown);
+    apptest::Click(*form->skSkinButton_Rip);
+    ASSERT_TRUE(PumpUntil(5000, [&] { return !shown.texts.empty(); }));
+    CancelWhenShown();
     Pump(300);
     EXPECT_FALSE(FileExists(out.File("Track 03.wav")));
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindow, AFailureThatReachesTheLoopIsShownInTheSkin)
+{
+    Start(AudioCd(1, 300));
+    ShownMessages shown;
+    AnswerMessageBoxes(shown);
+    form->ShowException(std::runtime_error("CDDB error #9: no records for your disk found."));
+    CancelWhenShown();
+    EXPECT_EQ(shown.captions, std::vector<std::string>{"Error"});
+    EXPECT_EQ(shown.texts, std::vector<std::string>{"CDDB error #9: no records for your disk found."});
+}
+
+TEST_F(MainWindow, EveryMenuCommandHasAnAccessKeyOfItsOwn)
+{
+    Start(AudioCd(1, 300));
+    gui::TMenuItem& items = form->skSkinMainMenu->Items();
+    for (int i = 0; i < items.Count(); ++i) {
+        std::string keys;
+        for (int j = 0; j < items[i]->Count(); ++j) {
+            const gui::TMenuItem& item = *items[i]->Items(j);
+            if (item.IsLine())
+                continue;
+            const std::string& caption = item.Caption();
+            const size_t amp = caption.find('&');
+            ASSERT_NE(amp, std::string::npos) << caption;
+            std::string plain = caption;
+            plain.erase(amp, 1);
+            EXPECT_EQ(keys.find(char(std::toupper(caption[amp + 1]))), std::string::npos) << caption;
+            keys += char(std::toupper(caption[amp + 1]));
+            // The rest of the caption is the action's.
+            bool found = false;
+            for (int a = 0; a < form->ActionList->ActionCount(); ++a)
+                found = found || form->ActionList->Actions(a)->Caption() == plain;
+            EXPECT_TRUE(found) << caption;
+        }
+    }
+    EXPECT_EQ(MenuItem("Rip1").Caption(), "&Rip CD Now!");
+    EXPECT_EQ(MenuItem("Refresh1").Caption(), "Refresh &Track List");
+}
+
+// The list's rows that the window shows whole, and whether the tool bar's last
+// group lies inside the window.
+struct MinimumLook {
+    int rows;
+    bool toolBarWhole;
+};
+
+MinimumLook LookOf(TfrmMain& form)
+{
+    const int rows = int(ListView_GetCountPerPage(form.skSkinListView_TrackList->Handle()));
+    const int toolBarRight = form.skSkinPanel3->Left() + form.skSkinPanel3->Width();
+    return {rows, toolBarRight <= form.skSkinControlBar1->Width()};
+}
+
+TEST_F(MainWindow, TheWindowKeepsItsMenuToolBarAndRowsAtItsSmallest)
+{
+    WriteSetting("MainFormWidth", "5");
+    WriteSetting("MainFormHeight", "5");
+    Start(AudioCd(6, 300));
+    const int minWidth = form->Width(), minHeight = form->Height();
+    // Opened at the smallest size, which still holds the whole menu bar and tool
+    // bar (on one row) and three rows of the list.
+    EXPECT_GT(minWidth, 400);
+    EXPECT_GT(minHeight, 150);
+    EXPECT_EQ(form->skSkinMainMenuBar1->Height(), 22);
+    EXPECT_LT(form->skSkinControlBar1->Height(), 2 * form->skSkinPanel3->Height());  // one row
+    MinimumLook look = LookOf(*form);
+    EXPECT_GE(look.rows, 3);
+    EXPECT_TRUE(look.toolBarWhole);
+
+    // Made smaller from either side, it stops there; from the left or the top,
+    // its right and bottom edges stay where they were.
+    form->SetBounds(100, 100, 700, 500);
+    struct Case {
+        int left, top, width, height;
+        RECT expected;
+    };
+    const Case cases[] = {
+        {100, 100, 50, 20, {100, 100, 100 + minWidth, 100 + minHeight}},
+        {700, 500, 100, 100, {800 - minWidth, 600 - minHeight, 800, 600}},
+        {100, 100, minWidth + 10, 10, {100, 100, 110 + minWidth, 100 + minHeight}},
+    };
+    for (const Case& c : cases) {
+        form->SetBounds(100, 100, 700, 500);
+        form->SetBounds(c.left, c.top, c.width, c.height);
+        RECT r{};
+        ::GetWindowRect(form->Handle(), &r);
+        EXPECT_TRUE(::EqualRect(&r, &c.expected))
+            << c.left << "," << c.top << " " << c.width << "x" << c.height << ": " << r.left << "," << r.top << " "
+            << r.right - r.left << "x" << r.bottom - r.top;
+    }
+
+    // Rolled up it keeps only its caption, all the same.
+    form->SetBounds(100, 100, 700, 500);
+    form->skFormSkinEngine->RollUpForm(true);
+    EXPECT_LT(form->Height(), 100);
+    form->skFormSkinEngine->RollUpForm(false);
+    EXPECT_EQ(form->Height(), 500);
     EXPECT_TRUE(errors.empty());
 }
 

@@ -1,6 +1,11 @@
 #include "window_driver.h"
 
+#include <cstdlib>
+
 #include "gui/controls/win_control.h"
+#include "skinctrls/controls/skin_std_label.h"
+#include "skinctrls/dialogs/skin_message.h"
+#include "support/event_sink.h"
 
 namespace apptest {
 
@@ -31,27 +36,6 @@ void CALLBACK RunPendingStep(HWND, UINT, UINT_PTR id, DWORD)
         WhenShownStep(std::move(step));  // not shown yet: look again at the next tick
 }
 
-struct Search {
-    std::string caption;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM param)
-{
-    auto* search = reinterpret_cast<Search*>(param);
-    char className[32] = {}, text[256] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    ::GetWindowTextA(window, text, sizeof text);
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    if (process == ::GetCurrentProcessId() && std::string(className) == "#32770" && search->caption == text &&
-        ::IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 void WhenShownStep(std::function<bool()> step)
@@ -62,31 +46,23 @@ void WhenShownStep(std::function<bool()> step)
 
 void CancelWhenShown() { pendingStep = nullptr; }
 
-MessageBoxAnswerer::MessageBoxAnswerer(std::string caption) : caption_(std::move(caption))
+void AnswerMessageBoxes(ShownMessages& shown)
 {
-    watcher_ = std::thread([this] {
-        while (!stop_) {
-            Search search{caption_};
-            ::EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-            if (search.found) {
-                char text[512] = {};
-                ::GetDlgItemTextA(search.found, 0xFFFF, text, sizeof text);
-                text_ = text;
-                answered_ = true;
-                ::PostMessageA(search.found, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            ::Sleep(20);
+    WhenShownStep([&shown] {
+        auto* box = VisibleForm<sk::TskMessageForm>();
+        if (box && box->ModalResult() == gui::mrNone) {
+            shown.captions.push_back(box->Caption());
+            shown.texts.push_back(box->MessageLabel() ? box->MessageLabel()->Caption() : "<no label>");
+            if (const char* hold = std::getenv("APPTEST_HOLD_MS"))
+                testsupport::Pump(DWORD(std::atoi(hold)));
+            for (int i = 0; i < box->ComponentCount(); ++i)
+                if (box->Components(i)->Name() == "OK")
+                    if (auto* ok = dynamic_cast<gui::TWinControl*>(box->Components(i)))
+                        Click(*ok);
         }
+        AnswerMessageBoxes(shown);  // and the next one
+        return true;
     });
 }
-
-MessageBoxAnswerer::~MessageBoxAnswerer()
-{
-    stop_ = true;
-    watcher_.join();
-}
-
-std::string MessageBoxAnswerer::Text() const { return answered_ ? text_ : std::string(); }
 
 }  // namespace apptest

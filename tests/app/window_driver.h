@@ -1,13 +1,12 @@
 // Driving the program's windows from a test: clicks on controls by their window
-// messages, and the system's message boxes answered from a watcher thread.
+// messages, and steps run inside modal loops (the skinned message boxes answered).
 #pragma once
 
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
+#include <vector>
 
 #include "gui/controls/screen.h"
 
@@ -47,21 +46,15 @@ void WhenShown(std::function<void(F&)> step)
 // Forgets a step that did not run.
 void CancelWhenShown();
 
-// Answers the first message box of this process captioned `caption` with OK and
-// keeps its text.
-class MessageBoxAnswerer {
-public:
-    explicit MessageBoxAnswerer(std::string caption);
-    ~MessageBoxAnswerer();
-    bool Answered() const { return answered_; }
-    std::string Text() const;
-
-private:
-    std::string caption_;
-    std::string text_;
-    std::atomic<bool> answered_{false};
-    std::atomic<bool> stop_{false};
-    std::thread watcher_;
+// What the skinned message boxes said, in order.
+struct ShownMessages {
+    std::vector<std::string> captions;
+    std::vector<std::string> texts;
 };
+
+// Answers every skinned message box with its OK button, from inside its modal loop,
+// keeping its caption and text, until CancelWhenShown: no box is left waiting for a
+// user. APPTEST_HOLD_MS keeps each on the screen that long first, for a look at it.
+void AnswerMessageBoxes(ShownMessages& shown);
 
 }  // namespace apptest

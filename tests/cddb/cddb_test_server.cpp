@@ -226,7 +226,19 @@ void CDDBTestServer::Serve(win::UniqueSocket client)
         }
         return;
     }
-    SendWhileTaken(client.Get(), answer);  // a client that gives up stops it
+    if (behaviour == Behaviour::Drip) {
+        // Never silent for long, never done soon: only the client's own limit ends it.
+        dripAnswerBytes_ += answer.size();
+        for (char byte : answer) {
+            if (stopping_ || !SendWhileTaken(client.Get(), std::string(1, byte)))
+                break;
+            ++drippedBytes_;
+            if (Readable(client.Get(), 20) && recv(client.Get(), buffer, sizeof buffer, 0) <= 0)
+                break;  // the client has gone
+        }
+    } else {
+        SendWhileTaken(client.Get(), answer);  // a client that gives up stops it
+    }
     // A clean close: our side first, then wait for the client to close its side.
     shutdown(client.Get(), SD_SEND);
     for (int i = 0; i < 100 && !stopping_; ++i) {

@@ -26,6 +26,7 @@ enum class Behaviour {
     CloseBeforeEnd,  // the list or record without its final ".", then a clean close
     Silent,          // reads the request and never answers
     Raw,             // the raw bytes given, then a clean close
+    Drip,            // the normal answer a byte at a time, 20 ms apart, while the client listens
 };
 
 struct Record {
@@ -60,6 +61,9 @@ public:
     std::vector<std::string> Requests() const;
     // Connections that ended without sending a request.
     int EmptyConnections() const { return emptyConnections_; }
+    // Bytes of Drip answers sent, and the bytes those answers have in all.
+    size_t DrippedBytes() const { return drippedBytes_; }
+    size_t DripAnswerBytes() const { return dripAnswerBytes_; }
 
 private:
     void AcceptLoop();
@@ -83,6 +87,8 @@ private:
     std::map<std::string, Behaviour> discBehaviours_;
     std::vector<std::string> requests_;
     std::atomic<int> emptyConnections_{0};
+    std::atomic<size_t> drippedBytes_{0};
+    std::atomic<size_t> dripAnswerBytes_{0};
 };
 
 // A query's text as the server decodes it from a request ("+" as a blank, %XX).

@@ -230,3 +230,32 @@ TEST(ProxySetting, TextSplitsAtTheFirstColon)
     EXPECT_EQ(ParseProxyText("proxy.example:").port, 80);
     EXPECT_EQ(ParseProxyText("proxy.example:99999").port, 80);
 }
+
+// A server that answers a byte at a time is never idle long enough for the limit of
+// a line: the lookup's own deadline ends it, with the time-out, whether the query
+// drips or every one of many reads does.
+TEST_F(Lookup, ASlowServerEndsAtTheLookupsDeadline)
+{
+    const testsupport::SimDevice slowQuery = testsupport::AudioCd(3, 20000);
+    const testsupport::SimDevice slowReads = testsupport::AudioCd(4, 20000);
+    server_.AddRecord({"rock", testsupport::CddbId(slowQuery), "DTITLE=" + std::string(2000, 'q') + "\n"});
+    server_.SetDiscBehaviour(testsupport::CddbId(slowQuery), Behaviour::Drip);
+    constexpr size_t kMatches = 20;
+    for (size_t i = 0; i < kMatches; ++i)
+        server_.AddRecord({"cat" + std::to_string(i), testsupport::CddbId(slowReads),
+                           "DTITLE=A / B\nTTITLE0=" + std::string(200, 't') + "\n", Behaviour::Drip});
+    CDDBClientSettings settings;
+    settings.lookupSeconds = 2;
+
+    std::wstring error = LoadCDDBData(cddbtest::TocOf(slowQuery), matches_, recordsRead_, settings);
+    EXPECT_EQ(error, kErrReceiveTimedOut);
+    EXPECT_TRUE(matches_.empty());
+
+    error = LoadCDDBData(cddbtest::TocOf(slowReads), matches_, recordsRead_, settings);
+    EXPECT_EQ(error, kErrReceiveTimedOut);
+    EXPECT_EQ(matches_.size(), kMatches);  // the query answered at once
+    EXPECT_LT(recordsRead_, kMatches / 2);
+
+    // Neither lookup took what the server would have sent.
+    EXPECT_LT(server_.DrippedBytes(), server_.DripAnswerBytes() / 2);
+}

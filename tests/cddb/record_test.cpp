@@ -89,9 +89,11 @@ TEST(FileNameTemplate, ValuesCannotClimbOutOfTheOutputFolder)
     EXPECT_EQ(Name(L"TTITLE0=..\\..\\x\n", 0, L"%2"), L"__\\__\\x");
     EXPECT_EQ(Name(L"DTITLE=../etc/...\n", 0, L"%3/%2.wav"), L"etc/___/.wav");
     EXPECT_EQ(Name(L"TTITLE0=.\n", 0, L"%2\\%2"), L"_\\_");
-    EXPECT_EQ(Name(L"TTITLE0=..a\n", 0, L"%2\\..b.\\"), L"..a\\..b._\\");
+    EXPECT_EQ(Name(L"TTITLE0=..a\n", 0, L"%2\\..b.\\"), L"..a\\..b\\");
     EXPECT_EQ(Name(L"TTITLE0=a\x01\x1f\tb\x7f\n", 0, L"%2"), L"a___b\x7f");
     EXPECT_EQ(Name(L"TTITLE0=<a>:\"b\"*|?\n", 0, L"%2"), L"_a___b____");
+    // C1 controls and the bidirectional overrides, which would show a name reversed.
+    EXPECT_EQ(Name(L"TTITLE0=a\x0085" L"b\x009f\x202e" L"3pm.exe\x202a" L"x\x2069\n", 0, L"%2"), L"a_b__3pm.exe_x_");
 }
 
 TEST(FileNameTemplate, NamesWindowsWouldTakeForSomethingElseAreMended)
@@ -117,15 +119,54 @@ TEST(FileNameTemplate, NamesWindowsWouldTakeForSomethingElseAreMended)
     EXPECT_EQ(title(L"COM10"), L"COM10");
     EXPECT_EQ(title(L"LPT"), L"LPT");
     EXPECT_EQ(title(L"A CON"), L"A CON");
-    // Windows would cut a final dot or blank off a name.
     EXPECT_EQ(title(L"Why?"), L"Why_");
-    EXPECT_EQ(title(L"The End."), L"The End._");
-    EXPECT_EQ(title(L"Intro /Part 2"), L"Intro _/Part 2");
-    EXPECT_EQ(title(L"   "), L"   _");
-    // A runaway title is cut.
-    const std::wstring cut = title(std::wstring(400, L'x'));
-    EXPECT_EQ(cut, std::wstring(120, L'x'));
-    EXPECT_EQ(title(std::wstring(119, L'y') + L" z"), std::wstring(119, L'y') + L" _");
+    // Windows cuts the dots and blanks at the end of a folder's name: the folder is
+    // named as it will be made, its leading blanks kept. A file keeps them all: its
+    // extension follows.
+    const std::pair<std::wstring, std::wstring> ends[] = {
+        {L"P.S.", L"P.S."},
+        {L"Wait...", L"Wait..."},
+        {L"The End. ", L"The End. "},
+        {L"   ", L"   "},
+        {L"R.E.M./Out of Time", L"R.E.M/Out of Time"},
+        {L"Intro /Part 2", L"Intro/Part 2"},
+        {L" Live . /x", L" Live/x"},
+        {L". ./x", L"_/x"},
+        {L"a. \\b.", L"a\\b."},
+    };
+    for (const auto& end : ends)
+        EXPECT_EQ(title(end.first), end.second);
+}
+
+TEST(FileNameTemplate, RunawayTitlesAreCutToNamesTheSystemTakes)
+{
+    auto title = [](const std::wstring& value) { return Name(L"TTITLE0=" + value + L"\n", 0, L"%2"); };
+    const std::wstring x119(119, L'x');
+    // A part is cut to 120 characters, never between the halves of a character.
+    EXPECT_EQ(title(std::wstring(400, L'x')), std::wstring(120, L'x'));
+    EXPECT_EQ(title(x119 + L" z"), x119 + L" ");
+    EXPECT_EQ(title(x119 + L"\U0001F600 tail"), x119);
+    EXPECT_EQ(title(x119 + L"y\U0001F600"), x119 + L"y");
+    EXPECT_EQ(title(std::wstring(200, L'f') + L"/x"), std::wstring(120, L'f') + L"/x");
+
+    // At most 16 folders, and 1,024 characters: the file lands in the deepest kept.
+    std::wstring deep;
+    for (int i = 0; i < 300; ++i)
+        deep += L"a/";
+    std::wstring kept;
+    for (int i = 0; i < 16; ++i)
+        kept += L"a/";
+    EXPECT_EQ(title(deep + L"song"), kept + L"song");
+    EXPECT_EQ(title(deep), kept);
+    std::wstring wide, wideKept;
+    const std::wstring folder = std::wstring(120, L'w') + L"\\";
+    for (int i = 0; i < 12; ++i)
+        wide += folder;
+    for (int i = 0; i < 7; ++i)  // 7 x 121 + 120 fits in 1,024, an eighth does not
+        wideKept += folder;
+    EXPECT_EQ(title(wide + std::wstring(120, L's')), wideKept + std::wstring(120, L's'));
+    const std::wstring huge(65529, L'/');
+    EXPECT_LE(title(huge + L"z" + std::wstring(65529, L'/')).size(), 1024u);
 }
 
 TEST(FileNameTemplate, NoActiveRecordFails)

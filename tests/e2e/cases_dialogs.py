@@ -1,8 +1,9 @@
 """The program's dialogs as a person uses them: Options with the keyboard and the
-folder browser, and the about box."""
+folder browser, a folder on a drive that is not there, and the about box."""
 import os
 
-from e2e import case, check, skin, windows_path
+from e2e import BARE_AND_OPENBOX, case, check, controls_picture, near, skin, windows_path
+from message_boxes import check_skinned, wait_message
 
 
 def edit_point(app, dialog):
@@ -15,7 +16,7 @@ def closed(app, dialog):
     return app.rect_of(dialog) is None
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_options_enter_is_ok(app):
     dialog = app.open_options()
     app.click(*edit_point(app, dialog))
@@ -46,12 +47,42 @@ def case_options_escape_cancels(app):
     app.wait_for(lambda: closed(app, dialog), 'Esc closes the Options dialog again')
 
 
-@case()
+def folder_button_look(app, dialog):
+    """Which look the browse button at the right end of the folder field shows:
+    'active', 'normal' or None."""
+    left, top, _, _ = app.rect_of(dialog)
+    x0, y0 = left + skin.BORDER + 24 + 273 - 22, top + skin.TITLE + 40
+    picture, shot = controls_picture(), app.screenshot()
+    for name, look in (('active', skin.EDIT_BUTTON_HOT), ('normal', skin.EDIT_BUTTON)):
+        pixels = [(x, y) for y in range(look[3] - look[1]) for x in range(look[2] - look[0])]
+        shown = sum(1 for x, y in pixels
+                    if near(shot.pixel(x0 + x, y0 + y), picture.pixels[look[1] + y][look[0] + x], 8))
+        if shown > 0.95 * len(pixels):
+            return name
+    return None
+
+
+@case(displays=BARE_AND_OPENBOX)
 def case_options_tab_goes_round_its_controls(app):
     before = app.read_settings().get('OutputPath')
     dialog = app.open_options()
-    # The field has the focus, its text selected: Tab goes on to OK, then to
-    # Cancel, and Enter presses the button that has the focus.
+    left, top, _, _ = app.rect_of(dialog)
+    app.move(left + 5, top + skin.TITLE + 100)  # the mouse away from the buttons
+    app.wait_for(lambda: folder_button_look(app, dialog) == 'normal', 'the folder button shows its normal look')
+    # The field has the focus, its text selected: Tab goes on to the folder
+    # button, which lights up, and Enter opens the folder dialog.
+    app.key('Tab')
+    app.wait_for(lambda: folder_button_look(app, dialog) == 'active', 'Tab lights the folder button up')
+    app.screenshot('folder_button.png')
+    visible = app.visible_windows()
+    app.key('Return')
+    browser = app.wait_for(lambda: [w for w, _ in app.new_windows(visible) if app.window_name(w) == 'Select folder'],
+                           'Enter on the folder button opens the folder dialog')[0]
+    app.key('Escape')
+    app.wait_for(lambda: app.rect_of(browser) is None, 'Esc closes the folder dialog')
+    # The keys are back on the folder button; Tab goes on to OK, then to Cancel,
+    # and Enter presses the button that has the focus.
+    app.wait_for(lambda: folder_button_look(app, dialog) == 'active', 'the folder button has the keys again')
     app.key('Tab', 'Tab', 'Return')
     app.wait_for(lambda: closed(app, dialog), 'Enter on Cancel closes the Options dialog')
     app.settle(0.5)
@@ -66,6 +97,27 @@ def case_options_tab_goes_round_its_controls(app):
     expected = before + '\\sub'
     app.wait_for(lambda: app.read_settings().get('OutputPath') == expected,
                  'the settings file holds %r' % expected)
+
+
+@case()
+def case_options_ok_says_so_for_a_drive_that_does_not_exist(app):
+    before = app.read_settings().get('OutputPath')
+    dialog = app.open_options()
+    app.type_text('Q:\\Music')  # over the field's text, selected as the dialog opens
+    visible = app.visible_windows()
+    app.key('Return')
+    box = wait_message(app, visible, 'Warning', 'OK says that the drive does not exist')
+    app.settle(0.5)
+    app.screenshot('no_such_drive.png')
+    check_skinned(app, box, 'the warning')
+    app.key('Return')
+    app.wait_for(lambda: app.rect_of(box) is None, 'the warning closes')
+    # Options stays open with the folder to mend; nothing was stored.
+    check(app.rect_of(dialog) is not None, 'Options closed with a folder on a drive that does not exist')
+    check(app.read_settings().get('OutputPath') == before,
+          'the settings file holds %r' % app.read_settings().get('OutputPath'))
+    app.key('Escape')
+    app.wait_for(lambda: closed(app, dialog), 'Esc closes Options')
 
 
 @case(start=False)
@@ -116,3 +168,4 @@ def case_about_links_turn_red_under_the_mouse(app):
     blue, red = link_colours(app, about, 32)
     check(red > 20 and blue == 0, 'the link under the mouse: %d blue, %d red pixels' % (blue, red))
     app.key('Escape')
+    app.wait_for(lambda: closed(app, about), 'Esc closes the about box')

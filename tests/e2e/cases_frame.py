@@ -5,7 +5,8 @@ button, and its caption takes the places of the others."""
 import os
 
 from cases_rip import check_tracks
-from e2e import case, check, frame_button_place, icon_place, look_shown, plain_title, skin, windows_path
+from e2e import (BARE_AND_OPENBOX, case, check, frame_button_place, icon_place, look_shown, plain_title, skin,
+                 windows_path)
 
 MISSING = ('maximize', 'minimize', 'rollup')
 
@@ -55,7 +56,7 @@ def check_caption_moves(app, window, what):
           % (what, moved, rect))
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_main_window_buttons_show_and_answer_the_mouse(app):
     rect = app.window_rect()
     away = (rect[0] + rect[2] // 2, rect[1] + rect[3] // 2)
@@ -80,7 +81,7 @@ def case_main_window_buttons_show_and_answer_the_mouse(app):
     check_looks(app, rect, 'normal', 'after the presses')
 
 
-@case(start=False)
+@case(start=False, displays=BARE_AND_OPENBOX)
 def case_message_box_shows_no_buttons_it_lacks(app):
     app.write_settings({'OutputPath': 'Q:\\nowhere'})
     app.start()

@@ -7,7 +7,8 @@ import socket
 import threading
 import time
 
-from e2e import SMALL_DISC, case, check, near, skin, windows_path
+from e2e import BARE_AND_OPENBOX, SMALL_DISC, case, check, near, skin, windows_path
+from message_boxes import check_skinned
 
 ROW_H = skin.MENU_ROW[3] - skin.MENU_ROW[1]
 DIVIDER_H = skin.MENU_DIVIDER[3] - skin.MENU_DIVIDER[1]
@@ -117,7 +118,7 @@ def close_menus(app, popup):
     app.wait_for(lambda: app.rect_of(popup) is None, 'the menu closes')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_menus_fit_their_rows(app):
     left, top, _, _ = app.window_rect()
     points = menu_bar_points(app)
@@ -431,9 +432,10 @@ def case_cddb_wait_window(app):
         check(text > 100, 'the wait window\'s text shows %d dark pixels' % text)
         # The lookup gives up in the end and says why; the window goes.
         box = app.wait_for(lambda: [w for w, _ in app.new_windows(before) if w != wait
-                                    and app.window_name(w) == 'Brenvale'], 'the lookup reports its failure',
+                                    and app.window_name(w) == 'Error'], 'the lookup reports its failure',
                            timeout=120)[0]
         check(app.rect_of(wait) is None, 'the wait window stays with the error')
+        check_skinned(app, box, 'the lookup\'s failure')
         app.key('Return')
         app.wait_for(lambda: app.rect_of(box) is None, 'the error is acknowledged')
     finally:

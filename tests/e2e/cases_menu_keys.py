@@ -186,3 +186,24 @@ def case_other_ways_out_of_the_menu_bar(app):
     app.key('Right')
     check_bar(app, points, None, 'Right after the system menu closed')
     check(not app.new_windows(before), 'Right after the system menu opened a menu')
+
+
+@case()
+def case_menu_commands_answer_their_underlined_letters(app):
+    before = app.visible_windows()
+    # Every command of a menu shows a letter of its own underlined, and the letter
+    # picks it: Help's "About" by its A; Esc closes the box it opens.
+    open_popup(app, lambda: app.key('alt+h'), 'Alt+H opens the Help menu')
+    app.screenshot('help_menu.png')
+    app.key('a')
+    about = app.wait_for(lambda: app.find_window('About'), 'A in the Help menu opens the about box')
+    app.key('Escape')
+    app.wait_for(lambda: app.rect_of(about) is None, 'Esc closes the about box')
+    check_no_menu(app, before, 'no menu is left open')
+    # The CD menu's "Options" by its P (its O is taken by "Open CD Tray").
+    open_popup(app, lambda: app.key('alt+c'), 'Alt+C opens the CD menu')
+    app.screenshot('cd_menu.png')
+    app.key('p')
+    options = app.wait_for(lambda: app.find_window('Options'), 'P in the CD menu opens Options')
+    app.key('Escape')
+    app.wait_for(lambda: app.rect_of(options) is None, 'Esc closes Options')

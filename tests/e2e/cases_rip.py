@@ -3,7 +3,8 @@ keys, the Rip and Stop buttons, a rip from the keyboard alone, the WAV files tha
 come out, and a folder that cannot be written."""
 import os
 
-from e2e import SMALL_DISC, case, check, expected_wav, skin
+from e2e import BARE_AND_OPENBOX, SMALL_DISC, case, check, expected_wav, skin
+from message_boxes import check_skinned, wait_message
 
 
 def check_tracks(app, numbers):
@@ -54,7 +55,7 @@ def file_is(path, expected):
         return False
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_rip_two_tracks(app):
     check_tracks(app, [1, 3])
     app.click(*app.tool_button('rip'))
@@ -132,12 +133,51 @@ def case_stop_a_rip(app):
     check(not app.tool_button('rip'), 'the Rip button is enabled during the rip')
     app.click(*app.tool_button('stop'))
     app.wait_for(lambda: app.tool_button('rip'), 'Stop enables the Rip button again')
-    size = os.path.getsize(first) if os.path.exists(first) else 0
-    app.settle(2)
-    now = os.path.getsize(first) if os.path.exists(first) else 0
-    check(now == size, 'the stopped track is still written: %d bytes, then %d' % (size, now))
-    check(size < 46 + 3000 * 2352, 'the first track was ripped to its end before Stop')
-    check(not os.path.exists(wav_path(app, 2)), 'the second track was started after Stop')
+    # The track it was on leaves no file that would pass for a finished one, and
+    # none comes back.
+    app.wait_for(lambda: not os.path.exists(first), 'the stopped track\'s file goes')
+    app.settle(1)
+    check(os.listdir(app.out_dir) == [], 'after Stop the folder holds %r' % os.listdir(app.out_dir))
+    # The second track unchecked (Space on its row again), the first is ripped
+    # anew, whole.
+    check_tracks(app, [2])
+    app.click(*app.tool_button('rip'))
+    app.wait_for(lambda: file_is(first, expected_wav(0, 3000)), 'the first track is ripped whole', timeout=60)
+    check(not os.path.exists(wav_path(app, 2)), 'the second track, unchecked, was ripped')
+
+
+@case(disc=SLOW_DISC)
+def case_a_disc_taken_out_during_a_rip(app):
+    check_tracks(app, [1, 2])
+    app.click(*app.tool_button('rip'))
+    first, second = wav_path(app, 1), wav_path(app, 2)
+    app.wait_for(lambda: file_is(first, expected_wav(0, 3000)), 'the first track is ripped', timeout=40)
+    app.wait_for(lambda: os.path.exists(second) and os.path.getsize(second) > 100000,
+                 'the rip writes the second track')
+    before = app.visible_windows()
+    app.set_disc(SLOW_DISC + 'nodisc\n')
+    box = wait_message(app, before, 'Error', 'the rip says the disc is gone', timeout=30)
+    app.settle(0.5)
+    app.screenshot('disc_gone.png')
+    check_skinned(app, box, 'the error message')
+    app.key('Return')
+    app.wait_for(lambda: app.rect_of(box) is None, 'the message closes')
+    # The finished track stays; the one it was on leaves no file.
+    app.wait_for(lambda: not os.path.exists(second), 'the second track\'s file goes')
+    check(file_is(first, expected_wav(0, 3000)), 'the first track\'s file changed')
+
+
+@case(displays=BARE_AND_OPENBOX)
+def case_rip_with_nothing_checked_says_so_in_the_skin(app):
+    before = app.visible_windows()
+    app.click(*app.tool_button('rip'))
+    box = wait_message(app, before, 'Information', 'the program asks for a track')
+    app.settle(0.5)
+    app.screenshot('nothing_checked.png')
+    check_skinned(app, box, 'the message')
+    app.key('Return')
+    app.wait_for(lambda: app.rect_of(box) is None, 'the message closes')
+    check(os.listdir(app.out_dir) == [], 'the folder holds %r' % os.listdir(app.out_dir))
 
 
 @case(start=False)

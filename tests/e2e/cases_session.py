@@ -1,10 +1,9 @@
 """Ending the program in the middle of its work and starting it again: a rip cut
 short by closing the window, and what the next start finds."""
 import os
-import struct
 import subprocess
 
-from e2e import case, check, expected_wav
+from e2e import case, check
 from cases_rip import SLOW_DISC, check_tracks, wav_path
 
 
@@ -25,15 +24,9 @@ def case_closing_during_a_rip(app):
     app.click(*app.frame_button('close'))
     app.wait_for_exit('the program ends during its rip', timeout=15)
     app.wait_for(lambda: not program_processes(app), 'no process of the program is left', timeout=10)
-    # The track cut short stays as a whole WAV file of the audio read so far, its
-    # sizes those of that audio; the next track was never started.
-    with open(first, 'rb') as f:
-        data = f.read()
-    check(len(data) > 46 and (len(data) - 46) % 2352 == 0, 'the cut file holds %d bytes' % len(data))
-    sectors = (len(data) - 46) // 2352
-    check(sectors < 3000, 'the first track was ripped to its end')
-    check(struct.unpack('<I', data[4:8])[0] == len(data) - 8, 'the RIFF size does not match the file')
-    check(data == expected_wav(0, sectors), 'the cut file is not the drive\'s audio of its length')
+    # Closing stops the rip: the track cut short leaves no file under its name
+    # that would look finished.
+    check(not os.path.exists(first), 'the cut first track stays as %s' % first)
     check(not os.path.exists(wav_path(app, 2)), 'the second track was started')
     # The next start finds its settings (the folder ends in the "\" a rip adds).
     app.exit_expected = False

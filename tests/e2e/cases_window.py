@@ -2,8 +2,11 @@
 and corners, maximized, restored, minimized and brought back, rolled up and down,
 its system menu opened from the icon and from the keyboard, its menus from the menu
 bar's keys, saved bounds off every monitor fitted to the screen, and the close button
-that ends the program."""
-from e2e import case, check, near, skin
+that ends the program. Most of it on a bare display and under a window manager,
+which then moves and sizes the window, and keeps it minimized until its taskbar
+brings it back."""
+from cases_rip import track_rows
+from e2e import BARE, BARE_AND_OPENBOX, SMALL_DISC, CaseFailure, case, check, frame_button_place, look_shown, near, skin
 
 
 def caption_text_point(app):
@@ -39,6 +42,19 @@ def shows_frame(app, rect):
     return near(title, skin.mix(skin.LIGHT, skin.MID, 0.5), 30) and near(menu_bar, skin.FACE_HOT, 30)
 
 
+def shows_whole_frame(app, rect):
+    """The window at rect is painted to its edges: its close button at the right end
+    of the title bar, its gauge along the bottom from end to end."""
+    shot = app.screenshot()
+    left, top, width, height = rect
+    close = frame_button_place(rect, 'close')
+    looks = (skin.frame_normal_rect(0), skin.frame_active_rect(0))
+    gauge_top = top + height - skin.BORDER - 14
+    return (max(look_shown(shot, close, look, top) for look in looks) > 0.95 and
+            all(near(shot.pixel(x, gauge_top), skin.MID, 8)
+                for x in (left + skin.BORDER + 6, left + width - skin.BORDER - 6)))
+
+
 def shows_no_frame(app, rect):
     """Nothing of the skin is left where the window was: the screen under it is
     repainted (one colour that is none of the skin's)."""
@@ -50,15 +66,24 @@ def shows_no_frame(app, rect):
 
 
 def wait_gone(app, rect, what):
-    """The window is minimized: a small title at the bottom of the screen, and the
-    screen it leaves is repainted."""
-    app.wait_for(app.iconic_title, what + ': the window becomes a title at the bottom of the screen')
+    """The window is minimized: a small title at the bottom of a bare screen, or gone
+    to the window manager; the screen it leaves is repainted."""
+    app.wait_for(app.minimized, what + ': the window is minimized')
     app.wait_for(lambda: shows_no_frame(app, rect), what + ': the screen it leaves is repainted')
 
 
 def wait_back(app, rect, what):
     app.wait_for(lambda: app.rect_of(app.window) == rect, what + ': the window comes back at %s' % (rect,))
     app.wait_for(lambda: shows_frame(app, rect), what + ': the window is painted again')
+
+
+def wait_look(app, kind, look, what):
+    """The caption button shows a look of the control picture (a rectangle of
+    draw_skin's), the mouse away from it."""
+    rect = app.window_rect()
+    app.move(rect[0] + rect[2] // 2, rect[1] + skin.TITLE + 120)
+    app.wait_for(lambda: look_shown(app.screenshot(), frame_button_place(app.window_rect(), kind), look,
+                                    app.window_rect()[1]) > 0.95, what)
 
 
 def popup_of(app, before, what):
@@ -68,7 +93,7 @@ def popup_of(app, before, what):
     return found[0]
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_drag_by_caption_text(app):
     before = app.window_rect()
     start = caption_text_point(app)
@@ -89,16 +114,21 @@ def case_drag_by_empty_caption(app):
     check(shows_frame(app, app.window_rect()), 'the moved window is painted at its new place')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_size_from_edges_and_corners(app):
+    # Moved first: the window is sized where it was moved to.
+    start = caption_text_point(app)
+    app.drag(start, (start[0] - 40, start[1] - 30))
     left, top, width, height = app.window_rect()
     # The right edge, then the bottom edge, then the bottom-right corner.
     app.drag((left + width - 2, top + height // 2), (left + width + 58, top + height // 2))
     check(app.window_rect() == (left, top, width + 60, height), 'the right edge sized to %s' % (app.window_rect(),))
     width += 60
+    app.wait_for(lambda: shows_whole_frame(app, (left, top, width, height)), 'the wider window is painted to its edges')
     app.drag((left + width // 2, top + height - 2), (left + width // 2, top + height + 38))
     check(app.window_rect() == (left, top, width, height + 40), 'the bottom edge sized to %s' % (app.window_rect(),))
     height += 40
+    app.wait_for(lambda: shows_whole_frame(app, (left, top, width, height)), 'the higher window is painted to its edges')
     app.drag((left + width - 2, top + height - 2), (left + width - 102, top + height - 72))
     check(app.window_rect() == (left, top, width - 100, height - 70),
           'the corner sized to %s' % (app.window_rect(),))
@@ -113,20 +143,23 @@ def case_size_from_edges_and_corners(app):
     app.drag((left + 2, top + 2), (left + 32, top + 22))
     check(app.window_rect() == (left + 30, top + 20, width - 30, height - 20),
           'the top-left corner sized to %s' % (app.window_rect(),))
-    check(shows_frame(app, app.window_rect()), 'the sized window is painted')
+    app.wait_for(lambda: shows_whole_frame(app, app.window_rect()), 'the sized window is painted to its edges')
     app.screenshot('sized.png')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_maximize_and_restore(app):
     normal = app.window_rect()
     work = app.work_area()
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == work, 'the maximize button fills the work area')
     app.wait_for(lambda: shows_frame(app, work), 'the maximized window is painted')
-    # The maximize button of a maximized window restores it.
+    # The maximize button of a maximized window restores it, and looks so.
+    wait_look(app, 'maximize', skin.frame_restore_rect('maximize'), 'the maximize button shows its restore look')
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == normal, 'the button restores the window')
+    maximize = skin.frame_normal_rect(skin.FRAME_BUTTONS.index('maximize'))
+    wait_look(app, 'maximize', maximize, 'the restored window\'s maximize button looks so again')
     # A double click on the caption maximizes and restores too.
     app.double_click(*caption_empty_point(app))
     app.wait_for(lambda: app.window_rect() == work, 'a double click on the caption maximizes')
@@ -140,7 +173,7 @@ def case_maximize_and_restore(app):
     check(app.window_rect() == work, 'a maximized window stays put when dragged')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_minimize_and_bring_back(app):
     normal = app.window_rect()
     # From the system menu (Mi&nimize is its first command).
@@ -150,20 +183,24 @@ def case_minimize_and_bring_back(app):
     app.key('n')
     wait_gone(app, normal, 'minimized from the system menu')
     app.screenshot('minimized.png')
-    # A double click on the minimized title brings it back.
-    title = app.iconic_title()
-    app.double_click(title[0] + title[2] // 2, title[1] + title[3] // 2)
-    wait_back(app, normal, 'a double click on the title')
+    # A double click on the minimized title (a window manager: its taskbar) brings
+    # it back.
+    app.bring_back()
+    wait_back(app, normal, 'brought back')
     app.screenshot('restored.png')
-    # Again with the minimize button: the program knows it came back. A click on
-    # the title opens its system menu, whose Restore (&Restore) brings it back.
+    # Again with the minimize button: the program knows it came back.
     app.click(*app.frame_button('minimize'))
     wait_gone(app, normal, 'minimized by its button')
-    title = app.iconic_title()
-    before = app.visible_windows()
-    app.click(title[0] + title[2] // 2, title[1] + title[3] // 2)
-    popup_of(app, before, 'a click on the title opens the system menu')
-    app.key('r')
+    if app.manager == BARE:
+        # A click on the title opens its system menu, whose Restore (&Restore)
+        # brings it back.
+        title = app.iconic_title()
+        before = app.visible_windows()
+        app.click(title[0] + title[2] // 2, title[1] + title[3] // 2)
+        popup_of(app, before, 'a click on the title opens the system menu')
+        app.key('r')
+    else:
+        app.bring_back()
     wait_back(app, normal, 'Restore from the menu')
     # Still the same window: it moves by its caption.
     start = caption_text_point(app)
@@ -171,22 +208,21 @@ def case_minimize_and_bring_back(app):
     moved_by(app, normal, 40, 30)
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_a_maximized_window_comes_back_maximized(app):
     work = app.work_area()
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == work, 'maximized')
     app.click(*app.frame_button('minimize'))
-    app.wait_for(app.iconic_title, 'minimized while maximized')
-    title = app.iconic_title()
-    app.double_click(title[0] + title[2] // 2, title[1] + title[3] // 2)
-    wait_back(app, work, 'a double click on the title')
+    app.wait_for(app.minimized, 'minimized while maximized')
+    app.bring_back()
+    wait_back(app, work, 'brought back')
     # Maximized still: its button restores it.
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() != work, 'the maximize button restores the window')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_roll_up_and_down(app):
     left, top, width, height = app.window_rect()
     rolled = skin.FH - (skin.CLIENT[3] - skin.CLIENT[1])
@@ -194,13 +230,14 @@ def case_roll_up_and_down(app):
     app.wait_for(lambda: app.window_rect() == (left, top, width, rolled), 'the window rolls up to its caption')
     app.wait_for(lambda: shows_no_frame(app, (left, top + rolled + 1, width, height - rolled - 1)),
                  'the screen below the rolled-up window is repainted')
+    wait_look(app, 'rollup', skin.frame_restore_rect('rollup'), 'the roll-up button shows its roll-down look')
     app.screenshot('rolled_up.png')
     app.click(*app.frame_button('rollup'))
     app.wait_for(lambda: app.window_rect() == (left, top, width, height), 'the window rolls down')
     app.wait_for(lambda: shows_frame(app, (left, top, width, height)), 'the rolled-down window is painted')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_maximize_a_rolled_up_window(app):
     normal = app.window_rect()
     work = app.work_area()
@@ -245,7 +282,7 @@ def case_saved_bounds_off_every_monitor(app):
     check(shows_frame(app, rect), 'the window is painted where it is')
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_the_close_button_ends_the_program(app):
     app.drag(caption_text_point(app), (caption_text_point(app)[0] + 30, caption_text_point(app)[1] + 20))
     left, top, width, height = app.window_rect()
@@ -257,7 +294,7 @@ def case_the_close_button_ends_the_program(app):
     check(saved == (left, top, width, height), 'the settings hold the bounds %s, not %s' % (saved, (left, top, width, height)))
 
 
-@case()
+@case(displays=BARE_AND_OPENBOX)
 def case_down_opens_the_highlighted_menu(app):
     left, top, _, _ = app.window_rect()
     before = app.visible_windows()
@@ -270,3 +307,71 @@ def case_down_opens_the_highlighted_menu(app):
           'the menu opens at %s, not below File at the menu bar\'s bottom (%d)' % (rect[:2], menu_bar_bottom))
     app.key('Escape', 'Escape')
     app.wait_for(lambda: not app.new_windows(before), 'Esc closes the menu')
+
+
+@case(displays=BARE_AND_OPENBOX)
+def case_options_ok_leaves_the_window_where_the_user_put_it(app):
+    start = caption_text_point(app)
+    app.drag(start, (start[0] - 100, start[1] + 60))
+    left, top, width, height = app.window_rect()
+    app.drag((left + width - 2, top + height - 2), (left + width - 82, top + height - 52))
+    placed = app.window_rect()
+    check(placed == (left, top, width - 80, height - 50), 'the window was sized to %s' % (placed,))
+    dialog = app.open_options()
+    app.key('Return')
+    app.wait_for(lambda: app.rect_of(dialog) is None, 'Enter closes Options with OK')
+    app.settle(0.5)
+    check(app.window_rect() == placed, 'OK in Options moved the window from %s to %s' % (placed, app.window_rect()))
+    check(shows_frame(app, placed), 'the window is painted where it is')
+
+
+# Six tracks: more than the smallest window shows.
+SIX_TRACKS = SMALL_DISC.replace('leadout 1200', 'track 5 1200 audio\ntrack 6 1500 audio\nleadout 1800')
+
+
+def smallest_look_wanting(app):
+    """What the window fails to show of its menu bar, its whole tool bar (the last
+    group's Options button included) and three rows of the list; None when it shows
+    them all."""
+    if not shows_frame(app, app.window_rect()):
+        return 'the menu bar does not show'
+    if app.tool_button('options') is None:
+        return 'the tool bar\'s Options button does not show'
+    rows = track_rows(app)
+    return None if len(rows) >= 3 else '%d rows of the list show' % len(rows)
+
+
+def wait_smallest_look(app, what):
+    """The window comes to show them all (a window manager is told the size kept
+    after its own size came in)."""
+    wanting = [None]
+
+    def shows_all():
+        wanting[0] = smallest_look_wanting(app)
+        return wanting[0] is None
+    try:
+        app.wait_for(shows_all, what)
+    except CaseFailure:
+        raise CaseFailure('%s: %s' % (what, wanting[0]))
+
+
+@case(disc=SIX_TRACKS, displays=BARE_AND_OPENBOX)
+def case_the_smallest_window_keeps_its_menu_tool_bar_and_rows(app):
+    # A corner dragged far inward stops where the window still shows them all.
+    left, top, width, height = app.window_rect()
+    app.drag((left + width - 2, top + height - 2), (left + 40, top + 20))
+    wait_smallest_look(app, 'dragged to its smallest')
+    smallest = app.window_rect()
+    check(smallest[:2] == (left, top) and smallest[2] < width and smallest[3] < height,
+          'dragged inward from %s, the window is %s' % ((left, top, width, height), smallest))
+    app.screenshot('smallest.png')
+    # A size saved smaller still (5 x 5) opens at that smallest size.
+    app.expect_exit()
+    app.click(*app.frame_button('close'))
+    check(app.wait_for_exit('the close button ends the program') == 0, 'the program failed at its end')
+    app.write_settings(dict(app.read_settings(), MainFormWidth=5, MainFormHeight=5))
+    app.exit_expected = False
+    app.start()
+    check(app.window_rect()[2:] == smallest[2:], 'saved at 5 x 5, the window opens at %s, its smallest is %s'
+          % (app.window_rect(), smallest))
+    wait_smallest_look(app, 'saved at 5 x 5')

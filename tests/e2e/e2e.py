@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """End-to-end tests: the real brenvale.exe under Wine, driven with real X input.
 
-Every case runs in a session of its own: a private Xvfb display, a copy of a prepared
-Wine prefix (the control registered, the simulated ASPI layer installed, and set up
-as the run command sets up a display without a window manager), the local CDDB
+Every case runs in a session of its own: a private Xvfb display (bare, or looked after
+by a window manager from Debian), a copy of a prepared Wine prefix (the control
+registered, the simulated ASPI layer installed, and set up as the run command sets
+up such a display: Wine hands its windows to the manager when there is one), the
+local CDDB
 server behind the system's proxy setting, the simulated drive with the case's disc,
 and brenvale.exe linked into a folder of the case, so that its settings file
 (written beside the program) is the case's own. The case moves the mouse and
@@ -29,8 +31,14 @@ and ends every process of the session. Options of `@case`:
     disc=TEXT         the simulated drive's description (default: SMALL_DISC)
     settings={...}    keys of the settings file written before the start
     start=False       the case starts the program itself (app.start())
+    displays=(...)    the displays it runs on, each as a test of its own: BARE (the
+                      start) and OPENBOX; BARE_AND_OPENBOX for the window cases.
+                      Under a manager the test is e2e_<name>_openbox, and the case
+                      finds `app.manager` set: the manager moves and sizes the window,
+                      keeps it minimized until `app.bring_back()`, and owns keys such
+                      as Alt+Space (`app.manager_command('maximize')` uses its menu)
 Run one case by hand (after a build and the prepare step):
-    python3 tests/e2e/e2e.py --build build/x86_64 run <name>
+    python3 tests/e2e/e2e.py --build build/x86_64 [--display openbox] run <name>
 """
 import argparse
 import importlib
@@ -46,6 +54,7 @@ import traceback
 
 if __name__ == '__main__':
     sys.modules['e2e'] = sys.modules['__main__']  # the cases import this module as e2e
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree (CMake lists the cases too)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCE = os.path.dirname(os.path.dirname(HERE))
@@ -239,20 +248,37 @@ def plain_title(shot, place, window_top, tolerance=6):
 
 
 # ----------------------------------------------------------------- the session
-class Session:
-    """A private X display and a Wine prefix of one case, and every process started in
-    them. `close` ends them all; a watchdog process ends them too when the harness
-    itself is killed (a time limit of CTest)."""
+# The displays a case can run on: a bare one (no window manager: Wine places,
+# moves and minimizes the windows itself), or one that a window manager from
+# Debian looks after (it owns moves, sizes, iconify and maximize requests, and
+# its own keys such as Alt+Space). The command starts the manager on the display.
+BARE = 'bare'
+OPENBOX = 'openbox'
+MANAGERS = {
+    # Its window menu (Alt+Space), and the keys that choose its entries there.
+    OPENBOX: dict(command=['openbox', '--sm-disable'], menu_keys={'iconify': 'n', 'maximize': 'x', 'restore': 'e'}),
+}
+DISPLAYS = (BARE,) + tuple(MANAGERS)
+BARE_AND_OPENBOX = (BARE, OPENBOX)
 
-    def __init__(self, build, folder, prefix, template=None):
+
+class Session:
+    """A private X display (with a window manager when `manager` names one) and a
+    Wine prefix of one case, and every process started in them. `close` ends them
+    all; a watchdog process ends them too when the harness itself is killed (a time
+    limit of CTest)."""
+
+    def __init__(self, build, folder, prefix, template=None, manager=BARE):
         self.build = build
         self.bin = os.path.join(build, 'bin')
         self.folder = folder
         self.prefix = prefix
+        self.manager = manager
         # A copy of the template is the case's own and goes with the session.
         self.own_prefix = template is not None
         self.processes = []
         self.xvfb = None
+        self.manager_process = None
         self.watchdog = None
         self._start_display()
         self.env = dict(os.environ)
@@ -262,11 +288,33 @@ class Session:
                         WINEDLLOVERRIDES='mscoree,mshtml=;wnaspi32=n')
         try:
             if template:
-                _copy_prefix(template, self.prefix)
+                _copy_prefix(template, self.prefix, managed=manager != BARE)
             self._start_watchdog()
+            if manager != BARE:
+                self._start_window_manager()
         except BaseException:
             self.close()
             raise
+
+    def _start_window_manager(self):
+        """Starts the manager with its packaged settings (none of the user's) and waits
+        until it has taken the display."""
+        env = dict(self.env, XDG_CONFIG_HOME=os.path.join(self.folder, 'wm-config'),
+                   XDG_CACHE_HOME=os.path.join(self.folder, 'wm-cache'))
+        log = open(os.path.join(self.folder, 'wm.log'), 'ab')
+        self.manager_process = subprocess.Popen(MANAGERS[self.manager]['command'], env=env, stdin=subprocess.DEVNULL,
+                                                stdout=log, stderr=subprocess.STDOUT)
+        log.close()
+        deadline = time.monotonic() + 30
+        while not self.managed():
+            if self.manager_process.poll() is not None or time.monotonic() > deadline:
+                raise RuntimeError('the window manager %s did not start' % self.manager)
+            time.sleep(0.1)
+
+    def managed(self):
+        """Whether a window manager looks after the display."""
+        out = self.x('xprop', '-root', '_NET_SUPPORTING_WM_CHECK', check_result=False)
+        return 'window id' in out
 
     def _start_display(self):
         read, write = os.pipe()
@@ -332,7 +380,7 @@ class Session:
 
     def close(self):
         _end_session(self.env, self.xvfb.pid if self.xvfb else None, None)
-        for process in self.processes:
+        for process in self.processes + ([self.manager_process] if self.manager_process else []):
             if process.poll() is None:
                 process.kill()
             process.wait()
@@ -357,15 +405,23 @@ def _end_session(env, xvfb_pid, prefix):
         shutil.rmtree(prefix, ignore_errors=True)
 
 
-def _copy_prefix(template, prefix):
+def _copy_prefix(template, prefix, managed=False):
     """The prepared prefix, shared: the big read-only files are linked, the files Wine
-    writes (registry, time stamp) are copied."""
+    writes (registry, time stamp) are copied. With `managed`, Wine hands its windows
+    to the display's window manager (as the run command sets it up where one runs)."""
     subprocess.run(['cp', '-al', template, prefix], check=True)
     for name in os.listdir(prefix):
         path = os.path.join(prefix, name)
         if os.path.isfile(path) and not os.path.islink(path):
             os.unlink(path)
             shutil.copy2(os.path.join(template, name), path)
+    if managed:
+        user = os.path.join(prefix, 'user.reg')
+        with open(user) as f:
+            text = f.read()
+        check('"Managed"="N"' in text, 'the prepared prefix does not say whether windows are managed')
+        with open(user, 'w') as f:
+            f.write(text.replace('"Managed"="N"', '"Managed"="Y"'))
     # The simulated ASPI layer of this build (the template may hold an older one).
     aspi = os.path.join(prefix, 'drive_c', 'windows', 'system32', 'wnaspi32.dll')
     if os.path.exists(aspi):
@@ -376,8 +432,8 @@ def _copy_prefix(template, prefix):
 class Brenvale(Session):
     """Brenvale started as the run command starts it, with a case's disc and settings."""
 
-    def __init__(self, build, folder, template, disc=SMALL_DISC, settings=None):
-        super().__init__(build, folder, os.path.join(folder, 'prefix'), template)
+    def __init__(self, build, folder, template, disc=SMALL_DISC, settings=None, manager=BARE):
+        super().__init__(build, folder, os.path.join(folder, 'prefix'), template, manager)
         self.program = None
         self.window = None
         self.exit_expected = False
@@ -521,14 +577,18 @@ class Brenvale(Session):
         return {int(w) for w in out.split()}
 
     def new_windows(self, before):
-        """Windows shown since `before` (a result of visible_windows()), with their
-        rectangles, ordered from left to right."""
-        found = []
-        for w in self.visible_windows() - before:
-            rect = self.rect_of(w)
-            if rect and rect[2] > 1 and rect[3] > 1:
-                found.append((w, rect))
+        """The program's windows shown since `before` (a result of visible_windows()),
+        with their rectangles, ordered from left to right. A window manager's frames
+        around them do not count."""
+        found = [(w, rect) for w, rect in self._shown_since(before)
+                 if self.manager == BARE or self.program_window(w)]
         return sorted(found, key=lambda item: item[1])
+
+    def program_window(self, window):
+        """Whether an X window is one of Wine's (a manager's frames and menus carry
+        no class of a Windows program)."""
+        out = self.x('xprop', '-id', str(window), 'WM_CLASS', check_result=False)
+        return '.exe"' in out
 
     def rect_of(self, window):
         """(left, top, width, height) of an X window on the screen, None when it is gone
@@ -653,16 +713,110 @@ class Brenvale(Session):
         self.key('F10', 'Right', 'Right', 'Down', 'Up', 'Return')
         return self.wait_for(lambda: self.find_window('About'), 'the about box opens')
 
-    # -- the display: no window manager, no taskbar
+    # -- the display: bare (no taskbar, minimized windows are small titles at the
+    # bottom of the screen), or looked after by a window manager
     def work_area(self):
-        """(left, top, width, height) of the work area: the whole screen."""
+        """(left, top, width, height) of the work area: the whole screen, less what a
+        window manager keeps for itself (_NET_WORKAREA)."""
+        if self.manager != BARE:
+            out = self.x('xprop', '-root', '_NET_WORKAREA', check_result=False)
+            if '=' in out:
+                values = [int(v) for v in out.split('=', 1)[1].replace(',', ' ').split()[:4]]
+                if len(values) == 4:
+                    return tuple(values)
         return (0, 0, SCREEN_W, SCREEN_H)
 
     def iconic_title(self):
-        """The rectangle of the main window minimized (a small title at the bottom
-        of the screen), or None when it is not."""
+        """The rectangle of the main window minimized on a bare display (a small title
+        at the bottom of the screen), or None when it is not."""
         rect = self.rect_of(self.window)
         return rect if rect and rect[3] < skin.TITLE and rect[1] + rect[3] >= SCREEN_H - 2 else None
+
+    def wm_state(self, window=None):
+        """The state a window manager keeps for a window ('Normal', 'Iconic' or
+        'Withdrawn'; '' without one) and its _NET_WM_STATE atoms."""
+        window = window or self.window
+        state = self.x('xprop', '-id', str(window), 'WM_STATE', check_result=False)
+        net = self.x('xprop', '-id', str(window), '_NET_WM_STATE', check_result=False)
+        kind = ''
+        for line in state.splitlines():
+            if 'window state:' in line:
+                kind = line.split(':', 1)[1].strip()
+        atoms = set(a.strip() for a in net.split('=', 1)[1].split(',')) if '=' in net else set()
+        return kind, atoms
+
+    def minimized(self):
+        """The main window is minimized: a title at the bottom of a bare display, or
+        iconified by the window manager."""
+        if self.manager == BARE:
+            return self.iconic_title() is not None
+        return self.wm_state()[0] == 'Iconic' and self.rect_of(self.window) is None
+
+    def bring_back(self):
+        """Brings the minimized main window back as a person does: a double click on
+        its title on a bare display; under a window manager what its taskbar does (it
+        asks the manager to activate the window)."""
+        if self.manager == BARE:
+            title = self.iconic_title()
+            check(title is not None, 'the window is no title at the bottom of the screen')
+            self.double_click(title[0] + title[2] // 2, title[1] + title[3] // 2)
+        else:
+            self.x('xdotool', 'windowactivate', str(self.window))
+            self.settle()
+
+    def manager_command(self, name):
+        """Chooses an entry ('iconify', 'maximize', 'restore') of the window manager's
+        own menu of the active window, from the keyboard (Alt+Space)."""
+        check(self.manager != BARE, 'a bare display has no window manager to ask')
+        # Alt+Space reaches the program instead while the manager has not yet
+        # grabbed its keys or the program holds the keyboard: its own system menu
+        # opens then, which Esc closes before the next try.
+        for _ in range(5):
+            before = self.visible_windows()
+            self.key('alt+space')
+            shown = self.wait_for(lambda: self._shown_since(before), 'a menu opens for Alt+Space')
+            if any(not self.program_window(w) for w, _ in shown):
+                self.key(MANAGERS[self.manager]['menu_keys'][name])
+                return
+            self.key('Escape')
+            self.wait_for(lambda: not self._shown_since(before), 'the program\'s own menu closes')
+        raise CaseFailure('the window manager\'s menu never opened for Alt+Space')
+
+    def _shown_since(self, before):
+        found = []
+        for w in self.visible_windows() - before:
+            rect = self.rect_of(w)
+            if rect and rect[2] > 1 and rect[3] > 1:
+                found.append((w, rect))
+        return found
+
+    def motif_functions(self):
+        """The functions a window offers its manager (_MOTIF_WM_HINTS): a mask of
+        MWM_FUNC_* bits, or None when it names none."""
+        out = self.x('xprop', '-id', str(self.window), '_MOTIF_WM_HINTS', check_result=False)
+        if '=' not in out:
+            return None
+        fields = [int(v, 0) for v in out.split('=', 1)[1].replace(',', ' ').split()]
+        return fields[1] if fields and fields[0] & 1 else None
+
+    def wm_icons(self):
+        """The icons a window shows its manager and taskbar (_NET_WM_ICON): a dict of
+        size to rows of (a, r, g, b)."""
+        out = self.x('xprop', '-id', str(self.window), '-notype', '-f', '_NET_WM_ICON', '32c', '=$0+',
+                     '_NET_WM_ICON', check_result=False)
+        if '=' not in out:
+            return {}
+        values = [int(v) & 0xFFFFFFFF for v in out.split('=', 1)[1].replace(',', ' ').split()]
+        icons, at = {}, 0
+        while at + 2 <= len(values):
+            width, height = values[at], values[at + 1]
+            data = values[at + 2:at + 2 + width * height]
+            if width <= 0 or height <= 0 or len(data) < width * height:
+                break
+            icons[width] = [[(v >> 24, (v >> 16) & 255, (v >> 8) & 255, v & 255) for v in data[y * width:(y + 1) * width]]
+                            for y in range(height)]
+            at += 2 + width * height
+        return icons
 
     # -- the main window's places, from the skin
     def frame_button(self, kind):
@@ -698,10 +852,13 @@ def _read_port(path):
 CASES = {}
 
 
-def case(timeout=90, disc=SMALL_DISC, settings=None, start=True):
+def case(timeout=90, disc=SMALL_DISC, settings=None, start=True, displays=(BARE,)):
     def register(function):
         name = function.__name__[len('case_'):]
-        CASES[name] = dict(function=function, timeout=timeout, disc=disc, settings=settings, start=start)
+        for display in displays:
+            check(display in DISPLAYS, 'case %s: no display named %s' % (name, display))
+        CASES[name] = dict(function=function, timeout=timeout, disc=disc, settings=settings, start=start,
+                           displays=tuple(displays))
         return function
     return register
 
@@ -715,16 +872,26 @@ def _on_alarm(signum, frame):
     raise CaseTimeout()
 
 
-def run_case(build, name):
+def test_name(name, display):
+    """The case's name on a display: the bare display's is the case's own, a window
+    manager's adds its name."""
+    return name if display == BARE else '%s_%s' % (name, display)
+
+
+def run_case(build, name, display=BARE):
     _load_cases()
     if name not in CASES:
         print('e2e: no case named %s' % name)
         return 2
     entry = CASES[name]
+    if display not in DISPLAYS:
+        print('e2e: no display named %s' % display)
+        return 2
     template = os.path.join(build, 'e2e', 'prefix-template')
     if not os.path.exists(os.path.join(template, 'system.reg')):
         print('e2e: the prepared prefix is missing (run the prepare step first)')
         return 1
+    name = test_name(name, display)
     folder = os.path.join(build, 'e2e', name)
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
@@ -735,7 +902,7 @@ def run_case(build, name):
     failure = None
     started = time.monotonic()
     try:
-        app = Brenvale(build, folder, template, disc=entry['disc'], settings=entry['settings'])
+        app = Brenvale(build, folder, template, disc=entry['disc'], settings=entry['settings'], manager=display)
         if entry['start']:
             app.start()
         entry['function'](app)
@@ -797,6 +964,8 @@ def prepare(build):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
     parser.add_argument('--build', required=True, help='the x86_64 build folder')
+    parser.add_argument('--display', default=BARE, choices=DISPLAYS,
+                        help='run the case on a bare display (the start) or under a window manager')
     parser.add_argument('action', choices=['prepare', 'run', 'list'])
     parser.add_argument('name', nargs='?')
     args = parser.parse_args()
@@ -804,10 +973,13 @@ def main():
     if args.action == 'prepare':
         return prepare(build)
     if args.action == 'list':
+        # One line per case and display: the case's name, the display's.
         _load_cases()
-        print('\n'.join(sorted(CASES)))
+        for name in sorted(CASES):
+            for display in CASES[name]['displays']:
+                print(name, display)
         return 0
-    return run_case(build, args.name)
+    return run_case(build, args.name, args.display)
 
 
 if __name__ == '__main__':

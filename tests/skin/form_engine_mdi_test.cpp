@@ -342,6 +342,42 @@ TEST_F(MDIEngineTest, AMagneticChildSnapsToTheEdgesOfTheClientWindow)
     EXPECT_EQ(a->Top(), 60);
 }
 
+TEST_F(MDIEngineTest, AMagneticFormDraggedSlowlyIntoACornerComesOutAgain)
+{
+    // A child and a form of its own, each moved 3 pixels at a time: every step
+    // is shorter than the snap distance.
+    TForm* child = NewChild("ChildA", "Child A", 30, 30);
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    TForm single(nullptr);
+    single.SetCaption("Single");
+    single.SetBounds(work.left + 30, work.top + 30, 240, 160);
+    (new TskFormSkinEngine(&single))->SetSkinData(&skin.Data());
+    const struct {
+        TForm* form;
+        gui::TPoint corner;
+    } forms[] = {{child, gui::Point(0, 0)}, {&single, gui::Point(work.left, work.top)}};
+    for (const auto& f : forms) {
+        EngineOf(f.form)->SetMagnetic(true);
+        f.form->Show();
+        xinput::Pump(300);
+        const auto drag = [&](int by) {
+            const gui::TPoint origin = EngineOf(f.form)->FrameScreenOrigin();
+            const gui::TRect caption = ObjectRect(f.form, [](sk::TskActiveSkinObject* o) {
+                return dynamic_cast<sk::TskSkinCaptionObject*>(o) != nullptr;
+            });
+            const int x = origin.X + caption.Left + 20, y = origin.Y + (caption.Top + caption.Bottom) / 2;
+            xinput::Drag(x, y, x + by, y + by, 10);
+        };
+        drag(-30);
+        EXPECT_EQ(f.form->BoundsRect().Left, f.corner.X) << f.form->Caption();
+        EXPECT_EQ(f.form->BoundsRect().Top, f.corner.Y) << f.form->Caption();
+        drag(30);
+        EXPECT_EQ(f.form->BoundsRect().Left, f.corner.X + 30) << f.form->Caption() << " comes out of the corner";
+        EXPECT_EQ(f.form->BoundsRect().Top, f.corner.Y + 30) << f.form->Caption();
+    }
+}
+
 TEST_F(MDIEngineTest, OneChildAtATimeIsMaximizedAndTheParentFollowsItUntilNoneIs)
 {
     TForm* a = NewChild("ChildA", "Child A");
@@ -437,6 +473,29 @@ TEST_F(MDIEngineTest, AChildActivatedWhileAnotherIsMaximizedTakesTheMaximizedSta
     xinput::Pump(100);
     EXPECT_EQ(Screen().IndexOfForm(b), -1);
     EXPECT_NE(Screen().IndexOfForm(a), -1);
+}
+
+TEST_F(MDIEngineTest, AChildThatCannotBeMaximizedIsActivatedAtItsBoundsAndTheMaximizedOneRestores)
+{
+    TForm* a = NewChild("ChildA", "Child A");
+    TForm* b = NewChild("ChildB", "Child B", 150, 120);
+    EngineOf(b)->SetBorderIcons({sk::biSystemMenu, sk::biMinimize});
+    a->Show();
+    b->Show();
+    EngineOf(a)->SetFormState(sk::wsMaximized);
+    ASSERT_EQ(parent->ActiveMDIChild(), a);
+
+    FocusOn(a);
+    xinput::Key("ctrl+F6");
+    EXPECT_EQ(parent->ActiveMDIChild(), b);
+    EXPECT_EQ(EngineOf(b)->WindowState(), sk::wsNormal);
+    EXPECT_EQ(b->BoundsRect(), gui::Rect(150, 120, 390, 280));
+    EXPECT_TRUE(HasRegion(b->Handle()));
+    EXPECT_EQ(EngineOf(a)->WindowState(), sk::wsNormal);
+    EXPECT_EQ(a->BoundsRect(), gui::Rect(10, 10, 250, 170));
+    EXPECT_FALSE(engine->ChildMaximized());
+    EXPECT_EQ(engine->CaptionText(), "Parent");
+    EXPECT_EQ(bar->ButtonCount(), 0);
 }
 
 TEST_F(MDIEngineTest, AMinimizedChildActivatedWhileAnotherIsMaximizedIsMaximizedAndRestoresToItsBounds)

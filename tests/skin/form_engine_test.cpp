@@ -1,15 +1,18 @@
 // The form skinning engine: the frame fitted to a size, the non-client area, the
-// region, the painted frame, hit testing, the fade-in and the objects' events.
+// region, the painted frame, hit testing, the fade-in, the objects' events, and
+// the form as the system and a window manager see it.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "form_engine_fixture.h"
 #include "gui/controls/application.h"
+#include "gui/controls/custom_control.h"
 #include "gui/controls/form.h"
 #include "gui/controls/menu_item.h"
 #include "gui/controls/wnd_proc_chain.h"
@@ -555,6 +558,97 @@ TEST_F(FormEngineTest, MovingSnapsToTheWorkArea)
     moving = RECT{work.left + 10, work.top + 50, work.left + 210, work.top + 170};
     ::SendMessageA(form->Handle(), WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&moving));
     EXPECT_EQ(moving.left, work.left + 10);
+}
+
+// ---- The form as the system and a window manager see it ----
+
+LONG_PTR Styles(gui::TForm* form)
+{
+    const LONG_PTR shown = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_MAXIMIZE;
+    return ::GetWindowLongPtrA(form->Handle(), GWL_STYLE) & shown;
+}
+
+TRect WorkArea()
+{
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return Rect(work.left, work.top, work.right, work.bottom);
+}
+
+TEST_F(FormEngineTest, TheWindowOffersWhatItsButtonsDoAndIsMaximizedWhileTheEngineKeepsItSo)
+{
+    FormSkin skin;
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    form->Show();
+    const TRect normal = form->BoundsRect();
+    const LONG_PTR offered = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    // Maximized, the window is a maximized one with a caption: a window covering
+    // the screen without those would be taken for a full-screen one. Rolled up,
+    // it is not maximized to the system.
+    const struct {
+        std::function<void()> step;
+        LONG_PTR styles;
+        const char* what;
+    } steps[] = {
+        {[] {}, offered, "shown"},
+        {[&] { engine->SetFormState(sk::wsMaximized); }, offered | WS_MAXIMIZE | WS_CAPTION, "maximized"},
+        {[&] { engine->RollUpForm(true); }, offered, "rolled up while maximized"},
+        {[&] { engine->RollUpForm(false); }, offered | WS_MAXIMIZE | WS_CAPTION, "rolled down"},
+        {[&] { engine->SetFormState(sk::wsNormal); }, offered, "restored"},
+        {[&] { engine->SetBorderIcons({sk::biSystemMenu}); }, WS_SYSMENU, "without minimize and maximize"},
+        {[&] { engine->SetBorderIcons({sk::biSystemMenu, sk::biMinimize, sk::biMaximize}); }, offered, "with them"},
+    };
+    for (const auto& step : steps) {
+        step.step();
+        EXPECT_EQ(Styles(form), step.styles) << step.what;
+    }
+    // The manager's requests come as system commands, and the engine follows.
+    const auto command = [&](WPARAM which) { ::SendMessageA(form->Handle(), WM_SYSCOMMAND, which, 0); };
+    command(SC_MAXIMIZE);
+    EXPECT_EQ(engine->WindowState(), sk::wsMaximized);
+    EXPECT_EQ(form->BoundsRect(), WorkArea());
+    command(SC_RESTORE);
+    EXPECT_EQ(engine->WindowState(), sk::wsNormal);
+    EXPECT_EQ(form->BoundsRect(), normal);
+    // Minimized by the manager while maximized, it comes back maximized, where
+    // the engine puts a maximized form.
+    command(SC_MAXIMIZE);
+    command(SC_MINIMIZE);
+    EXPECT_TRUE(::IsIconic(form->Handle()));
+    EXPECT_EQ(Styles(form) & (WS_MAXIMIZE | WS_CAPTION), 0);
+    command(SC_RESTORE);
+    EXPECT_FALSE(::IsIconic(form->Handle()));
+    EXPECT_EQ(engine->WindowState(), sk::wsMaximized);
+    EXPECT_EQ(form->BoundsRect(), WorkArea());
+    EXPECT_EQ(Styles(form), offered | WS_MAXIMIZE | WS_CAPTION);
+    // A maximize the form does not offer is not followed.
+    command(SC_RESTORE);
+    engine->SetBorderIcons({sk::biSystemMenu, sk::biMinimize});
+    command(SC_MAXIMIZE);
+    EXPECT_EQ(engine->WindowState(), sk::wsNormal);
+    EXPECT_EQ(form->BoundsRect(), normal);
+}
+
+TEST_F(FormEngineTest, WhileTheUserSizesItTheFormAndItsControlsPaintAtEachSize)
+{
+    FormSkin skin;
+    auto* engine = new TskFormSkinEngine(form);
+    engine->SetSkinData(&skin.Data());
+    auto* control = new gui::TCustomControl(form);
+    control->SetParent(form);
+    control->SetAlign(gui::alClient);
+    form->Show();
+    Wait(50);
+    // The sizing loop hands the form one size after another and its queue keeps
+    // filling with pointer movements: each size is painted before the next.
+    ::SendMessageA(form->Handle(), WM_ENTERSIZEMOVE, 0, 0);
+    for (int grow : {20, 40, 60}) {
+        ::SetWindowPos(form->Handle(), nullptr, 0, 0, 200 + grow, 120 + grow, SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_FALSE(::GetUpdateRect(form->Handle(), nullptr, FALSE)) << grow;
+        EXPECT_FALSE(::GetUpdateRect(control->Handle(), nullptr, FALSE)) << grow;
+    }
+    ::SendMessageA(form->Handle(), WM_EXITSIZEMOVE, 0, 0);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Rectangle and point tests of the skin engine, and the JPEG name test.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "skin/model/geometry.h"
 #include "skin/model/jpeg_name.h"
 
@@ -34,11 +36,13 @@ TEST(Geometry, PointInRectIncludesEveryEdgeButRectInRectNotTheFarOnes)
     EXPECT_FALSE(RectInRect(Rect(9, 10, 15, 15), r));
 }
 
-TEST(Geometry, JpegNamesAreACaseSensitiveSubstringTest)
+TEST(Geometry, JpegPicturesAreKnownByTheirExtensionInAnyCase)
 {
-    EXPECT_TRUE(IsJpegFileName("back.jpg"));
-    EXPECT_TRUE(IsJpegFileName("back.jpeg"));
-    EXPECT_TRUE(IsJpegFileName("a.jpg.bmp"));
-    EXPECT_FALSE(IsJpegFileName("BACK.JPG"));
-    EXPECT_FALSE(IsJpegFileName("back.bmp"));
+    const std::pair<const char*, bool> names[] = {
+        {"back.jpg", true},      {"back.jpeg", true}, {"BACK.JPG", true},    {"photo.Jpeg", true},
+        {"dir.x\\a.JpG", true},  {"a.jpg.bmp", false}, {"back.bmp", false},   {"jpg", false},
+        {"a.jpgx", false},       {"dir.jpg\\a", false}, {"dir.jpg/a.bmp", false}, {"", false},
+    };
+    for (const auto& name : names)
+        EXPECT_EQ(IsJpegFileName(name.first), name.second) << name.first;
 }

@@ -3,6 +3,7 @@
 // loads, and references to stored skins that go away.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -335,4 +336,88 @@ TEST_F(SkinDataTest, PackerAndProgramWriteTheSamePayload)
     ASSERT_TRUE(ReadSkinPayload(in, pictures, lines));
     WriteSkinPayload(out, pictures, lines);
     EXPECT_EQ(StreamBytes(out), payload);
+}
+
+namespace {
+
+// The tests' skin payload with its description changed by `change`.
+Bytes PayloadWithDescription(const std::function<void(gui::TStringList&)>& change)
+{
+    gui::TMemoryStream in, out;
+    SetBytes(in, Inflate(ResourceBytes("SKINBLOB")));
+    TskSkinPictures pictures;
+    gui::TStringList lines;
+    EXPECT_TRUE(ReadSkinPayload(in, pictures, lines));
+    change(lines);
+    WriteSkinPayload(out, pictures, lines);
+    return StreamBytes(out);
+}
+
+void RemoveSection(gui::TStringList& lines, const std::string& section)
+{
+    int at = lines.IndexOf("[" + section + "]");
+    ASSERT_GE(at, 0) << section;
+    do
+        lines.Delete(at);
+    while (at < lines.Count() && lines[at].rfind("[", 0) != 0);
+}
+
+}  // namespace
+
+// A compressed skin whose description lacks a section every skin has is refused as
+// a stored one is: the skin stays empty, no half-drawn window.
+TEST_F(SkinDataTest, ACompressedSkinWithoutTheRequiredSectionsStaysEmpty)
+{
+    const std::function<void(gui::TStringList&)> changes[] = {
+        [](gui::TStringList& lines) { lines.Clear(); },
+        [](gui::TStringList& lines) { RemoveSection(lines, "FORMINFO"); },
+        [](gui::TStringList& lines) { RemoveSection(lines, "VERSION"); },
+        [](gui::TStringList& lines) { RemoveSection(lines, "PICTURES"); },
+        [](gui::TStringList& lines) { RemoveSection(lines, "SKINOBJECTS"); },
+        [](gui::TStringList& lines) { RemoveSection(lines, "SKINCONTROLS"); },
+    };
+    for (const auto& change : changes) {
+        SetBlob(*compressed_, ResourceBytes("SKINBLOB"));
+        skin_->LoadCompressedStoredSkin(*compressed_);
+        ASSERT_FALSE(skin_->Empty());
+        log_.clear();
+        SetBlob(*compressed_, Deflate(PayloadWithDescription(change)));
+        skin_->LoadCompressedStoredSkin(*compressed_);
+        EXPECT_EQ(Messages(), kBothForms);
+        EXPECT_TRUE(skin_->Empty());
+        EXPECT_TRUE(skin_->Picture().Empty());
+        EXPECT_EQ(skin_->ActivePictures().Count(), 0);
+        EXPECT_EQ(skin_->CtrlList.Count(), 0);
+    }
+}
+
+// Pictures and descriptions beyond what a skin may hold are refused with the
+// library's error; the forms learn that the change is over and the skin is empty.
+TEST_F(SkinDataTest, SkinsBeyondTheBoundsAreRefused)
+{
+    Bytes wide = Inflate(ResourceBytes("SKINBLOB"));
+    const size_t width = 4 + 1 + 18;  // the frame picture's width
+    const uint32_t tooWide = kMaxSkinPictureSide + 1;
+    for (int i = 0; i < 4; ++i)
+        wide[width + i] = uint8_t(tooWide >> (8 * i));
+    SetBlob(*compressed_, Deflate(wide));
+    EXPECT_THROW(skin_->LoadCompressedStoredSkin(*compressed_), gui::EInvalidGraphic);
+    EXPECT_EQ(Messages(), kBothForms);
+    EXPECT_TRUE(skin_->Empty());
+
+    SetBlob(*compressed_, Deflate(PayloadWithDescription([](gui::TStringList& lines) {
+        lines.Add(std::string(size_t(kMaxSkinDescriptionBytes), ';'));
+    })));
+    EXPECT_THROW(skin_->LoadCompressedStoredSkin(*compressed_), gui::EReadError);
+    EXPECT_EQ(Messages(), kBothForms);
+    EXPECT_TRUE(skin_->Empty());
+
+    TskStoredSkin stored(nullptr);
+    const Bytes lines = ResourceBytes("SKINDESCRIPTION");
+    stored.IniStrings().SetText(std::string(lines.begin(), lines.end()));
+    for (int i = 0; i < 600000; ++i)
+        stored.IniStrings().Add(std::string());
+    EXPECT_THROW(skin_->LoadStoredSkin(stored), gui::EReadError);
+    EXPECT_EQ(Messages(), kBothForms);
+    EXPECT_TRUE(skin_->Empty());
 }

@@ -134,7 +134,7 @@ void Click(int x, int y)
     watch.WaitFor(1, 0);
 }
 
-void Drag(int x0, int y0, int x1, int y1)
+void Drag(int x0, int y0, int x1, int y1, int steps)
 {
     Run(At(x0, y0), true);
     Pump(150);
@@ -142,8 +142,8 @@ void Drag(int x0, int y0, int x1, int y1)
     WhilePumping([=] {
         Run("mousedown 1", false);
         ::Sleep(150);
-        for (int step = 1; step <= 5; ++step) {
-            Run(At(x0 + (x1 - x0) * step / 5, y0 + (y1 - y0) * step / 5), false);
+        for (int step = 1; step <= steps; ++step) {
+            Run(At(x0 + (x1 - x0) * step / steps, y0 + (y1 - y0) * step / steps), false);
             ::Sleep(60);
         }
         Run("mouseup 1", false);

@@ -14,10 +14,11 @@ bool XDoTool(const std::string& arguments);
 void Click(int x, int y);
 // Presses and releases a key combination ("ctrl+F4", "F10", "Right").
 void Key(const std::string& keys);
-// Drags with the left button from one screen point to another in a few steps.
-// The input comes from a thread of its own while this one pumps messages: a
-// drag on a caption or border runs the system's modal move or size loop.
-void Drag(int x0, int y0, int x1, int y1);
+// Drags with the left button from one screen point to another in steps (five
+// unless said). The input comes from a thread of its own while this one pumps
+// messages: a drag on a caption or border runs the system's modal move or size
+// loop.
+void Drag(int x0, int y0, int x1, int y1, int steps = 5);
 // Dispatches the program's messages for ms milliseconds.
 void Pump(int ms);
 

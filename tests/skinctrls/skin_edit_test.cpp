@@ -216,6 +216,83 @@ TEST_F(SkinEditTest, TheButtonIsFoundByTheMouseAndClicksOnRelease)
     EXPECT_FALSE(e->ButtonPressed());
 }
 
+// A key as the message loop hands it to the focused window, with Shift held or
+// not: the state of the keyboard says so while it is handled.
+void PressKey(WORD key, bool shift = false)
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    keys[key] = 0x80;
+    ::SetKeyboardState(keys);
+    ::PostMessageA(::GetFocus(), WM_KEYDOWN, key, 1);
+    skinctrlstest::ControlTest::Wait(0);
+    keys[VK_SHIFT] = 0;
+    keys[key] = 0;
+    ::SetKeyboardState(keys);
+    ::PostMessageA(::GetFocus(), WM_KEYUP, key, 0xC0000001);
+    skinctrlstest::ControlTest::Wait(0);
+}
+
+TEST_F(SkinEditTest, TabStopsAtTheBrowseButtonBetweenTheTextAndTheNextControl)
+{
+    auto* e = Make(true, true);
+    auto* next = Make();
+    next->SetTop(60);
+    e->SetText("C:\\Music");
+    e->SetFocus();
+    EXPECT_FALSE(e->ButtonFocused());
+    EXPECT_EQ(skintest::Red(e->Frame(), 142, 3), 32);  // the button's normal look
+
+    // Tab: the button takes the keys, in its active look; the edit keeps the focus,
+    // and its text takes no keys.
+    PressKey(VK_TAB);
+    EXPECT_TRUE(e->Focused());
+    EXPECT_TRUE(e->ButtonFocused());
+    EXPECT_EQ(skintest::Red(e->Frame(), 142, 3), 42);
+    ::PostMessageA(e->Handle(), WM_CHAR, 'x', 1);
+    PressKey(VK_BACK);
+    PressKey(VK_DELETE);
+    EXPECT_EQ(e->Text(), "C:\\Music");
+    // Enter and Space click it.
+    PressKey(VK_RETURN);
+    PressKey(VK_SPACE);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(e->Text(), "C:\\Music");
+
+    // Shift+Tab goes back to the text, all of it selected; Tab twice goes on past
+    // the button to the next control, no tab typed on the way.
+    PressKey(VK_TAB, true);
+    EXPECT_TRUE(e->Focused());
+    EXPECT_FALSE(e->ButtonFocused());
+    EXPECT_EQ(e->SelLength(), 8);
+    PressKey(VK_TAB);
+    PressKey(VK_TAB);
+    EXPECT_TRUE(next->Focused());
+    EXPECT_FALSE(e->ButtonFocused());
+    EXPECT_EQ(skintest::Red(e->Frame(), 142, 3), 32);
+    EXPECT_EQ(e->Text(), "C:\\Music");
+
+    // Shift+Tab from the next control comes to the button first; a click in the
+    // text gives the keys back to the text.
+    PressKey(VK_TAB, true);
+    EXPECT_TRUE(e->Focused());
+    EXPECT_TRUE(e->ButtonFocused());
+    Mouse(*e, WM_LBUTTONDOWN, 5, 5);
+    Mouse(*e, WM_LBUTTONUP, 5, 5);
+    EXPECT_FALSE(e->ButtonFocused());
+    ::PostMessageA(e->Handle(), WM_CHAR, 'x', 1);
+    Wait(0);
+    EXPECT_NE(e->Text(), "C:\\Music");
+    EXPECT_EQ(clicks, 2);
+
+    // An edit without a button keeps Tab out of its text, as before.
+    auto* plain = Make(false, true);
+    plain->SetFocus();
+    PressKey(VK_TAB);
+    EXPECT_FALSE(plain->Focused());
+}
+
 TEST_F(SkinEditTest, FontColoursFollowTheMouseTheFocusAndEnabled)
 {
     auto* e = Make(false, true);

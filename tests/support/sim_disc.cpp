@@ -60,6 +60,29 @@ simdrive::DiscAudio SimDevice::Audio() const
     return config.devices.empty() ? simdrive::DiscAudio() : config.devices.front().audio;
 }
 
+std::string TocRawLine(const std::vector<RawTocRow>& rows)
+{
+    std::vector<uint8_t> bytes(4);
+    const size_t length = 2 + rows.size() * 8;
+    bytes[0] = uint8_t(length >> 8);
+    bytes[1] = uint8_t(length);
+    bytes[2] = rows.empty() ? 0 : rows.front().number;
+    bytes[3] = rows.size() < 2 ? 0 : rows[rows.size() - 2].number;
+    for (const RawTocRow& row : rows) {
+        const uint32_t u = uint32_t(row.lba);
+        const uint8_t d[8] = {0, row.control, row.number, 0, uint8_t(u >> 24), uint8_t(u >> 16), uint8_t(u >> 8),
+                              uint8_t(u)};
+        bytes.insert(bytes.end(), d, d + 8);
+    }
+    std::string line = "tocraw";
+    char hex[4];
+    for (uint8_t b : bytes) {
+        std::snprintf(hex, sizeof hex, " %02X", b);
+        line += hex;
+    }
+    return line;
+}
+
 void WriteSimDriveText(const std::string& text)
 {
     SimFiles& files = Files();
@@ -94,6 +117,21 @@ std::vector<std::string> SimLog()
     while (std::getline(in, line))
         lines.push_back(line);
     return lines;
+}
+
+std::vector<std::pair<int32_t, int>> SimReadCdRequests()
+{
+    std::vector<std::pair<int32_t, int>> reads;
+    for (const std::string& line : SimLog()) {
+        unsigned b[9];
+        if (line.rfind("CDB ", 0) != 0 || line.find(' ', 4) == std::string::npos ||
+            std::sscanf(line.c_str() + line.find(' ', 4) + 1, "%x %x %x %x %x %x %x %x %x", &b[0], &b[1],
+                        &b[2], &b[3], &b[4], &b[5], &b[6], &b[7], &b[8]) != 9 ||
+            b[0] != 0xBE)
+            continue;
+        reads.push_back({int32_t((b[2] << 24) | (b[3] << 16) | (b[4] << 8) | b[5]), int((b[7] << 8) | b[8])});
+    }
+    return reads;
 }
 
 SimDevice AudioCd(int tracks, int32_t sectors, int adapter, int target, int lun)

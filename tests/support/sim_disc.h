@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sim_config.h"
@@ -28,6 +29,15 @@ struct SimDevice {
     simdrive::DiscAudio Audio() const;
 };
 
+// One row of a table of contents as the drive reports it, lead-out rows included.
+struct RawTocRow {
+    uint8_t control;  // the ADR/control byte: 0x10 audio, 0x14 data, 0x12 copy permitted...
+    uint8_t number;   // 0xAA for the lead-out
+    int32_t lba;
+};
+// The "tocraw" directive of a READ TOC answer holding exactly these rows.
+std::string TocRawLine(const std::vector<RawTocRow>& rows);
+
 // Writes the description of `adapters` host adapters holding `devices`.
 void WriteSimDrive(int adapters, const std::vector<SimDevice>& devices);
 void WriteSimDriveText(const std::string& text);
@@ -35,6 +45,8 @@ void WriteSimDriveText(const std::string& text);
 // The CDB log: cleared, and read as lines ("CDB a.t.l HEX...", "DEVTYPE a.t.l", "ABORT").
 void ClearSimLog();
 std::vector<std::string> SimLog();
+// The READ CD requests of the log as (first sector, sector count).
+std::vector<std::pair<int32_t, int>> SimReadCdRequests();
 
 // Discs used across the tests.
 // An audio CD of `tracks` tracks, `sectors` sectors each, starting at LBA 0.

@@ -73,4 +73,14 @@ void WriteFileText(const std::string& path, const std::string& text)
     out << text;
 }
 
+std::string MissingDrive()
+{
+    for (char letter = 'Q'; letter <= 'Y'; ++letter) {
+        const std::string root = std::string(1, letter) + ":\\";
+        if (::GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR)
+            return std::string(1, letter) + ":";
+    }
+    return "Q:";
+}
+
 }  // namespace testsupport

@@ -19,6 +19,9 @@ private:
     std::string path_;
 };
 
+// A drive letter with its colon ("Q:") that names no drive here.
+std::string MissingDrive();
+
 std::string ReadFileText(const std::string& path);
 void WriteFileText(const std::string& path, const std::string& text);
 

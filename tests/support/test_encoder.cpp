@@ -20,6 +20,8 @@ STDMETHODIMP TestEncoder::QueryInterface(REFIID riid, void** object)
         *object = static_cast<IAudioTag*>(this);
     else if (riid == IID_IConnectionPointContainer)
         *object = static_cast<IConnectionPointContainer*>(this);
+    else if (riid == IID_IConnectionPoint)  // its one point is itself
+        *object = static_cast<IConnectionPoint*>(this);
     else {
         *object = nullptr;
         return E_NOINTERFACE;

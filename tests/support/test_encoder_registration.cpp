@@ -20,7 +20,7 @@ bool SetDefault(const std::string& key, const std::string& value, const char* na
 
 }  // namespace
 
-ScopedTestEncoderRegistration::ScopedTestEncoderRegistration()
+ScopedTestEncoderRegistration::ScopedTestEncoderRegistration(const char* threadingModel)
 {
     char path[MAX_PATH] = {};
     const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -29,7 +29,7 @@ ScopedTestEncoderRegistration::ScopedTestEncoderRegistration()
     const std::string classKey = kClassKey;
     registered_ = SetDefault(classKey, "Velmora test encoder") &&
                   SetDefault(classKey + "\\InprocServer32", server) &&
-                  SetDefault(classKey + "\\InprocServer32", "Both", "ThreadingModel") &&
+                  SetDefault(classKey + "\\InprocServer32", threadingModel, "ThreadingModel") &&
                   SetDefault(std::string(kTestEncoderProgID) + "\\CLSID", "{6C0E7F52-3D1A-4B8E-9F27-5A4C2B8D9E13}");
 }
 

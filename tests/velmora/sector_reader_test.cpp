@@ -243,3 +243,39 @@ TEST_F(Reading, UnreadableSectorsAreSilenceAndCounted)
     EXPECT_EQ(record->toc.unreadableSectors[0], 38);
     EXPECT_EQ(record->toc.unreadableSectors[1], 0);
 }
+
+// A block the drive did not deliver is reported as jitter whatever the correction
+// setting. With correction on, the silence standing in for it is never taken as
+// verified audio to place the next block by (it would match any silence there): the
+// next block is placed afresh, by reads that agree, and is not reported.
+TEST_F(Reading, FailedBlocksAndTheOverlapsTheyLeaveAreJitter)
+{
+    struct Case {
+        const char* what;
+        bool correction;
+        std::vector<std::string> extra;
+        int32_t silentFrom, silentTo;  // the failed read's sectors, delivered as silence
+        int jitters;
+    };
+    const Case cases[] = {
+        {"a failed block without correction", false, {"fault readcd fail 100 100 sense 3 0x11 0"}, 78, 104, 1},
+        {"a failed first block, then silence", true,
+         {"fault readcd fail 5 5 sense 3 0x11 0", "silence 12 45"}, 0, 26, 1},
+        {"a failed block, then silence", true, {"fault readcd fail 100 100 sense 3 0x11 0", "silence 110 160"}, 83, 121,
+         2},
+    };
+    for (const Case& c : cases) {
+        SimDevice disc = AudioCd(2, kTrack);
+        disc.extra = c.extra;
+        Insert(disc);
+        const Rip rip = Read(0, c.correction);
+        EXPECT_FALSE(rip.error) << c.what;
+        std::vector<uint8_t> expected(size_t(kTrack) * kSectorSize);
+        disc.Audio().Fill(0, expected.data(), expected.size());
+        std::fill(expected.begin() + c.silentFrom * kSectorSize, expected.begin() + c.silentTo * kSectorSize, 0);
+        EXPECT_TRUE(rip.audio == expected) << c.what;
+        EXPECT_EQ(rip.jitters, c.jitters) << c.what;
+        std::lock_guard<std::mutex> guard(record->lock);
+        EXPECT_EQ(record->toc.unreadableSectors[0], c.silentTo - c.silentFrom) << c.what;
+    }
+}

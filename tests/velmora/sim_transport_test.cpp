@@ -8,6 +8,7 @@
 #include <cstring>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "sim_audio.h"
@@ -16,6 +17,7 @@
 #include "transport/drive_commands.h"
 #include "transport/scsi_command.h"
 #include "transport/scsi_manager.h"
+#include "transport/sense_data.h"
 
 using namespace velmora;
 using namespace testsupport;
@@ -411,4 +413,73 @@ TEST_F(SimTransport, ReadCountsTellReadsThatLookAgain)
     counts(&reads, &repeats);
     EXPECT_EQ(reads - reads0, 7u);
     EXPECT_EQ(repeats - repeats0, 2u);
+}
+
+TEST(SenseData, FixedAndDescriptorFormatsWithOrWithoutTheValidBit)
+{
+    struct Case {
+        std::vector<uint8_t> bytes;
+        SenseCode expected;
+    };
+    auto fixed = [](uint8_t format) {
+        std::vector<uint8_t> b(18, 0);
+        b[0] = format;
+        b[2] = 0x23;  // a flag above the key
+        b[12] = 0x11;
+        b[13] = 0x05;
+        return b;
+    };
+    auto descriptor = [](uint8_t format) { return std::vector<uint8_t>{format, 0x46, 0x28, 0x01, 0, 0, 0, 0}; };
+    const Case cases[] = {
+        {fixed(0x70), {3, 0x11, 0x05}},      {fixed(0xF0), {3, 0x11, 0x05}},
+        {fixed(0x71), {3, 0x11, 0x05}},      {fixed(0xF1), {3, 0x11, 0x05}},
+        {descriptor(0x72), {6, 0x28, 0x01}}, {descriptor(0xF3), {6, 0x28, 0x01}},
+        {fixed(0x7F), {}},                   {fixed(0x00), {}},
+        {[&] { auto b = fixed(0xF0); b.resize(13); return b; }(), {}},
+        {{0xF2, 0x02, 0x3A}, {}},
+    };
+    for (const Case& c : cases) {
+        const SenseCode sense = ParseSense(c.bytes.data(), c.bytes.size());
+        EXPECT_EQ(sense.key, c.expected.key) << std::hex << int(c.bytes[0]) << " of " << c.bytes.size();
+        EXPECT_EQ(sense.asc, c.expected.asc) << std::hex << int(c.bytes[0]) << " of " << c.bytes.size();
+        EXPECT_EQ(sense.ascq, c.expected.ascq) << std::hex << int(c.bytes[0]) << " of " << c.bytes.size();
+    }
+}
+
+// A unit attention (a new disc, a reset) is answered to the first command after it,
+// which the drive did not carry out: a question about the disc is asked once more.
+// Any other failure is the answer.
+TEST_F(SimTransport, OnlyAUnitAttentionIsAskedAgainAndOnlyOnce)
+{
+    struct Case {
+        const char* fault;  // on both TEST UNIT READY and READ TOC
+        BYTE status;
+        size_t commands;    // of each kind sent
+    };
+    const Case cases[] = {
+        {"times 1 sense 6 0x28 0", SS_COMP, 2},  // medium may have changed
+        {"times 1 sense 6 0x29 0", SS_COMP, 2},  // reset
+        {"times 2 sense 6 0x28 0", SS_ERR, 2},
+        {"times 1 sense 2 0x04 1", SS_ERR, 1},   // becoming ready
+        {"times 1 sense 3 0x11 0", SS_ERR, 1},
+        {"times 1 sense 5 0x24 0", SS_ERR, 1},
+        {"times 1", SS_ERR, 1},                  // no sense data at all
+    };
+    for (const Case& c : cases) {
+        SimDevice drive = AudioCd(3, 1000, 0, 2, 1);
+        drive.extra = {std::string("fault tur fail ") + c.fault, std::string("fault readtoc fail ") + c.fault};
+        WriteSimDrive(1, {drive});
+        ClearSimLog();
+        EXPECT_EQ(TestUnitReady(*record), c.status) << c.fault;
+        uint8_t toc[kTocAnswerSize] = {};
+        EXPECT_EQ(ReadToc(*record, toc), c.status) << c.fault;
+        const std::vector<std::string> cdbs = Cdbs();
+        auto sent = [&](const char* op) {
+            return size_t(std::count_if(cdbs.begin(), cdbs.end(), [&](const std::string& cdb) {
+                return cdb.compare(6, 2, op) == 0;
+            }));
+        };
+        EXPECT_EQ(sent("00"), c.commands) << c.fault;
+        EXPECT_EQ(sent("43"), c.commands) << c.fault;
+    }
 }

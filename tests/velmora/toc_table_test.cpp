@@ -1,7 +1,9 @@
 // Parsing READ TOC answers into the track table, and the track extent rule.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "disc/toc_table.h"
@@ -65,7 +67,7 @@ TEST(TocTable, EnhancedCdLeavesTheSessionGapOut)
 
     int32_t start = 0, end = 0;
     ASSERT_TRUE(TrackExtent(toc, 9, start, end));
-    EXPECT_EQ(end, 150000 + 11400 - 11250);  // the session gap is left out
+    EXPECT_EQ(end, 150000);  // the first session's lead-out and the gap are left out
     ASSERT_TRUE(TrackExtent(toc, 0, start, end));
     EXPECT_EQ(end, 15000);
     // The data track is followed by the lead-out: the plain rule.
@@ -151,5 +153,104 @@ TEST(TocTable, RandomAnswersStayInsideTheTable)
             EXPECT_EQ(hasNext, row + 1 < toc.count);
         }
         HasAudioTrack(toc);
+    }
+}
+
+namespace {
+
+// Raw rows straight into a table, control bytes and numbers as given.
+TocTable Table(const std::vector<std::tuple<uint8_t, uint8_t, int32_t>>& rows)
+{
+    TocTable toc;
+    for (const auto& row : rows) {
+        toc.adrControl[toc.count] = std::get<0>(row);
+        toc.trackNumber[toc.count] = std::get<1>(row);
+        toc.startAddress[toc.count++] = std::get<2>(row);
+    }
+    return toc;
+}
+
+}  // namespace
+
+TEST(TocTable, OnlyTheDataBitMakesATrackOfTheOtherKind)
+{
+    struct Case {
+        uint8_t control, nextControl, nextNumber;
+        int32_t end;  // of track 2 (row 1), which starts at 1000; the next row starts at 20000
+    };
+    const Case cases[] = {
+        {0x10, 0x12, 3, 20000},           // copy permitted
+        {0x10, 0x11, 3, 20000},           // pre-emphasis
+        {0x12, 0x00, 3, 20000},           // other ADR, same kind
+        {0x10, 0x14, 3, 20000 - 11400},   // a data track: the session gap
+        {0x16, 0x10, 3, 20000 - 11400},   // data, then audio
+        {0x10, 0x14, kLeadOutTrack, 20000},  // the lead-out is no track of either kind
+    };
+    for (const Case& c : cases) {
+        const TocTable toc =
+            Table({{0x10, 1, 0}, {c.control, 2, 1000}, {c.nextControl, c.nextNumber, 20000}, {0x10, kLeadOutTrack, 30000}});
+        int32_t start = 0, end = 0;
+        ASSERT_TRUE(TrackExtent(toc, 1, start, end));
+        EXPECT_EQ(end, c.end) << int(c.control) << " then " << int(c.nextControl);
+    }
+}
+
+TEST(TocTable, TheDescriptorCountIsTheLengthLessTwoInEights)
+{
+    // Three descriptors' bytes present; the length field decides how many count.
+    std::vector<uint8_t> answer(kTocAnswerSize, 0);
+    for (int i = 0; i < 3; ++i) {
+        answer[4 + 8 * i + 2] = uint8_t(i + 1);
+        answer[4 + 8 * i + 7] = uint8_t(10 * i);
+    }
+    const std::pair<int, int> lengths[] = {{2 + 24, 3}, {24, 2}, {25, 2}, {2 + 16, 2}, {9, 0}, {10, 1}, {0, 0}};
+    for (const auto& length : lengths) {
+        answer[0] = uint8_t(length.first >> 8);
+        answer[1] = uint8_t(length.first);
+        TocTable toc;
+        ParseTocAnswer(answer.data(), toc);
+        EXPECT_EQ(toc.count, length.second) << "length " << length.first;
+    }
+}
+
+TEST(TocTable, TheRangeARipReads)
+{
+    constexpr uint8_t A = 0x10, D = 0x14, L = kLeadOutTrack;
+    constexpr int32_t kNone = INT32_MIN;
+    struct Case {
+        const char* what;
+        std::vector<std::tuple<uint8_t, uint8_t, int32_t>> rows;
+        int row;
+        int32_t first, last;  // kNone: refused
+    };
+    const Case cases[] = {
+        {"a plain track", {{A, 1, 0}, {A, 2, 500}, {A, L, 900}}, 0, 0, 500},
+        {"the last track", {{A, 1, 0}, {A, 2, 500}, {A, L, 900}}, 1, 500, 900},
+        {"the lead-out row", {{A, 1, 0}, {A, 2, 500}, {A, L, 900}}, 2, kNone, 0},
+        {"no row", {{A, 1, 0}, {A, L, 900}}, 5, kNone, 0},
+        {"a short track reads ten sectors", {{A, 1, 0}, {A, 2, 4}, {A, L, 900}}, 0, 0, 10},
+        {"ten sectors end at the lead-out", {{A, 1, 0}, {A, 2, 895}, {A, L, 900}}, 1, 895, 900},
+        {"an empty track", {{A, 1, 0}, {A, 2, 500}, {A, 3, 500}, {A, L, 900}}, 1, kNone, 0},
+        {"starts descending", {{A, 1, 500}, {A, 2, 100}, {A, L, 900}}, 0, kNone, 0},
+        {"a start before 0", {{A, 1, -150}, {A, 2, 500}, {A, L, 900}}, 0, 0, 500},
+        {"wholly before 0", {{A, 1, -300}, {A, 2, -150}, {A, L, 900}}, 0, kNone, 0},
+        {"beyond the lead-out", {{A, 1, 0}, {A, 2, 1000}, {A, L, 900}}, 1, kNone, 0},
+        {"reaching past the lead-out", {{A, 1, 0}, {A, 2, 1000}, {A, L, 900}}, 0, 0, 900},
+        {"the gap before a data track", {{A, 1, 0}, {A, 2, 500}, {D, 3, 20000}, {D, L, 30000}}, 1, 500, 20000 - 11400},
+        {"a data track too close", {{A, 1, 0}, {A, 2, 500}, {D, 3, 9000}, {D, L, 30000}}, 1, kNone, 0},
+        {"a gap start below any address", {{A, 1, 0}, {A, 2, INT32_MIN + 5}, {D, 3, INT32_MIN + 10}, {A, L, 900}}, 1, kNone, 0},
+        {"the longest disc", {{A, 1, 0}, {A, L, kMaxDiscSectors}}, 0, 0, kMaxDiscSectors},
+        {"a disc longer than any CD", {{A, 1, 0}, {A, L, kMaxDiscSectors + 1}}, 0, kNone, 0},
+        {"the first lead-out ends the disc", {{A, 1, 0}, {A, L, 600}, {A, 2, 300}, {A, 3, 700}, {A, L, 900}}, 2, 300, 600},
+    };
+    for (const Case& c : cases) {
+        const TocTable toc = Table(c.rows);
+        TrackRange range;
+        const bool taken = TrackReadRange(toc, c.row, range);
+        EXPECT_EQ(taken, c.first != kNone) << c.what;
+        if (taken && c.first != kNone) {
+            EXPECT_EQ(range.first, c.first) << c.what;
+            EXPECT_EQ(range.last, c.last) << c.what;
+        }
     }
 }

@@ -45,16 +45,23 @@ std::wstring ConnectError(ConnectResult result)
     return kErrServerNotFound;
 }
 
+ULONGLONG DeadlineOf(const CDDBClientSettings& settings)
+{
+    return ::GetTickCount64() + ULONGLONG(settings.lookupSeconds > 0 ? settings.lookupSeconds : 0) * 1000;
+}
+
 std::wstring Exchange(CDDBRequestMode mode, size_t index, const TocTable& toc,
                       std::vector<CDDBMatch>& matches, const CDDBClientSettings& settings,
-                      CDDBSystemCalls& calls)
+                      CDDBSystemCalls& calls, ULONGLONG deadline)
 {
+    if (::GetTickCount64() >= deadline)
+        return kErrReceiveTimedOut;
     WinsockScope winsock(calls);
     if (!winsock.Started())
         return kErrWinsock;
     ServerConnection connection;  // closed before Windows Sockets is cleaned up
     const std::wstring error = ConnectError(
-        ConnectToServer(settings.server.host, settings.timeoutSeconds, calls, connection));
+        ConnectToServer(settings.server.host, settings.timeoutSeconds, calls, connection, deadline));
     if (!error.empty())
         return error;
 
@@ -64,7 +71,7 @@ std::wstring Exchange(CDDBRequestMode mode, size_t index, const TocTable& toc,
     if (calls.SendAll(connection.socket.Get(), request.data(), static_cast<int>(request.size())) != 0)
         return kErrCannotSend;
 
-    SocketLineReader reader(connection.socket.Get());
+    SocketLineReader reader(connection.socket.Get(), deadline);
     std::wstring record;
     const std::wstring parseError = ParseCDDBAnswer(
         [&reader](std::string& line) { return reader.ReadLine(line); }, mode, matches, record);
@@ -73,20 +80,27 @@ std::wstring Exchange(CDDBRequestMode mode, size_t index, const TocTable& toc,
     return parseError;
 }
 
+std::wstring LookUp(CDDBRequestMode mode, size_t index, const TocTable& toc,
+                    std::vector<CDDBMatch>& matches, const CDDBClientSettings& settings,
+                    CDDBSystemCalls& calls, ULONGLONG deadline)
+{
+    if (mode == CDDBRequestMode::Query)
+        matches.clear();
+    else if (index >= matches.size())
+        return kErrInternal;
+    const std::wstring error = Exchange(mode, index, toc, matches, settings, calls, deadline);
+    if (!error.empty() && mode == CDDBRequestMode::Query)
+        matches.clear();
+    return error;
+}
+
 }  // namespace
 
 std::wstring LookUpCDDB(CDDBRequestMode mode, size_t index, const TocTable& toc,
                         std::vector<CDDBMatch>& matches, const CDDBClientSettings& settings,
                         CDDBSystemCalls& calls)
 {
-    if (mode == CDDBRequestMode::Query)
-        matches.clear();
-    else if (index >= matches.size())
-        return kErrInternal;
-    const std::wstring error = Exchange(mode, index, toc, matches, settings, calls);
-    if (!error.empty() && mode == CDDBRequestMode::Query)
-        matches.clear();
-    return error;
+    return LookUp(mode, index, toc, matches, settings, calls, DeadlineOf(settings));
 }
 
 std::wstring LoadCDDBData(const TocTable& toc, std::vector<CDDBMatch>& matches,
@@ -94,12 +108,15 @@ std::wstring LoadCDDBData(const TocTable& toc, std::vector<CDDBMatch>& matches,
                           CDDBSystemCalls& calls)
 {
     recordsRead = 0;
-    std::wstring error = LookUpCDDB(CDDBRequestMode::Query, 0, toc, matches, settings, calls);
+    // One deadline for the whole lookup: a server that answers every request just
+    // in time keeps no request from ending, but the lookup ends all the same.
+    const ULONGLONG deadline = DeadlineOf(settings);
+    std::wstring error = LookUp(CDDBRequestMode::Query, 0, toc, matches, settings, calls, deadline);
     if (!error.empty())
         return error;
     const size_t found = matches.size();
     for (size_t i = 0; i < found; ++i) {
-        error = LookUpCDDB(CDDBRequestMode::Read, i, toc, matches, settings, calls);
+        error = LookUp(CDDBRequestMode::Read, i, toc, matches, settings, calls, deadline);
         if (!error.empty())
             return error;
         recordsRead = i + 1;

@@ -18,10 +18,14 @@ namespace velmora {
 struct CDDBClientSettings {
     CDDBServer server;
     int timeoutSeconds = 20;  // limit for resolving and connecting
+    // Limit for a whole lookup, the query and every read, however slowly a server
+    // answers: the caller's thread (a window's) is blocked meanwhile.
+    int lookupSeconds = 60;
 };
 
 // One request. Query: empties `matches`, then fills them from the answer (empty
 // again when the request fails). Read: stores the record of matches[index] in it.
+// Ends with a time-out after settings.lookupSeconds.
 std::wstring LookUpCDDB(CDDBRequestMode mode, size_t index, const TocTable& toc,
                         std::vector<CDDBMatch>& matches,
                         const CDDBClientSettings& settings = CDDBClientSettings(),
@@ -30,7 +34,8 @@ std::wstring LookUpCDDB(CDDBRequestMode mode, size_t index, const TocTable& toc,
 // The whole lookup of a disc: the query, then the record of every match it found,
 // in order, stopping at the first failure. `recordsRead` counts the matches, from the
 // first, whose records were read: all of them on success, and on a failed read the
-// ones before it (they stay, with the matches). Blocks the calling thread.
+// ones before it (they stay, with the matches). Blocks the calling thread, for
+// settings.lookupSeconds at most: then it ends with a time-out.
 std::wstring LoadCDDBData(const TocTable& toc, std::vector<CDDBMatch>& matches,
                           size_t& recordsRead,
                           const CDDBClientSettings& settings = CDDBClientSettings(),

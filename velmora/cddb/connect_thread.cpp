@@ -102,7 +102,8 @@ void TakeResult(ConnectJob& job, ServerConnection& connection)
 }  // namespace
 
 ConnectResult ConnectToServer(const std::string& serverHost, int timeoutSeconds,
-                              CDDBSystemCalls& calls, ServerConnection& connection)
+                              CDDBSystemCalls& calls, ServerConnection& connection,
+                              ULONGLONG deadline)
 {
     auto job = std::make_shared<ConnectJob>();
     job->serverHost = serverHost;
@@ -122,7 +123,7 @@ ConnectResult ConnectToServer(const std::string& serverHost, int timeoutSeconds,
 
     DWORD waited = WaitForSingleObject(thread.Get(), kWaitStepMs);
     for (int steps = 1; waited == WAIT_TIMEOUT; ++steps) {
-        if (steps > timeoutSeconds * 10)
+        if (steps > timeoutSeconds * 10 || (deadline && ::GetTickCount64() >= deadline))
             break;
         waited = WaitForSingleObject(thread.Get(), kWaitStepMs);
     }

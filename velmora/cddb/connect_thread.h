@@ -20,9 +20,11 @@ struct ServerConnection {
 // the server on port 80) and connects, and waits for it in 100 ms steps. After
 // timeoutSeconds the attempt is abandoned: the thread runs on by itself and closes
 // whatever it opens; it shares nothing with the caller but its own job, and holds
-// the module loaded until it has ended. Windows Sockets must be started.
+// the module loaded until it has ended; so it is at `deadline` (a GetTickCount64()
+// value, 0 for none) when that comes first. Windows Sockets must be started.
 ConnectResult ConnectToServer(const std::string& serverHost, int timeoutSeconds,
-                              CDDBSystemCalls& calls, ServerConnection& connection);
+                              CDDBSystemCalls& calls, ServerConnection& connection,
+                              ULONGLONG deadline = 0);
 
 // Connect threads that have not ended yet, abandoned ones included.
 int RunningConnectThreads();

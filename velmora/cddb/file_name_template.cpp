@@ -1,6 +1,7 @@
 #include "cddb/file_name_template.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "cddb/device_names.h"
 
@@ -11,24 +12,33 @@ namespace {
 // this keeps a runaway title within what file systems take (255 characters, or
 // bytes on some), with room for the folder and an extension.
 constexpr size_t kMaxPathPart = 120;
+// The most folders a name may make, and its longest length: a title of nested
+// folders makes a few levels below the output folder, never a path that the
+// system cannot take or that takes minutes to create.
+constexpr size_t kMaxFolderDepth = 16;
+constexpr size_t kMaxNameLength = 1024;
 
 bool IsSeparator(wchar_t c)
 {
     return c == L'/' || c == L'\\';
 }
 
+// Characters that Windows forbids in names, control characters (C0 and C1), and
+// the bidirectional embeddings, overrides and isolates, which would make a name
+// read otherwise than it is ("evil\u202Evaw.exe").
 bool IsForbidden(wchar_t c)
 {
-    return c < 32 || c == L':' || c == L'*' || c == L'?' || c == L'<' || c == L'>' ||
-           c == L'"' || c == L'|';
+    return c < 32 || (c >= 0x80 && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069) || c == L':' || c == L'*' || c == L'?' || c == L'<' ||
+           c == L'>' || c == L'"' || c == L'|';
 }
 
 // One part of a name between separators, made a name that Windows keeps as it is:
 // cut to a length every file system takes with room for an extension; a part of
 // dots only ("." and "..", which would climb the folders) made of "_"; a device
-// name given "_"; and a part ending in a dot or a blank, which Windows would cut
-// off, given "_" at its end.
-std::wstring SafePathPart(std::wstring part)
+// name given "_". A folder loses the dots and blanks at its end, as Windows makes
+// it; a file keeps them, its extension follows them.
+std::wstring SafePathPart(std::wstring part, bool folder)
 {
     if (part.size() > kMaxPathPart) {
         part.resize(kMaxPathPart);
@@ -37,10 +47,13 @@ std::wstring SafePathPart(std::wstring part)
     }
     if (part.find_first_not_of(L'.') == std::wstring::npos)
         return std::wstring(part.size(), L'_');
-    part = MendDeviceName(part);
-    if (part.back() == L'.' || part.back() == L' ')
-        part += L'_';
-    return part;
+    if (folder) {
+        const size_t last = part.find_last_not_of(L". ");
+        if (last == std::wstring::npos)
+            return L"_";
+        part.erase(last + 1);
+    }
+    return MendDeviceName(part);
 }
 
 std::wstring TrackNumberText(int trackIndex)
@@ -84,20 +97,42 @@ std::wstring MakeSafeFileName(std::wstring name)
     for (wchar_t& c : name)
         if (IsForbidden(c))
             c = L'_';
-    std::wstring result;
-    size_t partStart = 0;
-    while (partStart < name.size()) {
-        size_t partEnd = partStart;
-        while (partEnd < name.size() && !IsSeparator(name[partEnd]))
-            ++partEnd;
-        // Empty parts (a leading or doubled separator) are dropped: the name stays
-        // relative to the folder it is put in.
-        if (partEnd > partStart) {
-            result += SafePathPart(name.substr(partStart, partEnd - partStart));
-            if (partEnd < name.size())
-                result += name[partEnd];
+    // The parts with the separator that ends each; empty parts (a leading or
+    // doubled separator) are dropped, so the name stays relative to its folder.
+    struct Part {
+        std::wstring text;
+        wchar_t separator;  // 0 for the file's name at the end
+    };
+    std::vector<Part> parts;
+    for (size_t begin = 0; begin < name.size();) {
+        size_t end = begin;
+        while (end < name.size() && !IsSeparator(name[end]))
+            ++end;
+        if (end > begin) {
+            const bool folder = end < name.size();
+            parts.push_back({SafePathPart(name.substr(begin, end - begin), folder),
+                             folder ? name[end] : L'\0'});
         }
-        partStart = partEnd + 1;
+        begin = end + 1;
+    }
+    // The file's name stays; folders beyond the depth or the length allowed are left
+    // out, so the file lands in the deepest folder kept.
+    const size_t fileLength = !parts.empty() && !parts.back().separator ? parts.back().text.size() : 0;
+    std::wstring result;
+    size_t folders = 0;
+    bool full = false;
+    for (const Part& part : parts) {
+        if (part.separator) {
+            full = full || folders == kMaxFolderDepth ||
+                   result.size() + part.text.size() + 1 + fileLength > kMaxNameLength;
+            if (full)
+                continue;
+            ++folders;
+            result += part.text;
+            result += part.separator;
+        } else {
+            result += part.text;
+        }
     }
     return result;
 }

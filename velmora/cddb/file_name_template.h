@@ -18,11 +18,13 @@ std::wstring ExpandFileNameTemplate(const std::wstring& templ, const CDDBRecordF
                                     int trackIndex);
 
 // Makes an expanded template safe as a relative path below the output folder:
-// characters that Windows forbids in names and control characters become "_", and
-// so does each dot of a path part made only of dots, so that no value can climb out
-// of the folder; leading and doubled separators are dropped; a part that names a
-// device or ends in a dot or a blank gets "_"; a very long part is cut. Slashes and
-// backslashes stay: values may make sub-folders.
+// characters that Windows forbids in names, control characters and bidirectional
+// overrides become "_", and so does each dot of a path part made only of dots, so
+// that no value can climb out of the folder; leading and doubled separators are
+// dropped; a part that names a device gets "_"; a folder loses the dots and blanks
+// Windows would cut from its end; a very long part is cut, and folders beyond a
+// bounded depth and length are left out. Slashes and backslashes stay: values may
+// make sub-folders.
 std::wstring MakeSafeFileName(std::wstring name);
 
 // The file name of the track from the active record. Returns the error text ("No

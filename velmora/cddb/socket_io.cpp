@@ -51,6 +51,9 @@ int SocketLineReader::ReadLine(std::string& line)
     size_t lineBytes = 0;
     int idleSteps = 0;
     for (;;) {
+        // A server that sends a byte now and then never leaves the line idle.
+        if (deadline_ && ::GetTickCount64() >= deadline_)
+            return -2;
         if (begin_ == end_) {
             const int received = Receive();
             if (received < 0)

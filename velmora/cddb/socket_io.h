@@ -3,6 +3,7 @@
 #pragma once
 
 #include <winsock2.h>
+#include <windows.h>
 
 #include <cstddef>
 #include <string>
@@ -19,10 +20,13 @@ constexpr size_t kMaxAnswerBytes = 4 * 1024 * 1024;
 // reads the whole answer.
 class SocketLineReader {
 public:
-    explicit SocketLineReader(SOCKET socket) : socket_(socket) {}
+    // `deadline`: the GetTickCount64() value at which reading gives up however the
+    // data comes, 0 for none.
+    explicit SocketLineReader(SOCKET socket, ULONGLONG deadline = 0) : socket_(socket), deadline_(deadline) {}
 
     // Reads one line and removes every CR and LF from it. 0: a line was read;
-    // -1: receive error, or a cap exceeded; -2: about 20 s without any data.
+    // -1: receive error, or a cap exceeded; -2: about 20 s without any data, or the
+    // deadline passed.
     int ReadLine(std::string& line);
 
 private:
@@ -30,6 +34,7 @@ private:
     int Receive();
 
     SOCKET socket_;
+    ULONGLONG deadline_;
     size_t answerBytes_ = 0;
     char buffer_[4096];
     size_t begin_ = 0;  // the unread bytes are buffer_[begin_, end_)

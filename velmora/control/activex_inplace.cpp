@@ -1,6 +1,7 @@
 // In-place activation and drawing: the control shows its icon in a child window of
 // the container (or wherever the container asks it to draw).
 #include "control/cd_ripper.h"
+#include "control/window_class.h"
 
 namespace velmora {
 namespace {
@@ -41,7 +42,7 @@ HRESULT VelCDRipper::InPlaceActivate(LONG verb)
         HWND parent = nullptr;
         inPlaceSite_->GetWindow(&parent);
         const RECT position = ContextOf(inPlaceSite_.Get()).position;
-        inPlaceWindow_ = ::CreateWindowExW(0, L"VelCDRipperWindow", nullptr,
+        inPlaceWindow_ = ::CreateWindowExW(0, kControlWindowClass, nullptr,
                                            WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                                            position.left, position.top,
                                            position.right - position.left,

@@ -58,8 +58,8 @@ HRESULT VelCDRipper::LoadFrom(IStream* stream)
     hr = ReadExactly(stream, values, sizeof values);
     if (FAILED(hr))
         return hr;
-    ::InterlockedExchange(&jitterCorrection_, static_cast<LONG>(GetLittleEndian(values)));
-    ::InterlockedExchange(&overwritePrompt_, static_cast<LONG>(GetLittleEndian(values + 4)));
+    ::InterlockedExchange(&jitterCorrection_, CanonicalBoolean(GetLittleEndian(values)));
+    ::InterlockedExchange(&overwritePrompt_, CanonicalBoolean(GetLittleEndian(values + 4)));
     dirty_ = false;
     return S_OK;
 }

@@ -100,10 +100,7 @@ VelCDRipper::~VelCDRipper()
     events_.Clear();
 
     extraction_.reset();
-    {
-        std::lock_guard<std::mutex> guard(encoderLock_);
-        encoder_.Reset();
-    }
+    encoder_.Set(nullptr);
     if (scanDone_ && manager_)
         manager_->Release();
     manager_.reset();
@@ -151,7 +148,7 @@ STDMETHODIMP VelCDRipper::get_Encoder(IVelAudioEncoder** result)
     if (!result)
         return E_POINTER;
     *result = nullptr;
-    const win::ComPtr<IVelAudioEncoder> encoder = CurrentEncoder();
+    const win::ComPtr<IVelAudioEncoder> encoder = encoder_.Get();
     if (!encoder)
         return S_OK;
     return encoder->QueryInterface(IID_IVelAudioEncoder, reinterpret_cast<void**>(result));
@@ -159,13 +156,7 @@ STDMETHODIMP VelCDRipper::get_Encoder(IVelAudioEncoder** result)
 
 STDMETHODIMP VelCDRipper::put_Encoder(IVelAudioEncoder* encoder)
 {
-    win::ComPtr<IVelAudioEncoder> old;
-    {
-        std::lock_guard<std::mutex> guard(encoderLock_);
-        old = encoder_;
-        encoder_ = encoder;
-    }
-    return S_OK;  // the old encoder is released outside the lock
+    return encoder_.Set(encoder);
 }
 
 STDMETHODIMP VelCDRipper::putref_Encoder(IVelAudioEncoder* encoder) { return put_Encoder(encoder); }
@@ -225,12 +216,6 @@ HRESULT VelCDRipper::PutEncoderLateBound(DISPPARAMS* params, EXCEPINFO* exceptio
     return put_Encoder(encoder.Get());
 }
 
-win::ComPtr<IVelAudioEncoder> VelCDRipper::CurrentEncoder() const
-{
-    std::lock_guard<std::mutex> guard(encoderLock_);
-    return encoder_;
-}
-
 void* VelCDRipper::QueryExtraInterface(REFIID riid)
 {
     return riid == DIID__IVelAudioEncoderEvents ? static_cast<IDispatch*>(&encoderEvents_) : nullptr;
@@ -252,7 +237,7 @@ STDMETHODIMP VelCDRipper::get_JitterCorrection(VARIANT_BOOL* result)
 
 STDMETHODIMP VelCDRipper::put_JitterCorrection(VARIANT_BOOL value)
 {
-    ::InterlockedExchange(&jitterCorrection_, value);
+    ::InterlockedExchange(&jitterCorrection_, CanonicalBoolean(value));
     dirty_ = true;
     return S_OK;
 }
@@ -267,7 +252,7 @@ STDMETHODIMP VelCDRipper::get_OverwritePrompt(VARIANT_BOOL* result)
 
 STDMETHODIMP VelCDRipper::put_OverwritePrompt(VARIANT_BOOL value)
 {
-    ::InterlockedExchange(&overwritePrompt_, value);
+    ::InterlockedExchange(&overwritePrompt_, CanonicalBoolean(value));
     dirty_ = true;
     return S_OK;
 }

@@ -15,6 +15,7 @@
 #include "com/dispatch.h"
 #include "control/connection_point.h"
 #include "control/encoder_events_interface.h"
+#include "extract/encoder_slot.h"
 #include "extract/extraction.h"
 #include "objects/object_model.h"
 #include "objects/ripper_host.h"
@@ -25,6 +26,11 @@
 namespace velmora {
 
 class Drive;
+
+// A stored Boolean as automation clients compare it: any value but zero is VARIANT_TRUE.
+// Scripts test "= True" against -1, and the worker takes any value but zero as on,
+// so what the getters report and what the worker does always agree.
+inline LONG CanonicalBoolean(DWORD value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 
 class VelCDRipper final
     : public com::ComObject<VelCDRipper, com::DispatchImpl<IVelCDRipper>, IViewObjectEx,
@@ -175,7 +181,8 @@ public:
     // ExtractionHost
     HWND Window() const override { return window_; }
     bool JitterCorrection() const override { return jitterCorrection_ != 0; }
-    win::ComPtr<IVelAudioEncoder> CurrentEncoder() const override;
+    bool OverwritePrompt() const override { return overwritePrompt_ != 0; }
+    const EncoderSlot& Encoder() const override { return encoder_; }
 
     // The encoder's error events, through an interface of the control's own
     // that passes them to the extraction's listener.
@@ -207,8 +214,7 @@ private:
     uint8_t hostAdapters_ = 0;
     std::vector<std::shared_ptr<DriveRecord>> records_;
     std::vector<Drive*> driveObjects_;  // the same drives as the collection, for shutdown
-    mutable std::mutex encoderLock_;  // the worker reads the encoder at every call
-    win::ComPtr<IVelAudioEncoder> encoder_;
+    EncoderSlot encoder_;  // the worker takes it at every task
     std::unique_ptr<Extraction> extraction_;
     EncoderEventsInterface encoderEvents_;  // after extraction_, whose listener it uses
     bool destroying_ = false;

@@ -3,17 +3,42 @@
 // turns the private messages into events.
 #include "control/cd_ripper.h"
 
-#include <mutex>
+#include <functional>
+#include <utility>
 
 #include "control/event_ids.h"
+#include "control/window_class.h"
 #include "extract/messages.h"
 
 namespace velmora {
 namespace {
 
-const wchar_t kWindowClass[] = L"VelCDRipperWindow";
-std::mutex g_classLock;
-int g_classUsers = 0;  // controls that hold the window class registered
+// The mark of a window whose control was released on another thread than the
+// window's: no control's address.
+const LONG_PTR kOrphan = 1;
+// Posted to such a window: it closes itself on its own thread, the only one that may.
+constexpr UINT WM_RIPPER_CLOSEORPHAN = 1132;
+
+// What an orphaned window still receives: the worker's last messages, and its close.
+LRESULT OrphanMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_RIPPER_CLOSEORPHAN:
+        ::DestroyWindow(window);
+        return 0;
+    case WM_RIPPER_EXTRACTIONERROR:
+        ::SysFreeString(reinterpret_cast<BSTR>(wParam));
+        return 0;
+    case WM_RIPPER_OVERWRITEPROMPT:  // nothing is overwritten for a control that is gone
+    case WM_RIPPER_CALL:             // the call does not run: the caller sees it did not
+        return 0;
+    default:
+        break;
+    }
+    if (msg >= WM_RIPPER_DISKCHANGED && msg <= WM_RIPPER_PROGRESS)
+        return 0;
+    return ::DefWindowProcW(window, msg, wParam, lParam);
+}
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -21,52 +46,51 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         ::SetWindowLongPtrW(window, GWLP_USERDATA,
                             reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        // Every window keeps the module loaded while it exists: its procedure is here.
+        ControlWindowMade(window);
     }
-    auto* control = reinterpret_cast<VelCDRipper*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (control)
-        return control->OnMessage(window, msg, wParam, lParam);
-    return ::DefWindowProcW(window, msg, wParam, lParam);
+    const LONG_PTR data = ::GetWindowLongPtrW(window, GWLP_USERDATA);
+    LRESULT result;
+    if (data == kOrphan)
+        result = OrphanMessage(window, msg, wParam, lParam);
+    else if (data)
+        result = reinterpret_cast<VelCDRipper*>(data)->OnMessage(window, msg, wParam, lParam);
+    else
+        result = ::DefWindowProcW(window, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY)
+        ControlWindowGone(window);
+    return result;
 }
 
-// The class is registered while any control lives, so that the module can be
-// unloaded without leaving a class whose procedure points into it.
-bool AcquireWindowClass()
+// Only a window's own thread may destroy it. On that thread the window goes at once,
+// with the texts of the error messages still queued for it. A control released on
+// another thread leaves its window to close itself on its own thread; until then
+// the window answers for itself and keeps the module loaded. A thread that ends
+// first takes its windows with it.
+void CloseControlWindow(HWND window)
 {
-    std::lock_guard<std::mutex> guard(g_classLock);
-    if (g_classUsers == 0) {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-        wc.lpfnWndProc = ControlWindowProc;
-        wc.hInstance = com::ModuleInstance();
-        wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = kWindowClass;
-        if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-            return false;
+    if (::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId()) {
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, kOrphan);
+        ::PostMessageW(window, WM_RIPPER_CLOSEORPHAN, 0, 0);
+        return;
     }
-    ++g_classUsers;
-    return true;
-}
-
-void ReleaseWindowClass()
-{
-    std::lock_guard<std::mutex> guard(g_classLock);
-    if (--g_classUsers == 0)
-        ::UnregisterClassW(kWindowClass, com::ModuleInstance());
+    MSG msg;
+    while (::PeekMessageW(&msg, window, WM_RIPPER_EXTRACTIONERROR, WM_RIPPER_EXTRACTIONERROR, PM_REMOVE))
+        ::SysFreeString(reinterpret_cast<BSTR>(msg.wParam));
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    ::DestroyWindow(window);
 }
 
 }  // namespace
 
 HRESULT VelCDRipper::CreateHelperWindow()
 {
-    if (!AcquireWindowClass())
+    if (!RegisterControlWindowClass(ControlWindowProc))
         return HRESULT_FROM_WIN32(::GetLastError());
-    window_ = ::CreateWindowExW(0, kWindowClass, L"VelCDRipperHelper", WS_POPUP, 0, 0, 100, 100,
+    window_ = ::CreateWindowExW(0, kControlWindowClass, L"VelCDRipperHelper", WS_POPUP, 0, 0, 100, 100,
                                 nullptr, nullptr, com::ModuleInstance(), this);
     if (!window_) {
         const DWORD error = ::GetLastError();
-        ReleaseWindowClass();
         return HRESULT_FROM_WIN32(error ? error : ERROR_INVALID_WINDOW_HANDLE);
     }
     return S_OK;
@@ -74,21 +98,10 @@ HRESULT VelCDRipper::CreateHelperWindow()
 
 void VelCDRipper::DestroyControlWindow()
 {
-    if (inPlaceWindow_) {
-        ::DestroyWindow(inPlaceWindow_);
-        inPlaceWindow_ = nullptr;
-    }
-    if (!window_)
-        return;
-    // Texts of error messages still queued belong to those messages.
-    MSG msg;
-    while (::PeekMessageW(&msg, window_, WM_RIPPER_EXTRACTIONERROR, WM_RIPPER_EXTRACTIONERROR,
-                          PM_REMOVE))
-        ::SysFreeString(reinterpret_cast<BSTR>(msg.wParam));
-    ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    ::DestroyWindow(window_);
-    window_ = nullptr;
-    ReleaseWindowClass();
+    if (inPlaceWindow_)
+        CloseControlWindow(std::exchange(inPlaceWindow_, nullptr));
+    if (window_)
+        CloseControlWindow(std::exchange(window_, nullptr));
 }
 
 int VelCDRipper::AskOverwrite()
@@ -110,10 +123,11 @@ void VelCDRipper::DrawIcon(HDC dc, int left, int top) const
 
 LRESULT VelCDRipper::OnMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    // A sink may release the host's last reference from inside an event: the control
-    // then goes away only once the handler has returned.
+    // A sink (or an encoder called here) may release the host's last reference from
+    // inside an event: the control then goes away only once the handler has returned,
+    // and not while the worker waits for the call to come back.
     win::ComPtr<IVelCDRipper> self;
-    if (msg >= WM_RIPPER_DISKCHANGED && msg <= WM_RIPPER_PROGRESS && !destroying_)
+    if (msg >= WM_RIPPER_DISKCHANGED && msg <= WM_RIPPER_CALL && !destroying_)
         self = static_cast<IVelCDRipper*>(this);
     switch (msg) {
     case WM_RIPPER_DISKCHANGED:
@@ -145,6 +159,10 @@ LRESULT VelCDRipper::OnMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     }
     case WM_RIPPER_OVERWRITEPROMPT:
         return AskOverwrite();
+    case WM_RIPPER_CALL:
+        // The worker calling an encoder that lives on this thread.
+        (*reinterpret_cast<const std::function<void()>*>(lParam))();
+        return 0;
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = ::BeginPaint(window, &paint);

@@ -1,5 +1,7 @@
 #include "disc/toc_table.h"
 
+#include <climits>
+
 namespace velmora {
 namespace {
 
@@ -41,11 +43,40 @@ bool TrackExtent(const TocTable& table, int row, int32_t& start, int32_t& end)
         return false;
     const int next = row + 1;
     start = table.startAddress[row];
-    const bool kindChanges = table.adrControl[row] != table.adrControl[next];
-    if (row >= 1 && kindChanges && table.trackNumber[next] != kLeadOutTrack)
-        end = table.startAddress[next] - kSessionGapSectors;
-    else
+    // Only the data bit makes a track of the other kind: copy permission and
+    // pre-emphasis vary from track to track on audio discs.
+    const bool kindChanges = ((table.adrControl[row] ^ table.adrControl[next]) & kDataTrackBit) != 0;
+    if (row >= 1 && kindChanges && table.trackNumber[next] != kLeadOutTrack) {
+        const int64_t gapStart = int64_t(table.startAddress[next]) - kSessionGapSectors;
+        end = gapStart < INT32_MIN ? INT32_MIN : static_cast<int32_t>(gapStart);
+    } else {
         end = table.startAddress[next];
+    }
+    return true;
+}
+
+bool TrackReadRange(const TocTable& table, int row, TrackRange& range)
+{
+    int32_t start = 0, end = 0;
+    if (!TrackExtent(table, row, start, end) || table.trackNumber[row] == kLeadOutTrack)
+        return false;
+    // The disc ends where its lead-out begins: the row the drive numbers as such,
+    // else the last row.
+    int leadOut = table.count - 1;
+    for (int r = 0; r < table.count; ++r)
+        if (table.trackNumber[r] == kLeadOutTrack) {
+            leadOut = r;
+            break;
+        }
+    range.discEnd = table.startAddress[leadOut];
+    range.first = start > 0 ? start : 0;
+    if (end <= range.first || range.first >= range.discEnd || range.discEnd > kMaxDiscSectors)
+        return false;
+    range.last = end;
+    if (int64_t(range.first) + kMinimumRangeSectors > range.last)
+        range.last = range.first + kMinimumRangeSectors;
+    if (range.last > range.discEnd)
+        range.last = range.discEnd;
     return true;
 }
 

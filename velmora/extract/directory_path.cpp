@@ -1,8 +1,12 @@
 #include "extract/directory_path.h"
 
 #include <windows.h>
+#include <winternl.h>
+
+#include <vector>
 
 #include "extract/target_path.h"
+#include "win/unique_handle.h"
 
 namespace velmora {
 namespace {
@@ -35,6 +39,40 @@ size_t FirstFolder(const std::wstring& path)
     return end == std::wstring::npos ? path.size() : end + 1;
 }
 
+bool Cancelled(const volatile LONG* cancel)
+{
+    return cancel && *cancel;
+}
+
+// A folder that exists, opened for making folders inside it.
+win::UniqueFile OpenFolder(const std::wstring& path)
+{
+    return win::UniqueFile(::CreateFileW(FileSystemName(path).c_str(), FILE_TRAVERSE | SYNCHRONIZE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+// Opens the folder `name` inside `parent`, making it when it is missing. Only the
+// one name is looked up: the path above it was resolved when `parent` was opened.
+win::UniqueFile OpenOrCreateChild(HANDLE parent, const std::wstring& name)
+{
+    if (name.empty() || name.size() * sizeof(wchar_t) > 0xFFFE)
+        return win::UniqueFile();
+    UNICODE_STRING text;
+    text.Buffer = const_cast<wchar_t*>(name.c_str());
+    text.Length = static_cast<USHORT>(name.size() * sizeof(wchar_t));
+    text.MaximumLength = text.Length;
+    OBJECT_ATTRIBUTES attributes;
+    InitializeObjectAttributes(&attributes, &text, OBJ_CASE_INSENSITIVE, parent, nullptr);
+    IO_STATUS_BLOCK io{};
+    HANDLE child = nullptr;
+    const NTSTATUS status = ::NtCreateFile(
+        &child, FILE_TRAVERSE | SYNCHRONIZE, &attributes, &io, nullptr, FILE_ATTRIBUTE_NORMAL,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, FILE_OPEN_IF,
+        FILE_DIRECTORY_FILE | FILE_SYNCHRONOUS_IO_NONALERT, nullptr, 0);
+    return status >= 0 ? win::UniqueFile(child) : win::UniqueFile();
+}
+
 }  // namespace
 
 std::wstring DirectoryPart(const std::wstring& target)
@@ -43,20 +81,44 @@ std::wstring DirectoryPart(const std::wstring& target)
     return slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
 }
 
-void CreateDirectoryPath(const std::wstring& folder)
+void CreateDirectoryPath(const std::wstring& folder, const volatile LONG* cancel)
 {
     std::wstring path = folder;
     if (!path.empty() && path.back() == L'\\')
         path.pop_back();
-    if (path.empty() || IsFolder(path))
+    if (path.empty() || !WithinPathLimit(path) || IsFolder(path))
         return;
-    // Each level in turn, from the first below the root.
-    for (size_t at = FirstFolder(path); at <= path.size(); ++at) {
-        if (at < path.size() && path[at] != L'\\')
+    // The end of each level below the root, the last one being the folder itself.
+    const size_t root = FirstFolder(path);
+    std::vector<size_t> levels;
+    for (size_t at = root; at < path.size(); ++at)
+        if (path[at] == L'\\')
+            levels.push_back(at);
+    levels.push_back(path.size());
+
+    // The deepest level that exists, found by halving: a level exists only when
+    // every level above it does. -1 stands for the root.
+    int present = -1, missing = static_cast<int>(levels.size()) - 1;
+    while (missing - present > 1) {
+        const int middle = present + (missing - present) / 2;
+        if (IsFolder(path.substr(0, levels[middle])))
+            present = middle;
+        else
+            missing = middle;
+    }
+    win::UniqueFile parent = OpenFolder(path.substr(0, present < 0 ? root : levels[present]));
+    for (size_t level = static_cast<size_t>(present + 1); level < levels.size(); ++level) {
+        if (Cancelled(cancel))
+            return;
+        if (!parent) {
+            // A folder that cannot be opened may still take new folders by name.
+            ::CreateDirectoryW(FileSystemName(path.substr(0, levels[level])).c_str(), nullptr);
             continue;
-        const std::wstring level = path.substr(0, at);
-        if (!IsFolder(level))
-            ::CreateDirectoryW(FileSystemName(level).c_str(), nullptr);
+        }
+        const size_t begin = level == 0 ? root : levels[level - 1] + 1;
+        parent = OpenOrCreateChild(parent.Get(), path.substr(begin, levels[level] - begin));
+        if (!parent)
+            return;
     }
 }
 

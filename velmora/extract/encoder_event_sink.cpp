@@ -9,9 +9,26 @@ constexpr DISPID kOnError = 1;
 
 }  // namespace
 
+EncoderEventSink::EncoderEventSink(std::shared_ptr<EncoderErrorText> text) : text_(std::move(text))
+{
+    // Without it the sink is marshalled as usual: events then reach it through a proxy.
+    ::CoCreateFreeThreadedMarshaler(static_cast<IDispatch*>(this), marshaler_.Put());
+}
+
 void* EncoderEventSink::QueryExtraInterface(REFIID riid)
 {
-    return riid == DIID__IVelAudioEncoderEvents ? static_cast<IDispatch*>(this) : nullptr;
+    if (riid == DIID__IVelAudioEncoderEvents)
+        return static_cast<IDispatch*>(this);
+    if (riid == IID_IMarshal && marshaler_) {
+        // The marshaler's interface, with the reference it took on this object given
+        // back: the caller takes its own.
+        void* marshal = nullptr;
+        if (FAILED(marshaler_->QueryInterface(riid, &marshal)))
+            return nullptr;
+        static_cast<IUnknown*>(marshal)->Release();
+        return marshal;
+    }
+    return nullptr;
 }
 
 STDMETHODIMP EncoderEventSink::GetTypeInfoCount(UINT* count)

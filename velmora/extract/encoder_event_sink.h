@@ -1,7 +1,9 @@
 // The control's listener for the external encoder's error events. It keeps the
 // latest error text for the extraction worker. It is an object of its own (not part
 // of the control's identity), so that an encoder holding it never keeps the control
-// alive.
+// alive. It takes events on any thread (its text is guarded), and hands itself as it
+// is to an encoder of any apartment of the process: the encoder fires into it on its
+// own thread, with no proxy in between.
 #pragma once
 
 #include <memory>
@@ -9,6 +11,7 @@
 #include <string>
 
 #include "com/com_object.h"
+#include "win/com_ptr.h"
 
 namespace velmora {
 
@@ -33,7 +36,7 @@ private:
 
 class EncoderEventSink final : public com::ComObject<EncoderEventSink, IDispatch> {
 public:
-    explicit EncoderEventSink(std::shared_ptr<EncoderErrorText> text) : text_(std::move(text)) {}
+    explicit EncoderEventSink(std::shared_ptr<EncoderErrorText> text);
 
     void* QueryExtraInterface(REFIID riid);
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
@@ -44,6 +47,7 @@ public:
 
 private:
     std::shared_ptr<EncoderErrorText> text_;
+    win::ComPtr<IUnknown> marshaler_;  // the free-threaded marshaler, aggregated
 };
 
 }  // namespace velmora

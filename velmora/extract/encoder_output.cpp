@@ -4,11 +4,12 @@
 
 #include "cddb/record_tags.h"
 #include "extract/directory_path.h"
+#include "extract/failure_text.h"
 #include "extract/wav_writer.h"
 
 namespace velmora {
 
-std::wstring ErrorInfoText(const wchar_t* fallback)
+std::wstring ErrorInfoText(const std::wstring& fallback)
 {
     win::ComPtr<IErrorInfo> info;
     if (::GetErrorInfo(0, info.Put()) == S_OK && info) {
@@ -19,18 +20,30 @@ std::wstring ErrorInfoText(const wchar_t* fallback)
     return fallback;
 }
 
-std::wstring OpenEncoder(IVelAudioEncoder* encoder, const std::wstring& target)
+std::wstring OpenEncoder(IVelAudioEncoder* encoder, const std::wstring& target,
+                         const volatile LONG* cancel)
 {
-    CreateDirectoryPath(DirectoryPart(target));
+    CreateDirectoryPath(DirectoryPart(target), cancel);
+    if (cancel && *cancel)
+        return L"Cancelled by user.";
     win::UniqueBstr name(target.c_str(), static_cast<UINT>(target.size()));
     ::SetErrorInfo(0, nullptr);
-    if (FAILED(encoder->Open(name.Get())))
-        return ErrorInfoText(L"Internal error #7653. External encoder was unable to start.");
+    const HRESULT opened = encoder->Open(name.Get());
+    if (FAILED(opened))
+        return ErrorInfoText(
+            FailureText(L"Internal error #7653. External encoder was unable to start.", target, opened));
     WAVEFORMATEX format = CdAudioFormat();
     ::SetErrorInfo(0, nullptr);
     if (FAILED(encoder->SetInputFormatWFX(&format)))
         return ErrorInfoText(L"Internal error #7654. Cannot start encoding.");
     return std::wstring();
+}
+
+std::wstring WriteFailureText(const std::wstring& reported, const std::wstring& target, HRESULT reason)
+{
+    if (!reported.empty())
+        return reported;
+    return FailureText(L"Internal error #7655. Error writing to external encoder.", target, reason);
 }
 
 void WriteEncoderTags(IVelAudioEncoder* encoder, const std::wstring& recordText,
@@ -52,24 +65,33 @@ void WriteEncoderTags(IVelAudioEncoder* encoder, const std::wstring& recordText,
     put([&](BSTR v) { return tag->put_TrackNo(v); }, tags.trackNo);
 }
 
-void EncoderEventConnection::Connect(IVelAudioEncoder* encoder, IDispatch* sink)
+void EncoderEventConnection::Connect(const TaskEncoder& encoder, IDispatch* sink)
 {
-    win::ComPtr<IConnectionPointContainer> container;
-    if (FAILED(encoder->QueryInterface(IID_IConnectionPointContainer,
-                                       reinterpret_cast<void**>(container.Put()))))
-        return;
-    win::ComPtr<IConnectionPoint> point;
-    if (FAILED(container->FindConnectionPoint(DIID__IVelAudioEncoderEvents, point.Put())))
-        return;
-    if (SUCCEEDED(point->Advise(sink, &cookie_)))
-        point_ = point;
+    Disconnect();
+    encoder.Call([&](IVelAudioEncoder* object) {
+        win::ComPtr<IConnectionPointContainer> container;
+        if (FAILED(object->QueryInterface(IID_IConnectionPointContainer,
+                                          reinterpret_cast<void**>(container.Put()))))
+            return;
+        win::ComPtr<IConnectionPoint> point;
+        if (FAILED(container->FindConnectionPoint(DIID__IVelAudioEncoderEvents, point.Put())))
+            return;
+        if (SUCCEEDED(point->Advise(sink, &cookie_)))
+            point_ = point;
+    });
+    site_ = encoder.Site();
 }
 
 void EncoderEventConnection::Disconnect()
 {
-    if (point_)
-        point_->Unadvise(cookie_);
-    point_.Reset();
+    if (!point_)
+        return;
+    // Left as it is when the encoder's thread is gone: nothing can be called there.
+    if (!site_.Run([&] {
+            point_->Unadvise(cookie_);
+            point_.Reset();
+        }))
+        point_.Detach();
 }
 
 }  // namespace velmora

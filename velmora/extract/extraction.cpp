@@ -4,6 +4,7 @@
 
 #include "com/error_info.h"
 #include "extract/encoder_output.h"
+#include "extract/failure_text.h"
 #include "extract/messages.h"
 #include "extract/wav_writer.h"
 
@@ -13,6 +14,8 @@ namespace {
 const wchar_t kBusy[] = L"Extraction is already in progress.";
 const wchar_t kQueueEmpty[] = L"Extraction queue is empty.";
 const wchar_t kNoEncoder[] = L"External encoder is not set.";
+const wchar_t kEncoderUnreachable[] = L"Internal error #7653. External encoder was unable to start.";
+const wchar_t kEncoderCloseFailed[] = L"Internal error #7656. External encoder problem.";
 
 }  // namespace
 
@@ -49,7 +52,7 @@ HRESULT Extraction::StartSingle(ExtractionTask task, REFIID iid)
 {
     if (busy_)
         return com::ReportError(iid, kBusy);
-    if (task.kind == ExtractionTask::Kind::Encoder && !host_.CurrentEncoder())
+    if (task.kind == ExtractionTask::Kind::Encoder && host_.Encoder().Empty())
         return com::ReportError(iid, kNoEncoder);
     // Taking the flag here, not in the worker, keeps two quick starts from both passing.
     if (::InterlockedCompareExchange(&busy_, 1, 0) != 0)
@@ -65,7 +68,7 @@ HRESULT Extraction::StartSingle(ExtractionTask task, REFIID iid)
 
 HRESULT Extraction::Queue(ExtractionTask task, REFIID iid)
 {
-    if (task.kind == ExtractionTask::Kind::Encoder && !host_.CurrentEncoder())
+    if (task.kind == ExtractionTask::Kind::Encoder && host_.Encoder().Empty())
         return com::ReportError(iid, kNoEncoder);
     std::lock_guard<std::mutex> guard(listsLock_);
     queue_.push_back(std::move(task));
@@ -160,6 +163,13 @@ void Extraction::Run()
     ::InterlockedExchange(&busy_, 0);  // the last thing the worker does with the control
 }
 
+void Extraction::PostSetUpError(const std::wstring& text)
+{
+    // A cancel that stopped the set-up is what the host asked for, not an error.
+    if (!cancel_)
+        PostError(text);
+}
+
 bool Extraction::RunTask(const ExtractionTask& task)
 {
     // A track that is not on the disc ends the run before any file is made for it.
@@ -171,37 +181,48 @@ bool Extraction::RunTask(const ExtractionTask& task)
     // The encoder the task starts with serves the whole task: a host that sets
     // another one (or none) meanwhile changes the next task, never this one, whose
     // encoder was opened for it and must see its every block and its Close.
-    win::ComPtr<IVelAudioEncoder> encoder;
+    TaskEncoder encoder;
     if (task.kind == ExtractionTask::Kind::Wav) {
+        // Only a question that must really be shown goes to the window's thread, which
+        // a host without a message loop (a console program, a script in a wait loop)
+        // never lets answer. A cancelled run (the control going away, too) keeps the
+        // old file without asking.
         HWND window = host_.Window();
-        const std::wstring error = wav.Open(task.target, [window] {
+        const std::wstring error = wav.Open(task.target, [this, window] {
+            if (cancel_)
+                return false;
+            if (!host_.OverwritePrompt())
+                return true;
             return ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0;
-        });
+        }, &cancel_);
         if (!error.empty()) {
             reader_.FreeBuffers();
-            PostError(error);
+            PostSetUpError(error);
             return false;
         }
     } else {
-        encoder = host_.CurrentEncoder();
+        encoder = host_.Encoder().Take(host_.Window());
         if (!encoder) {
             reader_.FreeBuffers();
-            PostError(L"External encoder is not set.");
+            PostError(kNoEncoder);
             return false;
         }
-        const std::wstring error = OpenEncoder(encoder.Get(), task.target);
+        std::wstring error = FailureText(kEncoderUnreachable, task.target, RPC_E_DISCONNECTED);
+        encoder.Call([&](IVelAudioEncoder* object) { error = OpenEncoder(object, task.target, &cancel_); });
         if (!error.empty()) {
             reader_.FreeBuffers();
-            PostError(error);
+            PostSetUpError(error);
             return false;
         }
         if (!connection_->Connected())
-            connection_->Connect(encoder.Get(), sink_.Get());
+            connection_->Connect(encoder, sink_.Get());
         if (task.writeTag)
-            WriteEncoderTags(encoder.Get(), task.record, task.trackIndex);
+            encoder.Call([&](IVelAudioEncoder* object) {
+                WriteEncoderTags(object, task.record, task.trackIndex);
+            });
     }
 
-    bool ok = ReadTrack(task.kind == ExtractionTask::Kind::Wav ? &wav : nullptr, encoder.Get());
+    bool ok = ReadTrack(task.kind == ExtractionTask::Kind::Wav ? &wav : nullptr, encoder, task.target);
 
     if (task.kind == ExtractionTask::Kind::Wav) {
         if (FAILED(wav.Close())) {
@@ -209,9 +230,13 @@ bool Extraction::RunTask(const ExtractionTask& task)
             ok = false;
         }
     } else {
-        ::SetErrorInfo(0, nullptr);
-        if (FAILED(encoder->Close())) {
-            PostError(ErrorInfoText(L"Internal error #7656. External encoder problem."));
+        std::wstring error = kEncoderCloseFailed;
+        encoder.Call([&](IVelAudioEncoder* object) {
+            ::SetErrorInfo(0, nullptr);
+            error = FAILED(object->Close()) ? ErrorInfoText(kEncoderCloseFailed) : std::wstring();
+        });
+        if (!error.empty()) {
+            PostError(error);
             ok = false;
         }
     }
@@ -221,15 +246,19 @@ bool Extraction::RunTask(const ExtractionTask& task)
 // Reads the track set up in the reader into the output; false when the run must
 // end (error or cancel).
 // Ends with the progress and end messages; the output is closed by the caller.
-bool Extraction::ReadTrack(WavWriter* wav, IVelAudioEncoder* encoder)
+bool Extraction::ReadTrack(WavWriter* wav, const TaskEncoder& encoder, const std::wstring& target)
 {
     int lastPercent = -1;
     Post(WM_RIPPER_EXTRACTIONSTART);
 
+    // The setting holds for the whole track: a read made without correction shares
+    // nothing with the next one, so switching it on in the middle of a track could
+    // only report a mismatch that is not there. A change applies from the next track.
+    const bool jitterCorrection = host_.JitterCorrection();
     bool failed = false;
     bool cancelSeen = false;
     for (;;) {
-        const Block block = reader_.ReadBlock(host_.JitterCorrection());
+        const Block block = reader_.ReadBlock(jitterCorrection);
         if (block.result == Block::Result::Done)
             break;
         if (cancelSeen)
@@ -250,13 +279,15 @@ bool Extraction::ReadTrack(WavWriter* wav, IVelAudioEncoder* encoder)
                 break;
             }
         } else {
-            if (FAILED(encoder->Write(const_cast<unsigned char*>(block.data),
-                                      static_cast<LONG>(block.length)))) {
+            HRESULT written = RPC_E_DISCONNECTED;
+            encoder.Call([&](IVelAudioEncoder* object) {
+                written = object->Write(const_cast<unsigned char*>(block.data),
+                                        static_cast<LONG>(block.length));
+            });
+            if (FAILED(written)) {
                 const std::wstring reported = connection_->Connected() ? encoderError_->Get()
                                                                        : std::wstring();
-                PostError(reported.empty()
-                              ? L"Internal error #7655. Error writing to external encoder."
-                              : reported);
+                PostError(WriteFailureText(reported, target, written));
                 failed = true;
                 break;
             }

@@ -11,6 +11,7 @@
 
 #include "extract/encoder_event_sink.h"
 #include "extract/encoder_output.h"
+#include "extract/encoder_slot.h"
 #include "extract/sector_reader.h"
 #include "transport/drive_record.h"
 #include "velmora.h"
@@ -37,8 +38,9 @@ class ExtractionHost {
 public:
     virtual HWND Window() const = 0;
     virtual bool JitterCorrection() const = 0;
-    // The `Encoder` property as it is now (may be null).
-    virtual win::ComPtr<IVelAudioEncoder> CurrentEncoder() const = 0;
+    virtual bool OverwritePrompt() const = 0;
+    // The `Encoder` property.
+    virtual const EncoderSlot& Encoder() const = 0;
 
 protected:
     ~ExtractionHost() = default;
@@ -75,9 +77,10 @@ private:
     // Runs one task; false when the run must end after it.
     bool RunTask(const ExtractionTask& task);
     // Writes into `wav`, or else into `encoder`, the task's own.
-    bool ReadTrack(WavWriter* wav, IVelAudioEncoder* encoder);
+    bool ReadTrack(WavWriter* wav, const TaskEncoder& encoder, const std::wstring& target);
     void Post(UINT message, WPARAM wParam = 0);
     void PostError(const std::wstring& text);
+    void PostSetUpError(const std::wstring& text);
 
     ExtractionHost& host_;
     std::mutex listsLock_;

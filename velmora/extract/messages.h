@@ -12,6 +12,7 @@ enum : UINT {
     WM_RIPPER_EXTRACTIONERROR = 1128,  // wParam: a BSTR that the message owns
     WM_RIPPER_JITTERDETECTED = 1129,
     WM_RIPPER_PROGRESS = 1130,         // wParam: percent done
+    WM_RIPPER_CALL = 1131,             // sent; lParam: a const std::function<void()>* to run
     WM_RIPPER_OVERWRITEPROMPT = 1224,  // sent; the result is 1 to overwrite, 0 not to
 };
 

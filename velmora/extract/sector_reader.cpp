@@ -10,8 +10,6 @@
 namespace velmora {
 namespace {
 
-// No CD holds more than 100 minutes: a table that says otherwise is not believed.
-constexpr int32_t kMaxDiscSectors = 100 * 60 * 75;
 // Reads of one block start at one of this many sectors.
 constexpr int kRereadSpread = 4;
 // Verified audio kept before the next byte: all a read can share with it.
@@ -21,13 +19,14 @@ const wchar_t kDiskRemoved[] = L"The disk was removed.";
 const wchar_t kDiskChanged[] = L"The disk was changed.";
 const wchar_t kNoProgress[] = L"Read error: the drive delivers no new audio.";
 
-// Rows `row` and `row + 1` hold tracks of the same kind that meet without a gap, so
-// a read may run from one into the other.
+// Rows `row` and `row + 1` hold tracks of the same kind that meet without a gap, in
+// order, so a read may run from one into the other.
 bool Joined(const TocTable& toc, int row)
 {
     int32_t start = 0, end = 0;
-    return row >= 0 && row + 2 < toc.count && toc.trackNumber[row + 1] != kLeadOutTrack &&
-           TrackExtent(toc, row, start, end) && end == toc.startAddress[row + 1];
+    return row >= 0 && row + 1 < toc.count && toc.trackNumber[row] != kLeadOutTrack &&
+           toc.trackNumber[row + 1] != kLeadOutTrack && TrackExtent(toc, row, start, end) &&
+           start < end && end == toc.startAddress[row + 1];
 }
 
 }  // namespace
@@ -36,18 +35,22 @@ bool SectorReader::SetUp(DriveRecord& drive, int trackIndex)
 {
     drive_ = &drive;
     statusText_.clear();
-    int32_t start = 0, end = 0;
+    // A track is the table's row of its index, whatever number the disc gives it.
+    // One that is not on the disc (its place in the table is empty, lies beyond the
+    // lead-out or on a disc longer than any CD) is not read: reading it would only
+    // deliver failed reads, or another track's audio.
+    TrackRange range;
     int32_t runStart = 0, runEnd = 0;
     std::vector<int32_t> table;
     {
         std::lock_guard<std::mutex> guard(drive.lock);
         TocTable& toc = drive.toc;
-        tocRow_ = FindTrackRow(toc, trackIndex + 1);
-        if (tocRow_ < 0 || !TrackExtent(toc, tocRow_, start, end)) {
+        tocRow_ = -1;
+        if (!TrackReadRange(toc, trackIndex, range)) {
             statusText_ = L"No such track on the disk";
             return false;
         }
-        discEnd_ = toc.startAddress[toc.count - 1];
+        tocRow_ = trackIndex;
         toc.unreadableSectors[tocRow_] = 0;
         // A block may start inside the tracks before and end inside the ones after, when
         // they join this one: only the start of the disc or of a session, and a lead-out,
@@ -64,21 +67,9 @@ bool SectorReader::SetUp(DriveRecord& drive, int trackIndex)
         table.assign(toc.startAddress, toc.startAddress + toc.count);
         table.insert(table.end(), toc.adrControl, toc.adrControl + toc.count);
     }
-    // A track that starts at or beyond the lead-out, or on a disc longer than any CD,
-    // is not on the disc: reading it would only deliver failed reads.
-    if ((start > 0 ? start : 0) >= discEnd_ || discEnd_ > kMaxDiscSectors) {
-        statusText_ = L"No such track on the disk";
-        return false;
-    }
-    lastLba_ = end;
-    if (static_cast<int64_t>(start) + kMinimumRangeSectors > end)
-        lastLba_ = start + kMinimumRangeSectors;
-    firstLba_ = start > 0 ? start : 0;
-    // Nothing lies beyond the lead-out: a range that reaches past it ends there.
-    if (lastLba_ > discEnd_ && discEnd_ > firstLba_)
-        lastLba_ = discEnd_;
-    if (lastLba_ < firstLba_)
-        lastLba_ = firstLba_;
+    discEnd_ = range.discEnd;
+    firstLba_ = range.first;
+    lastLba_ = range.last;
     minStart_ = std::min(std::max(runStart, 0), firstLba_);
     readLimit_ = std::min(std::max(runEnd, lastLba_), discEnd_);
     if (readLimit_ < lastLba_)

@@ -22,7 +22,6 @@ constexpr uint32_t kSectorSize = 2352;
 constexpr int kBlockSectors = 26;
 constexpr int kOverlapSectors = 7;
 constexpr uint32_t kBlockSize = kBlockSectors * kSectorSize;  // 61152
-constexpr int kMinimumRangeSectors = 10;
 constexpr int kReadAttempts = 3;  // a failed READ CD is tried twice more
 constexpr int kVerifyReads = 16;  // reads of one block at most, to find its place
 

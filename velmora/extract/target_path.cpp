@@ -60,7 +60,8 @@ std::wstring FullPathName(const std::wstring& path)
 
 std::wstring ResolveTarget(const std::wstring& target)
 {
-    if (StartsWith(target, L"\\\\?\\") || StartsWith(target, L"\\\\.\\"))
+    if (StartsWith(target, L"\\\\?\\") || StartsWith(target, L"\\\\.\\") ||
+        target.size() > kMaxSystemPath)
         return target;
     std::wstring path = target;
     for (wchar_t& c : path)
@@ -78,13 +79,18 @@ std::wstring ResolveTarget(const std::wstring& target)
             result += folder + L'\\';
         begin = end + 1;
     }
-    // The file's own name keeps its blanks; the extension that follows makes them
-    // part of the name. A name of nothing but dots and blanks names no file ("." and
-    // ".." would climb the folders, the rest Windows cuts to nothing): it is left
-    // out, and the target names its folder only.
+    // The file's own name keeps the dots and blanks at its end: the extension that
+    // follows makes them part of the name, so only the folders are resolved (the
+    // system would cut them off). A name of nothing but dots and blanks names no
+    // file ("." and ".." would climb the folders, the rest Windows cuts to nothing):
+    // it is left out, and the target names its folder only.
+    std::wstring file;
     if (begin < path.size() && path.find_first_not_of(L". ", begin) != std::wstring::npos)
-        result += MendDeviceName(path.substr(begin));
-    return FullPathName(result);
+        file = MendDeviceName(path.substr(begin));
+    std::wstring folder = FullPathName(result.empty() ? std::wstring(L".\\") : result);
+    if (!folder.empty() && folder.back() != L'\\')
+        folder += L'\\';
+    return folder + file;
 }
 
 bool NamesAFile(const std::wstring& target)
@@ -100,6 +106,11 @@ std::wstring FileSystemName(const std::wstring& absolute)
     if (StartsWith(absolute, L"\\\\"))
         return L"\\\\?\\UNC\\" + absolute.substr(2);
     return L"\\\\?\\" + absolute;
+}
+
+bool WithinPathLimit(const std::wstring& absolute)
+{
+    return FileSystemName(absolute).size() <= kMaxSystemPath;
 }
 
 }  // namespace velmora

@@ -14,8 +14,12 @@ namespace velmora {
 // then resolved against the current directory ("." and ".." included). A file name
 // of dots and blanks only is dropped, leaving the folder with its final "\". A name
 // in the "\\?\" or "\\.\" form is taken as it stands. A name that cannot be
-// resolved is returned as given.
+// resolved, or is longer than kMaxSystemPath, is returned as given.
 std::wstring ResolveTarget(const std::wstring& target);
+
+// The longest name the file functions take, "\\?\" prefix included. Longer ones
+// the system would cut short, and open something else.
+constexpr size_t kMaxSystemPath = 32767;
 
 // False for a target without a file name: empty, or ending in a separator.
 bool NamesAFile(const std::wstring& target);
@@ -23,5 +27,7 @@ bool NamesAFile(const std::wstring& target);
 // The form of an absolute name that the file functions take at any length: names of
 // MAX_PATH characters or more get the "\\?\" prefix ("\\?\UNC\" for a share).
 std::wstring FileSystemName(const std::wstring& absolute);
+// True when the system takes FileSystemName(absolute) whole.
+bool WithinPathLimit(const std::wstring& absolute);
 
 }  // namespace velmora

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "extract/directory_path.h"
+#include "extract/failure_text.h"
 #include "extract/open_wav_files.h"
 #include "extract/target_path.h"
 
@@ -14,19 +15,7 @@ namespace {
 constexpr DWORD kPipeSize = 1048576;
 constexpr DWORD kCopyPiece = 65536;
 const wchar_t kWriteError[] = L"Write error";
-
-// The system's text for an error code without its final period and line break.
-std::wstring SystemMessage(DWORD error)
-{
-    wchar_t* text = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message = length ? std::wstring(text, length) : std::wstring();
-    ::LocalFree(text);
-    message.resize(message.size() >= 3 ? message.size() - 3 : 0);
-    return message;
-}
+const wchar_t kCannotCreate[] = L"Cannot create wav-file";
 
 }  // namespace
 
@@ -60,14 +49,21 @@ WavWriter::~WavWriter()
     Close();
 }
 
-std::wstring WavWriter::Open(const std::wstring& target, const std::function<bool()>& mayOverwrite)
+std::wstring WavWriter::Open(const std::wstring& target, const std::function<bool()>& mayOverwrite,
+                             const volatile LONG* cancel)
 {
     // A target that names a folder but no file is refused before anything is made:
-    // no folder is created for it and no file named ".wav" appears.
+    // no folder is created for it and no file named ".wav" appears. So is one
+    // longer than the system takes, which it would cut to another name.
     if (!NamesAFile(target))
-        return L"Cannot create wav-file";
-    CreateDirectoryPath(DirectoryPart(target));
-    const std::wstring name = FileSystemName(WavName(target));
+        return FailureText(kCannotCreate, target, HRESULT_FROM_WIN32(ERROR_INVALID_NAME));
+    const std::wstring shownName = WavName(target);
+    if (!WithinPathLimit(shownName))
+        return FailureText(kCannotCreate, shownName, HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE));
+    CreateDirectoryPath(DirectoryPart(target), cancel);
+    if (cancel && *cancel)
+        return L"Cancelled by user.";
+    const std::wstring name = FileSystemName(shownName);
 
     const DWORD attributes = ::GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -83,13 +79,15 @@ std::wstring WavWriter::Open(const std::wstring& target, const std::function<boo
     // no name longer than 127 characters.
     handle_.Reset(::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    const DWORD createError = ::GetLastError();
     if (!handle_)
-        return L"Cannot create wav-file";
+        return FailureText(kCannotCreate, shownName,
+                           HRESULT_FROM_WIN32(createError ? createError : ERROR_OPEN_FAILED));
     // Only a file on a disk holds a WAV file: a device or a pipe would swallow the
     // audio, or block the worker.
     if (::GetFileType(handle_.Get()) != FILE_TYPE_DISK) {
         handle_.Reset();
-        return L"Cannot create wav-file";
+        return FailureText(kCannotCreate, shownName, HRESULT_FROM_WIN32(ERROR_BAD_PATHNAME));
     }
     MMIOINFO info{};
     info.fccIOProc = FOURCC_DOS;
@@ -98,7 +96,7 @@ std::wstring WavWriter::Open(const std::wstring& target, const std::function<boo
     if (!file_) {
         handle_.Reset();
         ::DeleteFileW(name.c_str());
-        return L"Cannot create wav-file";
+        return FailureText(kCannotCreate, shownName, HRESULT_FROM_WIN32(ERROR_OPEN_FAILED));
     }
 
     riff_ = MMCKINFO{};

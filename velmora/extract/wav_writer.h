@@ -32,8 +32,10 @@ public:
     static std::wstring WavName(const std::wstring& target);
 
     // Creates the folders of the target (an absolute name) and the file, asking
-    // `mayOverwrite` first when the file exists. Returns "" or the error text.
-    std::wstring Open(const std::wstring& target, const std::function<bool()>& mayOverwrite);
+    // `mayOverwrite` first when the file exists. A set `*cancel` stops the folder
+    // creation. Returns "" or the error text.
+    std::wstring Open(const std::wstring& target, const std::function<bool()>& mayOverwrite,
+                      const volatile LONG* cancel = nullptr);
     // Hands one block to the copy thread; false with an error text when that fails.
     bool Write(const uint8_t* data, uint32_t length, std::wstring& error);
     // Waits for the copy thread, fixes the sizes and closes the file. S_OK or E_FAIL

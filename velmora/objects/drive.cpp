@@ -229,17 +229,22 @@ STDMETHODIMP Drive::get_CDDBRecords(ICDDBRecordsCollection** result)
     return S_OK;
 }
 
+// A drive whose control is gone has no transport to send a command through: the
+// tray, speed and polling calls fail as the other calls do, rather than report a
+// success that did nothing.
 STDMETHODIMP Drive::OpenTray()
 {
-    if (Alive())
-        velmora::OpenTray(*record_);
+    if (!Alive())
+        return Gone();
+    velmora::OpenTray(*record_);
     return S_OK;
 }
 
 STDMETHODIMP Drive::CloseTray()
 {
-    if (Alive())
-        velmora::CloseTray(*record_);
+    if (!Alive())
+        return Gone();
+    velmora::CloseTray(*record_);
     return S_OK;
 }
 
@@ -247,8 +252,9 @@ STDMETHODIMP Drive::Eject() { return OpenTray(); }
 
 STDMETHODIMP Drive::SetReadSpeed(LONG speed)
 {
-    if (Alive())
-        velmora::SetReadSpeed(*record_, speed);
+    if (!Alive())
+        return Gone();
+    velmora::SetReadSpeed(*record_, speed);
     return S_OK;
 }
 
@@ -256,12 +262,16 @@ STDMETHODIMP Drive::get_AutoRefresh(VARIANT_BOOL* result)
 {
     if (!result)
         return E_POINTER;
+    if (!Alive())
+        return Gone();
     *result = static_cast<VARIANT_BOOL>(autoRefresh_);
     return S_OK;
 }
 
 STDMETHODIMP Drive::put_AutoRefresh(VARIANT_BOOL value)
 {
+    if (!Alive())
+        return Gone();
     ::InterlockedExchange(&autoRefresh_, value);
     return S_OK;
 }

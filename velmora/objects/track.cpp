@@ -22,23 +22,20 @@ HRESULT Track::NoSuchTrack() const
     return com::ReportError(IID_ITrack, L"No such track on the disk");
 }
 
-bool Track::Extent(int32_t& start, int32_t& end) const
-{
-    std::lock_guard<std::mutex> guard(record_->lock);
-    return TrackExtent(record_->toc, index_, start, end);
-}
-
-HRESULT Track::Length(LONG* result, uint32_t multiplier, uint32_t divisor) const
+HRESULT Track::Length(LONG* result, int32_t multiplier, int32_t divisor) const
 {
     if (!result)
         return E_POINTER;
-    int32_t start = 0, end = 0;
-    if (!Extent(start, end))
-        return NoSuchTrack();
-    // Unsigned 32-bit arithmetic: a nonsensical table gives a nonsensical length, never
-    // undefined behaviour.
-    const uint32_t sectors = static_cast<uint32_t>(end) - static_cast<uint32_t>(start);
-    *result = static_cast<LONG>(sectors * multiplier / divisor);
+    // The range a rip reads, so that Size is the bytes it writes. A track the table
+    // gives no readable place is refused, as its rip is.
+    TrackRange range;
+    {
+        std::lock_guard<std::mutex> guard(record_->lock);
+        if (!TrackReadRange(record_->toc, index_, range))
+            return NoSuchTrack();
+    }
+    // At most 100 minutes: the bytes fit in 32 bits.
+    *result = static_cast<LONG>(int64_t(range.Sectors()) * multiplier / divisor);
     return S_OK;
 }
 
@@ -100,11 +97,10 @@ STDMETHODIMP Track::get_UnreadableSectors(LONG* result)
     if (!result)
         return E_POINTER;
     std::lock_guard<std::mutex> guard(record_->lock);
-    // The extraction finds its track by number, as this does.
-    const int row = FindTrackRow(record_->toc, index_ + 1);
-    if (row < 0 || row + 1 >= record_->toc.count)
+    // The extraction reads the track's own row, whatever its number.
+    if (index_ + 1 >= record_->toc.count)
         return NoSuchTrack();
-    *result = record_->toc.unreadableSectors[row];
+    *result = record_->toc.unreadableSectors[index_];
     return S_OK;
 }
 

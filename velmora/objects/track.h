@@ -33,11 +33,9 @@ public:
     int Index() const { return index_; }
 
 private:
-    // The extent of this track in the current table; false when there is no such track.
-    bool Extent(int32_t& start, int32_t& end) const;
     HRESULT NoSuchTrack() const;
     // The track's length in sectors, times `multiplier`, divided by `divisor`.
-    HRESULT Length(LONG* result, uint32_t multiplier, uint32_t divisor) const;
+    HRESULT Length(LONG* result, int32_t multiplier, int32_t divisor) const;
     HRESULT Extract(BSTR filename, bool encoder, VARIANT_BOOL writeTag, bool queue);
 
     std::shared_ptr<DriveRecord> record_;

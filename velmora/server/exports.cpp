@@ -5,7 +5,9 @@
 #include <string>
 
 #include "com/module.h"
+#include "control/window_class.h"
 #include "extract/open_wav_files.h"
+#include "proxy/encoder_proxy.h"
 #include "server/class_factory.h"
 #include "server/registrar.h"
 #include "velmora.h"
@@ -14,13 +16,14 @@ using namespace velmora;
 
 namespace {
 
-constexpr int kRegistryScript = 102;
+constexpr int kControlScript = 102;
+constexpr int kEncoderProxyScript = 103;
 
-// The registry script resource, as text.
-bool LoadRegistryScript(std::wstring& script)
+// A registry script resource, as text.
+bool LoadRegistryScript(int id, std::wstring& script)
 {
     HINSTANCE module = com::ModuleInstance();
-    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(kRegistryScript), L"REGISTRY");
+    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), L"REGISTRY");
     HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
     const char* bytes = loaded ? static_cast<const char*>(::LockResource(loaded)) : nullptr;
     if (!bytes)
@@ -32,20 +35,24 @@ bool LoadRegistryScript(std::wstring& script)
     return true;
 }
 
+// The control's entries, its type library, and the proxy of the encoder's interface.
+// The type library names the system's own marshaller for the encoder's interface,
+// which cannot carry its audio: the proxy's entries are written after it.
 HRESULT Registration(bool install)
 {
-    std::wstring script;
-    if (!LoadRegistryScript(script))
+    std::wstring control, proxy;
+    if (!LoadRegistryScript(kControlScript, control) || !LoadRegistryScript(kEncoderProxyScript, proxy))
         return SELFREG_E_CLASS;
     Registrar registrar;
     registrar.SetVariable(L"MODULE", com::ModulePath());
     if (!install) {
-        registrar.Unregister(script);
+        registrar.Unregister(proxy);
+        registrar.Unregister(control);
         const SYSKIND kind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
         ::UnRegisterTypeLib(LIBID_VELMORALib, 1, 0, LOCALE_NEUTRAL, kind);
         return S_OK;
     }
-    HRESULT hr = registrar.Register(script);
+    HRESULT hr = registrar.Register(control);
     if (FAILED(hr))
         return hr;
     ITypeLib* typeLib = nullptr;
@@ -55,7 +62,9 @@ HRESULT Registration(bool install)
         return SELFREG_E_TYPELIB;
     hr = ::RegisterTypeLib(typeLib, const_cast<LPOLESTR>(path.c_str()), nullptr);
     typeLib->Release();
-    return FAILED(hr) ? SELFREG_E_TYPELIB : S_OK;
+    if (FAILED(hr))
+        return SELFREG_E_TYPELIB;
+    return registrar.Register(proxy);
 }
 
 }  // namespace
@@ -75,7 +84,11 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved)
 
 STDAPI DllCanUnloadNow()
 {
-    return com::ModuleCount() == 0 ? S_OK : S_FALSE;
+    // A window of the module, on whatever thread, calls into it while it exists.
+    if (com::ModuleCount() != 0 || ControlWindowsExist() || EncoderProxyCanUnloadNow() != S_OK)
+        return S_FALSE;
+    UnregisterControlWindowClass();
+    return S_OK;
 }
 
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** object)
@@ -83,6 +96,8 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** object)
     if (!object)
         return E_POINTER;
     *object = nullptr;
+    if (clsid == IID_IVelAudioEncoder)
+        return EncoderProxyClassObject(clsid, riid, object);
     if (clsid != CLSID_VelCDRipper)
         return CLASS_E_CLASSNOTAVAILABLE;
     ControlClassFactory* factory = ControlClassFactory::Create();

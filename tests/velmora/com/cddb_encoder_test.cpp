@@ -5,7 +5,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
+#include <set>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cddb_test_server.h"
@@ -13,7 +17,9 @@
 #include "support/control_host.h"
 #include "support/event_sink.h"
 #include "support/sim_disc.h"
+#include "support/temp_dir.h"
 #include "support/test_encoder.h"
+#include "support/test_encoder_server.h"
 #include "support/wav_expectation.h"
 
 using namespace testsupport;
@@ -180,18 +186,24 @@ TEST_F(CddbAndEncoder, EncoderReceivesFormatAudioAndTags)
 
 TEST_F(CddbAndEncoder, EncoderFailuresBecomeTheirTexts)
 {
+    // A failure the encoder does not explain names the target, then the HRESULT the
+    // encoder returned and the system's text for it.
+    const std::string unexplained = " \"C:\\nowhere\\x\": 0x80004005 ";
     struct Case {
         TestEncoder::Fail fail;
-        const char* text;
+        std::string text;
+        bool whole;  // else the system's text follows
         bool started;
     };
     const Case cases[] = {
-        {TestEncoder::Fail::Open, "The encoder cannot open that.", false},
-        {TestEncoder::Fail::OpenQuietly, "Internal error #7653. External encoder was unable to start.", false},
-        {TestEncoder::Fail::Format, "Internal error #7654. Cannot start encoding.", false},
-        {TestEncoder::Fail::Write, "The encoder ran out of space.", true},
-        {TestEncoder::Fail::WriteQuietly, "Internal error #7655. Error writing to external encoder.", true},
-        {TestEncoder::Fail::Close, "Internal error #7656. External encoder problem.", true},
+        {TestEncoder::Fail::Open, "The encoder cannot open that.", true, false},
+        {TestEncoder::Fail::OpenQuietly, "Internal error #7653. External encoder was unable to start." + unexplained,
+         false, false},
+        {TestEncoder::Fail::Format, "Internal error #7654. Cannot start encoding.", true, false},
+        {TestEncoder::Fail::Write, "The encoder ran out of space.", true, true},
+        {TestEncoder::Fail::WriteQuietly, "Internal error #7655. Error writing to external encoder." + unexplained,
+         false, true},
+        {TestEncoder::Fail::Close, "Internal error #7656. External encoder problem.", true, true},
     };
     for (const Case& c : cases) {
         auto* encoder = new TestEncoder(false);  // no tags offered: encoded without them
@@ -202,8 +214,18 @@ TEST_F(CddbAndEncoder, EncoderFailuresBecomeTheirTexts)
         ASSERT_EQ(TrackOf(drive.Get(), 3)->ExtractToEncoder(name.Get(), VARIANT_TRUE), S_OK);
         ASSERT_TRUE(WaitIdle());
         Pump(100);
-        const std::string error = std::string("OnExtractionError ") + c.text;
-        EXPECT_NE(std::find(log.begin(), log.end(), error), log.end()) << c.text;
+        const auto found = std::find_if(log.begin(), log.end(), [](const std::string& line) {
+            return line.rfind("OnExtractionError ", 0) == 0;
+        });
+        ASSERT_NE(found, log.end()) << c.text;
+        const std::string error = *found;
+        const std::string expected = "OnExtractionError " + c.text;
+        if (c.whole) {
+            EXPECT_EQ(error, expected);
+        } else {
+            EXPECT_EQ(error.rfind(expected, 0), 0u) << error;
+            EXPECT_GT(error.size(), expected.size()) << error;
+        }
         EXPECT_EQ(std::find(log.begin(), log.end(), "OnExtractionStart") != log.end(), c.started) << c.text;
         if (c.fail == TestEncoder::Fail::Write || c.fail == TestEncoder::Fail::WriteQuietly) {
             // An error in a block: the error, then the end of the track.
@@ -216,17 +238,36 @@ TEST_F(CddbAndEncoder, EncoderFailuresBecomeTheirTexts)
     }
 }
 
-TEST_F(CddbAndEncoder, AnEncodersErrorReachesTheHostAsAnEventOnTheHostsThread)
+// Where an encoder is called depends on where it lives: a plain object of the host
+// belongs to the host's apartment and is called on its thread; one that aggregates
+// the free-threaded marshaler is called on the worker. Its errors reach the host as
+// events on the host's thread either way.
+TEST_F(CddbAndEncoder, APlainEncoderIsCalledOnTheHostsThreadAFreeThreadedOneOnTheWorker)
 {
-    // The encoder is called on the control's worker thread and reports there.
     class ThreadedEncoder : public TestEncoder {
     public:
-        using TestEncoder::TestEncoder;
+        explicit ThreadedEncoder(bool anyThread) : TestEncoder(false)
+        {
+            if (anyThread)
+                ::CoCreateFreeThreadedMarshaler(static_cast<IVelAudioEncoder*>(this), &marshaler);
+        }
+        ~ThreadedEncoder() override
+        {
+            if (marshaler)
+                marshaler->Release();
+        }
+        STDMETHODIMP QueryInterface(REFIID riid, void** object) override
+        {
+            if (riid == IID_IMarshal && marshaler)
+                return marshaler->QueryInterface(riid, object);
+            return TestEncoder::QueryInterface(riid, object);
+        }
         STDMETHODIMP Write(unsigned char* data, LONG count) override
         {
             writer = ::GetCurrentThreadId();
             return TestEncoder::Write(data, count);
         }
+        IUnknown* marshaler = nullptr;
         DWORD writer = 0;
     };
     class ThreadSink : public EventSink {
@@ -235,27 +276,174 @@ TEST_F(CddbAndEncoder, AnEncodersErrorReachesTheHostAsAnEventOnTheHostsThread)
         void OnEvent(DISPID) override { threads.push_back(::GetCurrentThreadId()); }
         std::vector<DWORD> threads;
     };
+    const DWORD host = ::GetCurrentThreadId();
+    for (bool anyThread : {false, true}) {
+        SCOPED_TRACE(anyThread ? "free-threaded" : "plain");
+        auto* watcher = new ThreadSink(&log, "");
+        ASSERT_EQ(watcher->Connect(control.Get()), S_OK);
+        auto* encoder = new ThreadedEncoder(anyThread);
+        encoder->FailAt(TestEncoder::Fail::Write, 1);
+        control->put_Encoder(encoder);
+        log.clear();
+        win::UniqueBstr name(L"C:\\nowhere\\x");
+        ASSERT_EQ(TrackOf(drive.Get(), 2)->ExtractToEncoder(name.Get(), VARIANT_FALSE), S_OK);
+        ASSERT_TRUE(WaitIdle());
+        Pump(100);
+        EXPECT_NE(std::find(log.begin(), log.end(), "OnExtractionError The encoder ran out of space."), log.end());
+        EXPECT_NE(encoder->writer, 0u);
+        EXPECT_EQ(encoder->writer == host, !anyThread);
+        ASSERT_FALSE(watcher->threads.empty());
+        for (DWORD thread : watcher->threads)
+            EXPECT_EQ(thread, host);
+        watcher->Disconnect();
+        watcher->Release();
+        control->put_Encoder(nullptr);
+        encoder->Release();
+    }
+}
+
+// The tests' encoder server registered under each threading model, made by the host
+// on its own thread or on another thread with an apartment of its own: the control
+// calls each in its own apartment (the host's, the multithreaded one, the other
+// thread's), every block arrives whole, and its errors reach the host as events on
+// the host's thread.
+TEST_F(CddbAndEncoder, EncodersOfEveryThreadingModelAreCalledWhereTheyLive)
+{
+    class ThreadSink : public EventSink {
+    public:
+        using EventSink::EventSink;
+        void OnEvent(DISPID) override { threads.push_back(::GetCurrentThreadId()); }
+        std::vector<DWORD> threads;
+    };
+    // A thread with an apartment of its own that makes an encoder, hands it over and
+    // then serves its calls until it is told to end.
+    class EncoderThread {
+    public:
+        EncoderThread()
+        {
+            thread_ = std::thread([this] {
+                ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+                id = ::GetCurrentThreadId();
+                IVelAudioEncoder* encoder = nullptr;
+                if (SUCCEEDED(::CoCreateInstance(CLSID_TestEncoder, nullptr, CLSCTX_INPROC_SERVER,
+                                                 IID_IVelAudioEncoder, reinterpret_cast<void**>(&encoder)))) {
+                    ::CoMarshalInterThreadInterfaceInStream(IID_IVelAudioEncoder, encoder, &stream_);
+                    encoder->Release();
+                }
+                ::SetEvent(ready_);
+                MSG msg;
+                while (::GetMessageW(&msg, nullptr, 0, 0) > 0)
+                    ::DispatchMessageW(&msg);
+                ::CoUninitialize();
+            });
+            ::WaitForSingleObject(ready_, 30000);
+        }
+        ~EncoderThread()
+        {
+            ::PostThreadMessageW(id, WM_QUIT, 0, 0);
+            thread_.join();
+            ::CloseHandle(ready_);
+        }
+        win::ComPtr<IVelAudioEncoder> Take()
+        {
+            win::ComPtr<IVelAudioEncoder> encoder;
+            if (stream_)
+                ::CoGetInterfaceAndReleaseStream(stream_, IID_IVelAudioEncoder, reinterpret_cast<void**>(encoder.Put()));
+            stream_ = nullptr;
+            return encoder;
+        }
+        DWORD id = 0;
+
+    private:
+        HANDLE ready_ = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        IStream* stream_ = nullptr;
+        std::thread thread_;
+    };
+    enum class CalledOn { Host, Worker, OtherThread };
+    struct Case {
+        const char* model;
+        bool madeOnOtherThread;
+        CalledOn calledOn;
+    };
+    const Case cases[] = {
+        {"Apartment", false, CalledOn::Host},
+        {"Both", false, CalledOn::Host},
+        {"Free", false, CalledOn::Worker},
+        {"Apartment", true, CalledOn::OtherThread},
+        {"Both", true, CalledOn::OtherThread},
+    };
+    WriteSimDrive(1, {AudioCd(2, 1500)});
+    ASSERT_EQ(drive->Refresh(), S_OK);
+    const DWORD host = ::GetCurrentThreadId();
+    TempDir out;
     auto* watcher = new ThreadSink(&log, "");
     ASSERT_EQ(watcher->Connect(control.Get()), S_OK);
-    auto* encoder = new ThreadedEncoder(false);
-    encoder->FailAt(TestEncoder::Fail::Write, 1);
-    control->put_Encoder(encoder);
-    log.clear();
-    win::UniqueBstr name(L"C:\\nowhere\\x");
-    ASSERT_EQ(TrackOf(drive.Get(), 2)->ExtractToEncoder(name.Get(), VARIANT_FALSE), S_OK);
-    ASSERT_TRUE(WaitIdle());
-    Pump(100);
-    EXPECT_NE(std::find(log.begin(), log.end(), "OnExtractionError The encoder ran out of space."), log.end());
-    const DWORD host = ::GetCurrentThreadId();
-    EXPECT_NE(encoder->writer, 0u);
-    EXPECT_NE(encoder->writer, host);
-    ASSERT_FALSE(watcher->threads.empty());
-    for (DWORD thread : watcher->threads)
-        EXPECT_EQ(thread, host);
+    for (const Case& c : cases) {
+        const std::string name = std::string(c.model) + (c.madeOnOtherThread ? " elsewhere" : " here");
+        SCOPED_TRACE(name);
+        ScopedTestEncoderRegistration registration(c.model);
+        ASSERT_TRUE(registration.Registered());
+        std::unique_ptr<EncoderThread> other;
+        win::ComPtr<IVelAudioEncoder> encoder;
+        if (c.madeOnOtherThread) {
+            other = std::make_unique<EncoderThread>();
+            encoder = other->Take();
+        } else {
+            ::CoCreateInstance(CLSID_TestEncoder, nullptr, CLSCTX_INPROC_SERVER, IID_IVelAudioEncoder,
+                               reinterpret_cast<void**>(encoder.Put()));
+        }
+        ASSERT_TRUE(encoder);
+        ASSERT_EQ(control->put_Encoder(encoder.Get()), S_OK);
+
+        // A whole track, every block as read, each call where the encoder lives.
+        log.clear();
+        watcher->threads.clear();
+        const std::string target = out.File(name);
+        win::UniqueBstr wideTarget(std::wstring(target.begin(), target.end()).c_str());
+        ASSERT_EQ(TrackOf(drive.Get(), 2)->ExtractToEncoder(wideTarget.Get(), VARIANT_FALSE), S_OK);
+        ASSERT_TRUE(WaitIdle());
+        EXPECT_EQ(log.back(), "OnExtractionEnd");
+        EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                                [](const std::string& line) { return line.rfind("OnExtractionError", 0) == 0; }),
+                  0);
+        EXPECT_TRUE(ReadFileText(target) == ExpectedWav(1500, 1500).substr(46)) << "the audio differs";
+        std::set<std::string> methods;
+        std::set<DWORD> callers;
+        std::istringstream calls(ReadFileText(target + ".calls"));
+        std::string method;
+        DWORD thread = 0;
+        while (calls >> method >> thread) {
+            methods.insert(method);
+            callers.insert(thread);
+        }
+        EXPECT_EQ(methods, (std::set<std::string>{"Open", "SetInputFormatWFX", "Write", "Close"}));
+        ASSERT_EQ(callers.size(), 1u);
+        const DWORD caller = *callers.begin();
+        switch (c.calledOn) {
+        case CalledOn::Host: EXPECT_EQ(caller, host); break;
+        case CalledOn::Worker: EXPECT_NE(caller, host); break;
+        case CalledOn::OtherThread: EXPECT_EQ(caller, other->id); break;
+        }
+
+        // Its error event becomes the host's, on the host's thread.
+        log.clear();
+        const std::string failing = out.File(name + " write-fails");
+        win::UniqueBstr wideFailing(std::wstring(failing.begin(), failing.end()).c_str());
+        ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToEncoder(wideFailing.Get(), VARIANT_FALSE), S_OK);
+        ASSERT_TRUE(WaitIdle());
+        Pump(100);
+        EXPECT_NE(std::find(log.begin(), log.end(), "OnExtractionError The encoder ran out of space."), log.end())
+            << ::testing::PrintToString(log);
+        ASSERT_FALSE(watcher->threads.empty());
+        for (DWORD eventThread : watcher->threads)
+            EXPECT_EQ(eventThread, host);
+
+        ASSERT_EQ(control->put_Encoder(nullptr), S_OK);
+        encoder.Reset();
+        other.reset();
+    }
     watcher->Disconnect();
     watcher->Release();
-    control->put_Encoder(nullptr);
-    encoder->Release();
 }
 
 TEST_F(CddbAndEncoder, AnEncoderSetDuringATaskLeavesTheTaskWithTheOneItStartedWith)

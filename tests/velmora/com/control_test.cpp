@@ -7,8 +7,10 @@
 
 #include <cstring>
 #include <cwchar>
+#include <functional>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/control_host.h"
@@ -45,6 +47,23 @@ int ThreadCount()
         if (entry.th32OwnerProcessID == ::GetCurrentProcessId())
             ++count;
     ::CloseHandle(snapshot);
+    return count;
+}
+
+BOOL CALLBACK CountControlWindow(HWND window, LPARAM found)
+{
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, 64);
+    if (std::wcscmp(name, L"VelCDRipperWindow") == 0)
+        ++*reinterpret_cast<int*>(found);
+    return TRUE;
+}
+
+// The control's windows that a thread owns.
+int ControlWindowsOf(DWORD thread)
+{
+    int count = 0;
+    ::EnumThreadWindows(thread, CountControlWindow, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
@@ -95,7 +114,7 @@ TEST(Control, ListsDrivesTracksAndTheirProperties)
     EXPECT_EQ(TrackCount(second.Get()), 11);
     auto lastAudio = TrackOf(second.Get(), 10);
     lastAudio->get_Size(&size);
-    EXPECT_EQ(size, (150000 + 11400 - 11250 - 135000) * 2352);
+    EXPECT_EQ(size, (150000 - 135000) * 2352);
     auto data = TrackOf(second.Get(), 11);
     data->get_IsAudio(&audio);
     EXPECT_EQ(audio, VARIANT_FALSE);
@@ -299,9 +318,9 @@ TEST(Control, PersistsVersionAndBothSettings)
     ASSERT_EQ(persist->Load(in.Get()), S_OK);
     VARIANT_BOOL value;
     control->get_JitterCorrection(&value);
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(value, VARIANT_TRUE);
     control->get_OverwritePrompt(&value);
-    EXPECT_EQ(value, 0);
+    EXPECT_EQ(value, VARIANT_FALSE);
 
     // A newer version is refused and changes nothing.
     const unsigned char newer[12] = {0x01, 0x03, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
@@ -311,7 +330,7 @@ TEST(Control, PersistsVersionAndBothSettings)
     future->Seek(zero, STREAM_SEEK_SET, nullptr);
     EXPECT_EQ(persist->Load(future.Get()), E_FAIL);
     control->get_JitterCorrection(&value);
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(value, VARIANT_TRUE);
 
     // The same bytes in the "Contents" stream of a storage.
     win::ComPtr<ILockBytes> bytes;
@@ -332,8 +351,46 @@ TEST(Control, PersistsVersionAndBothSettings)
     ULONG got = 0;
     contents->Read(read, sizeof read, &got);
     EXPECT_EQ(got, 12u);
-    const unsigned char stored[12] = {0x00, 0x03, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+    const unsigned char stored[12] = {0x00, 0x03, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0};
     EXPECT_EQ(std::memcmp(read, stored, 12), 0);
+}
+
+// Whatever other value a stored state or a client gives, a setting reads back as
+// True or False as automation knows them, and the worker acts on what is read.
+TEST(Control, StoredAndPutBooleansReadBackCanonical)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    win::ComPtr<IPersistStreamInit> persist;
+    ASSERT_EQ(control.As(persist), S_OK);
+    const DWORD values[] = {0x00010000, 5, 7, 1, 0xFFFFFFFF, 0x80000000, 0};
+    for (DWORD stored : values) {
+        SCOPED_TRACE(stored);
+        const VARIANT_BOOL expected = stored ? VARIANT_TRUE : VARIANT_FALSE;
+        unsigned char bytes[12] = {0x00, 0x03, 0, 0};
+        for (int i = 0; i < 4; ++i)
+            bytes[4 + i] = bytes[8 + i] = static_cast<unsigned char>(stored >> (8 * i));
+        win::ComPtr<IStream> in;
+        ::CreateStreamOnHGlobal(nullptr, TRUE, in.Put());
+        in->Write(bytes, sizeof bytes, nullptr);
+        LARGE_INTEGER zero{};
+        in->Seek(zero, STREAM_SEEK_SET, nullptr);
+        ASSERT_EQ(persist->Load(in.Get()), S_OK);
+        VARIANT_BOOL jitter = 3, prompt = 3;
+        control->get_JitterCorrection(&jitter);
+        control->get_OverwritePrompt(&prompt);
+        EXPECT_EQ(jitter, expected);
+        EXPECT_EQ(prompt, expected);
+
+        const VARIANT_BOOL put = static_cast<VARIANT_BOOL>(stored & 0xFFFF);
+        control->put_JitterCorrection(put);
+        control->put_OverwritePrompt(put);
+        control->get_JitterCorrection(&jitter);
+        control->get_OverwritePrompt(&prompt);
+        EXPECT_EQ(jitter, put ? VARIANT_TRUE : VARIANT_FALSE);
+        EXPECT_EQ(prompt, put ? VARIANT_TRUE : VARIANT_FALSE);
+    }
 }
 
 TEST(Control, DrivesKeepTheModuleLoadedAfterTheControlIsReleased)
@@ -349,8 +406,24 @@ TEST(Control, DrivesKeepTheModuleLoadedAfterTheControlIsReleased)
     long size = 0;
     EXPECT_EQ(track->get_Size(&size), S_OK);
     EXPECT_EQ(DriveName(drive.Get()).size(), 24u);
-    EXPECT_EQ(drive->OpenTray(), S_OK);
-    EXPECT_EQ(drive->Refresh(), DISP_E_EXCEPTION);
+    // What needs the drive itself fails, and says why.
+    VARIANT_BOOL autoRefresh = VARIANT_TRUE;
+    const std::pair<const char*, std::function<HRESULT()>> gone[] = {
+        {"Refresh", [&] { return drive->Refresh(); }},
+        {"OpenTray", [&] { return drive->OpenTray(); }},
+        {"Eject", [&] { return drive->Eject(); }},
+        {"CloseTray", [&] { return drive->CloseTray(); }},
+        {"SetReadSpeed", [&] { return drive->SetReadSpeed(-1); }},
+        {"AutoRefresh put", [&] { return drive->put_AutoRefresh(VARIANT_FALSE); }},
+        {"AutoRefresh get", [&] { return drive->get_AutoRefresh(&autoRefresh); }},
+    };
+    ClearSimLog();
+    for (const auto& call : gone) {
+        ::SetErrorInfo(0, nullptr);
+        EXPECT_EQ(call.second(), DISP_E_EXCEPTION) << call.first;
+        EXPECT_EQ(ErrorText(), "The drive is no longer available.") << call.first;
+    }
+    EXPECT_TRUE(SimLog().empty());
     track.Reset();
     drive.Reset();
     EXPECT_EQ(ControlCanUnloadNow(), S_OK);
@@ -373,6 +446,67 @@ TEST(Control, DestructionLeavesNoThreadBehind)
         drive.Reset();
         EXPECT_EQ(ThreadCount(), before);
     }
+}
+
+// A host that releases the last reference on another thread than the one that made
+// the control: the control's window closes on its own thread, and until it has, it
+// keeps the module loaded; a thread that ends first takes the window with it.
+TEST(Control, ReleasedOnAnotherThreadItsWindowClosesOnItsOwnThread)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    auto releaseElsewhere = [](IVelCDRipper* control) {
+        std::thread([control] {
+            ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+            control->Release();
+            ::CoUninitialize();
+        }).join();
+    };
+
+    // Made on this thread, which pumps only later.
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    const DWORD self = ::GetCurrentThreadId();
+    ASSERT_EQ(ControlWindowsOf(self), 1);
+    releaseElsewhere(control.Detach());
+    EXPECT_EQ(ControlWindowsOf(self), 1);
+    EXPECT_EQ(ControlCanUnloadNow(), S_FALSE);
+    ::CoFreeUnusedLibraries();
+    ASSERT_NE(::GetModuleHandleW(L"velmora.dll"), nullptr);
+    ASSERT_TRUE(PumpUntil(10000, [&] { return ControlWindowsOf(self) == 0; }));
+    EXPECT_EQ(ControlCanUnloadNow(), S_OK);
+    ::CoFreeUnusedLibraries();  // the module goes; the next control loads it again
+
+    // Made on a thread that ends without pumping again.
+    HANDLE end = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    IVelCDRipper* made = nullptr;
+    DWORD maker = 0;
+    HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread owner([&] {
+        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        win::ComPtr<IVelCDRipper> own;
+        if (CreateControl(own) == S_OK)
+            made = own.Detach();
+        maker = ::GetCurrentThreadId();
+        ::SetEvent(ready);
+        ::WaitForSingleObject(end, 30000);
+        ::CoUninitialize();
+    });
+    ::WaitForSingleObject(ready, 30000);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(ControlWindowsOf(maker), 1);
+    releaseElsewhere(made);
+    EXPECT_EQ(ControlCanUnloadNow(), S_FALSE);
+    ::SetEvent(end);
+    owner.join();
+    EXPECT_EQ(ControlCanUnloadNow(), S_OK);
+    ::CloseHandle(end);
+    ::CloseHandle(ready);
+
+    // The module works as before.
+    ASSERT_EQ(CreateControl(control), S_OK);
+    EXPECT_EQ(ControlWindowsOf(self), 1);
+    control.Reset();
+    EXPECT_EQ(ControlWindowsOf(self), 0);
 }
 
 TEST(Control, StandardControlInterfaces)

@@ -18,6 +18,7 @@ namespace {
 
 // Track i of AudioCd(n, length) starts at i * length; each delivers all its length sectors.
 constexpr int32_t kTrackLength = 400;
+constexpr int kOverlapSectors = 7;
 
 }  // namespace
 
@@ -57,11 +58,11 @@ TEST_F(Ripping, EnhancedCdAndShortTracks)
     EXPECT_EQ(Count("OnExtractionEnd"), 5u);
     EXPECT_EQ(CompareWav(Target(2) + ".wav", 400, 400), "");
     EXPECT_EQ(CompareWav(Target(3) + ".wav", 800, 10), "");               // 10-sector minimum
-    EXPECT_EQ(CompareWav(Target(4) + ".wav", 805, 400 + 11400 - 11250), ""); // up to the gap
+    EXPECT_EQ(CompareWav(Target(4) + ".wav", 805, 400), "");                // up to the gap
     EXPECT_EQ(CompareWav(Target(5) + ".wav", 805 + 400 + 11400, 3000), ""); // up to the lead-out
     long size = 0;
     TrackOf(drive.Get(), 4)->get_Size(&size);
-    EXPECT_EQ(size, (400 + 11400 - 11250) * 2352);
+    EXPECT_EQ(size, 400 * 2352);
 }
 
 TEST_F(Ripping, DriveSideJitterIsCorrectedAndOnlyRealMismatchesAreReported)
@@ -220,6 +221,80 @@ TEST_F(Ripping, ReadOnlyTargetIsReplacedWithoutAQuestion)
     EXPECT_EQ(CompareWav(Target(1) + ".WAV", 0, kTrackLength), "");
 }
 
+// A host that pumps no messages while it waits (a console program, a script in a
+// wait loop) still gets the old file replaced when no question is to be asked.
+TEST_F(Ripping, AnExistingFileIsReplacedForAHostThatPumpsNoMessages)
+{
+    Start({AudioCd(1, kTrackLength)});
+    WriteFileText(Target(1) + ".wav", "old");
+    win::UniqueBstr name(WideTarget(1).c_str());
+    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
+    // Waits as such a host does: it sleeps and asks, and never pumps.
+    const DWORD start = ::GetTickCount();
+    while (Busy() && ::GetTickCount() - start < 30000)
+        ::Sleep(20);
+    EXPECT_FALSE(Busy());
+    EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, kTrackLength), "");
+}
+
+// Switching correction on in the middle of a track leaves that track as it began
+// (reads that do not overlap, no mismatch reported); the next track overlaps.
+TEST_F(Ripping, JitterCorrectionSwitchedOnDuringATrackAppliesFromTheNext)
+{
+    SimDevice disc = AudioCd(2, 3000);
+    disc.extra = {"fault readcd late 0 2999 delay 10"};  // slow: the switch lands in the track
+    Start({disc});
+    struct SwitchOnFirstProgress : EventSink {
+        using EventSink::EventSink;
+        IVelCDRipper* control = nullptr;
+        size_t at = 0;
+        std::vector<std::string>* lines = nullptr;
+        void OnEvent(DISPID id) override
+        {
+            if (id == 1 && control) {
+                control->put_JitterCorrection(VARIANT_TRUE);
+                control = nullptr;
+                at = lines->size();
+            }
+        }
+    };
+    auto* switcher = new SwitchOnFirstProgress(&log, "");
+    switcher->control = control.Get();
+    switcher->lines = &log;
+    sink->Disconnect();
+    sink->Release();
+    sink = switcher;
+    ASSERT_EQ(sink->Connect(control.Get()), S_OK);
+    control->put_JitterCorrection(VARIANT_FALSE);
+    for (int track = 1; track <= 2; ++track)
+        ASSERT_EQ(Queue(track), S_OK);
+    ClearSimLog();
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle());
+    // The switch came while most of the first track was still to be read.
+    ASSERT_GT(switcher->at, 0u);
+    const auto firstEnd = std::find(log.begin(), log.end(), "OnExtractionEnd");
+    EXPECT_GT(std::count_if(log.begin() + switcher->at, firstEnd,
+                            [](const std::string& line) {
+                                return line.rfind("OnProgress ", 0) == 0 && std::stoi(line.substr(11)) < 50;
+                            }),
+              0);
+    EXPECT_EQ(Count("OnJitterDetected"), 0u);
+    EXPECT_EQ(Count("OnExtractionEnd"), 2u);
+    EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, 3000), "");
+    EXPECT_EQ(CompareWav(Target(2) + ".wav", 3000, 3000), "");
+    // The first track's reads tile it without sharing a sector; every read of the
+    // second shares sectors with the read before it.
+    const auto reads = SimReadCdRequests();
+    ASSERT_GT(reads.size(), 200u);
+    size_t i = 1;
+    for (; i < reads.size() && reads[i - 1].first + reads[i - 1].second < 3000; ++i)
+        EXPECT_EQ(reads[i].first, reads[i - 1].first + reads[i - 1].second) << "read " << i;
+    ASSERT_LT(i, reads.size());
+    for (++i; i < reads.size(); ++i)
+        EXPECT_LT(reads[i].first, reads[i - 1].first + reads[i - 1].second) << "read " << i;
+}
+
 TEST_F(Ripping, AnsweringNoToTheOverwriteQuestionCancels)
 {
     Start({AudioCd(1, kTrackLength)});
@@ -256,13 +331,52 @@ TEST_F(Ripping, TargetNamesAndFolders)
     EXPECT_EQ(CompareWav(out.File("Artist\\Album\\Track.wave.wav"), 0, kTrackLength), "")
         << (log.empty() ? "" : log.front());
 
-    // A name longer than the system accepts fails cleanly.
-    log.clear();
-    const std::wstring huge = base + L"\\" + std::wstring(40000, L'x');
-    win::UniqueBstr tooLong(huge.c_str());
-    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(tooLong.Get()), S_OK);
-    ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError Cannot create wav-file"});
+}
+
+// A file that cannot be made is named with the system's reason, whatever the cause:
+// no name, a folder, a folder in the way, a drive or share that is not there, a name
+// longer than the system takes (shown by its start and end).
+TEST_F(Ripping, AFileThatCannotBeMadeIsNamedWithTheSystemsReason)
+{
+    Start({AudioCd(1, kTrackLength)});
+    const std::string base = out.Path();
+    ASSERT_TRUE(::CreateDirectoryA(out.File("Taken.wav").c_str(), nullptr));
+    const std::string huge = base + "\\" + std::string(40000, 'x');
+    const std::string hugeFile = huge + ".wav";
+    struct Case {
+        std::string target;
+        std::string shown;
+        std::string code;  // "" for any system error
+    };
+    // An empty name names the current folder, which is where it is shown to be.
+    char current[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, current);
+    const Case cases[] = {
+        {"", std::string(current) + "\\", "0x8007007B"},
+        {base + "\\Album\\", base + "\\Album\\", "0x8007007B"},
+        {base + "\\Taken", base + "\\Taken.wav", ""},
+        {MissingDrive() + "\\Rips\\Track", MissingDrive() + "\\Rips\\Track.wav", ""},
+        {"\\\\nohost.invalid\\share\\Track", "\\\\nohost.invalid\\share\\Track.wav", ""},
+        {huge, hugeFile.substr(0, 120) + "..." + hugeFile.substr(hugeFile.size() - 120), ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target.substr(0, 80));
+        log.clear();
+        win::UniqueBstr name(std::wstring(c.target.begin(), c.target.end()).c_str());
+        ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
+        ASSERT_TRUE(WaitIdle());
+        ASSERT_EQ(log.size(), 1u);
+        // The words, the name, then the HRESULT and the system's text for it.
+        const std::string head = "OnExtractionError Cannot create wav-file \"" + c.shown + "\": 0x8007";
+        const std::string& text = log[0];
+        ASSERT_EQ(text.rfind(head, 0), 0u) << text;
+        const size_t code = head.size() - 6;
+        ASSERT_GT(text.size(), code + 11) << text;  // the system's text
+        EXPECT_EQ(text[code + 10], ' ') << text;
+        if (!c.code.empty()) {
+            EXPECT_EQ(text.substr(code, 10), c.code) << text;
+        }
+    }
 }
 
 TEST_F(Ripping, DestructionDuringARunLeavesNothingRunning)
@@ -356,22 +470,85 @@ TEST_F(Ripping, ReleasingTheControlFromAnEventHandler)
     releaser->Release();
 }
 
-// A drive that reports a nonsensical table: what lies within the disc is ripped, a
-// track beyond the lead-out is refused, and nothing runs away.
-TEST_F(Ripping, HostileTableOfContents)
+// Tables of contents as drives report them, odd or nonsensical: each track object
+// rips its own row, exactly the bytes its Size gives, or is refused with the error
+// (and no file), never ripped as a few sectors of something else.
+TEST_F(Ripping, EveryTrackRipsItsOwnRowOrIsRefused)
 {
-    SimDevice disc;
-    disc.tracks = {{1, 0, false}};
-    disc.leadOut = 100;
-    // Track 1 at 0, track 2 far beyond the lead-out at 100.
-    disc.extra = {"tocraw 00 1A 01 02 00 10 01 00 00 00 00 00 00 10 02 00 7F FF FF F0 "
-                  "00 10 AA 00 00 00 00 64"};
-    Start({disc});
-    ASSERT_EQ(TrackCount(drive.Get()), 2);
-    for (int track = 1; track <= 2; ++track)
-        ASSERT_EQ(Queue(track), S_OK);
-    ASSERT_EQ(control->RunQueue(), S_OK);
-    ASSERT_TRUE(WaitIdle(20000));
-    EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, 100), "");
-    EXPECT_EQ(log.back(), "OnExtractionError No such track on the disk");
+    constexpr uint8_t kAudio = 0x10, kData = 0x14, kAa = 0xAA;
+    constexpr int32_t kRefused = -1;
+    struct Case {
+        const char* what;
+        std::vector<RawTocRow> rows;
+        std::vector<std::pair<int32_t, int32_t>> ranges;  // per track: [first, last), or kRefused
+    };
+    const Case cases[] = {
+        {"copy-permitted and pre-emphasis bits",
+         {{kAudio, 1, 0}, {0x12, 2, 300}, {0x11, 3, 600}, {0x12, kAa, 900}},
+         {{0, 300}, {300, 600}, {600, 900}}},
+        {"numbered 2 to 5",
+         {{kAudio, 2, 0}, {kAudio, 3, 150}, {kAudio, 4, 300}, {kAudio, 5, 450}, {kAudio, kAa, 600}},
+         {{0, 150}, {150, 300}, {300, 450}, {450, 600}}},
+        {"numbered from 0", {{kAudio, 0, 0}, {kAudio, 1, 200}, {kAudio, 2, 400}, {kAudio, kAa, 600}},
+         {{0, 200}, {200, 400}, {400, 600}}},
+        {"numbers with gaps", {{kAudio, 1, 0}, {kAudio, 3, 200}, {kAudio, 7, 400}, {kAudio, kAa, 600}},
+         {{0, 200}, {200, 400}, {400, 600}}},
+        {"a number twice", {{kAudio, 1, 0}, {kAudio, 1, 200}, {kAudio, 2, 400}, {kAudio, kAa, 600}},
+         {{0, 200}, {200, 400}, {400, 600}}},
+        {"the lead-out row not last", {{kAudio, 1, 0}, {kAudio, kAa, 600}, {kAudio, 2, 300}, {kAudio, 3, 450}},
+         {{0, 600}, {kRefused, 0}, {300, 450}}},
+        {"descending starts", {{kAudio, 1, 400}, {kAudio, 2, 100}, {kAudio, kAa, 600}},
+         {{kRefused, 0}, {100, 600}}},
+        {"the lead-out before the last start", {{kAudio, 1, 0}, {kAudio, 2, 500}, {kAudio, kAa, 300}},
+         {{0, 300}, {kRefused, 0}}},
+        {"a data track closer than the session gap",
+         {{kAudio, 1, 0}, {kAudio, 2, 300}, {kData, 3, 5000}, {kData, kAa, 5300}},
+         {{0, 300}, {kRefused, 0}, {5000, 5300}}},
+        {"a data bit on the lead-out only", {{kAudio, 1, 0}, {kAudio, 2, 300}, {kData, kAa, 600}},
+         {{0, 300}, {300, 600}}},
+        {"a start before sector 0", {{kAudio, 1, -150}, {kAudio, 2, 300}, {kAudio, kAa, 600}},
+         {{0, 300}, {300, 600}}},
+        {"a track beyond the lead-out", {{kAudio, 1, 0}, {kAudio, 2, 0x7FFFFFF0}, {kAudio, kAa, 100}},
+         {{0, 100}, {kRefused, 0}}},
+        {"a lead-out beyond any CD", {{kAudio, 1, 0}, {kAudio, 2, 300}, {kAudio, kAa, 0x7FFFFFF0}},
+         {{kRefused, 0}, {kRefused, 0}}},
+    };
+    // The drive reads every sector up to 6000, whatever its table says.
+    auto discOf = [](const Case& c) {
+        SimDevice disc;
+        disc.tracks = {{1, 0, false}};
+        disc.leadOut = 6000;
+        disc.extra = {TocRawLine(c.rows)};
+        return disc;
+    };
+    Start({discOf(cases[0])});
+    for (const Case& c : cases) {
+        WriteSimDrive(1, {discOf(c)});
+        ASSERT_EQ(drive->Refresh(), S_OK) << c.what;
+        ASSERT_EQ(TrackCount(drive.Get()), long(c.ranges.size())) << c.what;
+        for (int track = 1; track <= int(c.ranges.size()); ++track) {
+            const std::string what = std::string(c.what) + ", track " + std::to_string(track);
+            const int32_t first = c.ranges[track - 1].first, last = c.ranges[track - 1].second;
+            const std::string file = Target(track) + ".wav";
+            DeleteFileA(file.c_str());
+            long size = -1, duration = -1;
+            const HRESULT sized = TrackOf(drive.Get(), track)->get_Size(&size);
+            const HRESULT timed = TrackOf(drive.Get(), track)->get_Duration(&duration);
+            log.clear();
+            win::UniqueBstr name(WideTarget(track).c_str());
+            ASSERT_EQ(TrackOf(drive.Get(), track)->ExtractToWav(name.Get()), S_OK) << what;
+            ASSERT_TRUE(WaitIdle(30000)) << what;
+            if (first == kRefused) {
+                EXPECT_TRUE(FAILED(sized) && FAILED(timed)) << what << ": Size " << size;
+                EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError No such track on the disk"}) << what;
+                EXPECT_EQ(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES) << what;
+            } else {
+                EXPECT_EQ(sized, S_OK) << what;
+                EXPECT_EQ(size, (last - first) * 2352) << what;
+                EXPECT_EQ(duration, (last - first) / 75) << what;
+                EXPECT_EQ(Count("OnExtractionError"), 0u) << what;
+                EXPECT_EQ(CompareWav(file, first, last - first), "") << what;
+            }
+        }
+    }
 }

@@ -199,18 +199,21 @@ TEST_F(Ripping, EveryTrackOfGaplessMusicRipsToTheNextTracksStart)
     EXPECT_EQ(first.substr(first.size() - 2352), lastOfFirst);
 }
 
-TEST_F(Ripping, TheLastAudioTrackOfAnEnhancedCdEndsWhereTheSessionGapBegins)
+TEST_F(Ripping, TheLastAudioTrackOfAnEnhancedCdEndsWhereTheFirstSessionEnds)
 {
-    // Two audio tracks of music, then a data track in a second session: the second
-    // audio track runs up to 11,250 sectors before the data track, its last sector
-    // included, and nothing of the gap.
+    // Two audio tracks of music, then a data track in a second session. The first
+    // session's lead-out begins 11,400 sectors before the data track; the drive
+    // refuses to read there and beyond. The second audio track comes out whole,
+    // its last sector included, nothing of the lead-out read.
     SimDevice disc = EnhancedCd(2, 1500);
     const int32_t dataStart = disc.tracks.back().lba;
-    const int32_t audioEnd = dataStart - 11250;
-    ASSERT_EQ(audioEnd, 3150);
+    const int32_t audioEnd = dataStart - 11400;
+    ASSERT_EQ(audioEnd, 3000);
     const std::string image = out.File("enhanced.bin");
     ASSERT_TRUE(WriteMusicImage(image, {0}, audioEnd + 300));
-    disc.extra = {"image \"" + image + "\""};
+    disc.extra = {"image \"" + image + "\"",
+                  "fault readcd fail " + std::to_string(audioEnd) + " " + std::to_string(dataStart - 1) +
+                      " sense 5 0x21 0"};
     Start({disc});
     control->put_JitterCorrection(VARIANT_TRUE);
     for (int track = 1; track <= 2; ++track)
@@ -219,15 +222,18 @@ TEST_F(Ripping, TheLastAudioTrackOfAnEnhancedCdEndsWhereTheSessionGapBegins)
     ASSERT_TRUE(WaitIdle(60000));
     EXPECT_EQ(Count("OnExtractionEnd"), 2u);
     EXPECT_EQ(Count("OnExtractionError"), 0u);
+    EXPECT_EQ(Count("OnJitterDetected"), 0u);
     EXPECT_EQ(WavHolds(Target(1) + ".wav", ImageSectors(image, 0, 1500)), "");
     const std::string second = ImageSectors(image, 1500, audioEnd);
     EXPECT_EQ(WavHolds(Target(2) + ".wav", second), "");
     EXPECT_NE(second.substr(second.size() - 2352), std::string(2352, '\0'));
-    long size = 0, duration = 0;
+    long size = 0, duration = 0, unreadable = -1;
     TrackOf(drive.Get(), 2)->get_Size(&size);
     TrackOf(drive.Get(), 2)->get_Duration(&duration);
+    TrackOf(drive.Get(), 2)->get_UnreadableSectors(&unreadable);
     EXPECT_EQ(size_t(size), second.size());
-    EXPECT_EQ(duration, 1650 / 75);
+    EXPECT_EQ(duration, 1500 / 75);
+    EXPECT_EQ(unreadable, 0);
 }
 
 namespace {

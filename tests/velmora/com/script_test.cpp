@@ -123,6 +123,20 @@ TEST(Scripts, JScriptNullAndUndefinedClearTheEncoder)
               "no encoder to index\nsecond 24\nDONE\n");
 }
 
+// A script hands the control a free-threaded encoder, which it holds through a proxy:
+// the encoder gets the whole track, although the script pumps no messages.
+TEST(Scripts, VbScriptRipsIntoAFreeThreadedEncoder)
+{
+    ScopedTestEncoderRegistration encoderClass("Free");
+    ASSERT_TRUE(encoderClass.Registered());
+    WriteSimDrive(1, {AudioCd(2, 1500)});
+    TempDir out;
+    const std::string target = out.File("encoded");
+    EXPECT_EQ(RunScript("encoder_rip.vbs", target), "idle True\nDONE\n");
+    EXPECT_TRUE(ReadFileText(target) == ExpectedWav(0, 1500).substr(46)) << "the audio differs";
+    EXPECT_NE(ReadFileText(target + ".calls").find("Close "), std::string::npos);
+}
+
 // A script host that quits during a rip ends its process without releasing the
 // control: the file keeps the audio written so far, with sizes that say so.
 TEST(Scripts, QuittingDuringARipLeavesAValidPartialFile)

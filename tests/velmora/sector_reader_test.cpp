@@ -279,3 +279,34 @@ TEST_F(Reading, FailedBlocksAndTheOverlapsTheyLeaveAreJitter)
         EXPECT_EQ(record->toc.unreadableSectors[0], c.silentTo - c.silentFrom) << c.what;
     }
 }
+
+TEST_F(Reading, AReadMadeAgainThatFailsEndsTheVote)
+{
+    // The second track's first block has nothing verified before it: it is read again
+    // from up to three sectors earlier. The sector just before its first read fails:
+    // the first read made again fails, and the block is taken as first read, reported,
+    // rather than asked for again and again (each failure may cost a time-out).
+    SimDevice disc = AudioCd(2, 1000);
+    disc.extra = {"fault readcd fail 992 992"};
+    Insert(disc);
+    SectorReader reader;
+    ASSERT_TRUE(reader.SetUp(*record, 1));
+    const Block block = reader.ReadBlock(true);
+    ASSERT_EQ(block.result, Block::Result::Audio);
+    EXPECT_TRUE(block.jitter);
+    EXPECT_EQ(reader.UnreadableSectors(), int32_t(block.length / kSectorSize));
+    const auto reads = Reads();
+    ASSERT_EQ(reads.size(), 1u + velmora::kReadAttempts);
+    EXPECT_EQ(reads[0].first, 993);
+    EXPECT_EQ(reads[1].first, 992);
+    // The rest of the track is placed afresh, and exact.
+    Rip rip;
+    rip.audio.assign(block.data, block.data + block.length);
+    for (Block next = reader.ReadBlock(true); next.result == Block::Result::Audio; next = reader.ReadBlock(true)) {
+        rip.jitters += next.jitter;
+        rip.audio.insert(rip.audio.end(), next.data, next.data + next.length);
+    }
+    EXPECT_EQ(rip.jitters, 0);
+    EXPECT_EQ(Compare(rip, 1000, 2000), "");
+    reader.FreeBuffers();
+}

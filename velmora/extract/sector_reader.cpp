@@ -341,7 +341,9 @@ Block SectorReader::ReadVerified()
             // A block the drive cannot read is silence, as far as it did not fill it.
             if (t == 0)
                 return Deliver(view, 0, view.base + view.length, false);
-            continue;
+            // Nor is it asked again and again (each failure may cost a time-out):
+            // the reads made so far decide.
+            break;
         }
         Placement placement = PlaceRead(before, view);
         // The track before may have come from another disc after all.

@@ -2,7 +2,8 @@
 // jitter correction on, consecutive reads overlap by 7 sectors and every block's
 // audio is placed against the audio verified before it; a block whose place that
 // cannot show (it follows silence, it starts a track, the drive landed far off) is
-// read again from other sectors until two reads agree, and reported when none do.
+// read again from other sectors until enough reads agree where it lies, and is
+// reported when they do not.
 #pragma once
 
 #include <array>
@@ -72,7 +73,6 @@ private:
     Block SilentTail();
     VerifiedAudio Verified() const;
     void KeepVerified(const uint8_t* audio, uint64_t length);
-    bool SameDisc(const DriveRecord& drive) const;
 
     DriveRecord* drive_ = nullptr;
     int tocRow_ = -1;

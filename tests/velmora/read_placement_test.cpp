@@ -1,11 +1,13 @@
 // Placing a read against the audio verified before it, what silence proves by
-// itself, when two reads agree, and how many agreeing reads a drive's landings
-// demand: over audio that places a read in one place (music), in many (silence, a
+// itself, when two reads agree, how many agreeing reads a drive's landings demand,
+// and the vote among reads: over audio that places a read in one place (music), in many (silence, a
 // constant sample, a repeated period), and nowhere (a read of somewhere else).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
+#include "extract/block_vote.h"
 #include "extract/landing_statistics.h"
 #include "extract/overlap_match.h"
 #include "extract/read_placement.h"
@@ -188,4 +190,40 @@ TEST(ReadPlacement, AVoteConvincesAsFarAsTheDrivesLandingsAllow)
         EXPECT_EQ(statistics.Convincing(c.votes, c.rival), c.convincing)
             << c.drive << " " << c.votes << ":" << c.rival;
     }
+}
+
+TEST(BlockVote, AReadAllOthersAgreeWithDecidesWhatItHolds)
+{
+    // A period of 400 bytes up to sector 1099, music after it. A read that landed
+    // exactly six periods off matches the period where it was asked to lie: it agrees
+    // with an exact read as far as the period goes, and differs where the music
+    // begins. A read that ends before the music agrees with both: what it holds is
+    // the same in either place, and so is decided, up to its end.
+    Disc disc;
+    disc.audio = With({Region(AudioRegion::Kind::Period, 500, 1099, 100)});
+    const int64_t from = 1083 * S;
+    std::vector<std::vector<uint8_t>> held(3, std::vector<uint8_t>(size_t(26) * S));
+    auto read = [&](int slot, int32_t start, int64_t landing) {
+        disc.audio.Fill(int64_t(start) * S + landing, held[slot].data(), held[slot].size());
+        return ReadView{held[slot].data(), uint32_t(held[slot].size()), int64_t(start) * S};
+    };
+    LandingStatistics drive;
+    for (int i = 0; i < 300; ++i)
+        drive.Add(0);
+    BlockVote vote(drive, from);
+    EXPECT_FALSE(vote.Add(read(0, 1076, 2400), 0));
+    EXPECT_FALSE(vote.Add(read(1, 1076, 0), 0));
+    ASSERT_TRUE(vote.Add(read(2, 1072, 0), 0));
+    EXPECT_EQ(vote.Decided().read.base, 1072 * S);
+    EXPECT_EQ(vote.Decided().end, 1098 * S);
+    std::vector<uint8_t> expected(size_t(vote.Decided().end - from));
+    disc.audio.Fill(from, expected.data(), expected.size());
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), vote.Decided().read.data + (from - 1072 * S)));
+    // The wrong read and the exact one alone decide nothing: each has one vote.
+    BlockVote split(drive, from);
+    EXPECT_FALSE(split.Add(read(0, 1076, 2400), 0));
+    EXPECT_FALSE(split.Add(read(1, 1076, 0), 0));
+    BlockVote::Choice first;
+    ASSERT_TRUE(split.First(first));
+    EXPECT_EQ(first.read.data, held[0].data());
 }

@@ -297,32 +297,11 @@ Block SectorReader::ReadVerified()
     const int32_t sectorsLeft = lastLba_ - std::max(first, firstLba_);
     percent_ = range > 0 ? std::max(0, static_cast<int>(100.0 - sectorsLeft * 100.0 / range)) : 0;
 
-    // Reads whose place nothing verified shows are grouped by what they hold: reads
-    // that agree lie in the same place. A drive lands where it was asked far more
-    // often than at any one wrong place, so the place most reads agree on is taken
-    // once that majority is clear for a drive that lands as this one does.
-    struct Try {
-        ReadView view;
-        int64_t landing = 0;
-        int group = -1;
-    };
-    struct Group {
-        int votes = 0;
-        int64_t end = 0;  // where all its reads agree up to
-    };
-    std::array<Try, kVerifyReads> tries;
-    std::array<Group, kVerifyReads> groups;
-    int groupCount = 0;
-    auto rival = [&](int g) {
-        int other = 0;
-        for (int i = 0; i < groupCount; ++i)
-            if (i != g)
-                other = std::max(other, groups[i].votes);
-        return other;
-    };
+    // Reads whose place nothing verified shows vote on it.
+    BlockVote vote(landings_, next_);
+    ReadView firstRead;
     VerifiedAudio before = Verified();
     bool landedShort = false;
-    int made = 0;
     for (int t = 0; t < kVerifyReads && HaveRequest(t); ++t) {
         const int32_t start = std::max(minStart_, first - t % kRereadSpread);
         const int count = std::min(kBlockSectors, readLimit_ - start);
@@ -335,8 +314,8 @@ Block SectorReader::ReadVerified()
             return block;
         }
         const ReadView view{requests_[t]->Data(), count * kSectorSize, int64_t(start) * kSectorSize};
-        made = t + 1;
-        tries[t].view = view;
+        if (t == 0)
+            firstRead = view;
         if (result != ReadResult::Read) {
             // A block the drive cannot read is silence, as far as it did not fill it.
             if (t == 0)
@@ -367,23 +346,8 @@ Block SectorReader::ReadVerified()
             return Deliver(view, 0, proven, true);
         if (placement.kind == Placement::Kind::None)
             continue;
-        Try& read = tries[t];
-        read.landing = placement.landing;
-        for (int k = 0; k < t && read.group < 0; ++k) {
-            int64_t end = 0;
-            if (tries[k].group >= 0 && Agree(view, read.landing, tries[k].view, tries[k].landing, next_, end)) {
-                read.group = tries[k].group;
-                groups[read.group].end = std::min(groups[read.group].end, end);
-            }
-        }
-        if (read.group < 0) {
-            read.group = groupCount++;
-            groups[read.group].end = view.base + read.landing + view.length;
-        }
-        Group& group = groups[read.group];
-        ++group.votes;
-        if (landings_.Convincing(group.votes, rival(read.group)))
-            return Deliver(view, read.landing, group.end, true);
+        if (vote.Add(view, placement.landing))
+            return Deliver(vote.Decided().read, vote.Decided().landing, vote.Decided().end, true);
     }
     // Every read that showed where the track's last bytes lie ended before them.
     if (landedShort) {
@@ -391,15 +355,10 @@ Block SectorReader::ReadVerified()
         return SilentTail();
     }
     // Nothing verifies the block: the first read that may lie where it was asked is
-    // taken, and reported.
-    const auto reaches = [&](const Try& t) {
-        return t.group >= 0 && t.view.base + t.landing + t.view.length > next_;
-    };
-    const auto chosen = std::find_if(tries.begin(), tries.begin() + made, reaches);
-    const bool placed = chosen != tries.begin() + made;
-    const Try& taken = placed ? *chosen : tries[0];
-    const int64_t landing = placed ? taken.landing : 0;
-    return Deliver(taken.view, landing, taken.view.base + landing + taken.view.length, false);
+    // taken (else the first read, where it was asked to lie), and reported.
+    BlockVote::Choice taken{firstRead, 0, firstRead.base + firstRead.length};
+    vote.First(taken);
+    return Deliver(taken.read, taken.landing, taken.end, false);
 }
 
 Block SectorReader::SilentTail()

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "extract/block_vote.h"
 #include "extract/landing_statistics.h"
 #include "extract/read_placement.h"
 #include "transport/drive_record.h"
@@ -24,7 +25,6 @@ constexpr int kBlockSectors = 26;
 constexpr int kOverlapSectors = 7;
 constexpr uint32_t kBlockSize = kBlockSectors * kSectorSize;  // 61152
 constexpr int kReadAttempts = 3;  // a failed READ CD is tried twice more
-constexpr int kVerifyReads = 16;  // reads of one block at most, to find its place
 
 // One pass of the block loop.
 struct Block {

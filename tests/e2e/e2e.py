@@ -301,15 +301,22 @@ class Session:
         until it has taken the display."""
         env = dict(self.env, XDG_CONFIG_HOME=os.path.join(self.folder, 'wm-config'),
                    XDG_CACHE_HOME=os.path.join(self.folder, 'wm-cache'))
-        log = open(os.path.join(self.folder, 'wm.log'), 'ab')
-        self.manager_process = subprocess.Popen(MANAGERS[self.manager]['command'], env=env, stdin=subprocess.DEVNULL,
-                                                stdout=log, stderr=subprocess.STDOUT)
-        log.close()
         deadline = time.monotonic() + 30
-        while not self.managed():
-            if self.manager_process.poll() is not None or time.monotonic() > deadline:
-                raise RuntimeError('the window manager %s did not start' % self.manager)
-            time.sleep(0.1)
+        # On a busy machine the manager now and then fails to open a display that
+        # has just started: it is started again, a few times at most.
+        for attempt in range(3):
+            log = open(os.path.join(self.folder, 'wm.log'), 'ab')
+            self.manager_process = subprocess.Popen(MANAGERS[self.manager]['command'], env=env,
+                                                    stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)
+            log.close()
+            while not self.managed() and self.manager_process.poll() is None and time.monotonic() < deadline:
+                time.sleep(0.1)
+            if self.managed():
+                return
+            if self.manager_process.poll() is None:
+                break
+            time.sleep(0.5)
+        raise RuntimeError('the window manager %s did not start' % self.manager)
 
     def managed(self):
         """Whether a window manager looks after the display."""

@@ -36,6 +36,37 @@ bool BlackAt(const gui::TBitmap* strip, int left, int top, int x, int y)
 
 }  // namespace
 
+namespace {
+
+SkinGeometry Corners(TPoint lt, TPoint rt, TPoint lb, TPoint rb, const TRect& client)
+{
+    SkinGeometry corners;
+    corners.LTPoint = lt;
+    corners.RTPoint = rt;
+    corners.LBPoint = lb;
+    corners.RBPoint = rb;
+    corners.ClRect = client;
+    return corners;
+}
+
+}  // namespace
+
+SkinGeometry SkinCorners(const TskFormInfo& info, const TRect& client)
+{
+    return Corners(info.LTPoint, info.RTPoint, info.LBPoint, info.RBPoint, client);
+}
+
+SkinGeometry FrameCorners(const TskFrameGeometry& geometry, const TRect& client)
+{
+    return Corners(geometry.LTPoint, geometry.RTPoint, geometry.LBPoint, geometry.RBPoint, client);
+}
+
+bool ClientInPicture(const TRect& client, const gui::TBitmap& picture)
+{
+    return !picture.Empty() && !IsNullRect(client) && client.Left >= 0 && client.Top >= 0 &&
+           client.Right <= picture.Width() && client.Bottom <= picture.Height();
+}
+
 bool IsStretchableSkin(const TskFormInfo& info)
 {
     return info.RBPoint.X != info.LTPoint.X && info.RBPoint.Y != info.LTPoint.Y;

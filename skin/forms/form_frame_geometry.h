@@ -10,6 +10,7 @@
 #include "gui/core/types.h"
 #include "gui/graphics/bitmap.h"
 #include "skin/model/form_info.h"
+#include "skin/model/geometry.h"
 
 namespace sk {
 
@@ -25,6 +26,14 @@ struct TskFrameGeometry {
     gui::TRect IconRect;
     gui::TRect MainMenuRect;
 };
+
+// The skin's corner points with a client rectangle, and those of a frame laid
+// out for a size: the source and target of a composition for that size.
+SkinGeometry SkinCorners(const TskFormInfo& info, const gui::TRect& client);
+SkinGeometry FrameCorners(const TskFrameGeometry& geometry, const gui::TRect& client);
+
+// The client rectangle is a part of the frame picture, not empty.
+bool ClientInPicture(const gui::TRect& client, const gui::TBitmap& picture);
 
 // A skin stretches when its right-bottom corner point differs from its left-top
 // one in both X and Y; otherwise the skin has a fixed size.

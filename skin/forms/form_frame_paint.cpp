@@ -127,17 +127,16 @@ void TskFormFrame::PaintSkinFrame()
                 object->Draw(strip.Canvas(), false);
             continue;
         }
-        if (!parts_.Objects().ShownInRollState(*object) || !object->Visible)
+        if (!parts_.Objects().ShownInRollState(*object) || !object->Visible())
             continue;
-        if (object->ObjectRect.Bottom <= geometry.ClientRect.Top) {
+        if (object->ObjectRect().Bottom <= geometry.ClientRect.Top) {
             if (!top.Empty())
                 object->Draw(top.Canvas(), false);
         } else if (!bottom.Empty()) {
-            const gui::TRect saved = object->ObjectRect;
-            object->ObjectRect.Top -= geometry.ClientRect.Bottom;
-            object->ObjectRect.Bottom -= geometry.ClientRect.Bottom;
+            const gui::TRect saved = object->ObjectRect();
+            object->SetObjectRect(Offset(saved, 0, -geometry.ClientRect.Bottom));
             object->Draw(bottom.Canvas(), false);
-            object->ObjectRect = saved;
+            object->SetObjectRect(saved);
         }
     }
 
@@ -170,18 +169,18 @@ void TskFormFrame::LayoutDefaultFrame()
     int x = width_ - kBorder;
     for (TskStdCommand command : {cmClose, cmMaximize, cmMinimize, cmRollUp})
         if (TskSkinStdButtonObject* button = objects.StdButton(command))
-            if (button->Visible) {
-                button->ObjectRect = gui::Rect(x - buttonSize, kButtonsTop, x, kButtonsTop + buttonSize);
+            if (button->Visible()) {
+                button->SetObjectRect(gui::Rect(x - buttonSize, kButtonsTop, x, kButtonsTop + buttonSize));
                 x -= buttonSize;
             }
     defCaptionRect_.Right = x;
     if (TskSkinStdButtonObject* button = objects.StdButton(cmSysMenu))
-        if (button->Visible) {
+        if (button->Visible()) {
             gui::TSize size{buttonSize, buttonSize};
             if (parts_.Engine().ShowIcon())
                 size = SmallIconSize();
-            button->ObjectRect = gui::Rect(kBorder, kButtonsTop, kBorder + size.cx, kButtonsTop + size.cy);
-            defCaptionRect_.Left = button->ObjectRect.Right;
+            button->SetObjectRect(gui::Rect(kBorder, kButtonsTop, kBorder + size.cx, kButtonsTop + size.cy));
+            defCaptionRect_.Left = button->ObjectRect().Right;
         }
 }
 
@@ -231,12 +230,12 @@ void TskFormFrame::PaintDefaultFrame()
     // Only the caption buttons have places in this frame: a skin's other objects
     // (its caption text above all) would draw over it where the skin put them.
     for (const auto& object : parts_.Objects().All()) {
-        if (!object->Visible || !dynamic_cast<TskSkinStdButtonObject*>(object.get()))
+        if (!object->Visible() || !dynamic_cast<TskSkinStdButtonObject*>(object.get()))
             continue;
-        const gui::TRect saved = object->ObjectRect;
-        object->ObjectRect = Offset(saved, -kBorder, -kBorder);
+        const gui::TRect saved = object->ObjectRect();
+        object->SetObjectRect(Offset(saved, -kBorder, -kBorder));
         object->Draw(canvas, true);
-        object->ObjectRect = saved;
+        object->SetObjectRect(saved);
     }
 
     win::WindowFrameDC dc(window);

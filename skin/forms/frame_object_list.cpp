@@ -65,6 +65,14 @@ gui::TTimer* MakeTimer(gui::TComponent* owner, UINT interval, std::function<void
     return timer;
 }
 
+// Moves one edge of an object's place.
+void SetRectEdge(TskActiveSkinObject& object, int gui::TRect::*edge, int value)
+{
+    gui::TRect place = object.ObjectRect();
+    place.*edge = value;
+    object.SetObjectRect(place);
+}
+
 // The border icon that a caption button's command needs, if any.
 bool IconOfCommand(TskStdCommand command, TskBorderIcon& icon)
 {
@@ -119,8 +127,8 @@ void TskFrameObjectList::AddMainMenuItems()
         if (!item->Visible())
             continue;
         auto object = std::make_unique<TskSkinMainMenuItem>(&parts_.Engine(), record, item);
-        object->IDName = item->Name();
-        object->Enabled = item->Enabled();
+        object->SetIDName(item->Name());
+        object->SetEnabled(item->Enabled());
         objects_.push_back(std::move(object));
     }
 }
@@ -143,7 +151,7 @@ bool TskFrameObjectList::HasMainMenuItems() const
 TskSkinStdButtonObject* TskFrameObjectList::StdButton(TskStdCommand command) const
 {
     for (const auto& object : objects_)
-        if (auto* button = AsStdButton(object.get()); button && button->Command == command)
+        if (auto* button = AsStdButton(object.get()); button && button->Command() == command)
             return button;
     return nullptr;
 }
@@ -165,11 +173,11 @@ void TskFrameObjectList::CreateDefaultButtons()
                    {"rollupbutton", cmRollUp}, {"sysmenubutton", cmSysMenu}};
     for (const auto& spec : buttons) {
         auto button = std::make_unique<TskSkinStdButtonObject>(&parts_.Engine(), nullptr);
-        button->IDName = spec.name;
-        button->Command = spec.command;
-        button->SkinRect = gui::Rect(0, 0, 1, 1);
-        button->ObjectRect = button->SkinRect;
-        button->SkinRectInAPicture = true;
+        button->SetIDName(spec.name);
+        button->SetCommand(spec.command);
+        button->SetSkinRect(gui::Rect(0, 0, 1, 1));
+        button->SetObjectRect(button->SkinRect());
+        button->SetSkinRectInAPicture(true);
         objects_.push_back(std::move(button));
     }
     ButtonVisibilityPass();
@@ -186,33 +194,33 @@ void TskFrameObjectList::ButtonVisibilityPass()
     for (auto& object : objects_) {
         TskBorderIcon icon;
         if (auto* button = AsStdButton(object.get())) {
-            if (IconOfCommand(button->Command, icon) && !icons.Contains(icon)) {
-                button->Enabled = false;
-                button->Visible = !button->SkinRectInAPicture;
+            if (IconOfCommand(button->Command(), icon) && !icons.Contains(icon)) {
+                button->SetEnabled(false);
+                button->SetVisible(!button->SkinRectInAPicture());
             }
         } else if (auto* animate = dynamic_cast<TskSkinAnimateObject*>(object.get())) {
-            if (animate->ButtonStyle && IconOfCommand(animate->Command, icon) && !icons.Contains(icon))
-                animate->Enabled = false;
+            if (animate->ButtonStyle() && IconOfCommand(animate->Command(), icon) && !icons.Contains(icon))
+                animate->SetEnabled(false);
         } else if (auto* caption = dynamic_cast<TskSkinCaptionObject*>(object.get())) {
             if (!firstCaption)
                 firstCaption = caption;
-            if (caption->DefaultCaption && !mainCaption)
+            if (caption->DefaultCaption() && !mainCaption)
                 mainCaption = caption;
         }
     }
     if (!mainCaption && firstCaption) {
         mainCaption = firstCaption;
-        mainCaption->DefaultCaption = true;
+        mainCaption->SetDefaultCaption(true);
     }
     if (mainCaption)
-        mainCaption->Caption = parts_.Form().Caption();
+        mainCaption->StoreCaption(parts_.Form().Caption());
 }
 
 void TskFrameObjectList::SetMainCaption(const std::string& text)
 {
     for (auto& object : objects_)
         if (auto* caption = dynamic_cast<TskSkinCaptionObject*>(object.get()))
-            if (caption->DefaultCaption) {
+            if (caption->DefaultCaption()) {
                 caption->SetCaption(text);
                 return;
             }
@@ -231,7 +239,7 @@ void TskFrameObjectList::Place()
     const int pictureWidth = skin.Picture().Width(), pictureHeight = skin.Picture().Height();
     for (auto& object : objects_)
         if (!dynamic_cast<TskSkinMainMenuItem*>(object.get()))
-            object->ObjectRect = MapSkinRect(object->SkinRect, info, pictureWidth, pictureHeight, geometry.RBPoint);
+            object->SetObjectRect(MapSkinRect(object->SkinRect(), info, pictureWidth, pictureHeight, geometry.RBPoint));
 
     const bool inButtonsRect = !IsNullRect(geometry.ButtonsRect);
     const bool inCaptionRect = !inButtonsRect && !IsNullRect(geometry.CaptionRect);
@@ -244,16 +252,16 @@ void TskFrameObjectList::Place()
     auto button = [this](TskStdCommand command) -> TskSkinStdButtonObject* {
         for (auto& object : objects_)
             if (auto* candidate = AsStdButton(object.get()))
-                if (candidate->Command == command && candidate->Visible &&
-                    (!candidate->HasSkin || candidate->SkinRectInAPicture))
+                if (candidate->Command() == command && candidate->Visible() &&
+                    (!candidate->HasSkin() || candidate->SkinRectInAPicture()))
                     return candidate;
         return nullptr;
     };
     const bool showIcon = engine.ShowIcon();
     auto sizeOf = [showIcon](TskSkinStdButtonObject* placed, int& width, int& height) {
-        width = RectWidth(placed->SkinRect);
-        height = RectHeight(placed->SkinRect);
-        if (placed->Command == cmSysMenu && showIcon) {
+        width = RectWidth(placed->SkinRect());
+        height = RectHeight(placed->SkinRect());
+        if (placed->Command() == cmSysMenu && showIcon) {
             const gui::TSize icon = SmallIconSize();
             width = icon.cx;
             height = icon.cy;
@@ -262,7 +270,7 @@ void TskFrameObjectList::Place()
     TskSkinCaptionObject* caption = nullptr;
     for (auto& object : objects_)
         if (auto* candidate = dynamic_cast<TskSkinCaptionObject*>(object.get()))
-            if (candidate->DefaultCaption) {
+            if (candidate->DefaultCaption()) {
                 caption = candidate;
                 break;
             }
@@ -277,19 +285,19 @@ void TskFrameObjectList::Place()
         for (TskStdCommand command : order)
             if (TskSkinStdButtonObject* placed = button(command)) {
                 sizeOf(placed, width, height);
-                placed->ObjectRect = gui::Rect(x - width, y, x, y + height);
+                placed->SetObjectRect(gui::Rect(x - width, y, x, y + height));
                 x -= width + geometry.ButtonsOffset;
                 last = placed;
             }
         if (inCaptionRect && caption && last)
-            caption->ObjectRect.Right = last->ObjectRect.Left;
+            SetRectEdge(*caption, &gui::TRect::Right, last->ObjectRect().Left);
         if (sysMenu) {
             sizeOf(sysMenu, width, height);
             const gui::TRect& captionRect = geometry.CaptionRect;
             const int top = captionRect.Top + RectHeight(captionRect) / 2 - height / 2;
-            sysMenu->ObjectRect = gui::Rect(captionRect.Left, top, captionRect.Left + width, top + height);
+            sysMenu->SetObjectRect(gui::Rect(captionRect.Left, top, captionRect.Left + width, top + height));
             if (caption)
-                caption->ObjectRect.Left = sysMenu->ObjectRect.Right;
+                SetRectEdge(*caption, &gui::TRect::Left, sysMenu->ObjectRect().Right);
         }
     } else {
         int x = layout.Left;
@@ -297,17 +305,17 @@ void TskFrameObjectList::Place()
         for (TskStdCommand command : order)
             if (TskSkinStdButtonObject* placed = button(command)) {
                 sizeOf(placed, width, height);
-                placed->ObjectRect = gui::Rect(x, y, x + width, y + height);
+                placed->SetObjectRect(gui::Rect(x, y, x + width, y + height));
                 x += width + geometry.ButtonsOffset;
             }
         if (inCaptionRect) {
             if (sysMenu) {
                 sizeOf(sysMenu, width, height);
-                sysMenu->ObjectRect = gui::Rect(x, y, x + width, y + height);
+                sysMenu->SetObjectRect(gui::Rect(x, y, x + width, y + height));
                 x += width + geometry.ButtonsOffset;
             }
             if (caption)
-                caption->ObjectRect.Left = x + geometry.ButtonsOffset;
+                SetRectEdge(*caption, &gui::TRect::Left, x + geometry.ButtonsOffset);
         }
     }
 }
@@ -315,8 +323,8 @@ void TskFrameObjectList::Place()
 bool TskFrameObjectList::ShownInRollState(const TskActiveSkinObject& object) const
 {
     if (parts_.Engine().SupportNCArea())
-        return !object.RollUp;
-    return object.RollUp == parts_.RollUp().RolledUp();
+        return !object.RollUp();
+    return object.RollUp() == parts_.RollUp().RolledUp();
 }
 
 // ---- Activation ----
@@ -338,11 +346,11 @@ void TskFrameObjectList::UpdateCaptionActive(bool update)
             if (!ShownInRollState(*object))
                 continue;
             if (!ncArea)
-                object->Active = active;
-            if (!(ncArea && IsNullRect(object->ObjectRect)))
+                object->SetActive(active);
+            if (!(ncArea && IsNullRect(object->ObjectRect())))
                 engine.RedrawObject(*object);
-        } else if (object->Morphing) {
-            object->MorphFactor = active ? 1 : 0;
+        } else if (object->Morphing()) {
+            object->SetMorphFactor(active ? 1 : 0);
         }
     }
     if (active) {
@@ -379,7 +387,7 @@ void TskFrameObjectList::MorphTimerTick()
     bool stepped = false;
     for (size_t i = 0; i < objects_.size(); ++i) {
         TskActiveSkinObject& object = *objects_[i];
-        if (object.Morphing && object.MorphInProgress()) {
+        if (object.Morphing() && object.MorphInProgress()) {
             object.MorphStep();
             stepped = true;
         }
@@ -393,7 +401,7 @@ void TskFrameObjectList::AnimationTimerTick()
     bool running = false;
     for (size_t i = 0; i < objects_.size(); ++i)
         if (auto* animate = dynamic_cast<TskSkinAnimateObject*>(objects_[i].get()))
-            if (animate->Active) {
+            if (animate->Active()) {
                 animate->AnimateStep();
                 running = true;
             }

@@ -25,8 +25,8 @@ bool Contains(const gui::TRect& rect, int x, int y)
 bool TskFrameObjectList::OnCaption(int x, int y) const
 {
     for (const auto& object : objects_)
-        if (IsCaption(object.get()) && object->Visible && ShownInRollState(*object) &&
-            Contains(object->ObjectRect, x, y))
+        if (IsCaption(object.get()) && object->Visible() && ShownInRollState(*object) &&
+            Contains(object->ObjectRect(), x, y))
             return true;
     return false;
 }
@@ -40,7 +40,7 @@ void TskFrameObjectList::Track(int x, int y, bool allow)
     int found = -1;
     for (size_t i = 0; i < objects_.size(); ++i) {
         const TskActiveSkinObject& object = *objects_[i];
-        if (ShownInRollState(object) && object.Enabled && object.Visible && Contains(object.ObjectRect, x, y)) {
+        if (ShownInRollState(object) && object.Enabled() && object.Visible() && Contains(object.ObjectRect(), x, y)) {
             found = int(i);
             break;
         }
@@ -53,18 +53,18 @@ void TskFrameObjectList::Track(int x, int y, bool allow)
     TskSkinHint* hint = engine.ShowObjectHint() ? engine.SkinHint() : nullptr;
     if (oldHoverIndex_ >= 0 && oldHoverIndex_ < int(objects_.size())) {
         TskActiveSkinObject& left = *objects_[size_t(oldHoverIndex_)];
-        if (left.Enabled && left.Visible) {
+        if (left.Enabled() && left.Visible()) {
             left.MouseLeave();
-            if (hint && !left.Hint.empty())
+            if (hint && !left.Hint().empty())
                 hint->HideObjectHint();
         }
     }
     if (hoverIndex_ >= 0) {
         TskActiveSkinObject& entered = *objects_[size_t(hoverIndex_)];
-        if (entered.Enabled && entered.Visible) {
+        if (entered.Enabled() && entered.Visible()) {
             entered.MouseEnter();
-            if (engine.FormActive() && hint && !entered.Hint.empty())
-                hint->ShowObjectHint(entered.Hint);
+            if (engine.FormActive() && hint && !entered.Hint().empty())
+                hint->ShowObjectHint(entered.Hint());
         }
     }
 }
@@ -86,9 +86,9 @@ void TskFrameObjectList::ClearObjectHover()
     for (auto& object : objects_) {
         if (IsCaption(object.get()))
             continue;
-        object->MouseIn = false;
-        object->Active = false;
-        object->MorphFactor = 0;
+        object->SetMouseIn(false);
+        object->SetActive(false);
+        object->SetMorphFactor(0);
     }
 }
 
@@ -296,7 +296,7 @@ void TskFrameObjectList::ApplySkinCursor()
     TskSkinData& skin = *parts_.Engine().SkinData();
     int index = skin.FormInfo.CursorIndex;
     if (hoverIndex_ >= 0 && hoverIndex_ < int(objects_.size()))
-        index = objects_[size_t(hoverIndex_)]->CursorIndex;
+        index = objects_[size_t(hoverIndex_)]->CursorIndex();
     const gui::TCursor cursor = index < 0 ? gui::TCursor(0) : gui::TCursor(index + skin.StartCursorIndex);
     gui::TForm& form = parts_.Form();
     if (form.Cursor() != cursor)

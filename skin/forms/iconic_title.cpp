@@ -86,10 +86,10 @@ void TskIconicTitle::Paint()
     // picture holds is there already and draws nothing more.
     TskFrameObjectList& objects = parts_.Objects();
     for (const auto& object : objects.All()) {
-        if (!object->Visible || !objects.ShownInRollState(*object))
+        if (!object->Visible() || !objects.ShownInRollState(*object))
             continue;
         auto* button = dynamic_cast<TskSkinStdButtonObject*>(object.get());
-        if (TskFrameObjectList::IsCaption(object.get()) || (button && button->Command == cmSysMenu))
+        if (TskFrameObjectList::IsCaption(object.get()) || (button && button->Command() == cmSysMenu))
             object->Draw(title.Canvas(), false);
     }
     win::WindowFrameDC dc(window);

@@ -5,6 +5,7 @@
 
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
+#include "gui/core/scope_exit.h"
 #include "gui/graphics/canvas.h"
 #include "skin/forms/form_engine_parts.h"
 #include "skin/forms/form_menu_bar.h"
@@ -237,11 +238,8 @@ void TskMDISupport::ChildActivated()
         return;
     // Maximizing shows the child, which asks the client window to activate it
     // again; it is the active one already, but nothing here may run twice.
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{takingOverMaximized_};
     takingOverMaximized_ = true;
+    const auto takenOver = gui::ScopeExit([this] { takingOverMaximized_ = false; });
     // A child that cannot be maximized comes up at its bounds, in front of the
     // others, which show theirs.
     if (parts_.Engine().BorderIcons().Contains(biMaximize))

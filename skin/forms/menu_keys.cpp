@@ -11,6 +11,7 @@
 #include "skin/forms/form_skin_engine.h"
 #include "skin/forms/menu_mode.h"
 #include "skin/frame/active_skin_objects.h"
+#include "skin/frame/main_menu_item_behaviour.h"
 #include "skin/popups/skin_menu.h"
 #include "skin/popups/skin_popup_window.h"
 
@@ -18,9 +19,7 @@ namespace sk {
 
 namespace {
 
-bool Selectable(const TskSkinMainMenuItem& item) { return item.Enabled && item.Visible; }
-
-bool HasSubItems(const TskSkinMainMenuItem& item) { return item.MenuItem && item.MenuItem->Count() > 0; }
+bool Selectable(const TskSkinMainMenuItem& item) { return item.Enabled() && item.Visible(); }
 
 // Whether a key names an item of the main menu by its accelerator.
 bool IsMenuAccel(gui::TMainMenu* menu, char key)
@@ -135,7 +134,7 @@ void TskMenuMode::SystemMenuKey()
     if (!parts_.MDI().IsMaximizedChild())
         for (const auto& object : parts_.Objects().All())
             if (auto* candidate = dynamic_cast<TskSkinStdButtonObject*>(object.get()))
-                if (candidate->Command == cmSysMenu && candidate->Visible && candidate->Enabled &&
+                if (candidate->Command() == cmSysMenu && candidate->Visible() && candidate->Enabled() &&
                     parts_.Objects().ShownInRollState(*candidate)) {
                     button = candidate;
                     break;
@@ -144,7 +143,7 @@ void TskMenuMode::SystemMenuKey()
     if (button) {
         const gui::TPoint origin =
             engine.SupportNCArea() ? engine.FrameScreenOrigin() : form.ClientToScreen(gui::Point(0, 0));
-        at = gui::Point(origin.X + button->ObjectRect.Left, origin.Y + button->ObjectRect.Bottom);
+        at = gui::Point(origin.X + button->ObjectRect().Left, origin.Y + button->ObjectRect().Bottom);
     } else if (engine.SupportNCArea()) {
         at = form.ClientToScreen(gui::Point(0, 0));
     } else {
@@ -227,7 +226,7 @@ void TskMenuMode::SelectMainMenuItem(bool next)
         return;
     size_t at = items.size();
     for (size_t i = 0; i < items.size(); ++i)
-        if (items[i]->Active || items[i]->Down) {
+        if (items[i]->Active() || items[i]->Down()) {
             at = i;
             break;
         }
@@ -236,7 +235,7 @@ void TskMenuMode::SelectMainMenuItem(bool next)
         target = next ? items.front() : items.back();
     else
         target = items[next ? (at + 1) % items.size() : (at + items.size() - 1) % items.size()];
-    if (at < items.size() && items[at] != target && !items[at]->Down)
+    if (at < items.size() && items[at] != target && !items[at]->Down())
         items[at]->MouseLeave();
     // An item whose menu is open hands it over to the one entered.
     target->MouseEnter();
@@ -245,9 +244,9 @@ void TskMenuMode::SelectMainMenuItem(bool next)
 bool TskMenuMode::PressMainMenuItem()
 {
     for (TskSkinMainMenuItem* item : MainMenuItems(parts_.Objects())) {
-        if (!((item->Down && !HasSubItems(*item)) || (item->Active && !menuOpen_)))
+        if (!((item->Down() && !HasSubItems(item->MenuItem())) || (item->Active() && !menuOpen_)))
             continue;
-        item->Active = false;
+        item->SetActive(false);
         ChooseMainMenuItem(*item);
         return true;
     }
@@ -258,7 +257,7 @@ void TskMenuMode::ChooseMainMenuItem(TskSkinMainMenuItem& item)
 {
     // A command ends the menu mode before it runs: the keys are the program's
     // again, in a dialog the command shows too.
-    if (!HasSubItems(item) && mainMenuMode_)
+    if (!HasSubItems(item.MenuItem()) && mainMenuMode_)
         MainMenuExit();
     item.MouseDown(0, 0, gui::mbLeft);
 }
@@ -268,11 +267,11 @@ bool TskMenuMode::AltLetter(char key)
     if (bar_)
         return bar_->CheckAccelerator(key);
     for (TskSkinMainMenuItem* item : MainMenuItems(parts_.Objects())) {
-        if (!Selectable(*item) || !item->MenuItem || !gui::IsAccel(key, item->MenuItem->Caption()))
+        if (!Selectable(*item) || !item->MenuItem() || !gui::IsAccel(key, item->MenuItem()->Caption()))
             continue;
-        const bool press = !menuOpen_ || !HasSubItems(*item);
+        const bool press = !menuOpen_ || !HasSubItems(item->MenuItem());
         item->MouseEnter();
-        if (press && !item->Down)
+        if (press && !item->Down())
             ChooseMainMenuItem(*item);
         return true;
     }

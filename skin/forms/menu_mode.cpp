@@ -106,7 +106,7 @@ void TskMenuMode::SkinMenuClose()
     } else {
         for (const auto& object : parts_.Objects().All()) {
             auto* item = dynamic_cast<TskSkinMainMenuItem*>(object.get());
-            if (!item || !item->Down)
+            if (!item || !item->Down())
                 continue;
             item->SetDown(false);
             item->MouseEnter();
@@ -126,9 +126,9 @@ void TskMenuMode::SkinMenusClosed()
     bool released = false;
     for (const auto& object : objects) {
         auto* item = dynamic_cast<TskSkinMainMenuItem*>(object.get());
-        if (!item || !item->Down)
+        if (!item || !item->Down())
             continue;
-        item->MouseIn = false;
+        item->SetMouseIn(false);
         item->SetDown(false);
         released = true;
         break;
@@ -136,7 +136,7 @@ void TskMenuMode::SkinMenusClosed()
     if (!released) {
         for (const auto& object : objects) {
             auto* button = dynamic_cast<TskSkinButtonObject*>(object.get());
-            if (!button || !button->Down || !button->PopupItem)
+            if (!button || !button->Down() || !button->PopupItem())
                 continue;
             button->SetDown(false);
             engine.RedrawObject(*button);
@@ -165,8 +165,8 @@ void TskMenuMode::MainMenuExit()
     } else {
         for (const auto& object : parts_.Objects().All()) {
             auto* item = dynamic_cast<TskSkinMainMenuItem*>(object.get());
-            if (item && (item->Active || item->Down)) {
-                if (item->Down)
+            if (item && (item->Active() || item->Down())) {
+                if (item->Down())
                     item->SetDown(false);
                 item->MouseLeave();
             }

@@ -71,9 +71,9 @@ void TskRollUp::RollUpClient()
     if (stretchable) {
         const int dx = form.Width() - picture.Width();
         for (const auto& object : objects.All())
-            if (object->RollUp)
-                object->ObjectRect =
-                    RollUpObjectRect(object->SkinRect, info.RollUpLeftPoint.X, info.RollUpRightPoint.X, dx);
+            if (object->RollUp())
+                object->SetObjectRect(
+                    RollUpObjectRect(object->SkinRect(), info.RollUpLeftPoint.X, info.RollUpRightPoint.X, dx));
     }
     objects.ClearHover();
     objects.StopMouseTimer();

@@ -239,12 +239,12 @@ TEST_F(FormEngineTest, FrameObjectsTakeTheMouseInFrameCoordinatesAndReportByName
     ASSERT_EQ(engine->ObjectCount(), 2);
     auto* caption = dynamic_cast<sk::TskSkinCaptionObject*>(engine->Objects(1));
     ASSERT_NE(caption, nullptr);
-    EXPECT_EQ(caption->Caption, "Frame");
+    EXPECT_EQ(caption->Caption(), "Frame");
     form->SetCaption("Renamed");
-    EXPECT_EQ(caption->Caption, "Renamed");
+    EXPECT_EQ(caption->Caption(), "Renamed");
 
     // The close button sits where the right edge took it.
-    EXPECT_EQ(engine->Objects(0)->ObjectRect, Rect(180, 4, 192, 16));
+    EXPECT_EQ(engine->Objects(0)->ObjectRect(), Rect(180, 4, 192, 16));
     ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);
     EXPECT_EQ(HitTest(40, 10), HTCAPTION);
     EXPECT_EQ(HitTest(185, 10), HTOBJECT);
@@ -320,13 +320,13 @@ TEST_F(FormEngineTest, ObjectsFlushWithThePicturesEdgeFollowTheResizedFrame)
     form->Show();
     Wait(50);
     ASSERT_EQ(engine->ObjectCount(), 2);
-    EXPECT_EQ(engine->Objects(0)->ObjectRect, Rect(190, 112, 200, 120));
-    EXPECT_EQ(engine->Objects(1)->ObjectRect, Rect(190, 4, 200, 16));
+    EXPECT_EQ(engine->Objects(0)->ObjectRect(), Rect(190, 112, 200, 120));
+    EXPECT_EQ(engine->Objects(1)->ObjectRect(), Rect(190, 4, 200, 16));
 
     form->SetBounds(form->Left(), form->Top(), 260, 150);
     Wait(50);
-    EXPECT_EQ(engine->Objects(0)->ObjectRect, Rect(250, 142, 260, 150));
-    EXPECT_EQ(engine->Objects(1)->ObjectRect, Rect(250, 4, 260, 16));
+    EXPECT_EQ(engine->Objects(0)->ObjectRect(), Rect(250, 142, 260, 150));
+    EXPECT_EQ(engine->Objects(1)->ObjectRect(), Rect(250, 4, 260, 16));
 
     // The mouse finds the grip in the frame's new corner.
     ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);

@@ -34,8 +34,9 @@ enum class TskMenuKeyAction {
     SelectNext,   // Right where no submenu opens
     Press,        // Enter; Down or Up while no menu is open
 };
-// The menu mode is on (Mode), a menu of it is open (MenuOpen), the menu engine
-// has Levels open, and the active row of the innermost one opens a submenu.
+// What a key does given the menu mode (mode), whether a menu of it is open
+// (menuOpen), the levels the menu engine has open, and whether the active row
+// of the innermost one opens a submenu.
 TskMenuKeyAction MenuKeyAction(WORD key, bool mode, bool menuOpen, int levels, bool rowOpensSubmenu);
 
 class TskMenuMode {

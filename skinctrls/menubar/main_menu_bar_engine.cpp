@@ -40,13 +40,13 @@ void TskSkinMainMenuBar::EnterMenuMode()
     FireMainMenuEnter();
 }
 
-bool TskSkinMainMenuBar::CheckAccelerator(char Key)
+bool TskSkinMainMenuBar::CheckAccelerator(char key)
 {
     if (!Engine())
         return false;
     for (int i = 0; i < ObjectCount(); ++i) {
         TskSkinMainMenuBarItem* item = Item(i);
-        if (!item || !Selectable(*item) || !item->MenuItem() || !gui::IsAccel(Key, item->MenuItem()->Caption()))
+        if (!item || !Selectable(*item) || !item->MenuItem() || !gui::IsAccel(key, item->MenuItem()->Caption()))
             continue;
         const bool press = !(EngineMenuOpen() && item->HasSubItems());
         const unsigned generation = Generation();

@@ -201,23 +201,8 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
         parts.SystemState().Apply();
         break;
     case WM_NCLBUTTONDOWN:
-        if (message.WParam == HTCAPTION && !parts.Iconic().Iconic() && !parts.Mover().CaptionPressMoves(message)) {
-            message.Result = 0;
-            parts.Objects().FormMouse(message);
-            return;
-        }
-        parts.CallFormProc(message);
-        parts.Objects().FormMouse(message);
-        return;
     case WM_NCLBUTTONDBLCLK:
-        // The engine's own: the system's would maximize or restore a second time.
-        if (message.WParam == HTCAPTION) {
-            message.Result = 0;
-            parts.Objects().FormMouse(message);
-            return;
-        }
-        parts.CallFormProc(message);
-        parts.Objects().FormMouse(message);
+        WMNCLButton(message);
         return;
     case WM_TIMER:
         if (message.WParam == kFadeTimer && IsLayeredWindowSupported() && (alphaBlend_ || alphaBlendAnimation_))
@@ -267,6 +252,22 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
 }
 
 // ---- The handlers of the core ----
+
+// A press on the caption that does not move the form, and a double click on
+// it, are the engine's own: the system's handling would start a move that keeps
+// the release, or maximize and restore a second time.
+void TskFormSkinEngine::WMNCLButton(gui::TMessage& message)
+{
+    TskEngineParts& parts = *parts_;
+    const bool own = message.WParam == HTCAPTION &&
+                     (message.Msg == WM_NCLBUTTONDBLCLK ||
+                      (!parts.Iconic().Iconic() && !parts.Mover().CaptionPressMoves(message)));
+    if (own)
+        message.Result = 0;
+    else
+        parts.CallFormProc(message);
+    parts.Objects().FormMouse(message);
+}
 
 void TskFormSkinEngine::WMDestroy(gui::TMessage& message)
 {

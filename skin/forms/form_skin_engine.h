@@ -311,6 +311,7 @@ private:
     void SkinFormWndProc(gui::TMessage& message);
     void WMActivate(gui::TMessage& message);
     void WMNCActivate(gui::TMessage& message);
+    void WMNCLButton(gui::TMessage& message);
     void WMSetText(gui::TMessage& message);
     void WMShowWindow(gui::TMessage& message);
     void WMDestroy(gui::TMessage& message);

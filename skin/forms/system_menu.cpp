@@ -87,7 +87,9 @@ gui::TMenuItem* TskSystemMenu::Items()
         });
     };
     auto rollUp = [&] { return make("DSF_ROLLUP", "Ro&llUp", [&parts] { parts.RollUp().Roll(true); }); };
-    auto toTray = [&] { return make("DSF_MINTOTRAY", "Minimize to &Tray", [&parts] { parts.Tray().MinimizeToTray(); }); };
+    auto toTray = [&] {
+        return make("DSF_MINTOTRAY", "Minimize to &Tray", [&parts] { parts.Tray().MinimizeToTray(); });
+    };
     const bool child = parts.MDI().IsChild();
     auto close = [&] {
         gui::TMenuItem* item = make("DSF_CLOSE", "&Close", [engine] { engine->CloseForm(); });

@@ -866,7 +866,8 @@ TEST_F(ToolWindowTest, HaveTheSmallCaptionAndButtonsOfTheDefaultFrame)
         formenginetest::Wait(80);
         int closeIndex = -1;
         for (int i = 0; i < engine->ObjectCount(); ++i)
-            if (auto* b = dynamic_cast<sk::TskSkinStdButtonObject*>(engine->Objects(i)); b && b->Command() == sk::cmClose)
+            if (auto* b = dynamic_cast<sk::TskSkinStdButtonObject*>(engine->Objects(i));
+                b && b->Command() == sk::cmClose)
                 closeIndex = i;
         ASSERT_GE(closeIndex, 0);
         const gui::TRect r = engine->Objects(closeIndex)->ObjectRect();

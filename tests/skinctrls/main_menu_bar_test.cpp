@@ -302,7 +302,8 @@ TEST_F(MainMenuBarTest, AnOpenSubmenuFollowsTheMouseAlongTheBar)
     EXPECT_TRUE(engine.MainMenuMode());
     EXPECT_EQ((std::vector<std::string>{"Open", "Exit"}), OpenCaptions());
     // The submenu opens under its item.
-    const TPoint below = bar->ClientToScreen(Point(bar->Objects(0)->ObjectRect().Left, bar->Objects(0)->ObjectRect().Bottom));
+    const TRect first = bar->Objects(0)->ObjectRect();
+    const TPoint below = bar->ClientToScreen(Point(first.Left, first.Bottom));
     EXPECT_EQ(below.Y, Menus().Levels(0)->Top());
     ASSERT_EQ(1u, enterSenders.size());
     EXPECT_EQ(bar, enterSenders[0]);

@@ -371,7 +371,7 @@ std::string TfrmMain::UnreadableTracksText()
         return std::string();
     if (more)
         lines += "\n... and " + std::to_string(more) + (more == 1 ? " more track" : " more tracks");
-    return "Some sectors could not be read and were written as silence:" + lines;
+    return "Some sectors could not be read or verified and may not be exact:" + lines;
 }
 
 void TfrmMain::CDRipperDiskChanged()

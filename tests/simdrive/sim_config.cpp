@@ -124,6 +124,11 @@ std::string ParseConfig(const std::string& text, Config& config)
             device->faults.push_back(f);
         } else if (key == "jitter" && w.size() == 4) {
             device->jitters.push_back({Number(w[1]), Number(w[2]), Number(w[3])});
+        } else if (key == "wander" && w.size() == 5 && Number(w[3]) >= 0 && Number(w[3]) <= 100 &&
+                   Number(w[4]) > 0) {
+            device->wanders.push_back({Number(w[1]), Number(w[2]), Number(w[3]), Number(w[4])});
+        } else if (key == "seed" && w.size() == 2) {
+            device->random.state = std::strtoull(w[1].c_str(), nullptr, 0);
         } else if (key == "image" && w.size() == 2) {
             device->audio.SetImage(w[1]);
         } else if (key == "silence" && w.size() == 3) {
@@ -146,6 +151,26 @@ std::string ParseConfig(const std::string& text, Config& config)
         }
     }
     return {};
+}
+
+int64_t LandingError(Device& device, int32_t lba)
+{
+    int64_t bytes = 0;
+    for (const Jitter& j : device.jitters)
+        if (lba >= j.from && lba <= j.to) {
+            bytes += j.bytes;
+            break;
+        }
+    for (const Wander& w : device.wanders)
+        if (lba >= w.from && lba <= w.to) {
+            if (int(device.random.Next() % 100) < w.percent) {
+                const uint64_t draw = device.random.Next();
+                const int64_t frames = 1 + int64_t((draw >> 1) % uint64_t(w.maxFrames));
+                bytes += (draw & 1) ? 4 * frames : -4 * frames;
+            }
+            break;
+        }
+    return bytes;
 }
 
 std::vector<uint8_t> BuildTocAnswer(const Device& device, size_t size)

@@ -22,6 +22,15 @@
 //       sense: a failure reported with CHECK CONDITION and this sense data
 //   jitter FROM TO BYTES          READ CD requests starting in [FROM, TO] land
 //                                 BYTES early (negative) or late (positive)
+//   wander FROM TO PERCENT MAXFRAMES
+//                                 READ CD requests starting in [FROM, TO]: PERCENT %
+//                                 of them land a random nonzero whole number of
+//                                 frames (4-byte stereo samples) in [-MAXFRAMES,
+//                                 MAXFRAMES] off; each try draws anew (added to a
+//                                 jitter that applies too)
+//   seed N                        seeds the device's random generator (default a
+//                                 fixed seed, so runs are reproducible; rewriting
+//                                 the description starts it again)
 //   image PATH                    the disc's audio comes from a raw image (2352 bytes
 //                                 a sector, LBA 0 first, as in a BIN file) instead
 //                                 of the formula of sim_audio.h
@@ -60,6 +69,25 @@ struct Jitter {
     int32_t bytes = 0;
 };
 
+struct Wander {
+    int32_t from = 0;
+    int32_t to = 0;
+    int percent = 0;
+    int32_t maxFrames = 0;
+};
+
+// A small generator of the device's random landings (splitmix64).
+struct Random {
+    uint64_t state = 0x5EEDC0DE2024ull;
+    uint64_t Next()
+    {
+        uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+};
+
 struct TocRow {
     int number = 0;
     int32_t lba = 0;
@@ -79,6 +107,9 @@ struct Device {
     std::vector<uint8_t> rawToc;  // replaces the built answer when not empty
     std::vector<Fault> faults;
     std::vector<Jitter> jitters;
+    std::vector<Wander> wanders;
+    Random random;
+    int32_t furthestRead = INT32_MIN;  // the furthest start of a READ CD served so far
     DiscAudio audio;
 };
 
@@ -90,6 +121,10 @@ struct Config {
 
 // Parses the description; unknown lines are errors (returned as text, empty on success).
 std::string ParseConfig(const std::string& text, Config& config);
+
+// How many bytes a READ CD starting at `lba` lands off: the first jitter and the
+// first wander whose ranges hold it, the wander drawn from the device's generator.
+int64_t LandingError(Device& device, int32_t lba);
 
 // The READ TOC (format 0, LBA) answer of a device's disc, `size` bytes.
 std::vector<uint8_t> BuildTocAnswer(const Device& device, size_t size);

@@ -2,7 +2,9 @@
 // answering from the drive description named by VELMORA_SIMDRIVE (re-read whenever
 // the file changes) and completing event-notified requests from its own thread, as
 // real ASPI layers do. Every CDB received is appended to the file named by
-// VELMORA_SIMDRIVE_LOG when that is set.
+// VELMORA_SIMDRIVE_LOG when that is set. A third export, SimDriveReadCounts, tells
+// a benchmark how many READ CD requests were served and how many of them looked
+// again at sectors already read (see there).
 #include <windows.h>
 
 #include <chrono>
@@ -42,6 +44,11 @@ std::string g_configPath;
 FILETIME g_configTime{};
 DWORD g_configSize = 0;
 std::vector<Pending> g_pending;  // requests that wait for an abort (or a late completion)
+DWORD g_reads = 0;               // READ CD requests served since the library was loaded
+DWORD g_repeats = 0;             // of those, the ones that looked again (SimDriveReadCounts)
+// A read that starts further back than a block before the furthest one starts a new
+// pass over the disc.
+constexpr int32_t kRepeatReach = 26;
 
 std::mutex g_queueLock;
 std::condition_variable g_queueSignal;
@@ -166,12 +173,12 @@ BYTE ExecuteRead(Device& device, SRB_ExecSCSICmd* srb)
         return MediumNotPresent(srb);
     if (lba < 0 || count <= 0 || lba + count > device.leadOut)
         return CheckCondition(srb, 0x05, 0x21, 0x00);  // logical block address out of range
-    int64_t position = int64_t(lba) * simdrive::kSectorBytes;
-    for (const simdrive::Jitter& j : device.jitters)
-        if (lba >= j.from && lba <= j.to) {
-            position += j.bytes;
-            break;
-        }
+    ++g_reads;
+    if (lba <= device.furthestRead && device.furthestRead - lba <= kRepeatReach)
+        ++g_repeats;
+    else
+        device.furthestRead = lba;
+    const int64_t position = int64_t(lba) * simdrive::kSectorBytes + simdrive::LandingError(device, lba);
     int64_t length = int64_t(count) * simdrive::kSectorBytes;
     if (length > srb->SRB_BufLen)
         length = srb->SRB_BufLen;
@@ -408,6 +415,20 @@ extern "C" __declspec(dllexport) DWORD __cdecl GetASPI32SupportInfo()
     if (g_config.adapters <= 0)
         return DWORD(SS_NO_ADAPTERS) << 8;
     return (DWORD(SS_COMP) << 8) | (g_config.adapters & 0xFF);
+}
+
+// The READ CD requests served so far, and how many of them started at or before the
+// furthest start of the requests before them on the same device, by at most a block
+// (26 sectors). A ripper reading tracks in order moves forward with every new block;
+// one that reads a block again to verify it starts at or a few sectors before that
+// block's first read, so the second figure counts the re-reads.
+extern "C" __declspec(dllexport) void __cdecl SimDriveReadCounts(DWORD* reads, DWORD* repeats)
+{
+    std::lock_guard<std::mutex> guard(g_lock);
+    if (reads)
+        *reads = g_reads;
+    if (repeats)
+        *repeats = g_repeats;
 }
 
 extern "C" __declspec(dllexport) DWORD __cdecl SendASPI32Command(void* block)

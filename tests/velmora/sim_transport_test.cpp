@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -313,6 +314,105 @@ TEST_F(SimTransport, ReadCdServesAnImageWithStretchesLaidOverIt)
     EXPECT_EQ(tone.substr(0, 4), std::string(4, '\0'));     // sin 0
     EXPECT_EQ(tone.substr(100, 4), std::string("\xE8\x03\xE8\x03", 4));  // a quarter cycle: 1000
     EXPECT_EQ(readCd(38, 4), bytes.substr(38 * s) + std::string(2 * s, '\0'));  // past its end
+}
+
+TEST_F(SimTransport, ReadCdLandsOffAtRandomWhereTheDriveWanders)
+{
+    auto request = std::make_unique<ScsiRequest>(2 * simdrive::kSectorBytes);
+    auto readCd = [&](int32_t lba) {
+        const uint8_t cdb[12] = {kOpReadCd, 0x20, 0, 0, uint8_t(lba >> 8), uint8_t(lba), 0, 0, 2, 0xF8, 0, 0};
+        EXPECT_EQ(SendScsiCommand(*record, SRB_DIR_IN, cdb, sizeof cdb, request, 2 * simdrive::kSectorBytes),
+                  SS_COMP);
+        return std::vector<uint8_t>(request->Data(), request->Data() + 2 * simdrive::kSectorBytes);
+    };
+    // Where a read of `lba` landed, in bytes, found in the formula's unique words.
+    auto landing = [&](int32_t lba) {
+        const std::vector<uint8_t> got = readCd(lba);
+        std::vector<uint8_t> expected(got.size());
+        for (int64_t off = -4000; off <= 4000; off += 4) {
+            simdrive::FillAudio(int64_t(lba) * simdrive::kSectorBytes + off, expected.data(), expected.size());
+            if (expected == got)
+                return off;
+        }
+        return int64_t(1) << 40;
+    };
+    struct Case {
+        std::vector<std::string> extra;
+        int32_t lba;
+        int64_t fixed;  // a jitter that applies too
+        int percent;
+        int64_t maxBytes;
+    };
+    const Case cases[] = {
+        {{"wander 100 200 100 50"}, 150, 0, 100, 200},
+        {{"wander 100 200 100 50"}, 250, 0, 0, 0},            // outside the range: exact
+        {{"wander 100 200 0 50"}, 150, 0, 0, 0},              // no share: exact
+        {{"wander 100 200 40 900", "seed 7"}, 100, 0, 40, 3600},
+        {{"jitter 150 150 -8", "wander 100 200 100 3"}, 150, -8, 100, 12},  // both kinds add up
+    };
+    for (const Case& c : cases) {
+        SimDevice drive = AudioCd(3, 1000, 0, 2, 1);
+        drive.extra = c.extra;
+        WriteSimDrive(1, {drive});
+        std::vector<int64_t> seen;
+        for (int i = 0; i < 200; ++i)
+            seen.push_back(landing(c.lba));
+        int off = 0;
+        for (int64_t s : seen) {
+            const int64_t wander = s - c.fixed;
+            off += wander != 0;
+            EXPECT_EQ(wander % 4, 0);
+            EXPECT_LE(std::abs(wander), c.maxBytes) << c.extra[0];
+        }
+        // Each try draws anew: the share lands off, at many places, both ways.
+        EXPECT_NEAR(off, 2 * c.percent, c.percent % 100 ? 30 : 0) << c.extra[0];
+        if (c.percent > 0) {
+            EXPECT_GT(std::count_if(seen.begin(), seen.end(), [&](int64_t s) { return s < c.fixed; }), 0);
+            EXPECT_GT(std::count_if(seen.begin(), seen.end(), [&](int64_t s) { return s > c.fixed; }), 0);
+        }
+        // The same description draws the same landings again.
+        WriteSimDrive(1, {drive});
+        for (size_t i = 0; i < 20; ++i)
+            EXPECT_EQ(landing(c.lba), seen[i]);
+    }
+    // Another seed draws others; the drive still fails where a fault says so.
+    SimDevice drive = AudioCd(3, 1000, 0, 2, 1);
+    drive.extra = {"wander 0 2999 100 500", "seed 1", "fault readcd fail 600 600"};
+    WriteSimDrive(1, {drive});
+    std::vector<int64_t> first;
+    for (int i = 0; i < 10; ++i)
+        first.push_back(landing(300));
+    drive.extra[1] = "seed 2";
+    WriteSimDrive(1, {drive});
+    std::vector<int64_t> second;
+    for (int i = 0; i < 10; ++i)
+        second.push_back(landing(300));
+    EXPECT_NE(first, second);
+    const uint8_t failing[12] = {kOpReadCd, 0x20, 0, 0, 0x02, 0x58, 0, 0, 1, 0xF8, 0, 0};
+    EXPECT_EQ(SendScsiCommand(*record, SRB_DIR_IN, failing, 12, request, 2352), SS_ERR);
+    // Malformed lines are refused.
+    simdrive::Config config;
+    for (const char* bad : {"wander 0 10 101 5", "wander 0 10 50 0", "wander 0 10 50", "seed"})
+        EXPECT_NE(simdrive::ParseConfig(std::string("device 0 0 0\n") + bad + "\n", config), "") << bad;
+}
+
+TEST_F(SimTransport, ReadCountsTellReadsThatLookAgain)
+{
+    typedef void(__cdecl * Counts)(DWORD*, DWORD*);
+    const auto counts = reinterpret_cast<Counts>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("wnaspi32.dll"), "SimDriveReadCounts")));
+    ASSERT_NE(counts, nullptr);
+    auto request = std::make_unique<ScsiRequest>(simdrive::kSectorBytes);
+    DWORD reads = 0, repeats = 0, reads0 = 0, repeats0 = 0;
+    counts(&reads0, &repeats0);
+    // Forward, a look again (within a block), forward, a new pass from the start.
+    for (int32_t lba : {100, 119, 116, 119, 138, 10, 29}) {
+        const uint8_t cdb[12] = {kOpReadCd, 0x20, 0, 0, 0, uint8_t(lba), 0, 0, 1, 0xF8, 0, 0};
+        ASSERT_EQ(SendScsiCommand(*record, SRB_DIR_IN, cdb, 12, request, 2352), SS_COMP);
+    }
+    counts(&reads, &repeats);
+    EXPECT_EQ(reads - reads0, 7u);
+    EXPECT_EQ(repeats - repeats0, 2u);
 }
 
 TEST(SenseData, FixedAndDescriptorFormatsWithOrWithoutTheValidBit)

@@ -1,5 +1,6 @@
 #include "extract/overlap_match.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "extract/sector_reader.h"
@@ -7,35 +8,113 @@
 namespace velmora {
 namespace {
 
-// How far from the expected place the sector is looked for, each way: six and a half
-// sectors, half the window searched around the middle of a full block.
-constexpr int64_t kMaxDrift = 15288;
-// Samples are whole stereo frames.
-constexpr int64_t kSearchStep = 4;
+uint64_t Load64(const uint8_t* p)
+{
+    uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+uint32_t Load32(const uint8_t* p)
+{
+    uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
 
 }  // namespace
+
+KeyMatch FindKey(const uint8_t* read, uint32_t length, const uint8_t* key, uint32_t keyLength,
+                 int64_t expected, int64_t first, int64_t last)
+{
+    KeyMatch match;
+    if (keyLength < 8 || keyLength > length)
+        return match;
+    const int64_t low = std::max<int64_t>({first, 0, expected - kMaxLanding});
+    const int64_t high = std::min<int64_t>({last, int64_t(length) - keyLength, expected + kMaxLanding});
+    // The key's last two frames hold a change of sound wherever it has one at its end
+    // (the reader chooses its keys so): comparing them first rules out nearly every
+    // place at the cost of one load.
+    const uint64_t tail = Load64(key + keyLength - 8);
+    // One pass over the window compares the key's last frames only; the few places
+    // that pass are compared whole, nearest first. Audio whose last frames recur all
+    // over the window (silence, a short period) is searched nearest first instead,
+    // and the search ends at the second match: two comparisons, not thousands.
+    constexpr int kMaxCandidates = 64;
+    int64_t candidates[kMaxCandidates];
+    int found = 0;
+    const int64_t start = low + ((expected - low) % kFrameBytes + kFrameBytes) % kFrameBytes;
+    for (int64_t p = start; p <= high && found <= kMaxCandidates; p += kFrameBytes)
+        if (Load64(read + p + keyLength - 8) == tail) {
+            if (found < kMaxCandidates)
+                candidates[found] = p;
+            ++found;
+        }
+    auto whole = [&](int64_t p) { return std::memcmp(read + p, key, keyLength - 8) == 0; };
+    if (found <= kMaxCandidates) {
+        std::sort(candidates, candidates + found, [&](int64_t a, int64_t b) {
+            const int64_t da = a > expected ? a - expected : expected - a;
+            const int64_t db = b > expected ? b - expected : expected - b;
+            return da < db || (da == db && a < b);
+        });
+        for (int i = 0; i < found && match.count < 2; ++i)
+            if (whole(candidates[i]) && match.count++ == 0)
+                match.position = candidates[i];
+        return match;
+    }
+    for (int64_t d = 0; expected - d >= low || expected + d <= high; d += kFrameBytes) {
+        for (int side = 0; side < (d == 0 ? 1 : 2); ++side) {
+            const int64_t p = side == 0 ? expected - d : expected + d;
+            if (p < low || p > high || Load64(read + p + keyLength - 8) != tail || !whole(p))
+                continue;
+            if (match.count++ == 0)
+                match.position = p;
+            if (match.count == 2)
+                return match;
+        }
+    }
+    return match;
+}
 
 uint32_t FindJitterOffset(const uint8_t* read, uint32_t length, const uint8_t* overlap,
                           uint32_t expectedOffset, bool& jitter)
 {
     jitter = false;
     if (expectedOffset >= kSectorSize && expectedOffset < length) {
-        const int64_t expected = int64_t(expectedOffset) - kSectorSize;
         // A match at the very end would leave no new audio: the block must advance.
-        const int64_t last = int64_t(length) - kSectorSize - kSearchStep;
-        auto matches = [&](int64_t p) {
-            return p >= 0 && p <= last && std::memcmp(read + p, overlap, kSectorSize) == 0;
-        };
-        for (int64_t d = 0; d <= kMaxDrift && (expected - d >= 0 || expected + d <= last);
-             d += kSearchStep) {
-            if (matches(expected - d))
-                return static_cast<uint32_t>(expected - d + kSectorSize);
-            if (d > 0 && matches(expected + d))
-                return static_cast<uint32_t>(expected + d + kSectorSize);
-        }
+        const int64_t last = int64_t(length) - kSectorSize - kFrameBytes;
+        const KeyMatch match = FindKey(read, length, overlap, kSectorSize,
+                                       int64_t(expectedOffset) - kSectorSize, 0, last);
+        if (match.count > 0)
+            return static_cast<uint32_t>(match.position + kSectorSize);
     }
     jitter = true;
     return expectedOffset < length ? expectedOffset : length;
+}
+
+bool IsUniform(const uint8_t* audio, uint32_t length)
+{
+    return length <= kFrameBytes || std::memcmp(audio, audio + kFrameBytes, length - kFrameBytes) == 0;
+}
+
+uint32_t UniformPrefix(const uint8_t* audio, uint32_t length)
+{
+    length &= ~3u;
+    if (length < kFrameBytes)
+        return length;
+    const uint32_t first = Load32(audio);
+    uint32_t at = kFrameBytes;
+    while (at < length && Load32(audio + at) == first)
+        at += kFrameBytes;
+    return at;
+}
+
+uint32_t EndOfLastChange(const uint8_t* audio, uint32_t length)
+{
+    for (uint32_t at = length & ~3u; at >= 2 * kFrameBytes; at -= kFrameBytes)
+        if (Load32(audio + at - kFrameBytes) != Load32(audio + at - 2 * kFrameBytes))
+            return at;
+    return 0;
 }
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include "extract/sector_reader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -9,9 +10,24 @@
 namespace velmora {
 namespace {
 
+// Reads of one block start at one of this many sectors.
+constexpr int kRereadSpread = 4;
+// Verified audio kept before the next byte: all a read can share with it.
+constexpr uint32_t kVerifiedBytes = (kOverlapSectors + 1) * kSectorSize;
+
 const wchar_t kDiskRemoved[] = L"The disk was removed.";
 const wchar_t kDiskChanged[] = L"The disk was changed.";
 const wchar_t kNoProgress[] = L"Read error: the drive delivers no new audio.";
+
+// Rows `row` and `row + 1` hold tracks of the same kind that meet without a gap, in
+// order, so a read may run from one into the other.
+bool Joined(const TocTable& toc, int row)
+{
+    int32_t start = 0, end = 0;
+    return row >= 0 && row + 1 < toc.count && toc.trackNumber[row] != kLeadOutTrack &&
+           toc.trackNumber[row + 1] != kLeadOutTrack && TrackExtent(toc, row, start, end) &&
+           start < end && end == toc.startAddress[row + 1];
+}
 
 }  // namespace
 
@@ -24,6 +40,8 @@ bool SectorReader::SetUp(DriveRecord& drive, int trackIndex)
     // lead-out or on a disc longer than any CD) is not read: reading it would only
     // deliver failed reads, or another track's audio.
     TrackRange range;
+    int32_t runStart = 0, runEnd = 0;
+    std::vector<int32_t> table;
     {
         std::lock_guard<std::mutex> guard(drive.lock);
         TocTable& toc = drive.toc;
@@ -34,40 +52,84 @@ bool SectorReader::SetUp(DriveRecord& drive, int trackIndex)
         }
         tocRow_ = trackIndex;
         toc.unreadableSectors[tocRow_] = 0;
+        // A block may start inside the tracks before and end inside the ones after, when
+        // they join this one: only the start of the disc or of a session, and a lead-out,
+        // stop reads.
+        int first = tocRow_;
+        while (Joined(toc, first - 1))
+            --first;
+        runStart = toc.startAddress[first];
+        int last = tocRow_;
+        while (Joined(toc, last))
+            ++last;
+        int32_t unused = 0;
+        TrackExtent(toc, last, unused, runEnd);
+        table.assign(toc.startAddress, toc.startAddress + toc.count);
+        table.insert(table.end(), toc.adrControl, toc.adrControl + toc.count);
     }
     discEnd_ = range.discEnd;
     firstLba_ = range.first;
     lastLba_ = range.last;
+    minStart_ = std::min(std::max(runStart, 0), firstLba_);
+    readLimit_ = std::min(std::max(runEnd, lastLba_), discEnd_);
+    if (readLimit_ < lastLba_)
+        readLimit_ = lastLba_;
+
+    // The verified audio of the track before serves this one when it ended where this
+    // one begins, on the same drive and disc.
+    const int64_t first = int64_t(firstLba_) * kSectorSize;
+    verifiedCarried_ = verifiedLength_ > 0 && verifiedDrive_ == &drive && next_ == first &&
+                       table == verifiedToc_;
+    if (!verifiedCarried_)
+        verifiedLength_ = 0;
+    if (verifiedDrive_ != &drive)
+        landings_.Clear();
+    verifiedDrive_ = &drive;
+    verifiedToc_.swap(table);
+
+    next_ = first;
     bytesLeft_ = static_cast<uint64_t>(lastLba_ - firstLba_) * kSectorSize;
-    currentLba_ = firstLba_;
-    sectorsLeft_ = lastLba_ - firstLba_;
-    firstBlock_ = true;
-    previousOverlap_ = 0;
-    overlapRead_ = false;
     tailBeyondReach_ = false;
     percent_ = 0;
     unreadableSectors_ = 0;
+    rereads_ = 0;
 
+    FreeBuffers();
     try {
-        request_ = std::make_unique<ScsiRequest>(kBlockSize);
-        overlap_.assign(kSectorSize, 0);
+        verified_.resize(kVerifiedBytes);
     } catch (const std::bad_alloc&) {
-        FreeBuffers();
+        verifiedLength_ = 0;
     }
     // Without buffers the track still starts; its first block reports the failure.
-    if (!request_ || !request_->HasEvent())
+    if (verified_.size() != kVerifiedBytes || !HaveRequest(0))
         FreeBuffers();
     return true;
 }
 
 void SectorReader::FreeBuffers()
 {
-    request_.reset();
-    overlap_.clear();
-    overlap_.shrink_to_fit();
+    for (auto& request : requests_)
+        request.reset();
 }
 
-SectorReader::ReadResult SectorReader::ReadSectors(int32_t lba, int count)
+bool SectorReader::HaveRequest(int index)
+{
+    if (!requests_[index]) {
+        try {
+            requests_[index] = std::make_unique<ScsiRequest>(kBlockSize);
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        if (!requests_[index]->HasEvent()) {
+            requests_[index].reset();
+            return false;
+        }
+    }
+    return true;
+}
+
+SectorReader::ReadResult SectorReader::ReadSectors(std::unique_ptr<ScsiRequest>& request, int32_t lba,
+                                                   int count)
 {
     const uint32_t length = count * kSectorSize;
     const uint8_t cdb[12] = {kOpReadCd,
@@ -83,11 +145,11 @@ SectorReader::ReadResult SectorReader::ReadSectors(int32_t lba, int count)
                              0,
                              0};
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-        std::memset(request_->Data(), 0, length);
-        if (SendScsiCommand(*drive_, SRB_DIR_IN, cdb, sizeof cdb, request_, length) == SS_COMP)
+        std::memset(request->Data(), 0, length);
+        if (SendScsiCommand(*drive_, SRB_DIR_IN, cdb, sizeof cdb, request, length) == SS_COMP)
             return ReadResult::Read;
         // No retry brings a disc back: without one the rest of the track is not there.
-        const SenseCode sense = SenseOf(request_->srb);
+        const SenseCode sense = SenseOf(request->srb);
         if (sense.key == 0x02 && sense.asc == 0x3A) {  // medium not present
             statusText_ = kDiskRemoved;
             return ReadResult::MediumGone;
@@ -100,7 +162,7 @@ SectorReader::ReadResult SectorReader::ReadSectors(int32_t lba, int count)
     return ReadResult::Failed;
 }
 
-void SectorReader::CountUnreadable(uint32_t bytes)
+void SectorReader::CountUnreadable(uint64_t bytes)
 {
     const int32_t sectors = static_cast<int32_t>((bytes + kSectorSize - 1) / kSectorSize);
     unreadableSectors_ += sectors;
@@ -109,10 +171,33 @@ void SectorReader::CountUnreadable(uint32_t bytes)
         drive_->toc.unreadableSectors[tocRow_] = unreadableSectors_;
 }
 
+VerifiedAudio SectorReader::Verified() const
+{
+    VerifiedAudio audio;
+    audio.data = verified_.data() + verified_.size() - verifiedLength_;
+    audio.length = verifiedLength_;
+    audio.end = next_;
+    return audio;
+}
+
+void SectorReader::KeepVerified(const uint8_t* audio, uint64_t length)
+{
+    const uint32_t size = static_cast<uint32_t>(verified_.size());
+    if (length >= size) {
+        std::memcpy(verified_.data(), audio + (length - size), size);
+        verifiedLength_ = size;
+        return;
+    }
+    const uint32_t n = static_cast<uint32_t>(length);
+    std::memmove(verified_.data(), verified_.data() + n, size - n);
+    std::memcpy(verified_.data() + size - n, audio, n);
+    verifiedLength_ = std::min(size, verifiedLength_ + n);
+}
+
 Block SectorReader::ReadBlock(bool jitterCorrection)
 {
     Block block;
-    if (!request_) {
+    if (!requests_[0]) {
         statusText_ = L"Internal Error #7601";
         block.result = Block::Result::Error;
         return block;
@@ -124,106 +209,165 @@ Block SectorReader::ReadBlock(bool jitterCorrection)
     }
     if (tailBeyondReach_)
         return SilentTail();
-    const uint32_t overlap = jitterCorrection ? kOverlapSectors : 0;
+    return jitterCorrection ? ReadVerified() : ReadPlain();
+}
 
-    // Where the next byte of the track lies on the disc. The read starts far enough
-    // before it to hold the sectors the previous read shares with it; a drive that
-    // delivered a few bytes off leaves it inside a sector.
-    const int64_t next = int64_t(lastLba_) * kSectorSize - int64_t(bytesLeft_);
-    if (!firstBlock_) {
-        currentLba_ = static_cast<int32_t>(next / kSectorSize) - static_cast<int32_t>(previousOverlap_);
-        if (currentLba_ < 0)
-            currentLba_ = 0;
-        sectorsLeft_ = lastLba_ - currentLba_;
+Block SectorReader::Deliver(const ReadView& read, int64_t landing, int64_t end, bool verified)
+{
+    Block block;
+    if (!placedExactly_)
+        landings_.Interrupt();
+    placedExactly_ = false;
+    end = std::min<int64_t>(end, next_ + int64_t(bytesLeft_));
+    const uint64_t length = uint64_t(end - next_);
+    block.result = Block::Result::Audio;
+    block.data = read.data + (next_ - read.base - landing);
+    block.length = static_cast<uint32_t>(length);
+    if (verified) {
+        KeepVerified(block.data, length);
+    } else {
+        // What comes after audio of unknown place is placed afresh, never against it.
+        verifiedLength_ = 0;
+        block.jitter = true;
+        CountUnreadable(length);
     }
+    verifiedCarried_ = false;
+    next_ = end;
+    bytesLeft_ -= length;
+    return block;
+}
+
+// Without correction every read starts where the next byte lies and is taken as the
+// drive delivered it.
+Block SectorReader::ReadPlain()
+{
+    Block block;
+    verifiedLength_ = 0;
+    const int32_t start = static_cast<int32_t>(next_ / kSectorSize);
+    const int32_t sectorsLeft = lastLba_ - start;
     const int32_t range = lastLba_ - firstLba_;
-    percent_ = range > 0 ? static_cast<int>(100.0 - sectorsLeft_ * 100.0 / range) : 0;
+    percent_ = range > 0 ? static_cast<int>(100.0 - sectorsLeft * 100.0 / range) : 0;
 
     int count;
-    if (sectorsLeft_ >= kBlockSectors)
+    if (sectorsLeft >= kBlockSectors)
         count = kBlockSectors;
-    else if (sectorsLeft_ > kOverlapSectors)
-        count = sectorsLeft_;
+    else if (sectorsLeft > kOverlapSectors)
+        count = sectorsLeft;
     else
-        count = sectorsLeft_ + kOverlapSectors;
-    // After a drift the track's end lies inside a sector: one more covers a drive
-    // that lands early again.
-    if (next % kSectorSize != 0)
+        count = sectorsLeft + kOverlapSectors;
+    // After corrected blocks the next byte may lie inside a sector.
+    if (next_ % kSectorSize != 0)
         ++count;
-    if (count > kBlockSectors)
-        count = kBlockSectors;
+    count = std::min(count, kBlockSectors);
     // Never ask for sectors at or beyond the lead-out.
-    if (currentLba_ + count > discEnd_)
-        count = discEnd_ - currentLba_;
-    if (count < 1)
-        count = 1;
+    count = std::max(1, std::min(count, discEnd_ - start));
 
-    const uint32_t length = count * kSectorSize;
-    const ReadResult read = ReadSectors(currentLba_, count);
+    const ReadResult read = ReadSectors(requests_[0], start, count);
     if (read == ReadResult::MediumGone) {
         block.result = Block::Result::Error;
         return block;
     }
-    const uint8_t* data = request_->Data();
-
-    // The new audio begins where the next byte would lie had the drive delivered
-    // exactly what was asked: after the sectors the previous read already delivered.
-    int64_t expected = firstBlock_ ? 0 : next - int64_t(currentLba_) * kSectorSize;
-    if (expected > length)
-        expected = length;
-    uint32_t offset = static_cast<uint32_t>(expected);
-    if (!firstBlock_ && jitterCorrection) {
-        if (previousOverlap_ > 0 && overlapRead_ && read == ReadResult::Read)
-            offset = FindJitterOffset(data, length, overlap_.data(), offset, block.jitter);
-        else
-            block.jitter = true;  // nothing to match: where this audio lies is not known
-    }
-    block.jitter = block.jitter || read != ReadResult::Read;
-    firstBlock_ = false;
-    previousOverlap_ = overlap;
-    overlapRead_ = read == ReadResult::Read;
-
-    const uint32_t tail = length < kSectorSize ? length : kSectorSize;
-    std::memcpy(overlap_.data(), data + length - tail, tail);
-
-    uint64_t valid = length - offset;
-    if (valid > bytesLeft_)
-        valid = bytesLeft_;
-    if (valid == 0) {
+    const int64_t end = std::min<int64_t>(int64_t(start + count) * kSectorSize, next_ + int64_t(bytesLeft_));
+    if (end <= next_) {
         statusText_ = kNoProgress;
         block.result = Block::Result::Error;
         return block;
     }
-    if (read != ReadResult::Read)
-        CountUnreadable(static_cast<uint32_t>(valid));
-    // A drive that lands early delivers the disc's last bytes never: a read that
-    // already reaches the lead-out and was found where it belongs ends that many bytes
-    // short of the track's end, and no read may go further.
-    if (read == ReadResult::Read && !block.jitter && currentLba_ + count == discEnd_ &&
-        valid < bytesLeft_)
-        tailBeyondReach_ = true;
-    sectorsLeft_ -= count - static_cast<int32_t>(overlap);
-    currentLba_ += count - static_cast<int32_t>(overlap);
-    bytesLeft_ -= valid;
-
     block.result = Block::Result::Audio;
-    block.data = data + offset;
-    block.length = static_cast<uint32_t>(valid);
+    block.data = requests_[0]->Data() + (next_ - int64_t(start) * kSectorSize);
+    block.length = static_cast<uint32_t>(end - next_);
+    block.jitter = read != ReadResult::Read;
+    if (block.jitter)
+        CountUnreadable(block.length);
+    landings_.Interrupt();
+    next_ = end;
+    bytesLeft_ -= block.length;
     return block;
+}
+
+Block SectorReader::ReadVerified()
+{
+    // Each read starts far enough before the next byte to share the last sectors
+    // delivered. Reads made again start up to three sectors earlier, a different
+    // sector each time: all of them still hold what the first one held from the
+    // next byte to a landing's reach after it, where the sound whose place decides
+    // the vote begins (any earlier, the silence before it proves itself).
+    const int32_t first = std::max(minStart_, static_cast<int32_t>(next_ / kSectorSize) - kOverlapSectors);
+    const int32_t range = lastLba_ - firstLba_;
+    const int32_t sectorsLeft = lastLba_ - std::max(first, firstLba_);
+    percent_ = range > 0 ? std::max(0, static_cast<int>(100.0 - sectorsLeft * 100.0 / range)) : 0;
+
+    // Reads whose place nothing verified shows vote on it.
+    BlockVote vote(landings_, next_);
+    ReadView firstRead;
+    VerifiedAudio before = Verified();
+    bool landedShort = false;
+    for (int t = 0; t < kVerifyReads && HaveRequest(t); ++t) {
+        const int32_t start = std::max(minStart_, first - t % kRereadSpread);
+        const int count = std::min(kBlockSectors, readLimit_ - start);
+        const ReadResult result = ReadSectors(requests_[t], start, count);
+        if (t > 0)
+            ++rereads_;
+        if (result == ReadResult::MediumGone) {
+            Block block;
+            block.result = Block::Result::Error;
+            return block;
+        }
+        const ReadView view{requests_[t]->Data(), count * kSectorSize, int64_t(start) * kSectorSize};
+        if (t == 0)
+            firstRead = view;
+        if (result != ReadResult::Read) {
+            // A block the drive cannot read is silence, as far as it did not fill it.
+            if (t == 0)
+                return Deliver(view, 0, view.base + view.length, false);
+            // Nor is it asked again and again (each failure may cost a time-out):
+            // the reads made so far decide.
+            break;
+        }
+        Placement placement = PlaceRead(before, view);
+        // The track before may have come from another disc after all.
+        if (placement.kind == Placement::Kind::None && verifiedCarried_ && t == 0) {
+            verifiedLength_ = 0;
+            verifiedCarried_ = false;
+            before = Verified();
+            placement = PlaceRead(before, view);
+        }
+        if (placement.kind == Placement::Kind::Unique) {
+            landings_.Add(placement.landing);
+            const int64_t end = view.base + placement.landing + view.length;
+            placedExactly_ = end > next_;
+            if (placedExactly_)
+                return Deliver(view, placement.landing, end, true);
+            landedShort = true;  // early, at the lead-out: nothing new in it
+            continue;
+        }
+        const int64_t proven = UniformReach(before, view, start == minStart_, start + count == readLimit_);
+        if (proven > next_)
+            return Deliver(view, 0, proven, true);
+        if (placement.kind == Placement::Kind::None)
+            continue;
+        if (vote.Add(view, placement.landing))
+            return Deliver(vote.Decided().read, vote.Decided().landing, vote.Decided().end, true);
+    }
+    // Every read that showed where the track's last bytes lie ended before them.
+    if (landedShort) {
+        tailBeyondReach_ = true;
+        return SilentTail();
+    }
+    // Nothing verifies the block: the first read that may lie where it was asked is
+    // taken (else the first read, where it was asked to lie), and reported.
+    BlockVote::Choice taken{firstRead, 0, firstRead.base + firstRead.length};
+    vote.First(taken);
+    return Deliver(taken.read, taken.landing, taken.end, false);
 }
 
 Block SectorReader::SilentTail()
 {
     Block block;
     const uint32_t length = bytesLeft_ < kBlockSize ? static_cast<uint32_t>(bytesLeft_) : kBlockSize;
-    std::memset(request_->Data(), 0, length);
-    CountUnreadable(length);
-    bytesLeft_ -= length;
-    block.result = Block::Result::Audio;
-    block.data = request_->Data();
-    block.length = length;
-    block.jitter = true;
-    return block;
+    std::memset(requests_[0]->Data(), 0, length);
+    const ReadView view{requests_[0]->Data(), length, next_};
+    return Deliver(view, 0, next_ + length, false);
 }
 
 }  // namespace velmora

@@ -235,3 +235,123 @@ TEST_F(Ripping, TheLastAudioTrackOfAnEnhancedCdEndsWhereTheFirstSessionEnds)
     EXPECT_EQ(duration, 1500 / 75);
     EXPECT_EQ(unreadable, 0);
 }
+
+namespace {
+
+// "" when the WAV file holds `expected` from byte `from` of its audio to byte `to`.
+std::string HoldsBetween(const std::string& path, const std::string& expected, size_t from, size_t to)
+{
+    const std::string wav = ReadFileText(path);
+    if (wav.size() != 46 + expected.size())
+        return std::to_string(wav.size()) + " bytes, expected " + std::to_string(46 + expected.size());
+    for (size_t i = from; i < to; ++i)
+        if (wav[46 + i] != expected[i])
+            return "first difference in sector " + std::to_string(i / 2352) + " at byte " + std::to_string(i % 2352);
+    return std::string();
+}
+
+// Sectors [first, end) of a described disc's audio, stretches laid over its image included.
+std::string AudioOf(const SimDevice& disc, int32_t first, int32_t end)
+{
+    std::string audio(size_t(end - first) * 2352, '\0');
+    disc.Audio().Fill(int64_t(first) * 2352, reinterpret_cast<uint8_t*>(&audio[0]), int64_t(audio.size()));
+    return audio;
+}
+
+long UnreadableOf(IDrive* drive, int track)
+{
+    long sectors = -1;
+    EXPECT_EQ(TrackOf(drive, track)->get_UnreadableSectors(&sectors), S_OK);
+    return sectors;
+}
+
+}  // namespace
+
+TEST_F(Ripping, AQueueOfMusicFromADriveThatLandsElsewhereOnEveryTryRipsByteExact)
+{
+    // Silent track edges, silence in the middle of a track, gapless joins, and a track
+    // whose first sector is sound after two seconds of silence; a fifth of the reads
+    // land up to a sector off, each try anew.
+    const std::vector<int32_t> starts = {0, 1500, 3000, 3750, 4500};
+    const int32_t leadOut = 6000;
+    const std::string image = out.File("album.bin");
+    ASSERT_TRUE(WriteMusicImage(image, {0, 1500, 3000}, leadOut));
+    SimDevice disc = AudioCd(5, 0);
+    disc.tracks.clear();
+    for (size_t i = 0; i < starts.size(); ++i)
+        disc.tracks.push_back({int(i) + 1, starts[i], false});
+    disc.leadOut = leadOut;
+    disc.extra = {"image \"" + image + "\"", "silence 800 830", "silence 3600 3749", "wander 0 99999 20 588",
+                  "seed 11"};
+    Start({disc});
+    control->put_JitterCorrection(VARIANT_TRUE);
+    for (int track = 1; track <= 5; ++track)
+        ASSERT_EQ(Queue(track), S_OK);
+    ASSERT_EQ(control->RunQueue(), S_OK);
+    ASSERT_TRUE(WaitIdle(120000));
+    EXPECT_EQ(Count("OnExtractionEnd"), 5u);
+    EXPECT_EQ(Count("OnJitterDetected"), 0u);
+    EXPECT_EQ(Count("OnExtractionError"), 0u);
+    for (int track = 1; track <= 5; ++track) {
+        const int32_t end = track < 5 ? starts[track] : leadOut;
+        EXPECT_EQ(WavHolds(Target(track) + ".wav", AudioOf(disc, starts[track - 1], end)), "") << track;
+        EXPECT_EQ(UnreadableOf(drive.Get(), track), 0) << track;
+    }
+    const std::string fourth = ReadFileText(Target(4) + ".wav");
+    EXPECT_NE(fourth.substr(46, 2352), std::string(2352, '\0'));  // sound from the first sector
+}
+
+TEST_F(Ripping, WhatNoReadsAgreeOnIsReportedAndCountedAndWhatARegionLandingOffAlikeHidesIsNot)
+{
+    // The second track opens with a second of silence; its first sound lies at 1575.
+    const std::string image = out.File("three.bin");
+    ASSERT_TRUE(WriteMusicImage(image, {0, 1500, 3000}, 4500));
+    const std::string second = ImageSectors(image, 1500, 3000);
+    SimDevice disc = AudioCd(3, 1500);
+    struct Case {
+        const char* drive;
+        bool reported;
+    };
+    // Every read near that first sound lands off at random, up to 2000 frames: no two
+    // reads agree where it lies. Or every read there lands 400 bytes late, as alike
+    // as reads of the right place would: the sound is taken 400 bytes early, and
+    // everything placed after it follows, up to the silence ending the track.
+    const Case cases[] = {{"wander 1540 1620 100 2000", true}, {"jitter 1540 1620 400", false}};
+    for (const Case& c : cases) {
+        disc.extra = {"image \"" + image + "\"", c.drive};
+        if (!control)
+            Start({disc});
+        WriteSimDrive(1, {disc});
+        log.clear();
+        control->put_JitterCorrection(VARIANT_TRUE);
+        ASSERT_EQ(control->ClearQueue(), S_OK);
+        for (int track = 1; track <= 3; ++track)
+            ASSERT_EQ(Queue(track), S_OK);
+        ASSERT_EQ(control->RunQueue(), S_OK);
+        ASSERT_TRUE(WaitIdle(120000));
+        EXPECT_EQ(Count("OnExtractionEnd"), 3u);
+        EXPECT_EQ(WavHolds(Target(1) + ".wav", ImageSectors(image, 0, 1500)), "") << c.drive;
+        EXPECT_EQ(WavHolds(Target(3) + ".wav", ImageSectors(image, 3000, 4500)), "") << c.drive;
+        EXPECT_EQ(UnreadableOf(drive.Get(), 1) + UnreadableOf(drive.Get(), 3), 0) << c.drive;
+        const long unreadable = UnreadableOf(drive.Get(), 2);
+        if (c.reported) {
+            // The blocks no reads agreed on, and only they, are reported and counted;
+            // before and after them the track is exact.
+            EXPECT_GE(Count("OnJitterDetected"), 1u);
+            EXPECT_GE(unreadable, 19);
+            EXPECT_LE(unreadable, 120);
+            EXPECT_EQ(HoldsBetween(Target(2) + ".wav", second, 0, 47 * 2352), "");
+            EXPECT_EQ(HoldsBetween(Target(2) + ".wav", second, 150 * 2352, second.size()), "");
+            EXPECT_NE(WavHolds(Target(2) + ".wav", second), "");
+        } else {
+            EXPECT_EQ(Count("OnJitterDetected"), 0u);
+            EXPECT_EQ(unreadable, 0);
+            const std::string after = ImageSectors(image, 3000, 3001);
+            std::string shifted = second;
+            const size_t from = 75 * 2352 - 400;
+            std::copy(second.begin() + from + 400, second.end(), shifted.begin() + from);
+            std::copy(after.begin(), after.begin() + 400, shifted.end() - 400);
+            EXPECT_EQ(WavHolds(Target(2) + ".wav", shifted), "");
+        }
+    }
+}

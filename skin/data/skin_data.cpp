@@ -7,6 +7,7 @@
 #include "gui/controls/screen.h"
 #include "gui/core/mem_ini_file.h"
 #include "gui/core/memory_stream.h"
+#include "gui/core/scope_exit.h"
 #include "skin/data/skin_messages.h"
 #include "skin/model/compressed_stored_skin.h"
 #include "skin/model/skin_pictures.h"
@@ -96,11 +97,7 @@ void TskSkinData::BroadcastSkinMessage(UINT msg)
     // of the controls the walks reached.
     std::vector<gui::TComponent*> reached;
     {
-        struct Restore {
-            std::vector<gui::TComponent*>*& field;
-            std::vector<gui::TComponent*>* outer;
-            ~Restore() { field = outer; }
-        } restore{reached_, reached_};
+        const auto restore = gui::ScopeExit([this, outer = reached_] { reached_ = outer; });
         reached_ = &reached;
         SendSkinMessage(msg);
     }

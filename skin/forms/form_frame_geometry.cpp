@@ -10,16 +10,19 @@ namespace {
 using gui::TPoint;
 using gui::TRect;
 
-TPoint Moved(TPoint p, int dx, int dy) { return TPoint{p.X + dx, p.Y + dy}; }
+TPoint Moved(TPoint point, int dx, int dy) { return TPoint{point.X + dx, point.Y + dy}; }
 
-TRect Moved(const TRect& r, int dx, int dy) { return TRect{r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
+TRect Moved(const TRect& rect, int dx, int dy)
+{
+    return TRect{rect.Left + dx, rect.Top + dy, rect.Right + dx, rect.Bottom + dy};
+}
 
 bool PointInZone(const TRect& zone, int x, int y)
 {
     return x >= zone.Left && x < zone.Right && y >= zone.Top && y < zone.Bottom;
 }
 
-bool PointInZone(const TRect& zone, TPoint p) { return PointInZone(zone, p.X, p.Y); }
+bool PointInZone(const TRect& zone, TPoint point) { return PointInZone(zone, point.X, point.Y); }
 
 // The pixel of a strip lying at (left, top) of the frame is black.
 bool BlackAt(const gui::TBitmap* strip, int left, int top, int x, int y)
@@ -36,15 +39,46 @@ bool BlackAt(const gui::TBitmap* strip, int left, int top, int x, int y)
 
 }  // namespace
 
+namespace {
+
+SkinGeometry Corners(TPoint lt, TPoint rt, TPoint lb, TPoint rb, const TRect& client)
+{
+    SkinGeometry corners;
+    corners.LTPoint = lt;
+    corners.RTPoint = rt;
+    corners.LBPoint = lb;
+    corners.RBPoint = rb;
+    corners.ClRect = client;
+    return corners;
+}
+
+}  // namespace
+
+SkinGeometry SkinCorners(const TskFormInfo& info, const TRect& client)
+{
+    return Corners(info.LTPoint, info.RTPoint, info.LBPoint, info.RBPoint, client);
+}
+
+SkinGeometry FrameCorners(const TskFrameGeometry& geometry, const TRect& client)
+{
+    return Corners(geometry.LTPoint, geometry.RTPoint, geometry.LBPoint, geometry.RBPoint, client);
+}
+
+bool ClientInPicture(const TRect& client, const gui::TBitmap& picture)
+{
+    return !picture.Empty() && !IsNullRect(client) && client.Left >= 0 && client.Top >= 0 &&
+           client.Right <= picture.Width() && client.Bottom <= picture.Height();
+}
+
 bool IsStretchableSkin(const TskFormInfo& info)
 {
     return info.RBPoint.X != info.LTPoint.X && info.RBPoint.Y != info.LTPoint.Y;
 }
 
-TskFrameGeometry ComputeFrameGeometry(const TskFormInfo& info, int PictureWidth, int PictureHeight, int Width,
-                                      int Height)
+TskFrameGeometry ComputeFrameGeometry(const TskFormInfo& info, int pictureWidth, int pictureHeight, int width,
+                                      int height)
 {
-    const int dx = Width - PictureWidth, dy = Height - PictureHeight;
+    const int dx = width - pictureWidth, dy = height - pictureHeight;
     TskFrameGeometry g;
     g.LTPoint = info.LTPoint;
     g.RTPoint = Moved(info.RTPoint, dx, 0);
@@ -58,7 +92,7 @@ TskFrameGeometry ComputeFrameGeometry(const TskFormInfo& info, int PictureWidth,
         g.CaptionRect.Right += dx;
     // Buttons in the right half follow the right edge; the others stay put.
     g.ButtonsRect = info.ButtonsRect;
-    if (g.ButtonsRect.Left > PictureWidth / 2)
+    if (g.ButtonsRect.Left > pictureWidth / 2)
         g.ButtonsRect = Moved(g.ButtonsRect, dx, 0);
     g.ButtonsInLeft = info.ButtonsInLeft;
     g.ButtonsOffset = info.ButtonsOffset;
@@ -69,99 +103,100 @@ TskFrameGeometry ComputeFrameGeometry(const TskFormInfo& info, int PictureWidth,
     g.MaskRectArea = info.MaskRectArea;
     g.MaskRectArea.Right += dx;
     g.MaskRectArea.Bottom += dy;
-    g.IconRect = MapSkinRect(info.IconRect, info, PictureWidth, PictureHeight, g.RBPoint);
+    g.IconRect = MapSkinRect(info.IconRect, info, pictureWidth, pictureHeight, g.RBPoint);
     g.MainMenuRect = info.MainMenuRect;
     if (IsStretchableSkin(info))
         g.MainMenuRect.Right += dx;
-    const TRect bottomLeft{0, info.LBPoint.Y, info.LBPoint.X, PictureHeight};
+    const TRect bottomLeft{0, info.LBPoint.Y, info.LBPoint.X, pictureHeight};
     if (PointInZone(bottomLeft, info.MainMenuRect.Left, info.MainMenuRect.Top))
         g.MainMenuRect = Moved(g.MainMenuRect, 0, dy);
     return g;
 }
 
-TRect MapSkinRect(const TRect& r, const TskFormInfo& info, int PictureWidth, int PictureHeight,
-                  const TPoint& CurrentRB)
+TRect MapSkinRect(const TRect& rect, const TskFormInfo& info, int pictureWidth, int pictureHeight,
+                  const TPoint& currentRB)
 {
     const TPoint lt = info.LTPoint, rt = info.RTPoint, lb = info.LBPoint, rb = info.RBPoint;
-    const TRect topLeft = CornerZone({0, 0, lt.X, lt.Y}, PictureWidth, PictureHeight);
-    const TRect topRight = CornerZone({rt.X, 0, PictureWidth, rt.Y}, PictureWidth, PictureHeight);
-    const TRect bottomLeft = CornerZone({0, lb.Y, lb.X, PictureHeight}, PictureWidth, PictureHeight);
-    const TRect bottomRight = CornerZone({rb.X, rb.Y, PictureWidth, PictureHeight}, PictureWidth, PictureHeight);
-    const int dx = CurrentRB.X - rb.X, dy = CurrentRB.Y - rb.Y;
+    const TRect topLeft = CornerZone({0, 0, lt.X, lt.Y}, pictureWidth, pictureHeight);
+    const TRect topRight = CornerZone({rt.X, 0, pictureWidth, rt.Y}, pictureWidth, pictureHeight);
+    const TRect bottomLeft = CornerZone({0, lb.Y, lb.X, pictureHeight}, pictureWidth, pictureHeight);
+    const TRect bottomRight = CornerZone({rb.X, rb.Y, pictureWidth, pictureHeight}, pictureWidth, pictureHeight);
+    const int dx = currentRB.X - rb.X, dy = currentRB.Y - rb.Y;
 
-    if (RectInRect(r, topLeft))
-        return r;
-    if (RectInRect(r, topRight))
-        return Moved(r, dx, 0);
-    if (RectInRect(r, bottomLeft))
-        return Moved(r, 0, dy);
-    if (RectInRect(r, bottomRight))
-        return Moved(r, dx, dy);
+    if (RectInRect(rect, topLeft))
+        return rect;
+    if (RectInRect(rect, topRight))
+        return Moved(rect, dx, 0);
+    if (RectInRect(rect, bottomLeft))
+        return Moved(rect, 0, dy);
+    if (RectInRect(rect, bottomRight))
+        return Moved(rect, dx, dy);
 
-    const TPoint a{r.Left, r.Top}, b{r.Right, r.Bottom};
-    TRect m = r;
-    if (PointInZone(topLeft, a) && PointInZone(bottomRight, b)) {
-        m.Right += dx;
-        m.Bottom += dy;
-    } else if (PointInZone(topLeft, a) && PointInZone(topRight, b)) {
-        m.Right += dx;
-    } else if (PointInZone(bottomLeft, a) && PointInZone(bottomRight, b)) {
-        m = Moved(m, 0, dy);
-        m.Right += dx;
-    } else if (PointInZone(topLeft, a) && PointInZone(bottomLeft, b)) {
-        m.Bottom += dy;
-    } else if (PointInZone(topRight, a) && PointInZone(bottomRight, b)) {
-        m = Moved(m, dx, 0);
-        m.Bottom += dy;
+    const TPoint topLeftCorner{rect.Left, rect.Top}, bottomRightCorner{rect.Right, rect.Bottom};
+    TRect mapped = rect;
+    if (PointInZone(topLeft, topLeftCorner) && PointInZone(bottomRight, bottomRightCorner)) {
+        mapped.Right += dx;
+        mapped.Bottom += dy;
+    } else if (PointInZone(topLeft, topLeftCorner) && PointInZone(topRight, bottomRightCorner)) {
+        mapped.Right += dx;
+    } else if (PointInZone(bottomLeft, topLeftCorner) && PointInZone(bottomRight, bottomRightCorner)) {
+        mapped = Moved(mapped, 0, dy);
+        mapped.Right += dx;
+    } else if (PointInZone(topLeft, topLeftCorner) && PointInZone(bottomLeft, bottomRightCorner)) {
+        mapped.Bottom += dy;
+    } else if (PointInZone(topRight, topLeftCorner) && PointInZone(bottomRight, bottomRightCorner)) {
+        mapped = Moved(mapped, dx, 0);
+        mapped.Bottom += dy;
     }
-    return m;
+    return mapped;
 }
 
-bool InsideFrameShape(const TskFrameGeometry& g, const TskMaskStrips& strips, bool HasMask, int Width, int Height,
-                      int X, int Y)
+bool InsideFrameShape(const TskFrameGeometry& geometry, const TskMaskStrips& strips, bool hasMask, int width,
+                      int height, int x, int y)
 {
-    if (X < 0 || Y < 0 || X >= Width || Y >= Height)
+    if (x < 0 || y < 0 || x >= width || y >= height)
         return false;
-    if (!HasMask)
+    if (!hasMask)
         return true;
-    const TRect& a = g.MaskRectArea;
-    if (PointInZone(a, X, Y))
+    const TRect& area = geometry.MaskRectArea;
+    if (PointInZone(area, x, y))
         return true;
-    if (Y < a.Top)
-        return BlackAt(strips.Top, 0, 0, X, Y);
-    if (Y >= a.Bottom)
-        return BlackAt(strips.Bottom, 0, a.Bottom, X, Y);
-    if (X < a.Left)
-        return BlackAt(strips.Left, 0, a.Top, X, Y);
-    return BlackAt(strips.Right, a.Right, a.Top, X, Y);
+    if (y < area.Top)
+        return BlackAt(strips.Top, 0, 0, x, y);
+    if (y >= area.Bottom)
+        return BlackAt(strips.Bottom, 0, area.Bottom, x, y);
+    if (x < area.Left)
+        return BlackAt(strips.Left, 0, area.Top, x, y);
+    return BlackAt(strips.Right, area.Right, area.Top, x, y);
 }
 
-LRESULT FrameBorderCode(const TskFrameGeometry& g, int Width, int Height, int X, int Y)
+LRESULT FrameBorderCode(const TskFrameGeometry& geometry, int width, int height, int x, int y)
 {
-    const TPoint lt = g.HitTestLTPoint, rt = g.HitTestRTPoint, lb = g.HitTestLBPoint, rb = g.HitTestRBPoint;
-    if (X <= lt.X && Y <= lt.Y)
+    const TPoint lt = geometry.HitTestLTPoint, rt = geometry.HitTestRTPoint, lb = geometry.HitTestLBPoint,
+                 rb = geometry.HitTestRBPoint;
+    if (x <= lt.X && y <= lt.Y)
         return HTTOPLEFT;
-    if (X >= rt.X && Y <= rt.Y)
+    if (x >= rt.X && y <= rt.Y)
         return HTTOPRIGHT;
-    if (X <= lb.X && Y >= lb.Y)
+    if (x <= lb.X && y >= lb.Y)
         return HTBOTTOMLEFT;
-    if (X >= rb.X && Y >= rb.Y)
+    if (x >= rb.X && y >= rb.Y)
         return HTBOTTOMRIGHT;
-    const TRect& c = g.ClientRect;
-    if (PointInZone(TRect{lt.X, 0, rt.X, c.Top}, X, Y))
+    const TRect& client = geometry.ClientRect;
+    if (PointInZone(TRect{lt.X, 0, rt.X, client.Top}, x, y))
         return HTTOP;
-    if (PointInZone(TRect{lb.X, c.Bottom, rb.X, Height}, X, Y))
+    if (PointInZone(TRect{lb.X, client.Bottom, rb.X, height}, x, y))
         return HTBOTTOM;
-    if (PointInZone(TRect{0, lt.Y, c.Left, lb.Y}, X, Y))
+    if (PointInZone(TRect{0, lt.Y, client.Left, lb.Y}, x, y))
         return HTLEFT;
-    if (PointInZone(TRect{c.Right, rt.Y, Width, rb.Y}, X, Y))
+    if (PointInZone(TRect{client.Right, rt.Y, width, rb.Y}, x, y))
         return HTRIGHT;
     return HTNOWHERE;
 }
 
-LRESULT DefaultBorderCode(int Width, int Height, int X, int Y)
+LRESULT DefaultBorderCode(int width, int height, int x, int y)
 {
-    const bool left = X <= 2, top = Y <= 2, right = X >= Width - 2, bottom = Y >= Height - 2;
+    const bool left = x <= 2, top = y <= 2, right = x >= width - 2, bottom = y >= height - 2;
     if (left && top)
         return HTTOPLEFT;
     if (right && top)
@@ -181,17 +216,17 @@ LRESULT DefaultBorderCode(int Width, int Height, int X, int Y)
     return HTNOWHERE;
 }
 
-void SnapToArea(const TRect& Area, int Snap, int& Left, int& Top, int Height, int Width)
+void SnapToArea(const TRect& area, int snap, int& left, int& top, int height, int width)
 {
-    auto within = [Snap](int a, int b) { return (a > b ? a - b : b - a) < Snap; };
-    if (within(Left, Area.Left))
-        Left = Area.Left;
-    if (within(Top, Area.Top))
-        Top = Area.Top;
-    if (within(Left + Width, Area.Right))
-        Left = Area.Right - Width;
-    if (within(Top + Height, Area.Bottom))
-        Top = Area.Bottom - Height;
+    auto within = [snap](int one, int other) { return (one > other ? one - other : other - one) < snap; };
+    if (within(left, area.Left))
+        left = area.Left;
+    if (within(top, area.Top))
+        top = area.Top;
+    if (within(left + width, area.Right))
+        left = area.Right - width;
+    if (within(top + height, area.Bottom))
+        top = area.Bottom - height;
 }
 
 gui::TSize SmallIconSize()

@@ -10,6 +10,7 @@
 #include "gui/core/types.h"
 #include "gui/graphics/bitmap.h"
 #include "skin/model/form_info.h"
+#include "skin/model/geometry.h"
 
 namespace sk {
 
@@ -26,21 +27,29 @@ struct TskFrameGeometry {
     gui::TRect MainMenuRect;
 };
 
+// The skin's corner points with a client rectangle, and those of a frame laid
+// out for a size: the source and target of a composition for that size.
+SkinGeometry SkinCorners(const TskFormInfo& info, const gui::TRect& client);
+SkinGeometry FrameCorners(const TskFrameGeometry& geometry, const gui::TRect& client);
+
+// The client rectangle is a part of the frame picture, not empty.
+bool ClientInPicture(const gui::TRect& client, const gui::TBitmap& picture);
+
 // A skin stretches when its right-bottom corner point differs from its left-top
 // one in both X and Y; otherwise the skin has a fixed size.
 bool IsStretchableSkin(const TskFormInfo& info);
 
-// FORMINFO fitted to a form of Width x Height, the skin picture being
-// PictureWidth x PictureHeight.
-TskFrameGeometry ComputeFrameGeometry(const TskFormInfo& info, int PictureWidth, int PictureHeight, int Width,
-                                      int Height);
+// FORMINFO fitted to a form of width x height, the skin picture being
+// pictureWidth x pictureHeight.
+TskFrameGeometry ComputeFrameGeometry(const TskFormInfo& info, int pictureWidth, int pictureHeight, int width,
+                                      int height);
 
 // A rectangle of the skin picture placed for the current size: rectangles in a
 // corner zone move with that corner, rectangles that span two zones stretch
-// between them, any other stays where it is. CurrentRB is the current right-bottom
+// between them, any other stays where it is. currentRB is the current right-bottom
 // corner point.
-gui::TRect MapSkinRect(const gui::TRect& r, const TskFormInfo& info, int PictureWidth, int PictureHeight,
-                       const gui::TPoint& CurrentRB);
+gui::TRect MapSkinRect(const gui::TRect& rect, const TskFormInfo& info, int pictureWidth, int pictureHeight,
+                       const gui::TPoint& currentRB);
 
 // The four strips of a mask cut for the current size, and where they lie.
 struct TskMaskStrips {
@@ -53,24 +62,24 @@ struct TskMaskStrips {
 // Whether a frame point lies inside the window's shape: in the mask rect area, or
 // on a black pixel of the strip it falls in (above the area the top strip, below
 // it the bottom strip, beside it the left or right one). Without a mask
-// (HasMask false) the shape is the whole window.
-bool InsideFrameShape(const TskFrameGeometry& g, const TskMaskStrips& strips, bool HasMask, int Width,
-                      int Height, int X, int Y);
+// (hasMask false) the shape is the whole window.
+bool InsideFrameShape(const TskFrameGeometry& geometry, const TskMaskStrips& strips, bool hasMask, int width,
+                      int height, int x, int y);
 
 // The sizing code of a frame point near the border (corners first, then edges),
 // or HTNOWHERE when it is on none of them.
-LRESULT FrameBorderCode(const TskFrameGeometry& g, int Width, int Height, int X, int Y);
+LRESULT FrameBorderCode(const TskFrameGeometry& geometry, int width, int height, int x, int y);
 
 // The sizing code of the default frame (3-pixel left and top bands, 2-pixel right
 // and bottom bands), or HTNOWHERE.
-LRESULT DefaultBorderCode(int Width, int Height, int X, int Y);
+LRESULT DefaultBorderCode(int width, int height, int x, int y);
 
 // The size a form's icon is drawn at in its title bar: the system's small-icon
 // size, each side that the system leaves at 0 being a caption button's.
 gui::TSize SmallIconSize();
 
-// MagneticSize snapping of a window at (Left, Top) to the edges of Area: left and
-// top first, then right and bottom, which win when both apply.
-void SnapToArea(const gui::TRect& Area, int Snap, int& Left, int& Top, int Height, int Width);
+// Snapping of a window at (left, top) to the edges of an area, within snap
+// pixels: left and top first, then right and bottom, which win when both apply.
+void SnapToArea(const gui::TRect& area, int snap, int& left, int& top, int height, int width);
 
 }  // namespace sk

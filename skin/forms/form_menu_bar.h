@@ -20,7 +20,7 @@ public:
     virtual void MDIChildRestored() = 0;
     // Alt+letter: the item with that accelerator is selected and pressed. True
     // when an item took the key.
-    virtual bool CheckAccelerator(char Key) = 0;
+    virtual bool CheckAccelerator(char key) = 0;
     // Right and Left: the next or previous item is selected, round the bar.
     virtual void SelectNextItem() = 0;
     virtual void SelectPriorItem() = 0;

@@ -26,7 +26,6 @@
 
 #include "gui/controls/events.h"
 #include "gui/controls/message.h"
-#include "gui/controls/wnd_proc_chain.h"
 #include "gui/core/component.h"
 #include "gui/core/set.h"
 #include "gui/core/types.h"
@@ -50,32 +49,33 @@ class TPopupMenu;
 namespace sk {
 
 class TskActiveSkinObject;
+class TskEngineParts;
 class TskSkinMenu;
 class TskSkinPopupMenu;
 class TskSkinHint;
 class TskSkinMainMenuItem;
 class TskTrayIcon;
 
-// The object events: each names the object by IDName first; X and Y are frame
+// The object events: each names the object by its IDName first; x and y are frame
 // coordinates.
-using TskMouseUpEvent = std::function<void(gui::TComponent* Sender, const std::string& IDName, int X, int Y,
-                                           const gui::TRect& ObjectRect, gui::TMouseButton Button)>;
-using TMouseDownEvent = std::function<void(gui::TComponent* Sender, const std::string& IDName, int X, int Y,
-                                           const gui::TRect& ObjectRect, gui::TMouseButton Button)>;
-using TMouseMoveEvent = std::function<void(gui::TComponent* Sender, const std::string& IDName, int X, int Y,
-                                           const gui::TRect& ObjectRect)>;
-using TMouseEnterEvent = std::function<void(gui::TComponent* Sender, const std::string& IDName)>;
-using TMouseLeaveEvent = std::function<void(gui::TComponent* Sender, const std::string& IDName)>;
+using TskMouseUpEvent = std::function<void(gui::TComponent* sender, const std::string& idName, int x, int y,
+                                           const gui::TRect& objectRect, gui::TMouseButton button)>;
+using TMouseDownEvent = std::function<void(gui::TComponent* sender, const std::string& idName, int x, int y,
+                                           const gui::TRect& objectRect, gui::TMouseButton button)>;
+using TMouseMoveEvent = std::function<void(gui::TComponent* sender, const std::string& idName, int x, int y,
+                                           const gui::TRect& objectRect)>;
+using TMouseEnterEvent = std::function<void(gui::TComponent* sender, const std::string& idName)>;
+using TMouseLeaveEvent = std::function<void(gui::TComponent* sender, const std::string& idName)>;
 // The application paints a user object's area on Canvas.
-using TPaintEvent = std::function<void(gui::TComponent* Sender, const std::string& IDName, gui::TCanvas& Canvas,
-                                       const gui::TRect& ObjectRect)>;
+using TPaintEvent = std::function<void(gui::TComponent* sender, const std::string& idName, gui::TCanvas& canvas,
+                                       const gui::TRect& objectRect)>;
 using TSwitchChangeStateEvent =
-    std::function<void(gui::TComponent* Sender, const std::string& IDName, TSwitchState State)>;
-using TTrackBarChangeValueEvent = std::function<void(gui::TComponent* Sender, const std::string& IDName, int Value)>;
+    std::function<void(gui::TComponent* sender, const std::string& idName, TSwitchState state)>;
+using TTrackBarChangeValueEvent = std::function<void(gui::TComponent* sender, const std::string& idName, int value)>;
 using TFrameRegulatorChangeValueEvent =
-    std::function<void(gui::TComponent* Sender, const std::string& IDName, int Value)>;
+    std::function<void(gui::TComponent* sender, const std::string& idName, int value)>;
 // The form's client rectangle after the frame was fitted to a new size.
-using TChangeClientRectEvent = std::function<void(gui::TComponent* Sender, const gui::TRect& ClientRect)>;
+using TChangeClientRectEvent = std::function<void(gui::TComponent* sender, const gui::TRect& clientRect)>;
 
 // The caption buttons a form shows.
 enum TskBorderIcon { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
@@ -126,20 +126,20 @@ public:
     void SetMenusAlphaBlendValue(uint8_t value);
 
     // Snap to the work area's edges while moving, within MagneticSize pixels.
-    bool Magnetic() const { return magnetic_; }
-    void SetMagnetic(bool value) { magnetic_ = value; }
-    uint8_t MagneticSize() const { return magneticSize_; }
-    void SetMagneticSize(uint8_t value) { magneticSize_ = value; }
+    bool Magnetic() const;
+    void SetMagnetic(bool value);
+    uint8_t MagneticSize() const;
+    void SetMagneticSize(uint8_t value);
     // Client mode: the form can be dragged by its client area.
-    bool DraggAble() const { return draggAble_; }
-    void SetDraggAble(bool value) { draggAble_ = value; }
+    bool DraggAble() const;
+    void SetDraggAble(bool value);
     // 0: the minimum is the skin's.
     int MinWidth() const { return minWidth_; }
     void SetMinWidth(int value) { minWidth_ = value; }
     int MinHeight() const { return minHeight_; }
     void SetMinHeight(int value) { minHeight_ = value; }
-    bool MaximizeOnFullScreen() const { return maximizeOnFullScreen_; }
-    void SetMaximizeOnFullScreen(bool value) { maximizeOnFullScreen_ = value; }
+    bool MaximizeOnFullScreen() const;
+    void SetMaximizeOnFullScreen(bool value);
     // The form's icon shows in the system-menu button.
     bool ShowIcon() const override { return showIcon_; }
     void SetShowIcon(bool value);
@@ -149,35 +149,35 @@ public:
     TskSkinHint* SkinHint() const { return skinHint_; }
     void SetSkinHint(TskSkinHint* value);
     // Client mode: the cursor follows the hovered object.
-    bool UseSkinCursors() const { return useSkinCursors_; }
-    void SetUseSkinCursors(bool value) { useSkinCursors_ = value; }
+    bool UseSkinCursors() const;
+    void SetUseSkinCursors(bool value);
     // Caption fonts of the default frame ("Arial", height 14, bold).
-    gui::TFont& DefCaptionFont() override { return defCaptionFont_; }
+    gui::TFont& DefCaptionFont() override;
     void SetDefCaptionFont(const gui::TFont& value);
-    gui::TFont& DefInActiveCaptionFont() { return defInActiveCaptionFont_; }
+    gui::TFont& DefInActiveCaptionFont();
     void SetDefInActiveCaptionFont(const gui::TFont& value);
     int DefMenuItemHeight() const;
     void SetDefMenuItemHeight(int value);  // a height <= 0 is ignored
     gui::TFont& DefMenuItemFont();
     void SetDefMenuItemFont(const gui::TFont& value);
-    bool UseDefaultSysMenu() const { return useDefaultSysMenu_; }
-    void SetUseDefaultSysMenu(bool value) { useDefaultSysMenu_ = value; }
+    bool UseDefaultSysMenu() const;
+    void SetUseDefaultSysMenu(bool value);
     gui::TMainMenu* MainMenu() const { return mainMenu_; }
     void SetMainMenu(gui::TMainMenu* value);
-    gui::TPopupMenu* SystemMenu() const { return systemMenu_; }
+    gui::TPopupMenu* SystemMenu() const;
     void SetSystemMenu(gui::TPopupMenu* value);
     // The menu bar that the keyboard's menu mode (F10, Alt, Alt+letter, arrows,
     // Enter, Esc) goes to instead of the main-menu items of the frame.
     // A bar that is a component is let go of when it is destroyed.
-    TskFormMenuBar* MainMenuBar() const { return mainMenuBar_; }
+    TskFormMenuBar* MainMenuBar() const;
     void SetMainMenuBar(TskFormMenuBar* value);
     // The icon the program hides in with "Minimize to Tray". Setting it hides the
     // icon and, unless it has a menu of its own, gives it the engine's tray menu
     // and a double click that brings the program back.
-    TskTrayIcon* TrayIcon() const { return trayIcon_; }
+    TskTrayIcon* TrayIcon() const;
     void SetTrayIcon(TskTrayIcon* value);
 
-    // Events; Sender is the engine.
+    // Events; the sender is the engine.
     gui::TNotifyEvent OnChangeSkinData;
     gui::TNotifyEvent OnActivate;
     gui::TNotifyEvent OnDeActivate;
@@ -200,49 +200,49 @@ public:
     TFrameRegulatorChangeValueEvent OnFrameRegulatorChangeValueEvent;
 
     // --- What the frame objects ask of the engine ---
-    int ObjectCount() const override { return int(objects_.size()); }
-    TskActiveSkinObject* Objects(int index) const override { return objects_.at(size_t(index)).get(); }
+    int ObjectCount() const override;
+    TskActiveSkinObject* Objects(int index) const override;
     void RedrawObject(TskActiveSkinObject& object) override;
     void StartMorphTimer() override;
     void StartAnimationTimer() override;
-    void MouseDownEvent(const std::string& IDName, int X, int Y, const gui::TRect& ObjectRect,
-                        gui::TMouseButton Button) override;
-    void MouseUpEvent(const std::string& IDName, int X, int Y, const gui::TRect& ObjectRect,
-                      gui::TMouseButton Button) override;
-    void MouseMoveEvent(const std::string& IDName, int X, int Y, const gui::TRect& ObjectRect) override;
-    void MouseEnterEvent(const std::string& IDName) override;
-    void MouseLeaveEvent(const std::string& IDName) override;
-    void PaintEvent(const std::string& IDName, gui::TCanvas& Canvas, const gui::TRect& ObjectRect) override;
-    void SwitchChangeStateEvent(const std::string& IDName, TSwitchState State) override;
-    void TrackBarChangeValueEvent(const std::string& IDName, int Value) override;
-    void FrameRegulatorChangeValueEvent(const std::string& IDName, int Value) override;
-    int WindowState() const override { return windowState_; }
+    void MouseDownEvent(const std::string& idName, int x, int y, const gui::TRect& objectRect,
+                        gui::TMouseButton button) override;
+    void MouseUpEvent(const std::string& idName, int x, int y, const gui::TRect& objectRect,
+                      gui::TMouseButton button) override;
+    void MouseMoveEvent(const std::string& idName, int x, int y, const gui::TRect& objectRect) override;
+    void MouseEnterEvent(const std::string& idName) override;
+    void MouseLeaveEvent(const std::string& idName) override;
+    void PaintEvent(const std::string& idName, gui::TCanvas& canvas, const gui::TRect& objectRect) override;
+    void SwitchChangeStateEvent(const std::string& idName, TSwitchState state) override;
+    void TrackBarChangeValueEvent(const std::string& idName, int value) override;
+    void FrameRegulatorChangeValueEvent(const std::string& idName, int value) override;
+    int WindowState() const override;
     // The bounds the form has in the normal state, rolled down: what to keep
     // for the next start while it is maximized, minimized or rolled up.
     gui::TRect RestoredBounds() const;
     void SetFormState(int state) override;
-    bool RolledUp() const override { return rolledUp_; }
+    bool RolledUp() const override;
     void RollUpForm(bool rollUp) override;
     void CloseForm() override;
     bool FormActive() const override;
     std::string CaptionText() const override;
-    void DrawFormIcon(gui::TCanvas& Canvas, int X, int Y) override;
-    gui::TRect FormClientRect() const override { return geometry_.ClientRect; }
+    void DrawFormIcon(gui::TCanvas& canvas, int x, int y) override;
+    gui::TRect FormClientRect() const override;
     gui::TPoint FrameScreenOrigin() const override;
-    void StartFormDrag(int X, int Y) override;
+    void StartFormDrag(int x, int y) override;
     void EndFormDrag() override;
     gui::TMenuItem* GetSystemMenuItems() override;
-    gui::TRect MainMenuRect() const override { return geometry_.MainMenuRect; }
-    bool MainMenuMode() const override { return mainMenuMode_; }
+    gui::TRect MainMenuRect() const override;
+    bool MainMenuMode() const override;
     void EnterMainMenuMode() override;
-    void ClearMenuOpen() override { menuOpen_ = false; }
+    void ClearMenuOpen() override;
     void SkinMenuOpen() override;
-    TskSkinMenu& SkinMenu() override { return *skinMenu_; }
+    TskSkinMenu& SkinMenu() override;
 
     // A skinned menu opened on the form is still open.
-    bool MenuOpen() const { return menuOpen_; }
-    // The menus and the keyboard's menu mode (form_engine_menus.cpp). The
-    // pressed main-menu item's menu closed; all menus closed; the menu mode ends.
+    bool MenuOpen() const;
+    // The menus and the keyboard's menu mode: the pressed main-menu item's
+    // menu closed; all menus closed; the menu mode ends.
     void SkinMenuClose();
     void SkinMenusClosed();
     void MainMenuExit();
@@ -250,15 +250,15 @@ public:
     // message loop of the program come to the engine first.
     void HookAppMessages();
     void UnhookAppMessages();
-    // The program goes to the notification area, and back (form_engine_tray.cpp).
+    // The program goes to the notification area, and back.
     void MinimizeToTray();
     void RestoreFromTray();
     // The engine of the application main form's maximized MDI child: the active
     // child when it is maximized, else the first maximized one in the system's
-    // order, else none (form_engine_mdi.cpp).
+    // order, else none.
     TskFormSkinEngine* FindMaximizedChild() const;
     // An MDI parent: one of its children is maximized.
-    bool ChildMaximized() const { return childMaximized_; }
+    bool ChildMaximized() const;
     // The form is an MDI child that the engine keeps maximized: it has no frame
     // of its own, and its parent's caption and menu bar stand for it.
     bool IsMaximizedMDIChild() const;
@@ -266,13 +266,13 @@ public:
     // visible aligned controls, in its client coordinates.
     static gui::TRect MDIClientArea();
     // The skinned popup menu of the engine (the tray menu).
-    TskSkinPopupMenu& SkinPopupMenu() { return *skinPopupMenu_; }
+    TskSkinPopupMenu& SkinPopupMenu();
     // Whether a skin is loaded and in use.
     bool SkinInUse() const { return skinInUse_; }
     // The frame laid out for the form's current size.
-    const TskFrameGeometry& Geometry() const { return geometry_; }
+    const TskFrameGeometry& Geometry() const;
     // The index of the hovered object, or -1.
-    int HoverIndex() const { return hoverIndex_; }
+    int HoverIndex() const;
     // Default frame metrics for the form's border style: a tool window has a
     // smaller caption and smaller buttons.
     int DefCaptionHeight() const;
@@ -285,185 +285,51 @@ public:
 
     // --- The frame ---
 
-    // Lays the frame out for the current size (and the objects with Recompute),
+    // Lays the frame out for the current size (and the objects with recompute),
     // sets the region, and repaints.
-    void UpdateFrame(bool Recompute);
-    // The window region from the skin's mask; Recompute cuts the mask anew for
+    void UpdateFrame(bool recompute);
+    // The window region from the skin's mask; with recompute it cuts the mask anew for
     // the current size.
-    void SetFormRegion(bool Recompute);
+    void SetFormRegion(bool recompute);
     // Paints the skinned frame on the window.
     void PaintSkinFrame();
     // Asks for the non-client area to be painted again.
     void RepaintFrame();
     // Snaps a moving form's position to the work area's edges.
-    void MagneticMove(int& Left, int& Top, int Height, int Width);
+    void MagneticMove(int& left, int& top, int height, int width);
 
 protected:
     void Notification(gui::TComponent* component, gui::TOperation operation) override;
 
 private:
-    // Window procedure (form_skin_engine.cpp).
+    // The parts find each other's engine's parts through it.
+    friend class TskEngineParts;
+
+    // The window procedure: every message of the form passes here first and
+    // goes to the part that handles it, then (unless a part answered it) to
+    // the form's own procedure.
     void SkinFormWndProc(gui::TMessage& message);
-    void CallSaved(gui::TMessage& message);
-    void AfterSaved(gui::TMessage& message);
-    void WMSize(gui::TMessage& message);
-    // The frame laid out and painted for the form's size.
-    void FitFrameToSize();
     void WMActivate(gui::TMessage& message);
+    void WMNCActivate(gui::TMessage& message);
+    void WMNCLButton(gui::TMessage& message);
     void WMSetText(gui::TMessage& message);
     void WMShowWindow(gui::TMessage& message);
-    void WMNCHitTest(gui::TMessage& message);
-    void WMNCActivate(gui::TMessage& message);
-    // The hover and the hover looks of the frame's objects go (the caption's stays).
-    void ClearObjectHover();
-    void WMSizing(gui::TMessage& message);
-    void WMMoving(gui::TMessage& message);
-    void WMEnterSizeMove();
-    // A press on the caption: the system's move begins only when the pointer
-    // moves with the button down (form_engine_caption.cpp).
-    bool CaptionPressMoves(const gui::TMessage& message);
-    void StripCaptionStyles();
-    void GiveBackFormFrame();
-    // The form as the system and a window manager see it
-    // (form_engine_system_state.cpp): the styles that offer minimize and
-    // maximize, a maximized window while the engine keeps the form maximized,
-    // and the system commands that a manager sends.
-    bool IsTopLevel() const;
-    bool ShownMaximized() const;
-    LONG_PTR SystemStyles() const;
-    // Sets the styles for the engine's state; true when they changed.
-    bool ApplySystemStyles();
-    // The same, and the system told of a change even when the form keeps its place.
-    void ShowSystemState();
-    void MaximizedPlacement(MINMAXINFO& info);
-    void WMSysCommand(gui::TMessage& message);
-    // Where a maximized form goes: the work area, or the whole screen.
-    gui::TRect MaximizedBounds() const;
-    // Menus and menu mode (form_engine_menus.cpp).
-    void DismissMenus();
-    void SysKeyMenu();
-    void SystemMenuKey();
-    void AppMessage(MSG& msg, bool& handled);
-    void MenuKey(WORD key);
-    void FormShortCut(gui::TMessage& message, bool& handled);
-    bool AltLetter(char key);
-    void SelectMainMenuItem(bool next);
-    bool PressMainMenuItem();
-    void ChooseMainMenuItem(TskSkinMainMenuItem& item);
-    bool HasMainMenuItems() const;
-    // The tray menu (form_engine_tray.cpp).
-    void BuildTrayMenu();
-    // Takes the engine's menu and double click back from the tray icon.
-    void ReleaseTrayIcon();
-    // Opens the system menu at a screen point.
-    void OpenSystemMenu(gui::TPoint screen);
+    void WMDestroy(gui::TMessage& message);
+    void WMSkinChanging(gui::TMessage& message);
+    void WMSkinChanged(gui::TMessage& message);
+    // The skin in use is built anew: objects, frame, minimum size, controls.
+    void RebuildSkin();
+    void RebuildNCSkin();
+    void RebuildClientSkin();
+    void FitFormToMinimum();
     // Tells the form's skinned controls that a skin is about to change (Apply
     // false) or has changed: those bound to that skin, or all for none.
-    void WalkSkinControls(TskSkinData* skin, bool Apply);
-    void StopTimers();
-    void RebuildSkin();
-    void FitFormToMinimum();
-    void NudgeWidth();
+    void WalkSkinControls(TskSkinData* skin, bool apply);
+    // One step of the fade-in per tick of its window timer.
     void FadeIn();
     bool InSpecialState() const;
-    // The form minimized by the system: a title of its own (form_engine_iconic.cpp).
-    bool Iconic() const;
-    void RestoreIconic();
-    void PaintIconicTitle();
-    bool IconicMouse(gui::TMessage& message);
-    // Window states (form_engine_states.cpp).
-    void MinimizeForm();
-    void MaximizeForm();
-    void RestoreForm();
-    // The roll-up of a form whose skin is its background (form_engine_rollup.cpp).
-    void RollUpClient();
-    void RollDownClient();
-    void FitClientToSkin();
-    void SetRollUpRegion();
-    bool BorderNone() const;
-    bool ToolWindowBorder() const;
-    // The parking place of a minimized form: the first one that no other
-    // minimized form overlaps, or none of the given places.
-    gui::TPoint ParkingSlot(const std::vector<gui::TRect>* occupied = nullptr);
-
-    // Multiple-document forms (form_engine_mdi.cpp).
-    bool IsMDIChild() const;
-    bool IsMDIParent() const;
-    // The engine of the application's main form, when it has one and it is not
-    // this one.
-    TskFormSkinEngine* MainFormEngine() const;
-    // The size the children have to live in.
-    static gui::TSize MDIChildSpace();
-    // Sends a message to the application's main form, when it has a window.
-    void SendToMainForm(UINT message) const;
-    void HookMDIClient();
-    void MDIClientWndProc(gui::TMessage& message);
-    void PaintMDIClientBackground(HWND client, HDC dc);
-    // Maximized children fill the client area anew; minimized ones park anew.
-    void RefitMDIChildren();
-    void WMMDIChildRefit();
-    void WMMDIChildMaximized();
-    void WMMDIChildRestored();
-    // The window list under the main form's WindowMenu.
-    void AddWindowListItem();
-    void RemoveWindowListItem();
-    void RenameWindowListItem();
-    void CheckWindowListItems(bool active);
-    // An MDI child leaves its parent: window list, maximized state.
-    void LeaveMDIParent();
-    // An MDI child was activated: while another child is maximized, it takes
-    // the maximized state over, or ends it when it cannot be maximized.
-    void MDIChildActivated();
-
-    // Frame objects (form_engine_objects.cpp).
-    void BuildSkinObjects();
-    void AddMainMenuItems();
-    void ClearSkinObjects();
-    void CreateDefaultButtons();
-    void ButtonVisibilityPass();
-    void PlaceObjects();
-    bool ShownInRollState(const TskActiveSkinObject& object) const;
-    void TrackObjects(int X, int Y, bool Allow);
-    void ClearHover();
-    void ObjectMouseDown(gui::TMouseButton Button, int X, int Y);
-    void ObjectMouseUp(gui::TMouseButton Button, int X, int Y);
-    void ObjectMouseMove(int X, int Y);
-    void ObjectDblClick();
-    bool IsCaptionObject(const TskActiveSkinObject* object) const;
-    bool OnCaptionObject(int X, int Y) const;
-    void UpdateCaptionActive(bool Update);
-    void SetMainCaption(const std::string& text);
-    void MorphTimerTick();
-    void MouseTimerTick();
-    void AnimationTimerTick();
-    void DragStep();
-    void ApplySkinCursor();
-    void AnchorAreaControls();
-    void PlaceAreaControls();
-
-    // Frame painting, region and hit tests (form_frame_paint.cpp).
-    void RecomputeGeometry();
-    bool FrameSkinUsable() const;
-    void NCCalcSize(gui::TMessage& message);
-    void LayoutDefaultFrame();
-    void PaintDefaultFrame();
-    void PaintClientBackground(HDC dc);
-    // The skin's client background over an area of a DC.
-    void PaintBackground(HDC dc, const gui::TRect& area);
-    void PaintWholeForm(HDC dc);
-    void RemoveRegion();
-    LRESULT SkinHitTest(int X, int Y);
-    LRESULT DefaultHitTest(int X, int Y);
-    LRESULT ClientSkinHitTest(int X, int Y);
-    bool NearBorder(int X, int Y);
-    gui::TPoint ScreenToFrame(gui::TPoint p);
 
     gui::TForm* form_ = nullptr;
-    std::unique_ptr<gui::TWndProcHook> hook_;
-    // What the engine took from the form, given back when the engine goes
-    // before it: its shortcut handler, and the caption styles taken off its window.
-    std::function<void(gui::TMessage&, bool&)> savedShortCut_;
-    LONG_PTR strippedStyles_ = 0;
     TskSkinData* skinData_ = nullptr;
     TskSkinData* menusSkinData_ = nullptr;
     bool supportNCArea_ = true;
@@ -475,90 +341,16 @@ private:
     bool menusAlphaBlend_ = false;
     bool menusAlphaBlendAnimation_ = false;
     uint8_t menusAlphaBlendValue_ = 200;
-    bool magnetic_ = false;
-    uint8_t magneticSize_ = 10;
-    bool draggAble_ = false;
     int minWidth_ = 0, minHeight_ = 0;
-    bool maximizeOnFullScreen_ = false;
     bool showIcon_ = false;
     bool showObjectHint_ = false;
     TskSkinHint* skinHint_ = nullptr;
-    bool useSkinCursors_ = false;
-    gui::TFont defCaptionFont_, defInActiveCaptionFont_;
-    bool useDefaultSysMenu_ = true;
     gui::TMainMenu* mainMenu_ = nullptr;
-    gui::TPopupMenu* systemMenu_ = nullptr;
-    TskFormMenuBar* mainMenuBar_ = nullptr;
-    gui::TComponent* mainMenuBarComponent_ = nullptr;  // the same bar, as a component
-    TskTrayIcon* trayIcon_ = nullptr;
-    bool trayDblClickSet_ = false;  // the icon's double click is the engine's
-
-    // The mask cut for the current size, for hit testing.
-    gui::TBitmap topMask_, bottomMask_, leftMask_, rightMask_;
-    std::vector<std::unique_ptr<TskActiveSkinObject>> objects_;
-    struct AreaControl {
-        gui::TControl* control;
-        gui::TRect rect;
-    };
-    std::vector<AreaControl> areaControls_;
-    // The controls that a roll-up hid, to show again when the form rolls down.
-    std::vector<gui::TControl*> rolledUpControls_;
-    gui::TTimer* morphTimer_ = nullptr;          // owned
-    gui::TTimer* mouseTimer_ = nullptr;          // owned
-    gui::TTimer* animationTimer_ = nullptr;      // owned
-    gui::TPopupMenu* defaultSysMenu_ = nullptr;  // owned
-    TskSkinPopupMenu* skinPopupMenu_ = nullptr;  // owned
-    TskSkinMenu* skinMenu_ = nullptr;            // owned
-    HRGN region_ = nullptr;
-
     bool skinInUse_ = false;
-    TskWindowState windowState_ = wsNormal;
-    bool rolledUp_ = false;
-    bool rolledUpMaximized_ = false;
-    int oldHeight_ = 0;
-    int frameWidth_ = 0, frameHeight_ = 0;
-    // The size WM_SIZING laid the frame out for, until the WM_SIZE of that size.
-    gui::TPoint sizingFitted_{-1, -1};
-    gui::TRect normalBounds_;
-    int fadeAlpha_ = 0;  // the fade-in's last step
-    bool inSizeMove_ = false;
-    bool fullDrag_ = false;
-    int hoverIndex_ = -1, oldHoverIndex_ = -1, capturedIndex_ = -1;
-    bool clientTracking_ = false;
-    bool dragging_ = false;
-    gui::TPoint lastCursor_;
-    // Where a move (the system's, or a drag by the client area) began: the
-    // form's bounds and the cursor. The form goes where the pointer's movement
-    // since then takes it, snapped: a snap never holds it back.
-    bool moveStarted_ = false;
-    gui::TRect moveStartBounds_;
-    gui::TPoint moveStartCursor_;
     // The last activation the window was told of (WM_ACTIVATE, WM_NCACTIVATE).
     bool active_ = false;
-    // MDI forms: the last WM_NCACTIVATE state.
-    bool mdiActive_ = false;
-    // MDI parent: one of its children is maximized.
-    bool childMaximized_ = false;
-    // An activated child is taking the maximized state over from another.
-    bool takingOverMaximized_ = false;
-    // MDI parent: the engine's handler in front of the client window's procedure,
-    // put there once, when the form first shows.
-    std::unique_ptr<gui::TWndProcHook> mdiClientHook_;
-    // MDI child: its item in the parent's window list, while it shows.
-    gui::TMenuItem* windowListItem_ = nullptr;
-    bool menuOpen_ = false;
-    bool mainMenuMode_ = false;
-    // The engine's place among the application's message handlers while a menu
-    // mode lasts: what it replaced, and whether it still takes the messages.
-    struct AppMessageLink {
-        TskFormSkinEngine* engine;
-        std::function<void(MSG&, bool&)> replaced;
-    };
-    struct AppMessageHook;
-    std::shared_ptr<AppMessageLink> appLink_;
-    TskFrameGeometry geometry_;
-    // The default frame's caption rectangle, between the buttons.
-    gui::TRect defCaptionRect_;
+    int fadeAlpha_ = 0;  // the fade-in's last step
+    std::unique_ptr<TskEngineParts> parts_;
 };
 
 }  // namespace sk

@@ -17,126 +17,129 @@ constexpr long double kMorphStep = 0.1L;
 
 }  // namespace
 
-TskActiveSkinObject::TskActiveSkinObject(TskSkinObjectHost* AParent, TskDataSkinObject* AData) : Parent(AParent)
+TskActiveSkinObject::TskActiveSkinObject(TskSkinObjectHost* parent, TskDataSkinObject* data) : parent_(parent)
 {
-    SkinData = AParent ? AParent->SkinData() : nullptr;
-    if (!AData)
+    skinData_ = parent ? parent->SkinData() : nullptr;
+    if (!data)
         return;
-    IDName = AData->IDName;
-    Hint = AData->Hint;
-    SkinRectInAPicture = AData->SkinRectInAPicture;
-    SkinRect = AData->SkinRect;
-    ActiveSkinRect = AData->ActiveSkinRect;
-    Morphing = AData->Morphing;
-    MorphKind = AData->MorphKind;
-    CursorIndex = AData->CursorIndex;
-    RollUp = AData->RollUp;
-    if (SkinData) {
-        Picture = RollUp ? &SkinData->RollUpPicture() : &SkinData->Picture();
-        ActivePicture = SkinData->ActivePicture(AData->ActivePictureIndex);
+    idName_ = data->IDName;
+    hint_ = data->Hint;
+    skinRectInAPicture_ = data->SkinRectInAPicture;
+    skinRect_ = data->SkinRect;
+    activeSkinRect_ = data->ActiveSkinRect;
+    morphing_ = data->Morphing;
+    morphKind_ = data->MorphKind;
+    cursorIndex_ = data->CursorIndex;
+    rollUp_ = data->RollUp;
+    if (skinData_) {
+        picture_ = rollUp_ ? &skinData_->RollUpPicture() : &skinData_->Picture();
+        activePicture_ = skinData_->ActivePicture(data->ActivePictureIndex);
     }
-    if (!ActivePicture) {
+    if (!activePicture_) {
         // No highlighted look without its picture, for the record too.
-        ClearRect(ActiveSkinRect);
-        ClearRect(AData->ActiveSkinRect);
+        ClearRect(activeSkinRect_);
+        ClearRect(data->ActiveSkinRect);
     }
-    ObjectRect = SkinRect;
+    objectRect_ = skinRect_;
 }
 
-gui::TBitmap* TskActiveSkinObject::NormalPicture() const { return SkinRectInAPicture ? ActivePicture : Picture; }
+gui::TBitmap* TskActiveSkinObject::NormalPicture() const { return skinRectInAPicture_ ? activePicture_ : picture_; }
 
-void TskActiveSkinObject::CopyToObject(gui::TCanvas& Canvas, gui::TBitmap* Source, const gui::TRect& SourceRect)
+void TskActiveSkinObject::CopyToObject(gui::TCanvas& canvas, gui::TBitmap* source, const gui::TRect& sourceRect)
 {
-    if (!Source || Source->Empty() || IsNullRect(SourceRect) || IsNullRect(ObjectRect))
+    if (!source || source->Empty() || IsNullRect(sourceRect) || IsNullRect(objectRect_))
         return;
-    Canvas.CopyRect(ObjectRect, Source->Canvas(), SourceRect);
+    canvas.CopyRect(objectRect_, source->Canvas(), sourceRect);
 }
 
-void TskActiveSkinObject::DrawMorph(gui::TCanvas& Canvas, gui::TBitmap& Normal, gui::TBitmap& Highlighted)
+void TskActiveSkinObject::DrawMorph(gui::TCanvas& canvas, gui::TBitmap& normal, gui::TBitmap& highlighted)
 {
-    TskEffectBmp image(Normal.Handle());
-    TskEffectBmp target(Highlighted.Handle());
-    MorphByKind(image, target, MorphFactor, MorphKind);
-    image.Draw(Canvas.Handle(), ObjectRect.Left, ObjectRect.Top);
+    TskEffectBmp image(normal.Handle());
+    TskEffectBmp target(highlighted.Handle());
+    MorphByKind(image, target, morphFactor_, morphKind_);
+    image.Draw(canvas.Handle(), objectRect_.Left, objectRect_.Top);
 }
 
-void CopyScaled(gui::TBitmap& Dest, int Width, int Height, gui::TBitmap* Source, const gui::TRect& SourceRect)
+void CopyScaled(gui::TBitmap& dest, int width, int height, gui::TBitmap* source, const gui::TRect& sourceRect)
 {
-    Dest.SetSize(std::max(Width, 0), std::max(Height, 0));
-    if (Dest.Empty() || !Source || Source->Empty() || IsNullRect(SourceRect))
+    dest.SetSize(std::max(width, 0), std::max(height, 0));
+    if (dest.Empty() || !source || source->Empty() || IsNullRect(sourceRect))
         return;
-    Dest.Canvas().CopyRect(gui::Rect(0, 0, Width, Height), Source->Canvas(), SourceRect);
+    dest.Canvas().CopyRect(gui::Rect(0, 0, width, height), source->Canvas(), sourceRect);
 }
 
-void TskActiveSkinObject::Draw(gui::TCanvas& Canvas, bool Repaint)
+void TskActiveSkinObject::Draw(gui::TCanvas& canvas, bool repaint)
 {
     if (LookChanging()) {
-        const int w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
-        if (w < 1 || h < 1)
+        const int width = RectWidth(objectRect_), height = RectHeight(objectRect_);
+        if (width < 1 || height < 1)
             return;
         gui::TBitmap normal, highlighted;
-        CopyScaled(normal, w, h, NormalPicture(), SkinRect);
-        CopyScaled(highlighted, w, h, ActivePicture, ActiveSkinRect);
-        DrawMorph(Canvas, normal, highlighted);
+        CopyScaled(normal, width, height, NormalPicture(), skinRect_);
+        CopyScaled(highlighted, width, height, activePicture_, activeSkinRect_);
+        DrawMorph(canvas, normal, highlighted);
         return;
     }
-    if (Active && !IsNullRect(ActiveSkinRect)) {
-        CopyToObject(Canvas, ActivePicture, ActiveSkinRect);
+    if (active_ && !IsNullRect(activeSkinRect_)) {
+        CopyToObject(canvas, activePicture_, activeSkinRect_);
         return;
     }
-    if (!Repaint && !SkinRectInAPicture)
+    if (!repaint && !skinRectInAPicture_)
         return;  // the frame strip already shows the normal look
-    CopyToObject(Canvas, NormalPicture(), SkinRect);
+    CopyToObject(canvas, NormalPicture(), skinRect_);
 }
 
-void TskActiveSkinObject::MouseDown(int X, int Y, gui::TMouseButton Button)
+void TskActiveSkinObject::MouseDown(int x, int y, gui::TMouseButton button)
 {
-    Parent->MouseDownEvent(IDName, X, Y, ObjectRect, Button);
+    parent_->MouseDownEvent(idName_, x, y, objectRect_, button);
 }
 
-void TskActiveSkinObject::MouseUp(int X, int Y, gui::TMouseButton Button)
+void TskActiveSkinObject::MouseUp(int x, int y, gui::TMouseButton button)
 {
-    if (MouseIn)
-        Parent->MouseUpEvent(IDName, X, Y, ObjectRect, Button);
+    if (mouseIn_)
+        parent_->MouseUpEvent(idName_, x, y, objectRect_, button);
 }
 
-void TskActiveSkinObject::MouseMove(int X, int Y) { Parent->MouseMoveEvent(IDName, X, Y, ObjectRect); }
+void TskActiveSkinObject::MouseMove(int x, int y) { parent_->MouseMoveEvent(idName_, x, y, objectRect_); }
 
 void TskActiveSkinObject::MouseEnter()
 {
-    MouseIn = true;
-    Active = true;
-    if (!IsNullRect(ActiveSkinRect))
+    mouseIn_ = true;
+    active_ = true;
+    if (!IsNullRect(activeSkinRect_))
         StartMorph();
-    Parent->MouseEnterEvent(IDName);
+    parent_->MouseEnterEvent(idName_);
 }
 
 void TskActiveSkinObject::MouseLeave()
 {
-    MouseIn = false;
-    Active = false;
-    if (!IsNullRect(ActiveSkinRect))
+    mouseIn_ = false;
+    active_ = false;
+    if (!IsNullRect(activeSkinRect_))
         StartMorph();
-    Parent->MouseLeaveEvent(IDName);
+    parent_->MouseLeaveEvent(idName_);
 }
 
-bool TskActiveSkinObject::MorphInProgress() { return (Active && MorphFactor < 1) || (!Active && MorphFactor > 0); }
+bool TskActiveSkinObject::MorphInProgress()
+{
+    return (active_ && morphFactor_ < 1) || (!active_ && morphFactor_ > 0);
+}
 
 void TskActiveSkinObject::StartMorph()
 {
-    if (Morphing)
-        Parent->StartMorphTimer();
+    if (morphing_)
+        parent_->StartMorphTimer();
     else
-        Parent->RedrawObject(*this);
+        parent_->RedrawObject(*this);
 }
 
 void TskActiveSkinObject::MorphStep()
 {
-    const long double k = MorphFactor;
-    SetMorphFactor(double(Active ? k + kMorphStep : k - kMorphStep));
-    Parent->RedrawObject(*this);
+    const long double factor = morphFactor_;
+    SetMorphFactor(double(active_ ? factor + kMorphStep : factor - kMorphStep));
+    parent_->RedrawObject(*this);
 }
 
-void TskActiveSkinObject::SetMorphFactor(double value) { MorphFactor = std::clamp(value, 0.0, 1.0); }
+void TskActiveSkinObject::SetMorphFactor(double value) { morphFactor_ = std::clamp(value, 0.0, 1.0); }
 
 }  // namespace sk

@@ -13,108 +13,109 @@ constexpr int kAnimationTick = 25;  // milliseconds per tick of the engine's tim
 
 }  // namespace
 
-TskSkinAnimateObject::TskSkinAnimateObject(TskSkinObjectHost* AParent, TskDataSkinAnimate* AData)
-    : TskActiveSkinObject(AParent, AData)
+TskSkinAnimateObject::TskSkinAnimateObject(TskSkinObjectHost* parent, TskDataSkinAnimate* data)
+    : TskActiveSkinObject(parent, data)
 {
-    if (!AData)
+    if (!data)
         return;
-    CountFrames = AData->CountFrames;
-    Cycle = AData->Cycle;
-    ButtonStyle = AData->ButtonStyle;
-    TimerInterval = std::max(AData->TimerInterval, kAnimationTick);
-    Command = AData->Command;
+    countFrames_ = data->CountFrames;
+    cycle_ = data->Cycle;
+    buttonStyle_ = data->ButtonStyle;
+    timerInterval_ = std::max(data->TimerInterval, kAnimationTick);
+    command_ = data->Command;
 }
 
-void TskSkinAnimateObject::Draw(gui::TCanvas& Canvas, bool)
+void TskSkinAnimateObject::Draw(gui::TCanvas& canvas, bool)
 {
-    const int w = RectWidth(SkinRect);
+    const int width = RectWidth(SkinRect());
+    const gui::TRect& strip = ActiveSkinRect();
     const gui::TRect source =
-        gui::Bounds(ActiveSkinRect.Left + w * (FrameIndex - 1), ActiveSkinRect.Top, w, RectHeight(SkinRect));
-    CopyToObject(Canvas, ActivePicture, source);
+        gui::Bounds(strip.Left + width * (frameIndex_ - 1), strip.Top, width, RectHeight(SkinRect()));
+    CopyToObject(canvas, ActivePicture(), source);
 }
 
 void TskSkinAnimateObject::MouseEnter()
 {
-    MouseIn = true;
-    if (ButtonStyle) {
-        Active = true;
-        Forward = true;
-        Parent->StartAnimationTimer();
+    SetMouseIn(true);
+    if (buttonStyle_) {
+        SetActive(true);
+        forward_ = true;
+        Parent()->StartAnimationTimer();
     }
-    Parent->MouseEnterEvent(IDName);
+    Parent()->MouseEnterEvent(IDName());
 }
 
 void TskSkinAnimateObject::MouseLeave()
 {
-    MouseIn = false;
-    if (ButtonStyle) {
-        Active = true;
-        Forward = false;
-        Parent->StartAnimationTimer();
+    SetMouseIn(false);
+    if (buttonStyle_) {
+        SetActive(true);
+        forward_ = false;
+        Parent()->StartAnimationTimer();
     }
-    Parent->MouseLeaveEvent(IDName);
+    Parent()->MouseLeaveEvent(IDName());
 }
 
 void TskSkinAnimateObject::AnimateStep()
 {
-    if (Elapsed < TimerInterval) {
-        Elapsed += kAnimationTick;
+    if (elapsed_ < timerInterval_) {
+        elapsed_ += kAnimationTick;
         return;
     }
-    Elapsed = kAnimationTick;
+    elapsed_ = kAnimationTick;
     // An animation already at the end it runs to stops there instead of wrapping
     // round for a whole extra turn (the mouse left before the first frame moved).
-    if (Forward) {
-        if (!Cycle && FrameIndex >= CountFrames) {
-            Active = false;
+    if (forward_) {
+        if (!cycle_ && frameIndex_ >= countFrames_) {
+            SetActive(false);
             return;
         }
-        SetFrame(FrameIndex + 1);
-        if (!Cycle && FrameIndex >= CountFrames)
-            Active = false;
+        SetFrame(frameIndex_ + 1);
+        if (!cycle_ && frameIndex_ >= countFrames_)
+            SetActive(false);
     } else {
-        if (FrameIndex <= 1) {
-            Active = false;
+        if (frameIndex_ <= 1) {
+            SetActive(false);
             return;
         }
-        SetFrame(FrameIndex - 1);
-        if (FrameIndex == 1)
-            Active = false;
+        SetFrame(frameIndex_ - 1);
+        if (frameIndex_ == 1)
+            SetActive(false);
     }
 }
 
-void TskSkinAnimateObject::SetFrame(int n)
+void TskSkinAnimateObject::SetFrame(int index)
 {
-    if (Forward)
-        FrameIndex = n > CountFrames ? 1 : n;
+    if (forward_)
+        frameIndex_ = index > countFrames_ ? 1 : index;
     else
-        FrameIndex = n <= 0 ? CountFrames : n;
-    Parent->RedrawObject(*this);
+        frameIndex_ = index <= 0 ? countFrames_ : index;
+    Parent()->RedrawObject(*this);
 }
 
-void TskSkinAnimateObject::MouseUp(int X, int Y, gui::TMouseButton Button)
+void TskSkinAnimateObject::MouseUp(int x, int y, gui::TMouseButton button)
 {
-    TskActiveSkinObject::MouseUp(X, Y, Button);
-    if (MouseIn && ButtonStyle && Button == gui::mbLeft)
+    TskActiveSkinObject::MouseUp(x, y, button);
+    if (MouseIn() && buttonStyle_ && button == gui::mbLeft)
         Run();
 }
 
 void TskSkinAnimateObject::Run()
 {
-    if (RunFormCommand(*Parent, Command))
+    if (RunFormCommand(*Parent(), command_))
         return;
-    if (Command == cmSysMenu) {
-        PopupItem = Parent->GetSystemMenuItems();
-        OpenObjectPopup(*Parent, ObjectRect, PopupItem, PopupUp);
-    } else if (Command == cmDefault && PopupItem) {
-        OpenObjectPopup(*Parent, ObjectRect, PopupItem, PopupUp);
+    if (command_ == cmSysMenu) {
+        popupItem_ = Parent()->GetSystemMenuItems();
+        OpenObjectPopup(*Parent(), ObjectRect(), popupItem_, popupUp_);
+    } else if (command_ == cmDefault && popupItem_) {
+        OpenObjectPopup(*Parent(), ObjectRect(), popupItem_, popupUp_);
     }
 }
 
 void TskSkinAnimateObject::DblClick()
 {
-    if (Command == cmSysMenu)
-        Parent->CloseForm();
+    if (command_ == cmSysMenu)
+        Parent()->CloseForm();
 }
 
 }  // namespace sk

@@ -18,149 +18,150 @@ constexpr gui::TColor kPressedFill = 11899781;  // RGB(133, 147, 181)
 
 }  // namespace
 
-void OpenObjectPopup(TskSkinObjectHost& Host, const gui::TRect& ObjectRect, gui::TMenuItem* Item, bool PopupUp)
+void OpenObjectPopup(TskSkinObjectHost& host, const gui::TRect& objectRect, gui::TMenuItem* item, bool popupUp)
 {
-    if (!Item || Item->Count() == 0)
+    if (!item || item->Count() == 0)
         return;
-    const gui::TPoint origin = Host.FrameScreenOrigin();
-    const gui::TRect rect = gui::Rect(ObjectRect.Left + origin.X, ObjectRect.Top + origin.Y,
-                                      ObjectRect.Right + origin.X, ObjectRect.Bottom + origin.Y);
-    if (auto* menu = dynamic_cast<TskSkinPopupMenu*>(Item->GetParentMenu())) {
-        menu->PopupFromRect(rect, PopupUp);
+    const gui::TPoint origin = host.FrameScreenOrigin();
+    const gui::TRect rect = gui::Rect(objectRect.Left + origin.X, objectRect.Top + origin.Y,
+                                      objectRect.Right + origin.X, objectRect.Bottom + origin.Y);
+    if (auto* menu = dynamic_cast<TskSkinPopupMenu*>(item->GetParentMenu())) {
+        menu->PopupFromRect(rect, popupUp);
         return;
     }
-    Host.SkinMenuOpen();
+    host.SkinMenuOpen();
     // A skinned main menu may carry a skin of its own for its popups.
-    auto* mainMenu = dynamic_cast<TskSkinMainMenu*>(Item->GetParentMenu());
+    auto* mainMenu = dynamic_cast<TskSkinMainMenu*>(item->GetParentMenu());
     TskSkinData* skin = mainMenu && mainMenu->SkinData() ? mainMenu->SkinData()
-                        : Host.MenusSkinData()            ? Host.MenusSkinData()
-                                                          : Host.SkinData();
-    Host.SkinMenu().Popup(nullptr, skin, 0, rect, Item, PopupUp);
+                        : host.MenusSkinData()            ? host.MenusSkinData()
+                                                          : host.SkinData();
+    host.SkinMenu().Popup(nullptr, skin, 0, rect, item, popupUp);
 }
 
 // ---- push button ----
 
-TskSkinButtonObject::TskSkinButtonObject(TskSkinObjectHost* AParent, TskDataSkinButton* AData)
-    : TskActiveSkinObject(AParent, AData)
+TskSkinButtonObject::TskSkinButtonObject(TskSkinObjectHost* parent, TskDataSkinButton* data)
+    : TskActiveSkinObject(parent, data)
 {
-    if (!AData)
+    if (!data)
         return;
-    DownRect = AData->DownRect;
-    DisableSkinRect = AData->DisableSkinRect;
-    GroupIndex = AData->GroupIndex;
+    downRect_ = data->DownRect;
+    disableSkinRect_ = data->DisableSkinRect;
+    groupIndex_ = data->GroupIndex;
 }
 
-void TskSkinButtonObject::Draw(gui::TCanvas& Canvas, bool Repaint)
+void TskSkinButtonObject::Draw(gui::TCanvas& canvas, bool repaint)
 {
-    if (!Enabled && !IsNullRect(DisableSkinRect))
-        CopyToObject(Canvas, ActivePicture, DisableSkinRect);
-    else if (Down && !IsNullRect(DownRect) && (GroupIndex != -1 || MouseIn))
-        CopyToObject(Canvas, ActivePicture, DownRect);
+    if (!Enabled() && !IsNullRect(disableSkinRect_))
+        CopyToObject(canvas, ActivePicture(), disableSkinRect_);
+    else if (down_ && !IsNullRect(downRect_) && (groupIndex_ != -1 || MouseIn()))
+        CopyToObject(canvas, ActivePicture(), downRect_);
     else
-        TskActiveSkinObject::Draw(Canvas, Repaint);
+        TskActiveSkinObject::Draw(canvas, repaint);
 }
 
 void TskSkinButtonObject::SetDown(bool value)
 {
-    Down = value;
+    down_ = value;
     if (!value) {
-        if (IsNullRect(DownRect))
+        if (IsNullRect(downRect_))
             return;
-        if (GroupIndex != -1 || PopupItem)
-            Active = false;
-        if (Morphing)
-            Parent->RedrawObject(*this);
+        if (groupIndex_ != -1 || popupItem_)
+            SetActive(false);
+        if (Morphing())
+            Parent()->RedrawObject(*this);
         StartMorph();
         return;
     }
-    if (!IsNullRect(DownRect)) {
-        if (Morphing)
-            MorphFactor = 1;
-        Parent->RedrawObject(*this);
+    if (!IsNullRect(downRect_)) {
+        if (Morphing())
+            SetMorphFactor(1);
+        Parent()->RedrawObject(*this);
     }
-    if (GroupIndex == -1)
+    if (groupIndex_ == -1)
         return;
-    for (int i = 0; i < Parent->ObjectCount(); ++i) {
-        auto* other = dynamic_cast<TskSkinButtonObject*>(Parent->Objects(i));
-        if (other && other != this && other->IDName != IDName && other->GroupIndex == GroupIndex && other->Down) {
+    for (int i = 0; i < Parent()->ObjectCount(); ++i) {
+        auto* other = dynamic_cast<TskSkinButtonObject*>(Parent()->Objects(i));
+        if (other && other != this && other->IDName() != IDName() && other->groupIndex_ == groupIndex_ &&
+            other->down_) {
             other->SetDown(false);
             break;
         }
     }
 }
 
-void TskSkinButtonObject::OpenPopup() { OpenObjectPopup(*Parent, ObjectRect, PopupItem, PopupUp); }
+void TskSkinButtonObject::OpenPopup() { OpenObjectPopup(*Parent(), ObjectRect(), popupItem_, popupUp_); }
 
-void TskSkinButtonObject::MouseDown(int X, int Y, gui::TMouseButton Button)
+void TskSkinButtonObject::MouseDown(int x, int y, gui::TMouseButton button)
 {
-    if (!Enabled)
+    if (!Enabled())
         return;
-    if (Button == gui::mbLeft && !Down) {
+    if (button == gui::mbLeft && !down_) {
         SetDown(true);
         OpenPopup();
     }
-    TskActiveSkinObject::MouseDown(X, Y, Button);
+    TskActiveSkinObject::MouseDown(x, y, button);
 }
 
-void TskSkinButtonObject::MouseUp(int X, int Y, gui::TMouseButton Button)
+void TskSkinButtonObject::MouseUp(int x, int y, gui::TMouseButton button)
 {
-    if (!Enabled)
+    if (!Enabled())
         return;
     // Grouped buttons stay down until another of the group goes down; a button
     // with a popup until its menu closes.
-    if (Button == gui::mbLeft && !PopupItem && Down && GroupIndex == -1)
+    if (button == gui::mbLeft && !popupItem_ && down_ && groupIndex_ == -1)
         SetDown(false);
-    TskActiveSkinObject::MouseUp(X, Y, Button);
+    TskActiveSkinObject::MouseUp(x, y, button);
 }
 
 void TskSkinButtonObject::MouseEnter()
 {
-    MouseIn = true;
-    Active = true;
-    if (!IsNullRect(DownRect) && Down) {
-        if (GroupIndex == -1)
-            Parent->RedrawObject(*this);
-    } else if (!IsNullRect(ActiveSkinRect)) {
+    SetMouseIn(true);
+    SetActive(true);
+    if (!IsNullRect(downRect_) && down_) {
+        if (groupIndex_ == -1)
+            Parent()->RedrawObject(*this);
+    } else if (!IsNullRect(ActiveSkinRect())) {
         StartMorph();
     }
-    Parent->MouseEnterEvent(IDName);
+    Parent()->MouseEnterEvent(IDName());
 }
 
 void TskSkinButtonObject::MouseLeave()
 {
-    MouseIn = false;
-    if (!Down || IsNullRect(DownRect) || (!PopupItem && GroupIndex == -1)) {
-        Active = false;
-        if (Morphing && Down)
-            MorphFactor = 1;
-        if (!IsNullRect(ActiveSkinRect) || (!IsNullRect(DownRect) && GroupIndex == -1))
+    SetMouseIn(false);
+    if (!down_ || IsNullRect(downRect_) || (!popupItem_ && groupIndex_ == -1)) {
+        SetActive(false);
+        if (Morphing() && down_)
+            SetMorphFactor(1);
+        if (!IsNullRect(ActiveSkinRect()) || (!IsNullRect(downRect_) && groupIndex_ == -1))
             StartMorph();
     }
-    Parent->MouseLeaveEvent(IDName);
+    Parent()->MouseLeaveEvent(IDName());
 }
 
 // ---- standard caption button ----
 
-TskSkinStdButtonObject::TskSkinStdButtonObject(TskSkinObjectHost* AParent, TskDataSkinStdButton* AData)
-    : TskSkinButtonObject(AParent, AData), HasSkin(AData != nullptr)
+TskSkinStdButtonObject::TskSkinStdButtonObject(TskSkinObjectHost* parent, TskDataSkinStdButton* data)
+    : TskSkinButtonObject(parent, data), hasSkin_(data != nullptr)
 {
-    if (!AData)
+    if (!data)
         return;
-    Command = AData->Command;
-    RestoreRect = AData->RestoreRect;
-    RestoreActiveRect = AData->RestoreActiveRect;
-    RestoreDownRect = AData->RestoreDownRect;
+    command_ = data->Command;
+    restoreRect_ = data->RestoreRect;
+    restoreActiveRect_ = data->RestoreActiveRect;
+    restoreDownRect_ = data->RestoreDownRect;
 }
 
 bool TskSkinStdButtonObject::RestoringState() const
 {
-    switch (Command) {
+    switch (command_) {
     case cmMaximize:
-        return Parent->WindowState() == 2;
+        return Parent()->WindowState() == 2;
     case cmMinimize:
-        return Parent->WindowState() == 1;
+        return Parent()->WindowState() == 1;
     case cmRollUp:
-        return Parent->RolledUp();
+        return Parent()->RolledUp();
     default:
         return false;
     }
@@ -168,99 +169,103 @@ bool TskSkinStdButtonObject::RestoringState() const
 
 bool TskSkinStdButtonObject::ShowsIcon() const
 {
-    return Command == cmSysMenu && Parent->ShowIcon() && SkinRectInAPicture;
+    return command_ == cmSysMenu && Parent()->ShowIcon() && SkinRectInAPicture();
 }
 
-void TskSkinStdButtonObject::Draw(gui::TCanvas& Canvas, bool Repaint)
+void TskSkinStdButtonObject::Draw(gui::TCanvas& canvas, bool repaint)
 {
-    if (!HasSkin) {
-        DrawDefault(Canvas);
+    if (!hasSkin_) {
+        DrawDefault(canvas);
         return;
     }
-    if (Enabled && ShowsIcon()) {
-        Parent->DrawFormIcon(Canvas, ObjectRect.Left, ObjectRect.Top);
-        MorphFactor = 0;
+    const gui::TRect& place = ObjectRect();
+    if (Enabled() && ShowsIcon()) {
+        Parent()->DrawFormIcon(canvas, place.Left, place.Top);
+        SetMorphFactor(0);
         return;
     }
-    if (Enabled && !IsNullRect(RestoreRect) && RestoringState()) {
-        if (Down && !IsNullRect(RestoreDownRect) && MouseIn) {
-            CopyToObject(Canvas, ActivePicture, RestoreDownRect);
+    if (Enabled() && !IsNullRect(restoreRect_) && RestoringState()) {
+        if (Down() && !IsNullRect(restoreDownRect_) && MouseIn()) {
+            CopyToObject(canvas, ActivePicture(), restoreDownRect_);
         } else if (LookChanging()) {
-            const int w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
-            if (w < 1 || h < 1)
+            const int width = RectWidth(place), height = RectHeight(place);
+            if (width < 1 || height < 1)
                 return;
             gui::TBitmap normal, highlighted;
-            CopyScaled(normal, w, h, ActivePicture, RestoreRect);
-            CopyScaled(highlighted, w, h, ActivePicture, RestoreActiveRect);
-            DrawMorph(Canvas, normal, highlighted);
+            CopyScaled(normal, width, height, ActivePicture(), restoreRect_);
+            CopyScaled(highlighted, width, height, ActivePicture(), restoreActiveRect_);
+            DrawMorph(canvas, normal, highlighted);
         } else {
-            CopyToObject(Canvas, ActivePicture,
-                         Active && !IsNullRect(RestoreActiveRect) ? RestoreActiveRect : RestoreRect);
+            CopyToObject(canvas, ActivePicture(),
+                         Active() && !IsNullRect(restoreActiveRect_) ? restoreActiveRect_ : restoreRect_);
         }
         return;
     }
-    TskSkinButtonObject::Draw(Canvas, Repaint);
+    TskSkinButtonObject::Draw(canvas, repaint);
 }
 
-void TskSkinStdButtonObject::DrawDefault(gui::TCanvas& Canvas)
+void TskSkinStdButtonObject::DrawDefault(gui::TCanvas& canvas)
 {
-    if (Command == cmSysMenu && Parent->ShowIcon()) {
-        Parent->DrawFormIcon(Canvas, ObjectRect.Left, ObjectRect.Top);
+    const gui::TRect& place = ObjectRect();
+    if (command_ == cmSysMenu && Parent()->ShowIcon()) {
+        Parent()->DrawFormIcon(canvas, place.Left, place.Top);
         return;
     }
-    const int w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
-    if (w < 1 || h < 1)
+    const int width = RectWidth(place), height = RectHeight(place);
+    if (width < 1 || height < 1)
         return;
     gui::TBitmap image;
-    image.SetSize(w, h);
-    gui::TCanvas& c = image.Canvas();
-    gui::TRect r = gui::Rect(0, 0, w, h);
-    c.Brush().SetStyle(gui::bsSolid);
-    if (MouseIn) {
-        Frame3D(c, r, gui::clNavy, gui::clNavy);
-        c.Brush().SetColor(Down ? kPressedFill : kHotFill);
+    image.SetSize(width, height);
+    gui::TCanvas& face = image.Canvas();
+    const gui::TRect all = gui::Rect(0, 0, width, height);
+    face.Brush().SetStyle(gui::bsSolid);
+    if (MouseIn()) {
+        gui::TRect border = all;
+        Frame3D(face, border, gui::clNavy, gui::clNavy);
+        face.Brush().SetColor(Down() ? kPressedFill : kHotFill);
+        face.FillRect(border);
     } else {
-        c.Brush().SetColor(gui::clBtnFace);
+        face.Brush().SetColor(gui::clBtnFace);
+        face.FillRect(all);
     }
-    c.FillRect(r);
     int x, y;
-    if (Down) {
-        x = w / 2 - 4 - (MouseIn ? 0 : 1);
-        y = h / 2 - 3 - (MouseIn ? 0 : 1);
+    if (Down()) {
+        x = width / 2 - 4 - (MouseIn() ? 0 : 1);
+        y = height / 2 - 3 - (MouseIn() ? 0 : 1);
     } else {
-        x = w / 2 - 5;
-        y = h / 2 - 4;
+        x = width / 2 - 5;
+        y = height / 2 - 4;
     }
-    const gui::TColor color = Enabled ? gui::clBtnText : gui::clBtnShadow;
-    switch (Command) {
+    const gui::TColor color = Enabled() ? gui::clBtnText : gui::clBtnShadow;
+    switch (command_) {
     case cmClose:
-        DrawCloseGlyph(c, x, y, color);
+        DrawCloseGlyph(face, x, y, color);
         break;
     case cmMaximize:
-        if (Parent->WindowState() == 2)
-            DrawRestoreGlyph(c, x, y, color);
+        if (Parent()->WindowState() == 2)
+            DrawRestoreGlyph(face, x, y, color);
         else
-            DrawMaximizeGlyph(c, x, y, color);
+            DrawMaximizeGlyph(face, x, y, color);
         break;
     case cmMinimize:
-        if (Parent->WindowState() == 1)
-            DrawRestoreGlyph(c, x, y, color);
+        if (Parent()->WindowState() == 1)
+            DrawRestoreGlyph(face, x, y, color);
         else
-            DrawMinimizeGlyph(c, x, y, color);
+            DrawMinimizeGlyph(face, x, y, color);
         break;
     case cmSysMenu:
-        DrawSysMenuGlyph(c, x, y, color);
+        DrawSysMenuGlyph(face, x, y, color);
         break;
     case cmRollUp:
-        if (Parent->RolledUp())
-            DrawRollDownGlyph(c, x, y, color);
+        if (Parent()->RolledUp())
+            DrawRollDownGlyph(face, x, y, color);
         else
-            DrawRollUpGlyph(c, x, y, color);
+            DrawRollUpGlyph(face, x, y, color);
         break;
     case cmDefault:
         break;
     }
-    Canvas.Draw(ObjectRect.Left, ObjectRect.Top, image);
+    canvas.Draw(place.Left, place.Top, image);
 }
 
 bool TskSkinStdButtonObject::MorphInProgress()
@@ -270,31 +275,31 @@ bool TskSkinStdButtonObject::MorphInProgress()
     return TskSkinButtonObject::MorphInProgress();
 }
 
-void TskSkinStdButtonObject::MouseDown(int, int, gui::TMouseButton Button)
+void TskSkinStdButtonObject::MouseDown(int, int, gui::TMouseButton button)
 {
-    if (Button != gui::mbLeft || !Enabled || Down)
+    if (button != gui::mbLeft || !Enabled() || Down())
         return;
     SetDown(true);
-    if (Command == cmSysMenu) {
-        PopupItem = Parent->GetSystemMenuItems();
+    if (command_ == cmSysMenu) {
+        SetPopupItem(Parent()->GetSystemMenuItems());
         OpenPopup();
     }
 }
 
-bool RunFormCommand(TskSkinObjectHost& Host, TskStdCommand Command)
+bool RunFormCommand(TskSkinObjectHost& host, TskStdCommand command)
 {
-    switch (Command) {
+    switch (command) {
     case cmClose:
-        Host.CloseForm();
+        host.CloseForm();
         return true;
     case cmMaximize:
-        Host.SetFormState(Host.WindowState() == 2 ? 0 : 2);
+        host.SetFormState(host.WindowState() == 2 ? 0 : 2);
         return true;
     case cmMinimize:
-        Host.SetFormState(Host.SupportNCArea() && Host.WindowState() == 1 ? 0 : 1);
+        host.SetFormState(host.SupportNCArea() && host.WindowState() == 1 ? 0 : 1);
         return true;
     case cmRollUp:
-        Host.RollUpForm(!Host.RolledUp());
+        host.RollUpForm(!host.RolledUp());
         return true;
     case cmSysMenu:
     case cmDefault:
@@ -303,27 +308,27 @@ bool RunFormCommand(TskSkinObjectHost& Host, TskStdCommand Command)
     return false;
 }
 
-void TskSkinStdButtonObject::RunCommand() { RunFormCommand(*Parent, Command); }
+void TskSkinStdButtonObject::RunCommand() { RunFormCommand(*Parent(), command_); }
 
-void TskSkinStdButtonObject::MouseUp(int X, int Y, gui::TMouseButton Button)
+void TskSkinStdButtonObject::MouseUp(int x, int y, gui::TMouseButton button)
 {
-    const bool run = Enabled && Active && Button == gui::mbLeft;
-    if (Command == cmClose) {
+    const bool run = Enabled() && Active() && button == gui::mbLeft;
+    if (command_ == cmClose) {
         // Drawn up before the form goes.
-        TskSkinButtonObject::MouseUp(X, Y, Button);
+        TskSkinButtonObject::MouseUp(x, y, button);
         if (run)
             RunCommand();
         return;
     }
     if (run)
         RunCommand();
-    TskSkinButtonObject::MouseUp(X, Y, Button);
+    TskSkinButtonObject::MouseUp(x, y, button);
 }
 
 void TskSkinStdButtonObject::DblClick()
 {
-    if (Command == cmSysMenu)
-        Parent->CloseForm();
+    if (command_ == cmSysMenu)
+        Parent()->CloseForm();
 }
 
 }  // namespace sk

@@ -14,35 +14,43 @@ namespace sk {
 
 class TskSkinCaptionObject : public TskActiveSkinObject {
 public:
-    TskSkinCaptionObject(TskSkinObjectHost* AParent, TskDataSkinCaption* AData);
-    std::string Caption;  // the text the engine last gave
-    bool DefaultCaption = false;  // the record marks the form's main caption
-    std::string FontName;
-    gui::TFontStyles FontStyle;
-    int FontHeight = 0;
-    gui::TColor FontColor = 0, ActiveFontColor = 0, ShadowColor = 0, ActiveShadowColor = 0;
-    bool Shadow = false;
-    gui::TAlignment Alignment = gui::taLeftJustify;
-    gui::TRect TextRect, FrameRect, ActiveFrameRect, FrameTextRect;
-    int FrameLeftOffset = 0, FrameRightOffset = 0;
+    TskSkinCaptionObject(TskSkinObjectHost* parent, TskDataSkinCaption* data);
 
+    // The text the engine last gave.
+    const std::string& Caption() const { return caption_; }
     // Stores the text and repaints the caption.
     void SetCaption(const std::string& text);
+    // Stores the text without a repaint: the frame is painted anew anyway.
+    void StoreCaption(const std::string& text) { caption_ = text; }
+    // The record marks the form's main caption.
+    bool DefaultCaption() const { return defaultCaption_; }
+    void SetDefaultCaption(bool value) { defaultCaption_ = value; }
 
-    void Draw(gui::TCanvas& Canvas, bool Repaint) override;
-    void MouseDown(int X, int Y, gui::TMouseButton Button) override;
-    void MouseUp(int X, int Y, gui::TMouseButton Button) override;
+    void Draw(gui::TCanvas& canvas, bool repaint) override;
+    void MouseDown(int x, int y, gui::TMouseButton button) override;
+    void MouseUp(int x, int y, gui::TMouseButton button) override;
     void MouseEnter() override;
     void MouseLeave() override;
 
 private:
-    // Frame, shadow and text of the caption on Canvas, the text rectangle moved by
-    // (OffsetX, OffsetY).
-    void DrawText(gui::TCanvas& Canvas, int OffsetX, int OffsetY, bool ActiveLook);
+    // Frame, shadow and text of the caption on Canvas, the text rectangle moved
+    // by (offsetX, offsetY).
+    void DrawText(gui::TCanvas& canvas, int offsetX, int offsetY, bool activeLook);
     // The background of a look: SourceRect of Source composed to ObjectRect's size.
-    void MakeBackground(gui::TBitmap& Dest, gui::TBitmap* Source, const gui::TRect& SourceRect);
-    void MakeLook(gui::TBitmap& Dest, bool ActiveLook);
-    void ApplyInactiveEffect(gui::TBitmap& Look);
+    void MakeBackground(gui::TBitmap& dest, gui::TBitmap* source, const gui::TRect& sourceRect);
+    void MakeLook(gui::TBitmap& dest, bool activeLook);
+    void ApplyInactiveEffect(gui::TBitmap& look);
+
+    std::string caption_;
+    bool defaultCaption_ = false;
+    std::string fontName_;
+    gui::TFontStyles fontStyle_;
+    int fontHeight_ = 0;
+    gui::TColor fontColor_ = 0, activeFontColor_ = 0, shadowColor_ = 0, activeShadowColor_ = 0;
+    bool shadow_ = false;
+    gui::TAlignment alignment_ = gui::taLeftJustify;
+    gui::TRect textRect_, frameRect_, activeFrameRect_, frameTextRect_;
+    int frameLeftOffset_ = 0, frameRightOffset_ = 0;
 };
 
 }  // namespace sk

@@ -16,31 +16,40 @@ namespace sk {
 // one cell of SymbolWidth x SymbolHeight each.
 class TskSkinBitLabelObject : public TskActiveSkinObject {
 public:
-    TskSkinBitLabelObject(TskSkinObjectHost* AParent, TskDataSkinBitLabel* AData);
-    std::string TextValue;
-    int SymbolWidth = 0, SymbolHeight = 0;
-    gui::TStringList Symbols;
+    TskSkinBitLabelObject(TskSkinObjectHost* parent, TskDataSkinBitLabel* data);
 
-    void Draw(gui::TCanvas& Canvas, bool Repaint) override;
+    const std::string& TextValue() const { return textValue_; }
+    void SetTextValue(const std::string& value) { textValue_ = value; }
+
+    void Draw(gui::TCanvas& canvas, bool repaint) override;
+
+private:
+    std::string textValue_;
+    int symbolWidth_ = 0, symbolHeight_ = 0;
+    gui::TStringList symbols_;
 };
 
 class TskSkinLabelObject : public TskActiveSkinObject {
 public:
-    TskSkinLabelObject(TskSkinObjectHost* AParent, TskDataSkinLabel* AData);
-    std::string TextValue;
-    std::string FontName;
-    gui::TFontStyles FontStyle;
-    int FontHeight = 0;
-    gui::TColor FontColor = 0, ActiveFontColor = 0;
-    gui::TAlignment Alignment = gui::taLeftJustify;
+    TskSkinLabelObject(TskSkinObjectHost* parent, TskDataSkinLabel* data);
 
-    void Draw(gui::TCanvas& Canvas, bool Repaint) override;
+    const std::string& TextValue() const { return textValue_; }
+    void SetTextValue(const std::string& value) { textValue_ = value; }
+
+    void Draw(gui::TCanvas& canvas, bool repaint) override;
     void MouseEnter() override;
     void MouseLeave() override;
 
 private:
     // The look of the given state: the picture's rectangle with the text on it.
-    void MakeLook(gui::TBitmap& Look, gui::TBitmap* Source, const gui::TRect& SourceRect, gui::TColor Color);
+    void MakeLook(gui::TBitmap& look, gui::TBitmap* source, const gui::TRect& sourceRect, gui::TColor color);
+
+    std::string textValue_;
+    std::string fontName_;
+    gui::TFontStyles fontStyle_;
+    int fontHeight_ = 0;
+    gui::TColor fontColor_ = 0, activeFontColor_ = 0;
+    gui::TAlignment alignment_ = gui::taLeftJustify;
 };
 
 }  // namespace sk

@@ -5,6 +5,7 @@
 #include "gui/controls/menu.h"
 #include "gui/controls/menu_item.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/main_menu_item_behaviour.h"
 #include "skin/imaging/skin_image.h"
 #include "skin/model/geometry.h"
 #include "skin/popups/skin_main_menu.h"
@@ -12,24 +13,33 @@
 
 namespace sk {
 
-TskSkinMainMenuItem::TskSkinMainMenuItem(TskSkinObjectHost* AParent, TskDataSkinMainMenuItem* AData,
-                                         gui::TMenuItem* AMenuItem)
-    : TskActiveSkinObject(AParent, AData), MenuItem(AMenuItem)
+TskSkinMainMenuItem::TskSkinMainMenuItem(TskSkinObjectHost* parent, TskDataSkinMainMenuItem* data,
+                                         gui::TMenuItem* menuItem)
+    : TskActiveSkinObject(parent, data), menuItem_(menuItem)
 {
-    if (MenuItem) {
-        IDName = MenuItem->Name();
-        Enabled = MenuItem->Enabled();
+    if (menuItem_) {
+        SetIDName(menuItem_->Name());
+        SetEnabled(menuItem_->Enabled());
     }
-    if (AData) {
-        ReadLook(*AData);
-        DownRect = AData->DownRect;
+    if (data) {
+        ReadLook(*data);
+        downRect_ = data->DownRect;
     }
-    if (IsNullRect(DownRect))
-        DownRect = IsNullRect(ActiveSkinRect) ? SkinRect : ActiveSkinRect;
-    if (IsNullRect(ActiveSkinRect))
-        Morphing = false;
-    SavedEnabled = Enabled;
-    Fits = true;
+    if (IsNullRect(downRect_))
+        downRect_ = IsNullRect(ActiveSkinRect()) ? SkinRect() : ActiveSkinRect();
+    if (IsNullRect(ActiveSkinRect()))
+        SetMorphing(false);
+    savedEnabled_ = Enabled();
+    fits_ = true;
+}
+
+std::vector<TskSkinMainMenuItem*> TskSkinMainMenuItem::Row() const
+{
+    std::vector<TskSkinMainMenuItem*> row;
+    for (int i = 0; i < Parent()->ObjectCount(); ++i)
+        if (auto* item = dynamic_cast<TskSkinMainMenuItem*>(Parent()->Objects(i)))
+            row.push_back(item);
+    return row;
 }
 
 int TskSkinMainMenuItem::CaptionWidth()
@@ -37,197 +47,149 @@ int TskSkinMainMenuItem::CaptionWidth()
     gui::TBitmap probe;
     probe.SetSize(1, 1);
     SetLookFont(probe.Canvas().Font());
-    gui::TRect r;
-    probe.Canvas().DrawText(MenuItem ? MenuItem->Caption() : std::string(), r, DT_CALCRECT | DT_CENTER);
-    return RectWidth(r);
+    gui::TRect measured;
+    probe.Canvas().DrawText(menuItem_ ? menuItem_->Caption() : std::string(), measured, DT_CALCRECT | DT_CENTER);
+    return RectWidth(measured);
 }
 
 void TskSkinMainMenuItem::Layout()
 {
-    const gui::TRect area = Parent->MainMenuRect();
+    const gui::TRect area = Parent()->MainMenuRect();
     int left = 0;
-    for (int i = 0; i < Parent->ObjectCount(); ++i) {
-        TskActiveSkinObject* o = Parent->Objects(i);
-        if (o == this)
+    for (int i = 0; i < Parent()->ObjectCount(); ++i) {
+        TskActiveSkinObject* object = Parent()->Objects(i);
+        if (object == this)
             break;
-        if (dynamic_cast<TskSkinMainMenuItem*>(o))
-            left = o->ObjectRect.Right;
+        if (dynamic_cast<TskSkinMainMenuItem*>(object))
+            left = object->ObjectRect().Right;
     }
     if (left == 0)
         left = area.Left;
-    ObjectRect.Left = left;
-    ObjectRect.Top = area.Top;
-    ObjectRect.Right = left + RectWidth(SkinRect) - RectWidth(TextRect) + CaptionWidth() + 2;
-    ObjectRect.Bottom = area.Top + RectHeight(SkinRect);
+    SetObjectRect(gui::Rect(left, area.Top, left + SkinnedItemWidth(SkinRect(), CaptionWidth()),
+                            area.Top + RectHeight(SkinRect())));
 }
 
-void TskSkinMainMenuItem::MakeItemImage(gui::TBitmap& Image, const gui::TRect& Source, bool Highlighted)
+void TskSkinMainMenuItem::MakeItemImage(gui::TBitmap& image, const gui::TRect& source, bool highlighted)
 {
-    const int w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
-    if (ActivePicture && !ActivePicture->Empty() && !IsNullRect(Source))
-        MakeHSkinImage(ItemLeftOffset, ItemRightOffset, Image, *ActivePicture, Source, w);
-    if (Image.Width() != w || Image.Height() != h)
-        Image.SetSize(w, h);
-    if (Image.Empty())
+    const int width = RectWidth(ObjectRect()), height = RectHeight(ObjectRect());
+    gui::TBitmap* picture = ActivePicture();
+    if (picture && !picture->Empty() && !IsNullRect(source))
+        MakeHSkinImage(ItemLeftOffset(), ItemRightOffset(), image, *picture, source, width);
+    if (image.Width() != width || image.Height() != height)
+        image.SetSize(width, height);
+    if (image.Empty())
         return;
-    gui::TCanvas& c = Image.Canvas();
-    SetLookFont(c.Font());
-    c.Brush().SetStyle(gui::bsClear);
-    c.Font().SetColor(CaptionColor(Down, Highlighted, !MenuItem || MenuItem->Enabled()));
-    const std::string caption = MenuItem ? MenuItem->Caption() : std::string();
+    gui::TCanvas& canvas = image.Canvas();
+    SetLookFont(canvas.Font());
+    canvas.Brush().SetStyle(gui::bsClear);
+    canvas.Font().SetColor(CaptionColor(down_, highlighted, !menuItem_ || menuItem_->Enabled()));
+    const std::string caption = menuItem_ ? menuItem_->Caption() : std::string();
     // The skin's text part, as wide as the caption and 2 pixels more.
-    gui::TRect r = TextRect;
-    gui::TRect measured = r;
-    c.DrawText(caption, measured, DT_CALCRECT | DT_CENTER);
-    r.Right = r.Left + RectWidth(measured) + 2;
-    c.DrawText(caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    gui::TRect place = TextRect();
+    gui::TRect measured = place;
+    canvas.DrawText(caption, measured, DT_CALCRECT | DT_CENTER);
+    place.Right = place.Left + RectWidth(measured) + 2;
+    canvas.DrawText(caption, place, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
-void TskSkinMainMenuItem::Draw(gui::TCanvas& Canvas, bool Repaint)
+void TskSkinMainMenuItem::Draw(gui::TCanvas& canvas, bool repaint)
 {
-    if (IsNullRect(SkinRect) || IsNullRect(TextRect))
+    if (IsNullRect(SkinRect()) || IsNullRect(TextRect()))
         return;
     Layout();
-    if (ObjectRect.Right > Parent->MainMenuRect().Right) {
+    if (ObjectRect().Right > Parent()->MainMenuRect().Right) {
         // Out of the area: disabled until it fits again.
-        if (Fits) {
-            SavedEnabled = Enabled;
-            Enabled = false;
-            Fits = false;
+        if (fits_) {
+            savedEnabled_ = Enabled();
+            SetEnabled(false);
+            fits_ = false;
         }
         return;
     }
-    if (!Fits) {
-        Enabled = SavedEnabled;
-        Fits = true;
+    if (!fits_) {
+        SetEnabled(savedEnabled_);
+        fits_ = true;
     }
-    const gui::TRect truePlace = ObjectRect;
-    const int clientBottom = Parent->FormClientRect().Bottom;
-    const bool inBottomStrip = Parent->SupportNCArea() && !Repaint && ObjectRect.Top >= clientBottom;
-    if (inBottomStrip) {
+    const gui::TRect truePlace = ObjectRect();
+    const int clientBottom = Parent()->FormClientRect().Bottom;
+    if (Parent()->SupportNCArea() && !repaint && truePlace.Top >= clientBottom)
         // Drawn into the bitmap of the bottom frame strip, which starts there.
-        ObjectRect.Top -= clientBottom;
-        ObjectRect.Bottom -= clientBottom;
-    }
+        SetObjectRect(gui::Rect(truePlace.Left, truePlace.Top - clientBottom, truePlace.Right,
+                                truePlace.Bottom - clientBottom));
+    const TskMainMenuItemLookChoice look =
+        ChooseMainMenuItemLook(down_, Active(), LookChanging(), SkinRect(), ActiveSkinRect(), downRect_);
     gui::TBitmap image;
-    if (Down) {
-        MakeItemImage(image, DownRect, Active);
-    } else if (!LookChanging()) {
-        if (Active)
-            MakeItemImage(image, IsNullRect(ActiveSkinRect) ? SkinRect : ActiveSkinRect, true);
-        else
-            MakeItemImage(image, SkinRect, false);
-    } else {
+    MakeItemImage(image, look.Source, look.Highlighted);
+    if (look.Morph) {
         gui::TBitmap highlighted;
-        MakeItemImage(image, SkinRect, false);
-        MakeItemImage(highlighted, ActiveSkinRect, true);
-        DrawMorph(Canvas, image, highlighted);
-        ObjectRect = truePlace;
-        return;
+        MakeItemImage(highlighted, ActiveSkinRect(), true);
+        DrawMorph(canvas, image, highlighted);
+    } else if (!image.Empty()) {
+        canvas.Draw(ObjectRect().Left, ObjectRect().Top, image);
     }
-    if (!image.Empty())
-        Canvas.Draw(ObjectRect.Left, ObjectRect.Top, image);
-    ObjectRect = truePlace;
+    SetObjectRect(truePlace);
 }
 
 void TskSkinMainMenuItem::OpenSubMenu()
 {
-    Parent->SkinMenuOpen();
-    const gui::TPoint origin = Parent->FrameScreenOrigin();
-    const gui::TRect rect = gui::Rect(ObjectRect.Left + origin.X, ObjectRect.Top + origin.Y,
-                                      ObjectRect.Right + origin.X, ObjectRect.Bottom + origin.Y);
+    TskSkinObjectHost* host = Parent();
+    host->SkinMenuOpen();
+    const gui::TPoint origin = host->FrameScreenOrigin();
+    const gui::TRect& place = ObjectRect();
+    const gui::TRect rect =
+        gui::Rect(place.Left + origin.X, place.Top + origin.Y, place.Right + origin.X, place.Bottom + origin.Y);
     // A skinned main menu with a skin of its own opens its popups in that skin,
     // upwards when that skin says so.
-    auto* mainMenu = MenuItem ? dynamic_cast<TskSkinMainMenu*>(MenuItem->GetParentMenu()) : nullptr;
-    TskSkinData* skin = Parent->MenusSkinData() ? Parent->MenusSkinData() : Parent->SkinData();
-    bool popupUp = Parent->SkinData() && Parent->SkinData()->FormInfo.MainMenuPopupUp;
+    auto* mainMenu = menuItem_ ? dynamic_cast<TskSkinMainMenu*>(menuItem_->GetParentMenu()) : nullptr;
+    TskSkinData* skin = host->MenusSkinData() ? host->MenusSkinData() : host->SkinData();
+    bool popupUp = host->SkinData() && host->SkinData()->FormInfo.MainMenuPopupUp;
     if (mainMenu && mainMenu->SkinData()) {
         skin = mainMenu->SkinData();
         popupUp = skin->FormInfo.MainMenuPopupUp;
     }
-    Parent->SkinMenu().Popup(nullptr, skin, 0, rect, MenuItem, popupUp);
+    host->SkinMenu().Popup(nullptr, skin, 0, rect, menuItem_, popupUp);
 }
 
 void TskSkinMainMenuItem::SetDown(bool value)
 {
-    Down = value;
-    if (value) {
-        Parent->RedrawObject(*this);
-        OpenSubMenu();
-        if (!Parent->MainMenuMode())
-            Parent->EnterMainMenuMode();
+    down_ = value;
+    if (!value) {
+        FadeBackMainMenuItem(*this, [this] { StartMorph(); });
         return;
     }
-    // The item fades back from its highlighted look.
-    Active = false;
-    if (Morphing)
-        MorphFactor = 1;
-    StartMorph();
+    Parent()->RedrawObject(*this);
+    OpenSubMenu();
+    if (!Parent()->MainMenuMode())
+        Parent()->EnterMainMenuMode();
 }
 
-void TskSkinMainMenuItem::MouseDown(int X, int Y, gui::TMouseButton Button)
+void TskSkinMainMenuItem::MouseDown(int x, int y, gui::TMouseButton button)
 {
-    if (!Enabled)
+    if (!Enabled())
         return;
     // A click handler may rebuild the menu and this object with it: what the
     // event needs is kept aside first.
-    TskSkinObjectHost* host = Parent;
-    const std::string name = IDName;
-    const gui::TRect place = ObjectRect;
-    if (Button == gui::mbLeft) {
-        if (MenuItem && MenuItem->Count() > 0) {
+    TskSkinObjectHost* host = Parent();
+    const std::string name = IDName();
+    const gui::TRect place = ObjectRect();
+    if (button == gui::mbLeft) {
+        if (HasSubItems(menuItem_)) {
             SetDown(true);
         } else {
             SetDown(false);
             host->ClearMenuOpen();
-            if (MenuItem) {
-                gui::TMenu* menu = MenuItem->GetParentMenu();
-                if (!menu || !menu->DispatchCommand(MenuItem->Command()))
-                    MenuItem->Click();
-            }
+            RunMenuItemCommand(menuItem_);
         }
     }
-    host->MouseDownEvent(name, X, Y, place, Button);
+    host->MouseDownEvent(name, x, y, place, button);
 }
 
-void TskSkinMainMenuItem::MouseEnter()
-{
-    TskSkinMainMenuItem* down = nullptr;
-    TskSkinMainMenuItem* active = nullptr;
-    for (int i = 0; i < Parent->ObjectCount(); ++i) {
-        auto* other = dynamic_cast<TskSkinMainMenuItem*>(Parent->Objects(i));
-        if (!other || other == this)
-            continue;
-        if (!down && other->Down)
-            down = other;
-        if (!active && other->Active)
-            active = other;
-    }
-    if (down) {
-        // An open menu follows the mouse from item to item.
-        down->SetDown(false);
-        Active = true;
-        MouseIn = true;
-        if (Morphing)
-            MorphFactor = 1;
-        SetDown(true);
-        return;
-    }
-    if (active)
-        active->MouseLeave();
-    MouseIn = true;
-    Active = true;
-    StartMorph();
-}
+void TskSkinMainMenuItem::MouseEnter() { EnterMainMenuItem(*this, Row(), [this] { StartMorph(); }); }
 
 void TskSkinMainMenuItem::MouseLeave()
 {
-    Active = false;
-    MouseIn = false;
-    if (Morphing && Down)
-        MorphFactor = 0;
-    StartMorph();
-    Parent->MouseLeaveEvent(IDName);
+    LeaveMainMenuItem(*this, [this] { StartMorph(); });
+    Parent()->MouseLeaveEvent(IDName());
 }
 
 }  // namespace sk

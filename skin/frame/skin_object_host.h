@@ -36,19 +36,19 @@ public:
     virtual void StartMorphTimer() = 0;
     virtual void StartAnimationTimer() = 0;
 
-    // The object events, fired for the object named IDName. Coordinates are frame
+    // The object events, fired for the object named idName. Coordinates are frame
     // coordinates (the window's top-left corner at 0, 0).
-    virtual void MouseDownEvent(const std::string& IDName, int X, int Y, const gui::TRect& ObjectRect,
-                                gui::TMouseButton Button) = 0;
-    virtual void MouseUpEvent(const std::string& IDName, int X, int Y, const gui::TRect& ObjectRect,
-                              gui::TMouseButton Button) = 0;
-    virtual void MouseMoveEvent(const std::string& IDName, int X, int Y, const gui::TRect& ObjectRect) = 0;
-    virtual void MouseEnterEvent(const std::string& IDName) = 0;
-    virtual void MouseLeaveEvent(const std::string& IDName) = 0;
-    virtual void PaintEvent(const std::string& IDName, gui::TCanvas& Canvas, const gui::TRect& ObjectRect) = 0;
-    virtual void SwitchChangeStateEvent(const std::string& IDName, TSwitchState State) = 0;
-    virtual void TrackBarChangeValueEvent(const std::string& IDName, int Value) = 0;
-    virtual void FrameRegulatorChangeValueEvent(const std::string& IDName, int Value) = 0;
+    virtual void MouseDownEvent(const std::string& idName, int x, int y, const gui::TRect& objectRect,
+                                gui::TMouseButton button) = 0;
+    virtual void MouseUpEvent(const std::string& idName, int x, int y, const gui::TRect& objectRect,
+                              gui::TMouseButton button) = 0;
+    virtual void MouseMoveEvent(const std::string& idName, int x, int y, const gui::TRect& objectRect) = 0;
+    virtual void MouseEnterEvent(const std::string& idName) = 0;
+    virtual void MouseLeaveEvent(const std::string& idName) = 0;
+    virtual void PaintEvent(const std::string& idName, gui::TCanvas& canvas, const gui::TRect& objectRect) = 0;
+    virtual void SwitchChangeStateEvent(const std::string& idName, TSwitchState state) = 0;
+    virtual void TrackBarChangeValueEvent(const std::string& idName, int value) = 0;
+    virtual void FrameRegulatorChangeValueEvent(const std::string& idName, int value) = 0;
 
     // The skin frame lies in the non-client area (otherwise the skin is painted
     // into the client area and the engine moves the form itself).
@@ -68,7 +68,7 @@ public:
     virtual gui::TFont& DefCaptionFont() = 0;
     // Draws the form's small icon in the system-menu button.
     virtual bool ShowIcon() const = 0;
-    virtual void DrawFormIcon(gui::TCanvas& Canvas, int X, int Y) = 0;
+    virtual void DrawFormIcon(gui::TCanvas& canvas, int x, int y) = 0;
     // The client rectangle of the form, in frame coordinates.
     virtual gui::TRect FormClientRect() const = 0;
     // Where frame point (0, 0) lies on the screen: the form's Left and Top, or,
@@ -76,7 +76,7 @@ public:
     // coordinates. Popups of frame objects open at rectangles moved by it.
     virtual gui::TPoint FrameScreenOrigin() const = 0;
     // Client mode: moving the form by a press on its caption object.
-    virtual void StartFormDrag(int X, int Y) = 0;
+    virtual void StartFormDrag(int x, int y) = 0;
     virtual void EndFormDrag() = 0;
 
     // The items of the system menu, made ready for the form's current state.

@@ -13,126 +13,125 @@ namespace {
 
 // A gauge's look does not follow the mouse: it only notes the mouse and tells
 // the form.
-void HoverWithoutLook(TskActiveSkinObject& Object, bool Entered)
+void HoverWithoutLook(TskActiveSkinObject& object, bool entered)
 {
-    Object.MouseIn = Entered;
-    Object.Active = Entered;
-    if (Entered)
-        Object.Parent->MouseEnterEvent(Object.IDName);
+    object.SetMouseIn(entered);
+    object.SetActive(entered);
+    if (entered)
+        object.Parent()->MouseEnterEvent(object.IDName());
     else
-        Object.Parent->MouseLeaveEvent(Object.IDName);
+        object.Parent()->MouseLeaveEvent(object.IDName());
 }
 
-// Value's place in MinValue..MaxValue as a fraction; an empty range counts as 0.
-double Fraction(int Value, int MinValue, int MaxValue)
+// A value's place in minValue..maxValue as a fraction; an empty range counts as 0.
+double Fraction(int value, int minValue, int maxValue)
 {
-    if (MaxValue == MinValue)
+    if (maxValue == minValue)
         return 0;
-    return double(Value - MinValue) / double(MaxValue - MinValue);
+    return double(value - minValue) / double(maxValue - minValue);
 }
 
-int ClampInt(int v, int a, int b)
+int ClampInt(int value, int bound, int otherBound)
 {
-    const int lo = std::min(a, b), hi = std::max(a, b);
-    return std::min(std::max(v, lo), hi);
+    const int low = std::min(bound, otherBound), high = std::max(bound, otherBound);
+    return std::min(std::max(value, low), high);
 }
 
-// Copies columns (or rows) [from, to) of Source's rectangle into the same place
-// of Dest, unscaled.
-void CopyColumns(gui::TBitmap& Dest, gui::TBitmap* Source, const gui::TRect& SourceRect, int from, int to)
+// Copies columns (or rows) [from, to) of the source's rectangle into the same
+// place of dest, unscaled.
+void CopyColumns(gui::TBitmap& dest, gui::TBitmap* source, const gui::TRect& sourceRect, int from, int to)
 {
-    if (!Source || Source->Empty() || to <= from)
+    if (!source || source->Empty() || to <= from)
         return;
-    CopyPiece(Dest.Canvas(), gui::Rect(from, 0, to, Dest.Height()), Source->Canvas(),
-              gui::Rect(SourceRect.Left + from, SourceRect.Top, SourceRect.Left + to, SourceRect.Top + Dest.Height()));
+    CopyPiece(dest.Canvas(), gui::Rect(from, 0, to, dest.Height()), source->Canvas(),
+              gui::Rect(sourceRect.Left + from, sourceRect.Top, sourceRect.Left + to, sourceRect.Top + dest.Height()));
 }
 
-void CopyRows(gui::TBitmap& Dest, gui::TBitmap* Source, const gui::TRect& SourceRect, int from, int to)
+void CopyRows(gui::TBitmap& dest, gui::TBitmap* source, const gui::TRect& sourceRect, int from, int to)
 {
-    if (!Source || Source->Empty() || to <= from)
+    if (!source || source->Empty() || to <= from)
         return;
-    CopyPiece(Dest.Canvas(), gui::Rect(0, from, Dest.Width(), to), Source->Canvas(),
-              gui::Rect(SourceRect.Left, SourceRect.Top + from, SourceRect.Left + Dest.Width(), SourceRect.Top + to));
+    CopyPiece(dest.Canvas(), gui::Rect(0, from, dest.Width(), to), source->Canvas(),
+              gui::Rect(sourceRect.Left, sourceRect.Top + from, sourceRect.Left + dest.Width(), sourceRect.Top + to));
 }
 
 }  // namespace
 
 // ---- user object ----
 
-void TskUserObject::Draw(gui::TCanvas& Canvas, bool) { Parent->PaintEvent(IDName, Canvas, ObjectRect); }
+void TskUserObject::Draw(gui::TCanvas& canvas, bool) { Parent()->PaintEvent(IDName(), canvas, ObjectRect()); }
 
 // ---- switch ----
 
-void TskSkinSwitchObject::SetState(TSwitchState AState)
+void TskSkinSwitchObject::SetState(TSwitchState state)
 {
-    State = AState;
-    Active = State == swOn;
+    state_ = state;
+    SetActive(state_ == swOn);
     StartMorph();
-    Parent->SwitchChangeStateEvent(IDName, State);
+    Parent()->SwitchChangeStateEvent(IDName(), state_);
 }
 
-void TskSkinSwitchObject::MouseDown(int X, int Y, gui::TMouseButton Button)
+void TskSkinSwitchObject::MouseDown(int x, int y, gui::TMouseButton button)
 {
-    if (Button == gui::mbLeft)
-        SetState(State == swOn ? swOff : swOn);
-    TskActiveSkinObject::MouseDown(X, Y, Button);
+    if (button == gui::mbLeft)
+        SetState(state_ == swOn ? swOff : swOn);
+    TskActiveSkinObject::MouseDown(x, y, button);
 }
 
 // The look follows the state alone.
 void TskSkinSwitchObject::MouseEnter()
 {
-    MouseIn = true;
-    Parent->MouseEnterEvent(IDName);
+    SetMouseIn(true);
+    Parent()->MouseEnterEvent(IDName());
 }
 
 void TskSkinSwitchObject::MouseLeave()
 {
-    MouseIn = false;
-    Parent->MouseLeaveEvent(IDName);
+    SetMouseIn(false);
+    Parent()->MouseLeaveEvent(IDName());
 }
 
 // ---- gauge ----
 
-TskSkinGaugeObject::TskSkinGaugeObject(TskSkinObjectHost* AParent, TskDataSkinGauge* AData)
-    : TskActiveSkinObject(AParent, AData)
+TskSkinGaugeObject::TskSkinGaugeObject(TskSkinObjectHost* parent, TskDataSkinGauge* data)
+    : TskActiveSkinObject(parent, data)
 {
-    if (AData) {
-        MinValue = AData->MinValue;
-        MaxValue = AData->MaxValue;
-        Kind = AData->Kind;
+    if (data) {
+        minValue_ = data->MinValue;
+        maxValue_ = data->MaxValue;
+        kind_ = data->Kind;
     }
-    Value = MinValue;
-    SplitPoint = CalcSplitPoint();
-    OldSplitPoint = SplitPoint;
+    value_ = minValue_;
+    splitPoint_ = CalcSplitPoint();
 }
 
 gui::TPoint TskSkinGaugeObject::CalcSplitPoint() const
 {
-    const double x = Fraction(Value, MinValue, MaxValue);
-    if (Kind == gkHorizontal)
-        return gui::Point(gui::Round(x * RectWidth(SkinRect)), 0);
-    return gui::Point(0, gui::Round(RectHeight(SkinRect) * (1 - x)));
+    const double filled = Fraction(value_, minValue_, maxValue_);
+    if (kind_ == gkHorizontal)
+        return gui::Point(gui::Round(filled * RectWidth(SkinRect())), 0);
+    return gui::Point(0, gui::Round(RectHeight(SkinRect()) * (1 - filled)));
 }
 
-void TskSkinGaugeObject::Draw(gui::TCanvas& Canvas, bool Repaint)
+void TskSkinGaugeObject::Draw(gui::TCanvas& canvas, bool repaint)
 {
-    if (Value == MinValue && !Repaint)
+    if (value_ == minValue_ && !repaint)
         return;  // the frame shows the empty gauge
-    const int w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
-    if (w < 1 || h < 1)
+    const int width = RectWidth(ObjectRect()), height = RectHeight(ObjectRect());
+    if (width < 1 || height < 1)
         return;
     gui::TBitmap image;
-    image.SetSize(w, h);
-    if (Kind == gkHorizontal) {
-        const int split = ClampInt(SplitPoint.X, 0, w);
-        CopyColumns(image, ActivePicture, ActiveSkinRect, 0, split);
-        CopyColumns(image, Picture, SkinRect, split, w);
+    image.SetSize(width, height);
+    if (kind_ == gkHorizontal) {
+        const int split = ClampInt(splitPoint_.X, 0, width);
+        CopyColumns(image, ActivePicture(), ActiveSkinRect(), 0, split);
+        CopyColumns(image, Picture(), SkinRect(), split, width);
     } else {
-        const int split = ClampInt(SplitPoint.Y, 0, h);
-        CopyRows(image, Picture, SkinRect, 0, split);
-        CopyRows(image, ActivePicture, ActiveSkinRect, split, h);
+        const int split = ClampInt(splitPoint_.Y, 0, height);
+        CopyRows(image, Picture(), SkinRect(), 0, split);
+        CopyRows(image, ActivePicture(), ActiveSkinRect(), split, height);
     }
-    Canvas.Draw(ObjectRect.Left, ObjectRect.Top, image);
+    canvas.Draw(ObjectRect().Left, ObjectRect().Top, image);
 }
 
 void TskSkinGaugeObject::MouseEnter() { HoverWithoutLook(*this, true); }
@@ -141,98 +140,99 @@ void TskSkinGaugeObject::MouseLeave() { HoverWithoutLook(*this, false); }
 
 // ---- frames ----
 
-TskSkinFrameObject::TskSkinFrameObject(TskSkinObjectHost* AParent, TskDataSkinObject* AData,
-                                       const TskFrameRange& Range)
-    : TskActiveSkinObject(AParent, AData), CountFrames(Range.CountFrames), FramesPlacement(Range.FramesPlacement)
+TskSkinFrameObject::TskSkinFrameObject(TskSkinObjectHost* parent, TskDataSkinObject* data,
+                                       const TskFrameRange& range)
+    : TskActiveSkinObject(parent, data), countFrames_(range.CountFrames), framesPlacement_(range.FramesPlacement)
 {
-    if (CountFrames > 0) {
-        if (FramesPlacement == fpHorizontal) {
-            FrameWidth = RectWidth(ActiveSkinRect) / CountFrames;
-            FrameHeight = RectHeight(ActiveSkinRect);
+    if (countFrames_ > 0) {
+        if (framesPlacement_ == fpHorizontal) {
+            frameWidth_ = RectWidth(ActiveSkinRect()) / countFrames_;
+            frameHeight_ = RectHeight(ActiveSkinRect());
         } else {
-            FrameWidth = RectWidth(ActiveSkinRect);
-            FrameHeight = RectHeight(ActiveSkinRect) / CountFrames;
+            frameWidth_ = RectWidth(ActiveSkinRect());
+            frameHeight_ = RectHeight(ActiveSkinRect()) / countFrames_;
         }
     }
 }
 
-int TskSkinFrameObject::FrameOfValue(int Value, int MinValue, int MaxValue) const
+int TskSkinFrameObject::FrameOfValue(int value, int minValue, int maxValue) const
 {
-    if (CountFrames < 2)
+    if (countFrames_ < 2)
         return 1;
-    const int step = (MaxValue - MinValue) / (CountFrames - 1);
+    const int step = (maxValue - minValue) / (countFrames_ - 1);
     if (step == 0)
         return 1;
     // A range that does not divide evenly (or a value outside it) would point
     // past the strip: the last frame shows instead.
-    return std::min(std::abs(Value - MinValue) / step + 1, CountFrames);
+    return std::min(std::abs(value - minValue) / step + 1, countFrames_);
 }
 
-void TskSkinFrameObject::Draw(gui::TCanvas& Canvas, bool)
+void TskSkinFrameObject::Draw(gui::TCanvas& canvas, bool)
 {
+    const gui::TRect& strip = ActiveSkinRect();
     gui::TRect source;
-    if (FramesPlacement == fpHorizontal) {
-        source.Left = ActiveSkinRect.Left + FrameWidth * (FrameIndex - 1);
-        source.Top = ActiveSkinRect.Top;
+    if (framesPlacement_ == fpHorizontal) {
+        source.Left = strip.Left + frameWidth_ * (frameIndex_ - 1);
+        source.Top = strip.Top;
     } else {
-        source.Left = ActiveSkinRect.Left;
-        source.Top = ActiveSkinRect.Top + FrameHeight * (FrameIndex - 1);
+        source.Left = strip.Left;
+        source.Top = strip.Top + frameHeight_ * (frameIndex_ - 1);
     }
-    source.Right = source.Left + FrameWidth;
-    source.Bottom = source.Top + FrameHeight;
-    CopyToObject(Canvas, ActivePicture, source);
+    source.Right = source.Left + frameWidth_;
+    source.Bottom = source.Top + frameHeight_;
+    CopyToObject(canvas, ActivePicture(), source);
 }
 
-TskSkinFrameGaugeObject::TskSkinFrameGaugeObject(TskSkinObjectHost* AParent, TskDataSkinFrameGaugeObject* AData)
-    : TskSkinFrameObject(AParent, AData, AData ? *AData : TskFrameRange{})
+TskSkinFrameGaugeObject::TskSkinFrameGaugeObject(TskSkinObjectHost* parent, TskDataSkinFrameGaugeObject* data)
+    : TskSkinFrameObject(parent, data, data ? *data : TskFrameRange{})
 {
-    if (AData) {
-        MinValue = AData->MinValue;
-        MaxValue = AData->MaxValue;
+    if (data) {
+        minValue_ = data->MinValue;
+        maxValue_ = data->MaxValue;
     }
 }
 
-void TskSkinFrameGaugeObject::Draw(gui::TCanvas& Canvas, bool Repaint)
+void TskSkinFrameGaugeObject::Draw(gui::TCanvas& canvas, bool repaint)
 {
-    FrameIndex = FrameOfValue(Value, MinValue, MaxValue);
-    TskSkinFrameObject::Draw(Canvas, Repaint);
+    SetFrameIndex(FrameOfValue(value_, minValue_, maxValue_));
+    TskSkinFrameObject::Draw(canvas, repaint);
 }
 
 void TskSkinFrameGaugeObject::MouseEnter() { HoverWithoutLook(*this, true); }
 
 void TskSkinFrameGaugeObject::MouseLeave() { HoverWithoutLook(*this, false); }
 
-TskSkinFrameRegulatorObject::TskSkinFrameRegulatorObject(TskSkinObjectHost* AParent,
-                                                         TskDataSkinFrameRegulatorObject* AData)
-    : TskSkinFrameObject(AParent, AData, AData ? *AData : TskFrameRange{})
+TskSkinFrameRegulatorObject::TskSkinFrameRegulatorObject(TskSkinObjectHost* parent,
+                                                         TskDataSkinFrameRegulatorObject* data)
+    : TskSkinFrameObject(parent, data, data ? *data : TskFrameRange{})
 {
-    if (AData) {
-        MinValue = AData->MinValue;
-        MaxValue = AData->MaxValue;
-        Kind = AData->Kind;
+    if (data) {
+        minValue_ = data->MinValue;
+        maxValue_ = data->MaxValue;
+        kind_ = data->Kind;
     }
-    Value = ClampInt(0, MinValue, MaxValue);
+    value_ = ClampInt(0, minValue_, maxValue_);
 }
 
-void TskSkinFrameRegulatorObject::SetValue(int AValue)
+void TskSkinFrameRegulatorObject::SetValue(int value)
 {
-    if (AValue == Value || AValue < MinValue || AValue > MaxValue)
+    if (value == value_ || value < minValue_ || value > maxValue_)
         return;
-    Value = AValue;
-    Parent->RedrawObject(*this);
-    Parent->FrameRegulatorChangeValueEvent(IDName, Value);
+    value_ = value;
+    Parent()->RedrawObject(*this);
+    Parent()->FrameRegulatorChangeValueEvent(IDName(), value_);
 }
 
-void TskSkinFrameRegulatorObject::Draw(gui::TCanvas& Canvas, bool Repaint)
+void TskSkinFrameRegulatorObject::Draw(gui::TCanvas& canvas, bool repaint)
 {
-    FrameIndex = FrameOfValue(Value, MinValue, MaxValue);
-    TskSkinFrameObject::Draw(Canvas, Repaint);
+    SetFrameIndex(FrameOfValue(value_, minValue_, maxValue_));
+    TskSkinFrameObject::Draw(canvas, repaint);
 }
 
-int TskSkinFrameRegulatorObject::DragCoordinate(int X, int Y) const
+int TskSkinFrameRegulatorObject::DragCoordinate(int x, int y) const
 {
-    const int dx = X - ObjectRect.Left, dy = Y - ObjectRect.Top;
-    switch (Kind) {
+    const int dx = x - ObjectRect().Left, dy = y - ObjectRect().Top;
+    switch (kind_) {
     case rkHorizontal:
         return dx;
     case rkVertical:
@@ -246,166 +246,169 @@ void TskSkinFrameRegulatorObject::DragStep()
 {
     // A strip of one frame has no steps between frames: every pixel and every
     // unit counts as one.
-    const int steps = std::max(CountFrames - 1, 1);
-    int pixels = Kind == rkHorizontal ? FrameWidth : Kind == rkVertical ? FrameHeight : std::min(FrameWidth, FrameHeight);
+    const int steps = std::max(CountFrames() - 1, 1);
+    const int pixels = kind_ == rkHorizontal ? FrameWidth()
+                       : kind_ == rkVertical ? FrameHeight()
+                                             : std::min(FrameWidth(), FrameHeight());
     const int pixelStep = std::max(pixels / steps, 1);
-    const int valueStep = std::max((MaxValue - MinValue) / steps, 1);
+    const int valueStep = std::max((maxValue_ - minValue_) / steps, 1);
     if (std::abs(currentCoord_ - startCoord_) < pixelStep)
         return;
     workValue_ += currentCoord_ < startCoord_ ? -valueStep : valueStep;
-    workValue_ = ClampInt(workValue_, MinValue, MaxValue);
+    workValue_ = ClampInt(workValue_, minValue_, maxValue_);
     startCoord_ = currentCoord_;
     SetValue(workValue_);
 }
 
-void TskSkinFrameRegulatorObject::MouseDown(int X, int Y, gui::TMouseButton Button)
+void TskSkinFrameRegulatorObject::MouseDown(int x, int y, gui::TMouseButton button)
 {
     dragging_ = true;
-    workValue_ = Value;
-    startCoord_ = DragCoordinate(X, Y);
-    TskActiveSkinObject::MouseDown(X, Y, Button);
+    workValue_ = value_;
+    startCoord_ = DragCoordinate(x, y);
+    TskActiveSkinObject::MouseDown(x, y, button);
 }
 
-void TskSkinFrameRegulatorObject::MouseMove(int X, int Y)
+void TskSkinFrameRegulatorObject::MouseMove(int x, int y)
 {
     if (dragging_) {
-        currentCoord_ = DragCoordinate(X, Y);
+        currentCoord_ = DragCoordinate(x, y);
         DragStep();
     }
-    TskActiveSkinObject::MouseMove(X, Y);
+    TskActiveSkinObject::MouseMove(x, y);
 }
 
-void TskSkinFrameRegulatorObject::MouseUp(int X, int Y, gui::TMouseButton Button)
+void TskSkinFrameRegulatorObject::MouseUp(int x, int y, gui::TMouseButton button)
 {
     dragging_ = false;
-    TskActiveSkinObject::MouseUp(X, Y, Button);
+    TskActiveSkinObject::MouseUp(x, y, button);
 }
 
 // ---- track bar ----
 
-TskSkinTrackBarObject::TskSkinTrackBarObject(TskSkinObjectHost* AParent, TskDataSkinTrackBar* AData)
-    : TskActiveSkinObject(AParent, AData)
+TskSkinTrackBarObject::TskSkinTrackBarObject(TskSkinObjectHost* parent, TskDataSkinTrackBar* data)
+    : TskActiveSkinObject(parent, data)
 {
-    if (AData) {
-        ButtonRect = AData->ButtonRect;
-        ActiveButtonRect = AData->ActiveButtonRect;
-        BeginPoint = AData->BeginPoint;
-        EndPoint = AData->EndPoint;
-        MinValue = AData->MinValue;
-        MaxValue = AData->MaxValue;
-        MouseDownChangeValue = AData->MouseDownChangeValue;
+    if (data) {
+        buttonRect_ = data->ButtonRect;
+        activeButtonRect_ = data->ActiveButtonRect;
+        beginPoint_ = data->BeginPoint;
+        endPoint_ = data->EndPoint;
+        minValue_ = data->MinValue;
+        maxValue_ = data->MaxValue;
+        mouseDownChangeValue_ = data->MouseDownChangeValue;
     }
-    Vertical = std::abs(BeginPoint.Y - EndPoint.Y) >= std::abs(EndPoint.X - BeginPoint.X);
-    Value = MinValue;
-    ButtonPos = CalcButtonPos(Value);
-    OldButtonPos = ButtonPos;
+    vertical_ = std::abs(beginPoint_.Y - endPoint_.Y) >= std::abs(endPoint_.X - beginPoint_.X);
+    value_ = minValue_;
+    buttonPos_ = CalcButtonPos(value_);
 }
 
-gui::TRect TskSkinTrackBarObject::CalcButtonRect(gui::TPoint p) const
+gui::TRect TskSkinTrackBarObject::CalcButtonRect(gui::TPoint position) const
 {
-    const int w = RectWidth(ButtonRect), h = RectHeight(ButtonRect);
-    return gui::Bounds(p.X - w / 2, p.Y - h / 2, w, h);
+    const int width = RectWidth(buttonRect_), height = RectHeight(buttonRect_);
+    return gui::Bounds(position.X - width / 2, position.Y - height / 2, width, height);
 }
 
-int TskSkinTrackBarObject::CalcValue(gui::TPoint p) const
+int TskSkinTrackBarObject::CalcValue(gui::TPoint position) const
 {
-    double x;
-    if (Vertical)
-        x = BeginPoint.Y == EndPoint.Y ? 0 : 1 - double(p.Y - EndPoint.Y) / double(BeginPoint.Y - EndPoint.Y);
+    double along;
+    if (vertical_)
+        along = beginPoint_.Y == endPoint_.Y
+                    ? 0
+                    : 1 - double(position.Y - endPoint_.Y) / double(beginPoint_.Y - endPoint_.Y);
     else
-        x = double(p.X - BeginPoint.X) / double(EndPoint.X - BeginPoint.X);
-    return MinValue + gui::Round((MaxValue - MinValue) * x);
+        along = double(position.X - beginPoint_.X) / double(endPoint_.X - beginPoint_.X);
+    return minValue_ + gui::Round((maxValue_ - minValue_) * along);
 }
 
-gui::TPoint TskSkinTrackBarObject::CalcButtonPos(int AValue) const
+gui::TPoint TskSkinTrackBarObject::CalcButtonPos(int value) const
 {
-    const double x = Fraction(AValue, MinValue, MaxValue);
-    if (Vertical)
-        return gui::Point(BeginPoint.X, EndPoint.Y + gui::Round((1 - x) * (BeginPoint.Y - EndPoint.Y)));
-    return gui::Point(BeginPoint.X + gui::Round(x * (EndPoint.X - BeginPoint.X)), BeginPoint.Y);
+    const double along = Fraction(value, minValue_, maxValue_);
+    if (vertical_)
+        return gui::Point(beginPoint_.X, endPoint_.Y + gui::Round((1 - along) * (beginPoint_.Y - endPoint_.Y)));
+    return gui::Point(beginPoint_.X + gui::Round(along * (endPoint_.X - beginPoint_.X)), beginPoint_.Y);
 }
 
-void TskSkinTrackBarObject::SetButtonPos(gui::TPoint p)
+void TskSkinTrackBarObject::SetButtonPos(gui::TPoint position)
 {
-    if (p == ButtonPos)
+    if (position == buttonPos_)
         return;
-    OldButtonPos = ButtonPos;
-    ButtonPos = p;
-    Value = CalcValue(p);
-    Parent->RedrawObject(*this);
-    Parent->TrackBarChangeValueEvent(IDName, Value);
+    buttonPos_ = position;
+    value_ = CalcValue(position);
+    Parent()->RedrawObject(*this);
+    Parent()->TrackBarChangeValueEvent(IDName(), value_);
 }
 
-void TskSkinTrackBarObject::Draw(gui::TCanvas& Canvas, bool)
+void TskSkinTrackBarObject::Draw(gui::TCanvas& canvas, bool)
 {
-    const int w = RectWidth(SkinRect), h = RectHeight(SkinRect);
-    if (w < 1 || h < 1)
+    const int width = RectWidth(SkinRect()), height = RectHeight(SkinRect());
+    if (width < 1 || height < 1)
         return;
     gui::TBitmap image;
-    image.SetSize(w, h);
-    if (IsNullRect(ActiveSkinRect)) {
-        CopyColumns(image, Picture, SkinRect, 0, w);
-    } else if (!Vertical) {
-        const int split = ClampInt(ButtonPos.X, 0, w);
-        CopyColumns(image, ActivePicture, ActiveSkinRect, 0, split);
-        CopyColumns(image, Picture, SkinRect, split, w);
+    image.SetSize(width, height);
+    if (IsNullRect(ActiveSkinRect())) {
+        CopyColumns(image, Picture(), SkinRect(), 0, width);
+    } else if (!vertical_) {
+        const int split = ClampInt(buttonPos_.X, 0, width);
+        CopyColumns(image, ActivePicture(), ActiveSkinRect(), 0, split);
+        CopyColumns(image, Picture(), SkinRect(), split, width);
     } else {
-        const int split = ClampInt(ButtonPos.Y, 0, h);
-        CopyRows(image, Picture, SkinRect, 0, split);
-        CopyRows(image, ActivePicture, ActiveSkinRect, split, h);
+        const int split = ClampInt(buttonPos_.Y, 0, height);
+        CopyRows(image, Picture(), SkinRect(), 0, split);
+        CopyRows(image, ActivePicture(), ActiveSkinRect(), split, height);
     }
-    const gui::TRect& button = Down && !IsNullRect(ActiveButtonRect) ? ActiveButtonRect : ButtonRect;
-    if (ActivePicture && !ActivePicture->Empty() && !IsNullRect(button))
-        CopyPiece(image.Canvas(), CalcButtonRect(ButtonPos), ActivePicture->Canvas(), button);
-    Canvas.Draw(ObjectRect.Left, ObjectRect.Top, image);
+    const gui::TRect& button = down_ && !IsNullRect(activeButtonRect_) ? activeButtonRect_ : buttonRect_;
+    gui::TBitmap* picture = ActivePicture();
+    if (picture && !picture->Empty() && !IsNullRect(button))
+        CopyPiece(image.Canvas(), CalcButtonRect(buttonPos_), picture->Canvas(), button);
+    canvas.Draw(ObjectRect().Left, ObjectRect().Top, image);
 }
 
-void TskSkinTrackBarObject::MouseDown(int X, int Y, gui::TMouseButton Button)
+void TskSkinTrackBarObject::MouseDown(int x, int y, gui::TMouseButton button)
 {
-    const gui::TPoint p = gui::Point(X - ObjectRect.Left, Y - ObjectRect.Top);
-    const gui::TRect button = CalcButtonRect(ButtonPos);
-    const bool onButton = p.X >= button.Left && p.X < button.Right && p.Y >= button.Top && p.Y < button.Bottom;
-    if (Button == gui::mbLeft && onButton) {
-        Down = true;
-        last_ = p;
-        if (!IsNullRect(ActiveButtonRect))
-            Parent->RedrawObject(*this);
-    } else if (Button == gui::mbLeft && MouseDownChangeValue) {
-        if (Vertical)
-            SetButtonPos(gui::Point(BeginPoint.X, ClampInt(p.Y, EndPoint.Y, BeginPoint.Y)));
+    const gui::TPoint at = gui::Point(x - ObjectRect().Left, y - ObjectRect().Top);
+    const gui::TRect knob = CalcButtonRect(buttonPos_);
+    const bool onButton = at.X >= knob.Left && at.X < knob.Right && at.Y >= knob.Top && at.Y < knob.Bottom;
+    if (button == gui::mbLeft && onButton) {
+        down_ = true;
+        last_ = at;
+        if (!IsNullRect(activeButtonRect_))
+            Parent()->RedrawObject(*this);
+    } else if (button == gui::mbLeft && mouseDownChangeValue_) {
+        if (vertical_)
+            SetButtonPos(gui::Point(beginPoint_.X, ClampInt(at.Y, endPoint_.Y, beginPoint_.Y)));
         else
-            SetButtonPos(gui::Point(ClampInt(p.X, BeginPoint.X, EndPoint.X), BeginPoint.Y));
+            SetButtonPos(gui::Point(ClampInt(at.X, beginPoint_.X, endPoint_.X), beginPoint_.Y));
     }
-    TskActiveSkinObject::MouseDown(X, Y, Button);
+    TskActiveSkinObject::MouseDown(x, y, button);
 }
 
-void TskSkinTrackBarObject::MouseMove(int X, int Y)
+void TskSkinTrackBarObject::MouseMove(int x, int y)
 {
-    const gui::TPoint p = gui::Point(X - ObjectRect.Left, Y - ObjectRect.Top);
-    if (Down) {
+    const gui::TPoint at = gui::Point(x - ObjectRect().Left, y - ObjectRect().Top);
+    if (down_) {
         // A move past either end is refused, not clamped.
-        if (Vertical) {
-            const int c = ButtonPos.Y + (p.Y - last_.Y);
-            if (EndPoint.Y <= c && c <= BeginPoint.Y)
-                SetButtonPos(gui::Point(ButtonPos.X, c));
+        if (vertical_) {
+            const int to = buttonPos_.Y + (at.Y - last_.Y);
+            if (endPoint_.Y <= to && to <= beginPoint_.Y)
+                SetButtonPos(gui::Point(buttonPos_.X, to));
         } else {
-            const int c = ButtonPos.X + (p.X - last_.X);
-            if (BeginPoint.X <= c && c <= EndPoint.X)
-                SetButtonPos(gui::Point(c, ButtonPos.Y));
+            const int to = buttonPos_.X + (at.X - last_.X);
+            if (beginPoint_.X <= to && to <= endPoint_.X)
+                SetButtonPos(gui::Point(to, buttonPos_.Y));
         }
     }
-    last_ = p;
-    TskActiveSkinObject::MouseMove(X, Y);
+    last_ = at;
+    TskActiveSkinObject::MouseMove(x, y);
 }
 
-void TskSkinTrackBarObject::MouseUp(int X, int Y, gui::TMouseButton Button)
+void TskSkinTrackBarObject::MouseUp(int x, int y, gui::TMouseButton button)
 {
-    if (Button == gui::mbLeft && Down) {
-        Down = false;
-        if (!IsNullRect(ActiveButtonRect))
-            Parent->RedrawObject(*this);
+    if (button == gui::mbLeft && down_) {
+        down_ = false;
+        if (!IsNullRect(activeButtonRect_))
+            Parent()->RedrawObject(*this);
     }
-    TskActiveSkinObject::MouseUp(X, Y, Button);
+    TskActiveSkinObject::MouseUp(x, y, button);
 }
 
 }  // namespace sk

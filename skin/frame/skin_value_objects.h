@@ -10,93 +10,125 @@ namespace sk {
 // An area of the frame painted by the application in OnPaintEvent.
 class TskUserObject : public TskActiveSkinObject {
 public:
-    TskUserObject(TskSkinObjectHost* AParent, TskDataUserObject* AData) : TskActiveSkinObject(AParent, AData) {}
-    void Draw(gui::TCanvas& Canvas, bool Repaint) override;
+    TskUserObject(TskSkinObjectHost* parent, TskDataUserObject* data) : TskActiveSkinObject(parent, data) {}
+    void Draw(gui::TCanvas& canvas, bool repaint) override;
 };
 
 // On shows the highlighted look; a left press toggles it.
 class TskSkinSwitchObject : public TskActiveSkinObject {
 public:
-    TskSkinSwitchObject(TskSkinObjectHost* AParent, TskDataSkinSwitch* AData)
-        : TskActiveSkinObject(AParent, AData)
-    {
-    }
-    TSwitchState State = swOff;
-    void SetState(TSwitchState AState);
+    TskSkinSwitchObject(TskSkinObjectHost* parent, TskDataSkinSwitch* data) : TskActiveSkinObject(parent, data) {}
 
-    void MouseDown(int X, int Y, gui::TMouseButton Button) override;
+    TSwitchState State() const { return state_; }
+    // Shows the state's look and tells the form.
+    void SetState(TSwitchState state);
+
+    void MouseDown(int x, int y, gui::TMouseButton button) override;
     void MouseEnter() override;
     void MouseLeave() override;
+
+private:
+    TSwitchState state_ = swOff;
 };
 
 // The filled part from ActiveSkinRect, the rest from SkinRect; a vertical gauge
 // fills from the bottom.
 class TskSkinGaugeObject : public TskActiveSkinObject {
 public:
-    TskSkinGaugeObject(TskSkinObjectHost* AParent, TskDataSkinGauge* AData);
-    int MinValue = 0, MaxValue = 0;
-    TskGaugeKind Kind = gkHorizontal;
-    int Value = 0;
-    gui::TPoint SplitPoint, OldSplitPoint;
+    TskSkinGaugeObject(TskSkinObjectHost* parent, TskDataSkinGauge* data);
 
-    void Draw(gui::TCanvas& Canvas, bool Repaint) override;
+    int MinValue() const { return minValue_; }
+    int MaxValue() const { return maxValue_; }
+    TskGaugeKind Kind() const { return kind_; }
+    int Value() const { return value_; }
+    void SetValue(int value) { value_ = value; }
+    // Where the filled part ends, in the object's coordinates.
+    gui::TPoint SplitPoint() const { return splitPoint_; }
+    void SetSplitPoint(gui::TPoint value) { splitPoint_ = value; }
+
+    void Draw(gui::TCanvas& canvas, bool repaint) override;
     void MouseEnter() override;
     void MouseLeave() override;
 
 private:
     gui::TPoint CalcSplitPoint() const;
+
+    int minValue_ = 0, maxValue_ = 0;
+    TskGaugeKind kind_ = gkHorizontal;
+    int value_ = 0;
+    gui::TPoint splitPoint_;
 };
 
 // Shows frame FrameIndex (from 1) of a strip of equal frames in ActiveSkinRect.
 class TskSkinFrameObject : public TskActiveSkinObject {
 public:
-    TskSkinFrameObject(TskSkinObjectHost* AParent, TskDataSkinObject* AData, const TskFrameRange& Range);
-    int FrameIndex = 1;
-    int FrameWidth = 0, FrameHeight = 0;
-    int CountFrames = 0;
-    TskFramesPlacement FramesPlacement = fpHorizontal;
+    TskSkinFrameObject(TskSkinObjectHost* parent, TskDataSkinObject* data, const TskFrameRange& range);
 
-    void Draw(gui::TCanvas& Canvas, bool Repaint) override;
+    int FrameIndex() const { return frameIndex_; }
+    int FrameWidth() const { return frameWidth_; }
+    int FrameHeight() const { return frameHeight_; }
+    int CountFrames() const { return countFrames_; }
+    TskFramesPlacement FramesPlacement() const { return framesPlacement_; }
+
+    void Draw(gui::TCanvas& canvas, bool repaint) override;
 
 protected:
+    void SetFrameIndex(int value) { frameIndex_ = value; }
     // The frame that shows Value in MinValue..MaxValue: 1 with fewer than two
     // frames or a range too small to step.
-    int FrameOfValue(int Value, int MinValue, int MaxValue) const;
+    int FrameOfValue(int value, int minValue, int maxValue) const;
+
+private:
+    int frameIndex_ = 1;
+    int frameWidth_ = 0, frameHeight_ = 0;
+    int countFrames_ = 0;
+    TskFramesPlacement framesPlacement_ = fpHorizontal;
 };
 
 class TskSkinFrameGaugeObject : public TskSkinFrameObject {
 public:
-    TskSkinFrameGaugeObject(TskSkinObjectHost* AParent, TskDataSkinFrameGaugeObject* AData);
-    int MinValue = 0, MaxValue = 0;
-    int Value = 0;
+    TskSkinFrameGaugeObject(TskSkinObjectHost* parent, TskDataSkinFrameGaugeObject* data);
 
-    void Draw(gui::TCanvas& Canvas, bool Repaint) override;
+    int MinValue() const { return minValue_; }
+    int MaxValue() const { return maxValue_; }
+    int Value() const { return value_; }
+    void SetValue(int value) { value_ = value; }
+
+    void Draw(gui::TCanvas& canvas, bool repaint) override;
     void MouseEnter() override;
     void MouseLeave() override;
+
+private:
+    int minValue_ = 0, maxValue_ = 0;
+    int value_ = 0;
 };
 
 // A knob or slider turned by dragging: one value step per pixel step of mouse
 // travel (round: right or up; horizontal: right; vertical: up).
 class TskSkinFrameRegulatorObject : public TskSkinFrameObject {
 public:
-    TskSkinFrameRegulatorObject(TskSkinObjectHost* AParent, TskDataSkinFrameRegulatorObject* AData);
-    int MinValue = 0, MaxValue = 0;
-    TskRegulatorKind Kind = rkRound;
-    int Value = 0;
+    TskSkinFrameRegulatorObject(TskSkinObjectHost* parent, TskDataSkinFrameRegulatorObject* data);
 
+    int MinValue() const { return minValue_; }
+    int MaxValue() const { return maxValue_; }
+    TskRegulatorKind Kind() const { return kind_; }
+    int Value() const { return value_; }
     // Values outside MinValue..MaxValue are ignored.
-    void SetValue(int AValue);
+    void SetValue(int value);
     bool Dragging() const { return dragging_; }
 
-    void Draw(gui::TCanvas& Canvas, bool Repaint) override;
-    void MouseDown(int X, int Y, gui::TMouseButton Button) override;
-    void MouseUp(int X, int Y, gui::TMouseButton Button) override;
-    void MouseMove(int X, int Y) override;
+    void Draw(gui::TCanvas& canvas, bool repaint) override;
+    void MouseDown(int x, int y, gui::TMouseButton button) override;
+    void MouseUp(int x, int y, gui::TMouseButton button) override;
+    void MouseMove(int x, int y) override;
 
 private:
-    int DragCoordinate(int X, int Y) const;
+    int DragCoordinate(int x, int y) const;
     void DragStep();
 
+    int minValue_ = 0, maxValue_ = 0;
+    TskRegulatorKind kind_ = rkRound;
+    int value_ = 0;
     bool dragging_ = false;
     int startCoord_ = 0, currentCoord_ = 0;
     int workValue_ = 0;
@@ -107,28 +139,43 @@ private:
 // its maximum at EndPoint, the upper end.
 class TskSkinTrackBarObject : public TskActiveSkinObject {
 public:
-    TskSkinTrackBarObject(TskSkinObjectHost* AParent, TskDataSkinTrackBar* AData);
-    gui::TRect ButtonRect, ActiveButtonRect;
-    gui::TPoint BeginPoint, EndPoint;
-    int MinValue = 0, MaxValue = 0;
-    bool MouseDownChangeValue = false;
-    bool Vertical = false;
-    int Value = 0;
-    gui::TPoint ButtonPos, OldButtonPos;
-    bool Down = false;
+    TskSkinTrackBarObject(TskSkinObjectHost* parent, TskDataSkinTrackBar* data);
 
-    void SetButtonPos(gui::TPoint p);
-    // The button's rectangle centred on p.
-    gui::TRect CalcButtonRect(gui::TPoint p) const;
-    int CalcValue(gui::TPoint p) const;
-    gui::TPoint CalcButtonPos(int AValue) const;
+    const gui::TRect& ButtonRect() const { return buttonRect_; }
+    const gui::TRect& ActiveButtonRect() const { return activeButtonRect_; }
+    gui::TPoint BeginPoint() const { return beginPoint_; }
+    gui::TPoint EndPoint() const { return endPoint_; }
+    int MinValue() const { return minValue_; }
+    int MaxValue() const { return maxValue_; }
+    // A press beside the button moves it there.
+    bool MouseDownChangeValue() const { return mouseDownChangeValue_; }
+    bool Vertical() const { return vertical_; }
+    int Value() const { return value_; }
+    gui::TPoint ButtonPos() const { return buttonPos_; }
+    // The button is held by the mouse.
+    bool Down() const { return down_; }
 
-    void Draw(gui::TCanvas& Canvas, bool Repaint) override;
-    void MouseDown(int X, int Y, gui::TMouseButton Button) override;
-    void MouseUp(int X, int Y, gui::TMouseButton Button) override;
-    void MouseMove(int X, int Y) override;
+    // Moves the button's centre to a point, takes its value and tells the form.
+    void SetButtonPos(gui::TPoint position);
+    // The button's rectangle centred on a point.
+    gui::TRect CalcButtonRect(gui::TPoint position) const;
+    int CalcValue(gui::TPoint position) const;
+    gui::TPoint CalcButtonPos(int value) const;
+
+    void Draw(gui::TCanvas& canvas, bool repaint) override;
+    void MouseDown(int x, int y, gui::TMouseButton button) override;
+    void MouseUp(int x, int y, gui::TMouseButton button) override;
+    void MouseMove(int x, int y) override;
 
 private:
+    gui::TRect buttonRect_, activeButtonRect_;
+    gui::TPoint beginPoint_, endPoint_;
+    int minValue_ = 0, maxValue_ = 0;
+    bool mouseDownChangeValue_ = false;
+    bool vertical_ = false;
+    int value_ = 0;
+    gui::TPoint buttonPos_;
+    bool down_ = false;
     gui::TPoint last_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "gui/controls/form.h"
 #include "gui/controls/menu.h"
+#include "gui/core/scope_exit.h"
 #include "skin/imaging/layered.h"
 #include "skin/popups/skin_popup_window.h"
 
@@ -106,13 +107,8 @@ void TskSkinMenu::OpenLevel(const gui::TRect& anchor, gui::TMenuItem& item, int 
         skinData_ && !skinData_->Empty() ? &skinData_->PopupWindow : nullptr;
     levels_.push_back(std::make_unique<TskSkinPopupWindow>(*this, popupRecord, skinData_));
     ++opening_;
-    try {
-        levels_.back()->Popup(anchor, item, startIndex, submenu, popupUp);
-    } catch (...) {
-        --opening_;
-        throw;
-    }
-    --opening_;
+    const auto opened = gui::ScopeExit([this] { --opening_; });
+    levels_.back()->Popup(anchor, item, startIndex, submenu, popupUp);
 }
 
 void TskSkinMenu::CloseLevels(int n)

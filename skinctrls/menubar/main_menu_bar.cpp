@@ -117,9 +117,8 @@ void TskSkinMainMenuBar::Notification(gui::TComponent* component, gui::TOperatio
         return;
     }
     for (auto& object : objects_)
-        if (auto* item = dynamic_cast<TskSkinMainMenuBarItem*>(object.get()); item && item->MenuItem == component) {
-            item->MenuItem = nullptr;
-            item->Enabled = item->SavedEnabled = false;
+        if (auto* item = dynamic_cast<TskSkinMainMenuBarItem*>(object.get()); item && item->MenuItem() == component) {
+            item->ForgetMenuItem();
             Invalidate();
         }
 }
@@ -248,8 +247,8 @@ int TskSkinMainMenuBar::IndexOfObject(const TskMenuBarObject* object) const
 void TskSkinMainMenuBar::FreeObjects()
 {
     for (auto& object : objects_)
-        if (auto* item = dynamic_cast<TskSkinMainMenuBarItem*>(object.get()); item && item->MenuItem)
-            RemoveFreeNotification(item->MenuItem);
+        if (auto* item = dynamic_cast<TskSkinMainMenuBarItem*>(object.get()); item && item->MenuItem())
+            RemoveFreeNotification(item->MenuItem());
     objects_.clear();
     buttonCount_ = 0;
     hotIndex_ = oldHotIndex_ = pressedIndex_ = -1;
@@ -297,11 +296,11 @@ void TskSkinMainMenuBar::LayoutArea()
     const int areaHeight = RectHeight(itemsArea_);
     auto place = [this, areaHeight](TskMenuBarObject& button, int x, bool fromRight) {
         auto& b = static_cast<TskSkinMainMenuBarButton&>(button);
-        const int w = b.SkinSupport ? RectWidth(b.SkinRect) : areaHeight;
-        const int h = b.SkinSupport ? RectHeight(b.SkinRect) : areaHeight;
+        const int w = b.SkinSupport() ? RectWidth(b.SkinRect()) : areaHeight;
+        const int h = b.SkinSupport() ? RectHeight(b.SkinRect()) : areaHeight;
         const int top = itemsArea_.Top + areaHeight / 2 - h / 2;
         const int left = fromRight ? x - w : x;
-        b.ObjectRect = gui::Rect(left, top, left + w, top + h);
+        b.SetObjectRect(gui::Rect(left, top, left + w, top + h));
         return w;
     };
     itemsArea_.Left += place(*Objects(0), itemsArea_.Left, false) + 2;
@@ -345,7 +344,7 @@ void TskSkinMainMenuBar::PaintBar(HDC dc)
     LayoutArea();
     hiddenItems_ = false;
     for (auto& object : objects_)
-        if (object->Visible)
+        if (object->Visible())
             object->Draw(image.Canvas());
     if (hiddenItems_)
         DrawMarker(image.Canvas());
@@ -370,7 +369,7 @@ void TskSkinMainMenuBar::MorphTimerTick()
     bool running = false;
     for (size_t i = 0; i < objects_.size(); ++i) {
         TskMenuBarObject& object = *objects_[i];
-        if (!object.Morphing || !object.MorphRunning())
+        if (!object.Morphing() || !object.MorphRunning())
             continue;
         object.MorphStep();
         running = true;
@@ -429,8 +428,8 @@ void TskSkinMainMenuBar::Track(int x, int y)
     int candidate = -1;
     for (int i = 0; i < ObjectCount(); ++i) {
         const TskMenuBarObject& object = *Objects(i);
-        if (object.Enabled && object.Visible && IsPointInRect(object.ObjectRect, p) &&
-            p.X < object.ObjectRect.Right && p.Y < object.ObjectRect.Bottom) {
+        if (object.Enabled() && object.Visible() && IsPointInRect(object.ObjectRect(), p) &&
+            p.X < object.ObjectRect().Right && p.Y < object.ObjectRect().Bottom) {
             candidate = i;
             break;
         }
@@ -445,9 +444,9 @@ void TskSkinMainMenuBar::Track(int x, int y)
         oldHotIndex_ = hotIndex_;
         hotIndex_ = hot;
         const unsigned generation = generation_;
-        if (oldHotIndex_ >= 0 && oldHotIndex_ < ObjectCount() && Objects(oldHotIndex_)->Enabled)
+        if (oldHotIndex_ >= 0 && oldHotIndex_ < ObjectCount() && Objects(oldHotIndex_)->Enabled())
             Objects(oldHotIndex_)->MouseLeave();
-        if (generation == generation_ && hotIndex_ >= 0 && hotIndex_ < ObjectCount() && Objects(hotIndex_)->Enabled)
+        if (generation == generation_ && hotIndex_ >= 0 && hotIndex_ < ObjectCount() && Objects(hotIndex_)->Enabled())
             Objects(hotIndex_)->MouseEnter();
     }
     if (hiddenItems_) {
@@ -507,8 +506,8 @@ void TskSkinMainMenuBar::OpenHiddenItems()
     // counts every item, also those left out of the bar as invisible.
     int start = -1;
     for (int i = 0; i < ObjectCount() && start == -1; ++i)
-        if (TskSkinMainMenuBarItem* item = Item(i); item && !item->Shown && item->MenuItem)
-            start = item->MenuItem->MenuIndex();
+        if (TskSkinMainMenuBarItem* item = Item(i); item && !item->Shown() && item->MenuItem())
+            start = item->MenuItem()->MenuIndex();
     if (start == -1)
         return;
     const gui::TRect marker = MarkerRect();
@@ -523,12 +522,9 @@ void TskSkinMainMenuBar::CloseSkinMenus()
 {
     for (int i = 0; i < buttonCount_ && i < ObjectCount(); ++i) {
         auto* button = dynamic_cast<TskSkinMainMenuBarButton*>(Objects(i));
-        if (!button || button->Command != TskSkinMainMenuBarButton::cbSysMenu || !button->Down)
+        if (!button || button->Command() != TskSkinMainMenuBarButton::cbSysMenu || !button->Down())
             continue;
-        button->Down = false;
-        if (i != hotIndex_)
-            button->Active = button->MouseIn = false;
-        button->Redraw();
+        button->MenuClosed(i == hotIndex_);
     }
 }
 

@@ -62,7 +62,7 @@ public:
     // --- What the form skinning engine calls ---
     void MDIChildMaximized() override;
     void MDIChildRestored() override;
-    bool CheckAccelerator(char Key) override;
+    bool CheckAccelerator(char key) override;
     void SelectNextItem() override;
     void SelectPriorItem() override;
     bool PressSelectedItem() override;

@@ -12,7 +12,7 @@ namespace sk {
 
 namespace {
 
-bool Selectable(const TskSkinMainMenuBarItem& item) { return item.Enabled && item.Shown; }
+bool Selectable(const TskSkinMainMenuBarItem& item) { return item.Enabled() && item.Shown(); }
 
 }  // namespace
 
@@ -29,7 +29,7 @@ TskSkinMainMenuBarItem* TskSkinMainMenuBar::FirstItem(bool (*test)(const TskSkin
 void TskSkinMainMenuBar::EnterMenuMode()
 {
     menuMode_ = true;
-    TskSkinMainMenuBarItem* item = FirstItem([](const TskSkinMainMenuBarItem& i) { return i.Active; });
+    TskSkinMainMenuBarItem* item = FirstItem([](const TskSkinMainMenuBarItem& i) { return i.Active(); });
     if (!item)
         item = FirstItem([](const TskSkinMainMenuBarItem&) { return true; });
     if (item)
@@ -40,13 +40,13 @@ void TskSkinMainMenuBar::EnterMenuMode()
     FireMainMenuEnter();
 }
 
-bool TskSkinMainMenuBar::CheckAccelerator(char Key)
+bool TskSkinMainMenuBar::CheckAccelerator(char key)
 {
     if (!Engine())
         return false;
     for (int i = 0; i < ObjectCount(); ++i) {
         TskSkinMainMenuBarItem* item = Item(i);
-        if (!item || !Selectable(*item) || !item->MenuItem || !gui::IsAccel(Key, item->MenuItem->Caption()))
+        if (!item || !Selectable(*item) || !item->MenuItem() || !gui::IsAccel(key, item->MenuItem()->Caption()))
             continue;
         const bool press = !(EngineMenuOpen() && item->HasSubItems());
         const unsigned generation = Generation();
@@ -71,7 +71,7 @@ void TskSkinMainMenuBar::SelectItem(bool next)
     if (items.empty())
         return;
     const auto current = std::find_if(items.begin(), items.end(), [](const TskSkinMainMenuBarItem* item) {
-        return item->Active || item->Down;
+        return item->Active() || item->Down();
     });
     if (current == items.end()) {
         (next ? items.front() : items.back())->MouseEnter();
@@ -93,9 +93,9 @@ bool TskSkinMainMenuBar::PressSelectedItem()
     const bool menuOpen = EngineMenuOpen();
     for (int i = 0; i < ObjectCount(); ++i) {
         TskSkinMainMenuBarItem* item = Item(i);
-        if (!item || !((item->Down && !item->HasSubItems()) || (item->Active && !menuOpen)))
+        if (!item || !((item->Down() && !item->HasSubItems()) || (item->Active() && !menuOpen)))
             continue;
-        item->Active = false;
+        item->SetActive(false);
         item->MouseDown(0, 0, gui::mbLeft);
         return true;
     }
@@ -104,29 +104,19 @@ bool TskSkinMainMenuBar::PressSelectedItem()
 
 void TskSkinMainMenuBar::SubMenuClosed()
 {
-    TskSkinMainMenuBarItem* item = FirstItem([](const TskSkinMainMenuBarItem& i) { return i.Down; });
+    TskSkinMainMenuBarItem* item = FirstItem([](const TskSkinMainMenuBarItem& i) { return i.Down(); });
     if (!item)
         return;
-    // Back up and still selected, as the keyboard left it: Enter or Down opens
-    // it again, Left and Right move on from it.
-    item->Down = false;
-    item->Active = item->MouseIn = true;
-    if (item->Morphing)
-        item->MorphFactor = 1;
-    DrawObject(*item);
+    item->SubMenuClosed();
 }
 
 void TskSkinMainMenuBar::LeaveMenuMode()
 {
     menuMode_ = false;
     TskSkinMainMenuBarItem* item =
-        FirstItem([](const TskSkinMainMenuBarItem& i) { return i.Down || i.Active; });
-    if (item) {
-        item->Active = item->MouseIn = item->Down = false;
-        if (item->Morphing)
-            item->MorphFactor = 1;
-        item->Redraw();
-    }
+        FirstItem([](const TskSkinMainMenuBarItem& i) { return i.Down() || i.Active(); });
+    if (item)
+        item->Deselect();
     hotIndex_ = oldHotIndex_ = -1;
 }
 
@@ -193,13 +183,13 @@ void TskSkinMainMenuBar::UpdateButtonStates()
     TskFormSkinEngine* child = ChildEngine();
     for (int i = 0; i < buttonCount_ && i < ObjectCount(); ++i) {
         auto& button = static_cast<TskSkinMainMenuBarButton&>(*Objects(i));
-        button.Enabled = true;
+        button.SetEnabled(true);
         if (!child)
             continue;
-        if (button.Command == TskSkinMainMenuBarButton::cbMinimize && !child->BorderIcons().Contains(biMinimize))
-            button.Enabled = false;
-        if (button.Command == TskSkinMainMenuBarButton::cbSysMenu && !child->BorderIcons().Contains(biSystemMenu))
-            button.Enabled = false;
+        if (button.Command() == TskSkinMainMenuBarButton::cbMinimize && !child->BorderIcons().Contains(biMinimize))
+            button.SetEnabled(false);
+        if (button.Command() == TskSkinMainMenuBarButton::cbSysMenu && !child->BorderIcons().Contains(biSystemMenu))
+            button.SetEnabled(false);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "gui/controls/menu.h"
 #include "gui/controls/menu_item.h"
 #include "skin/forms/form_skin_engine.h"
+#include "skin/frame/main_menu_item_behaviour.h"
 #include "skin/frame/skin_object_host.h"
 #include "skin/imaging/default_look.h"
 #include "skin/imaging/effect_bmp.h"
@@ -20,293 +21,319 @@ namespace sk {
 
 namespace {
 
-gui::TRect ToScreen(gui::TControl& control, const gui::TRect& r)
+gui::TRect ToScreen(gui::TControl& control, const gui::TRect& rect)
 {
-    const gui::TPoint a = control.ClientToScreen(gui::Point(r.Left, r.Top));
-    const gui::TPoint b = control.ClientToScreen(gui::Point(r.Right, r.Bottom));
-    return gui::Rect(a.X, a.Y, b.X, b.Y);
+    const gui::TPoint topLeft = control.ClientToScreen(gui::Point(rect.Left, rect.Top));
+    const gui::TPoint bottomRight = control.ClientToScreen(gui::Point(rect.Right, rect.Bottom));
+    return gui::Rect(topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y);
 }
 
 }  // namespace
 
 // ---- TskMenuBarObject ----
 
-TskMenuBarObject::TskMenuBarObject(TskSkinMainMenuBar* AParent, TskDataSkinObject* AData) : Parent(AParent)
+TskMenuBarObject::TskMenuBarObject(TskSkinMainMenuBar* parent, TskDataSkinObject* data) : parent_(parent)
 {
-    if (!AData)
+    if (!data)
         return;
-    IDName = AData->IDName;
-    SkinRect = ObjectRect = AData->SkinRect;
-    ActiveSkinRect = DownRect = AData->ActiveSkinRect;
-    Morphing = AData->Morphing;
-    MorphKind = AData->MorphKind;
-    if (TskSkinData* skin = Parent->SkinData())
-        Picture = skin->ActivePicture(AData->ActivePictureIndex);
+    idName_ = data->IDName;
+    skinRect_ = objectRect_ = data->SkinRect;
+    activeSkinRect_ = downRect_ = data->ActiveSkinRect;
+    morphing_ = data->Morphing;
+    morphKind_ = data->MorphKind;
+    if (TskSkinData* skin = parent_->SkinData())
+        picture_ = skin->ActivePicture(data->ActivePictureIndex);
 }
 
-void TskMenuBarObject::MouseDown(int X, int Y, gui::TMouseButton Button)
+void TskMenuBarObject::MouseDown(int x, int y, gui::TMouseButton button)
 {
-    (void)X;
-    (void)Y;
-    (void)Button;
+    (void)x;
+    (void)y;
+    (void)button;
 }
 
-void TskMenuBarObject::MouseUp(int X, int Y, gui::TMouseButton Button)
+void TskMenuBarObject::MouseUp(int x, int y, gui::TMouseButton button)
 {
-    (void)X;
-    (void)Y;
-    (void)Button;
+    (void)x;
+    (void)y;
+    (void)button;
 }
 
 void TskMenuBarObject::MouseEnter()
 {
-    MouseIn = true;
-    Active = true;
+    mouseIn_ = true;
+    active_ = true;
     Redraw();
 }
 
 void TskMenuBarObject::MouseLeave()
 {
-    MouseIn = false;
-    Active = false;
+    mouseIn_ = false;
+    active_ = false;
     Redraw();
 }
 
 bool TskMenuBarObject::MorphRunning() const
 {
-    if (Down && !IsNullRect(DownRect))
+    if (down_ && !IsNullRect(downRect_))
         return false;
-    return Active ? MorphFactor < 1 : MorphFactor > 0;
+    return active_ ? morphFactor_ < 1 : morphFactor_ > 0;
 }
 
 void TskMenuBarObject::Redraw()
 {
-    if (Morphing)
-        Parent->StartMorphTimer();
+    if (morphing_)
+        parent_->StartMorphTimer();
     else
-        Parent->DrawObject(*this);
+        parent_->DrawObject(*this);
 }
 
 void TskMenuBarObject::MorphStep()
 {
-    MorphFactor = std::clamp(MorphFactor + (Active ? 0.1 : -0.1), 0.0, 1.0);
-    Parent->DrawObject(*this);
+    morphFactor_ = std::clamp(morphFactor_ + (active_ ? 0.1 : -0.1), 0.0, 1.0);
+    parent_->DrawObject(*this);
 }
 
-void TskMenuBarObject::DrawImage(gui::TCanvas& Canvas, gui::TBitmap& Normal, gui::TBitmap* Highlighted)
+void TskMenuBarObject::DrawImage(gui::TCanvas& canvas, gui::TBitmap& normal, gui::TBitmap* highlighted)
 {
-    if (Normal.Empty())
+    if (normal.Empty())
         return;
-    if (!Highlighted) {
-        Canvas.Draw(ObjectRect.Left, ObjectRect.Top, Normal);
+    if (!highlighted) {
+        canvas.Draw(objectRect_.Left, objectRect_.Top, normal);
         return;
     }
-    TskEffectBmp image(Normal.Handle());
-    const TskEffectBmp target(Highlighted->Handle());
-    MorphByKind(image, target, MorphFactor, MorphKind);
-    image.Draw(Canvas.Handle(), ObjectRect.Left, ObjectRect.Top);
+    TskEffectBmp image(normal.Handle());
+    const TskEffectBmp target(highlighted->Handle());
+    MorphByKind(image, target, morphFactor_, morphKind_);
+    image.Draw(canvas.Handle(), objectRect_.Left, objectRect_.Top);
 }
 
 // ---- TskSkinMainMenuBarItem ----
 
-TskSkinMainMenuBarItem::TskSkinMainMenuBarItem(TskSkinMainMenuBar* AParent, TskDataSkinMainMenuItem* AData,
-                                               gui::TMenuItem* AMenuItem)
-    : TskMenuBarObject(AParent, AData), SkinSupport(AData != nullptr), MenuItem(AMenuItem)
+TskSkinMainMenuBarItem::TskSkinMainMenuBarItem(TskSkinMainMenuBar* parent, TskDataSkinMainMenuItem* data,
+                                               gui::TMenuItem* menuItem)
+    : TskMenuBarObject(parent, data), skinSupport_(data != nullptr), menuItem_(menuItem)
 {
-    if (MenuItem) {
-        IDName = MenuItem->Name();
-        Enabled = MenuItem->Enabled();
+    if (menuItem_) {
+        SetIDName(menuItem_->Name());
+        SetEnabled(menuItem_->Enabled());
     }
-    SavedEnabled = Enabled;
-    if (!AData)
+    savedEnabled_ = Enabled();
+    if (!data)
         return;
-    ReadLook(*AData);
-    DownRect = AData->DownRect;
-    if (IsNullRect(DownRect))
-        DownRect = IsNullRect(ActiveSkinRect) ? SkinRect : ActiveSkinRect;
-    if (IsNullRect(ActiveSkinRect))
-        Morphing = false;
+    ReadLook(*data);
+    SetDownRect(data->DownRect);
+    if (IsNullRect(DownRect()))
+        SetDownRect(IsNullRect(ActiveSkinRect()) ? SkinRect() : ActiveSkinRect());
+    if (IsNullRect(ActiveSkinRect()))
+        SetMorphing(false);
     // Without a picture to draw from, the item keeps the plain look.
-    if (!Picture || Picture->Empty() || IsNullRect(SkinRect))
-        SkinSupport = false;
+    if (!Picture() || Picture()->Empty() || IsNullRect(SkinRect()))
+        skinSupport_ = false;
 }
 
-bool TskSkinMainMenuBarItem::HasSubItems() const { return MenuItem && MenuItem->Count() > 0; }
+void TskSkinMainMenuBarItem::ForgetMenuItem()
+{
+    menuItem_ = nullptr;
+    savedEnabled_ = false;
+    SetEnabled(false);
+}
 
-std::string TskSkinMainMenuBarItem::Caption() const { return MenuItem ? MenuItem->Caption() : std::string(); }
+bool TskSkinMainMenuBarItem::HasSubItems() const { return sk::HasSubItems(menuItem_); }
+
+std::string TskSkinMainMenuBarItem::Caption() const { return menuItem_ ? menuItem_->Caption() : std::string(); }
+
+std::vector<TskSkinMainMenuBarItem*> TskSkinMainMenuBarItem::Row() const
+{
+    std::vector<TskSkinMainMenuBarItem*> row;
+    for (int i = 0; i < Parent()->ObjectCount(); ++i)
+        if (auto* item = dynamic_cast<TskSkinMainMenuBarItem*>(Parent()->Objects(i)))
+            row.push_back(item);
+    return row;
+}
 
 bool TskSkinMainMenuBarItem::Layout()
 {
-    const gui::TRect& area = Parent->ItemsArea();
+    TskSkinMainMenuBar* bar = Parent();
+    const gui::TRect& area = bar->ItemsArea();
     int left = area.Left;
-    for (int i = Parent->IndexOfObject(this) - 1; i >= 0; --i)
-        if (dynamic_cast<TskSkinMainMenuBarItem*>(Parent->Objects(i))) {
-            left = Parent->Objects(i)->ObjectRect.Right;
+    for (int i = bar->IndexOfObject(this) - 1; i >= 0; --i)
+        if (dynamic_cast<TskSkinMainMenuBarItem*>(bar->Objects(i))) {
+            left = bar->Objects(i)->ObjectRect().Right;
             break;
         }
     gui::TBitmap probe;
     probe.SetSize(1, 1);
     gui::TFont& font = probe.Canvas().Font();
-    if (SkinSupport) {
+    if (skinSupport_) {
         SetLookFont(font);
-        font.SetCharset(Parent->DefItemFont().Charset());
+        font.SetCharset(bar->DefItemFont().Charset());
     } else {
-        font.Assign(Parent->DefItemFont());
+        font.Assign(bar->DefItemFont());
     }
     gui::TRect measured;
     probe.Canvas().DrawText(Caption(), measured, DT_CALCRECT | DT_SINGLELINE);
     const int captionWidth = RectWidth(measured);
-    if (SkinSupport)
-        ObjectRect = gui::Rect(left, area.Top, left + RectWidth(SkinRect) - RectWidth(TextRect) + captionWidth + 2,
-                               area.Top + RectHeight(SkinRect));
+    if (skinSupport_)
+        SetObjectRect(gui::Rect(left, area.Top, left + SkinnedItemWidth(SkinRect(), captionWidth),
+                                area.Top + RectHeight(SkinRect())));
     else
-        ObjectRect = gui::Rect(left, area.Top, left + captionWidth + 12, area.Bottom);
-    if (ObjectRect.Right > area.Right - 5) {
+        SetObjectRect(gui::Rect(left, area.Top, left + captionWidth + 12, area.Bottom));
+    if (ObjectRect().Right > area.Right - 5) {
         // Off the bar: it cannot be hovered until it fits again.
-        Parent->NoteHiddenItem();
-        if (Shown) {
-            SavedEnabled = Enabled;
-            Enabled = false;
-            Shown = false;
+        bar->NoteHiddenItem();
+        if (shown_) {
+            savedEnabled_ = Enabled();
+            SetEnabled(false);
+            shown_ = false;
         }
         return false;
     }
-    if (!Shown) {
-        Enabled = SavedEnabled;
-        Shown = true;
+    if (!shown_) {
+        SetEnabled(savedEnabled_);
+        shown_ = true;
     }
     return true;
 }
 
-void TskSkinMainMenuBarItem::Draw(gui::TCanvas& Canvas)
+void TskSkinMainMenuBarItem::Draw(gui::TCanvas& canvas)
 {
     if (!Layout())
         return;
-    if (SkinSupport)
-        DrawSkinned(Canvas);
+    if (skinSupport_)
+        DrawSkinned(canvas);
     else
-        DrawDefault(Canvas);
+        DrawDefault(canvas);
 }
 
-void TskSkinMainMenuBarItem::DrawDefault(gui::TCanvas& Canvas)
+void TskSkinMainMenuBarItem::DrawDefault(gui::TCanvas& canvas)
 {
-    const int w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
-    if (w < 1 || h < 1)
+    const int width = RectWidth(ObjectRect()), height = RectHeight(ObjectRect());
+    if (width < 1 || height < 1)
         return;
     gui::TBitmap image;
-    image.SetSize(w, h);
-    gui::TCanvas& c = image.Canvas();
-    const gui::TRect all = gui::Rect(0, 0, w, h);
-    if (Down || MouseIn) {
-        DrawDefaultFace(c, all, Down ? fsPressed : fsHot);
+    image.SetSize(width, height);
+    gui::TCanvas& face = image.Canvas();
+    const gui::TRect all = gui::Rect(0, 0, width, height);
+    if (Down() || MouseIn()) {
+        DrawDefaultFace(face, all, Down() ? fsPressed : fsHot);
     } else {
-        c.Brush().SetStyle(gui::bsSolid);
-        c.Brush().SetColor(gui::clBtnFace);
-        c.FillRect(all);
+        face.Brush().SetStyle(gui::bsSolid);
+        face.Brush().SetColor(gui::clBtnFace);
+        face.FillRect(all);
     }
-    c.Font().Assign(Parent->DefItemFont());
-    c.Brush().SetStyle(gui::bsClear);
+    face.Font().Assign(Parent()->DefItemFont());
+    face.Brush().SetStyle(gui::bsClear);
     const std::string caption = Caption();
-    const int textHeight = c.TextHeight(caption.empty() ? std::string("W") : caption);
-    gui::TRect r = gui::Rect(0, h / 2 - textHeight / 2, w, h / 2 - textHeight / 2 + textHeight);
-    if (Down) {
-        ++r.Left;
-        ++r.Top;
+    const int textHeight = face.TextHeight(caption.empty() ? std::string("W") : caption);
+    gui::TRect place = gui::Rect(0, height / 2 - textHeight / 2, width, height / 2 - textHeight / 2 + textHeight);
+    if (Down()) {
+        ++place.Left;
+        ++place.Top;
     }
-    c.DrawText(caption, r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-    Canvas.Draw(ObjectRect.Left, ObjectRect.Top, image);
+    face.DrawText(caption, place, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    canvas.Draw(ObjectRect().Left, ObjectRect().Top, image);
 }
 
-void TskSkinMainMenuBarItem::MakeItemImage(gui::TBitmap& Image, const gui::TRect& Source, bool Highlighted)
+void TskSkinMainMenuBarItem::MakeItemImage(gui::TBitmap& image, const gui::TRect& source, bool highlighted)
 {
-    const int w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
-    if (w < 1 || h < 1 || IsNullRect(Source))
+    const int width = RectWidth(ObjectRect()), height = RectHeight(ObjectRect());
+    if (width < 1 || height < 1 || IsNullRect(source))
         return;
-    if (RectWidth(Source) - ItemLeftOffset - ItemRightOffset > 0) {
-        MakeHSkinImage(ItemLeftOffset, ItemRightOffset, Image, *Picture, Source, w);
+    if (RectWidth(source) - ItemLeftOffset() - ItemRightOffset() > 0) {
+        MakeHSkinImage(ItemLeftOffset(), ItemRightOffset(), image, *Picture(), source, width);
     } else {
         // No middle part to repeat: the whole piece is stretched instead.
-        Image.SetSize(w, RectHeight(Source));
-        CopyPiece(Image.Canvas(), gui::Rect(0, 0, w, RectHeight(Source)), Picture->Canvas(), Source);
+        image.SetSize(width, RectHeight(source));
+        CopyPiece(image.Canvas(), gui::Rect(0, 0, width, RectHeight(source)), Picture()->Canvas(), source);
     }
-    if (Image.Width() != w || Image.Height() != h)
-        Image.SetSize(w, h);
-    gui::TCanvas& c = Image.Canvas();
-    SetLookFont(c.Font());
-    c.Font().SetCharset(Parent->DefItemFont().Charset());
-    c.Font().SetColor(CaptionColor(Down, Highlighted, Enabled));
-    c.Brush().SetStyle(gui::bsClear);
+    if (image.Width() != width || image.Height() != height)
+        image.SetSize(width, height);
+    gui::TCanvas& face = image.Canvas();
+    SetLookFont(face.Font());
+    face.Font().SetCharset(Parent()->DefItemFont().Charset());
+    face.Font().SetColor(CaptionColor(Down(), highlighted, Enabled()));
+    face.Brush().SetStyle(gui::bsClear);
     const std::string caption = Caption();
-    gui::TRect r = gui::Rect(TextRect.Left, TextRect.Top, TextRect.Left, TextRect.Top);
-    c.DrawText(caption, r, DT_CALCRECT | DT_SINGLELINE);
-    r.Right += 2;
-    c.DrawText(caption, r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    gui::TRect place = gui::Rect(TextRect().Left, TextRect().Top, TextRect().Left, TextRect().Top);
+    face.DrawText(caption, place, DT_CALCRECT | DT_SINGLELINE);
+    place.Right += 2;
+    face.DrawText(caption, place, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }
 
-void TskSkinMainMenuBarItem::DrawSkinned(gui::TCanvas& Canvas)
+void TskSkinMainMenuBarItem::DrawSkinned(gui::TCanvas& canvas)
 {
+    const TskMainMenuItemLookChoice look = ChooseMainMenuItemLook(
+        Down(), Active(), Morphing() && MorphRunning(), SkinRect(), ActiveSkinRect(), DownRect());
     gui::TBitmap image;
-    if (Down) {
-        MakeItemImage(image, DownRect, Active);
-        DrawImage(Canvas, image, nullptr);
-    } else if (!(Morphing && MorphRunning())) {
-        if (Active)
-            MakeItemImage(image, IsNullRect(ActiveSkinRect) ? SkinRect : ActiveSkinRect, true);
-        else
-            MakeItemImage(image, SkinRect, false);
-        DrawImage(Canvas, image, nullptr);
-    } else {
-        gui::TBitmap highlighted;
-        MakeItemImage(image, SkinRect, false);
-        MakeItemImage(highlighted, ActiveSkinRect, true);
-        DrawImage(Canvas, image, &highlighted);
+    MakeItemImage(image, look.Source, look.Highlighted);
+    if (!look.Morph) {
+        DrawImage(canvas, image, nullptr);
+        return;
     }
+    gui::TBitmap highlighted;
+    MakeItemImage(highlighted, ActiveSkinRect(), true);
+    DrawImage(canvas, image, &highlighted);
 }
 
 void TskSkinMainMenuBarItem::OpenSubMenu()
 {
-    TskSkinObjectHost* engine = Parent->Engine();
-    if (!engine || !MenuItem)
+    TskSkinObjectHost* engine = Parent()->Engine();
+    if (!engine || !menuItem_)
         return;
-    const gui::TRect anchor = ToScreen(*Parent, ObjectRect);
+    const gui::TRect anchor = ToScreen(*Parent(), ObjectRect());
     engine->SkinMenuOpen();
-    Parent->EnterEngineMenuMode();
-    engine->SkinMenu().Popup(nullptr, Parent->SkinData(), 0, anchor, MenuItem, Parent->PopupToUp());
+    Parent()->EnterEngineMenuMode();
+    engine->SkinMenu().Popup(nullptr, Parent()->SkinData(), 0, anchor, menuItem_, Parent()->PopupToUp());
 }
 
 void TskSkinMainMenuBarItem::SetDown(bool value)
 {
-    if (value) {
-        Down = true;
-        Parent->DrawObject(*this);
-        TskSkinObjectHost* engine = Parent->Engine();
-        if (engine && !engine->MainMenuMode())
-            Parent->FireMainMenuEnter();
-        OpenSubMenu();
+    SetDownState(value);
+    if (!value) {
+        FadeBackMainMenuItem(*this, [this] { Redraw(); });
         return;
     }
-    Down = false;
-    Active = false;
-    if (Morphing) {
-        // The highlight fades back.
-        MorphFactor = 1;
-        Parent->StartMorphTimer();
-    } else {
-        Parent->DrawObject(*this);
-    }
+    Parent()->DrawObject(*this);
+    TskSkinObjectHost* engine = Parent()->Engine();
+    if (engine && !engine->MainMenuMode())
+        Parent()->FireMainMenuEnter();
+    OpenSubMenu();
 }
 
-void TskSkinMainMenuBarItem::MouseDown(int X, int Y, gui::TMouseButton Button)
+void TskSkinMainMenuBarItem::SubMenuClosed()
 {
-    (void)X;
-    (void)Y;
-    if (!Enabled || Button != gui::mbLeft)
+    // Back up and still selected, as the keyboard left it: Enter or Down opens
+    // it again, Left and Right move on from it.
+    SetDownState(false);
+    SetActive(true);
+    SetMouseIn(true);
+    if (Morphing())
+        SetMorphFactor(1);
+    Parent()->DrawObject(*this);
+}
+
+void TskSkinMainMenuBarItem::Deselect()
+{
+    SetActive(false);
+    SetMouseIn(false);
+    SetDownState(false);
+    if (Morphing())
+        SetMorphFactor(1);
+    Redraw();
+}
+
+void TskSkinMainMenuBarItem::MouseDown(int x, int y, gui::TMouseButton button)
+{
+    (void)x;
+    (void)y;
+    if (!Enabled() || button != gui::mbLeft)
         return;
-    TskSkinMainMenuBar* bar = Parent;
+    TskSkinMainMenuBar* bar = Parent();
     const unsigned generation = bar->Generation();
-    gui::TMenuItem* menuItem = MenuItem;
+    gui::TMenuItem* menuItem = menuItem_;
     if (bar->OnMainMenuItemClick)
-        bar->OnMainMenuItemClick(bar, IDName);
+        bar->OnMainMenuItemClick(bar, IDName());
     if (bar->Generation() == generation) {
         Press();
         return;
@@ -314,9 +341,9 @@ void TskSkinMainMenuBarItem::MouseDown(int X, int Y, gui::TMouseButton Button)
     // The handler made the bar's objects anew, this one with them: the press
     // goes on with the object now showing the same menu item, if any.
     for (int i = 0; i < bar->ObjectCount(); ++i)
-        if (auto* item = dynamic_cast<TskSkinMainMenuBarItem*>(bar->Objects(i)); item && menuItem &&
-                                                                              item->MenuItem == menuItem) {
-            if (item->Enabled)
+        if (auto* item = dynamic_cast<TskSkinMainMenuBarItem*>(bar->Objects(i));
+            item && menuItem && item->menuItem_ == menuItem) {
+            if (item->Enabled())
                 item->Press();
             return;
         }
@@ -325,13 +352,13 @@ void TskSkinMainMenuBarItem::MouseDown(int X, int Y, gui::TMouseButton Button)
 void TskSkinMainMenuBarItem::Press()
 {
     if (HasSubItems()) {
-        Parent->SetMenuMode(true);
+        Parent()->SetMenuMode(true);
         SetDown(true);
         return;
     }
-    TskSkinMainMenuBar* bar = Parent;
+    TskSkinMainMenuBar* bar = Parent();
     const unsigned generation = bar->Generation();
-    gui::TMenuItem* menuItem = MenuItem;
+    gui::TMenuItem* menuItem = menuItem_;
     TskSkinObjectHost* engine = bar->Engine();
     if (engine && engine->MainMenuMode())
         bar->ExitMainMenu();
@@ -339,181 +366,156 @@ void TskSkinMainMenuBarItem::Press()
         engine->ClearMenuOpen();
     if (bar->Generation() == generation)
         Redraw();
-    if (!menuItem)
-        return;
-    gui::TMenu* menu = menuItem->GetParentMenu();
-    if (!menu || !menu->DispatchCommand(menuItem->Command()))
-        menuItem->Click();
+    RunMenuItemCommand(menuItem);
 }
 
-void TskSkinMainMenuBarItem::MouseEnter()
-{
-    TskSkinMainMenuBarItem* down = nullptr;
-    for (int i = 0; i < Parent->ObjectCount() && !down; ++i) {
-        auto* other = dynamic_cast<TskSkinMainMenuBarItem*>(Parent->Objects(i));
-        if (other && other != this && other->Down)
-            down = other;
-    }
-    if (down) {
-        // An open menu follows the mouse along the bar.
-        down->SetDown(false);
-        Active = true;
-        MouseIn = true;
-        if (Morphing)
-            MorphFactor = 1;
-        SetDown(true);
-        return;
-    }
-    for (int i = 0; i < Parent->ObjectCount(); ++i) {
-        auto* other = dynamic_cast<TskSkinMainMenuBarItem*>(Parent->Objects(i));
-        if (other && other != this && other->Active)
-            other->MouseLeave();
-    }
-    MouseIn = true;
-    Active = true;
-    Redraw();
-}
+void TskSkinMainMenuBarItem::MouseEnter() { EnterMainMenuItem(*this, Row(), [this] { Redraw(); }); }
 
-void TskSkinMainMenuBarItem::MouseLeave()
-{
-    Active = false;
-    MouseIn = false;
-    if (Morphing && Down)
-        MorphFactor = 0;
-    Redraw();
-}
+void TskSkinMainMenuBarItem::MouseLeave() { LeaveMainMenuItem(*this, [this] { Redraw(); }); }
 
 // ---- TskSkinMainMenuBarButton ----
 
-TskSkinMainMenuBarButton::TskSkinMainMenuBarButton(TskSkinMainMenuBar* AParent, TskDataSkinObject* AData,
-                                                   uint8_t ACommand)
-    : TskMenuBarObject(AParent, AData), Command(ACommand), SkinSupport(false)
+TskSkinMainMenuBarButton::TskSkinMainMenuBarButton(TskSkinMainMenuBar* parent, TskDataSkinObject* data,
+                                                   uint8_t command)
+    : TskMenuBarObject(parent, data), command_(command)
 {
-    auto* record = dynamic_cast<TskDataSkinStdButton*>(AData);
+    auto* record = dynamic_cast<TskDataSkinStdButton*>(data);
     if (!record)
         return;
-    SkinSupport = !IsNullRect(SkinRect);
-    DownRect = record->DownRect;
+    skinSupport_ = !IsNullRect(SkinRect());
+    SetDownRect(record->DownRect);
     switch (record->Command) {
     case cmClose:
-        Command = cbClose;
+        command_ = cbClose;
         break;
     case cmMaximize:
-        Command = cbRestore;
+        command_ = cbRestore;
         break;
     case cmMinimize:
-        Command = cbMinimize;
+        command_ = cbMinimize;
         break;
     case cmSysMenu:
-        Command = cbSysMenu;
+        command_ = cbSysMenu;
         break;
     default:
         break;  // no child command: the role it was made for
     }
 }
 
-void TskSkinMainMenuBarButton::Draw(gui::TCanvas& Canvas)
+void TskSkinMainMenuBarButton::Draw(gui::TCanvas& canvas)
 {
-    const int w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
-    if (w < 1 || h < 1)
+    const int width = RectWidth(ObjectRect()), height = RectHeight(ObjectRect());
+    if (width < 1 || height < 1)
         return;
-    if (!SkinSupport || !Picture || Picture->Empty()) {
-        DrawDefault(Canvas);
+    gui::TBitmap* picture = Picture();
+    if (!skinSupport_ || !picture || picture->Empty()) {
+        DrawDefault(canvas);
         return;
     }
     auto stretched = [&](gui::TBitmap& image, const gui::TRect& source) {
-        image.SetSize(w, h);
-        CopyPiece(image.Canvas(), gui::Rect(0, 0, w, h), Picture->Canvas(), source);
+        image.SetSize(width, height);
+        CopyPiece(image.Canvas(), gui::Rect(0, 0, width, height), picture->Canvas(), source);
     };
     gui::TBitmap image;
-    if (Down && MouseIn && !IsNullRect(DownRect)) {
-        stretched(image, DownRect);
-        DrawImage(Canvas, image, nullptr);
-    } else if (Morphing && MorphRunning() && !IsNullRect(ActiveSkinRect)) {
+    if (Down() && MouseIn() && !IsNullRect(DownRect())) {
+        stretched(image, DownRect());
+        DrawImage(canvas, image, nullptr);
+    } else if (Morphing() && MorphRunning() && !IsNullRect(ActiveSkinRect())) {
         gui::TBitmap highlighted;
-        stretched(image, SkinRect);
-        stretched(highlighted, ActiveSkinRect);
-        DrawImage(Canvas, image, &highlighted);
+        stretched(image, SkinRect());
+        stretched(highlighted, ActiveSkinRect());
+        DrawImage(canvas, image, &highlighted);
     } else {
-        stretched(image, Active && !IsNullRect(ActiveSkinRect) ? ActiveSkinRect : SkinRect);
-        DrawImage(Canvas, image, nullptr);
+        stretched(image, Active() && !IsNullRect(ActiveSkinRect()) ? ActiveSkinRect() : SkinRect());
+        DrawImage(canvas, image, nullptr);
     }
 }
 
-void TskSkinMainMenuBarButton::DrawDefault(gui::TCanvas& Canvas)
+void TskSkinMainMenuBarButton::DrawDefault(gui::TCanvas& canvas)
 {
-    const int w = RectWidth(ObjectRect), h = RectHeight(ObjectRect);
+    const int width = RectWidth(ObjectRect()), height = RectHeight(ObjectRect());
     gui::TBitmap image;
-    image.SetSize(w, h);
-    gui::TCanvas& c = image.Canvas();
-    const gui::TRect all = gui::Rect(0, 0, w, h);
-    const bool pressed = Down && MouseIn;
-    if (MouseIn) {
-        DrawDefaultFace(c, all, pressed ? fsPressed : fsHot);
+    image.SetSize(width, height);
+    gui::TCanvas& face = image.Canvas();
+    const gui::TRect all = gui::Rect(0, 0, width, height);
+    const bool pressed = Down() && MouseIn();
+    if (MouseIn()) {
+        DrawDefaultFace(face, all, pressed ? fsPressed : fsHot);
     } else {
-        c.Brush().SetStyle(gui::bsSolid);
-        c.Brush().SetColor(gui::clBtnFace);
-        c.FillRect(all);
+        face.Brush().SetStyle(gui::bsSolid);
+        face.Brush().SetColor(gui::clBtnFace);
+        face.FillRect(all);
     }
-    const int x = pressed ? w / 2 - 4 : w / 2 - 5;
-    const int y = pressed ? h / 2 - 3 : h / 2 - 4;
-    const gui::TColor colour = Enabled ? gui::clBtnText : gui::clBtnShadow;
-    switch (Command) {
+    const int x = pressed ? width / 2 - 4 : width / 2 - 5;
+    const int y = pressed ? height / 2 - 3 : height / 2 - 4;
+    const gui::TColor colour = Enabled() ? gui::clBtnText : gui::clBtnShadow;
+    switch (command_) {
     case cbClose:
-        DrawCloseGlyph(c, x, y, colour);
+        DrawCloseGlyph(face, x, y, colour);
         break;
     case cbRestore:
-        DrawRestoreGlyph(c, x, y, colour);
+        DrawRestoreGlyph(face, x, y, colour);
         break;
     case cbMinimize:
-        DrawMinimizeGlyph(c, x, y, colour);
+        DrawMinimizeGlyph(face, x, y, colour);
         break;
     default:
-        DrawSysMenuGlyph(c, x, y, colour);
+        DrawSysMenuGlyph(face, x, y, colour);
         break;
     }
-    Canvas.Draw(ObjectRect.Left, ObjectRect.Top, image);
+    canvas.Draw(ObjectRect().Left, ObjectRect().Top, image);
 }
 
 void TskSkinMainMenuBarButton::OpenSystemMenu()
 {
-    TskSkinObjectHost* engine = Parent->Engine();
-    TskSkinObjectHost* child = Parent->ChildEngine();
+    TskSkinMainMenuBar* bar = Parent();
+    TskSkinObjectHost* engine = bar->Engine();
+    TskSkinObjectHost* child = bar->ChildEngine();
     if (!engine || !child)
         return;
-    Parent->Repaint();
-    const gui::TRect anchor = ToScreen(*Parent, ObjectRect);
+    bar->Repaint();
+    const gui::TRect anchor = ToScreen(*bar, ObjectRect());
     engine->SkinMenuOpen();
     TskSkinData* skin = engine->MenusSkinData() ? engine->MenusSkinData() : engine->SkinData();
-    engine->SkinMenu().Popup(Parent, skin, 0, anchor, child->GetSystemMenuItems(), Parent->PopupToUp());
+    engine->SkinMenu().Popup(bar, skin, 0, anchor, child->GetSystemMenuItems(), bar->PopupToUp());
 }
 
-void TskSkinMainMenuBarButton::MouseDown(int X, int Y, gui::TMouseButton Button)
+void TskSkinMainMenuBarButton::MenuClosed(bool hot)
 {
-    (void)X;
-    (void)Y;
-    if (!Parent->ChildEngine() || Button != gui::mbLeft || !Enabled)
-        return;
-    Down = true;
-    if (Morphing && !IsNullRect(DownRect))
-        MorphFactor = 1;
+    SetDownState(false);
+    if (!hot) {
+        SetActive(false);
+        SetMouseIn(false);
+    }
     Redraw();
-    if (Command == cbSysMenu)
+}
+
+void TskSkinMainMenuBarButton::MouseDown(int x, int y, gui::TMouseButton button)
+{
+    (void)x;
+    (void)y;
+    if (!Parent()->ChildEngine() || button != gui::mbLeft || !Enabled())
+        return;
+    SetDownState(true);
+    if (Morphing() && !IsNullRect(DownRect()))
+        SetMorphFactor(1);
+    Redraw();
+    if (command_ == cbSysMenu)
         OpenSystemMenu();
 }
 
-void TskSkinMainMenuBarButton::MouseUp(int X, int Y, gui::TMouseButton Button)
+void TskSkinMainMenuBarButton::MouseUp(int x, int y, gui::TMouseButton button)
 {
-    (void)X;
-    (void)Y;
-    TskSkinObjectHost* child = Parent->ChildEngine();
-    if (!child || Button != gui::mbLeft || !Enabled || Command == cbSysMenu)
+    (void)x;
+    (void)y;
+    TskSkinObjectHost* child = Parent()->ChildEngine();
+    if (!child || button != gui::mbLeft || !Enabled() || command_ == cbSysMenu)
         return;
-    Down = false;
+    SetDownState(false);
     Redraw();
-    if (!MouseIn)
+    if (!MouseIn())
         return;
-    switch (Command) {
+    switch (command_) {
     case cbClose:
         child->CloseForm();
         break;
@@ -530,22 +532,22 @@ void TskSkinMainMenuBarButton::MouseUp(int X, int Y, gui::TMouseButton Button)
 
 void TskSkinMainMenuBarButton::DblClick()
 {
-    TskSkinObjectHost* child = Parent->ChildEngine();
-    if (Command != cbSysMenu || !child)
+    TskSkinObjectHost* child = Parent()->ChildEngine();
+    if (command_ != cbSysMenu || !child)
         return;
-    if (TskSkinObjectHost* engine = Parent->Engine())
+    if (TskSkinObjectHost* engine = Parent()->Engine())
         engine->SkinMenu().CloseMenus();
     child->CloseForm();
 }
 
 void TskSkinMainMenuBarButton::MouseEnter()
 {
-    if (Command == cbSysMenu && Down) {
+    if (command_ == cbSysMenu && Down()) {
         // Its menu is open: the button keeps its pressed look.
-        Active = true;
-        MouseIn = true;
-        if (Morphing)
-            MorphFactor = 0;
+        SetActive(true);
+        SetMouseIn(true);
+        if (Morphing())
+            SetMorphFactor(0);
         return;
     }
     TskMenuBarObject::MouseEnter();
@@ -553,9 +555,9 @@ void TskSkinMainMenuBarButton::MouseEnter()
 
 void TskSkinMainMenuBarButton::MouseLeave()
 {
-    if (Command == cbSysMenu && Down) {
-        Active = false;
-        MouseIn = false;
+    if (command_ == cbSysMenu && Down()) {
+        SetActive(false);
+        SetMouseIn(false);
         return;
     }
     TskMenuBarObject::MouseLeave();

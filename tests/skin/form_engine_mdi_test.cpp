@@ -163,7 +163,7 @@ protected:
         TskFormSkinEngine* e = EngineOf(child);
         for (int i = 0; i < e->ObjectCount(); ++i)
             if (test(e->Objects(i)))
-                return e->Objects(i)->ObjectRect;
+                return e->Objects(i)->ObjectRect();
         ADD_FAILURE() << "no such object";
         return gui::TRect{};
     }
@@ -172,7 +172,7 @@ protected:
     {
         for (int i = 0; i < bar->ButtonCount(); ++i)
             if (auto* button = dynamic_cast<TskSkinMainMenuBarButton*>(bar->Objects(i));
-                button && button->Command == command)
+                button && button->Command() == command)
                 return button;
         return nullptr;
     }
@@ -279,7 +279,7 @@ TEST_F(MDIEngineTest, TheMouseActivatesMovesAndMaximizesAChildByItsFrame)
     // Its maximize button maximizes it.
     const gui::TRect button = ObjectRect(a, [](sk::TskActiveSkinObject* o) {
         auto* b = dynamic_cast<sk::TskSkinStdButtonObject*>(o);
-        return b && b->Command == sk::cmMaximize;
+        return b && b->Command() == sk::cmMaximize;
     });
     const gui::TPoint at = EngineOf(a)->FrameScreenOrigin();
     xinput::Click(at.X + (button.Left + button.Right) / 2, at.Y + (button.Top + button.Bottom) / 2);
@@ -300,14 +300,14 @@ TEST_F(MDIEngineTest, AChildThatLosesTheActivationLosesTheHoverOfItsButtons)
     sk::TskSkinStdButtonObject* close = nullptr;
     for (int i = 0; i < EngineOf(a)->ObjectCount(); ++i)
         if (auto* button = dynamic_cast<sk::TskSkinStdButtonObject*>(EngineOf(a)->Objects(i));
-            button && button->Command == sk::cmClose)
+            button && button->Command() == sk::cmClose)
             close = button;
     ASSERT_NE(close, nullptr);
     const gui::TPoint origin = EngineOf(a)->FrameScreenOrigin();
-    const gui::TRect r = close->ObjectRect;
+    const gui::TRect r = close->ObjectRect();
     xinput::XDoTool("mousemove " + std::to_string(origin.X + (r.Left + r.Right) / 2) + " " +
                     std::to_string(origin.Y + (r.Top + r.Bottom) / 2));
-    ASSERT_TRUE(formenginetest::WaitUntil([&] { return close->Active; }, 3000));
+    ASSERT_TRUE(formenginetest::WaitUntil([&] { return close->Active(); }, 3000));
 
     // The mouse goes into the child's client area and, before the engine has
     // seen it leave the button, another child is activated (Ctrl+F6, say).
@@ -316,8 +316,8 @@ TEST_F(MDIEngineTest, AChildThatLosesTheActivationLosesTheHoverOfItsButtons)
     b->Show();
     xinput::Pump(300);
     ASSERT_EQ(parent->ActiveMDIChild(), b);
-    EXPECT_FALSE(close->Active);
-    EXPECT_FALSE(close->MouseIn);
+    EXPECT_FALSE(close->Active());
+    EXPECT_FALSE(close->MouseIn());
 }
 
 TEST_F(MDIEngineTest, AMagneticChildSnapsToTheEdgesOfTheClientWindow)
@@ -447,7 +447,7 @@ TEST_F(MDIEngineTest, AChildActivatedWhileAnotherIsMaximizedTakesTheMaximizedSta
 
     // B by its item in the window menu, opened from the bar.
     auto* windowObject = bar->Objects(bar->ButtonCount() + 1);
-    POINT p = OnBar(windowObject->ObjectRect);
+    POINT p = OnBar(windowObject->ObjectRect());
     xinput::Click(p.x, p.y);
     ASSERT_EQ(engine->SkinMenu().LevelCount(), 1);
     sk::TskSkinPopupWindow* popup = engine->SkinMenu().TopLevel();
@@ -468,7 +468,7 @@ TEST_F(MDIEngineTest, AChildActivatedWhileAnotherIsMaximizedTakesTheMaximizedSta
     expectMaximized(b, a, gui::Rect(10, 10, 250, 170), "second ctrl+F6");
 
     // The bar's close button closes the child in front.
-    p = OnBar(BarButton(TskSkinMainMenuBarButton::cbClose)->ObjectRect);
+    p = OnBar(BarButton(TskSkinMainMenuBarButton::cbClose)->ObjectRect());
     xinput::Click(p.x, p.y);
     xinput::Pump(100);
     EXPECT_EQ(Screen().IndexOfForm(b), -1);
@@ -515,7 +515,7 @@ TEST_F(MDIEngineTest, AMinimizedChildActivatedWhileAnotherIsMaximizedIsMaximized
     EXPECT_EQ(EngineOf(a)->WindowState(), sk::wsNormal);
     EXPECT_EQ(engine->CaptionText(), "Parent - [Child B]");
     // The bar's restore button gives it the bounds it had before it was minimized.
-    const POINT p = OnBar(BarButton(TskSkinMainMenuBarButton::cbRestore)->ObjectRect);
+    const POINT p = OnBar(BarButton(TskSkinMainMenuBarButton::cbRestore)->ObjectRect());
     xinput::Click(p.x, p.y);
     EXPECT_EQ(EngineOf(b)->WindowState(), sk::wsNormal);
     EXPECT_EQ(b->BoundsRect(), gui::Rect(150, 120, 390, 280));
@@ -531,15 +531,15 @@ TEST_F(MDIEngineTest, TheBarsChildButtonsFollowTheChildsBorderIconsAndWorkUnderT
     EngineOf(a)->SetFormState(sk::wsMaximized);
     formenginetest::Wait(50);
     ASSERT_NE(BarButton(TskSkinMainMenuBarButton::cbMinimize), nullptr);
-    EXPECT_FALSE(BarButton(TskSkinMainMenuBarButton::cbMinimize)->Enabled);
-    EXPECT_TRUE(BarButton(TskSkinMainMenuBarButton::cbSysMenu)->Enabled);
-    EXPECT_TRUE(BarButton(TskSkinMainMenuBarButton::cbClose)->Enabled);
+    EXPECT_FALSE(BarButton(TskSkinMainMenuBarButton::cbMinimize)->Enabled());
+    EXPECT_TRUE(BarButton(TskSkinMainMenuBarButton::cbSysMenu)->Enabled());
+    EXPECT_TRUE(BarButton(TskSkinMainMenuBarButton::cbClose)->Enabled());
 
     // The disabled minimize button does nothing; restore restores.
-    POINT p = OnBar(BarButton(TskSkinMainMenuBarButton::cbMinimize)->ObjectRect);
+    POINT p = OnBar(BarButton(TskSkinMainMenuBarButton::cbMinimize)->ObjectRect());
     xinput::Click(p.x, p.y);
     EXPECT_EQ(EngineOf(a)->WindowState(), sk::wsMaximized);
-    p = OnBar(BarButton(TskSkinMainMenuBarButton::cbRestore)->ObjectRect);
+    p = OnBar(BarButton(TskSkinMainMenuBarButton::cbRestore)->ObjectRect());
     xinput::Click(p.x, p.y);
     EXPECT_EQ(EngineOf(a)->WindowState(), sk::wsNormal);
     EXPECT_EQ(bar->ButtonCount(), 0);
@@ -547,7 +547,7 @@ TEST_F(MDIEngineTest, TheBarsChildButtonsFollowTheChildsBorderIconsAndWorkUnderT
     // Close frees the child and gives the parent its caption back.
     EngineOf(a)->SetFormState(sk::wsMaximized);
     formenginetest::Wait(50);
-    p = OnBar(BarButton(TskSkinMainMenuBarButton::cbClose)->ObjectRect);
+    p = OnBar(BarButton(TskSkinMainMenuBarButton::cbClose)->ObjectRect());
     xinput::Click(p.x, p.y);
     xinput::Pump(100);
     EXPECT_EQ(parent->MDIChildCount(), 0);
@@ -699,7 +699,7 @@ TEST_F(MDIEngineTest, TheKeysOfAChildWorkTheParentsMenuBar)
     xinput::Key("Right");
     auto* window = dynamic_cast<sk::TskSkinMainMenuBarItem*>(bar->Objects(bar->ButtonCount() + 1));
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->Active);
+    EXPECT_TRUE(window->Active());
     xinput::Key("Escape");
     EXPECT_FALSE(engine->MainMenuMode());
 
@@ -710,7 +710,7 @@ TEST_F(MDIEngineTest, TheKeysOfAChildWorkTheParentsMenuBar)
     EngineOf(a)->HookAppMessages();
     ::PostMessageA(a->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
     formenginetest::Wait(50);
-    EXPECT_TRUE(window->Active);
+    EXPECT_TRUE(window->Active());
     EngineOf(a)->UnhookAppMessages();
     engine->MainMenuExit();
 
@@ -748,7 +748,7 @@ TEST_F(MDIEngineTest, AltMinusOpensTheChildsSystemMenuBelowItsButtonOrBelowTheBa
     // Framed: below its system-menu button.
     const gui::TRect button = ObjectRect(a, [](sk::TskActiveSkinObject* o) {
         auto* b = dynamic_cast<sk::TskSkinStdButtonObject*>(o);
-        return b && b->Command == sk::cmSysMenu;
+        return b && b->Command() == sk::cmSysMenu;
     });
     const gui::TPoint origin = child->FrameScreenOrigin();
     RECT r = menuAt();
@@ -866,10 +866,11 @@ TEST_F(ToolWindowTest, HaveTheSmallCaptionAndButtonsOfTheDefaultFrame)
         formenginetest::Wait(80);
         int closeIndex = -1;
         for (int i = 0; i < engine->ObjectCount(); ++i)
-            if (auto* b = dynamic_cast<sk::TskSkinStdButtonObject*>(engine->Objects(i)); b && b->Command == sk::cmClose)
+            if (auto* b = dynamic_cast<sk::TskSkinStdButtonObject*>(engine->Objects(i));
+                b && b->Command() == sk::cmClose)
                 closeIndex = i;
         ASSERT_GE(closeIndex, 0);
-        const gui::TRect r = engine->Objects(closeIndex)->ObjectRect;
+        const gui::TRect r = engine->Objects(closeIndex)->ObjectRect();
         EXPECT_EQ(r.Right - r.Left, button);
         EXPECT_EQ(r.Bottom - r.Top, button);
         EXPECT_EQ(r.Right, right);

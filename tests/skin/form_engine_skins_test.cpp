@@ -66,13 +66,13 @@ TEST_F(FormEngineTest, AHoveredObjectMorphsByTheTimerAndBackWhenTheMouseLeaves)
     ASSERT_EQ(HitTest(45, 8), HTOBJECT);
     EXPECT_EQ(engine->HoverIndex(), 0);
     sk::TskActiveSkinObject& knob = *engine->Objects(0);
-    EXPECT_LT(knob.MorphFactor, 1);
-    EXPECT_TRUE(WaitUntil([&] { return knob.MorphFactor == 1; }));
+    EXPECT_LT(knob.MorphFactor(), 1);
+    EXPECT_TRUE(WaitUntil([&] { return knob.MorphFactor() == 1; }));
     EXPECT_EQ(FramePixel(45, 8), RGB(0, 0, 255));
     // The tracking timer sees the cursor leave the form.
     ::SetCursorPos(wr.right + 50, wr.bottom + 50);
     EXPECT_TRUE(WaitUntil([&] { return engine->HoverIndex() == -1; }));
-    EXPECT_TRUE(WaitUntil([&] { return knob.MorphFactor == 0; }));
+    EXPECT_TRUE(WaitUntil([&] { return knob.MorphFactor() == 0; }));
 }
 
 TEST_F(FormEngineTest, AnInactiveFrameShowsTheSkinsInactiveEffect)
@@ -418,10 +418,10 @@ TEST_F(FormEngineTest, MainMenuItemsAreMadeForTheVisibleTopLevelItems)
     engine->SetMainMenu(menu);
     engine->SetSkinData(&skin.Data());
     ASSERT_EQ(engine->ObjectCount(), 3);
-    EXPECT_EQ(engine->Objects(0)->IDName, "a");
-    EXPECT_EQ(engine->Objects(1)->IDName, "FileItem");
-    EXPECT_EQ(engine->Objects(2)->IDName, "EditItem");
-    EXPECT_FALSE(engine->Objects(2)->Enabled);
+    EXPECT_EQ(engine->Objects(0)->IDName(), "a");
+    EXPECT_EQ(engine->Objects(1)->IDName(), "FileItem");
+    EXPECT_EQ(engine->Objects(2)->IDName(), "EditItem");
+    EXPECT_FALSE(engine->Objects(2)->Enabled());
     // Taking the menu away at run time takes its items with it.
     engine->SetMainMenu(nullptr);
     EXPECT_EQ(engine->ObjectCount(), 1);

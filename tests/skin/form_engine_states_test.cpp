@@ -445,16 +445,16 @@ TEST_F(MenuModeTest, AltSelectsTheFirstItemAndTheKeysMoveOpenAndChoose)
     ASSERT_NE(Item(1), nullptr);
     SysKeyMenu();
     EXPECT_TRUE(engine->MainMenuMode());
-    EXPECT_TRUE(Item(0)->Active);
+    EXPECT_TRUE(Item(0)->Active());
     // Keys go to the menu, not to the program's handler or the form.
     EXPECT_TRUE(Key(WM_KEYDOWN, VK_RIGHT));
     EXPECT_EQ(programMessages, 0);
-    EXPECT_FALSE(Item(0)->Active);
-    EXPECT_TRUE(Item(1)->Active);
+    EXPECT_FALSE(Item(0)->Active());
+    EXPECT_TRUE(Item(1)->Active());
     Key(WM_KEYDOWN, VK_RIGHT);  // round to the first
-    EXPECT_TRUE(Item(0)->Active);
+    EXPECT_TRUE(Item(0)->Active());
     Key(WM_KEYDOWN, VK_RETURN);
-    EXPECT_TRUE(Item(0)->Down);
+    EXPECT_TRUE(Item(0)->Down());
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
     EXPECT_TRUE(engine->MenuOpen());
     Key(WM_KEYDOWN, VK_DOWN);
@@ -471,9 +471,9 @@ TEST_F(MenuModeTest, AltSelectsTheFirstItemAndTheKeysMoveOpenAndChoose)
 TEST_F(MenuModeTest, DownOpensTheSelectedItemsMenuAndThenMovesInIt)
 {
     SysKeyMenu();
-    ASSERT_TRUE(Item(0)->Active);
+    ASSERT_TRUE(Item(0)->Active());
     Key(WM_KEYDOWN, VK_DOWN);
-    EXPECT_TRUE(Item(0)->Down);
+    EXPECT_TRUE(Item(0)->Down());
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
     // Open, the menu takes Down itself: from its first item to the second,
     // which Enter chooses.
@@ -494,17 +494,17 @@ TEST_F(MenuModeTest, EscapeStepsBackOutOfTheMenuMode)
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
     EXPECT_FALSE(engine->MenuOpen());
     EXPECT_TRUE(engine->MainMenuMode());
-    EXPECT_FALSE(Item(0)->Down);
-    EXPECT_TRUE(Item(0)->Active);
+    EXPECT_FALSE(Item(0)->Down());
+    EXPECT_TRUE(Item(0)->Active());
     // Down opens it again, Esc closes it again.
     Key(WM_KEYDOWN, VK_DOWN);
-    EXPECT_TRUE(Item(0)->Down);
+    EXPECT_TRUE(Item(0)->Down());
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
     Key(WM_KEYDOWN, VK_ESCAPE);
-    EXPECT_TRUE(Item(0)->Active);
+    EXPECT_TRUE(Item(0)->Active());
     Key(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_FALSE(engine->MainMenuMode());
-    EXPECT_FALSE(Item(0)->Active);
+    EXPECT_FALSE(Item(0)->Active());
     EXPECT_THAT(clicks, ElementsAre("enter", "exit mode"));
     // Alt again while in the mode leaves it too.
     SysKeyMenu();
@@ -517,7 +517,7 @@ TEST_F(MenuModeTest, EscapeStepsBackOutOfTheMenuMode)
     SysKeyMenu();
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
     EXPECT_TRUE(engine->MainMenuMode());
-    EXPECT_TRUE(Item(0)->Active);
+    EXPECT_TRUE(Item(0)->Active());
     engine->MainMenuExit();
     EXPECT_EQ(programMessages, 0);
 }
@@ -526,13 +526,13 @@ TEST_F(MenuModeTest, AltAndALetterOpenItsItemAndShortcutsReachTheMenuEveryTime)
 {
     const LPARAM alt = LPARAM(KF_ALTDOWN) << 16;
     EXPECT_TRUE(Key(WM_SYSKEYDOWN, 'E', alt));
-    EXPECT_TRUE(Item(1)->Down);
+    EXPECT_TRUE(Item(1)->Down());
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
     EXPECT_TRUE(engine->MainMenuMode());
     // In the mode a letter alone names an item too.
     Key(WM_KEYDOWN, 'F');
-    EXPECT_TRUE(Item(0)->Down);
-    EXPECT_FALSE(Item(1)->Down);
+    EXPECT_TRUE(Item(0)->Down());
+    EXPECT_FALSE(Item(1)->Down());
     Key(WM_KEYDOWN, 'O');
     EXPECT_THAT(clicks, ElementsAre("enter", "exit mode", "open"));
     EXPECT_FALSE(engine->MainMenuMode());
@@ -576,7 +576,7 @@ TEST_F(MenuModeTest, ACommandOfTheFrameItemsEndsTheMenuModeBeforeItRuns)
     ASSERT_NE(Item(2), nullptr);
     SysKeyMenu();
     Key(WM_KEYDOWN, VK_LEFT);
-    EXPECT_TRUE(Item(2)->Active);
+    EXPECT_TRUE(Item(2)->Active());
     Key(WM_KEYDOWN, VK_RETURN);
     Key(WM_SYSKEYDOWN, 'R', LPARAM(KF_ALTDOWN) << 16);
     EXPECT_THAT(clicks, ElementsAre("enter", "exit mode", "run", "run"));
@@ -597,7 +597,7 @@ TEST_F(MenuModeTest, AMenuBarTakesTheKeyboardModeInsteadOfTheFrameItems)
     SysKeyMenu();
     EXPECT_TRUE(engine->MainMenuMode());
     EXPECT_TRUE(bar->MenuMode());
-    EXPECT_FALSE(Item(0)->Active);
+    EXPECT_FALSE(Item(0)->Active());
     Key(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_FALSE(engine->MainMenuMode());
     EXPECT_FALSE(bar->MenuMode());
@@ -626,7 +626,7 @@ TEST_F(MenuModeTest, EscapeInAMenuOfTheBarLeavesItsItemSelectedAndTheNextLeavesT
     ASSERT_NE(barItem(1), nullptr);
     SysKeyMenu();
     Key(WM_KEYDOWN, VK_DOWN);
-    ASSERT_TRUE(barItem(0)->Down);
+    ASSERT_TRUE(barItem(0)->Down());
     ASSERT_EQ(engine->SkinMenu().LevelCount(), 1);
 
     Key(WM_KEYDOWN, VK_ESCAPE);
@@ -634,29 +634,29 @@ TEST_F(MenuModeTest, EscapeInAMenuOfTheBarLeavesItsItemSelectedAndTheNextLeavesT
     EXPECT_FALSE(engine->MenuOpen());
     EXPECT_TRUE(engine->MainMenuMode());
     EXPECT_TRUE(bar->MenuMode());
-    EXPECT_FALSE(barItem(0)->Down);
-    EXPECT_TRUE(barItem(0)->Active);
+    EXPECT_FALSE(barItem(0)->Down());
+    EXPECT_TRUE(barItem(0)->Active());
     // Right moves the selection along the bar without opening anything.
     Key(WM_KEYDOWN, VK_RIGHT);
-    EXPECT_FALSE(barItem(0)->Active);
-    EXPECT_TRUE(barItem(1)->Active);
-    EXPECT_FALSE(barItem(1)->Down);
+    EXPECT_FALSE(barItem(0)->Active());
+    EXPECT_TRUE(barItem(1)->Active());
+    EXPECT_FALSE(barItem(1)->Down());
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 0);
     // Up opens the selected item's menu as Down does.
     Key(WM_KEYDOWN, VK_UP);
-    EXPECT_TRUE(barItem(1)->Down);
+    EXPECT_TRUE(barItem(1)->Down());
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
     Key(WM_KEYDOWN, VK_ESCAPE);
-    EXPECT_TRUE(barItem(1)->Active);
+    EXPECT_TRUE(barItem(1)->Active());
     Key(WM_KEYDOWN, VK_RETURN);
-    EXPECT_TRUE(barItem(1)->Down);
+    EXPECT_TRUE(barItem(1)->Down());
     EXPECT_EQ(engine->SkinMenu().LevelCount(), 1);
 
     Key(WM_KEYDOWN, VK_ESCAPE);
     Key(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_FALSE(engine->MainMenuMode());
     EXPECT_FALSE(bar->MenuMode());
-    EXPECT_FALSE(barItem(0)->Active || barItem(1)->Active || barItem(1)->Down);
+    EXPECT_FALSE(barItem(0)->Active() || barItem(1)->Active() || barItem(1)->Down());
     EXPECT_THAT(clicks, ElementsAre("enter", "exit mode"));
     // The keys are the program's again.
     EXPECT_FALSE(Key(WM_KEYDOWN, VK_DOWN));
@@ -804,7 +804,7 @@ TEST_F(EngineStatesTest, AltSpaceOpensTheSystemMenuBelowItsButton)
     Wait(30);
     const sk::TskActiveSkinObject* button = nullptr;
     for (int i = 0; i < engine->ObjectCount(); ++i)
-        if (engine->Objects(i)->IDName == "sysmenubutton")
+        if (engine->Objects(i)->IDName() == "sysmenubutton")
             button = engine->Objects(i);
     ASSERT_NE(button, nullptr);
     const int commands = engine->GetSystemMenuItems()->Count();
@@ -814,8 +814,8 @@ TEST_F(EngineStatesTest, AltSpaceOpensTheSystemMenuBelowItsButton)
     RECT wr;
     ::GetWindowRect(form->Handle(), &wr);
     const TRect popup = engine->SkinMenu().TopLevel()->BoundsRect();
-    EXPECT_EQ(popup.Left, wr.left + button->ObjectRect.Left);
-    EXPECT_EQ(popup.Top, wr.top + button->ObjectRect.Bottom);
+    EXPECT_EQ(popup.Left, wr.left + button->ObjectRect().Left);
+    EXPECT_EQ(popup.Top, wr.top + button->ObjectRect().Bottom);
     EXPECT_EQ(engine->SkinMenu().TopLevel()->RowCount(), commands);
     // Esc closes it; without the system-menu icon Alt+Space opens nothing.
     EXPECT_TRUE(Key(WM_KEYDOWN, VK_ESCAPE));

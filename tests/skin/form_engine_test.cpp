@@ -37,117 +37,6 @@ using formenginetest::FormSkin;
 using formenginetest::Wait;
 using formenginetest::WaitUntil;
 
-// ---- Geometry ----
-
-sk::TskFormInfo Info()
-{
-    sk::TskFormInfo info;
-    info.LTPoint = Point(20, 20);
-    info.RTPoint = Point(80, 20);
-    info.LBPoint = Point(20, 50);
-    info.RBPoint = Point(80, 50);
-    info.ClRect = Rect(4, 20, 96, 56);
-    info.CaptionRect = Rect(10, 2, 70, 18);
-    info.ButtonsRect = Rect(72, 2, 96, 18);
-    info.MaskRectArea = Rect(4, 4, 96, 56);
-    info.HitTestLTPoint = Point(8, 8);
-    info.HitTestRTPoint = Point(92, 8);
-    info.HitTestLBPoint = Point(8, 52);
-    info.HitTestRBPoint = Point(92, 52);
-    info.MainMenuRect = Rect(6, 52, 90, 58);
-    return info;
-}
-
-TEST(FrameGeometry, RightAndBottomPartsFollowTheNewSize)
-{
-    const sk::TskFrameGeometry g = sk::ComputeFrameGeometry(Info(), 100, 60, 150, 90);
-    EXPECT_EQ(g.LTPoint, Point(20, 20));
-    EXPECT_EQ(g.RTPoint, Point(130, 20));
-    EXPECT_EQ(g.LBPoint, Point(20, 80));
-    EXPECT_EQ(g.RBPoint, Point(130, 80));
-    EXPECT_EQ(g.ClientRect, Rect(4, 20, 146, 86));
-    EXPECT_EQ(g.CaptionRect, Rect(10, 2, 120, 18));
-    EXPECT_EQ(g.ButtonsRect, Rect(122, 2, 146, 18));  // in the right half: anchored right
-    EXPECT_EQ(g.MaskRectArea, Rect(4, 4, 146, 86));
-    EXPECT_EQ(g.HitTestRBPoint, Point(142, 82));
-    // A main menu in the bottom-left corner zone goes down and stretches.
-    EXPECT_EQ(g.MainMenuRect, Rect(6, 82, 140, 88));
-
-    sk::TskFormInfo left = Info();
-    left.ButtonsRect = Rect(40, 2, 50, 18);  // exactly at half the width stays
-    left.CaptionRect = TRect{};
-    const sk::TskFrameGeometry h = sk::ComputeFrameGeometry(left, 80, 60, 150, 90);
-    EXPECT_EQ(h.ButtonsRect, Rect(40, 2, 50, 18));
-    EXPECT_EQ(h.CaptionRect, TRect{});
-}
-
-TEST(FrameGeometry, PictureRectanglesFollowTheirCornerOrStretchBetweenTwo)
-{
-    const sk::TskFormInfo info = Info();
-    const gui::TPoint rb = Point(110, 80);  // 30 wider, 30 higher
-    EXPECT_EQ(sk::MapSkinRect(Rect(2, 2, 10, 10), info, 100, 60, rb), Rect(2, 2, 10, 10));
-    EXPECT_EQ(sk::MapSkinRect(Rect(85, 2, 95, 10), info, 100, 60, rb), Rect(115, 2, 125, 10));
-    EXPECT_EQ(sk::MapSkinRect(Rect(2, 52, 10, 58), info, 100, 60, rb), Rect(2, 82, 10, 88));
-    EXPECT_EQ(sk::MapSkinRect(Rect(85, 52, 95, 58), info, 100, 60, rb), Rect(115, 82, 125, 88));
-    // Spanning: top-left to top-right stretches; top-left to bottom-right both ways.
-    EXPECT_EQ(sk::MapSkinRect(Rect(10, 2, 90, 10), info, 100, 60, rb), Rect(10, 2, 120, 10));
-    EXPECT_EQ(sk::MapSkinRect(Rect(10, 10, 90, 55), info, 100, 60, rb), Rect(10, 10, 120, 85));
-    EXPECT_EQ(sk::MapSkinRect(Rect(2, 10, 10, 55), info, 100, 60, rb), Rect(2, 10, 10, 85));
-    // In the middle of an edge: stays.
-    EXPECT_EQ(sk::MapSkinRect(Rect(40, 2, 60, 10), info, 100, 60, rb), Rect(40, 2, 60, 10));
-    // Flush with the picture's right or bottom edge: with the corner it touches.
-    EXPECT_EQ(sk::MapSkinRect(Rect(90, 52, 100, 60), info, 100, 60, rb), Rect(120, 82, 130, 90));
-    EXPECT_EQ(sk::MapSkinRect(Rect(88, 0, 100, 12), info, 100, 60, rb), Rect(118, 0, 130, 12));
-    EXPECT_EQ(sk::MapSkinRect(Rect(0, 54, 8, 60), info, 100, 60, rb), Rect(0, 84, 8, 90));
-    // A bar along the whole bottom edge stretches and goes down.
-    EXPECT_EQ(sk::MapSkinRect(Rect(0, 56, 100, 60), info, 100, 60, rb), Rect(0, 86, 130, 90));
-    // A side bar from the top-left corner down to the bottom edge grows down.
-    EXPECT_EQ(sk::MapSkinRect(Rect(0, 10, 4, 60), info, 100, 60, rb), Rect(0, 10, 4, 90));
-}
-
-TEST(FrameGeometry, DefaultBordersAreThreePixelsLeftAndTopAndTwoRightAndBottom)
-{
-    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 0, 0), HTTOPLEFT);
-    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 2, 40), HTLEFT);
-    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 3, 40), HTNOWHERE);
-    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 50, 2), HTTOP);
-    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 97, 40), HTNOWHERE);
-    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 98, 40), HTRIGHT);
-    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 99, 0), HTTOPRIGHT);
-    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 0, 79), HTBOTTOMLEFT);
-    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 50, 78), HTBOTTOM);
-    EXPECT_EQ(sk::DefaultBorderCode(100, 80, 99, 78), HTBOTTOMRIGHT);
-}
-
-TEST(FrameGeometry, SkinBordersTestCornersBeforeEdges)
-{
-    const sk::TskFrameGeometry g = sk::ComputeFrameGeometry(Info(), 100, 60, 100, 60);
-    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 8, 8), HTTOPLEFT);
-    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 95, 3), HTTOPRIGHT);
-    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 8, 52), HTBOTTOMLEFT);
-    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 92, 59), HTBOTTOMRIGHT);
-    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 50, 1), HTTOP);
-    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 50, 58), HTBOTTOM);
-    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 1, 30), HTLEFT);
-    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 98, 30), HTRIGHT);
-    EXPECT_EQ(sk::FrameBorderCode(g, 100, 60, 50, 30), HTNOWHERE);
-}
-
-TEST(FrameGeometry, SnappingTakesPointsStrictlyWithinTheDistance)
-{
-    const TRect area = Rect(0, 0, 1000, 800);
-    int left = 9, top = 10;
-    sk::SnapToArea(area, 10, left, top, 100, 200);
-    EXPECT_EQ(left, 0);
-    EXPECT_EQ(top, 10);
-    // Right and bottom are tested last and win.
-    left = 5;
-    top = 695;
-    sk::SnapToArea(area, 10, left, top, 100, 996);
-    EXPECT_EQ(left, 4);
-    EXPECT_EQ(top, 700);
-}
-
 TEST_F(FormEngineTest, OnlyAFormCanOwnTheEngine)
 {
     gui::TComponent owner(nullptr);
@@ -239,12 +128,12 @@ TEST_F(FormEngineTest, FrameObjectsTakeTheMouseInFrameCoordinatesAndReportByName
     ASSERT_EQ(engine->ObjectCount(), 2);
     auto* caption = dynamic_cast<sk::TskSkinCaptionObject*>(engine->Objects(1));
     ASSERT_NE(caption, nullptr);
-    EXPECT_EQ(caption->Caption, "Frame");
+    EXPECT_EQ(caption->Caption(), "Frame");
     form->SetCaption("Renamed");
-    EXPECT_EQ(caption->Caption, "Renamed");
+    EXPECT_EQ(caption->Caption(), "Renamed");
 
     // The close button sits where the right edge took it.
-    EXPECT_EQ(engine->Objects(0)->ObjectRect, Rect(180, 4, 192, 16));
+    EXPECT_EQ(engine->Objects(0)->ObjectRect(), Rect(180, 4, 192, 16));
     ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);
     EXPECT_EQ(HitTest(40, 10), HTCAPTION);
     EXPECT_EQ(HitTest(185, 10), HTOBJECT);
@@ -320,13 +209,13 @@ TEST_F(FormEngineTest, ObjectsFlushWithThePicturesEdgeFollowTheResizedFrame)
     form->Show();
     Wait(50);
     ASSERT_EQ(engine->ObjectCount(), 2);
-    EXPECT_EQ(engine->Objects(0)->ObjectRect, Rect(190, 112, 200, 120));
-    EXPECT_EQ(engine->Objects(1)->ObjectRect, Rect(190, 4, 200, 16));
+    EXPECT_EQ(engine->Objects(0)->ObjectRect(), Rect(190, 112, 200, 120));
+    EXPECT_EQ(engine->Objects(1)->ObjectRect(), Rect(190, 4, 200, 16));
 
     form->SetBounds(form->Left(), form->Top(), 260, 150);
     Wait(50);
-    EXPECT_EQ(engine->Objects(0)->ObjectRect, Rect(250, 142, 260, 150));
-    EXPECT_EQ(engine->Objects(1)->ObjectRect, Rect(250, 4, 260, 16));
+    EXPECT_EQ(engine->Objects(0)->ObjectRect(), Rect(250, 142, 260, 150));
+    EXPECT_EQ(engine->Objects(1)->ObjectRect(), Rect(250, 4, 260, 16));
 
     // The mouse finds the grip in the frame's new corner.
     ::SendMessageA(form->Handle(), WM_NCACTIVATE, TRUE, 0);

@@ -75,13 +75,13 @@ TEST_F(FrameButtonsTest, GroupedButtonsReleaseEachOther)
     auto& b = Make<sk::TskSkinButtonObject, sk::TskDataSkinButton>("b");
     a.MouseDown(12, 12, gui::mbLeft);
     a.MouseUp(12, 12, gui::mbLeft);
-    EXPECT_TRUE(a.Down);  // releasing the mouse keeps a grouped button down
+    EXPECT_TRUE(a.Down());  // releasing the mouse keeps a grouped button down
     b.MouseDown(12, 12, gui::mbLeft);
-    EXPECT_TRUE(b.Down);
-    EXPECT_FALSE(a.Down);
+    EXPECT_TRUE(b.Down());
+    EXPECT_FALSE(a.Down());
     engine->TakeEvents();
     b.MouseDown(12, 12, gui::mbLeft);
-    EXPECT_TRUE(b.Down);
+    EXPECT_TRUE(b.Down());
     EXPECT_EQ("down b 12,12", engine->TakeEvents());
     // A grouped button that is down shows it with or without the mouse.
     DrawInto(b, false);
@@ -94,10 +94,10 @@ TEST_F(FrameButtonsTest, DisabledButtonIgnoresTheMouse)
                    {"skinrect=10,10,20,20", "disableskinrsect=60,30,70,40", "activepictureindex=0"});
     Load();
     auto& b = Make<sk::TskSkinButtonObject, sk::TskDataSkinButton>("b");
-    b.Enabled = false;
+    b.SetEnabled(false);
     b.MouseDown(12, 12, gui::mbLeft);
     b.MouseUp(12, 12, gui::mbLeft);
-    EXPECT_FALSE(b.Down);
+    EXPECT_FALSE(b.Down());
     EXPECT_EQ("", engine->TakeEvents());
     DrawInto(b, false);
     EXPECT_EQ(ActivePic(61, 31), At(11, 11));
@@ -110,15 +110,15 @@ TEST_F(FrameButtonsTest, CloseButtonClosesOnlyWhenReleasedOverIt)
                     "activepictureindex=0", "command=cmclose"});
     Load();
     auto& close = Make<sk::TskSkinStdButtonObject, sk::TskDataSkinStdButton>("close");
-    EXPECT_TRUE(close.HasSkin);
+    EXPECT_TRUE(close.HasSkin());
     close.MouseEnter();
     close.MouseDown(12, 12, gui::mbLeft);
-    EXPECT_TRUE(close.Down);
+    EXPECT_TRUE(close.Down());
     DrawInto(close, false);
     EXPECT_EQ(ActivePic(61, 31), At(11, 11));
     close.MouseLeave();
     close.MouseUp(30, 30, gui::mbLeft);
-    EXPECT_FALSE(close.Down);
+    EXPECT_FALSE(close.Down());
     EXPECT_EQ(engine->events.end(), std::find(engine->events.begin(), engine->events.end(), "close"));
     engine->TakeEvents();
 
@@ -164,13 +164,13 @@ TEST_F(FrameButtonsTest, SystemMenuButtonOpensTheMenuBelowItAndClosesOnDoubleCli
     auto& sys = Make<sk::TskSkinStdButtonObject, sk::TskDataSkinStdButton>("sys");
     sys.MouseEnter();
     sys.MouseDown(12, 12, gui::mbLeft);
-    EXPECT_EQ(&engine->systemMenu, sys.PopupItem);
+    EXPECT_EQ(&engine->systemMenu, sys.PopupItem());
     ASSERT_EQ(1, engine->menu.LevelCount());
     EXPECT_EQ(2, engine->menu.Levels(0)->RowCount());
     EXPECT_EQ(gui::Point(10 + 100, 20 + 200), engine->menu.Levels(0)->ShowPosition());
     // The button stays down while its menu is open.
     sys.MouseUp(12, 12, gui::mbLeft);
-    EXPECT_TRUE(sys.Down);
+    EXPECT_TRUE(sys.Down());
     engine->TakeEvents();
     sys.DblClick();
     EXPECT_EQ("close", engine->TakeEvents());
@@ -183,15 +183,15 @@ TEST_F(FrameButtonsTest, PopupButtonOpensItsItemsThroughTheEngine)
     gui::TPopupMenu popup(nullptr);
     AddItem(popup.Items(), "One");
     auto& tools = Make<sk::TskSkinButtonObject, sk::TskDataSkinButton>("tools");
-    tools.PopupItem = &popup.Items();
+    tools.SetPopupItem(&popup.Items());
     tools.MouseDown(12, 12, gui::mbLeft);
     EXPECT_EQ("menu open; down tools 12,12", engine->TakeEvents());
     ASSERT_EQ(1, engine->menu.LevelCount());
     engine->menu.CloseMenus();
     // An item without sub-items opens nothing.
     gui::TMenuItem empty(nullptr);
-    tools.Down = false;
-    tools.PopupItem = &empty;
+    tools.SetDown(false);
+    tools.SetPopupItem(&empty);
     tools.MouseDown(12, 12, gui::mbLeft);
     EXPECT_EQ("down tools 12,12", engine->TakeEvents());
 }
@@ -200,9 +200,9 @@ TEST_F(FrameButtonsTest, DefaultButtonsDrawPlainFacesAndGlyphs)
 {
     Load();
     auto& close = engine->Add(std::make_unique<sk::TskSkinStdButtonObject>(engine, nullptr));
-    EXPECT_FALSE(close.HasSkin);
-    close.ObjectRect = gui::Rect(0, 0, 17, 17);
-    const gui::TRect face = close.ObjectRect;
+    EXPECT_FALSE(close.HasSkin());
+    close.SetObjectRect(gui::Rect(0, 0, 17, 17));
+    const gui::TRect face = close.ObjectRect();
     DrawInto(close, false);
     EXPECT_EQ(gui::ColorToRGB(gui::clBtnFace), uint32_t(target.Canvas().Pixels(0, 0)));
     const auto normal = PixelsOf(gui::clBtnText, face);
@@ -225,8 +225,8 @@ TEST_F(FrameButtonsTest, DefaultButtonsDrawPlainFacesAndGlyphs)
 
     // A disabled button draws its glyph in the shadow colour.
     close.MouseLeave();
-    close.Down = false;
-    close.Enabled = false;
+    close.SetDown(false);
+    close.SetEnabled(false);
     DrawInto(close, false);
     EXPECT_TRUE(PixelsOf(gui::clBtnText, face).empty());
     EXPECT_EQ(normal, PixelsOf(gui::clBtnShadow, face));
@@ -239,7 +239,7 @@ TEST_F(FrameButtonsTest, SystemMenuButtonWithIconDrawsTheFormIcon)
     Load();
     engine->showIcon = true;
     auto& sys = Make<sk::TskSkinStdButtonObject, sk::TskDataSkinStdButton>("sys");
-    sys.Active = true;
+    sys.SetActive(true);
     EXPECT_FALSE(sys.MorphInProgress());
     DrawInto(sys, false);
     EXPECT_EQ("icon 10,10", engine->TakeEvents());
@@ -280,33 +280,33 @@ protected:
 
 TEST_F(MainMenuItemsTest, ItemsLineUpInTheAreaAndThoseThatDoNotFitAreDisabled)
 {
-    EXPECT_EQ("EditItem", items[1]->IDName);
+    EXPECT_EQ("EditItem", items[1]->IDName());
     engine->mainMenuRect = gui::Rect(10, 20, 290, 40);
     DrawAll();
-    EXPECT_EQ(10, items[0]->ObjectRect.Left);
-    EXPECT_EQ(20, items[0]->ObjectRect.Top);
-    EXPECT_EQ(40, items[0]->ObjectRect.Bottom);
-    EXPECT_EQ(items[0]->ObjectRect.Right, items[1]->ObjectRect.Left);
-    EXPECT_EQ(items[1]->ObjectRect.Right, items[2]->ObjectRect.Left);
+    EXPECT_EQ(10, items[0]->ObjectRect().Left);
+    EXPECT_EQ(20, items[0]->ObjectRect().Top);
+    EXPECT_EQ(40, items[0]->ObjectRect().Bottom);
+    EXPECT_EQ(items[0]->ObjectRect().Right, items[1]->ObjectRect().Left);
+    EXPECT_EQ(items[1]->ObjectRect().Right, items[2]->ObjectRect().Left);
     gui::TBitmap probe;
     probe.SetSize(1, 1);
     probe.Canvas().Font().SetName("Arial");
     probe.Canvas().Font().SetHeight(14);
     gui::TRect r;
     probe.Canvas().DrawText("&Edit", r, DT_CALCRECT | DT_CENTER);
-    EXPECT_EQ(r.Right - r.Left + 12, items[1]->ObjectRect.Right - items[1]->ObjectRect.Left);
-    EXPECT_EQ(ActivePic(1, 1), At(items[2]->ObjectRect.Left + 1, 21));
+    EXPECT_EQ(r.Right - r.Left + 12, items[1]->ObjectRect().Right - items[1]->ObjectRect().Left);
+    EXPECT_EQ(ActivePic(1, 1), At(items[2]->ObjectRect().Left + 1, 21));
 
-    engine->mainMenuRect.Right = items[2]->ObjectRect.Right - 1;
+    engine->mainMenuRect.Right = items[2]->ObjectRect().Right - 1;
     DrawAll();
-    EXPECT_FALSE(items[2]->Enabled);
-    EXPECT_FALSE(items[2]->Fits);
-    EXPECT_EQ(kBackground, At(items[2]->ObjectRect.Left + 1, 21));
-    items[2]->MouseDown(items[2]->ObjectRect.Left + 1, 21, gui::mbLeft);
+    EXPECT_FALSE(items[2]->Enabled());
+    EXPECT_FALSE(items[2]->Fits());
+    EXPECT_EQ(kBackground, At(items[2]->ObjectRect().Left + 1, 21));
+    items[2]->MouseDown(items[2]->ObjectRect().Left + 1, 21, gui::mbLeft);
     EXPECT_EQ(std::string::npos, engine->TakeEvents().find("help"));
     engine->mainMenuRect.Right = 290;
     DrawAll();
-    EXPECT_TRUE(items[2]->Enabled);
+    EXPECT_TRUE(items[2]->Enabled());
 }
 
 TEST_F(MainMenuItemsTest, AnOpenMenuFollowsTheMouseFromItemToItem)
@@ -314,20 +314,20 @@ TEST_F(MainMenuItemsTest, AnOpenMenuFollowsTheMouseFromItemToItem)
     engine->mainMenuRect = gui::Rect(10, 20, 290, 40);
     DrawAll();
     items[0]->MouseEnter();
-    EXPECT_TRUE(items[0]->Active);
+    EXPECT_TRUE(items[0]->Active());
     items[0]->MouseDown(12, 22, gui::mbLeft);
-    EXPECT_TRUE(items[0]->Down);
+    EXPECT_TRUE(items[0]->Down());
     EXPECT_EQ("redraw FileItem; redraw FileItem; menu open; main menu mode; down FileItem 12,22",
               engine->TakeEvents());
     ASSERT_EQ(1, engine->menu.LevelCount());
     EXPECT_EQ(file, engine->menu.Levels(0)->Rows(0)->MenuItem.Parent());
     DrawInto(*items[0], false);
-    EXPECT_EQ(ActivePic(1, 21), At(items[0]->ObjectRect.Left + 1, 21));
+    EXPECT_EQ(ActivePic(1, 21), At(items[0]->ObjectRect().Left + 1, 21));
 
     items[1]->MouseEnter();
-    EXPECT_FALSE(items[0]->Down);
-    EXPECT_FALSE(items[0]->Active);
-    EXPECT_TRUE(items[1]->Down);
+    EXPECT_FALSE(items[0]->Down());
+    EXPECT_FALSE(items[0]->Active());
+    EXPECT_TRUE(items[1]->Down());
     ASSERT_EQ(1, engine->menu.LevelCount());
     EXPECT_EQ(2, engine->menu.Levels(0)->RowCount());
     EXPECT_EQ(edit, engine->menu.Levels(0)->Rows(0)->MenuItem.Parent());
@@ -367,8 +367,8 @@ TEST_F(MainMenuItemsTest, ItemWithoutSubmenuRunsItsCommand)
     DrawAll();
     items[2]->MouseEnter();
     engine->TakeEvents();
-    items[2]->MouseDown(items[2]->ObjectRect.Left + 1, 22, gui::mbLeft);
-    EXPECT_FALSE(items[2]->Down);
+    items[2]->MouseDown(items[2]->ObjectRect().Left + 1, 22, gui::mbLeft);
+    EXPECT_FALSE(items[2]->Down());
     const std::string events = engine->TakeEvents();
     EXPECT_NE(std::string::npos, events.find("menu open cleared; help clicked; down HelpItem")) << events;
     EXPECT_EQ(0, engine->menu.LevelCount());
@@ -390,7 +390,7 @@ TEST_F(FrameButtonsTest, CaptionDragsTheFormOnlyInClientMode)
     cap.MouseDown(5, 6, gui::mbLeft);
     EXPECT_EQ("down cap 5,6", engine->TakeEvents());
     cap.MouseEnter();
-    EXPECT_FALSE(cap.Active);
+    EXPECT_FALSE(cap.Active());
 }
 
 TEST_F(FrameButtonsTest, CaptionTooLongForItsRectangleEndsInAnEllipsis)
@@ -400,7 +400,7 @@ TEST_F(FrameButtonsTest, CaptionTooLongForItsRectangleEndsInAnEllipsis)
                     "alignment=taleftjustify"});
     Load();
     auto& cap = Make<sk::TskSkinCaptionObject, sk::TskDataSkinCaption>("cap");
-    cap.ObjectRect = gui::Rect(10, 10, 110, 30);
+    cap.SetObjectRect(gui::Rect(10, 10, 110, 30));
     engine->caption = "A caption far too long for the little room it has";
     DrawInto(cap, false);
     const auto drawn = PixelsOf(gui::TColor(RGB(255, 0, 0)), gui::Rect(0, 0, 300, 100));
@@ -432,10 +432,10 @@ TEST_F(FrameButtonsTest, CaptionLookStretchesAlongTheTopEdge)
     info.LBPoint = gui::Point(40, 50);
     info.RBPoint = gui::Point(160, 50);
     auto& cap = Make<sk::TskSkinCaptionObject, sk::TskDataSkinCaption>("cap");
-    cap.ObjectRect = gui::Rect(20, 0, 220, 16);
+    cap.SetObjectRect(gui::Rect(20, 0, 220, 16));
     engine->caption = "";
     DrawInto(cap, false);
-    EXPECT_TRUE(cap.Active);
+    EXPECT_TRUE(cap.Active());
     EXPECT_EQ(ActivePic(25, 33), At(25, 3));    // left end piece kept
     EXPECT_EQ(ActivePic(175, 33), At(215, 3));  // right end piece kept
     EXPECT_EQ(ActivePic(70, 33), At(50, 3));    // the middle tiled from the left edge

@@ -14,7 +14,7 @@ FakeEngine::FakeEngine(gui::TForm& form) : gui::TComponent(&form), menu(this, &f
 void FakeEngine::RedrawObject(sk::TskActiveSkinObject& object)
 {
     redrawn.push_back(&object);
-    events.push_back("redraw " + object.IDName);
+    events.push_back("redraw " + object.IDName());
 }
 
 void FakeEngine::MouseDownEvent(const std::string& IDName, int X, int Y, const gui::TRect&, gui::TMouseButton)
@@ -85,7 +85,7 @@ int FakeEngine::RunMorphTimer()
     for (int ticks = 0; ticks < 100; ++ticks) {
         bool stepped = false;
         for (auto& o : objects)
-            if (o->Morphing && o->MorphInProgress()) {
+            if (o->Morphing() && o->MorphInProgress()) {
                 o->MorphStep();
                 stepped = true;
             }

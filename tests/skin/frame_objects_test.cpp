@@ -23,14 +23,14 @@ TEST_F(FrameObjectsTest, ObjectWithoutValidActivePictureHasNoHighlightedLook)
     for (const char* name : {"none", "beyond"}) {
         auto* record = Find<sk::TskDataSkinSwitch>(name);
         auto& o = engine->Add(Plain(*engine, record));
-        EXPECT_EQ(nullptr, o.ActivePicture) << name;
-        EXPECT_TRUE(sk::IsNullRect(o.ActiveSkinRect)) << name;
+        EXPECT_EQ(nullptr, o.ActivePicture()) << name;
+        EXPECT_TRUE(sk::IsNullRect(o.ActiveSkinRect())) << name;
         EXPECT_TRUE(sk::IsNullRect(record->ActiveSkinRect)) << name;
     }
     auto& good = engine->Add(Plain(*engine, Find<sk::TskDataSkinSwitch>("good")));
-    EXPECT_EQ(skin.Data().ActivePicture(0), good.ActivePicture);
-    EXPECT_EQ(gui::Rect(10, 10, 20, 20), good.ObjectRect);
-    EXPECT_TRUE(good.Enabled && good.Visible);
+    EXPECT_EQ(skin.Data().ActivePicture(0), good.ActivePicture());
+    EXPECT_EQ(gui::Rect(10, 10, 20, 20), good.ObjectRect());
+    EXPECT_TRUE(good.Enabled() && good.Visible());
 }
 
 TEST_F(FrameObjectsTest, DrawShowsTheLookWanted)
@@ -44,7 +44,7 @@ TEST_F(FrameObjectsTest, DrawShowsTheLookWanted)
     EXPECT_EQ(kBackground, At(12, 12));
     DrawInto(o, true);
     EXPECT_EQ(Main(12, 13), At(12, 13));
-    o.Active = true;
+    o.SetActive(true);
     DrawInto(o, false);
     EXPECT_EQ(ActivePic(42, 33), At(12, 13));
     // A normal look kept in the active picture is not in the strips.
@@ -60,7 +60,7 @@ TEST_F(FrameObjectsTest, HoverWithoutMorphingChangesTheLookAtOnce)
     Load();
     auto& o = engine->Add(Plain(*engine, Find<sk::TskDataSkinObject>("o")));
     o.MouseEnter();
-    EXPECT_TRUE(o.MouseIn && o.Active);
+    EXPECT_TRUE(o.MouseIn() && o.Active());
     EXPECT_EQ("redraw o; enter o", engine->TakeEvents());
     o.MouseLeave();
     EXPECT_EQ("redraw o; leave o", engine->TakeEvents());
@@ -83,23 +83,23 @@ TEST_F(FrameObjectsTest, MorphTakesElevenTicksAndReversesFromWhereItIs)
     // The tenth step of 0.1 stops just short of 1; the eleventh is clamped.
     for (int i = 0; i < 10; ++i)
         o.MorphStep();
-    EXPECT_LT(o.MorphFactor, 1.0);
+    EXPECT_LT(o.MorphFactor(), 1.0);
     EXPECT_TRUE(o.MorphInProgress());
     o.MorphStep();
-    EXPECT_EQ(1.0, o.MorphFactor);
+    EXPECT_EQ(1.0, o.MorphFactor());
     EXPECT_EQ(0, engine->RunMorphTimer());
     // Back down: 11 ticks as well.
     o.MouseLeave();
     EXPECT_EQ(11, engine->RunMorphTimer());
-    EXPECT_EQ(0.0, o.MorphFactor);
+    EXPECT_EQ(0.0, o.MorphFactor());
 
     o.MouseEnter();
     for (int i = 0; i < 4; ++i)
         o.MorphStep();
-    const double midway = o.MorphFactor;
+    const double midway = o.MorphFactor();
     o.MouseLeave();
     o.MorphStep();
-    EXPECT_NEAR(midway - 0.1, o.MorphFactor, 1e-9);
+    EXPECT_NEAR(midway - 0.1, o.MorphFactor(), 1e-9);
 }
 
 TEST_F(FrameObjectsTest, MorphDrawsABlendOfBothLooks)
@@ -108,8 +108,8 @@ TEST_F(FrameObjectsTest, MorphDrawsABlendOfBothLooks)
                    {"skinrect=10,10,20,20", "activeskinrect=40,30,50,40", "activepictureindex=0", "morphing=1"});
     Load();
     auto& o = engine->Add(Plain(*engine, Find<sk::TskDataSkinObject>("o")));
-    o.Active = true;
-    o.MorphFactor = 0.5;
+    o.SetActive(true);
+    o.SetMorphFactor(0.5);
     DrawInto(o, false);
     // Halfway between (12, 13, 0) and (42, 33, 255).
     EXPECT_EQ((Pixel{27, 23, 128}), At(12, 13));
@@ -130,19 +130,19 @@ TEST_F(FrameObjectsTest, SwitchTogglesOnLeftPressAndItsLookFollowsTheState)
     skin.AddObject("sw", "switch", {"skinrect=10,10,20,20", "activeskinrect=40,30,50,40", "activepictureindex=0"});
     Load();
     auto& sw = engine->Add(std::make_unique<sk::TskSkinSwitchObject>(engine, Find<sk::TskDataSkinSwitch>("sw")));
-    EXPECT_EQ(sk::swOff, sw.State);
+    EXPECT_EQ(sk::swOff, sw.State());
     sw.MouseEnter();
-    EXPECT_FALSE(sw.Active);
+    EXPECT_FALSE(sw.Active());
     sw.MouseDown(12, 12, gui::mbLeft);
-    EXPECT_EQ(sk::swOn, sw.State);
-    EXPECT_TRUE(sw.Active);
+    EXPECT_EQ(sk::swOn, sw.State());
+    EXPECT_TRUE(sw.Active());
     EXPECT_EQ("enter sw; redraw sw; switch sw on; down sw 12,12", engine->TakeEvents());
     sw.MouseLeave();
-    EXPECT_TRUE(sw.Active);
+    EXPECT_TRUE(sw.Active());
     sw.MouseDown(12, 12, gui::mbRight);
-    EXPECT_EQ(sk::swOn, sw.State);
+    EXPECT_EQ(sk::swOn, sw.State());
     sw.MouseDown(12, 12, gui::mbLeft);
-    EXPECT_EQ(sk::swOff, sw.State);
+    EXPECT_EQ(sk::swOff, sw.State());
 }
 
 TEST_F(FrameObjectsTest, GaugeFillsFromItsValueAndStaysOutOfFreshFrames)
@@ -156,30 +156,30 @@ TEST_F(FrameObjectsTest, GaugeFillsFromItsValueAndStaysOutOfFreshFrames)
     skin.AddObject("flat", "gauge", {"skinrect=10,10,30,20", "minvalue=5", "maxvalue=5"});
     Load();
     sk::TskSkinGaugeObject h(engine, Find<sk::TskDataSkinGauge>("h"));
-    EXPECT_EQ(0, h.Value);
+    EXPECT_EQ(0, h.Value());
     DrawInto(h, false);
     EXPECT_EQ(kBackground, At(11, 11));
     DrawInto(h, true);
     EXPECT_EQ(Main(11, 11), At(11, 11));
 
-    h.Value = 25;
-    h.SplitPoint = gui::Point(5, 0);
+    h.SetValue(25);
+    h.SetSplitPoint(gui::Point(5, 0));
     DrawInto(h, false);
     EXPECT_EQ(ActivePic(104, 41), At(14, 11));
     EXPECT_EQ(Main(15, 11), At(15, 11));
 
     // A vertical gauge fills from the bottom: 25 of 100 leaves 15 of 20 rows empty.
     sk::TskSkinGaugeObject v(engine, Find<sk::TskDataSkinGauge>("v"));
-    EXPECT_EQ(gui::Point(0, 20), v.SplitPoint);
-    v.SplitPoint = gui::Point(0, 15);
-    v.Value = 25;
+    EXPECT_EQ(gui::Point(0, 20), v.SplitPoint());
+    v.SetSplitPoint(gui::Point(0, 15));
+    v.SetValue(25);
     DrawInto(v, false);
     EXPECT_EQ(Main(11, 24), At(11, 24));
     EXPECT_EQ(ActivePic(101, 45), At(11, 25));
 
     // An empty range does not divide by zero.
     sk::TskSkinGaugeObject flat(engine, Find<sk::TskDataSkinGauge>("flat"));
-    EXPECT_EQ(gui::Point(0, 0), flat.SplitPoint);
+    EXPECT_EQ(gui::Point(0, 0), flat.SplitPoint());
 }
 
 TEST_F(FrameObjectsTest, FrameGaugeShowsTheFrameOfItsValue)
@@ -196,24 +196,24 @@ TEST_F(FrameObjectsTest, FrameGaugeShowsTheFrameOfItsValue)
                     "maxvalue=25", "countframes=10"});
     Load();
     sk::TskSkinFrameGaugeObject g(engine, Find<sk::TskDataSkinFrameGaugeObject>("g"));
-    EXPECT_EQ(10, g.FrameWidth);
-    EXPECT_EQ(8, g.FrameHeight);
-    g.Value = 35;
+    EXPECT_EQ(10, g.FrameWidth());
+    EXPECT_EQ(8, g.FrameHeight());
+    g.SetValue(35);
     DrawInto(g, false);
-    EXPECT_EQ(4, g.FrameIndex);
+    EXPECT_EQ(4, g.FrameIndex());
     EXPECT_EQ(ActivePic(31, 41), At(11, 11));
 
     // A range smaller than the steps between frames shows frame 1.
     sk::TskSkinFrameGaugeObject narrow(engine, Find<sk::TskDataSkinFrameGaugeObject>("narrow"));
-    narrow.Value = 5;
+    narrow.SetValue(5);
     DrawInto(narrow, false);
-    EXPECT_EQ(1, narrow.FrameIndex);
+    EXPECT_EQ(1, narrow.FrameIndex());
 
     // 25 in steps of 2 would be frame 13 of 10: the last frame instead.
     sk::TskSkinFrameGaugeObject uneven(engine, Find<sk::TskDataSkinFrameGaugeObject>("uneven"));
-    uneven.Value = 25;
+    uneven.SetValue(25);
     DrawInto(uneven, false);
-    EXPECT_EQ(10, uneven.FrameIndex);
+    EXPECT_EQ(10, uneven.FrameIndex());
     EXPECT_EQ(ActivePic(91, 41), At(11, 11));
 }
 
@@ -235,34 +235,34 @@ TEST_F(FrameObjectsTest, RegulatorTurnsOneStepPerPixelStepOfDragging)
     engine->TakeEvents();
     knob.MouseMove(13, 12);
     knob.MouseMove(14, 30);
-    EXPECT_EQ(20, knob.Value);
+    EXPECT_EQ(20, knob.Value());
     EXPECT_EQ("redraw knob; regulator knob 10; move knob; redraw knob; regulator knob 20; move knob",
               engine->TakeEvents());
     DrawInto(knob, false);
-    EXPECT_EQ(3, knob.FrameIndex);
+    EXPECT_EQ(3, knob.FrameIndex());
     EXPECT_EQ(ActivePic(22, 40), At(10, 10));
     // Back past the minimum: held at 0, and no event for a value unchanged.
     for (int x = 13; x >= 5; --x)
         knob.MouseMove(x, 12);
-    EXPECT_EQ(0, knob.Value);
+    EXPECT_EQ(0, knob.Value());
     knob.MouseUp(5, 12, gui::mbLeft);
     EXPECT_FALSE(knob.Dragging());
     knob.MouseMove(30, 12);
-    EXPECT_EQ(0, knob.Value);
+    EXPECT_EQ(0, knob.Value());
     knob.SetValue(101);
-    EXPECT_EQ(0, knob.Value);
+    EXPECT_EQ(0, knob.Value());
 
     // One frame: the drag steps over the whole range instead of dividing by zero.
     sk::TskSkinFrameRegulatorObject single(engine, Find<sk::TskDataSkinFrameRegulatorObject>("single"));
     single.MouseDown(12, 12, gui::mbLeft);
     single.MouseMove(12, 0);
-    EXPECT_EQ(100, single.Value);
+    EXPECT_EQ(100, single.Value());
     DrawInto(single, false);
-    EXPECT_EQ(1, single.FrameIndex);
+    EXPECT_EQ(1, single.FrameIndex());
 
     // The start value 0 is clamped into the range.
     sk::TskSkinFrameRegulatorObject above(engine, Find<sk::TskDataSkinFrameRegulatorObject>("above"));
-    EXPECT_EQ(20, above.Value);
+    EXPECT_EQ(20, above.Value());
 }
 
 TEST_F(FrameObjectsTest, TrackBarValuesFollowItsButton)
@@ -278,43 +278,43 @@ TEST_F(FrameObjectsTest, TrackBarValuesFollowItsButton)
     skin.AddObject("diagonal", "trackbar", {"beginpoint=10,10", "endpoint=20,20"});
     Load();
     auto& h = engine->Add(std::make_unique<sk::TskSkinTrackBarObject>(engine, Find<sk::TskDataSkinTrackBar>("h")));
-    EXPECT_FALSE(h.Vertical);
-    EXPECT_EQ(gui::Point(5, 5), h.ButtonPos);
-    EXPECT_EQ(0, h.CalcValue(h.BeginPoint));
-    EXPECT_EQ(gui::Rect(0, 0, 10, 10), h.CalcButtonRect(h.ButtonPos));
+    EXPECT_FALSE(h.Vertical());
+    EXPECT_EQ(gui::Point(5, 5), h.ButtonPos());
+    EXPECT_EQ(0, h.CalcValue(h.BeginPoint()));
+    EXPECT_EQ(gui::Rect(0, 0, 10, 10), h.CalcButtonRect(h.ButtonPos()));
 
     // Pressed on the button, dragged by 40 pixels: 20 of 50.
     h.MouseDown(16, 16, gui::mbLeft);
-    EXPECT_TRUE(h.Down);
+    EXPECT_TRUE(h.Down());
     h.MouseMove(56, 16);
-    EXPECT_EQ(gui::Point(45, 5), h.ButtonPos);
-    EXPECT_EQ(20, h.Value);
+    EXPECT_EQ(gui::Point(45, 5), h.ButtonPos());
+    EXPECT_EQ(20, h.Value());
     // Past the end the move is refused, not clamped.
     engine->TakeEvents();
     h.MouseMove(200, 16);
-    EXPECT_EQ(gui::Point(45, 5), h.ButtonPos);
+    EXPECT_EQ(gui::Point(45, 5), h.ButtonPos());
     EXPECT_EQ("move h", engine->TakeEvents());
     DrawInto(h, true);
     EXPECT_EQ(ActivePic(10 + 30, 40 + 2), At(10 + 30, 10 + 2));  // filled part left of the button
     EXPECT_EQ(ActivePic(222, 2), At(10 + 42, 10 + 2));           // the pressed button
     EXPECT_EQ(Main(10 + 60, 10 + 2), At(10 + 60, 10 + 2));
     h.MouseUp(200, 16, gui::mbLeft);
-    EXPECT_FALSE(h.Down);
+    EXPECT_FALSE(h.Down());
 
     // Equal spans count as vertical; a vertical bar has its maximum at the end point.
     sk::TskSkinTrackBarObject diagonal(engine, Find<sk::TskDataSkinTrackBar>("diagonal"));
-    EXPECT_TRUE(diagonal.Vertical);
+    EXPECT_TRUE(diagonal.Vertical());
     sk::TskSkinTrackBarObject v(engine, Find<sk::TskDataSkinTrackBar>("v"));
-    EXPECT_TRUE(v.Vertical);
-    EXPECT_EQ(gui::Point(5, 45), v.ButtonPos);
-    EXPECT_EQ(40, v.CalcValue(v.EndPoint));
+    EXPECT_TRUE(v.Vertical());
+    EXPECT_EQ(gui::Point(5, 45), v.ButtonPos());
+    EXPECT_EQ(40, v.CalcValue(v.EndPoint()));
     // A press beside the button jumps there, held to the track.
     v.MouseDown(12, 10, gui::mbLeft);
-    EXPECT_EQ(gui::Point(5, 5), v.ButtonPos);
-    EXPECT_EQ(40, v.Value);
+    EXPECT_EQ(gui::Point(5, 5), v.ButtonPos());
+    EXPECT_EQ(40, v.Value());
     v.MouseDown(12, 35, gui::mbLeft);
-    EXPECT_EQ(gui::Point(5, 25), v.ButtonPos);
-    EXPECT_EQ(20, v.Value);
+    EXPECT_EQ(gui::Point(5, 25), v.ButtonPos());
+    EXPECT_EQ(20, v.Value());
 }
 
 TEST_F(FrameObjectsTest, AnimationStepsEveryIntervalAndStopsAtItsEnds)
@@ -328,31 +328,31 @@ TEST_F(FrameObjectsTest, AnimationStepsEveryIntervalAndStopsAtItsEnds)
                     "timerinterval=10", "buttonstyle=1"});
     Load();
     sk::TskSkinAnimateObject slow(engine, Find<sk::TskDataSkinAnimate>("slow"));
-    slow.Active = true;
+    slow.SetActive(true);
     std::vector<int> frames;
     for (int i = 0; i < 16; ++i) {
         slow.AnimateStep();
-        frames.push_back(slow.FrameIndex);
+        frames.push_back(slow.FrameIndex());
     }
     // One frame each fourth tick, wrapping round while cycling.
     EXPECT_EQ((std::vector<int>{1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4, 1}), frames);
-    EXPECT_TRUE(slow.Active);
+    EXPECT_TRUE(slow.Active());
     DrawInto(slow, false);
     EXPECT_EQ(ActivePic(1, 41), At(11, 11));
 
     sk::TskSkinAnimateObject fast(engine, Find<sk::TskDataSkinAnimate>("fast"));
-    EXPECT_EQ(25, fast.TimerInterval);
+    EXPECT_EQ(25, fast.TimerInterval());
     fast.MouseEnter();
     EXPECT_EQ(1, engine->animationTimerStarts);
-    for (int i = 0; i < 5 && fast.Active; ++i)
+    for (int i = 0; i < 5 && fast.Active(); ++i)
         fast.AnimateStep();
-    EXPECT_EQ(4, fast.FrameIndex);
-    EXPECT_FALSE(fast.Active);
+    EXPECT_EQ(4, fast.FrameIndex());
+    EXPECT_FALSE(fast.Active());
     fast.MouseLeave();
-    for (int i = 0; i < 5 && fast.Active; ++i)
+    for (int i = 0; i < 5 && fast.Active(); ++i)
         fast.AnimateStep();
-    EXPECT_EQ(1, fast.FrameIndex);
-    EXPECT_FALSE(fast.Active);
+    EXPECT_EQ(1, fast.FrameIndex());
+    EXPECT_FALSE(fast.Active());
     DrawInto(fast, false);
     EXPECT_EQ(ActivePic(1, 41), At(11, 11));
 }
@@ -367,8 +367,8 @@ TEST_F(FrameObjectsTest, AnimationLeftAtItsFirstFrameDoesNotTurnRound)
     a.MouseEnter();
     a.MouseLeave();
     a.AnimateStep();
-    EXPECT_EQ(1, a.FrameIndex);
-    EXPECT_FALSE(a.Active);
+    EXPECT_EQ(1, a.FrameIndex());
+    EXPECT_FALSE(a.Active());
 }
 
 TEST_F(FrameObjectsTest, ButtonStyleAnimationRunsItsCommandOnAClick)

@@ -147,7 +147,7 @@ protected:
     TskSkinMainMenuBarItem& ItemAt(int i) { return dynamic_cast<TskSkinMainMenuBarItem&>(*bar->Objects(i)); }
     TPoint Centre(int i)
     {
-        const TRect r = bar->Objects(i)->ObjectRect;
+        const TRect r = bar->Objects(i)->ObjectRect();
         return Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
     }
     void Mouse(UINT msg, TPoint p)
@@ -196,9 +196,9 @@ TEST_F(MainMenuBarTest, StandsAtTheTopAndLaysTheVisibleItemsOutInARow)
     help->SetVisible(false);
     Show();
     ASSERT_EQ(3, bar->ObjectCount());
-    EXPECT_EQ("mnuFile", bar->Objects(0)->IDName);
-    EXPECT_EQ("mnuTools", bar->Objects(2)->IDName);
-    EXPECT_FALSE(bar->Objects(1)->Enabled);
+    EXPECT_EQ("mnuFile", bar->Objects(0)->IDName());
+    EXPECT_EQ("mnuTools", bar->Objects(2)->IDName());
+    EXPECT_FALSE(bar->Objects(1)->Enabled());
     EXPECT_FALSE(bar->HiddenItems());
 
     // Each as wide as its caption and 12 pixels more, from the area's left edge.
@@ -206,7 +206,7 @@ TEST_F(MainMenuBarTest, StandsAtTheTopAndLaysTheVisibleItemsOutInARow)
     const char* captions[] = {"&File", "&CD", "&Tools"};
     for (int i = 0; i < 3; ++i) {
         const int w = CaptionWidth(captions[i], bar->DefItemFont()) + 12;
-        EXPECT_EQ(Rect(left, 2, left + w, 20), bar->Objects(i)->ObjectRect) << i;
+        EXPECT_EQ(Rect(left, 2, left + w, 20), bar->Objects(i)->ObjectRect()) << i;
         left += w;
     }
     // A bar without an element is the button face where no item is highlighted.
@@ -216,16 +216,16 @@ TEST_F(MainMenuBarTest, StandsAtTheTopAndLaysTheVisibleItemsOutInARow)
 TEST_F(MainMenuBarTest, ItemsThatDoNotFitAreLeftOutBehindAMarker)
 {
     Show();
-    const int fit = bar->Objects(1)->ObjectRect.Right + 2 + 5 + 2;  // File and CD fit, Help does not
+    const int fit = bar->Objects(1)->ObjectRect().Right + 2 + 5 + 2;  // File and CD fit, Help does not
     leaf->SetEnabled(false);
     bar->SetMainMenu(menu.get());
     bar->SetWidth(fit);
     Paint();
     EXPECT_TRUE(bar->HiddenItems());
-    EXPECT_TRUE(ItemAt(1).Shown);
-    EXPECT_FALSE(ItemAt(2).Shown);
-    EXPECT_FALSE(ItemAt(3).Shown);
-    EXPECT_FALSE(ItemAt(2).Enabled);
+    EXPECT_TRUE(ItemAt(1).Shown());
+    EXPECT_FALSE(ItemAt(2).Shown());
+    EXPECT_FALSE(ItemAt(3).Shown());
+    EXPECT_FALSE(ItemAt(2).Enabled());
     const TRect marker = bar->MarkerRect();
     EXPECT_EQ(Rect(fit - 2 - 5, 2, fit - 2, 20), marker);
     // The marker's arrow, in the shadow colour while the mouse is elsewhere.
@@ -236,7 +236,7 @@ TEST_F(MainMenuBarTest, ItemsThatDoNotFitAreLeftOutBehindAMarker)
     EXPECT_TRUE(arrow);
 
     // Left out, an item cannot be hovered.
-    Mouse(WM_MOUSEMOVE, Point(bar->Objects(2)->ObjectRect.Left + 1, 10));
+    Mouse(WM_MOUSEMOVE, Point(bar->Objects(2)->ObjectRect().Left + 1, 10));
     EXPECT_EQ(-1, bar->HotIndex());
     Mouse(WM_MOUSEMOVE, Point(marker.Left + 1, 10));
     EXPECT_TRUE(bar->MarkerHot());
@@ -245,9 +245,9 @@ TEST_F(MainMenuBarTest, ItemsThatDoNotFitAreLeftOutBehindAMarker)
     bar->SetWidth(400);
     Paint();
     EXPECT_FALSE(bar->HiddenItems());
-    EXPECT_TRUE(ItemAt(2).Shown);
-    EXPECT_TRUE(ItemAt(2).Enabled);
-    EXPECT_FALSE(ItemAt(3).Enabled);
+    EXPECT_TRUE(ItemAt(2).Shown());
+    EXPECT_TRUE(ItemAt(2).Enabled());
+    EXPECT_FALSE(ItemAt(3).Enabled());
 }
 
 TEST_F(MainMenuBarTest, TheMarkerOpensAMenuOfExactlyTheItemsLeftOut)
@@ -258,7 +258,7 @@ TEST_F(MainMenuBarTest, TheMarkerOpensAMenuOfExactlyTheItemsLeftOut)
     menu->Items().Remove(hidden);
     menu->Items().Insert(1, hidden);
     Show();
-    const int fit = bar->Objects(1)->ObjectRect.Right + 2 + 5 + 2;
+    const int fit = bar->Objects(1)->ObjectRect().Right + 2 + 5 + 2;
     bar->SetWidth(fit);
     Paint();
     ASSERT_TRUE(bar->HiddenItems());
@@ -275,21 +275,21 @@ TEST_F(MainMenuBarTest, TheItemUnderTheMouseIsHighlighted)
     Show();
     Mouse(WM_MOUSEMOVE, Centre(0));
     EXPECT_EQ(0, bar->HotIndex());
-    EXPECT_TRUE(bar->Objects(0)->Active);
-    EXPECT_TRUE(bar->Objects(0)->MouseIn);
+    EXPECT_TRUE(bar->Objects(0)->Active());
+    EXPECT_TRUE(bar->Objects(0)->MouseIn());
     Paint();
-    EXPECT_EQ(ColorToRGB(0xD2BDB6), ColorToRGB(painted.Canvas().Pixels(bar->Objects(0)->ObjectRect.Left + 2, 4)));
-    EXPECT_EQ(ColorToRGB(0x800000), ColorToRGB(painted.Canvas().Pixels(bar->Objects(0)->ObjectRect.Left, 10)));
+    EXPECT_EQ(ColorToRGB(0xD2BDB6), ColorToRGB(painted.Canvas().Pixels(bar->Objects(0)->ObjectRect().Left + 2, 4)));
+    EXPECT_EQ(ColorToRGB(0x800000), ColorToRGB(painted.Canvas().Pixels(bar->Objects(0)->ObjectRect().Left, 10)));
 
     Mouse(WM_MOUSEMOVE, Centre(1));
     EXPECT_EQ(1, bar->HotIndex());
-    EXPECT_FALSE(bar->Objects(0)->Active);
-    EXPECT_TRUE(bar->Objects(1)->Active);
+    EXPECT_FALSE(bar->Objects(0)->Active());
+    EXPECT_TRUE(bar->Objects(1)->Active());
 
     // Off the bar, the tracking timer lets the highlight go.
     ::SetCursorPos(2, ::GetSystemMetrics(SM_CYSCREEN) - 4);
     EXPECT_TRUE(PumpUntil([&] { return bar->HotIndex() == -1; }));
-    EXPECT_FALSE(bar->Objects(1)->Active);
+    EXPECT_FALSE(bar->Objects(1)->Active());
 }
 
 TEST_F(MainMenuBarTest, AnOpenSubmenuFollowsTheMouseAlongTheBar)
@@ -297,27 +297,28 @@ TEST_F(MainMenuBarTest, AnOpenSubmenuFollowsTheMouseAlongTheBar)
     Show();
     Mouse(WM_MOUSEMOVE, Centre(0));
     Click(Centre(0));
-    EXPECT_TRUE(ItemAt(0).Down);
+    EXPECT_TRUE(ItemAt(0).Down());
     EXPECT_TRUE(bar->MenuMode());
     EXPECT_TRUE(engine.MainMenuMode());
     EXPECT_EQ((std::vector<std::string>{"Open", "Exit"}), OpenCaptions());
     // The submenu opens under its item.
-    const TPoint below = bar->ClientToScreen(Point(bar->Objects(0)->ObjectRect.Left, bar->Objects(0)->ObjectRect.Bottom));
+    const TRect first = bar->Objects(0)->ObjectRect();
+    const TPoint below = bar->ClientToScreen(Point(first.Left, first.Bottom));
     EXPECT_EQ(below.Y, Menus().Levels(0)->Top());
     ASSERT_EQ(1u, enterSenders.size());
     EXPECT_EQ(bar, enterSenders[0]);
 
     // No click is needed on the next item.
     Mouse(WM_MOUSEMOVE, Centre(1));
-    EXPECT_FALSE(ItemAt(0).Down);
-    EXPECT_TRUE(ItemAt(1).Down);
+    EXPECT_FALSE(ItemAt(0).Down());
+    EXPECT_TRUE(ItemAt(1).Down());
     EXPECT_EQ((std::vector<std::string>{"Rip"}), OpenCaptions());
     EXPECT_EQ(1, Menus().LevelCount());
 
     // Leaving the bar keeps the item whose menu is open highlighted.
     bar->Perform(CM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(1, bar->HotIndex());
-    EXPECT_TRUE(ItemAt(1).Down);
+    EXPECT_TRUE(ItemAt(1).Down());
     EXPECT_EQ(1u, enterSenders.size());
 }
 
@@ -335,23 +336,23 @@ TEST_F(MainMenuBarTest, ALeafItemRunsItsCommandOnceAndLeavesTheMenuMode)
     EXPECT_FALSE(bar->MenuMode());
     EXPECT_EQ(0, Menus().LevelCount());
     for (int i = 0; i < bar->ObjectCount(); ++i)
-        EXPECT_FALSE(ItemAt(i).Down) << i;
+        EXPECT_FALSE(ItemAt(i).Down()) << i;
 }
 
 TEST_F(MainMenuBarTest, WhenTheMenusCloseThePressedItemComesBackUp)
 {
     Show();
     Click(Centre(0));
-    ASSERT_TRUE(ItemAt(0).Down);
+    ASSERT_TRUE(ItemAt(0).Down());
     // As when a command of the submenu is chosen.
     Menus().CloseMenus();
-    EXPECT_FALSE(ItemAt(0).Down);
-    EXPECT_FALSE(ItemAt(0).Active);
+    EXPECT_FALSE(ItemAt(0).Down());
+    EXPECT_FALSE(ItemAt(0).Active());
     EXPECT_FALSE(bar->MenuMode());
     // The mouse highlights again without opening anything.
     Mouse(WM_MOUSEMOVE, Centre(1));
-    EXPECT_TRUE(ItemAt(1).Active);
-    EXPECT_FALSE(ItemAt(1).Down);
+    EXPECT_TRUE(ItemAt(1).Active());
+    EXPECT_FALSE(ItemAt(1).Down());
     EXPECT_EQ(0, Menus().LevelCount());
 
     // A press on the form dismisses an open menu the same way.
@@ -360,7 +361,7 @@ TEST_F(MainMenuBarTest, WhenTheMenusCloseThePressedItemComesBackUp)
     ::SendMessageA(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(Point(5, 100)));
     ::SendMessageA(form.Handle(), WM_LBUTTONUP, 0, PointToLParam(Point(5, 100)));
     EXPECT_EQ(0, Menus().LevelCount());
-    EXPECT_FALSE(ItemAt(1).Down);
+    EXPECT_FALSE(ItemAt(1).Down());
 }
 
 TEST_F(MainMenuBarTest, AClickHandlerMayRebuildTheBar)
@@ -371,7 +372,7 @@ TEST_F(MainMenuBarTest, AClickHandlerMayRebuildTheBar)
     Show();
     Click(Centre(0));
     EXPECT_EQ(4, bar->ObjectCount());
-    EXPECT_TRUE(ItemAt(0).Down);
+    EXPECT_TRUE(ItemAt(0).Down());
     EXPECT_EQ((std::vector<std::string>{"Open", "Exit"}), OpenCaptions());
     Click(Centre(3));
     EXPECT_EQ("&Tools;", clicks);
@@ -383,8 +384,8 @@ TEST_F(MainMenuBarTest, MenusAndItemsThatGoAwayLeaveNothingBehind)
     Show();
     delete leaf;
     Paint();
-    EXPECT_EQ(nullptr, ItemAt(3).MenuItem);
-    EXPECT_FALSE(ItemAt(3).Enabled);
+    EXPECT_EQ(nullptr, ItemAt(3).MenuItem());
+    EXPECT_FALSE(ItemAt(3).Enabled());
     Click(Centre(3));
     EXPECT_EQ("", clicks);
 
@@ -402,19 +403,19 @@ TEST_F(MainMenuBarTest, TheKeyboardSelectsItemsRoundTheBarAndSkipsDisabledOnes)
     Show();
     bar->EnterMenuMode();
     EXPECT_TRUE(bar->MenuMode());
-    EXPECT_TRUE(ItemAt(0).Active);
+    EXPECT_TRUE(ItemAt(0).Active());
     ASSERT_EQ(1u, enterSenders.size());
     EXPECT_EQ(bar, enterSenders[0]);
 
     bar->SelectNextItem();
-    EXPECT_FALSE(ItemAt(0).Active);
-    EXPECT_TRUE(ItemAt(2).Active);  // CD is disabled
+    EXPECT_FALSE(ItemAt(0).Active());
+    EXPECT_TRUE(ItemAt(2).Active());  // CD is disabled
     bar->SelectNextItem();
     bar->SelectNextItem();
-    EXPECT_TRUE(ItemAt(0).Active);  // round from the last
+    EXPECT_TRUE(ItemAt(0).Active());  // round from the last
     bar->SelectPriorItem();
-    EXPECT_TRUE(ItemAt(3).Active);
-    EXPECT_FALSE(ItemAt(0).Active);
+    EXPECT_TRUE(ItemAt(3).Active());
+    EXPECT_FALSE(ItemAt(0).Active());
 
     // Enter presses it: a leaf runs its command.
     EXPECT_TRUE(bar->PressSelectedItem());
@@ -428,17 +429,17 @@ TEST_F(MainMenuBarTest, PressingTheSelectedItemOpensItsMenuAndArrowsCarryItOn)
     Show();
     bar->EnterMenuMode();
     EXPECT_TRUE(bar->PressSelectedItem());
-    EXPECT_TRUE(ItemAt(0).Down);
+    EXPECT_TRUE(ItemAt(0).Down());
     EXPECT_EQ((std::vector<std::string>{"Open", "Exit"}), OpenCaptions());
     bar->SelectNextItem();
-    EXPECT_TRUE(ItemAt(1).Down);
+    EXPECT_TRUE(ItemAt(1).Down());
     EXPECT_EQ((std::vector<std::string>{"Rip"}), OpenCaptions());
 
     bar->SubMenuClosed();
-    EXPECT_FALSE(ItemAt(1).Down);
-    EXPECT_TRUE(ItemAt(1).Active);
+    EXPECT_FALSE(ItemAt(1).Down());
+    EXPECT_TRUE(ItemAt(1).Active());
     bar->LeaveMenuMode();
-    EXPECT_FALSE(ItemAt(1).Active);
+    EXPECT_FALSE(ItemAt(1).Active());
     EXPECT_FALSE(bar->MenuMode());
 }
 
@@ -446,11 +447,11 @@ TEST_F(MainMenuBarTest, AnAcceleratorSelectsAndOpensItsItem)
 {
     Show();
     EXPECT_TRUE(bar->CheckAccelerator('c'));
-    EXPECT_TRUE(ItemAt(1).Down);
+    EXPECT_TRUE(ItemAt(1).Down());
     EXPECT_EQ((std::vector<std::string>{"Rip"}), OpenCaptions());
     EXPECT_TRUE(bar->CheckAccelerator('H'));
-    EXPECT_FALSE(ItemAt(1).Down);
-    EXPECT_TRUE(ItemAt(2).Down);
+    EXPECT_FALSE(ItemAt(1).Down());
+    EXPECT_TRUE(ItemAt(2).Down());
     EXPECT_EQ((std::vector<std::string>{"About"}), OpenCaptions());
     EXPECT_FALSE(bar->CheckAccelerator('x'));
 
@@ -511,8 +512,8 @@ TEST_F(SkinnedMenuBarTest, TheBarTakesItsHeightAndItemsFromTheSkin)
     font.SetName("Arial");
     font.SetHeight(13);
     const int w = 30 - 20 + CaptionWidth("&File", font) + 2;
-    EXPECT_EQ(Rect(4, 3, 4 + w, 23), bar->Objects(0)->ObjectRect);
-    EXPECT_EQ(Rect(4 + w, 3, 4 + w + 30 - 20 + CaptionWidth("&CD", font) + 2, 23), bar->Objects(1)->ObjectRect);
+    EXPECT_EQ(Rect(4, 3, 4 + w, 23), bar->Objects(0)->ObjectRect());
+    EXPECT_EQ(Rect(4 + w, 3, 4 + w + 30 - 20 + CaptionWidth("&CD", font) + 2, 23), bar->Objects(1)->ObjectRect());
     Paint();
     EXPECT_EQ(0x808080u, ColorToRGB(painted.Canvas().Pixels(1, 1)));
     EXPECT_EQ(0x808080u, ColorToRGB(painted.Canvas().Pixels(398, 24)));
@@ -640,9 +641,9 @@ TEST_F(SkinnedMenuBarTest, TheHighlightFadesInStepByStep)
     Show();
     Mouse(WM_MOUSEMOVE, Centre(0));
     TskMenuBarObject& item = *bar->Objects(0);
-    EXPECT_TRUE(item.Morphing);
-    EXPECT_LT(item.MorphFactor, 1.0);
-    EXPECT_TRUE(PumpUntil([&] { return item.MorphFactor == 1.0; }));
+    EXPECT_TRUE(item.Morphing());
+    EXPECT_LT(item.MorphFactor(), 1.0);
+    EXPECT_TRUE(PumpUntil([&] { return item.MorphFactor() == 1.0; }));
     Paint();
     EXPECT_EQ(0x00FF00u, ColorToRGB(painted.Canvas().Pixels(5, 4)));
 }
@@ -725,15 +726,15 @@ TEST_F(MainMenuBarTest, AMaximizedChildsButtonsFrameTheItems)
     const uint8_t commands[] = {TskSkinMainMenuBarButton::cbSysMenu, TskSkinMainMenuBarButton::cbClose,
                                 TskSkinMainMenuBarButton::cbRestore, TskSkinMainMenuBarButton::cbMinimize};
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(commands[i], dynamic_cast<TskSkinMainMenuBarButton&>(*bar->Objects(i)).Command) << i;
+        EXPECT_EQ(commands[i], dynamic_cast<TskSkinMainMenuBarButton&>(*bar->Objects(i)).Command()) << i;
     Paint();
     // Squares as high as the area: system menu at the left, close rightmost.
     const int right = bar->Width() - 2;
-    EXPECT_EQ(Rect(2, 2, 20, 20), bar->Objects(0)->ObjectRect);
-    EXPECT_EQ(Rect(right - 18, 2, right, 20), bar->Objects(1)->ObjectRect);
-    EXPECT_EQ(Rect(right - 38, 2, right - 20, 20), bar->Objects(2)->ObjectRect);
-    EXPECT_EQ(Rect(right - 58, 2, right - 40, 20), bar->Objects(3)->ObjectRect);
-    EXPECT_EQ(22, bar->Objects(4)->ObjectRect.Left);
+    EXPECT_EQ(Rect(2, 2, 20, 20), bar->Objects(0)->ObjectRect());
+    EXPECT_EQ(Rect(right - 18, 2, right, 20), bar->Objects(1)->ObjectRect());
+    EXPECT_EQ(Rect(right - 38, 2, right - 20, 20), bar->Objects(2)->ObjectRect());
+    EXPECT_EQ(Rect(right - 58, 2, right - 40, 20), bar->Objects(3)->ObjectRect());
+    EXPECT_EQ(22, bar->Objects(4)->ObjectRect().Left);
 
     // The items are still the items.
     Mouse(WM_MOUSEMOVE, Centre(4));

@@ -158,7 +158,7 @@ TEST_F(Dialogs, AboutShowsTheVersionItsLinksTurnRedUnderTheMouseAndEscClosesIt)
     bool closedByEsc = true;
     WhenShown<brenvale::TfrmAbout>([&](brenvale::TfrmAbout& about) {
         ::PostMessageA(about.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
-        const DWORD deadline = ::GetTickCount() + 5000;
+        const DWORD deadline = ::GetTickCount() + 30000;
         apptest::WhenShownStep([&closedByEsc, deadline] {
             auto* open = VisibleForm<brenvale::TfrmAbout>();
             if (open && int(::GetTickCount() - deadline) > 0) {

@@ -7,6 +7,7 @@
 #include "control_probes.h"
 #include "gui/controls/form.h"
 #include "gui/native/animate.h"
+#include "support/gui_pump.h"
 
 using namespace gui;
 
@@ -45,11 +46,7 @@ TEST(AnimateTest, AClipShorterThanItsStopFramePlaysToItsEnd)
     animate->SetActive(true);
     int drawn = 0;
     // The first frame comes from the system's timer: late on a busy machine.
-    for (DWORD end = ::GetTickCount() + 30000; drawn == 0 && ::GetTickCount() < end;) {
-        guitest::Pump();
-        ::Sleep(20);
-        drawn = DrawnPixels(*animate);
-    }
+    testsupport::GuiPumpUntil([&] { return (drawn = DrawnPixels(*animate)) > 0; });
     EXPECT_GT(drawn, 0);
     animate->SetActive(false);
 }

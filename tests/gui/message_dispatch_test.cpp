@@ -14,6 +14,7 @@
 #include "gui/controls/form.h"
 #include "gui/controls/timer.h"
 #include "gui/core/exceptions.h"
+#include "support/gui_pump.h"
 
 using namespace gui;
 using guitest::ColourBox;
@@ -241,11 +242,7 @@ TEST_F(DispatchTest, TimersTickWhileEnabledAndReportTheirFailures)
     };
     std::string reported;
     Application().OnException = [&](TComponent*, const std::exception& e) { reported = e.what(); };
-    const DWORD start = ::GetTickCount();
-    while (ticks < 5 && ::GetTickCount() - start < 5000) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        guitest::Pump();
-    }
+    testsupport::GuiPumpUntil([&] { return ticks >= 5; });
     EXPECT_EQ(ticks, 5);
     EXPECT_EQ(reported, "Third tick.");
 

@@ -10,6 +10,7 @@
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
 #include "gui/controls/screen.h"
+#include "support/gui_pump.h"
 
 using namespace gui;
 using guitest::ColourBox;
@@ -185,22 +186,14 @@ bool hintShown()
 // Lets a hint pause of 60 ms pass.
 void waitPastPause()
 {
-    for (DWORD end = ::GetTickCount() + 250; ::GetTickCount() < end;) {
-        guitest::Pump();
-        ::Sleep(10);
-    }
+    testsupport::GuiPump(250);
 }
 
 // Waits for the hint to come up: its timer comes late on a busy machine, so
 // the bound is far above the pause.
 bool hintComes()
 {
-    for (const DWORD start = ::GetTickCount(); !hintShown(); ::Sleep(10)) {
-        if (::GetTickCount() - start > 30000)
-            return false;
-        guitest::Pump();
-    }
-    return true;
+    return testsupport::GuiPumpUntil(hintShown);
 }
 
 }  // namespace

@@ -38,6 +38,7 @@ TEST(StringUtils, StrToIntTakesDecimalIntegersOnly)
         EXPECT_THROW(StrToInt(bad), EConvertError) << bad;
     try {
         StrToInt("abc");
+        ADD_FAILURE() << "no error";
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), "'abc' is not a valid integer value");
     }

@@ -64,27 +64,6 @@ void FormSkin::Reload(const std::vector<std::string>& extra)
     data_->LoadStoredSkin(*stored_);
 }
 
-void Wait(int ms)
-{
-    const DWORD end = ::GetTickCount() + DWORD(ms);
-    do {
-        gui::Application().ProcessMessages();
-        ::Sleep(5);
-    } while (int(end - ::GetTickCount()) > 0);
-}
-
-bool WaitUntil(const std::function<bool()>& condition, int ms)
-{
-    const DWORD start = ::GetTickCount();
-    while (!condition()) {
-        if (::GetTickCount() - start > DWORD(ms))
-            return false;
-        gui::Application().ProcessMessages();
-        ::Sleep(5);
-    }
-    return true;
-}
-
 FormEngineTest::FormEngineTest() : form(new gui::TForm(nullptr))
 {
     form->SetBounds(120, 120, 200, 120);

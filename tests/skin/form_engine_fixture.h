@@ -14,6 +14,7 @@
 #include "gui/graphics/bitmap.h"
 #include "skin/data/skin_data.h"
 #include "skin/model/stored_skin.h"
+#include "support/gui_pump.h"
 
 #include <gtest/gtest.h>
 
@@ -38,12 +39,15 @@ private:
 };
 
 // Dispatches the messages that arrive during ms milliseconds.
-void Wait(int ms);
+inline void Wait(int ms) { testsupport::GuiPump(DWORD(ms)); }
 // Dispatches messages until the condition holds, checked after each round;
 // false when it still does not after ms milliseconds. The engine's timers and
 // the display's mouse come late on a busy machine: the bound is far above what
 // they need.
-bool WaitUntil(const std::function<bool()>& condition, int ms = 30000);
+inline bool WaitUntil(const std::function<bool()>& condition, int ms = 30000)
+{
+    return testsupport::GuiPumpUntil(condition, DWORD(ms));
+}
 
 // A test with a 200 x 120 form of its own at (120, 120), captioned "Frame".
 class FormEngineTest : public ::testing::Test {

@@ -259,7 +259,7 @@ TEST_F(MDIEngineTest, TheMouseActivatesMovesAndMaximizesAChildByItsFrame)
     b->Show();
     ::SetForegroundWindow(parent->Handle());
     xinput::Pump(300);
-    ASSERT_EQ(parent->ActiveMDIChild(), b);
+    ASSERT_TRUE(formenginetest::WaitUntil([&] { return parent->ActiveMDIChild() == b; }));
     // The caption of the child behind, where the other does not cover it.
     const gui::TPoint origin = EngineOf(a)->FrameScreenOrigin();
     const gui::TRect caption = ObjectRect(a, [](sk::TskActiveSkinObject* o) {
@@ -296,7 +296,7 @@ TEST_F(MDIEngineTest, AChildThatLosesTheActivationLosesTheHoverOfItsButtons)
     a->Show();
     ::SetForegroundWindow(parent->Handle());
     xinput::Pump(300);
-    ASSERT_EQ(parent->ActiveMDIChild(), a);
+    ASSERT_TRUE(formenginetest::WaitUntil([&] { return parent->ActiveMDIChild() == a; }));
     sk::TskSkinStdButtonObject* close = nullptr;
     for (int i = 0; i < EngineOf(a)->ObjectCount(); ++i)
         if (auto* button = dynamic_cast<sk::TskSkinStdButtonObject*>(EngineOf(a)->Objects(i));
@@ -315,7 +315,7 @@ TEST_F(MDIEngineTest, AChildThatLosesTheActivationLosesTheHoverOfItsButtons)
     xinput::XDoTool("mousemove " + std::to_string(inside.X) + " " + std::to_string(inside.Y));
     b->Show();
     xinput::Pump(300);
-    ASSERT_EQ(parent->ActiveMDIChild(), b);
+    ASSERT_TRUE(formenginetest::WaitUntil([&] { return parent->ActiveMDIChild() == b; }));
     EXPECT_FALSE(close->Active());
     EXPECT_FALSE(close->MouseIn());
 }
@@ -470,8 +470,7 @@ TEST_F(MDIEngineTest, AChildActivatedWhileAnotherIsMaximizedTakesTheMaximizedSta
     // The bar's close button closes the child in front.
     p = OnBar(BarButton(TskSkinMainMenuBarButton::cbClose)->ObjectRect());
     xinput::Click(p.x, p.y);
-    xinput::Pump(100);
-    EXPECT_EQ(Screen().IndexOfForm(b), -1);
+    EXPECT_TRUE(formenginetest::WaitUntil([&] { return Screen().IndexOfForm(b) == -1; }));
     EXPECT_NE(Screen().IndexOfForm(a), -1);
 }
 
@@ -549,8 +548,7 @@ TEST_F(MDIEngineTest, TheBarsChildButtonsFollowTheChildsBorderIconsAndWorkUnderT
     formenginetest::Wait(50);
     p = OnBar(BarButton(TskSkinMainMenuBarButton::cbClose)->ObjectRect());
     xinput::Click(p.x, p.y);
-    xinput::Pump(100);
-    EXPECT_EQ(parent->MDIChildCount(), 0);
+    EXPECT_TRUE(formenginetest::WaitUntil([&] { return parent->MDIChildCount() == 0; }));
     EXPECT_EQ(bar->ButtonCount(), 0);
     EXPECT_EQ(engine->CaptionText(), "Parent");
 }
@@ -679,8 +677,7 @@ TEST_F(MDIEngineTest, AChildClosesWithCtrlF4)
 
     FocusOn(b);
     xinput::Key("ctrl+F4");
-    xinput::Pump(100);
-    EXPECT_EQ(Screen().IndexOfForm(b), -1);
+    EXPECT_TRUE(formenginetest::WaitUntil([&] { return Screen().IndexOfForm(b) == -1; }));
     EXPECT_EQ(parent->MDIChildCount(), 1);
     EXPECT_EQ(parent->ActiveMDIChild(), a);
 }

@@ -27,6 +27,7 @@
 #include "skinctrls/menubar/main_menu_bar.h"
 #include "skinctrls/views/skin_list_view.h"
 #include "skinctrls/views/skin_tree_view.h"
+#include "support/gui_pump.h"
 
 namespace {
 
@@ -35,14 +36,7 @@ using gui::Rect;
 using gui::TRect;
 using sk::TskFormSkinEngine;
 
-void Wait(int ms)
-{
-    const DWORD end = ::GetTickCount() + DWORD(ms);
-    do {
-        gui::Application().ProcessMessages();
-        ::Sleep(5);
-    } while (int(end - ::GetTickCount()) > 0);
-}
+using testsupport::GuiPump;
 
 TRect WorkArea()
 {
@@ -135,7 +129,7 @@ TEST_F(EngineStatesTest, MinimizedFormsParkSideBySideAlongTheBottomAndRestore)
     auto* other = new TskFormSkinEngine(&second);
     form->Show();
     second.Show();
-    Wait(30);
+    GuiPump(30);
     const TRect work = WorkArea();
     const int w = first->GetMinWidth(), h = first->GetMinHeight();
     first->SetFormState(sk::wsMinimized);
@@ -154,7 +148,7 @@ TEST_F(EngineStatesTest, AFormMinimizedByTheSystemIsATitleThatComesBack)
 {
     auto* engine = new TskFormSkinEngine(form);
     form->Show();
-    Wait(30);
+    GuiPump(30);
     ::ShowWindow(form->Handle(), SW_MINIMIZE);
     ASSERT_TRUE(::IsIconic(form->Handle()));
     // All of it is title: the system drags it; no frame object takes the mouse.
@@ -186,7 +180,7 @@ TEST_F(EngineStatesTest, ARolledUpMaximizedFormRollsDownFirstThenRestores)
     int changes = 0;
     engine->OnChangeRollUpState = [&](gui::TComponent*) { ++changes; };
     form->Show();
-    Wait(30);
+    GuiPump(30);
     engine->RollUpForm(true);
     EXPECT_TRUE(engine->RolledUp());
     EXPECT_EQ(form->Height(), engine->GetMinHeight());
@@ -226,7 +220,7 @@ TEST_F(EngineStatesTest, MaximizingARolledUpFormRollsItDownFirst)
 {
     auto* engine = new TskFormSkinEngine(form);
     form->Show();
-    Wait(30);
+    GuiPump(30);
     engine->RollUpForm(true);
     gui::TMenuItem* items = engine->GetSystemMenuItems();
     ASSERT_EQ(items->Items(1)->Name(), "DSF_MAXITEM");
@@ -259,7 +253,7 @@ TEST_F(EngineStatesTest, InClientModeTheRollUpPictureTakesTheFormsPlaceAndItsCon
     hidden->SetVisible(false);
     engine->SetSkinData(&skin.Data());
     form->Show();
-    Wait(30);
+    GuiPump(30);
     const int height = form->Height();
     engine->RollUpForm(true);
     ASSERT_TRUE(engine->RolledUp());
@@ -306,7 +300,7 @@ TEST_F(EngineStatesTest, ASkinChangeKeepsTheRollUpOnlyWhenTheNewSkinHasARollUpPi
     control->SetParent(form);
     engine->SetSkinData(&skin.Data());
     form->Show();
-    Wait(30);
+    GuiPump(30);
     const int height = form->Height();
     engine->RollUpForm(true);
     ASSERT_EQ(form->Height(), 16);
@@ -348,7 +342,7 @@ TEST_F(EngineStatesTest, AFormRolledUpWhenItsSkinGoesGetsItsControlsBack)
     control->SetParent(form);
     engine->SetSkinData(&skin.Data());
     form->Show();
-    Wait(30);
+    GuiPump(30);
     const int height = form->Height();
     engine->RollUpForm(true);
     ASSERT_FALSE(control->Visible());
@@ -421,7 +415,7 @@ protected:
         engine->OnMainMenuExit = [this](gui::TComponent*) { clicks.push_back("exit mode"); };
         gui::Application().OnMessage = [this](MSG& msg, bool&) { programMessages += msg.message == WM_KEYDOWN; };
         form->Show();
-        Wait(30);
+        GuiPump(30);
     }
     sk::TskSkinMainMenuItem* Item(int index)
     {
@@ -697,7 +691,7 @@ private:
 TEST_F(MenuModeTest, TwoFormsInMenuModeEachGiveBackWhatTheyTook)
 {
     OtherMenuForm other;
-    Wait(30);
+    GuiPump(30);
     // The first form's mode ends first: the other's keeps the keys.
     SysKeyMenu();
     other.SysKeyMenu();
@@ -731,7 +725,7 @@ TEST_F(MenuModeTest, AnEngineThatGoesInMenuModeLeavesNoHandlerBehind)
         // Gone while another form's mode is on top of its own.
         OtherMenuForm first;
         ::SetActiveWindow(form->Handle());
-        Wait(30);
+        GuiPump(30);
         first.SysKeyMenu();
         SysKeyMenu();
         first.Destroy();
@@ -744,7 +738,7 @@ TEST_F(MenuModeTest, AnEngineThatGoesInMenuModeLeavesNoHandlerBehind)
         // Gone while its own mode is on top.
         OtherMenuForm second;
         ::SetActiveWindow(form->Handle());
-        Wait(30);
+        GuiPump(30);
         SysKeyMenu();
         second.SysKeyMenu();
         second.Destroy();
@@ -771,7 +765,7 @@ TEST_F(EngineStatesTest, TheSystemMenuTakesTheKeysUntilAPressElsewhereClosesIt)
     engine->OnSkinMenuOpen = [&](gui::TComponent*) { ++opened; };
     engine->OnSkinMenuClose = [&](gui::TComponent*) { ++closed; };
     form->Show();
-    Wait(30);
+    GuiPump(30);
     RECT wr;
     ::GetWindowRect(form->Handle(), &wr);
     // The system's handling of the press waits for the button to come up.
@@ -801,7 +795,7 @@ TEST_F(EngineStatesTest, AltSpaceOpensTheSystemMenuBelowItsButton)
 {
     auto* engine = new TskFormSkinEngine(form);
     form->Show();
-    Wait(30);
+    GuiPump(30);
     const sk::TskActiveSkinObject* button = nullptr;
     for (int i = 0; i < engine->ObjectCount(); ++i)
         if (engine->Objects(i)->IDName() == "sysmenubutton")
@@ -855,7 +849,7 @@ TEST_F(EngineStatesTest, TheTrayIconHidesTheProgramAndBringsItBack)
 
     gui::Application().SetMainForm(form);
     form->Show();
-    Wait(30);
+    GuiPump(30);
     engine->MinimizeToTray();
     EXPECT_TRUE(gui::Application().Minimized());
     EXPECT_TRUE(tray->MinimizeToTray());

@@ -10,6 +10,7 @@
 #include "skin/popups/skin_main_menu.h"
 #include "skin/popups/skin_menu_item.h"
 #include "skin/popups/skin_popup_window.h"
+#include "support/message_pump.h"
 
 namespace frameobjectstest {
 
@@ -24,18 +25,7 @@ gui::TMenuItem* AddItem(gui::TMenuItem& parent, const std::string& caption, cons
     return item;
 }
 
-void Pump(int ms)
-{
-    const DWORD end = ::GetTickCount() + DWORD(ms);
-    do {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(5);
-    } while (::GetTickCount() < end);
-}
+using testsupport::Pump;
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "gui/graphics/canvas.h"
 #include "picture_fixtures.h"
 #include "skin/imaging/layered.h"
+#include "support/message_pump.h"
 
 using namespace sk;
 
@@ -40,16 +41,6 @@ private:
     win::UniqueBrush brush_;
     HWND hwnd_ = nullptr;
 };
-
-void Pump()
-{
-    MSG msg;
-    for (int i = 0; i < 20; ++i) {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-        ::Sleep(20);
-    }
-}
 
 }  // namespace
 
@@ -86,11 +77,10 @@ TEST(Layered, GrabScreenAreaCopiesWhatTheScreenShows)
     gui::TBitmap grab;
     grab.SetSize(20, 20);
     // The display shows the window once it has drawn it, later on a busy machine.
-    const DWORD start = ::GetTickCount();
-    do {
-        Pump();
+    testsupport::PumpUntil(30000, [&] {
         GrabScreenArea(110, 130, grab);  // the window starts at (10, 10) of the grab
-    } while (grab.Canvas().Pixels(15, 15) != gui::clRed && ::GetTickCount() - start < 30000);
+        return grab.Canvas().Pixels(15, 15) == gui::clRed;
+    });
     EXPECT_EQ(grab.Canvas().Pixels(15, 15), gui::clRed);
     EXPECT_EQ(grab.Canvas().Pixels(19, 10), gui::clRed);
     EXPECT_NE(grab.Canvas().Pixels(5, 5), gui::clRed);

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "gui/controls/application.h"
+#include "support/gui_pump.h"
 
 namespace xinput {
 
@@ -50,10 +51,8 @@ void WhilePumping(const std::function<void()>& input)
         input();
         done = true;
     });
-    while (!done) {
-        gui::Application().ProcessMessages();
-        ::Sleep(5);
-    }
+    // No deadline: the input thread always ends (xdotool's commands return).
+    testsupport::GuiPumpUntil([&] { return done.load(); }, INFINITE);
     thread.join();
 }
 
@@ -82,11 +81,7 @@ public:
     // minute, then a little longer for what they set off.
     void WaitFor(int buttonUps, int keyUps)
     {
-        const DWORD start = ::GetTickCount();
-        while (hook_ && (buttonUps_ < buttonUps || keyUps_ < keyUps) && ::GetTickCount() - start < 30000) {
-            gui::Application().ProcessMessages();
-            ::Sleep(5);
-        }
+        testsupport::GuiPumpUntil([&] { return !hook_ || (buttonUps_ >= buttonUps && keyUps_ >= keyUps); });
         Pump(150);
     }
 
@@ -111,14 +106,7 @@ private:
 
 bool XDoTool(const std::string& arguments) { return Run(arguments, true); }
 
-void Pump(int ms)
-{
-    const DWORD end = ::GetTickCount() + DWORD(ms);
-    do {
-        gui::Application().ProcessMessages();
-        ::Sleep(5);
-    } while (int(end - ::GetTickCount()) > 0);
-}
+void Pump(int ms) { testsupport::GuiPump(DWORD(ms)); }
 
 void Click(int x, int y)
 {

@@ -56,28 +56,6 @@ void ControlTest::Mouse(gui::TWinControl& control, UINT msg, int x, int y)
     ::SendMessageA(control.Handle(), msg, keys, gui::PointToLParam(gui::Point(x, y)));
 }
 
-void ControlTest::Wait(int ms)
-{
-    const DWORD end = ::GetTickCount() + DWORD(ms);
-    do {
-        gui::Application().ProcessMessages();
-        ::Sleep(2);
-    } while (int(::GetTickCount() - end) < 0);
-    gui::Application().ProcessMessages();
-}
-
-bool ControlTest::WaitUntil(const std::function<bool()>& condition, int ms)
-{
-    const DWORD start = ::GetTickCount();
-    while (!condition()) {
-        if (::GetTickCount() - start > DWORD(ms))
-            return false;
-        gui::Application().ProcessMessages();
-        ::Sleep(2);
-    }
-    return true;
-}
-
 gui::TColor RGBOf(gui::TColor color) { return gui::TColor(gui::ColorToRGB(color)); }
 
 }  // namespace skinctrlstest

@@ -13,6 +13,7 @@
 #include "gui/controls/custom_control.h"
 #include "gui/controls/form.h"
 #include "gui/graphics/bitmap.h"
+#include "support/gui_pump.h"
 #include "test_skin.h"
 
 namespace skinctrlstest {
@@ -28,11 +29,14 @@ public:
     // A mouse message at a client point of a windowed control.
     static void Mouse(gui::TWinControl& control, UINT msg, int x, int y);
     // Dispatches the messages that arrive during ms milliseconds.
-    static void Wait(int ms);
+    static void Wait(int ms) { testsupport::GuiPump(DWORD(ms)); }
     // Dispatches messages until the condition holds, checked after each round;
     // false when it still does not after ms milliseconds. What timers do comes
     // late on a busy machine: the bound is far above what they need.
-    static bool WaitUntil(const std::function<bool()>& condition, int ms = 30000);
+    static bool WaitUntil(const std::function<bool()>& condition, int ms = 30000)
+    {
+        return testsupport::GuiPumpUntil(condition, DWORD(ms));
+    }
 
     gui::TForm& form;
     TestSkin skin;

@@ -23,6 +23,7 @@
 #include "skin/popups/skin_menu_item.h"
 #include "skin/popups/skin_popup_window.h"
 #include "skinctrls/menubar/main_menu_bar.h"
+#include "support/gui_pump.h"
 #include "test_skin.h"
 
 using namespace gui;
@@ -33,30 +34,8 @@ using sk::TskSkinMainMenuBarItem;
 
 namespace {
 
-void Pump(int ms)
-{
-    const DWORD end = ::GetTickCount() + DWORD(ms);
-    do {
-        Application().ProcessMessages();
-        ::Sleep(5);
-    } while (int(::GetTickCount() - end) < 0);
-    Application().ProcessMessages();
-}
-
-// Pumps until the condition holds; false when it still does not after thirty
-// seconds, far above what the bar's timers need on a busy machine.
-template <typename Condition>
-bool PumpUntil(Condition condition)
-{
-    const DWORD start = ::GetTickCount();
-    while (!condition()) {
-        if (::GetTickCount() - start > 30000)
-            return false;
-        Application().ProcessMessages();
-        ::Sleep(5);
-    }
-    return true;
-}
+using testsupport::GuiPump;
+using testsupport::GuiPumpUntil;
 
 // One skinned form for the whole program: showing windows costs seconds here.
 struct SharedForm {
@@ -110,7 +89,7 @@ protected:
             engine.SkinMenu().CloseMenus();
         delete bar;
         engine.OnMainMenuEnter = nullptr;
-        Pump(20);
+        GuiPump(20);
     }
 
     TMenuItem* AddMenu(const std::string& caption, const std::string& name)
@@ -288,7 +267,7 @@ TEST_F(MainMenuBarTest, TheItemUnderTheMouseIsHighlighted)
 
     // Off the bar, the tracking timer lets the highlight go.
     ::SetCursorPos(2, ::GetSystemMetrics(SM_CYSCREEN) - 4);
-    EXPECT_TRUE(PumpUntil([&] { return bar->HotIndex() == -1; }));
+    EXPECT_TRUE(GuiPumpUntil([&] { return bar->HotIndex() == -1; }));
     EXPECT_FALSE(bar->Objects(1)->Active());
 }
 
@@ -643,7 +622,7 @@ TEST_F(SkinnedMenuBarTest, TheHighlightFadesInStepByStep)
     TskMenuBarObject& item = *bar->Objects(0);
     EXPECT_TRUE(item.Morphing());
     EXPECT_LT(item.MorphFactor(), 1.0);
-    EXPECT_TRUE(PumpUntil([&] { return item.MorphFactor() == 1.0; }));
+    EXPECT_TRUE(GuiPumpUntil([&] { return item.MorphFactor() == 1.0; }));
     Paint();
     EXPECT_EQ(0x00FF00u, ColorToRGB(painted.Canvas().Pixels(5, 4)));
 }

@@ -14,32 +14,19 @@
 #include "gui/controls/menu.h"
 #include "skin/popups/skin_menu.h"
 #include "skin/popups/skin_popup_window.h"
+#include "support/gui_pump.h"
 
 namespace menutest {
 
 // Runs the message loop for a while.
-inline void Pump(DWORD milliseconds)
-{
-    const DWORD start = ::GetTickCount();
-    do {
-        gui::Application().ProcessMessages();
-        ::Sleep(5);
-    } while (::GetTickCount() - start < milliseconds);
-}
+inline void Pump(DWORD milliseconds) { testsupport::GuiPump(milliseconds); }
 
 // Pumps until the condition holds, for at most half a minute: far above what the
 // menus' timers need, so that a busy machine does not fail a test.
 template <typename Condition>
 bool PumpUntil(Condition condition)
 {
-    const DWORD start = ::GetTickCount();
-    while (!condition()) {
-        if (::GetTickCount() - start > 30000)
-            return false;
-        gui::Application().ProcessMessages();
-        ::Sleep(5);
-    }
-    return true;
+    return testsupport::GuiPumpUntil(condition);
 }
 
 using namespace gui;

@@ -15,20 +15,14 @@
 #include "gui/graphics/image_list.h"
 #include "skin/popups/skin_popup_menu.h"
 #include "skin/popups/tray_icon.h"
+#include "support/gui_pump.h"
 
 namespace {
 
 using namespace gui;
 using sk::TskTrayIcon;
 
-void Pump(DWORD milliseconds)
-{
-    const DWORD start = ::GetTickCount();
-    do {
-        Application().ProcessMessages();
-        ::Sleep(5);
-    } while (::GetTickCount() - start < milliseconds);
-}
+using testsupport::GuiPump;
 
 // Keeps every call to the shell, after making it.
 class RecordingTrayIcon : public TskTrayIcon {
@@ -143,17 +137,17 @@ TEST_F(TrayIconTest, SingleClickIsToldOnceAfterTheDoubleClickTime)
     Notify(WM_LBUTTONDOWN);
     Notify(WM_LBUTTONUP);
     EXPECT_EQ(events, "down0L;up0;");
-    Pump(DWORD(DoubleClickTime() + 300));
+    GuiPump(DWORD(DoubleClickTime() + 300));
     EXPECT_EQ(events, "down0L;up0;click;");
 
     // Held past the double-click time: the click comes with the release.
     events.clear();
     Notify(WM_LBUTTONDOWN);
-    Pump(DWORD(DoubleClickTime() + 300));
+    GuiPump(DWORD(DoubleClickTime() + 300));
     EXPECT_EQ(events, "down0L;");
     Notify(WM_LBUTTONUP);
     EXPECT_EQ(events, "down0L;click;up0;");
-    Pump(DWORD(DoubleClickTime() + 100));
+    GuiPump(DWORD(DoubleClickTime() + 100));
     EXPECT_EQ(events, "down0L;click;up0;");
 }
 
@@ -163,7 +157,7 @@ TEST_F(TrayIconTest, DoubleClickIsNoClick)
     Notify(WM_LBUTTONUP);
     Notify(WM_LBUTTONDBLCLK);
     Notify(WM_LBUTTONUP);
-    Pump(DWORD(DoubleClickTime() + 300));
+    GuiPump(DWORD(DoubleClickTime() + 300));
     EXPECT_EQ(events, "down0L;up0;dblclick;up0;");
 }
 
@@ -220,7 +214,7 @@ TEST_F(TrayIconTest, DisabledIconIgnoresTheMouse)
     tray->SetEnabled(false);
     for (UINT m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MOUSEMOVE})
         Notify(m);
-    Pump(DWORD(DoubleClickTime() + 200));
+    GuiPump(DWORD(DoubleClickTime() + 200));
     EXPECT_EQ(events, "");
     EXPECT_EQ(menu.popups, 0);
 }
@@ -287,9 +281,7 @@ TEST_F(TrayIconTest, CyclingIconsRunsThroughTheListAndAroundAgain)
     tray->SetIconIndex(2);
     tray->SetCycleIcons(true);
     EXPECT_EQ(tray->IconIndex(), 0);
-    const DWORD start = ::GetTickCount();
-    while (next.size() < 5 && ::GetTickCount() - start < 30000)
-        Pump(10);
+    testsupport::GuiPumpUntil([&] { return next.size() >= 5; });
     tray->SetCycleIcons(false);
     ASSERT_GE(next.size(), 5u);
     EXPECT_EQ(std::vector<int>(next.begin(), next.begin() + 5), (std::vector<int>{1, 2, 3, 0, 1}));

@@ -43,11 +43,6 @@ std::string ErrorText()
     return Narrow(description.Get());
 }
 
-void Pump(DWORD milliseconds)
-{
-    PumpUntil(milliseconds, [] { return false; });
-}
-
 HRESULT EventSink::Connect(IUnknown* control)
 {
     win::ComPtr<IConnectionPointContainer> container;

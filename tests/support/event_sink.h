@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/message_pump.h"
 #include "win/com_ptr.h"
 
 namespace testsupport {
@@ -42,39 +43,9 @@ private:
     DWORD cookie_ = 0;
 };
 
-// Pumps the thread's messages for up to `milliseconds`, or until `done` answers true.
-template <typename Done>
-bool PumpUntil(DWORD milliseconds, Done done);
-
-// Pumps the thread's messages for `milliseconds`.
-void Pump(DWORD milliseconds);
-
 // The description of the thread's current error object, or "" when there is none.
 std::string ErrorText();
 
 std::string Narrow(const wchar_t* text);
 
 }  // namespace testsupport
-
-#include <windows.h>
-
-template <typename Done>
-bool testsupport::PumpUntil(DWORD milliseconds, Done done)
-{
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        if (done())
-            return true;
-        const DWORD elapsed = ::GetTickCount() - start;
-        if (elapsed >= milliseconds)
-            return false;
-        // Short waits: the condition may become true without any message arriving.
-        const DWORD left = milliseconds - elapsed;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, left < 20 ? left : 20, QS_ALLINPUT);
-    }
-}

@@ -300,22 +300,28 @@ TEST_F(Ripping, AnsweringNoToTheOverwriteQuestionCancels)
     Start({AudioCd(1, kTrackLength)});
     control->put_OverwritePrompt(VARIANT_TRUE);
     WriteFileText(Target(1) + ".wav", "keep me");
-    // Answers the control's message box from another thread, as a user would.
-    std::thread user([] {
-        for (int i = 0; i < 200; ++i) {
+    // Answers the control's message box from another thread, as a user would,
+    // once it shows its question.
+    std::wstring prompt;
+    std::thread user([&prompt] {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < 60000) {
             if (HWND box = FindWindowW(L"#32770", L"Quenlit")) {
                 wchar_t text[128] = {};
-                GetDlgItemTextW(box, 0xFFFF, text, 128);
-                PostMessageW(box, WM_COMMAND, IDNO, 0);
-                return;
+                if (GetDlgItemTextW(box, 0xFFFF, text, 128) > 0) {
+                    prompt = text;
+                    PostMessageW(box, WM_COMMAND, IDNO, 0);
+                    return;
+                }
             }
-            Sleep(50);
+            Sleep(20);
         }
     });
     win::UniqueBstr name(WideTarget(1).c_str());
     ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
-    ASSERT_TRUE(WaitIdle(20000));
+    ASSERT_TRUE(WaitIdle(60000));
     user.join();
+    EXPECT_EQ(prompt, L"File already exists. Do you wish to overwrite it?");
     EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError Cancelled by user."});
     EXPECT_EQ(ReadFileText(Target(1) + ".wav"), "keep me");
 }

@@ -24,13 +24,13 @@ def holds_track_audio(path, first_lba, sectors):
 @case(disc=WORLD_DISC)
 def case_titles_in_any_script_name_the_files(app):
     before = app.visible_windows()
-    app.click(*app.tool_button('cddb'))
+    app.click_tool('cddb')
     app.wait_for(lambda: not app.find_window('Loading CDDB Data ..'), 'the lookup ends', timeout=40)
     app.settle(0.5)
     check(not app.new_windows(before), 'a message showed after the lookup')
     app.screenshot('named.png')
-    app.click(*app.tool_button('selectall'))
-    app.click(*app.tool_button('rip'))
+    app.click_tool('selectall')
+    app.click_tool('rip')
     # Every file carries its title's own letters, those the program's code page
     # lacks too, and the rip goes on to the end.
     for number, title in enumerate(WORLD_TITLES):
@@ -56,13 +56,13 @@ DOTS_FILES = [('P.S..wav', 0, 300), ('Wait....wav', 300, 300),
 @case(disc=DOTS_DISC)
 def case_titles_ending_in_dots_keep_them(app):
     before = app.visible_windows()
-    app.click(*app.tool_button('cddb'))
+    app.click_tool('cddb')
     app.wait_for(lambda: not app.find_window('Loading CDDB Data ..'), 'the lookup ends', timeout=40)
     app.settle(0.5)
     check(not app.new_windows(before), 'a message showed after the lookup')
     app.screenshot('dots.png')
-    app.click(*app.tool_button('selectall'))
-    app.click(*app.tool_button('rip'))
+    app.click_tool('selectall')
+    app.click_tool('rip')
     for file, first, sectors in DOTS_FILES:
         path = os.path.join(app.out_dir, file)
         app.wait_for(lambda: holds_track_audio(path, first, sectors), '%s holds its track' % file, timeout=40)
@@ -77,11 +77,10 @@ def case_titles_ending_in_dots_keep_them(app):
 def case_a_lookup_without_a_record_says_so_in_the_skin(app):
     # The server has no record of the case's small disc.
     before = app.visible_windows()
-    app.click(*app.tool_button('cddb'))
+    app.click_tool('cddb')
     box = wait_message(app, before, 'Error', 'the lookup reports that no record was found', timeout=40)
-    app.settle(0.5)
-    app.screenshot('no_record.png')
     check_skinned(app, box, 'the lookup\'s error')
+    app.screenshot('no_record.png')
     check(not app.find_window('Loading CDDB Data ..'), 'the wait window stays with the error')
     app.key('Return')
     app.wait_for(lambda: app.rect_of(box) is None, 'the error is acknowledged')

@@ -107,9 +107,8 @@ def case_options_ok_says_so_for_a_drive_that_does_not_exist(app):
     visible = app.visible_windows()
     app.key('Return')
     box = wait_message(app, visible, 'Warning', 'OK says that the drive does not exist')
-    app.settle(0.5)
-    app.screenshot('no_such_drive.png')
     check_skinned(app, box, 'the warning')
+    app.screenshot('no_such_drive.png')
     app.key('Return')
     app.wait_for(lambda: app.rect_of(box) is None, 'the warning closes')
     # Options stays open with the folder to mend; nothing was stored.
@@ -156,16 +155,20 @@ def link_colours(app, about, row):
 @case()
 def case_about_links_turn_red_under_the_mouse(app):
     about = app.open_about()
-    app.settle(0.5)
-    left, top, _, _ = app.rect_of(about)
+    left, top, _, _ = app.wait_for(lambda: app.rect_of(about), 'the about box shows')
     app.move(left + 5, top + 5)  # away from both links
-    app.settle(0.3)
-    for row in (32, 48):
-        blue, red = link_colours(app, about, row)
-        check(blue > 20 and red == 0, 'the link at row %d away from the mouse: %d blue, %d red pixels' % (row, blue, red))
+
+    def away():
+        for row in (32, 48):
+            blue, red = link_colours(app, about, row)
+            check(blue > 20 and red == 0,
+                  'the link at row %d away from the mouse: %d blue, %d red pixels' % (row, blue, red))
+    app.eventually(away)
     app.move(left + skin.BORDER + 170, top + skin.TITLE + 32 + 7)
-    app.settle(0.3)
-    blue, red = link_colours(app, about, 32)
-    check(red > 20 and blue == 0, 'the link under the mouse: %d blue, %d red pixels' % (blue, red))
+
+    def under():
+        blue, red = link_colours(app, about, 32)
+        check(red > 20 and blue == 0, 'the link under the mouse: %d blue, %d red pixels' % (blue, red))
+    app.eventually(under)
     app.key('Escape')
     app.wait_for(lambda: closed(app, about), 'Esc closes the about box')

@@ -27,6 +27,15 @@ def check_looks(app, rect, look, what):
     check(share > 0.95, '%s: the icon shows %d%% of its look' % (what, share * 100))
 
 
+def check_button_look(app, rect, kind, look, when):
+    """The caption button `kind` of the window at rect shows its 'active' or
+    'pressed' look."""
+    i = skin.FRAME_BUTTONS.index(kind)
+    rects = {'active': skin.frame_active_rect, 'pressed': skin.frame_down_rect}[look]
+    share = look_shown(app.screenshot(), frame_button_place(rect, kind), rects(i), rect[1])
+    check(share > 0.95, '%s the %s button shows %d%% of its %s look' % (when, kind, share * 100, look))
+
+
 def check_only_close(app, window, what):
     """The dialog shows its close button and, where the other buttons and the icon
     of a window that has them stand, bare title bar."""
@@ -50,10 +59,13 @@ def check_caption_moves(app, window, what):
     rect = app.rect_of(window)
     start = centre(frame_button_place(rect, 'minimize'))
     app.drag(start, (start[0] - 60, start[1] + 40))
-    moved = app.rect_of(window)
-    check(moved == (rect[0] - 60, rect[1] + 40, rect[2], rect[3]),
-          '%s: a drag by (-60, 40) from where minimize would be left the dialog at %s, it was at %s'
-          % (what, moved, rect))
+
+    def moved():
+        now = app.rect_of(window)
+        check(now == (rect[0] - 60, rect[1] + 40, rect[2], rect[3]),
+              '%s: a drag by (-60, 40) from where minimize would be left the dialog at %s, it was at %s'
+              % (what, now, rect))
+    app.eventually(moved)
 
 
 @case(displays=BARE_AND_OPENBOX)
@@ -61,24 +73,20 @@ def case_main_window_buttons_show_and_answer_the_mouse(app):
     rect = app.window_rect()
     away = (rect[0] + rect[2] // 2, rect[1] + rect[3] // 2)
     app.move(*away)
-    app.settle(0.5)
-    check_looks(app, rect, 'normal', 'the mouse away')
-    for i, kind in enumerate(skin.FRAME_BUTTONS):
-        place = frame_button_place(rect, kind)
-        app.move(*centre(place))
-        app.settle(0.6)  # the fade to the active look
-        share = look_shown(app.screenshot(), place, skin.frame_active_rect(i), rect[1])
-        check(share > 0.95, 'under the mouse the %s button shows %d%% of its active look' % (kind, share * 100))
+    app.eventually(lambda: check_looks(app, rect, 'normal', 'the mouse away'))
+    for kind in skin.FRAME_BUTTONS:
+        app.move(*centre(frame_button_place(rect, kind)))
+        # The button fades to its active look.
+        app.eventually(lambda: check_button_look(app, rect, kind, 'active', 'under the mouse'))
         # Pressed it sinks; let go away from it, it does nothing.
         app.press()
-        share = look_shown(app.screenshot(), place, skin.frame_down_rect(i), rect[1])
-        check(share > 0.95, 'pressed, the %s button shows %d%% of its pressed look' % (kind, share * 100))
+        app.eventually(lambda: check_button_look(app, rect, kind, 'pressed', 'pressed,'))
         app.move(*away)
         app.release()
         app.settle(0.6)
         check(app.window_rect() == rect, 'the %s button let go away from it left the window at %s'
               % (kind, app.window_rect()))
-    check_looks(app, rect, 'normal', 'after the presses')
+    app.eventually(lambda: check_looks(app, rect, 'normal', 'after the presses'))
 
 
 @case(start=False, displays=BARE_AND_OPENBOX)
@@ -87,11 +95,10 @@ def case_message_box_shows_no_buttons_it_lacks(app):
     app.start()
     check_tracks(app, [1])
     before = app.visible_windows()
-    app.click(*app.tool_button('rip'))
+    app.click_tool('rip')
     box = app.wait_for(lambda: [w for w, _ in app.new_windows(before) if app.window_name(w) == 'Error'],
                        'the error message shows', timeout=15)[0]
-    app.settle(0.5)
-    check_only_close(app, box, 'the error message')
+    app.eventually(lambda: check_only_close(app, box, 'the error message'))
     check_caption_moves(app, box, 'the error message')
     app.key('Return')
     app.wait_for(lambda: app.rect_of(box) is None, 'the message closes')
@@ -104,12 +111,10 @@ def case_folder_dialog_shows_no_buttons_it_lacks(app):
     app.write_settings({'OutputPath': windows_path(start)})
     app.start()
     dialog = app.open_options()
-    app.settle(0.5)
     # Options has every button.
-    check_looks(app, app.rect_of(dialog), 'normal', 'Options')
+    app.eventually(lambda: check_looks(app, app.rect_of(dialog), 'normal', 'Options'))
     browser = app.open_folder_dialog(dialog)
-    app.settle(0.5)
-    check_only_close(app, browser, 'the folder dialog')
+    app.eventually(lambda: check_only_close(app, browser, 'the folder dialog'))
     check_caption_moves(app, browser, 'the folder dialog')
     app.key('Escape')
     app.wait_for(lambda: app.rect_of(browser) is None, 'Esc closes the folder dialog')

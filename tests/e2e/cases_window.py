@@ -28,9 +28,24 @@ def icon_point(app):
 
 
 def moved_by(app, before, dx, dy):
-    after = app.window_rect()
-    check(after == (before[0] + dx, before[1] + dy, before[2], before[3]),
-          'the window is at %s after a drag by (%d, %d) from %s' % (after, dx, dy, before))
+    def moved():
+        after = app.window_rect()
+        check(after == (before[0] + dx, before[1] + dy, before[2], before[3]),
+              'the window is at %s after a drag by (%d, %d) from %s' % (after, dx, dy, before))
+    app.eventually(moved)
+
+
+def check_rect(app, expected, message):
+    """The main window comes to lie at `expected`; the message names where it
+    is (its %s)."""
+    app.eventually(lambda: check(app.window_rect() == expected, message % (app.window_rect(),)))
+
+
+def drag_moves(app, start, end):
+    """A drag that moves the window; its rectangle once it has moved."""
+    before = app.window_rect()
+    app.drag(start, end)
+    return app.wait_for(lambda: app.window_rect() != before and app.window_rect(), 'the window moves')
 
 
 def shows_frame(app, rect):
@@ -111,38 +126,35 @@ def case_drag_by_empty_caption(app):
     start = caption_empty_point(app)
     app.drag(start, (start[0] + 90, start[1] + 50))
     moved_by(app, before, 90, 50)
-    check(shows_frame(app, app.window_rect()), 'the moved window is painted at its new place')
+    app.eventually(lambda: check(shows_frame(app, app.window_rect()), 'the moved window is painted at its new place'))
 
 
 @case(displays=BARE_AND_OPENBOX)
 def case_size_from_edges_and_corners(app):
     # Moved first: the window is sized where it was moved to.
     start = caption_text_point(app)
-    app.drag(start, (start[0] - 40, start[1] - 30))
-    left, top, width, height = app.window_rect()
+    left, top, width, height = drag_moves(app, start, (start[0] - 40, start[1] - 30))
     # The right edge, then the bottom edge, then the bottom-right corner.
     app.drag((left + width - 2, top + height // 2), (left + width + 58, top + height // 2))
-    check(app.window_rect() == (left, top, width + 60, height), 'the right edge sized to %s' % (app.window_rect(),))
+    check_rect(app, (left, top, width + 60, height), 'the right edge sized to %s')
     width += 60
     app.wait_for(lambda: shows_whole_frame(app, (left, top, width, height)), 'the wider window is painted to its edges')
     app.drag((left + width // 2, top + height - 2), (left + width // 2, top + height + 38))
-    check(app.window_rect() == (left, top, width, height + 40), 'the bottom edge sized to %s' % (app.window_rect(),))
+    check_rect(app, (left, top, width, height + 40), 'the bottom edge sized to %s')
     height += 40
     app.wait_for(lambda: shows_whole_frame(app, (left, top, width, height)), 'the higher window is painted to its edges')
     app.drag((left + width - 2, top + height - 2), (left + width - 102, top + height - 72))
-    check(app.window_rect() == (left, top, width - 100, height - 70),
-          'the corner sized to %s' % (app.window_rect(),))
+    check_rect(app, (left, top, width - 100, height - 70), 'the corner sized to %s')
     width -= 100
     height -= 70
     # The left edge and the top-left corner move the window's left and top.
     app.drag((left + 1, top + height // 2), (left - 39, top + height // 2))
-    check(app.window_rect() == (left - 40, top, width + 40, height), 'the left edge sized to %s' % (app.window_rect(),))
+    check_rect(app, (left - 40, top, width + 40, height), 'the left edge sized to %s')
     left -= 40
     width += 40
     # (The corner pixel itself is cut off by the rounded corner of the skin's mask.)
     app.drag((left + 2, top + 2), (left + 32, top + 22))
-    check(app.window_rect() == (left + 30, top + 20, width - 30, height - 20),
-          'the top-left corner sized to %s' % (app.window_rect(),))
+    check_rect(app, (left + 30, top + 20, width - 30, height - 20), 'the top-left corner sized to %s')
     app.wait_for(lambda: shows_whole_frame(app, app.window_rect()), 'the sized window is painted to its edges')
     app.screenshot('sized.png')
 
@@ -246,9 +258,9 @@ def case_maximize_a_rolled_up_window(app):
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == work, 'the rolled-up window maximizes')
     # It is rolled down: its track list is there and takes clicks.
-    shot = app.screenshot()
     list_point = (work[2] // 2, work[3] // 2)
-    check(shot.pixel(*list_point) == (255, 255, 255), 'the track list shows in the maximized window')
+    app.eventually(lambda: check(app.screenshot().pixel(*list_point) == (255, 255, 255),
+                                 'the track list shows in the maximized window'))
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == normal, 'restored to its full height')
 
@@ -279,13 +291,13 @@ def case_saved_bounds_off_every_monitor(app):
     check(rect[2:] == (785, 580), 'the window keeps its saved size: %s' % (rect,))
     check(rect[0] >= work[0] and rect[1] >= work[1] and rect[0] + rect[2] <= work[0] + work[2]
           and rect[1] + rect[3] <= work[1] + work[3], 'the window %s lies on the work area %s' % (rect, work))
-    check(shows_frame(app, rect), 'the window is painted where it is')
+    app.eventually(lambda: check(shows_frame(app, rect), 'the window is painted where it is'))
 
 
 @case(displays=BARE_AND_OPENBOX)
 def case_the_close_button_ends_the_program(app):
-    app.drag(caption_text_point(app), (caption_text_point(app)[0] + 30, caption_text_point(app)[1] + 20))
-    left, top, width, height = app.window_rect()
+    left, top, width, height = drag_moves(app, caption_text_point(app),
+                                          (caption_text_point(app)[0] + 30, caption_text_point(app)[1] + 20))
     app.expect_exit()
     app.click(*app.frame_button('close'))
     check(app.wait_for_exit('the close button ends the program') == 0, 'the program failed at its end')
@@ -312,17 +324,16 @@ def case_down_opens_the_highlighted_menu(app):
 @case(displays=BARE_AND_OPENBOX)
 def case_options_ok_leaves_the_window_where_the_user_put_it(app):
     start = caption_text_point(app)
-    app.drag(start, (start[0] - 100, start[1] + 60))
-    left, top, width, height = app.window_rect()
+    left, top, width, height = drag_moves(app, start, (start[0] - 100, start[1] + 60))
     app.drag((left + width - 2, top + height - 2), (left + width - 82, top + height - 52))
-    placed = app.window_rect()
-    check(placed == (left, top, width - 80, height - 50), 'the window was sized to %s' % (placed,))
+    placed = (left, top, width - 80, height - 50)
+    check_rect(app, placed, 'the window was sized to %s')
     dialog = app.open_options()
     app.key('Return')
     app.wait_for(lambda: app.rect_of(dialog) is None, 'Enter closes Options with OK')
     app.settle(0.5)
     check(app.window_rect() == placed, 'OK in Options moved the window from %s to %s' % (placed, app.window_rect()))
-    check(shows_frame(app, placed), 'the window is painted where it is')
+    app.eventually(lambda: check(shows_frame(app, placed), 'the window is painted where it is'))
 
 
 # Six tracks: more than the smallest window shows.

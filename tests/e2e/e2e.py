@@ -21,10 +21,13 @@ file is named in CMakeLists.txt) and give it the `@case()` decorator; CMake regi
 as the CTest test `e2e_<name>` (the build folder is configured again when a cases file
 changes). `app` is a running Brenvale (class Brenvale below): `app.window_rect()`,
 `app.click(x, y)`, `app.drag(...)`, `app.key('alt+space')`, `app.screenshot()`,
-`app.wait_for(condition, what)`, `app.new_windows(before)`, `app.tool_button('rip')`,
+`app.wait_for(condition, what)`, `app.new_windows(before)`, `app.click_tool('rip')`,
 `app.open_options()`, `app.expect_exit()`... Screen coordinates are absolute; a case
 finds its targets from the main window's rectangle and the skin's geometry. Fail with
-`check(condition, message)` or any exception; the harness then keeps a screenshot
+`check(condition, message)` or any exception; a check of what the screen shows runs
+in `app.eventually(...)`, which repeats it until it passes or its time is up (the
+screen catches up with the input late on a busy machine, so a look taken once after a
+pause fails now and then). The harness then keeps a screenshot
 (failure.png) and the program's output in the case's folder (build/x86_64/e2e/<name>/)
 and ends every process of the session. Options of `@case`:
     timeout=SECONDS   the case's own limit (default 90); CTest's limit is larger
@@ -561,6 +564,22 @@ class Brenvale(Session):
                 raise CaseFailure('timed out waiting until ' + what)
             time.sleep(interval)
 
+    def eventually(self, attempt, timeout=20, interval=0.1):
+        """Repeats `attempt`, a check of what the screen shows (it fails through
+        check()), until it passes, and returns its value; after `timeout` seconds its
+        last failure stands. The program draws a moment after the input that asks
+        for it, later still on a busy machine: a look is waited for, never taken
+        once after a fixed pause."""
+        deadline = time.monotonic() + timeout
+        while True:
+            try:
+                return attempt()
+            except CaseFailure:
+                self.check_alive()
+                if time.monotonic() > deadline:
+                    raise
+            time.sleep(interval)
+
     def settle(self, seconds=0.4):
         """Gives the program time to react to input (repaints, timers of 20-50 ms)."""
         time.sleep(seconds)
@@ -697,10 +716,15 @@ class Brenvale(Session):
         at = find_glyph(shot, kind, band)
         return None if at is None else (at[0] + skin.G // 2, at[1] + skin.G // 2)
 
+    def click_tool(self, kind):
+        """Clicks the tool button showing glyph `kind` once it shows enabled (a
+        window just sized or restored paints its tool bar a moment later)."""
+        self.click(*self.wait_for(lambda: self.tool_button(kind), 'the %s button shows enabled' % kind))
+
     # -- the program's dialogs
     def open_options(self):
         """Options from its tool button; its window, once it shows."""
-        self.click(*self.tool_button('options'))
+        self.click_tool('options')
         dialog = self.wait_for(lambda: self.find_window('Options'), 'the Options dialog opens')
         self.wait_for(lambda: self.rect_of(dialog), 'the Options dialog shows')
         return dialog

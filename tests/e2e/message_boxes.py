@@ -12,7 +12,11 @@ def wait_message(app, before, caption, what, timeout=15):
 
 
 def check_skinned(app, window, what):
-    rect = app.rect_of(window)
-    check(rect is not None, '%s is not shown' % what)
-    share = look_shown(app.screenshot(), frame_button_place(rect, 'close'), skin.frame_normal_rect(0), rect[1])
-    check(share > 0.95, '%s does not wear the skin: %d%% of the skin\'s close button shows' % (what, share * 100))
+    """The box shows the skin's close button, once it is drawn: a box comes up first
+    and is painted a moment later."""
+    def skinned():
+        rect = app.rect_of(window)
+        check(rect is not None, '%s is not shown' % what)
+        share = look_shown(app.screenshot(), frame_button_place(rect, 'close'), skin.frame_normal_rect(0), rect[1])
+        check(share > 0.95, '%s does not wear the skin: %d%% of the skin\'s close button shows' % (what, share * 100))
+    app.eventually(skinned)

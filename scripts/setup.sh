@@ -13,6 +13,7 @@ packages=(
   python3
   xdotool imagemagick x11-apps x11-utils
   openbox
+  cd-paranoia
 )
 
 missing=()

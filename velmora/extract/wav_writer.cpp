@@ -13,7 +13,9 @@ namespace velmora {
 namespace {
 
 constexpr DWORD kPipeSize = 1048576;
-constexpr DWORD kCopyPiece = 65536;
+// The copy thread writes the file in pieces this large, straight from the pipe's
+// buffer: few calls into the system, and few wake-ups of either thread.
+constexpr DWORD kCopyPiece = 262144;
 const wchar_t kWriteError[] = L"Write error";
 const wchar_t kCannotCreate[] = L"Cannot create wav-file";
 
@@ -148,16 +150,17 @@ DWORD WINAPI WavWriter::PipeCopyThread(void* writer)
 
 void WavWriter::CopyFromPipe()
 {
-    std::vector<uint8_t> piece(kCopyPiece);
     for (;;) {
-        const size_t read = pipe_->Read(piece.data(), piece.size());
-        if (read == 0)
+        const uint8_t* piece = nullptr;
+        const size_t length = pipe_->Peek(piece, kCopyPiece);
+        if (length == 0)
             break;
-        if (::mmioWrite(file_, reinterpret_cast<const char*>(piece.data()), static_cast<LONG>(read)) !=
-            static_cast<LONG>(read)) {
+        if (::mmioWrite(file_, reinterpret_cast<const char*>(piece), static_cast<LONG>(length)) !=
+            static_cast<LONG>(length)) {
             copyFailed_ = true;
             break;
         }
+        pipe_->Consume(length);
     }
     pipe_->CloseRead();  // the worker's next write fails from here on
     ::SetEvent(done_.Get());

@@ -81,4 +81,14 @@ void BytePipe::CloseRead()
     ::WakeConditionVariable(&spaceReady_);
 }
 
+void BytePipe::Reopen()
+{
+    Exclusive guard(lock_);
+    head_ = 0;
+    size_ = 0;
+    wanted_ = 0;
+    writeClosed_ = false;
+    readClosed_ = false;
+}
+
 }  // namespace velmora

@@ -32,6 +32,9 @@ public:
     void Consume(size_t length);
     void CloseWrite();
     void CloseRead();
+    // Empties the pipe and opens both ends again, for the next stream; neither end
+    // may be in use.
+    void Reopen();
 
 private:
     SRWLOCK lock_ = SRWLOCK_INIT;

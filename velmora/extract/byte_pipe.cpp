@@ -34,29 +34,37 @@ bool BytePipe::Write(const uint8_t* data, size_t length)
         const size_t tail = (head_ + size_) % ring_.size();
         const size_t piece = std::min({length, ring_.size() - size_, ring_.size() - tail});
         std::memcpy(&ring_[tail], data, piece);
-        const bool wasEmpty = size_ == 0;
         size_ += piece;
         data += piece;
         length -= piece;
-        if (wasEmpty)
+        if (wanted_ && size_ >= wanted_)
             ::WakeConditionVariable(&dataReady_);
     }
     return true;
 }
 
-size_t BytePipe::Read(uint8_t* out, size_t length)
+size_t BytePipe::Peek(const uint8_t*& data, size_t wanted)
 {
     Exclusive guard(lock_);
-    while (size_ == 0 && !writeClosed_)
+    wanted = std::max<size_t>(1, std::min(wanted, ring_.size()));
+    while (size_ < wanted && !writeClosed_) {
+        wanted_ = wanted;
         ::SleepConditionVariableSRW(&dataReady_, &lock_, INFINITE, 0);
-    const size_t piece = std::min({length, size_, ring_.size() - head_});
-    std::memcpy(out, &ring_[head_], piece);
+    }
+    wanted_ = 0;
+    data = &ring_[head_];
+    return std::min({wanted, size_, ring_.size() - head_});
+}
+
+void BytePipe::Consume(size_t length)
+{
+    Exclusive guard(lock_);
+    length = std::min(length, size_);
     const bool wasFull = size_ == ring_.size();
-    head_ = (head_ + piece) % ring_.size();
-    size_ -= piece;
-    if (wasFull)
+    head_ = (head_ + length) % ring_.size();
+    size_ -= length;
+    if (wasFull && length > 0)
         ::WakeConditionVariable(&spaceReady_);
-    return piece;
 }
 
 void BytePipe::CloseWrite()
@@ -71,6 +79,16 @@ void BytePipe::CloseRead()
     Exclusive guard(lock_);
     readClosed_ = true;
     ::WakeConditionVariable(&spaceReady_);
+}
+
+void BytePipe::Reopen()
+{
+    Exclusive guard(lock_);
+    head_ = 0;
+    size_ = 0;
+    wanted_ = 0;
+    writeClosed_ = false;
+    readClosed_ = false;
 }
 
 }  // namespace velmora

@@ -5,6 +5,7 @@
 #include "com/error_info.h"
 #include "extract/encoder_output.h"
 #include "extract/failure_text.h"
+#include "extract/file_copier.h"
 #include "extract/messages.h"
 #include "extract/wav_writer.h"
 
@@ -154,9 +155,15 @@ void Extraction::Run()
     }
     EncoderEventConnection connection;
     connection_ = &connection;
-    for (const ExtractionTask& task : tasks)
-        if (!RunTask(task))
-            break;
+    {
+        // One copy thread and one buffer serve all the run's WAV files.
+        FileCopier copier;
+        copier_ = &copier;
+        for (const ExtractionTask& task : tasks)
+            if (!RunTask(task))
+                break;
+        copier_ = nullptr;
+    }
     connection.Disconnect();
     connection_ = nullptr;
     tasks.clear();
@@ -194,7 +201,7 @@ bool Extraction::RunTask(const ExtractionTask& task)
             if (!host_.OverwritePrompt())
                 return true;
             return ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0;
-        }, &cancel_);
+        }, &cancel_, copier_);
         if (!error.empty()) {
             reader_.FreeBuffers();
             PostSetUpError(error);

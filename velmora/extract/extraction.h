@@ -20,6 +20,7 @@
 
 namespace velmora {
 
+class FileCopier;
 class WavWriter;
 
 struct ExtractionTask {
@@ -94,6 +95,7 @@ private:
     std::shared_ptr<EncoderErrorText> encoderError_;
     win::ComPtr<EncoderEventSink> sink_;
     EncoderEventConnection* connection_ = nullptr;  // valid during a run
+    FileCopier* copier_ = nullptr;  // the WAV files' copy thread, valid during a run
 };
 
 }  // namespace velmora

@@ -12,8 +12,6 @@
 namespace velmora {
 namespace {
 
-constexpr DWORD kPipeSize = 1048576;
-constexpr DWORD kCopyPiece = 65536;
 const wchar_t kWriteError[] = L"Write error";
 const wchar_t kCannotCreate[] = L"Cannot create wav-file";
 
@@ -50,7 +48,7 @@ WavWriter::~WavWriter()
 }
 
 std::wstring WavWriter::Open(const std::wstring& target, const std::function<bool()>& mayOverwrite,
-                             const volatile LONG* cancel)
+                             const volatile LONG* cancel, FileCopier* copier)
 {
     // A target that names a folder but no file is refused before anything is made:
     // no folder is created for it and no file named ".wav" appears. So is one
@@ -117,17 +115,16 @@ std::wstring WavWriter::Open(const std::wstring& target, const std::function<boo
     }
     KeepOpenWavFile(handle_.Get(), data_.dwDataOffset);
 
-    done_.Reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    try {
-        pipe_ = std::make_unique<BytePipe>(kPipeSize);
-    } catch (const std::bad_alloc&) {
-        return std::wstring();  // the first write reports it
+    if (!copier) {
+        try {
+            ownCopier_ = std::make_unique<FileCopier>();
+        } catch (const std::bad_alloc&) {
+            return std::wstring();  // the first write reports it
+        }
+        copier = ownCopier_.get();
     }
-    copyThread_.Reset(::CreateThread(nullptr, 0, &WavWriter::PipeCopyThread, this, 0, nullptr));
-    // Without a copy thread nobody reads: the first write then fails instead of
-    // waiting for ever.
-    if (!copyThread_)
-        pipe_->CloseRead();
+    copier_ = copier;
+    copier_->Begin(file_);
     return std::wstring();
 }
 
@@ -140,36 +137,13 @@ bool WavWriter::CloseFile()
     return ::CloseHandle(handle_.Release()) && closed;
 }
 
-DWORD WINAPI WavWriter::PipeCopyThread(void* writer)
-{
-    static_cast<WavWriter*>(writer)->CopyFromPipe();
-    return 50;
-}
-
-void WavWriter::CopyFromPipe()
-{
-    std::vector<uint8_t> piece(kCopyPiece);
-    for (;;) {
-        const size_t read = pipe_->Read(piece.data(), piece.size());
-        if (read == 0)
-            break;
-        if (::mmioWrite(file_, reinterpret_cast<const char*>(piece.data()), static_cast<LONG>(read)) !=
-            static_cast<LONG>(read)) {
-            copyFailed_ = true;
-            break;
-        }
-    }
-    pipe_->CloseRead();  // the worker's next write fails from here on
-    ::SetEvent(done_.Get());
-}
-
 bool WavWriter::Write(const uint8_t* data, uint32_t length, std::wstring& error)
 {
-    if (pipe_ && pipe_->Write(data, length))
+    if (copier_ && copier_->Write(data, length))
         return true;
-    const DWORD code = pipe_ ? ::GetLastError() : DWORD(ERROR_NOT_ENOUGH_MEMORY);
+    const DWORD code = copier_ ? ::GetLastError() : DWORD(ERROR_NOT_ENOUGH_MEMORY);
     writeFailed_ = true;
-    if (copyFailed_) {
+    if (copier_ && copier_->Failed()) {
         errorText_ = kWriteError;
         error = errorText_;
     } else {
@@ -182,19 +156,13 @@ HRESULT WavWriter::Close()
 {
     if (!file_)
         return S_OK;
-    if (pipe_)
-        pipe_->CloseWrite();
-    if (copyThread_) {
-        ::WaitForSingleObject(done_.Get(), INFINITE);
-        ::WaitForSingleObject(copyThread_.Get(), INFINITE);
-        copyThread_.Reset();
-    }
-    pipe_.reset();
+    const bool copyFailed = copier_ && !copier_->Finish();
+    copier_ = nullptr;
     const bool chunksOk = ::mmioAscend(file_, &data_, 0) == MMSYSERR_NOERROR &&
                           ::mmioAscend(file_, &riff_, 0) == MMSYSERR_NOERROR;
     const bool closed = CloseFile();
     // A copy failure that no write reported yet would lose audio silently.
-    if (!chunksOk || !closed || (copyFailed_ && !writeFailed_)) {
+    if (!chunksOk || !closed || (copyFailed && !writeFailed_)) {
         errorText_ = kWriteError;
         return E_FAIL;
     }

@@ -233,6 +233,9 @@ void TskFormSkinEngine::SkinFormWndProc(gui::TMessage& message)
         if (reinterpret_cast<TskSkinData*>(message.WParam) == skinData_ && skinData_)
             parts.MDI().RefitChildren();
         break;
+    case WM_SKINSYNCPLACE:
+        parts.SystemState().SyncPlace();
+        return;
     case WM_MDICHILDREFIT:
         parts.MDI().ChildRefit();
         break;

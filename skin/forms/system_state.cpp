@@ -123,12 +123,25 @@ void TskSystemState::SysCommand(gui::TMessage& message)
             rollUp.Roll(false);
         else
             states.Set(wsNormal);
+        // A manager that restored the window itself gave it the bounds it kept from
+        // before the maximize (those of a rolled-up form, say), and the system does
+        // not hand the form's own bounds on to the manager while it reports the
+        // manager's change: they are handed on once that report is over.
+        ::PostMessageA(parts_.Form().Handle(), WM_SKINSYNCPLACE, 0, 0);
         break;
     }
     }
     // A state whose bounds the form had already (the manager sized it first)
     // moved nothing: the system is told the state itself.
     Show();
+}
+
+void TskSystemState::SyncPlace()
+{
+    gui::TForm& form = parts_.Form();
+    if (IsTopLevel() && form.HandleAllocated() && !::IsIconic(form.Handle()))
+        ::SetWindowPos(form.Handle(), nullptr, 0, 0, 0, 0,
+                       SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TskSystemState::StripCaptionStyles()

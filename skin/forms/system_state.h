@@ -21,6 +21,10 @@ namespace sk {
 
 class TskEngineParts;
 
+// Posted to the form after a restore the system asked for: its place is handed on
+// to the window manager then (wParam and lParam are 0).
+constexpr UINT WM_SKINSYNCPLACE = 1235;
+
 // The window styles that tell the system of the caption buttons (the system
 // menu, minimize and maximize icons) and of a maximized state. A child window
 // has no manager to tell.
@@ -42,6 +46,8 @@ public:
     void MaximizedPlacement(MINMAXINFO& info) const;
     // WM_SYSCOMMAND other than the keyboard's menu.
     void SysCommand(gui::TMessage& message);
+    // WM_SKINSYNCPLACE: the form's place, as it stands, handed on to the manager.
+    void SyncPlace();
     // WM_NCCREATE: the system's caption and buttons go; the engine draws its own.
     void StripCaptionStyles();
     // The engine goes before its form: the window its own frame, caption and

@@ -99,3 +99,19 @@ def case_the_taskbar_shows_the_programs_icon(app):
                 if (a < 128) != (expected is None) or (expected and not near((r, g, b), expected, 24)):
                     wrong += 1
         check(wrong <= size, 'the %d-pixel icon is not the program\'s: %d pixels differ' % (size, wrong))
+
+
+@case(displays=(OPENBOX,))
+def case_the_manager_maximizes_and_restores_a_rolled_up_window(app):
+    # The manager restores the bounds it kept from before its maximize, a caption's
+    # height; the window takes its full height back all the same, and rolls up again.
+    normal = app.window_rect()
+    app.click(*app.frame_button('rollup'))
+    app.wait_for(lambda: app.window_rect()[3] < normal[3], 'the window rolls up')
+    app.manager_command('maximize')
+    app.wait_for(lambda: app.window_rect() == app.work_area(), 'the manager maximizes the rolled-up window')
+    app.manager_command('restore')
+    app.wait_for(lambda: app.window_rect() == normal, 'the manager restores it to its full height')
+    check_clickable(app, 'after the manager restored a rolled-up window')
+    app.click(*app.frame_button('rollup'))
+    app.wait_for(lambda: app.window_rect()[3] < normal[3], 'the window rolls up again')

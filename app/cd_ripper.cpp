@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "gui/controls/application.h"
+#include "velmora/idl/event_ids.h"
+#include "win/ansi_text.h"
 
 namespace brenvale {
 
@@ -25,7 +27,7 @@ void TVelCDRipper::InvokeEvent(DISPID id, DISPPARAMS& params)
 void TVelCDRipper::DispatchEvent(DISPID id, DISPPARAMS& params)
 {
     switch (id) {
-    case 1:  // OnProgress(PercentDone)
+    case velmora::DISPID_ONPROGRESS:  // (PercentDone)
         if (OnProgress && params.cArgs >= 1) {
             VARIANT percent;
             ::VariantInit(&percent);
@@ -33,15 +35,15 @@ void TVelCDRipper::DispatchEvent(DISPID id, DISPPARAMS& params)
                 OnProgress(this, percent.lVal);
         }
         break;
-    case 2:
+    case velmora::DISPID_ONEXTRACTIONSTART:
         if (OnExtractionStart)
             OnExtractionStart(this);
         break;
-    case 3:
+    case velmora::DISPID_ONEXTRACTIONEND:
         if (OnExtractionEnd)
             OnExtractionEnd(this);
         break;
-    case 4:  // OnExtractionError(ErrorMessage)
+    case velmora::DISPID_ONEXTRACTIONERROR:  // (ErrorMessage)
         if (OnExtractionError && params.cArgs >= 1) {
             VARIANT text;
             ::VariantInit(&text);
@@ -52,7 +54,7 @@ void TVelCDRipper::DispatchEvent(DISPID id, DISPPARAMS& params)
             }
         }
         break;
-    case 6:
+    case velmora::DISPID_ONDISKCHANGED:
         if (OnDiskChanged)
             OnDiskChanged(this);
         break;
@@ -111,28 +113,7 @@ bool HasAudioCD(IDrive* drive)
 
 std::string FromBstr(BSTR text)
 {
-    return text ? Narrow(std::wstring(text, ::SysStringLen(text))) : std::string();
-}
-
-std::string Narrow(const std::wstring& text)
-{
-    const int length = int(text.size());
-    if (length == 0)
-        return std::string();
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string result(size_t(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, result.data(), size, nullptr, nullptr);
-    return result;
-}
-
-std::wstring Widen(const std::string& text)
-{
-    if (text.empty())
-        return std::wstring();
-    const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring result(size_t(size), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), result.data(), size);
-    return result;
+    return text ? win::WideToAnsi(std::wstring_view(text, ::SysStringLen(text))) : std::string();
 }
 
 }  // namespace brenvale

@@ -24,10 +24,10 @@ public:
     // The control's interface; raises when it was not created.
     win::ComPtr<IVelCDRipper> Ripper() const { return Interface<IVelCDRipper>(IID_IVelCDRipper); }
 
-    std::function<void(gui::TComponent* Sender, long PercentDone)> OnProgress;
+    std::function<void(gui::TComponent* sender, long percentDone)> OnProgress;
     gui::TNotifyEvent OnExtractionStart;
     gui::TNotifyEvent OnExtractionEnd;
-    std::function<void(gui::TComponent* Sender, const std::string& ErrorMessage)> OnExtractionError;
+    std::function<void(gui::TComponent* sender, const std::string& errorMessage)> OnExtractionError;
     gui::TNotifyEvent OnDiskChanged;
 
 protected:
@@ -57,7 +57,5 @@ bool HasAudioCD(IDrive* drive);
 
 // Text across the control's interfaces (the program's code page on this side).
 std::string FromBstr(BSTR text);
-std::string Narrow(const std::wstring& text);
-std::wstring Widen(const std::string& text);
 
 }  // namespace brenvale

@@ -13,17 +13,16 @@ namespace {
 // until the main window's closing posts the quit message.
 int Run()
 {
-    MSG msg;
     for (;;) {
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0)
-            return int(msg.wParam);
-        if (got < 0)
+        int quitCode = 0;
+        switch (gui::Application().HandleNextMessage(quitCode)) {
+        case gui::TMessageLoopStep::Handled:
+            break;
+        case gui::TMessageLoopStep::Quit:
+            return quitCode;
+        case gui::TMessageLoopStep::Failed:
             return 1;
-        if (gui::Application().IsKeyMsg(msg))
-            continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        }
     }
 }
 

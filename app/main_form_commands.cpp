@@ -25,6 +25,7 @@
 #include "skinctrls/controls/skin_gauge.h"
 #include "skinctrls/dialogs/skin_message.h"
 #include "skinctrls/menubar/main_menu_bar.h"
+#include "win/ansi_text.h"
 
 namespace brenvale {
 
@@ -169,13 +170,13 @@ void TfrmMain::FillTrackList()
             Checked([&] { return track->GenerateFilename(pattern.Get(), title.Put()); });
             name.assign(title.Get(), ::SysStringLen(title.Get()));
         } else {
-            name = Widen(DefaultTrackName(int(number)));
+            name = win::AnsiToWide(DefaultTrackName(int(number)));
         }
         trackNames_.push_back(name);
         long duration = 0, size = 0;
         Checked([&] { return track->get_Duration(&duration); });
         Checked([&] { return track->get_Size(&size); });
-        skSkinListView_TrackList->AddRow(Narrow(name), TrackDuration(int32_t(duration)),
+        skSkinListView_TrackList->AddRow(win::WideToAnsi(name), TrackDuration(int32_t(duration)),
                                          TrackSize(int32_t(size)));
     }
 }
@@ -241,10 +242,10 @@ void TfrmMain::CDRipExecute(gui::TComponent*)
         if (size_t(row) < trackNames_.size())
             name = trackNames_[size_t(row)];
         name = NameNotTaken(RipName(name, row + 1), taken);
-        const std::wstring target = Widen(settings_.OutputPath) + name;
+        const std::wstring target = win::AnsiToWide(settings_.OutputPath) + name;
         win::UniqueBstr file(target.c_str(), UINT(target.size()));
         Checked([&] { return track->QueueExtractToWav(file.Get()); });
-        batchTracks_.emplace_back(row + 1, Narrow(name));
+        batchTracks_.emplace_back(row + 1, win::WideToAnsi(name));
         long bytes = 0;
         Checked([&] { return track->get_Size(&bytes); });
         batchFiles_.Add(target, bytes);

@@ -92,7 +92,7 @@ private:
 // every change of it; the link lets go of an action that is destroyed.
 class TActionLink {
 public:
-    explicit TActionLink(std::function<void(TCustomAction& Action)> onChange);
+    explicit TActionLink(std::function<void(TCustomAction& action)> onChange);
     ~TActionLink();
     TActionLink(const TActionLink&) = delete;
     TActionLink& operator=(const TActionLink&) = delete;

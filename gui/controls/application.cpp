@@ -98,11 +98,30 @@ void TApplication::ProcessMessages()
             ::PostQuitMessage(int(msg.wParam));
             return;
         }
-        if (IsKeyMsg(msg))
-            continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        Deliver(msg);
     }
+}
+
+TMessageLoopStep TApplication::HandleNextMessage(int& quitCode)
+{
+    MSG msg;
+    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+        quitCode = int(msg.wParam);
+        return TMessageLoopStep::Quit;
+    }
+    if (got < 0)
+        return TMessageLoopStep::Failed;
+    Deliver(msg);
+    return TMessageLoopStep::Handled;
+}
+
+void TApplication::Deliver(const MSG& msg)
+{
+    if (IsKeyMsg(msg))
+        return;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
 }
 
 bool TApplication::IsKeyMsg(const MSG& msg)

@@ -22,6 +22,13 @@ class TForm;
 class TTimer;
 class TUtilityWindow;
 
+// How one turn of a message loop ended.
+enum class TMessageLoopStep {
+    Handled,  // a message was handled; the loop goes on
+    Quit,     // WM_QUIT came: the program is ending
+    Failed,   // the thread's message queue could not be read
+};
+
 class TApplication : public TComponent {
 public:
     TApplication();
@@ -84,7 +91,7 @@ public:
     void ReleaseMenuCommand(WORD command);
 
     // Replaces the message box of ShowException.
-    std::function<void(TComponent* Sender, const std::exception& E)> OnException;
+    std::function<void(TComponent* sender, const std::exception& error)> OnException;
     // Called inside a catch block: hands the exception being handled to
     // OnException, or shows it. An exception of no known kind is shown as one
     // without a message.
@@ -99,6 +106,11 @@ public:
     // Dispatches every message waiting for this thread. A WM_QUIT found on the way
     // is posted again for the caller's loop and ends the call.
     void ProcessMessages();
+    // One turn of a message loop of the program (the main one and those of modal
+    // forms): waits for this thread's next message and handles it as
+    // ProcessMessages does. WM_QUIT is not handled: Quit, with its exit code in
+    // quitCode.
+    TMessageLoopStep HandleNextMessage(int& quitCode);
     // The steps of a message loop before translation, in this order: OnMessage
     // sees every message; a key press or a mouse button ends the hint, shown or
     // pending; in a multiple-document program the children's keys (Ctrl+F4,
@@ -109,7 +121,7 @@ public:
     bool IsKeyMsg(const MSG& msg);
     // Every message a loop of the program takes, before anything else sees it.
     // Setting Handled keeps it from being dispatched.
-    std::function<void(MSG& Msg, bool& Handled)> OnMessage;
+    std::function<void(MSG& msg, bool& handled)> OnMessage;
 
     // The topmost enabled control under the mouse cursor, as the last mouse
     // message left it.
@@ -129,6 +141,9 @@ private:
     void ReleaseForm(TMessage& message);
     // The system's keys of a multiple-document program's children.
     bool IsMDIMsg(const MSG& msg);
+    // A message taken from the queue: the steps of IsKeyMsg, else translation and
+    // dispatch.
+    void Deliver(const MSG& msg);
     void Notification(TComponent* component, TOperation operation) override;
     void HintMouseChanged(TControl* control);
     static bool EndsHint(UINT message);

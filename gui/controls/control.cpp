@@ -8,6 +8,7 @@
 #include "gui/controls/shift_state.h"
 #include "gui/controls/win_control.h"
 #include "gui/core/exceptions.h"
+#include "gui/core/scope_exit.h"
 
 namespace gui {
 
@@ -228,13 +229,8 @@ void TControl::CMParentFontChanged(TMessage&)
         return;
     // The copy is the parent's font, not one of the control's own.
     takingParentFont_ = true;
-    try {
-        font_.Assign(parent_->Font());
-    } catch (...) {
-        takingParentFont_ = false;
-        throw;
-    }
-    takingParentFont_ = false;
+    const auto taken = ScopeExit([this] { takingParentFont_ = false; });
+    font_.Assign(parent_->Font());
 }
 
 void TControl::SetColor(TColor value)

@@ -155,20 +155,20 @@ void TCustomControlBar::Paint()
     }
 }
 
-void TCustomControlBar::PaintControlFrame(TCanvas& Canvas, TControl* AControl, TRect& ARect)
+void TCustomControlBar::PaintControlFrame(TCanvas& canvas, TControl* control, TRect& bounds)
 {
     TBandPaintOptions options{bpoGrabber, bpoFrame};
     if (OnBandPaint)
-        OnBandPaint(this, AControl, Canvas, ARect, options);
-    const HDC dc = Canvas.Handle();
+        OnBandPaint(this, control, canvas, bounds, options);
+    const HDC dc = canvas.Handle();
     if (options.Contains(bpoFrame)) {
-        RECT r = ToRECT(ARect);
+        RECT r = ToRECT(bounds);
         ::DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }
     if (options.Contains(bpoGrabber)) {
         // Two raised ridges down the grabber.
-        for (int x : {ARect.Left + 3, ARect.Left + 6}) {
-            RECT ridge{x, ARect.Top + 2, x + 3, ARect.Bottom - 2};
+        for (int x : {bounds.Left + 3, bounds.Left + 6}) {
+            RECT ridge{x, bounds.Top + 2, x + 3, bounds.Bottom - 2};
             ::DrawEdge(dc, &ridge, BDR_RAISEDINNER, BF_RECT);
         }
     }

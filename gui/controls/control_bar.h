@@ -18,17 +18,17 @@ enum TBandPaintOption { bpoGrabber, bpoFrame };
 using TBandPaintOptions = Set<TBandPaintOption>;
 
 // Whether a band may be dragged.
-using TBandDragEvent = std::function<void(TComponent* Sender, TControl* Control, bool& Drag)>;
+using TBandDragEvent = std::function<void(TComponent* sender, TControl* control, bool& drag)>;
 // The band's insets around its control, the width it asks for, and the rows it
 // spans.
-using TBandInfoEvent = std::function<void(TComponent* Sender, TControl* Control, TRect& Insets,
-                                          int& PreferredSize, int& RowCount)>;
+using TBandInfoEvent = std::function<void(TComponent* sender, TControl* control, TRect& insets,
+                                          int& preferredSize, int& rowCount)>;
 // Where a dragged band goes, in the bar's client coordinates.
-using TBandMoveEvent = std::function<void(TComponent* Sender, TControl* Control, TRect& ARect)>;
+using TBandMoveEvent = std::function<void(TComponent* sender, TControl* control, TRect& bounds)>;
 // Drawing of a band: the handler may draw and say which of grabber and frame
 // are still to be drawn.
-using TBandPaintEvent = std::function<void(TComponent* Sender, TControl* Control, TCanvas& Canvas, TRect& ARect,
-                                           TBandPaintOptions& Options)>;
+using TBandPaintEvent = std::function<void(TComponent* sender, TControl* control, TCanvas& canvas, TRect& bounds,
+                                           TBandPaintOptions& options)>;
 
 class TCustomControlBar : public TCustomControl {
 public:
@@ -56,7 +56,7 @@ public:
 protected:
     void Paint() override;
     // The grabber and frame of Control's band in ARect.
-    virtual void PaintControlFrame(TCanvas& Canvas, TControl* AControl, TRect& ARect);
+    virtual void PaintControlFrame(TCanvas& canvas, TControl* control, TRect& bounds);
     void AlignControls(TControl* control, TRect& rect) override;
     bool ArrangesAllChildren() const override { return true; }
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;

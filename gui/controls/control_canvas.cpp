@@ -1,6 +1,7 @@
 #include "gui/controls/control_canvas.h"
 
 #include "gui/controls/win_control.h"
+#include "gui/core/scope_exit.h"
 
 namespace gui {
 
@@ -39,13 +40,8 @@ void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint)
 {
     FreeHandle();
     SetHandle(dc);
-    try {
-        paint();
-    } catch (...) {
-        SetHandle(nullptr);
-        throw;
-    }
-    SetHandle(nullptr);
+    const auto painted = ScopeExit([this] { SetHandle(nullptr); });
+    paint();
 }
 
 }  // namespace gui

@@ -14,12 +14,12 @@ class TComponent;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
-using TNotifyEvent = std::function<void(TComponent* Sender)>;
-using TMouseEvent = std::function<void(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
-using TMouseMoveEvent = std::function<void(TComponent* Sender, TShiftState Shift, int X, int Y)>;
+using TNotifyEvent = std::function<void(TComponent* sender)>;
+using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int x, int y)>;
 // A handler that sets Key to 0 (or Key to '\0') keeps the key from the control's
 // default processing.
-using TKeyEvent = std::function<void(TComponent* Sender, WORD& Key, TShiftState Shift)>;
-using TKeyPressEvent = std::function<void(TComponent* Sender, char& Key)>;
+using TKeyEvent = std::function<void(TComponent* sender, WORD& key, TShiftState shift)>;
+using TKeyPressEvent = std::function<void(TComponent* sender, char& key)>;
 
 }  // namespace gui

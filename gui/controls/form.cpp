@@ -9,6 +9,7 @@
 #include "gui/controls/screen.h"
 #include "gui/controls/shift_state.h"
 #include "gui/core/exceptions.h"
+#include "gui/core/scope_exit.h"
 
 namespace gui {
 
@@ -99,44 +100,37 @@ TModalResult TForm::ShowModal()
     ::EnumThreadWindows(::GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
     ::EnableWindow(own, TRUE);
     modalResult_ = mrNone;
-    try {
+    {
+        // The other windows come back before this one hides, so that the system
+        // activates one of them instead of some other program's.
+        const auto enableOthers = ScopeExit([&disabled] {
+            for (HWND window : disabled)
+                if (::IsWindow(window))
+                    ::EnableWindow(window, TRUE);
+        });
         Show();
         ::SetActiveWindow(own);
         // As in a dialog box, the keys go to its first control unless one of its
         // controls took the focus already.
         if (!ActiveControl() || ActiveControl() == this)
             SelectNext(nullptr, true, true);
-        MSG msg;
         while (modalResult_ == mrNone) {
             if (!Visible()) {
                 modalResult_ = mrCancel;
                 break;
             }
-            const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-            if (got == 0) {
+            int quitCode = 0;
+            const TMessageLoopStep step = Application().HandleNextMessage(quitCode);
+            if (step == TMessageLoopStep::Quit) {
                 // The program is ending: the outer loop gets its quit message back.
-                ::PostQuitMessage(int(msg.wParam));
+                ::PostQuitMessage(quitCode);
                 modalResult_ = mrCancel;
                 break;
             }
-            if (got < 0)
+            if (step == TMessageLoopStep::Failed)
                 break;
-            if (Application().IsKeyMsg(msg))
-                continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
         }
-    } catch (...) {
-        for (HWND window : disabled)
-            if (::IsWindow(window))
-                ::EnableWindow(window, TRUE);
-        throw;
     }
-    // The other windows come back before this one hides, so that the system
-    // activates one of them instead of some other program's.
-    for (HWND window : disabled)
-        if (::IsWindow(window))
-            ::EnableWindow(window, TRUE);
     Hide();
     return modalResult_;
 }

@@ -79,7 +79,7 @@ public:
 
     // A key press (WM_KEYDOWN, WM_SYSKEYDOWN) for the form or one of its
     // controls, before the control sees it; setting Handled keeps it from them.
-    std::function<void(TMessage& Msg, bool& Handled)> OnShortCut;
+    std::function<void(TMessage& msg, bool& handled)> OnShortCut;
 
     // --- MDI parent (form_mdi.cpp) ---
     // The client window that holds the child forms; none before the window is

@@ -43,11 +43,11 @@ struct THintInfo {
 };
 
 // Runs before a hint shows: the handler may change the text, forbid the hint
-// (CanShow false) or move it.
-using TShowHintEvent = std::function<void(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)>;
+// (canShow false) or move it.
+using TShowHintEvent = std::function<void(std::string& hintStr, bool& canShow, THintInfo& hintInfo)>;
 
 // Makes the application's hint window.
-using THintWindowClass = std::function<THintWindow*(TComponent* Owner)>;
+using THintWindowClass = std::function<THintWindow*(TComponent* owner)>;
 
 template <typename T>
 THintWindowClass HintWindowClassOf()

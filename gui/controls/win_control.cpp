@@ -8,6 +8,7 @@
 #include "gui/controls/form.h"
 #include "gui/controls/screen.h"
 #include "gui/core/exceptions.h"
+#include "gui/core/scope_exit.h"
 #include "gui/core/string_utils.h"
 #include "gui/graphics/win_types.h"
 #include "win/saved_dc.h"
@@ -158,14 +159,11 @@ void TWinControl::CreateWnd()
         throw EInvalidOperation("Control '" + Name() + "' has no parent window");
     defWndProc_ = params.WindowClass.lpfnWndProc ? params.WindowClass.lpfnWndProc : ::DefWindowProcA;
     RegisterWindowClass(params);
-    SetControlStateFlag(csCreating, true);
-    try {
+    {
+        SetControlStateFlag(csCreating, true);
+        const auto created = ScopeExit([this] { SetControlStateFlag(csCreating, false); });
         CreateWindowHandle(params);
-    } catch (...) {
-        SetControlStateFlag(csCreating, false);
-        throw;
     }
-    SetControlStateFlag(csCreating, false);
     if (!handle_)
         throw EOutOfResources("Error creating window");
     if (Parent())

@@ -2,6 +2,7 @@
 
 #include "gui/controls/control_messages.h"
 #include "gui/native/native_class.h"
+#include "win/ansi_text.h"
 
 namespace gui {
 
@@ -20,10 +21,7 @@ bool EditedText(const NMHDR& header, std::string& text)
     const auto& info = reinterpret_cast<const NMTVDISPINFOW&>(header);
     if (!info.item.pszText)
         return false;
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, info.item.pszText, -1, nullptr, 0, nullptr, nullptr);
-    text.assign(size_t(size > 0 ? size : 1), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, info.item.pszText, -1, &text[0], size, nullptr, nullptr);
-    text.resize(text.size() - 1);
+    text = win::WideToAnsi(info.item.pszText);
     return true;
 }
 

@@ -4,17 +4,11 @@
 
 #include <cstdio>
 
+#include "win/ansi_text.h"
+#include "win/system_message.h"
+
 namespace gui {
 namespace {
-
-std::string Narrow(const wchar_t* text, size_t length)
-{
-    const int n = ::WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0,
-                                        nullptr, nullptr);
-    std::string out(n, '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), &out[0], n, nullptr, nullptr);
-    return out;
-}
 
 // A COM object with a reference count of its own and a pointer back to its host,
 // which the host clears when it goes away first.
@@ -63,15 +57,10 @@ void OleCheck(HRESULT result)
     if (::GetErrorInfo(0, info.Put()) == S_OK && info) {
         win::UniqueBstr description;
         if (SUCCEEDED(info->GetDescription(description.Put())) && description.Get())
-            message = Narrow(description.Get(), description.Length());
+            message = win::WideToAnsi(std::wstring_view(description.Get(), description.Length()));
     }
     if (message.empty()) {
-        char* text = nullptr;
-        const DWORD length = ::FormatMessageA(
-            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-            nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<char*>(&text), 0, nullptr);
-        message = length ? std::string(text, length) : std::string();
-        ::LocalFree(text);
+        message = win::SystemMessageAnsi(static_cast<DWORD>(result));
         while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
             message.pop_back();
         if (message.empty()) {

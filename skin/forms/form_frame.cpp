@@ -3,6 +3,7 @@
 #include "skin/forms/form_frame.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "gui/controls/form.h"
@@ -11,6 +12,7 @@
 #include "skin/imaging/frame_strips.h"
 #include "skin/imaging/layered.h"
 #include "skin/imaging/mask_region.h"
+#include "win/window_region.h"
 
 namespace sk {
 
@@ -221,7 +223,7 @@ void TskFormFrame::RemoveRegion()
 {
     gui::TForm& form = parts_.Form();
     if (regionSet_ && form.HandleAllocated())
-        ::SetWindowRgn(form.Handle(), nullptr, TRUE);
+        win::SetWindowRegion(form.Handle(), win::UniqueRegion());
     // The system deleted the region it held.
     regionSet_ = false;
 }
@@ -282,10 +284,8 @@ void TskFormFrame::ApplyRegion(win::UniqueRegion region)
     RECT box;
     if (!form.HandleAllocated() || !region || ::GetRgnBox(region.Get(), &box) == NULLREGION)
         return;  // a mask without black pixels would hide the whole window
-    if (::SetWindowRgn(form.Handle(), region.Get(), TRUE)) {
-        region.Release();  // the system's now; it deletes the one replaced
+    if (win::SetWindowRegion(form.Handle(), std::move(region)))
         regionSet_ = true;
-    }
 }
 
 }  // namespace sk

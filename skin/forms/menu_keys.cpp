@@ -169,7 +169,7 @@ void TskMenuMode::MenuKey(WORD key)
     const TskSkinPopupWindow* top = skinMenu_->TopLevel();
     const TskSkinMenuItem* row =
         top && top->ActiveRow() >= 0 && top->ActiveRow() < top->RowCount() ? top->Rows(top->ActiveRow()) : nullptr;
-    const bool rowOpensSubmenu = row && row->MenuItem.Count() > 0;
+    const bool rowOpensSubmenu = row && row->MenuItem().Count() > 0;
     switch (MenuKeyAction(key, mainMenuMode_, menuOpen_, levels, rowOpensSubmenu)) {
     case TskMenuKeyAction::ExitMode:
         MainMenuExit();

@@ -1,6 +1,7 @@
 #include "skin/popups/skin_hint_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "gui/controls/application.h"
 #include "gui/controls/form.h"
@@ -9,6 +10,7 @@
 #include "skin/imaging/mask_region.h"
 #include "skin/imaging/skin_image.h"
 #include "skin/popups/skin_hint.h"
+#include "win/window_region.h"
 
 namespace sk {
 
@@ -181,12 +183,9 @@ void TskSkinHintWindow::UpdateRegion()
         region = MakeSkinRegion(SkinFrame(), newGeometry_, *mask, Width());
     else if (!regionSet_)
         return;
-    // The system owns the region it is given and deletes the one it replaces.
     const bool shaped = static_cast<bool>(region);
-    if (::SetWindowRgn(Handle(), region.Get(), TRUE)) {
-        region.Release();
+    if (win::SetWindowRegion(Handle(), std::move(region)))
         regionSet_ = shaped;
-    }
 }
 
 void TskSkinHintWindow::Paint()

@@ -226,9 +226,9 @@ void TskSkinMenu::DispatchItem(gui::TMenuItem& item)
 
 void TskSkinMenu::ActivateRow(TskSkinMenuItem& row, bool click, bool keyboard)
 {
-    TskSkinPopupWindow& window = row.Window;
+    TskSkinPopupWindow& window = row.Window();
     const int level = LevelIndex(&window);
-    gui::TMenuItem& item = row.MenuItem;
+    gui::TMenuItem& item = row.MenuItem();
     if (item.Count() == 0) {
         StopSubmenuTimer();
         if (!click) {
@@ -255,10 +255,10 @@ void TskSkinMenu::ActivateRow(TskSkinMenuItem& row, bool click, bool keyboard)
     if (LevelIndex(&window) != level || level >= LevelCount())
         return;  // the handler closed the menus
     CloseLevels(level + 1);
-    row.Open = true;
+    row.SetOpen(true);
     const gui::TPoint origin = window.ClientOrigin();
-    const gui::TRect anchor = gui::Rect(row.ItemRect.Left + origin.X, row.ItemRect.Top + origin.Y,
-                                        row.ItemRect.Right + origin.X, row.ItemRect.Bottom + origin.Y);
+    const gui::TRect anchor = gui::Rect(row.ItemRect().Left + origin.X, row.ItemRect().Top + origin.Y,
+                                        row.ItemRect().Right + origin.X, row.ItemRect().Bottom + origin.Y);
     OpenLevel(anchor, item, 0, true, false);
 }
 

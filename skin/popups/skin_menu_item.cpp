@@ -78,41 +78,41 @@ void DrawSubmenuArrow(TCanvas& c, int x, int y, TColor colour)
 
 TskSkinMenuItem::TskSkinMenuItem(TskSkinPopupWindow& window, const TskDataSkinMenuItem* rowRecord,
                                  gui::TBitmap* picture, gui::TMenuItem& item)
-    : Window(window), RowRecord(rowRecord), Picture(picture), MenuItem(item)
+    : window_(window), rowRecord_(rowRecord), picture_(picture), menuItem_(item)
 {
 }
 
 bool TskSkinMenuItem::MorphRunning()
 {
-    if (!Visible) {
-        if (MorphFactor != 0) {
-            Active = false;
-            Open = false;
-            MorphFactor = 0;
+    if (!visible_) {
+        if (morphFactor_ != 0) {
+            active_ = false;
+            open_ = false;
+            morphFactor_ = 0;
         }
         return false;
     }
-    return ActiveLook() ? MorphFactor < 1 : MorphFactor > 0;
+    return ActiveLook() ? morphFactor_ < 1 : morphFactor_ > 0;
 }
 
 void TskSkinMenuItem::MorphStep()
 {
     // In whole tenths, so that ten steps make the whole way.
     const double step = ActiveLook() ? 1 : -1;
-    MorphFactor = std::clamp(gui::Round(MorphFactor * 10 + step) / 10.0, 0.0, 1.0);
+    morphFactor_ = std::clamp(gui::Round(morphFactor_ * 10 + step) / 10.0, 0.0, 1.0);
 }
 
 void TskSkinMenuItem::Draw(TCanvas& canvas)
 {
-    if (!Visible || RectWidth(ItemRect) <= 0 || RectHeight(ItemRect) <= 0)
+    if (!visible_ || RectWidth(itemRect_) <= 0 || RectHeight(itemRect_) <= 0)
         return;
     gui::TBitmap b;
     const bool active = ActiveLook();
-    if (!RowRecord) {
+    if (!rowRecord_) {
         DrawDefaultRow(b, active);
     } else if (IsSeparator()) {
         DrawSeparator(b);
-    } else if (!Morphing() || (active && MorphFactor >= 1) || (!active && MorphFactor <= 0)) {
+    } else if (!Morphing() || (active && morphFactor_ >= 1) || (!active && morphFactor_ <= 0)) {
         DrawSkinnedRow(b, active);
     } else {
         gui::TBitmap normal, selected;
@@ -120,7 +120,7 @@ void TskSkinMenuItem::Draw(TCanvas& canvas)
         DrawSkinnedRow(selected, true);
         TskEffectBmp mix(normal.Handle());
         const TskEffectBmp target(selected.Handle());
-        MorphByKind(mix, target, MorphFactor, RowRecord->MorphKind);
+        MorphByKind(mix, target, morphFactor_, rowRecord_->MorphKind);
         b.SetSize(mix.Width(), mix.Height());
         mix.Draw(b.Canvas().Handle(), 0, 0);
     }
@@ -131,22 +131,22 @@ void TskSkinMenuItem::CopyToCanvas(TCanvas& canvas, gui::TBitmap& b)
 {
     if (b.Empty())
         return;
-    if (Window.FakeTransparency() && Window.ScreenEffect()) {
+    if (window_.FakeTransparency() && window_.ScreenEffect()) {
         TskEffectBmp effect(b.Handle());
-        effect.MorphRect(*Window.ScreenEffect(), gui::Rect(0, 0, b.Width(), b.Height()), Window.BlendFactor(),
-                         ItemRect.Left, ItemRect.Top);
-        effect.Draw(canvas.Handle(), ItemRect.Left, ItemRect.Top);
+        effect.MorphRect(*window_.ScreenEffect(), gui::Rect(0, 0, b.Width(), b.Height()), window_.BlendFactor(),
+                         itemRect_.Left, itemRect_.Top);
+        effect.Draw(canvas.Handle(), itemRect_.Left, itemRect_.Top);
         return;
     }
-    canvas.Draw(ItemRect.Left, ItemRect.Top, b);
+    canvas.Draw(itemRect_.Left, itemRect_.Top, b);
 }
 
 void TskSkinMenuItem::DrawDefaultRow(gui::TBitmap& b, bool activeLook)
 {
-    const int w = RectWidth(ItemRect), h = RectHeight(ItemRect);
+    const int w = RectWidth(itemRect_), h = RectHeight(itemRect_);
     b.SetSize(w, h);
     TCanvas& c = b.Canvas();
-    const int gutter = Window.Images() ? Window.GlyphWidth() : 19;
+    const int gutter = window_.Images() ? window_.GlyphWidth() : 19;
     TColor text = gui::clWindowText;
     if (activeLook) {
         Frame(c, gui::Rect(0, 0, w, h), kActiveFrame);
@@ -154,41 +154,41 @@ void TskSkinMenuItem::DrawDefaultRow(gui::TBitmap& b, bool activeLook)
     } else {
         Fill(c, gui::Rect(0, 0, gutter, h), gui::clBtnFace);
         Fill(c, gui::Rect(gutter, 0, w, h), gui::clWindow);
-        if (!MenuItem.Enabled())
+        if (!menuItem_.Enabled())
             text = gui::clBtnShadow;
     }
     if (IsSeparator()) {
         Frame(c, gui::Rect(gutter, h / 2, w, h / 2 + 1), gui::clBtnShadow);
         return;
     }
-    c.Font().Assign(Window.MenuFont());
+    c.Font().Assign(window_.MenuFont());
     const TRect k = gui::Rect(2, 2, w - 2, h - 2);
     DrawContent(c, k, gutter, 19, MarkPlaces{k.Left, k.Left + 2, k.Left + 3, k.Left + 3}, text);
 }
 
 void TskSkinMenuItem::DrawSeparator(gui::TBitmap& b)
 {
-    MakeHSkinImage(RowRecord->DividerLeftOffset, RowRecord->DividerRightOffset, b, *Picture, RowRecord->DividerRect,
-                   RectWidth(ItemRect));
+    MakeHSkinImage(rowRecord_->DividerLeftOffset, rowRecord_->DividerRightOffset, b, *picture_, rowRecord_->DividerRect,
+                   RectWidth(itemRect_));
 }
 
 void TskSkinMenuItem::DrawSkinnedRow(gui::TBitmap& b, bool activeLook)
 {
-    const TskDataSkinMenuItem& record = *RowRecord;
-    const int w = RectWidth(ItemRect);
+    const TskDataSkinMenuItem& record = *rowRecord_;
+    const int w = RectWidth(itemRect_);
     // An element without a selected picture shows its normal one.
     const TRect& source =
         activeLook && !IsNullRect(record.ActiveSkinRect) ? record.ActiveSkinRect : record.SkinRect;
-    MakeHSkinImage(record.ItemLeftOffset, record.ItemRightOffset, b, *Picture, source, w);
+    MakeHSkinImage(record.ItemLeftOffset, record.ItemRightOffset, b, *picture_, source, w);
     TCanvas& c = b.Canvas();
-    const int gutter = Window.Images() ? Window.GlyphWidth() : 16;
+    const int gutter = window_.Images() ? window_.GlyphWidth() : 16;
     TRect text = record.TextRect;
     text.Right += w - RectWidth(record.SkinRect);
-    c.Font().Assign(Window.RowFont());
+    c.Font().Assign(window_.RowFont());
     TColor colour = record.FontColor;
     if (activeLook)
         colour = record.ActiveFontColor;
-    else if (!MenuItem.Enabled())
+    else if (!menuItem_.Enabled())
         colour = record.UnEnabledFontColor;
     const int x = text.Left + 2;
     DrawContent(c, text, gutter, 16, MarkPlaces{x, x, x, x}, colour);
@@ -202,43 +202,43 @@ void TskSkinMenuItem::DrawContent(TCanvas& c, const TRect& k, int gutter, int ri
     c.Brush().SetStyle(gui::bsClear);
 
     TRect caption = gui::Rect(k.Left + gutter, k.Top, k.Right - rightMargin, k.Top);
-    c.DrawText(MenuItem.Caption(), caption, DT_CALCRECT | DT_SINGLELINE);
+    c.DrawText(menuItem_.Caption(), caption, DT_CALCRECT | DT_SINGLELINE);
     const int textHeight = RectHeight(caption);
     caption.Top = centre - textHeight / 2;
     caption.Bottom = caption.Top + textHeight;
     caption.Right += 2;
-    c.DrawText(MenuItem.Caption(), caption, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    c.DrawText(menuItem_.Caption(), caption, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 
-    const std::string shortCut = gui::ShortCutToText(MenuItem.ShortCut());
+    const std::string shortCut = gui::ShortCutToText(menuItem_.ShortCut());
     if (!shortCut.empty()) {
         const int right = k.Right - rightMargin;
         TRect r = gui::Rect(right - c.TextWidth(shortCut), caption.Top, right, caption.Bottom);
         c.DrawText(shortCut, r, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
     }
 
-    if (MenuItem.Count() > 0)
+    if (menuItem_.Count() > 0)
         DrawSubmenuArrow(c, k.Right - 7, centre - 4, colour);
 
-    gui::TImageList* images = Window.Images();
-    const int index = MenuItem.ImageIndex();
+    gui::TImageList* images = window_.Images();
+    const int index = menuItem_.ImageIndex();
     if (images && index >= 0 && index < images->Count()) {
         const int y = k.Top + (RectHeight(k) - images->Height()) / 2;
-        images->Draw(c, marks.image, y, index, MenuItem.Enabled());
-        if (MenuItem.Checked()) {
+        images->Draw(c, marks.image, y, index, menuItem_.Enabled());
+        if (menuItem_.Checked()) {
             c.Pen().SetColor(colour);
             c.Brush().SetStyle(gui::bsClear);
             c.Rectangle(marks.image - 1, y - 1, marks.image + images->Width() + 1, y + images->Height() + 1);
         }
         return;
     }
-    if (GlyphFunction glyph = SystemMenuGlyph(MenuItem.Name())) {
+    if (GlyphFunction glyph = SystemMenuGlyph(menuItem_.Name())) {
         glyph(c, marks.glyph, centre - 4, colour);
-    } else if (MenuItem.Checked() && MenuItem.RadioItem()) {
+    } else if (menuItem_.Checked() && menuItem_.RadioItem()) {
         c.Pen().SetColor(colour);
         c.Brush().SetStyle(gui::bsSolid);
         c.Brush().SetColor(colour);
         c.Ellipse(marks.dot, centre - 3, marks.dot + 6, centre + 3);
-    } else if (MenuItem.Checked()) {
+    } else if (menuItem_.Checked()) {
         DrawCheckMark(c, marks.check, centre - 4, colour);
     }
 }

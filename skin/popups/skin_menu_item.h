@@ -21,20 +21,31 @@ public:
                     gui::TMenuItem& item);
     virtual ~TskSkinMenuItem() = default;
 
-    TskSkinPopupWindow& Window;
-    const TskDataSkinMenuItem* RowRecord;  // the skin's, or none
-    gui::TBitmap* Picture;                 // the skin's, or none
-    double MorphFactor = 0;                // 0 the normal look .. 1 the selected one
-    gui::TMenuItem& MenuItem;
-    gui::TRect ItemRect;  // in the window's client area
-    bool Active = false;  // selected
-    bool Open = false;    // its submenu shows
-    bool Visible = true;  // in the shown part of a scrolling window
+    TskSkinPopupWindow& Window() const { return window_; }
+    gui::TMenuItem& MenuItem() const { return menuItem_; }
+    // The skin's element and picture, or none.
+    const TskDataSkinMenuItem* RowRecord() const { return rowRecord_; }
+    gui::TBitmap* Picture() const { return picture_; }
+    // 0 the normal look .. 1 the selected one.
+    double MorphFactor() const { return morphFactor_; }
+    void SetMorphFactor(double value) { morphFactor_ = value; }
+    // In the window's client area.
+    const gui::TRect& ItemRect() const { return itemRect_; }
+    void SetItemRect(const gui::TRect& value) { itemRect_ = value; }
+    // Selected.
+    bool Active() const { return active_; }
+    void SetActive(bool value) { active_ = value; }
+    // Its submenu shows.
+    bool Open() const { return open_; }
+    void SetOpen(bool value) { open_ = value; }
+    // In the shown part of a scrolling window.
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value) { visible_ = value; }
 
-    bool IsSeparator() const { return MenuItem.IsLine(); }
-    bool Morphing() const { return RowRecord && RowRecord->Morphing; }
+    bool IsSeparator() const { return menuItem_.IsLine(); }
+    bool Morphing() const { return rowRecord_ && rowRecord_->Morphing; }
     // Shows the selected look (selected or open).
-    bool ActiveLook() const { return Active || Open; }
+    bool ActiveLook() const { return active_ || open_; }
     // Whether the morph has further to go. An invisible row that is still half
     // morphed is reset to the normal look instead.
     virtual bool MorphRunning();
@@ -55,6 +66,16 @@ private:
     void DrawContent(gui::TCanvas& c, const gui::TRect& text, int gutter, int rightMargin, const MarkPlaces& marks,
                      gui::TColor colour);
     void CopyToCanvas(gui::TCanvas& canvas, gui::TBitmap& b);
+
+    TskSkinPopupWindow& window_;
+    const TskDataSkinMenuItem* rowRecord_;
+    gui::TBitmap* picture_;
+    double morphFactor_ = 0;
+    gui::TMenuItem& menuItem_;
+    gui::TRect itemRect_;
+    bool active_ = false;
+    bool open_ = false;
+    bool visible_ = true;
 };
 
 }  // namespace sk

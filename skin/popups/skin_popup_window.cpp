@@ -1,6 +1,7 @@
 #include "skin/popups/skin_popup_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "gui/controls/application.h"
 #include "gui/controls/control_messages.h"
@@ -11,6 +12,7 @@
 #include "skin/model/geometry.h"
 #include "skin/popups/menu_placement.h"
 #include "skin/popups/skin_menu.h"
+#include "win/window_region.h"
 
 namespace sk {
 
@@ -103,7 +105,7 @@ int TskSkinPopupWindow::MeasureRowsWidth()
     measure.Canvas().Font().Assign(rowFont_);
     int widest = 0;
     for (const auto& row : rows_) {
-        const std::string text = row->MenuItem.Caption() + "  " + gui::ShortCutToText(row->MenuItem.ShortCut());
+        const std::string text = row->MenuItem().Caption() + "  " + gui::ShortCutToText(row->MenuItem().ShortCut());
         widest = std::max(widest, measure.Canvas().TextWidth(text) + 2);
     }
     return widest;
@@ -194,11 +196,11 @@ void TskSkinPopupWindow::PlaceRows()
         if (i < visibleStart_ || full || top + height > bottom) {
             full = full || i >= visibleStart_;
             if (scroll_)
-                row.Visible = false;
+                row.SetVisible(false);
             continue;
         }
-        row.ItemRect = gui::Rect(itemsRect_.Left, top, itemsRect_.Right, top + height);
-        row.Visible = true;
+        row.SetItemRect(gui::Rect(itemsRect_.Left, top, itemsRect_.Right, top + height));
+        row.SetVisible(true);
         ++visibleCount_;
         top += height;
     }
@@ -208,10 +210,8 @@ void TskSkinPopupWindow::UpdateRegion()
 {
     if (!maskPicture_)
         return;
-    win::UniqueRegion region = MakeSkinRegion(skinGeometry_, newGeometry_, *maskPicture_, Width());
-    // The system owns a region given to a window and deletes the one it replaces.
-    if (region && ::SetWindowRgn(Handle(), region.Get(), TRUE))
-        region.Release();
+    if (win::UniqueRegion region = MakeSkinRegion(skinGeometry_, newGeometry_, *maskPicture_, Width()))
+        win::SetWindowRegion(Handle(), std::move(region));
 }
 
 // ---- Showing ----

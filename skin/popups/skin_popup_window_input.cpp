@@ -24,19 +24,19 @@ bool Contains(const gui::TRect& r, gui::TPoint p)
 bool TskSkinPopupWindow::Selectable(int index) const
 {
     const TskSkinMenuItem& row = *rows_[size_t(index)];
-    return row.MenuItem.Enabled() && !row.IsSeparator();
+    return row.MenuItem().Enabled() && !row.IsSeparator();
 }
 
 void TskSkinPopupWindow::Select(TskSkinMenuItem& row, bool keyboard)
 {
-    row.Active = true;
+    row.SetActive(true);
     for (const auto& other : rows_) {
-        if (other.get() != &row && other->Open) {
-            other->Open = false;
+        if (other.get() != &row && other->Open()) {
+            other->SetOpen(false);
             RedrawRow(*other);
         }
     }
-    if (!row.Open) {
+    if (!row.Open()) {
         RedrawRow(row);
         menu_.ActivateRow(row, false, keyboard);
         return;
@@ -47,8 +47,8 @@ void TskSkinPopupWindow::Select(TskSkinMenuItem& row, bool keyboard)
         menu_.CloseLevels(level + 2);
         TskSkinPopupWindow* submenu = menu_.Levels(level + 1);
         for (const auto& sub : submenu->rows_) {
-            if (sub->Open) {
-                sub->Open = false;
+            if (sub->Open()) {
+                sub->SetOpen(false);
                 submenu->RedrawRow(*sub);
             }
         }
@@ -57,8 +57,8 @@ void TskSkinPopupWindow::Select(TskSkinMenuItem& row, bool keyboard)
 
 void TskSkinPopupWindow::Deselect(TskSkinMenuItem& row)
 {
-    row.Active = false;
-    if (!row.Open)
+    row.SetActive(false);
+    if (!row.Open())
         RedrawRow(row);
     menu_.CancelPending(row);
 }
@@ -79,7 +79,7 @@ void TskSkinPopupWindow::ClickRow(int index)
     if (index < 0 || index >= RowCount())
         return;
     TskSkinMenuItem& row = *rows_[size_t(index)];
-    if (row.MenuItem.Enabled() && !row.IsSeparator() && !row.Open)
+    if (row.MenuItem().Enabled() && !row.IsSeparator() && !row.Open())
         menu_.ActivateRow(row, true, false);
 }
 
@@ -123,7 +123,7 @@ void TskSkinPopupWindow::MouseMoveAt(gui::TPoint p)
     }
     for (int i = 0; i < RowCount(); ++i) {
         const TskSkinMenuItem& row = *rows_[size_t(i)];
-        if (!row.Visible || !Contains(row.ItemRect, p))
+        if (!row.Visible() || !Contains(row.ItemRect(), p))
             continue;
         if (i != activeRow_) {
             const int old = activeRow_;
@@ -146,7 +146,7 @@ void TskSkinPopupWindow::MouseUp(gui::TMouseButton button, gui::TShiftState shif
         return;
     bool onRow = false;
     for (const auto& row : rows_)
-        onRow = onRow || (row->Visible && Contains(row->ItemRect, p));
+        onRow = onRow || (row->Visible() && Contains(row->ItemRect(), p));
     if (onRow && !rows_[size_t(activeRow_)]->IsSeparator())
         ClickRow(activeRow_);
 }
@@ -231,7 +231,7 @@ bool TskSkinPopupWindow::ProcessKey(WORD key)
         return false;
     if (const char accel = gui::AccelChar(key); Enabled() && accel) {
         for (int i = 0; i < RowCount(); ++i) {
-            if (!gui::IsAccel(accel, rows_[size_t(i)]->MenuItem.Caption()))
+            if (!gui::IsAccel(accel, rows_[size_t(i)]->MenuItem().Caption()))
                 continue;
             const int old = activeRow_;
             activeRow_ = i;
@@ -260,7 +260,7 @@ bool TskSkinPopupWindow::ProcessKey(WORD key)
         NextRow();
         return true;
     case VK_RIGHT:
-        if (activeRow_ >= 0 && rows_[size_t(activeRow_)]->MenuItem.Count() > 0)
+        if (activeRow_ >= 0 && rows_[size_t(activeRow_)]->MenuItem().Count() > 0)
             ClickRow(activeRow_);
         return true;
     default:
@@ -275,7 +275,7 @@ void TskSkinPopupWindow::CloseTopLevel()
     if (TskSkinPopupWindow* top = menu.TopLevel()) {
         if (top->activeRow_ >= 0) {
             TskSkinMenuItem& row = *top->rows_[size_t(top->activeRow_)];
-            row.Open = false;
+            row.SetOpen(false);
             top->RedrawRow(row);
         }
     }

@@ -39,7 +39,7 @@ class TskSkinPopupMenu;
 // mouse message is in lParam.
 constexpr UINT WM_TRAYNOTIFY = 2048;
 
-using TCycleEvent = std::function<void(gui::TComponent* Sender, int NextIndex)>;
+using TCycleEvent = std::function<void(gui::TComponent* sender, int nextIndex)>;
 
 class TskTrayIcon : public gui::TComponent {
 public:

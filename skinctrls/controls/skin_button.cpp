@@ -152,7 +152,7 @@ void TskSkinButton::ReadSkinEntry()
 {
     TskSkinCustomControl::ReadSkinEntry();
     const auto* record =
-        SkinIndex == -1 ? nullptr : dynamic_cast<const TskDataSkinButtonControl*>(SkinData()->CtrlList[SkinIndex]);
+        SkinIndex() == -1 ? nullptr : dynamic_cast<const TskDataSkinButtonControl*>(SkinData()->CtrlList[SkinIndex()]);
     if (!record) {
         // An element of another kind has one image for every state and the plain
         // font.
@@ -160,7 +160,7 @@ void TskSkinButton::ReadSkinEntry()
         const gui::TFont& plain = DefaultFont();
         font_ = TskFontGroup{plain.Name(), plain.Height(), plain.Style(), plain.Color()};
         activeFontColor_ = downFontColor_ = disabledFontColor_ = font_.FontColor;
-        activeSkinRect_ = downSkinRect_ = SkinRect;
+        activeSkinRect_ = downSkinRect_ = SkinRect();
         disabledSkinRect_ = TRect();
         return;
     }
@@ -170,7 +170,7 @@ void TskSkinButton::ReadSkinEntry()
     disabledFontColor_ = record->DisabledFontColor;
     morphing_ = record->Morphing;
     morphKind_ = record->MorphKind;
-    activeSkinRect_ = IsNullRect(record->ActiveSkinRect) ? SkinRect : record->ActiveSkinRect;
+    activeSkinRect_ = IsNullRect(record->ActiveSkinRect) ? SkinRect() : record->ActiveSkinRect;
     downSkinRect_ = IsNullRect(record->DownSkinRect) ? activeSkinRect_ : record->DownSkinRect;
     disabledSkinRect_ = record->DisabledSkinRect;
 }
@@ -179,7 +179,7 @@ void TskSkinButton::ApplySkin()
 {
     StopMorph();
     TskSkinCustomControl::ApplySkin();
-    if (SkinIndex != -1 && morphing_ && (Focused() || hot_))
+    if (SkinIndex() != -1 && morphing_ && (Focused() || hot_))
         morphFactor_ = 1;
 }
 
@@ -192,7 +192,7 @@ void TskSkinButton::Paint()
     if (Width() <= 0 || Height() <= 0)
         return;
     ReadSkinEntry();
-    if (SkinIndex == -1)
+    if (SkinIndex() == -1)
         TskSkinCustomControl::Paint();
     else
         PaintSkinned();
@@ -210,7 +210,7 @@ void TskSkinButton::PaintSkinned()
     if (morphing_ && morphFactor_ != 0 && morphFactor_ != 1 && enabled) {
         gui::TBitmap active;
         active.SetSize(Width(), Height());
-        DrawButtonFace(image, SkinRect, false, false);
+        DrawButtonFace(image, SkinRect(), false, false);
         DrawButtonFace(active, activeSkinRect_, true, false);
         TskEffectBmp blended(image.Handle());
         MorphByKind(blended, TskEffectBmp(active.Handle()), morphFactor_, morphKind_);
@@ -222,7 +222,7 @@ void TskSkinButton::PaintSkinned()
     } else if (Focused() || hot_ || (morphing_ && morphFactor_ == 1)) {
         DrawButtonFace(image, activeSkinRect_, true, false);
     } else {
-        DrawButtonFace(image, SkinRect, false, false);
+        DrawButtonFace(image, SkinRect(), false, false);
     }
 
     if (!AlphaBlend()) {
@@ -252,7 +252,7 @@ void TskSkinButton::DrawButtonFace(gui::TBitmap& B, const TRect& Source, bool Ac
         frame = 4;
     else if (!enabled && numGlyphs_ > 1)
         frame = 2;
-    DrawGlyphAndText(canvas, NewGeometry.ClRect, margin_, spacing_, layout_, Caption(), glyph_, numGlyphs_, frame,
+    DrawGlyphAndText(canvas, NewGeometry().ClRect, margin_, spacing_, layout_, Caption(), glyph_, numGlyphs_, frame,
                      Active && IsDown);
 }
 
@@ -273,7 +273,7 @@ void TskSkinButton::DrawDefaultImage(gui::TBitmap& B)
 
 void TskSkinButton::StartMorph()
 {
-    if (SkinIndex == -1 || !morphing_) {
+    if (SkinIndex() == -1 || !morphing_) {
         Repaint();
         return;
     }
@@ -293,7 +293,7 @@ void TskSkinButton::StopMorph()
 void TskSkinButton::MorphTick()
 {
     const bool target = hot_ || Focused();
-    if (SkinIndex == -1 || !morphing_) {
+    if (SkinIndex() == -1 || !morphing_) {
         morphFactor_ = target ? 1 : 0;
         StopMorph();
         return;
@@ -541,7 +541,7 @@ void TskSkinButton::CMEnabledChanged(gui::TMessage& message)
 void TskSkinButton::CMTextChanged(gui::TMessage& message)
 {
     TskSkinCustomControl::WndProc(message);
-    if (SkinIndex != -1 || ComponentState().Contains(gui::csDesigning) || DrawDefault())
+    if (SkinIndex() != -1 || ComponentState().Contains(gui::csDesigning) || DrawDefault())
         Repaint();
 }
 

@@ -15,7 +15,7 @@ void TskSkinControl::Paint()
     ReadSkinEntry();
     gui::TBitmap image;
     image.SetSize(Width(), Height());
-    if (SkinIndex != -1)
+    if (skinIndex_ != -1)
         DrawSkinImage(image);
     else if (drawDefault_)
         DrawDefaultImage(image);
@@ -40,8 +40,8 @@ void TskSkinControl::SetAlphaBlendValue(uint8_t value)
 
 void TskSkinControl::ReadSkinEntry()
 {
-    SkinIndex = SkinControlIndex(skinData_, skinDataName_);
-    CursorIndex = -1;
+    skinIndex_ = SkinControlIndex(skinData_, skinDataName_);
+    cursorIndex_ = -1;
 }
 
 void TskSkinControl::SetSkinData(TskSkinData* value)
@@ -61,10 +61,10 @@ void TskSkinControl::ApplySkinCursor()
 {
     if (!useSkinCursor_)
         return;
-    if (CursorIndex == -1 || !skinData_)
+    if (cursorIndex_ == -1 || !skinData_)
         SetCursor(gui::crDefault);
     else
-        SetCursor(gui::TCursor(skinData_->StartCursorIndex + CursorIndex));
+        SetCursor(gui::TCursor(skinData_->StartCursorIndex + cursorIndex_));
 }
 
 void TskSkinControl::Notification(gui::TComponent* component, gui::TOperation operation)

@@ -48,7 +48,7 @@ public:
 
     // Skin changes: the element read anew and shown, or dropped.
     void ApplySkin() override;
-    void ReleaseSkin() override { SkinIndex = -1; }
+    void ReleaseSkin() override { skinIndex_ = -1; }
 
     // After the library's own handling of the mouse coming and going.
     gui::TNotifyEvent OnMouseEnter;
@@ -69,8 +69,13 @@ protected:
     void Notification(gui::TComponent* component, gui::TOperation operation) override;
     void WndProc(gui::TMessage& message) override;
 
-    int32_t SkinIndex = -1;    // of the element in the skin's control list; -1 none
-    int32_t CursorIndex = -1;  // of the element's cursor; -1 none
+    // Of the element in the skin's control list; -1 none.
+    int32_t SkinIndex() const { return skinIndex_; }
+    // The control draws as without an element (one found that it cannot use).
+    void DropSkinElement() { skinIndex_ = -1; }
+    // Of the element's cursor; -1 none. Set by the classes whose records carry one.
+    int32_t CursorIndex() const { return cursorIndex_; }
+    void SetCursorIndex(int32_t value) { cursorIndex_ = value; }
 
 private:
     void WMEraseBkgnd(gui::TMessage& message);
@@ -85,6 +90,8 @@ private:
     bool alphaBlend_ = false;
     uint8_t alphaBlendValue_ = 200;
     bool useSkinCursor_ = false;
+    int32_t skinIndex_ = -1;
+    int32_t cursorIndex_ = -1;
 };
 
 }  // namespace sk

@@ -158,18 +158,18 @@ void TskSkinControlBar::PaintBackground(gui::TCanvas& Canvas, int width, int hei
     TileArea(Canvas, gui::Rect(0, 0, width, height), picture_->Canvas(), tile);
 }
 
-void TskSkinControlBar::PaintControlFrame(gui::TCanvas& Canvas, gui::TControl* AControl, gui::TRect& ARect)
+void TskSkinControlBar::PaintControlFrame(gui::TCanvas& canvas, gui::TControl* control, gui::TRect& bounds)
 {
     ReadSkin();
     if (!Skinned()) {
-        gui::TCustomControlBar::PaintControlFrame(Canvas, AControl, ARect);
+        gui::TCustomControlBar::PaintControlFrame(canvas, control, bounds);
         return;
     }
-    const int width = RectWidth(ARect), height = RectHeight(ARect);
+    const int width = RectWidth(bounds), height = RectHeight(bounds);
     gui::TBitmap left, top, right, bottom;
     MakeSkinFrameStripsEx(BandGeometry(RectWidth(itemRect_), RectHeight(itemRect_)), BandGeometry(width, height),
                           left, top, right, bottom, *picture_, itemRect_, width, height, false, false, false, false);
-    DrawStrips(Canvas, ARect.Left, ARect.Top, width, height, left, top, right, bottom);
+    DrawStrips(canvas, bounds.Left, bounds.Top, width, height, left, top, right, bottom);
 }
 
 // ---- The frame ----

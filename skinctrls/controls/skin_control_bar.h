@@ -32,7 +32,7 @@ protected:
     void Notification(gui::TComponent* component, gui::TOperation operation) override;
     void CreateParams(gui::TCreateParams& params) override;
     void Paint() override;
-    void PaintControlFrame(gui::TCanvas& Canvas, gui::TControl* AControl, gui::TRect& ARect) override;
+    void PaintControlFrame(gui::TCanvas& canvas, gui::TControl* control, gui::TRect& bounds) override;
     void WndProc(gui::TMessage& message) override;
 
 private:

@@ -1,9 +1,12 @@
 #include "skinctrls/controls/skin_custom_control.h"
 
+#include <utility>
+
 #include "skin/data/skin_data_link.h"
 #include "skin/imaging/mask_region.h"
 #include "skin/imaging/skin_image.h"
 #include "skin/model/control_records.h"
+#include "win/window_region.h"
 
 namespace sk {
 
@@ -52,7 +55,7 @@ TskSkinCustomControl::TskSkinCustomControl(gui::TComponent* owner) : TskSkinCont
     defaultFont_.SetStyle({});
     defaultFont_.OnChange = [this](gui::TGraphicsObject&) {
         DefaultFontChanged();
-        if (SkinIndex == -1)
+        if (SkinIndex() == -1)
             Repaint();
     };
 }
@@ -67,35 +70,35 @@ void TskSkinCustomControl::ReadSkinEntry()
 {
     TskSkinControl::ReadSkinEntry();
     const auto* record =
-        SkinIndex == -1 ? nullptr : dynamic_cast<const TskDataSkinCustomControl*>(SkinData()->CtrlList[SkinIndex]);
+        SkinIndex() == -1 ? nullptr : dynamic_cast<const TskDataSkinCustomControl*>(SkinData()->CtrlList[SkinIndex()]);
     if (record && !ElementFitsPicture(*SkinData(), *record)) {
         // Rectangles past the picture would paint black: the control keeps its
         // default look, as without an element.
-        SkinIndex = -1;
+        DropSkinElement();
         record = nullptr;
     }
     if (!record) {
         // Nothing of an element of another kind is taken, not even its size.
-        ResizeMode = rmFixed;
-        Picture = MaskPicture = nullptr;
-        SkinRect = TRect();
-        Geometry = SkinGeometry();
+        resizeMode_ = rmFixed;
+        picture_ = maskPicture_ = nullptr;
+        skinRect_ = TRect();
+        geometry_ = SkinGeometry();
         return;
     }
-    Picture = SkinData()->ActivePicture(record->PictureIndex);
-    MaskPicture = SkinData()->ActivePicture(record->MaskPictureIndex);
-    SkinRect = record->SkinRect;
-    CursorIndex = record->CursorIndex;
-    Geometry = static_cast<const SkinGeometry&>(*record);
-    ResizeMode = ModeOf(SkinRect, Geometry);
+    picture_ = SkinData()->ActivePicture(record->PictureIndex);
+    maskPicture_ = SkinData()->ActivePicture(record->MaskPictureIndex);
+    skinRect_ = record->SkinRect;
+    SetCursorIndex(record->CursorIndex);
+    geometry_ = static_cast<const SkinGeometry&>(*record);
+    resizeMode_ = ModeOf(skinRect_, geometry_);
 }
 
 void TskSkinCustomControl::AdjustSkinSize(int& width, int& height)
 {
     const int dw = width - SkinWidth(), dh = height - SkinHeight();
-    const SkinGeometry& g = Geometry;
-    SkinGeometry& n = NewGeometry;
-    switch (ResizeMode) {
+    const SkinGeometry& g = geometry_;
+    SkinGeometry& n = newGeometry_;
+    switch (resizeMode_) {
     case rmNinePart:
         n.LTPoint = g.LTPoint;
         n.RTPoint = Moved(g.RTPoint, dw, 0);
@@ -117,7 +120,7 @@ void TskSkinCustomControl::AdjustSkinSize(int& width, int& height)
         break;
     case rmFixed:
         // Only an element that gave a picture rectangle has a size to snap to.
-        if (SkinIndex != -1 && !IsNullRect(SkinRect)) {
+        if (SkinIndex() != -1 && !IsNullRect(skinRect_)) {
             width = SkinWidth();
             height = SkinHeight();
             n.ClRect = g.ClRect;
@@ -132,11 +135,11 @@ void TskSkinCustomControl::SetBounds(int left, int top, int width, int height)
 {
     ReadSkinEntry();
     const int oldWidth = Width(), oldHeight = Height();
-    const bool element = SkinIndex != -1;
+    const bool element = SkinIndex() != -1;
     if (element && (width != oldWidth || height != oldHeight)) {
         AdjustSkinSize(width, height);
-        if (ResizeMode == rmFixed)
-            NewGeometry.ClRect = Geometry.ClRect;
+        if (resizeMode_ == rmFixed)
+            newGeometry_.ClRect = geometry_.ClRect;
     }
     TskSkinControl::SetBounds(left, top, width, height);
     if (element && (Width() != oldWidth || Height() != oldHeight)) {
@@ -150,7 +153,7 @@ void TskSkinCustomControl::ApplySkin()
     ReadSkinEntry();
     ApplySkinCursor();
     int width = Width(), height = Height();
-    if (SkinIndex == -1) {
+    if (SkinIndex() == -1) {
         if (defaultWidth_ > 0)
             width = defaultWidth_;
         if (defaultHeight_ > 0)
@@ -178,25 +181,25 @@ void TskSkinCustomControl::DrawDefaultImage(gui::TBitmap& B)
     canvas.FillRect(ClientRect());
 }
 
-void TskSkinCustomControl::DrawSkinImage(gui::TBitmap& B) { ComposeSkinImage(B, SkinRect); }
+void TskSkinCustomControl::DrawSkinImage(gui::TBitmap& B) { ComposeSkinImage(B, skinRect_); }
 
 void TskSkinCustomControl::ComposeSkinImage(gui::TBitmap& B, const TRect& Source)
 {
-    if (!Picture)
+    if (!picture_)
         return;
-    switch (ResizeMode) {
+    switch (resizeMode_) {
     case rmFixed:
         B.SetSize(RectWidth(Source), RectHeight(Source));
-        B.Canvas().CopyRect(gui::Rect(0, 0, B.Width(), B.Height()), Picture->Canvas(), Source);
+        B.Canvas().CopyRect(gui::Rect(0, 0, B.Width(), B.Height()), picture_->Canvas(), Source);
         break;
     case rmNinePart:
-        MakeSkinImageEx(Geometry, NewGeometry, B, *Picture, Source, Width(), Height(), true);
+        MakeSkinImageEx(geometry_, newGeometry_, B, *picture_, Source, Width(), Height(), true);
         break;
     case rmHorizontal:
-        MakeHSkinImage(Geometry.LTPoint.X, SkinWidth() - Geometry.RTPoint.X, B, *Picture, Source, Width());
+        MakeHSkinImage(geometry_.LTPoint.X, SkinWidth() - geometry_.RTPoint.X, B, *picture_, Source, Width());
         break;
     case rmVertical:
-        MakeVSkinImage(Geometry.LTPoint.Y, SkinHeight() - Geometry.LBPoint.Y, B, *Picture, Source, Height());
+        MakeVSkinImage(geometry_.LTPoint.Y, SkinHeight() - geometry_.LBPoint.Y, B, *picture_, Source, Height());
         break;
     default:
         break;
@@ -216,30 +219,27 @@ void TskSkinCustomControl::UpdateSkinRegion()
     if (!HandleAllocated())
         return;  // shaped when the window is made
     win::UniqueRegion region;
-    if (MaskPicture && SkinIndex != -1) {
-        if (ResizeMode == rmFixed)
-            region = MaskToRegion(*MaskPicture);
-        else if (ResizeMode != rmNone)
-            region = MakeSkinRegion(Folded(Geometry, ResizeMode), Folded(NewGeometry, ResizeMode), *MaskPicture,
+    if (maskPicture_ && SkinIndex() != -1) {
+        if (resizeMode_ == rmFixed)
+            region = MaskToRegion(*maskPicture_);
+        else if (resizeMode_ != rmNone)
+            region = MakeSkinRegion(Folded(geometry_, resizeMode_), Folded(newGeometry_, resizeMode_), *maskPicture_,
                                     Width());
     } else if (!regionSet_) {
         return;
     }
-    // The system owns a region once it is the window's, and deletes it when the
-    // window gets another one or goes: the control keeps no handle of it.
+    // The window owns its shape: the control keeps no handle of it.
     const bool shaped = static_cast<bool>(region);
-    if (::SetWindowRgn(Handle(), region.Get(), TRUE)) {
-        region.Release();
+    if (win::SetWindowRegion(Handle(), std::move(region)))
         regionSet_ = shaped;
-    }
 }
 
 TRect TskSkinCustomControl::MapSkinRect(const TRect& rect) const
 {
     const int dw = Width() - SkinWidth(), dh = Height() - SkinHeight();
-    const SkinGeometry& g = Geometry;
+    const SkinGeometry& g = geometry_;
     TRect r = rect;
-    switch (ResizeMode) {
+    switch (resizeMode_) {
     case rmNinePart: {
         const int w = SkinWidth(), h = SkinHeight();
         const TRect lt = CornerZone({0, 0, g.LTPoint.X, g.LTPoint.Y}, w, h);

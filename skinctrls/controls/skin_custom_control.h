@@ -62,22 +62,33 @@ protected:
     // the element it lies in.
     TRect MapSkinRect(const TRect& rect) const;
 
-    gui::TBitmap* Picture = nullptr;      // the skin's, not the control's
-    gui::TBitmap* MaskPicture = nullptr;  // the skin's, not the control's
-    TRect SkinRect;
-    SkinGeometry Geometry;     // the element's corner points and client rectangle
-    SkinGeometry NewGeometry;  // the same moved to the control's size
-    int ResizeMode = rmFixed;
+    // The element's pictures: the skin's, not the control's.
+    gui::TBitmap* Picture() const { return picture_; }
+    gui::TBitmap* MaskPicture() const { return maskPicture_; }
+    const TRect& SkinRect() const { return skinRect_; }
+    // The element's corner points and client rectangle, and the same moved to the
+    // control's size by AdjustSkinSize.
+    const SkinGeometry& Geometry() const { return geometry_; }
+    const SkinGeometry& NewGeometry() const { return newGeometry_; }
+    // Puts back a geometry kept from before an AdjustSkinSize for another size.
+    void SetNewGeometry(const SkinGeometry& value) { newGeometry_ = value; }
+    int ResizeMode() const { return resizeMode_; }
 
 private:
-    int SkinWidth() const { return RectWidth(SkinRect); }
-    int SkinHeight() const { return RectHeight(SkinRect); }
+    int SkinWidth() const { return RectWidth(skinRect_); }
+    int SkinHeight() const { return RectHeight(skinRect_); }
 
     gui::TFont defaultFont_;
     bool useSkinFont_ = true;
     int defaultWidth_ = 0;
     int defaultHeight_ = 0;
     bool regionSet_ = false;  // the window has a shape from the mask
+    gui::TBitmap* picture_ = nullptr;
+    gui::TBitmap* maskPicture_ = nullptr;
+    TRect skinRect_;
+    SkinGeometry geometry_;
+    SkinGeometry newGeometry_;
+    int resizeMode_ = rmFixed;
 };
 
 }  // namespace sk

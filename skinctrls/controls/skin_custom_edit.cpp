@@ -42,41 +42,41 @@ TskSkinCustomEdit::TskSkinCustomEdit(gui::TComponent* owner) : TskCustomEdit(own
 
 void TskSkinCustomEdit::ReadSkinEntry()
 {
-    SkinIndex = SkinControlIndex(skinData_, skinDataName_);
+    skinIndex_ = SkinControlIndex(skinData_, skinDataName_);
     const auto* record =
-        SkinIndex == -1 ? nullptr : dynamic_cast<const TskDataSkinEditControl*>(skinData_->CtrlList[SkinIndex]);
-    Picture = record ? skinData_->ActivePicture(record->PictureIndex) : nullptr;
+        skinIndex_ == -1 ? nullptr : dynamic_cast<const TskDataSkinEditControl*>(skinData_->CtrlList[skinIndex_]);
+    picture_ = record ? skinData_->ActivePicture(record->PictureIndex) : nullptr;
     // An element without a picture to cut the frame from, without a size, or with
     // rectangles past its picture draws nothing: such an edit keeps the plain
     // frame and its own height.
     if (!record || !ElementFitsPicture(*skinData_, *record)) {
-        SkinIndex = -1;
-        Picture = nullptr;
+        skinIndex_ = -1;
+        picture_ = nullptr;
         return;
     }
-    SkinRect = record->SkinRect;
-    ActiveSkinRect = IsNullRect(record->ActiveSkinRect) ? SkinRect : record->ActiveSkinRect;
-    LeftWidth = record->LTPoint.X;
-    RightWidth = RectWidth(SkinRect) - record->RTPoint.X;
-    ClRect = record->ClRect;
-    SkinFont = *record;
-    DisabledFontColor = record->DisabledFontColor;
-    ActiveFontColor = record->ActiveFontColor;
-    SkinButtonRect = record->ButtonRect;
-    ActiveButtonRect = record->ActiveButtonRect;
-    DownButtonRect = IsNullRect(record->DownButtonRect) ? ActiveButtonRect : record->DownButtonRect;
-    UnEnabledButtonRect = record->UnEnabledButtonRect;
+    skinRect_ = record->SkinRect;
+    activeSkinRect_ = IsNullRect(record->ActiveSkinRect) ? skinRect_ : record->ActiveSkinRect;
+    leftWidth_ = record->LTPoint.X;
+    rightWidth_ = RectWidth(skinRect_) - record->RTPoint.X;
+    clRect_ = record->ClRect;
+    skinFont_ = *record;
+    disabledFontColor_ = record->DisabledFontColor;
+    activeFontColor_ = record->ActiveFontColor;
+    skinButtonRect_ = record->ButtonRect;
+    activeButtonRect_ = record->ActiveButtonRect;
+    downButtonRect_ = IsNullRect(record->DownButtonRect) ? activeButtonRect_ : record->DownButtonRect;
+    unEnabledButtonRect_ = record->UnEnabledButtonRect;
 }
 
 bool TskSkinCustomEdit::Skinned()
 {
     ReadSkinEntry();
-    return SkinIndex != -1;
+    return skinIndex_ != -1;
 }
 
-int TskSkinCustomEdit::SkinWidth() const { return RectWidth(SkinRect); }
+int TskSkinCustomEdit::SkinWidth() const { return RectWidth(skinRect_); }
 
-int TskSkinCustomEdit::SkinHeight() const { return RectHeight(SkinRect); }
+int TskSkinCustomEdit::SkinHeight() const { return RectHeight(skinRect_); }
 
 void TskSkinCustomEdit::SetSkinData(TskSkinData* value)
 {
@@ -94,7 +94,7 @@ void TskSkinCustomEdit::Notification(gui::TComponent* component, gui::TOperation
 void TskSkinCustomEdit::ApplySkin()
 {
     ReadSkinEntry();
-    if (SkinIndex == -1) {
+    if (skinIndex_ == -1) {
         Font().Assign(defaultFont_);
         if (defaultWidth_ > 0)
             SetWidth(defaultWidth_);
@@ -103,11 +103,11 @@ void TskSkinCustomEdit::ApplySkin()
     } else {
         const int height = SkinHeight();
         if (useSkinFont_) {
-            AssignSkinFont(Font(), SkinFont, defaultFont_);
+            AssignSkinFont(Font(), skinFont_, defaultFont_);
         } else {
             Font().Assign(defaultFont_);
         }
-        SetFontColor(Focused() ? ActiveFontColor : SkinFont.FontColor);
+        SetFontColor(Focused() ? activeFontColor_ : skinFont_.FontColor);
         SetHeight(height);
     }
     // The frame's size is asked for when the window is made.
@@ -251,7 +251,7 @@ void TskSkinCustomEdit::CMMouseEnter(gui::TMessage& message)
     mouseOver_ = true;
     if (!Focused()) {
         if (Skinned())
-            SetFontColor(ActiveFontColor);
+            SetFontColor(activeFontColor_);
         Invalidate();
     }
     if (OnMouseEnter)
@@ -264,7 +264,7 @@ void TskSkinCustomEdit::CMMouseLeave(gui::TMessage& message)
     mouseOver_ = false;
     if (!Focused()) {
         if (Skinned())
-            SetFontColor(SkinFont.FontColor);
+            SetFontColor(skinFont_.FontColor);
         Invalidate();
     }
     if (buttonHot_ || buttonDown_) {
@@ -278,7 +278,7 @@ void TskSkinCustomEdit::CMMouseLeave(gui::TMessage& message)
 void TskSkinCustomEdit::WMSetFocus(gui::TMessage& message)
 {
     if (!mouseOver_ && Skinned())
-        SetFontColor(ActiveFontColor);
+        SetFontColor(activeFontColor_);
     TskCustomEdit::WndProc(message);
     ButtonKeysOnSetFocus();
 }
@@ -286,7 +286,7 @@ void TskSkinCustomEdit::WMSetFocus(gui::TMessage& message)
 void TskSkinCustomEdit::WMKillFocus(gui::TMessage& message)
 {
     if (!mouseOver_ && Skinned())
-        SetFontColor(SkinFont.FontColor);
+        SetFontColor(skinFont_.FontColor);
     ButtonKeysOnKillFocus();
     TskCustomEdit::WndProc(message);
 }
@@ -302,9 +302,9 @@ void TskSkinCustomEdit::EnabledFontColor()
 {
     const bool skinned = Skinned();
     if (Enabled())
-        SetFontColor(skinned ? SkinFont.FontColor : defaultFont_.Color());
+        SetFontColor(skinned ? skinFont_.FontColor : defaultFont_.Color());
     else
-        SetFontColor(skinned ? DisabledFontColor : gui::clGrayText);
+        SetFontColor(skinned ? disabledFontColor_ : gui::clGrayText);
 }
 
 void TskSkinCustomEdit::WMSetFont(gui::TMessage& message)

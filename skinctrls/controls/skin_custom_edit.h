@@ -88,7 +88,7 @@ protected:
     void WndProc(gui::TMessage& message) override;
     void Notification(gui::TComponent* component, gui::TOperation operation) override;
 
-    // Finds the element and copies its fields; SkinIndex stays -1 without a skin
+    // Finds the element and copies its fields; none is found without a skin
     // or for an element that cannot draw an edit.
     virtual void ReadSkinEntry();
     // Runs when the button is released over it: fires OnButtonClick.
@@ -96,15 +96,6 @@ protected:
     // The image of the whole window, frame and button, before any blending.
     virtual void DrawDefaultFrame(gui::TBitmap& B);
     virtual void DrawSkinFrame(gui::TBitmap& B);
-
-    int32_t SkinIndex = -1;
-    // The element's fields.
-    gui::TBitmap* Picture = nullptr;  // the skin's
-    gui::TRect SkinRect, ActiveSkinRect, ClRect;
-    int LeftWidth = 0, RightWidth = 0;
-    TskFontGroup SkinFont;
-    gui::TColor DisabledFontColor = 0, ActiveFontColor = 0;
-    gui::TRect SkinButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
 
 private:
     int SkinWidth() const;
@@ -162,6 +153,14 @@ private:
     bool buttonKeys_ = false;
     bool clickingFromKeys_ = false;
     bool caretHidden_ = false;
+    int32_t skinIndex_ = -1;
+    // The element's fields.
+    gui::TBitmap* picture_ = nullptr;  // the skin's
+    gui::TRect skinRect_, activeSkinRect_, clRect_;
+    int leftWidth_ = 0, rightWidth_ = 0;
+    TskFontGroup skinFont_;
+    gui::TColor disabledFontColor_ = 0, activeFontColor_ = 0;
+    gui::TRect skinButtonRect_, activeButtonRect_, downButtonRect_, unEnabledButtonRect_;
 };
 
 }  // namespace sk

@@ -33,9 +33,9 @@ gui::TRect TskSkinCustomEdit::ButtonRect()
     const int width = Width(), height = Height();
     if (!Skinned())
         return gui::TRect{width - kDefaultButtonWidth, 0, width, height};
-    gui::TRect r = SkinButtonRect;
+    gui::TRect r = skinButtonRect_;
     // A button in the right end piece moves with the right edge.
-    if (r.Left >= SkinWidth() - RightWidth) {
+    if (r.Left >= SkinWidth() - rightWidth_) {
         r.Left += width - SkinWidth();
         r.Right += width - SkinWidth();
     }
@@ -48,7 +48,7 @@ gui::TRect TskSkinCustomEdit::TextAreaRect()
     if (!Skinned())
         return gui::TRect{kDefaultBorder, kDefaultBorder, width - kDefaultBorder - kDefaultButtonWidth,
                           height - kDefaultBorder};
-    return gui::TRect{ClRect.Left, ClRect.Top, ClRect.Right + width - SkinWidth(), ClRect.Bottom};
+    return gui::TRect{clRect_.Left, clRect_.Top, clRect_.Right + width - SkinWidth(), clRect_.Bottom};
 }
 
 void TskSkinCustomEdit::WMNCCalcSize(gui::TMessage& message)
@@ -60,10 +60,10 @@ void TskSkinCustomEdit::WMNCCalcSize(gui::TMessage& message)
         r.right -= buttonMode_ ? kDefaultBorder + kDefaultButtonWidth : kDefaultBorder;
         r.bottom -= kDefaultBorder;
     } else {
-        r.left += ClRect.Left;
-        r.top += ClRect.Top;
-        r.right += ClRect.Right - SkinWidth();
-        r.bottom += ClRect.Bottom - SkinHeight();
+        r.left += clRect_.Left;
+        r.top += clRect_.Top;
+        r.right += clRect_.Right - SkinWidth();
+        r.bottom += clRect_.Bottom - SkinHeight();
     }
     // A frame wider than the window leaves an empty client area, never a
     // turned-over one.
@@ -186,21 +186,21 @@ void TskSkinCustomEdit::DrawDefaultFrame(gui::TBitmap& B)
 
 void TskSkinCustomEdit::DrawSkinFrame(gui::TBitmap& B)
 {
-    MakeHSkinImage(LeftWidth, RightWidth, B, *Picture, Hovered() ? ActiveSkinRect : SkinRect, Width());
+    MakeHSkinImage(leftWidth_, rightWidth_, B, *picture_, Hovered() ? activeSkinRect_ : skinRect_, Width());
     if (!buttonMode_)
         return;
     gui::TRect source;
-    if (Enabled() || IsNullRect(UnEnabledButtonRect)) {
+    if (Enabled() || IsNullRect(unEnabledButtonRect_)) {
         if (buttonDown_ && buttonHot_)
-            source = DownButtonRect;
+            source = downButtonRect_;
         else if (buttonHot_ || ButtonFocused())
-            source = ActiveButtonRect;
+            source = activeButtonRect_;
     } else {
-        source = UnEnabledButtonRect;
+        source = unEnabledButtonRect_;
     }
     if (IsNullRect(source))
         return;  // the element's picture shows the normal button
-    B.Canvas().CopyRect(ButtonRect(), Picture->Canvas(), source);
+    B.Canvas().CopyRect(ButtonRect(), picture_->Canvas(), source);
 }
 
 }  // namespace sk

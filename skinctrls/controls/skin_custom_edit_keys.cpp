@@ -2,6 +2,7 @@
 // and the next control. The edit keeps the system's focus all the while; the
 // button only takes the keys over, shows its active look and hides the caret.
 #include "gui/controls/shift_state.h"
+#include "gui/core/scope_exit.h"
 #include "skinctrls/controls/skin_custom_edit.h"
 
 namespace sk {
@@ -51,14 +52,11 @@ void TskSkinCustomEdit::SetButtonKeys(bool value)
 
 void TskSkinCustomEdit::ClickButtonFromKeys()
 {
-    clickingFromKeys_ = true;
-    try {
+    {
+        clickingFromKeys_ = true;
+        const auto clicked = gui::ScopeExit([this] { clickingFromKeys_ = false; });
         ButtonClick();
-    } catch (...) {
-        clickingFromKeys_ = false;
-        throw;
     }
-    clickingFromKeys_ = false;
     Invalidate();
 }
 

@@ -80,14 +80,14 @@ void TskSkinGauge::SetShowPercent(bool value)
 void TskSkinGauge::SetTextAlphaBlend(bool value)
 {
     textAlphaBlend_ = value;
-    if (SkinIndex != -1 && ShowsCaption())
+    if (SkinIndex() != -1 && ShowsCaption())
         Repaint();
 }
 
 void TskSkinGauge::SetTextAlphaBlendValue(uint8_t value)
 {
     textAlphaBlendValue_ = value;
-    if (SkinIndex != -1 && textAlphaBlend_ && ShowsCaption())
+    if (SkinIndex() != -1 && textAlphaBlend_ && ShowsCaption())
         Repaint();
 }
 
@@ -120,7 +120,7 @@ void TskSkinGauge::ReadSkinEntry()
 {
     TskSkinCustomControl::ReadSkinEntry();
     const auto* record =
-        SkinIndex == -1 ? nullptr : dynamic_cast<const TskDataSkinGaugeControl*>(SkinData()->CtrlList[SkinIndex]);
+        SkinIndex() == -1 ? nullptr : dynamic_cast<const TskDataSkinGaugeControl*>(SkinData()->CtrlList[SkinIndex()]);
     if (!record) {
         // An element of another kind has no bar.
         progressArea_ = progressRect_ = TRect();
@@ -139,11 +139,11 @@ void TskSkinGauge::AdjustSkinSize(int& width, int& height)
 {
     TskSkinCustomControl::AdjustSkinSize(width, height);
     barArea_ = progressArea_;
-    if (ResizeMode > rmFixed) {
+    if (ResizeMode() > rmFixed) {
         if (vertical_)
-            barArea_.Bottom += height - RectHeight(SkinRect);
+            barArea_.Bottom += height - RectHeight(SkinRect());
         else
-            barArea_.Right += width - RectWidth(SkinRect);
+            barArea_.Right += width - RectWidth(SkinRect());
     }
 }
 
@@ -169,7 +169,7 @@ void TskSkinGauge::DrawDefaultImage(gui::TBitmap& B)
 
 void TskSkinGauge::DrawSkinImage(gui::TBitmap& B)
 {
-    if (!Picture)
+    if (!Picture())
         return;
     int width = Width(), height = Height();
     AdjustSkinSize(width, height);  // the bar area at the current size
@@ -180,7 +180,7 @@ void TskSkinGauge::DrawSkinImage(gui::TBitmap& B)
 void TskSkinGauge::DrawBar(gui::TBitmap& B, const TRect& R)
 {
     gui::TCanvas& dest = B.Canvas();
-    gui::TCanvas& source = Picture->Canvas();
+    gui::TCanvas& source = Picture()->Canvas();
     const TRect& P = progressRect_;
     const int b = beginOffset_, e = endOffset_;
     if (!vertical_) {

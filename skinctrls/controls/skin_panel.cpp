@@ -30,7 +30,7 @@ TskSkinPanel::TskSkinPanel(gui::TComponent* owner) : TskSkinCustomControl(owner)
 void TskSkinPanel::SetBorderStyle(TskSkinBorderStyle value)
 {
     borderStyle_ = value;
-    if (SkinIndex == -1) {
+    if (SkinIndex() == -1) {
         Repaint();
         Realign();
     }
@@ -46,7 +46,7 @@ void TskSkinPanel::SetCaptionMode(bool value)
 void TskSkinPanel::SetDefaultCaptionHeight(int value)
 {
     defaultCaptionHeight_ = value;
-    if (SkinIndex == -1 && captionMode_) {
+    if (SkinIndex() == -1 && captionMode_) {
         Repaint();
         Realign();
     }
@@ -55,7 +55,7 @@ void TskSkinPanel::SetDefaultCaptionHeight(int value)
 void TskSkinPanel::SetDefaultAlignment(gui::TAlignment value)
 {
     defaultAlignment_ = value;
-    if (SkinIndex == -1 && captionMode_)
+    if (SkinIndex() == -1 && captionMode_)
         Repaint();
 }
 
@@ -99,7 +99,7 @@ void TskSkinPanel::SetChecked(bool value)
 void TskSkinPanel::SetRollUpMode(bool value)
 {
     rollUpMode_ = value;
-    if (SkinIndex == -1 && captionMode_)
+    if (SkinIndex() == -1 && captionMode_)
         Repaint();
 }
 
@@ -133,14 +133,14 @@ void TskSkinPanel::RollUp()
             c->Hide();
     }
     int height = defaultCaptionHeight_ + 1;
-    if (SkinIndex != -1) {
+    if (SkinIndex() != -1) {
         // What is left of the full height without the element's client area. The
         // geometry of the panel's present size stays for its painting.
-        const SkinGeometry present = NewGeometry;
+        const SkinGeometry present = NewGeometry();
         int width = Width(), full = fullHeight_;
         AdjustSkinSize(width, full);
-        height = fullHeight_ - RectHeight(NewGeometry.ClRect);
-        NewGeometry = present;
+        height = fullHeight_ - RectHeight(NewGeometry().ClRect);
+        SetNewGeometry(present);
     }
     SetHeight(height);
 }
@@ -174,7 +174,7 @@ void TskSkinPanel::ReadSkinEntry()
     TskSkinCustomControl::ReadSkinEntry();
     bgPictureIndex_ = -1;
     const auto* record =
-        SkinIndex == -1 ? nullptr : dynamic_cast<const TskDataSkinPanelControl*>(SkinData()->CtrlList[SkinIndex]);
+        SkinIndex() == -1 ? nullptr : dynamic_cast<const TskDataSkinPanelControl*>(SkinData()->CtrlList[SkinIndex()]);
     if (!record) {
         // An element of another kind has no caption.
         elementCaptionRect_ = checkImageRect_ = uncheckImageRect_ = TRect();
@@ -190,21 +190,21 @@ void TskSkinPanel::ReadSkinEntry()
 
 gui::TBitmap* TskSkinPanel::BackgroundPicture()
 {
-    return SkinIndex == -1 || bgPictureIndex_ == -1 ? nullptr : SkinData()->ActivePicture(bgPictureIndex_);
+    return SkinIndex() == -1 || bgPictureIndex_ == -1 ? nullptr : SkinData()->ActivePicture(bgPictureIndex_);
 }
 
 TRect TskSkinPanel::SizedClientRect()
 {
     int width = Width(), height = Height();
     AdjustSkinSize(width, height);
-    return NewGeometry.ClRect;
+    return NewGeometry().ClRect;
 }
 
 void TskSkinPanel::SetBounds(int left, int top, int width, int height)
 {
     TskSkinCustomControl::SetBounds(left, top, width, height);
     // The window class does not redraw on resizing.
-    if (SkinIndex == -1)
+    if (SkinIndex() == -1)
         Repaint();
 }
 
@@ -220,7 +220,7 @@ void TskSkinPanel::ApplySkin()
 void TskSkinPanel::AdjustClientRect(TRect& rect)
 {
     ReadSkinEntry();
-    if (SkinIndex == -1 || ComponentState().Contains(gui::csDesigning)) {
+    if (SkinIndex() == -1 || ComponentState().Contains(gui::csDesigning)) {
         if (borderStyle_ != bvNone)
             rect = TRect{rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
         if (captionMode_)
@@ -313,16 +313,16 @@ void TskSkinPanel::DrawDefaultImage(gui::TBitmap& B)
 
 void TskSkinPanel::DrawSkinImage(gui::TBitmap& B)
 {
-    if (!Picture)
+    if (!Picture())
         return;
-    if (borderStyle_ == bvNone && ResizeMode == rmNinePart && !captionMode_) {
+    if (borderStyle_ == bvNone && ResizeMode() == rmNinePart && !captionMode_) {
         // Only the element's client part, tiled 1:1.
-        TileArea(B.Canvas(), gui::Rect(0, 0, Width(), Height()), Picture->Canvas(),
-                 Offset(Geometry.ClRect, SkinRect.Left, SkinRect.Top));
+        TileArea(B.Canvas(), gui::Rect(0, 0, Width(), Height()), Picture()->Canvas(),
+                 Offset(Geometry().ClRect, SkinRect().Left, SkinRect().Top));
         return;
     }
     TskSkinCustomControl::DrawSkinImage(B);
-    captionRect_ = ResizeMode < rmNinePart ? elementCaptionRect_ : MapSkinRect(elementCaptionRect_);
+    captionRect_ = ResizeMode() < rmNinePart ? elementCaptionRect_ : MapSkinRect(elementCaptionRect_);
     if (!Caption().empty() && !IsNullRect(captionRect_))
         DrawSkinCaption(B, captionRect_);
 }
@@ -337,7 +337,7 @@ void TskSkinPanel::DrawSkinCaption(gui::TBitmap& B, TRect R)
         gui::TBitmap box;
         box.SetSize(RectWidth(source), RectHeight(source));
         if (!box.Empty()) {
-            box.Canvas().CopyRect(gui::Rect(0, 0, box.Width(), box.Height()), Picture->Canvas(), source);
+            box.Canvas().CopyRect(gui::Rect(0, 0, box.Width(), box.Height()), Picture()->Canvas(), source);
             box.SetTransparent(true);
             canvas.Draw(R.Left, R.Top + RectHeight(R) / 2 - box.Height() / 2, box);
         }
@@ -392,7 +392,7 @@ void TskSkinPanel::WndProc(gui::TMessage& message)
 void TskSkinPanel::MouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y)
 {
     if (button == gui::mbLeft && captionMode_ && (checkedMode_ || rollUpMode_)) {
-        const TRect caption = SkinIndex != -1 ? captionRect_ : TRect{1, 1, Width() - 1, defaultCaptionHeight_};
+        const TRect caption = SkinIndex() != -1 ? captionRect_ : TRect{1, 1, Width() - 1, defaultCaptionHeight_};
         if (x >= caption.Left && x < caption.Right && y >= caption.Top && y < caption.Bottom) {
             if (checkedMode_)
                 SetChecked(!checked_);

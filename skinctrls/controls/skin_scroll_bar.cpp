@@ -137,9 +137,9 @@ void TskSkinScrollBar::SetBoth(bool value)
             nameReplaced_ = false;
         }
     }
-    const bool hadElement = SkinIndex != -1;
+    const bool hadElement = SkinIndex() != -1;
     ReadSkinEntry();
-    if (hadElement || SkinIndex != -1)
+    if (hadElement || SkinIndex() != -1)
         ApplySkin();
     else
         Repaint();
@@ -150,7 +150,7 @@ void TskSkinScrollBar::SetBothMarkerWidth(int value)
     if (value < 0)
         return;
     bothMarkerWidth_ = value;
-    if (SkinIndex == -1)
+    if (SkinIndex() == -1)
         Repaint();
 }
 
@@ -159,9 +159,9 @@ void TskSkinScrollBar::SetBothMarkerWidth(int value)
 void TskSkinScrollBar::ReadSkinEntry()
 {
     TskSkinCustomControl::ReadSkinEntry();
-    const auto* record = SkinIndex == -1
+    const auto* record = SkinIndex() == -1
                              ? nullptr
-                             : dynamic_cast<const TskDataSkinScrollBarControl*>(SkinData()->CtrlList[SkinIndex]);
+                             : dynamic_cast<const TskDataSkinScrollBarControl*>(SkinData()->CtrlList[SkinIndex()]);
     scrollRecord_ = record != nullptr;
     if (!record)
         return;
@@ -221,20 +221,20 @@ void TskSkinScrollBar::Layout(int width, int height)
     } else {
         // The far end of the track and the buttons beyond the element's stretching
         // part follow the size.
-        const int dw = width - RectWidth(SkinRect), dh = height - RectHeight(SkinRect);
+        const int dw = width - RectWidth(SkinRect()), dh = height - RectHeight(SkinRect());
         track_ = trackArea_;
         up = upButtonRect_;
         down = downButtonRect_;
         if (Vertical()) {
             track_.Bottom += dh;
             for (TRect* button : {&up, &down})
-                if (button->Top >= Geometry.LBPoint.Y)
+                if (button->Top >= Geometry().LBPoint.Y)
                     *button = Moved(*button, 0, dh);
             thumbLength = RectHeight(thumbRect_);
         } else {
             track_.Right += dw;
             for (TRect* button : {&up, &down})
-                if (button->Left >= Geometry.RTPoint.X)
+                if (button->Left >= Geometry().RTPoint.X)
                     *button = Moved(*button, dw, 0);
             thumbLength = RectWidth(thumbRect_);
         }
@@ -306,7 +306,7 @@ void TskSkinScrollBar::DrawSkinImage(gui::TBitmap& B)
         // Otherwise the element's picture shows the button already.
         const TRect* source = part.Down && part.MouseIn ? &pressed : part.MouseIn ? &active : nullptr;
         if (source && !IsNullRect(*source))
-            B.Canvas().CopyRect(part.Rect, Picture->Canvas(), *source);
+            B.Canvas().CopyRect(part.Rect, Picture()->Canvas(), *source);
     }
     if (Enabled())
         DrawSkinThumb(B);
@@ -322,16 +322,16 @@ void TskSkinScrollBar::DrawSkinThumb(gui::TBitmap& B)
         return;
     gui::TBitmap thumb;
     if (pageSize_ != 0 && Vertical()) {
-        MakeVSkinImage(thumbOffset1_, thumbOffset2_, thumb, *Picture, source, RectHeight(part.Rect));
+        MakeVSkinImage(thumbOffset1_, thumbOffset2_, thumb, *Picture(), source, RectHeight(part.Rect));
     } else if (pageSize_ != 0) {
-        MakeHSkinImage(thumbOffset1_, thumbOffset2_, thumb, *Picture, source, RectWidth(part.Rect));
+        MakeHSkinImage(thumbOffset1_, thumbOffset2_, thumb, *Picture(), source, RectWidth(part.Rect));
     } else {
         thumb.SetSize(RectWidth(source), RectHeight(source));
-        thumb.Canvas().CopyRect(gui::Rect(0, 0, thumb.Width(), thumb.Height()), Picture->Canvas(), source);
+        thumb.Canvas().CopyRect(gui::Rect(0, 0, thumb.Width(), thumb.Height()), Picture()->Canvas(), source);
     }
     if (!IsNullRect(glyph)) {
         const int x = thumb.Width() / 2 - RectWidth(glyph) / 2, y = thumb.Height() / 2 - RectHeight(glyph) / 2;
-        thumb.Canvas().CopyRect(gui::Bounds(x, y, RectWidth(glyph), RectHeight(glyph)), Picture->Canvas(), glyph);
+        thumb.Canvas().CopyRect(gui::Bounds(x, y, RectWidth(glyph), RectHeight(glyph)), Picture()->Canvas(), glyph);
     }
     if (!AlphaBlend()) {
         B.Canvas().Draw(part.Rect.Left, part.Rect.Top, thumb);

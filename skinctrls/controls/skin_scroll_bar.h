@@ -78,7 +78,7 @@ private:
 
     bool Vertical() const { return kind_ == gui::sbVertical; }
     // Drawn from a scroll bar element.
-    bool Skinned() const { return SkinIndex != -1 && scrollRecord_ && Picture; }
+    bool Skinned() const { return SkinIndex() != -1 && scrollRecord_ && Picture(); }
     // The parts' rectangles, the track and the thumb's span for a bar of that size.
     void Layout(int width, int height);
     void Layout() { Layout(Width(), Height()); }

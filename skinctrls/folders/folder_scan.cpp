@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win/ansi_text.h"
 #include "win/unique_handle.h"
 
 namespace sk {
@@ -14,31 +15,10 @@ struct FindTraits {
     static void Close(Type h) { ::FindClose(h); }
 };
 
-std::wstring Wide(const std::string& text)
-{
-    if (text.empty())
-        return std::wstring();
-    const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    if (size <= 0)
-        return std::wstring();
-    std::wstring wide(size_t(size), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), &wide[0], size);
-    return wide;
-}
-
 // The name in the code page, or empty when the code page cannot hold it exactly.
 std::string Narrow(const wchar_t* name)
 {
-    BOOL lossy = FALSE;
-    const int size = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, nullptr, 0, nullptr, &lossy);
-    if (size <= 1 || lossy)
-        return std::string();
-    std::string text(size_t(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, &text[0], size, nullptr, &lossy);
-    text.resize(size_t(size - 1));
-    if (lossy)
-        return std::string();
-    return text;
+    return win::ExactAnsi(name).value_or(std::string());
 }
 
 bool UsableName(const std::string& name)
@@ -75,7 +55,7 @@ void ForEachSubFolder(const std::string& folder, Take take)
     // Longer paths are beyond what the rest of the program can open.
     if (pattern.size() >= MAX_PATH)
         return;
-    const std::wstring widePattern = Wide(pattern);
+    const std::wstring widePattern = win::AnsiToWide(pattern);
     if (widePattern.empty())
         return;
     WIN32_FIND_DATAW entry;

@@ -174,10 +174,10 @@ void TskSkinMainMenuBar::ReadSkinEntry()
     maxButton_.clear();
     sysMenuButton_.clear();
     closeButton_.clear();
-    TrackMarkColor = TrackMarkActiveColor = 0;
-    if (SkinIndex == -1)
+    trackMarkColor_ = trackMarkActiveColor_ = 0;
+    if (SkinIndex() == -1)
         return;
-    auto* record = dynamic_cast<TskDataSkinMainMenuBar*>(SkinData()->CtrlList[SkinIndex]);
+    auto* record = dynamic_cast<TskDataSkinMainMenuBar*>(SkinData()->CtrlList[SkinIndex()]);
     if (!record)
         return;
     picture_ = SkinData()->ActivePicture(record->PictureIndex);
@@ -188,17 +188,17 @@ void TskSkinMainMenuBar::ReadSkinEntry()
     maxButton_ = record->MaxButton;
     sysMenuButton_ = record->SysMenuButton;
     closeButton_ = record->CloseButton;
-    TrackMarkColor = record->TrackMarkColor;
-    TrackMarkActiveColor = record->TrackMarkActiveColor;
+    trackMarkColor_ = record->TrackMarkColor;
+    trackMarkActiveColor_ = record->TrackMarkActiveColor;
 }
 
-bool TskSkinMainMenuBar::SkinLook() const { return skinned_ && SkinIndex != -1; }
+bool TskSkinMainMenuBar::SkinLook() const { return skinned_ && SkinIndex() != -1; }
 
 void TskSkinMainMenuBar::ApplySkin()
 {
     ReadSkinEntry();
     ApplySkinCursor();
-    skinned_ = SkinIndex != -1;
+    skinned_ = SkinIndex() != -1;
     BuildObjects();
     if (skinned_ && RectHeight(skinRect_) > 0)
         SetHeight(RectHeight(skinRect_));
@@ -317,7 +317,7 @@ void TskSkinMainMenuBar::DrawMarker(gui::TCanvas& Canvas)
 {
     gui::TColor colour;
     if (SkinLook())
-        colour = markerHot_ ? TrackMarkActiveColor : TrackMarkColor;
+        colour = markerHot_ ? trackMarkActiveColor_ : trackMarkColor_;
     else
         colour = markerHot_ ? gui::clBtnText : gui::clBtnShadow;
     DrawArrow(Canvas, MarkerRect(), colour, kArrowRight);

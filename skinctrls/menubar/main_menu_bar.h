@@ -28,7 +28,7 @@ class TskFormSkinEngine;
 class TskSkinObjectHost;
 
 // An item of the bar was pressed; IDName is its menu item's Name.
-using TMainMenuItemClick = std::function<void(gui::TComponent* Sender, const std::string& IDName)>;
+using TMainMenuItemClick = std::function<void(gui::TComponent* sender, const std::string& idName)>;
 
 class TskSkinMainMenuBar : public TskSkinControl, public TskFormMenuBar {
 public:
@@ -110,9 +110,6 @@ public:
     // A skinned menu of the engine is open.
     bool EngineMenuOpen() const;
 
-    // The skin element's colours of the overflow marker.
-    gui::TColor TrackMarkColor = 0, TrackMarkActiveColor = 0;
-
 protected:
     void Paint() override {}
     void ReadSkinEntry() override;
@@ -167,6 +164,8 @@ private:
     unsigned generation_ = 0;
     // On the engine's form, which hears when the skinned menus close.
     std::unique_ptr<gui::TWndProcHook> formHook_;
+    // The skin element's colours of the overflow marker.
+    gui::TColor trackMarkColor_ = 0, trackMarkActiveColor_ = 0;
 };
 
 }  // namespace sk

@@ -453,8 +453,8 @@ TEST_F(MDIEngineTest, AChildActivatedWhileAnotherIsMaximizedTakesTheMaximizedSta
     sk::TskSkinPopupWindow* popup = engine->SkinMenu().TopLevel();
     gui::TRect row{};
     for (int i = 0; i < popup->RowCount(); ++i)
-        if (popup->Rows(i)->MenuItem.Name() == "ChildB_DSFCHILDITEM")
-            row = popup->Rows(i)->ItemRect;
+        if (popup->Rows(i)->MenuItem().Name() == "ChildB_DSFCHILDITEM")
+            row = popup->Rows(i)->ItemRect();
     ASSERT_GT(row.Right, row.Left);
     const gui::TPoint onRow = popup->ClientToScreen(gui::Point((row.Left + row.Right) / 2, (row.Top + row.Bottom) / 2));
     xinput::Click(onRow.X, onRow.Y);

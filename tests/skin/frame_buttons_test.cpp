@@ -310,7 +310,7 @@ TEST_F(MainMenuItemsTest, AnOpenMenuFollowsTheMouseFromItemToItem)
     EXPECT_EQ("redraw FileItem; redraw FileItem; menu open; main menu mode; down FileItem 12,22",
               engine->TakeEvents());
     ASSERT_EQ(1, engine->menu.LevelCount());
-    EXPECT_EQ(file, engine->menu.Levels(0)->Rows(0)->MenuItem.Parent());
+    EXPECT_EQ(file, engine->menu.Levels(0)->Rows(0)->MenuItem().Parent());
     DrawInto(*items[0], false);
     EXPECT_EQ(ActivePic(1, 21), At(items[0]->ObjectRect().Left + 1, 21));
 
@@ -320,7 +320,7 @@ TEST_F(MainMenuItemsTest, AnOpenMenuFollowsTheMouseFromItemToItem)
     EXPECT_TRUE(items[1]->Down());
     ASSERT_EQ(1, engine->menu.LevelCount());
     EXPECT_EQ(2, engine->menu.Levels(0)->RowCount());
-    EXPECT_EQ(edit, engine->menu.Levels(0)->Rows(0)->MenuItem.Parent());
+    EXPECT_EQ(edit, engine->menu.Levels(0)->Rows(0)->MenuItem().Parent());
 }
 
 TEST_F(FrameButtonsTest, SkinnedMainMenuOpensItsPopupsInItsOwnSkin)

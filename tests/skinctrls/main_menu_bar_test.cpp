@@ -149,7 +149,7 @@ protected:
             return captions;
         sk::TskSkinPopupWindow& level = *Menus().Levels(0);
         for (int i = 0; i < level.RowCount(); ++i)
-            captions.push_back(level.Rows(i)->MenuItem.Caption());
+            captions.push_back(level.Rows(i)->MenuItem().Caption());
         return captions;
     }
 

@@ -69,7 +69,7 @@ protected:
     int Active(int level = 0) { return Level(level).ActiveRow(); }
     TPoint RowCentre(int level, int row)
     {
-        const TRect r = Level(level).Rows(row)->ItemRect;
+        const TRect r = Level(level).Rows(row)->ItemRect();
         return Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
     }
 

@@ -22,9 +22,9 @@ class Probe : public TskSkinCustomControl {
 public:
     using TskSkinCustomControl::MapSkinRect;
     using TskSkinCustomControl::TskSkinCustomControl;
-    int Index() const { return SkinIndex; }
-    int Mode() const { return ResizeMode; }
-    const sk::SkinGeometry& Sized() const { return NewGeometry; }
+    int Index() const { return SkinIndex(); }
+    int Mode() const { return ResizeMode(); }
+    const sk::SkinGeometry& Sized() const { return NewGeometry(); }
     int paints = 0;
 
 protected:

@@ -67,12 +67,12 @@ TEST_F(SkinMenuPaintTest, DefaultRowsShowTheirStateAndMarks)
     EXPECT_EQ(ColorToRGB(clBtnFace), PixelAt(image, 5, level.Height() - 3));
 
     // The selected row: navy frame, light fill.
-    const TRect active = level.Rows(0)->ItemRect;
+    const TRect active = level.Rows(0)->ItemRect();
     EXPECT_EQ(0x800000u, PixelAt(image, active.Left, active.Top));
     EXPECT_EQ(0xD2BDB6u, PixelAt(image, active.Left + 3, active.Top + 2));
 
     // A normal row: gutter and window colour; the disabled one's text in the shadow colour.
-    const TRect off = level.Rows(1)->ItemRect;
+    const TRect off = level.Rows(1)->ItemRect();
     EXPECT_EQ(ColorToRGB(clBtnFace), PixelAt(image, off.Left + 1, off.Top + 1));
     EXPECT_EQ(ColorToRGB(clWindow), PixelAt(image, off.Right - 3, off.Top + 1));
     const TRect text = Rect(off.Left + 2 + 19, off.Top, off.Right - 21, off.Bottom);
@@ -82,16 +82,16 @@ TEST_F(SkinMenuPaintTest, DefaultRowsShowTheirStateAndMarks)
 
     // A check mark for the checked item, a dot for the checked radio item.
     const uint32_t ink = ColorToRGB(clWindowText);
-    const TRect check = level.Rows(2)->ItemRect, dot = level.Rows(3)->ItemRect;
+    const TRect check = level.Rows(2)->ItemRect(), dot = level.Rows(3)->ItemRect();
     const int x = check.Left + 2 + 3;
     EXPECT_EQ(ink, PixelAt(image, x + 6, Centre(check) - 1));
     EXPECT_NE(ink, PixelAt(image, x + 6, Centre(dot) - 1));
     EXPECT_EQ(ink, PixelAt(image, x + 2, Centre(dot)));
 
     // The submenu arrow, and the close glyph of an unchecked system menu item.
-    const TRect more = level.Rows(4)->ItemRect;
+    const TRect more = level.Rows(4)->ItemRect();
     EXPECT_EQ(ink, PixelAt(image, more.Right - 2 - 7, Centre(more)));
-    const TRect close = level.Rows(5)->ItemRect;
+    const TRect close = level.Rows(5)->ItemRect();
     EXPECT_TRUE(HasColour(image, Rect(close.Left + 4, Centre(close) - 4, close.Left + 15, Centre(close) + 7),
                           clWindowText));
     EXPECT_FALSE(HasColour(image, Rect(off.Left + 4, Centre(off) - 4, off.Left + 15, Centre(off) + 7),
@@ -115,7 +115,7 @@ TEST_F(SkinMenuPaintTest, ImagesOfTheMenuShowInTheGutterFramedWhenChecked)
     level.ProcessKey(VK_DOWN);  // the picture's row in its normal look
     TBitmap image;
     WindowImage(level, image);
-    const TRect row = level.Rows(0)->ItemRect;
+    const TRect row = level.Rows(0)->ItemRect();
     const int left = row.Left + 2, top = row.Top + 2 + (row.Bottom - row.Top - 4 - 16) / 2;
     EXPECT_EQ(ColorToRGB(clLime), PixelAt(image, left + 8, top + 8));
     EXPECT_EQ(ColorToRGB(clWindowText), PixelAt(image, left - 1, top - 1));
@@ -166,14 +166,14 @@ TEST_F(SkinnedMenuPaintTest, RowsTakeTheSkinsHeightsPicturesAndColours)
     measure.Canvas().Font().SetName("Arial");
     measure.Canvas().Font().SetHeight(14);
     EXPECT_EQ(measure.Canvas().TextWidth("Plain  ") + 2 + 16 + 16 + (40 - 32) + (100 - 92), level.Width());
-    EXPECT_EQ(Rect(4, 4, level.Width() - 4, 24), level.Rows(0)->ItemRect);
+    EXPECT_EQ(Rect(4, 4, level.Width() - 4, 24), level.Rows(0)->ItemRect());
 
     TBitmap image;
     WindowImage(level, image);
     EXPECT_EQ(uint32_t(kFrame), PixelAt(image, 1, 1));
     EXPECT_EQ(uint32_t(kSelected), PixelAt(image, 5, 5));
     EXPECT_EQ(uint32_t(kDivider), PixelAt(image, 5, 25));
-    const TRect off = level.Rows(2)->ItemRect;
+    const TRect off = level.Rows(2)->ItemRect();
     EXPECT_EQ(uint32_t(kNormal), PixelAt(image, off.Left + 1, off.Top + 1));
     EXPECT_TRUE(HasColour(image, off, 0x0000FF));  // the disabled text colour
 }
@@ -189,7 +189,7 @@ TEST_F(SkinnedMenuPaintTest, WithoutTheRowElementRowsKeepTheDefaultLookInTheSkin
     TBitmap image;
     WindowImage(level, image);
     EXPECT_EQ(uint32_t(kFrame), PixelAt(image, 1, 1));
-    const TRect active = level.Rows(0)->ItemRect;
+    const TRect active = level.Rows(0)->ItemRect();
     EXPECT_EQ(0x800000u, PixelAt(image, active.Left, active.Top));
 
     // A popup window element without its picture: all default.
@@ -215,11 +215,11 @@ TEST_F(SkinnedMenuPaintTest, ARowElementWithoutARowRectangleLeavesTheRowsTheirDe
         OpenSkinned();
         TskSkinPopupWindow& level = Level(0);
         EXPECT_EQ(2 * 20 + 8, level.Height());
-        EXPECT_EQ(Rect(4, 24, level.Width() - 4, 44), level.Rows(1)->ItemRect);
+        EXPECT_EQ(Rect(4, 24, level.Width() - 4, 44), level.Rows(1)->ItemRect());
         TBitmap image;
         WindowImage(level, image);
         EXPECT_EQ(uint32_t(kFrame), PixelAt(image, 1, 1));
-        EXPECT_EQ(0x800000u, PixelAt(image, level.Rows(0)->ItemRect.Left, level.Rows(0)->ItemRect.Top));
+        EXPECT_EQ(0x800000u, PixelAt(image, level.Rows(0)->ItemRect().Left, level.Rows(0)->ItemRect().Top));
         engine.CloseMenus();
         Pump(20);
     }
@@ -233,18 +233,18 @@ TEST_F(SkinnedMenuPaintTest, MorphingRowMixesBothLooksOnItsWayAndEndsInTheNewOne
     OpenSkinned();
     TskSkinPopupWindow& level = Level(0);
     sk::TskSkinMenuItem& row = *level.Rows(0);
-    EXPECT_TRUE(row.Active);
-    row.MorphFactor = 0.5;
+    EXPECT_TRUE(row.Active());
+    row.SetMorphFactor(0.5);
     TBitmap image;
     WindowImage(level, image);
     const uint32_t mixed = PixelAt(image, 6, 5);
     EXPECT_TRUE(Near(0x606000, mixed)) << std::hex << mixed;
 
-    ASSERT_TRUE(PumpUntil([&] { return row.MorphFactor == 1.0; }));
+    ASSERT_TRUE(PumpUntil([&] { return row.MorphFactor() == 1.0; }));
     WindowImage(level, image);
     EXPECT_EQ(uint32_t(kSelected), PixelAt(image, 6, 5));
     level.ProcessKey(VK_DOWN);
-    ASSERT_TRUE(PumpUntil([&] { return row.MorphFactor == 0.0; }));
+    ASSERT_TRUE(PumpUntil([&] { return row.MorphFactor() == 0.0; }));
 }
 
 TEST_F(SkinMenuPaintTest, WithoutLayeredWindowsABlendedMenuIsComposedOverTheScreen)

@@ -30,7 +30,7 @@ TEST_F(SkinMenuTest, LevelListsTheVisibleItemsAndSelectsTheFirstEnabledOne)
     ASSERT_EQ(1, engine.LevelCount());
     TskSkinPopupWindow& level = Level(0);
     ASSERT_EQ(4, level.RowCount());
-    EXPECT_EQ("&Open", level.Rows(1)->MenuItem.Caption());
+    EXPECT_EQ("&Open", level.Rows(1)->MenuItem().Caption());
     EXPECT_EQ(1, level.ActiveRow());
     EXPECT_TRUE(engine.MenusOpen());
 
@@ -40,7 +40,7 @@ TEST_F(SkinMenuTest, LevelListsTheVisibleItemsAndSelectsTheFirstEnabledOne)
     measure.SetSize(1, 1);
     measure.Canvas().Font().Assign(engine.Font());
     EXPECT_EQ(measure.Canvas().TextWidth("Disabled  ") + 2 + 16 + 16 + 10, level.Width());
-    EXPECT_EQ(Rect(3, 23, level.Width() - 3, 43), level.Rows(1)->ItemRect);
+    EXPECT_EQ(Rect(3, 23, level.Width() - 3, 43), level.Rows(1)->ItemRect());
 
     // Shown below the point without taking the activation from the form.
     EXPECT_TRUE(::IsWindowVisible(level.Handle()));
@@ -69,7 +69,7 @@ TEST_F(SkinMenuTest, ArrowsSkipDisabledRowsAndSeparatorsAndWrapAround)
     EXPECT_EQ(2, level.ActiveRow());
     level.ProcessKey(VK_DOWN);
     EXPECT_EQ(4, level.ActiveRow());
-    EXPECT_FALSE(level.Rows(2)->Active);
+    EXPECT_FALSE(level.Rows(2)->Active());
     level.ProcessKey(VK_DOWN);  // the last row: round to the first
     EXPECT_EQ(0, level.ActiveRow());
     level.ProcessKey(VK_UP);  // row 0: round to the last
@@ -162,9 +162,9 @@ TEST_F(SkinMenuTest, SubmenusOpenFromTheKeyboardAndCloseLevelByLevel)
     Level(0).ProcessKey(VK_RIGHT);
     ASSERT_EQ(2, engine.LevelCount());
     EXPECT_EQ("More;", clicks);  // the row's command runs first
-    EXPECT_TRUE(Level(0).Rows(1)->Open);
+    EXPECT_TRUE(Level(0).Rows(1)->Open());
     // The submenu's first row lines up with the row it opened from.
-    const TRect row = Level(0).Rows(1)->ItemRect;
+    const TRect row = Level(0).Rows(1)->ItemRect();
     EXPECT_EQ(Level(0).Left() + row.Right + 1, Level(1).Left());
     EXPECT_EQ(Level(0).Top() + row.Top, Level(1).Top() + Level(1).ItemsRect().Top);
 
@@ -173,7 +173,7 @@ TEST_F(SkinMenuTest, SubmenusOpenFromTheKeyboardAndCloseLevelByLevel)
     ASSERT_EQ(3, engine.LevelCount());
     engine.TopLevel()->ProcessKey(VK_ESCAPE);
     EXPECT_EQ(2, engine.LevelCount());
-    EXPECT_FALSE(Level(1).Rows(1)->Open);
+    EXPECT_FALSE(Level(1).Rows(1)->Open());
     engine.TopLevel()->ProcessKey(VK_LEFT);
     EXPECT_EQ(1, engine.LevelCount());
     engine.TopLevel()->ProcessKey(VK_LEFT);  // the last level stays
@@ -204,11 +204,11 @@ TEST_F(SkinMenuTest, HoveringOpensASubmenuAfterAPauseUnlessTheMouseMovesOn)
     const DWORD start = ::GetTickCount();
     ASSERT_TRUE(menutest::PumpUntil([this] { return engine.LevelCount() == 2; }));
     EXPECT_GE(::GetTickCount() - start, 400u);
-    EXPECT_TRUE(level.Rows(1)->Open);
+    EXPECT_TRUE(level.Rows(1)->Open());
     // Hovering another row of the first level closes the submenu.
     level.MouseMoveAt(RowCentre(0, 0));
     EXPECT_EQ(1, engine.LevelCount());
-    EXPECT_FALSE(level.Rows(1)->Open);
+    EXPECT_FALSE(level.Rows(1)->Open());
 }
 
 TEST_F(SkinMenuTest, SubmenuWithoutRoomOnTheRightOpensOnTheLeft)
@@ -222,7 +222,7 @@ TEST_F(SkinMenuTest, SubmenuWithoutRoomOnTheRightOpensOnTheLeft)
     EXPECT_EQ(area.Right - width, Level(0).Left());
     Level(0).ProcessKey(VK_RIGHT);
     ASSERT_EQ(2, engine.LevelCount());
-    EXPECT_EQ(Level(0).Left() + Level(0).Rows(0)->ItemRect.Left - 1, Level(1).Left() + Level(1).Width());
+    EXPECT_EQ(Level(0).Left() + Level(0).Rows(0)->ItemRect().Left - 1, Level(1).Left() + Level(1).Width());
 }
 
 TEST_F(SkinMenuTest, MenuTallerThanTheWorkAreaScrolls)
@@ -237,15 +237,15 @@ TEST_F(SkinMenuTest, MenuTallerThanTheWorkAreaScrolls)
     EXPECT_EQ(area.Top, level.Top());
     const int shown = level.VisibleCount();
     EXPECT_EQ((level.Height() - 6 - 20) / 20, shown);
-    EXPECT_FALSE(level.Rows(shown)->Visible);
-    EXPECT_EQ(level.ItemsRect().Top + 10, level.Rows(0)->ItemRect.Top);
+    EXPECT_FALSE(level.Rows(shown)->Visible());
+    EXPECT_EQ(level.ItemsRect().Top + 10, level.Rows(0)->ItemRect().Top);
 
     // Down past the last shown row scrolls one row at a time.
     for (int i = 0; i < shown; ++i)
         level.ProcessKey(VK_DOWN);
     EXPECT_EQ(shown, level.ActiveRow());
     EXPECT_EQ(2, level.VisibleStart());
-    EXPECT_TRUE(level.Rows(shown)->Visible);
+    EXPECT_TRUE(level.Rows(shown)->Visible());
 
     // The mouse resting on the bottom marker scrolls every 100 ms until it leaves.
     const TRect items = level.ItemsRect();

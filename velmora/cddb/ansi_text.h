@@ -5,10 +5,12 @@
 
 #include <string>
 
+#include "win/ansi_text.h"
+
 namespace velmora {
 
-std::wstring AnsiToWide(const std::string& text);
-std::string WideToAnsi(const std::wstring& text);
+using win::AnsiToWide;
+using win::WideToAnsi;
 
 // Text of a server's answer: read as UTF-8 when it is well-formed UTF-8 with at
 // least one character beyond ASCII (text in a one-byte code page with letters

@@ -5,6 +5,8 @@
 
 #include <cctype>
 
+#include "win/system_message.h"
+
 namespace velmora {
 namespace {
 
@@ -15,16 +17,7 @@ constexpr uint16_t kDefaultHttpPort = 80;
 // line end.
 std::string LastErrorText()
 {
-    const DWORD error = GetLastError();
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string result;
-    if (length > 0 && text)
-        result.assign(text, length);
-    if (text)
-        LocalFree(text);
+    std::string result = win::SystemMessageAnsi(GetLastError());
     result.erase(result.size() >= 3 ? result.size() - 3 : 0);
     return result;
 }

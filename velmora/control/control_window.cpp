@@ -6,7 +6,7 @@
 #include <functional>
 #include <utility>
 
-#include "control/event_ids.h"
+#include "idl/event_ids.h"
 #include "control/window_class.h"
 #include "extract/messages.h"
 

@@ -2,28 +2,18 @@
 
 #include <cwchar>
 
+#include "win/system_message.h"
+
 namespace velmora {
 namespace {
-
-// The system's text for a code, as it stands ("" when the system has none).
-std::wstring FormattedMessage(DWORD code)
-{
-    wchar_t* text = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message = length ? std::wstring(text, length) : std::wstring();
-    ::LocalFree(text);
-    return message;
-}
 
 // The text for an HRESULT as the system gives it, without its line break: its own,
 // else that of the system error it carries.
 std::wstring ReasonText(HRESULT reason)
 {
-    std::wstring text = FormattedMessage(static_cast<DWORD>(reason));
+    std::wstring text = win::SystemMessageWide(static_cast<DWORD>(reason));
     if (text.empty() && HRESULT_FACILITY(reason) == FACILITY_WIN32)
-        text = FormattedMessage(HRESULT_CODE(reason));
+        text = win::SystemMessageWide(HRESULT_CODE(reason));
     const size_t end = text.find_last_not_of(L" \t\r\n");
     text.erase(end == std::wstring::npos ? 0 : end + 1);
     return text;
@@ -43,7 +33,7 @@ std::wstring ShownName(const std::wstring& name)
 
 std::wstring SystemMessage(DWORD error)
 {
-    std::wstring message = FormattedMessage(error);
+    std::wstring message = win::SystemMessageWide(error);
     message.resize(message.size() >= 3 ? message.size() - 3 : 0);
     return message;
 }

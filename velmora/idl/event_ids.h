@@ -1,5 +1,5 @@
 // The event identifiers of the control's event interface, as its type library
-// declares them.
+// declares them: the control fires them and its hosts tell its events apart by them.
 #pragma once
 
 #include <windows.h>

@@ -127,9 +127,20 @@ LRESULT VelCDRipper::OnMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     // inside an event: the control then goes away only once the handler has returned,
     // and not while the worker waits for the call to come back.
     win::ComPtr<IVelCDRipper> self;
-    if (msg >= WM_RIPPER_DISKCHANGED && msg <= WM_RIPPER_CALL && !destroying_)
+    if (((msg >= WM_RIPPER_DISKCHANGED && msg <= WM_RIPPER_CALL) || msg == WM_RIPPER_EVENTS) && !destroying_)
         self = static_cast<IVelCDRipper*>(this);
     switch (msg) {
+    case WM_RIPPER_EVENTS: {
+        // The worker's reports, oldest first, each as if it had been posted alone. A
+        // sink that runs a message loop takes the later ones there, in order.
+        EventQueue& events = extraction_->Events();
+        events.Woken();
+        UINT report = 0;
+        WPARAM value = 0;
+        while (!destroying_ && events.Take(report, value))
+            OnMessage(window, report, value, 0);
+        return 0;
+    }
     case WM_RIPPER_DISKCHANGED:
         events_.Fire(DISPID_ONDISKCHANGED, nullptr);
         return 0;

@@ -137,12 +137,14 @@ DWORD WINAPI Extraction::WorkerThread(void* extraction)
 
 void Extraction::Post(UINT message, WPARAM wParam)
 {
-    ::PostMessageW(host_.Window(), message, wParam, 0);
+    events_.Post(host_.Window(), message, wParam);
 }
 
 void Extraction::PostError(const std::wstring& text)
 {
-    PostErrorText(host_.Window(), text.c_str());
+    // The text belongs to the report from here on; the window's handler frees it.
+    if (BSTR owned = ::SysAllocString(text.c_str()))
+        events_.Post(host_.Window(), WM_RIPPER_EXTRACTIONERROR, reinterpret_cast<WPARAM>(owned));
 }
 
 void Extraction::Run()

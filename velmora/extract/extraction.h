@@ -12,6 +12,7 @@
 #include "extract/encoder_event_sink.h"
 #include "extract/encoder_output.h"
 #include "extract/encoder_slot.h"
+#include "extract/event_queue.h"
 #include "extract/sector_reader.h"
 #include "transport/drive_record.h"
 #include "velmora.h"
@@ -70,6 +71,8 @@ public:
     void CancelAndWait();
 
     IDispatch* EncoderSink() const { return sink_.Get(); }
+    // The worker's reports, which the window takes when WM_RIPPER_EVENTS arrives.
+    EventQueue& Events() { return events_; }
 
 private:
     static DWORD WINAPI WorkerThread(void* extraction);
@@ -84,6 +87,7 @@ private:
     void PostSetUpError(const std::wstring& text);
 
     ExtractionHost& host_;
+    EventQueue events_;
     std::mutex listsLock_;
     std::vector<ExtractionTask> queue_;
     std::vector<ExtractionTask> single_;

@@ -13,11 +13,8 @@ enum : UINT {
     WM_RIPPER_JITTERDETECTED = 1129,
     WM_RIPPER_PROGRESS = 1130,         // wParam: percent done
     WM_RIPPER_CALL = 1131,             // sent; lParam: a const std::function<void()>* to run
+    WM_RIPPER_EVENTS = 1133,           // posted: the worker's queued reports wait (event_queue.h)
     WM_RIPPER_OVERWRITEPROMPT = 1224,  // sent; the result is 1 to overwrite, 0 not to
 };
-
-// Posts an error text to `window`; the text belongs to the message from then on
-// and is freed by the window's handler (or here, when the message cannot be posted).
-void PostErrorText(HWND window, const wchar_t* text);
 
 }  // namespace velmora

@@ -29,6 +29,8 @@ def check_clickable(app, what):
     normal = app.window_rect()
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == app.work_area(), what + ': a click on maximize maximizes')
+    # A person clicks the button where it shows, once the maximized window is drawn.
+    wait_look(app, 'maximize', skin.frame_restore_rect('maximize'), what + ': the maximize button shows restore')
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == normal, what + ': and restores')
 
@@ -38,6 +40,7 @@ def case_clickable_after_maximize_restore_and_a_move(app):
     normal = app.window_rect()
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == app.work_area(), 'maximized')
+    wait_look(app, 'maximize', skin.frame_restore_rect('maximize'), 'the maximize button shows restore')
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == normal, 'restored')
     start = caption_text_point(app)

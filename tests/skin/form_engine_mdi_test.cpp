@@ -425,6 +425,11 @@ TEST_F(MDIEngineTest, AChildActivatedWhileAnotherIsMaximizedTakesTheMaximizedSta
     const RECT area = ClientWindowArea();
     auto expectMaximized = [&](TForm* front, TForm* behind, const gui::TRect& normal, const char* how) {
         SCOPED_TRACE(how);
+        // A command chosen with the mouse or the keys runs once the program has
+        // taken the input, later on a busy machine.
+        formenginetest::WaitUntil([&] {
+            return parent->ActiveMDIChild() == front && EngineOf(front)->WindowState() == sk::wsMaximized;
+        });
         EXPECT_EQ(parent->ActiveMDIChild(), front);
         EXPECT_EQ(EngineOf(front)->WindowState(), sk::wsMaximized);
         // Frameless, over the whole client window.

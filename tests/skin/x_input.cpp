@@ -58,10 +58,10 @@ void WhilePumping(const std::function<void()>& input)
 
 std::string At(int x, int y) { return "mousemove " + std::to_string(x) + " " + std::to_string(y); }
 
-// Counts the button and key releases this thread takes from its queue, in any
-// message loop (the system's move and size loop too). The display delivers
-// input late on a busy machine: a release taken is the sign that what was sent
-// has reached the program.
+// Counts the button presses and the button and key releases this thread takes
+// from its queue, in any message loop (the system's move and size loop too). The
+// display delivers input late on a busy machine: a press or release taken is the
+// sign that what was sent has reached the program.
 class ReleaseWatch {
 public:
     ReleaseWatch() : hook_(::SetWindowsHookExA(WH_GETMESSAGE, Take, nullptr, ::GetCurrentThreadId()))
@@ -85,11 +85,29 @@ public:
         Pump(150);
     }
 
+    // From the input's thread: waits until the program has taken that many
+    // presses, or pointer moves, for at most half a minute. A press on a caption
+    // reads the button and the pointer as they are when it is taken, and the move
+    // loop it starts measures from where the pointer is then: a drag goes on only
+    // once the program has caught up with it.
+    void WaitForPresses(int presses) const { WaitFor(presses_, presses); }
+    int Moves() const { return moves_; }
+    void WaitForMoves(int moves) const { WaitFor(moves_, moves); }
+
 private:
+    void WaitFor(const std::atomic<int>& count, int least) const
+    {
+        const DWORD start = ::GetTickCount();
+        while (hook_ && count < least && ::GetTickCount() - start < 30000)
+            ::Sleep(5);
+    }
+
     static LRESULT CALLBACK Take(int code, WPARAM wParam, LPARAM lParam)
     {
         if (code == HC_ACTION && wParam == PM_REMOVE && current) {
             const UINT message = reinterpret_cast<const MSG*>(lParam)->message;
+            current->presses_ += message == WM_LBUTTONDOWN || message == WM_NCLBUTTONDOWN;
+            current->moves_ += message == WM_MOUSEMOVE || message == WM_NCMOUSEMOVE;
             current->buttonUps_ += message == WM_LBUTTONUP || message == WM_NCLBUTTONUP;
             current->keyUps_ += message == WM_KEYUP || message == WM_SYSKEYUP;
         }
@@ -98,6 +116,8 @@ private:
 
     static inline ReleaseWatch* current = nullptr;
     HHOOK hook_;
+    std::atomic<int> presses_{0};
+    std::atomic<int> moves_{0};
     int buttonUps_ = 0;
     int keyUps_ = 0;
 };
@@ -127,11 +147,15 @@ void Drag(int x0, int y0, int x1, int y1, int steps)
     Run(At(x0, y0), true);
     Pump(150);
     ReleaseWatch watch;
-    WhilePumping([=] {
+    WhilePumping([=, &watch] {
         Run("mousedown 1", false);
+        watch.WaitForPresses(1);
         ::Sleep(150);
         for (int step = 1; step <= steps; ++step) {
+            const int moves = watch.Moves();
             Run(At(x0 + (x1 - x0) * step / steps, y0 + (y1 - y0) * step / steps), false);
+            if (step == 1)
+                watch.WaitForMoves(moves + 1);
             ::Sleep(60);
         }
         Run("mouseup 1", false);

@@ -10,9 +10,9 @@ namespace {
 // data chunk's head.
 constexpr uint64_t kWavHeaderBytes = 46;
 
-bool SameTime(const FILETIME& a, const FILETIME& b)
+bool SameTime(const FILETIME& first, const FILETIME& second)
 {
-    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
+    return first.dwLowDateTime == second.dwLowDateTime && first.dwHighDateTime == second.dwHighDateTime;
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ public:
 
     // A failure that reached the message loop, in the skinned message box: the
     // program's handler of exceptions while this window lives.
-    void ShowException(const std::exception& e);
+    void ShowException(const std::exception& error);
 
     // Handlers of the actions and buttons.
     void CDRefreshExecute(gui::TComponent* Sender);

@@ -461,13 +461,13 @@ void TfrmMain::HelpHelpExecute(gui::TComponent*)
     ::ShellExecuteA(Handle(), "open", help.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void TfrmMain::ShowException(const std::exception& e)
+void TfrmMain::ShowException(const std::exception& error)
 {
     try {
-        skSkinMessage->MessageDlg(e.what(), gui::mtError, {gui::mbOK}, 0);
+        skSkinMessage->MessageDlg(error.what(), gui::mtError, {gui::mbOK}, 0);
     } catch (...) {
         // A box that cannot be built still leaves the system's to say it.
-        gui::Application().ShowException(e);
+        gui::Application().ShowException(error);
     }
 }
 

@@ -12,7 +12,7 @@ template <typename T>
 class ComPtr {
 public:
     ComPtr() = default;
-    ComPtr(T* p) : p_(p)  // takes a new reference
+    ComPtr(T* pointer) : p_(pointer)  // takes a new reference
     {
         if (p_)
             p_->AddRef();
@@ -32,10 +32,10 @@ public:
     }
 
     // Adopts a reference the caller already owns.
-    static ComPtr Attach(T* p)
+    static ComPtr Attach(T* pointer)
     {
         ComPtr result;
-        result.p_ = p;
+        result.p_ = pointer;
         return result;
     }
 

@@ -15,13 +15,13 @@ template <typename T>
 struct GdiObjectTraits {
     using Type = T;
     static Type Invalid() { return nullptr; }
-    static void Close(Type h) { ::DeleteObject(h); }
+    static void Close(Type handle) { ::DeleteObject(handle); }
 };
 
 struct MemoryDCTraits {  // CreateCompatibleDC / CreateDC results
     using Type = HDC;
     static Type Invalid() { return nullptr; }
-    static void Close(Type h) { ::DeleteDC(h); }
+    static void Close(Type handle) { ::DeleteDC(handle); }
 };
 
 using UniqueBitmap = UniqueResource<GdiObjectTraits<HBITMAP>>;

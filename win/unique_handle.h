@@ -43,19 +43,19 @@ private:
 struct HandleTraits {  // events, threads, mutexes: null when absent
     using Type = HANDLE;
     static Type Invalid() { return nullptr; }
-    static void Close(Type h) { ::CloseHandle(h); }
+    static void Close(Type handle) { ::CloseHandle(handle); }
 };
 
 struct FileHandleTraits {  // CreateFile results: INVALID_HANDLE_VALUE when absent
     using Type = HANDLE;
     static Type Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(Type h) { ::CloseHandle(h); }
+    static void Close(Type handle) { ::CloseHandle(handle); }
 };
 
 struct ModuleTraits {
     using Type = HMODULE;
     static Type Invalid() { return nullptr; }
-    static void Close(Type h) { ::FreeLibrary(h); }
+    static void Close(Type handle) { ::FreeLibrary(handle); }
 };
 
 using UniqueHandle = UniqueResource<HandleTraits>;

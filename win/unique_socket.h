@@ -11,7 +11,7 @@ namespace win {
 struct SocketTraits {
     using Type = SOCKET;
     static Type Invalid() { return INVALID_SOCKET; }
-    static void Close(Type s) { ::closesocket(s); }
+    static void Close(Type socket) { ::closesocket(socket); }
 };
 
 using UniqueSocket = UniqueResource<SocketTraits>;

@@ -10,7 +10,7 @@ namespace win {
 struct WindowTraits {
     using Type = HWND;
     static Type Invalid() { return nullptr; }
-    static void Close(Type h) { ::DestroyWindow(h); }
+    static void Close(Type handle) { ::DestroyWindow(handle); }
 };
 
 using UniqueWindow = UniqueResource<WindowTraits>;

@@ -11,7 +11,7 @@ namespace win {
 struct CursorTraits {  // cursors the program made or loaded from a file
     using Type = HCURSOR;
     static Type Invalid() { return nullptr; }
-    static void Close(Type h) { ::DestroyCursor(h); }
+    static void Close(Type handle) { ::DestroyCursor(handle); }
 };
 
 using UniqueCursor = UniqueResource<CursorTraits>;
@@ -19,7 +19,7 @@ using UniqueCursor = UniqueResource<CursorTraits>;
 struct MenuTraits {  // menus the program made and has not given to a window
     using Type = HMENU;
     static Type Invalid() { return nullptr; }
-    static void Close(Type h) { ::DestroyMenu(h); }
+    static void Close(Type handle) { ::DestroyMenu(handle); }
 };
 
 using UniqueMenu = UniqueResource<MenuTraits>;
@@ -27,7 +27,7 @@ using UniqueMenu = UniqueResource<MenuTraits>;
 struct IconTraits {  // icons the program made or copied (never shared system icons)
     using Type = HICON;
     static Type Invalid() { return nullptr; }
-    static void Close(Type h) { ::DestroyIcon(h); }
+    static void Close(Type handle) { ::DestroyIcon(handle); }
 };
 
 using UniqueIcon = UniqueResource<IconTraits>;

@@ -7,10 +7,10 @@ namespace gui {
 namespace {
 
 // Upper case as the system's code page has it.
-char Upper(char c)
+char Upper(char letter)
 {
-    ::CharUpperBuffA(&c, 1);
-    return c;
+    ::CharUpperBuffA(&letter, 1);
+    return letter;
 }
 
 }  // namespace

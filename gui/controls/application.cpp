@@ -57,11 +57,11 @@ void TApplication::HandleException(TComponent* sender)
 {
     try {
         throw;
-    } catch (const std::exception& e) {
+    } catch (const std::exception& error) {
         if (OnException)
-            OnException(sender, e);
+            OnException(sender, error);
         else
-            ShowException(e);
+            ShowException(error);
     } catch (...) {
         const Exception unknown("");
         if (OnException)
@@ -85,9 +85,9 @@ void TApplication::DispatchGuarded(TComponent* sender, TMessage& message, const 
     }
 }
 
-void TApplication::ShowException(const std::exception& e)
+void TApplication::ShowException(const std::exception& error)
 {
-    ::MessageBoxA(::GetActiveWindow(), e.what(), title_.c_str(), MB_OK | MB_ICONSTOP);
+    ::MessageBoxA(::GetActiveWindow(), error.what(), title_.c_str(), MB_OK | MB_ICONSTOP);
 }
 
 void TApplication::ProcessMessages()

@@ -101,7 +101,7 @@ public:
     // message is answered with 0.
     void DispatchGuarded(TComponent* sender, TMessage& message, const TWndMethod& handler);
     // A message box captioned with the title.
-    void ShowException(const std::exception& e);
+    void ShowException(const std::exception& error);
 
     // Dispatches every message waiting for this thread. A WM_QUIT found on the way
     // is posted again for the caller's loop and ends the call.

@@ -123,16 +123,16 @@ TPoint TControl::ClientOrigin()
     return Point(origin.X + left_, origin.Y + top_);
 }
 
-TPoint TControl::ClientToScreen(TPoint p)
+TPoint TControl::ClientToScreen(TPoint point)
 {
     const TPoint origin = ClientOrigin();
-    return Point(p.X + origin.X, p.Y + origin.Y);
+    return Point(point.X + origin.X, point.Y + origin.Y);
 }
 
-TPoint TControl::ScreenToClient(TPoint p)
+TPoint TControl::ScreenToClient(TPoint point)
 {
     const TPoint origin = ClientOrigin();
-    return Point(p.X - origin.X, p.Y - origin.Y);
+    return Point(point.X - origin.X, point.Y - origin.Y);
 }
 
 void TControl::SetAlign(TAlign value)

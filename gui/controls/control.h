@@ -49,7 +49,10 @@ public:
     void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
     virtual void SetBounds(int left, int top, int width, int height);
     TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
-    void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
+    void SetBoundsRect(const TRect& rect)
+    {
+        SetBounds(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top);
+    }
 
     // The area inside the control's frame, from (0, 0).
     virtual TRect ClientRect();
@@ -60,8 +63,8 @@ public:
     void SetClientHeight(int value);
     // The screen point of the client area's top-left corner.
     virtual TPoint ClientOrigin();
-    TPoint ClientToScreen(TPoint p);
-    TPoint ScreenToClient(TPoint p);
+    TPoint ClientToScreen(TPoint point);
+    TPoint ScreenToClient(TPoint point);
 
     TAlign Align() const { return align_; }
     // Also sets the anchors that go with the alignment.

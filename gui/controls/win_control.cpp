@@ -280,12 +280,12 @@ TControl* TWinControl::Controls(int index) const
     return winControls_[size_t(index) - graphic];
 }
 
-TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled) const
+TControl* TWinControl::ControlAtPos(TPoint point, bool allowDisabled) const
 {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TControl* c = *it;
-        if (c->Visible() && (c->Enabled() || allowDisabled) && p.X >= c->Left() && p.X < c->Left() + c->Width() &&
-            p.Y >= c->Top() && p.Y < c->Top() + c->Height())
+        if (c->Visible() && (c->Enabled() || allowDisabled) && point.X >= c->Left() &&
+            point.X < c->Left() + c->Width() && point.Y >= c->Top() && point.Y < c->Top() + c->Height())
             return c;
     }
     return nullptr;

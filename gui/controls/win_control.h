@@ -44,7 +44,7 @@ public:
     TControl* Controls(int index) const;  // raises EListError outside the list
     // The topmost visible graphic child at a client point; disabled ones only when
     // allowed.
-    TControl* ControlAtPos(TPoint p, bool allowDisabled) const;
+    TControl* ControlAtPos(TPoint point, bool allowDisabled) const;
     // The control is a child of this one, at any depth.
     bool ContainsControl(const TControl* control) const;
 

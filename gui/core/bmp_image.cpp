@@ -15,23 +15,23 @@ constexpr uint32_t kBiBitfields = 3;
 
 [[noreturn]] void Invalid() { throw EInvalidGraphic("Bitmap image is not valid"); }
 
-uint16_t Le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+uint16_t Le16(const uint8_t* bytes) { return uint16_t(bytes[0] | (bytes[1] << 8)); }
 
-uint32_t Le32(const uint8_t* p)
+uint32_t Le32(const uint8_t* bytes)
 {
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+    return uint32_t(bytes[0]) | (uint32_t(bytes[1]) << 8) | (uint32_t(bytes[2]) << 16) | (uint32_t(bytes[3]) << 24);
 }
 
-void Put16(std::vector<uint8_t>& out, uint16_t v)
+void Put16(std::vector<uint8_t>& out, uint16_t value)
 {
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
+    out.push_back(uint8_t(value));
+    out.push_back(uint8_t(value >> 8));
 }
 
-void Put32(std::vector<uint8_t>& out, uint32_t v)
+void Put32(std::vector<uint8_t>& out, uint32_t value)
 {
     for (int i = 0; i < 4; ++i)
-        out.push_back(uint8_t(v >> (8 * i)));
+        out.push_back(uint8_t(value >> (8 * i)));
 }
 
 bool KnownInfoHeaderSize(uint32_t size)

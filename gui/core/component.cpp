@@ -9,14 +9,14 @@ namespace gui {
 
 namespace {
 
-void Erase(std::vector<TComponent*>& list, TComponent* c)
+void Erase(std::vector<TComponent*>& list, TComponent* component)
 {
-    list.erase(std::remove(list.begin(), list.end(), c), list.end());
+    list.erase(std::remove(list.begin(), list.end(), component), list.end());
 }
 
-bool Holds(const std::vector<TComponent*>& list, TComponent* c)
+bool Holds(const std::vector<TComponent*>& list, TComponent* component)
 {
-    return std::find(list.begin(), list.end(), c) != list.end();
+    return std::find(list.begin(), list.end(), component) != list.end();
 }
 
 }  // namespace

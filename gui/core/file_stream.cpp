@@ -6,21 +6,21 @@ namespace gui {
 
 namespace {
 
-int SeekFile(std::FILE* f, int64_t offset, int whence)
+int SeekFile(std::FILE* file, int64_t offset, int whence)
 {
 #ifdef _WIN32
-    return _fseeki64(f, offset, whence);
+    return _fseeki64(file, offset, whence);
 #else
-    return fseeko(f, static_cast<off_t>(offset), whence);
+    return fseeko(file, static_cast<off_t>(offset), whence);
 #endif
 }
 
-int64_t TellFile(std::FILE* f)
+int64_t TellFile(std::FILE* file)
 {
 #ifdef _WIN32
-    return _ftelli64(f);
+    return _ftelli64(file);
 #else
-    return static_cast<int64_t>(ftello(f));
+    return static_cast<int64_t>(ftello(file));
 #endif
 }
 

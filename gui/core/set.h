@@ -17,10 +17,10 @@ public:
             bits_ |= Bit(v);
     }
 
-    constexpr bool Contains(E v) const { return (bits_ & Bit(v)) != 0; }
+    constexpr bool Contains(E value) const { return (bits_ & Bit(value)) != 0; }
     constexpr bool Empty() const { return bits_ == 0; }
-    constexpr void Include(E v) { bits_ |= Bit(v); }
-    constexpr void Exclude(E v) { bits_ &= ~Bit(v); }
+    constexpr void Include(E value) { bits_ |= Bit(value); }
+    constexpr void Exclude(E value) { bits_ &= ~Bit(value); }
     constexpr uint32_t Bits() const { return bits_; }
 
     constexpr Set operator|(Set other) const { return FromBits(bits_ | other.bits_); }
@@ -37,7 +37,7 @@ public:
     }
 
 private:
-    static constexpr uint32_t Bit(E v) { return uint32_t(1) << static_cast<int>(v); }
+    static constexpr uint32_t Bit(E value) { return uint32_t(1) << static_cast<int>(value); }
     uint32_t bits_ = 0;
 };
 

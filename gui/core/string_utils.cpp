@@ -11,30 +11,30 @@ namespace gui {
 
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlank(char character) { return static_cast<unsigned char>(character) <= ' '; }
 
-char FoldUpper(char c)
+char FoldUpper(char letter)
 {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    return (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter - 'a' + 'A') : letter;
 }
 
-bool TryStrToInt(const std::string& s, int32_t& value)
+bool TryStrToInt(const std::string& text, int32_t& value)
 {
     size_t i = 0;
-    while (i < s.size() && s[i] == ' ')
+    while (i < text.size() && text[i] == ' ')
         ++i;
     bool negative = false;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
-        negative = s[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
         ++i;
     }
-    if (i == s.size())
+    if (i == text.size())
         return false;
     int64_t magnitude = 0;
-    for (; i < s.size(); ++i) {
-        if (s[i] < '0' || s[i] > '9')
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
             return false;
-        magnitude = magnitude * 10 + (s[i] - '0');
+        magnitude = magnitude * 10 + (text[i] - '0');
         if (magnitude > int64_t(std::numeric_limits<int32_t>::max()) + 1)
             return false;
     }
@@ -47,57 +47,57 @@ bool TryStrToInt(const std::string& s, int32_t& value)
 
 }  // namespace
 
-std::string TrimLeft(const std::string& s)
+std::string TrimLeft(const std::string& text)
 {
     size_t first = 0;
-    while (first < s.size() && IsBlank(s[first]))
+    while (first < text.size() && IsBlank(text[first]))
         ++first;
-    return s.substr(first);
+    return text.substr(first);
 }
 
-std::string TrimRight(const std::string& s)
+std::string TrimRight(const std::string& text)
 {
-    size_t end = s.size();
-    while (end > 0 && IsBlank(s[end - 1]))
+    size_t end = text.size();
+    while (end > 0 && IsBlank(text[end - 1]))
         --end;
-    return s.substr(0, end);
+    return text.substr(0, end);
 }
 
-std::string Trim(const std::string& s) { return TrimLeft(TrimRight(s)); }
+std::string Trim(const std::string& text) { return TrimLeft(TrimRight(text)); }
 
-int CompareText(const std::string& a, const std::string& b)
+int CompareText(const std::string& first, const std::string& second)
 {
-    const size_t n = std::min(a.size(), b.size());
+    const size_t n = std::min(first.size(), second.size());
     for (size_t i = 0; i < n; ++i) {
-        const auto ca = static_cast<unsigned char>(FoldUpper(a[i]));
-        const auto cb = static_cast<unsigned char>(FoldUpper(b[i]));
+        const auto ca = static_cast<unsigned char>(FoldUpper(first[i]));
+        const auto cb = static_cast<unsigned char>(FoldUpper(second[i]));
         if (ca != cb)
             return ca < cb ? -1 : 1;
     }
-    if (a.size() == b.size())
+    if (first.size() == second.size())
         return 0;
-    return a.size() < b.size() ? -1 : 1;
+    return first.size() < second.size() ? -1 : 1;
 }
 
-bool SameText(const std::string& a, const std::string& b)
+bool SameText(const std::string& first, const std::string& second)
 {
-    return a.size() == b.size() && CompareText(a, b) == 0;
+    return first.size() == second.size() && CompareText(first, second) == 0;
 }
 
 std::string IntToStr(int64_t value) { return std::to_string(value); }
 
-int32_t StrToInt(const std::string& s)
+int32_t StrToInt(const std::string& text)
 {
     int32_t value = 0;
-    if (!TryStrToInt(s, value))
-        throw EConvertError("'" + s + "' is not a valid integer value");
+    if (!TryStrToInt(text, value))
+        throw EConvertError("'" + text + "' is not a valid integer value");
     return value;
 }
 
-int32_t StrToIntDef(const std::string& s, int32_t defaultValue)
+int32_t StrToIntDef(const std::string& text, int32_t defaultValue)
 {
     int32_t value = 0;
-    return TryStrToInt(s, value) ? value : defaultValue;
+    return TryStrToInt(text, value) ? value : defaultValue;
 }
 
 std::string FormatFloat(const std::string& format, double value)

@@ -14,17 +14,17 @@ void TStrings::IndexError(int32_t index)
     throw EListError("List index out of bounds (" + IntToStr(index) + ")");
 }
 
-int32_t TStrings::Add(const std::string& s)
+int32_t TStrings::Add(const std::string& text)
 {
     const int32_t index = Count();
-    Insert(index, s);
+    Insert(index, text);
     return index;
 }
 
-int32_t TStrings::IndexOf(const std::string& s) const
+int32_t TStrings::IndexOf(const std::string& text) const
 {
     for (int32_t i = 0; i < Count(); ++i)
-        if (SameText(Get(i), s))
+        if (SameText(Get(i), text))
             return i;
     return -1;
 }
@@ -154,17 +154,17 @@ std::string TStringList::Get(int32_t index) const
     return lines_[static_cast<size_t>(index)];
 }
 
-void TStringList::Put(int32_t index, const std::string& s)
+void TStringList::Put(int32_t index, const std::string& text)
 {
     CheckIndex(index);
-    lines_[static_cast<size_t>(index)] = s;
+    lines_[static_cast<size_t>(index)] = text;
 }
 
-void TStringList::Insert(int32_t index, const std::string& s)
+void TStringList::Insert(int32_t index, const std::string& text)
 {
     if (index < 0 || index > Count())
         IndexError(index);
-    lines_.insert(lines_.begin() + index, s);
+    lines_.insert(lines_.begin() + index, text);
 }
 
 void TStringList::Delete(int32_t index)

@@ -19,12 +19,12 @@ public:
     virtual int32_t Count() const = 0;
     // Index outside 0..Count-1 raises EListError.
     virtual std::string Get(int32_t index) const = 0;
-    virtual void Put(int32_t index, const std::string& s) = 0;
-    virtual void Insert(int32_t index, const std::string& s) = 0;
+    virtual void Put(int32_t index, const std::string& text) = 0;
+    virtual void Insert(int32_t index, const std::string& text) = 0;
     virtual void Delete(int32_t index) = 0;
     virtual void Clear() = 0;
-    int32_t Add(const std::string& s);
-    int32_t IndexOf(const std::string& s) const;  // without regard to case
+    int32_t Add(const std::string& text);
+    int32_t IndexOf(const std::string& text) const;  // without regard to case
 
     std::string operator[](int32_t index) const { return Get(index); }
     void AddStrings(const TStrings& strings);
@@ -58,8 +58,8 @@ public:
 
     int32_t Count() const override { return int32_t(lines_.size()); }
     std::string Get(int32_t index) const override;
-    void Put(int32_t index, const std::string& s) override;
-    void Insert(int32_t index, const std::string& s) override;
+    void Put(int32_t index, const std::string& text) override;
+    void Insert(int32_t index, const std::string& text) override;
     void Delete(int32_t index) override;
     void Clear() override { lines_.clear(); }
 

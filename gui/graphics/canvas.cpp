@@ -133,18 +133,18 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom)
         ::Ellipse(dc_, left, top, right, bottom);
 }
 
-void TCanvas::FillRect(const TRect& r)
+void TCanvas::FillRect(const TRect& rect)
 {
     RequireBrush();
-    const RECT rc = ToRECT(r);
+    const RECT rc = ToRECT(rect);
     if (dc_)
         ::FillRect(dc_, &rc, brush_.Handle());
 }
 
-void TCanvas::FrameRect(const TRect& r)
+void TCanvas::FrameRect(const TRect& rect)
 {
     RequireBrush();
-    const RECT rc = ToRECT(r);
+    const RECT rc = ToRECT(rect);
     if (dc_)
         ::FrameRect(dc_, &rc, brush_.Handle());
 }
@@ -159,7 +159,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text)
     MoveTo(x + TextWidth(text), y);
 }
 
-void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text)
+void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text)
 {
     RequireFont();
     RequireBrush();
@@ -168,19 +168,19 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text)
     UINT options = ETO_CLIPPED;
     if (brush_.Style() != bsClear)
         options |= ETO_OPAQUE;
-    const RECT rc = ToRECT(r);
+    const RECT rc = ToRECT(rect);
     ::ExtTextOutA(dc_, x, y, options, &rc, text.c_str(), UINT(text.size()), nullptr);
 }
 
-int TCanvas::DrawText(const std::string& text, TRect& r, UINT format)
+int TCanvas::DrawText(const std::string& text, TRect& rect, UINT format)
 {
     RequireFont();
     RequireBrush();
     if (!dc_)
         return 0;
-    RECT rc = ToRECT(r);
+    RECT rc = ToRECT(rect);
     const int height = ::DrawTextA(dc_, text.c_str(), int(text.size()), &rc, format);
-    r = FromRECT(rc);
+    rect = FromRECT(rc);
     return height;
 }
 
@@ -200,20 +200,20 @@ void TCanvas::Draw(int x, int y, TBitmap& bitmap)
     StretchDraw(Bounds(x, y, bitmap.Width(), bitmap.Height()), bitmap);
 }
 
-void TCanvas::StretchDraw(const TRect& r, TBitmap& bitmap)
+void TCanvas::StretchDraw(const TRect& rect, TBitmap& bitmap)
 {
     if (bitmap.Empty() || !Handle())
         return;
     HDC source = bitmap.Canvas().Handle();
-    const int w = r.Right - r.Left, h = r.Bottom - r.Top;
+    const int w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
     if (bitmap.Transparent()) {
-        ::TransparentBlt(dc_, r.Left, r.Top, w, h, source, 0, 0, bitmap.Width(), bitmap.Height(),
+        ::TransparentBlt(dc_, rect.Left, rect.Top, w, h, source, 0, 0, bitmap.Width(), bitmap.Height(),
                          ColorToRGB(bitmap.TransparentColor()));
     } else if (w == bitmap.Width() && h == bitmap.Height()) {
-        ::BitBlt(dc_, r.Left, r.Top, w, h, source, 0, 0, copyMode_);
+        ::BitBlt(dc_, rect.Left, rect.Top, w, h, source, 0, 0, copyMode_);
     } else {
         ::SetStretchBltMode(dc_, COLORONCOLOR);
-        ::StretchBlt(dc_, r.Left, r.Top, w, h, source, 0, 0, bitmap.Width(), bitmap.Height(), copyMode_);
+        ::StretchBlt(dc_, rect.Left, rect.Top, w, h, source, 0, 0, bitmap.Width(), bitmap.Height(), copyMode_);
     }
 }
 

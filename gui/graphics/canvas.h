@@ -34,7 +34,7 @@ public:
     TBrush& Brush() { return brush_; }
     TFont& Font() { return font_; }
     TPoint PenPos();
-    void SetPenPos(TPoint p) { MoveTo(p.X, p.Y); }
+    void SetPenPos(TPoint point) { MoveTo(point.X, point.Y); }
     // Raster operation of CopyRect and Draw (SRCCOPY unless set).
     DWORD CopyMode() const { return copyMode_; }
     void SetCopyMode(DWORD mode) { copyMode_ = mode; }
@@ -45,27 +45,27 @@ public:
     void Polyline(const std::vector<TPoint>& points);
     // Outlined with the pen and filled with the brush.
     void Rectangle(int left, int top, int right, int bottom);
-    void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    void Rectangle(const TRect& rect) { Rectangle(rect.Left, rect.Top, rect.Right, rect.Bottom); }
     void Ellipse(int left, int top, int right, int bottom);
-    void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+    void Ellipse(const TRect& rect) { Ellipse(rect.Left, rect.Top, rect.Right, rect.Bottom); }
     // Filled or framed with the brush alone.
-    void FillRect(const TRect& r);
-    void FrameRect(const TRect& r);
+    void FillRect(const TRect& rect);
+    void FrameRect(const TRect& rect);
 
     void TextOut(int x, int y, const std::string& text);  // moves the pen past the text
     // Text at (x, y) clipped to r; the brush fills r unless it is clear.
-    void TextRect(const TRect& r, int x, int y, const std::string& text);
+    void TextRect(const TRect& rect, int x, int y, const std::string& text);
     // The system's DrawText with the canvas's font and brush (a clear brush
     // leaves the background); with DT_CALCRECT it measures into r instead of
     // drawing. Answers the height of the text.
-    int DrawText(const std::string& text, TRect& r, UINT format);
+    int DrawText(const std::string& text, TRect& rect, UINT format);
     TSize TextExtent(const std::string& text);
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }
     int TextHeight(const std::string& text) { return TextExtent(text).cy; }
 
     // A transparent bitmap leaves the pixels of its transparent colour out.
     void Draw(int x, int y, TBitmap& bitmap);
-    void StretchDraw(const TRect& r, TBitmap& bitmap);
+    void StretchDraw(const TRect& rect, TBitmap& bitmap);
     // Copies a rectangle of another canvas, scaled when the sizes differ.
     void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);
 

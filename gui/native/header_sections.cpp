@@ -31,10 +31,10 @@ TRect HeaderSectionRect(HWND header, int section)
     return Rect(r.left, r.top, r.right, r.bottom);
 }
 
-bool HeaderOnDivider(HWND header, TPoint p)
+bool HeaderOnDivider(HWND header, TPoint point)
 {
     HDHITTESTINFO info{};
-    info.pt = POINT{p.X, p.Y};
+    info.pt = POINT{point.X, point.Y};
     ::SendMessageA(header, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&info));
     return (info.flags & (HHT_ONDIVIDER | HHT_ONDIVOPEN)) != 0;
 }

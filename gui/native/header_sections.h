@@ -15,6 +15,6 @@ int HeaderSectionAt(HWND header, int position);
 // An empty rectangle for a section that does not exist.
 TRect HeaderSectionRect(HWND header, int section);
 // Whether a press at the point would resize a section rather than press it.
-bool HeaderOnDivider(HWND header, TPoint p);
+bool HeaderOnDivider(HWND header, TPoint point);
 
 }  // namespace gui

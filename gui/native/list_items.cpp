@@ -28,18 +28,18 @@ std::string TListSubItems::Get(int32_t index) const
     return lines_[size_t(index)];
 }
 
-void TListSubItems::Put(int32_t index, const std::string& s)
+void TListSubItems::Put(int32_t index, const std::string& text)
 {
     CheckIndex(index, Count() - 1);
-    lines_[size_t(index)] = s;
+    lines_[size_t(index)] = text;
     Changed(index, Count());
 }
 
-void TListSubItems::Insert(int32_t index, const std::string& s)
+void TListSubItems::Insert(int32_t index, const std::string& text)
 {
     CheckIndex(index, Count());
     const int32_t oldCount = Count();
-    lines_.insert(lines_.begin() + index, s);
+    lines_.insert(lines_.begin() + index, text);
     Changed(index, oldCount);
 }
 

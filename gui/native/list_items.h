@@ -27,8 +27,8 @@ class TListSubItems : public TStrings {
 public:
     int32_t Count() const override { return int32_t(lines_.size()); }
     std::string Get(int32_t index) const override;
-    void Put(int32_t index, const std::string& s) override;
-    void Insert(int32_t index, const std::string& s) override;
+    void Put(int32_t index, const std::string& text) override;
+    void Insert(int32_t index, const std::string& text) override;
     void Delete(int32_t index) override;
     void Clear() override;
 

@@ -172,9 +172,9 @@ TRect TTreeNode::DisplayRect(bool textOnly) const
     return Rect(r.left, r.top, r.right, r.bottom);
 }
 
-int CALLBACK TTreeNode::ComparePlaces(LPARAM a, LPARAM b, LPARAM)
+int CALLBACK TTreeNode::ComparePlaces(LPARAM first, LPARAM second, LPARAM)
 {
-    return reinterpret_cast<TTreeNode*>(a)->sortKey_ - reinterpret_cast<TTreeNode*>(b)->sortKey_;
+    return reinterpret_cast<TTreeNode*>(first)->sortKey_ - reinterpret_cast<TTreeNode*>(second)->sortKey_;
 }
 
 void TTreeNode::AlphaSort()

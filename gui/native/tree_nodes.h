@@ -74,7 +74,7 @@ private:
     // Keeps what the user changed before the window goes.
     void ReadState();
     // Orders the window's children as the sorted list already is.
-    static int CALLBACK ComparePlaces(LPARAM a, LPARAM b, LPARAM);
+    static int CALLBACK ComparePlaces(LPARAM first, LPARAM second, LPARAM);
 
     TTreeNodes& owner_;
     TTreeNode* parent_;

@@ -192,10 +192,10 @@ bool TCustomTreeView::CanEdit(TTreeNode* node)
     return allow;
 }
 
-void TCustomTreeView::Edit(TTreeNode* node, std::string& s)
+void TCustomTreeView::Edit(TTreeNode* node, std::string& text)
 {
     if (OnEdited)
-        OnEdited(this, node, s);
+        OnEdited(this, node, text);
 }
 
 void TCustomTreeView::CNNotify(TMessage& message)

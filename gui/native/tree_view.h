@@ -25,7 +25,7 @@ using TTVChangedEvent = std::function<void(TComponent* sender, TTreeNode* node)>
 using TTVExpandingEvent = std::function<void(TComponent* sender, TTreeNode* node, bool& allowExpansion)>;
 using TTVEditingEvent = std::function<void(TComponent* sender, TTreeNode* node, bool& allowEdit)>;
 // `s` is the new text; the node takes what the handler leaves in it.
-using TTVEditedEvent = std::function<void(TComponent* sender, TTreeNode* node, std::string& s)>;
+using TTVEditedEvent = std::function<void(TComponent* sender, TTreeNode* node, std::string& text)>;
 
 class TCustomTreeView : public TNativeView {
 public:
@@ -72,7 +72,7 @@ protected:
     virtual bool CanExpand(TTreeNode* node);
     virtual void Change(TTreeNode* node);
     virtual bool CanEdit(TTreeNode* node);
-    virtual void Edit(TTreeNode* node, std::string& s);
+    virtual void Edit(TTreeNode* node, std::string& text);
 
 private:
     friend class TTreeNode;

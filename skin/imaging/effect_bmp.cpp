@@ -13,13 +13,13 @@ namespace {
 
 uint8_t Channel(double value) { return uint8_t(std::clamp(gui::Round(value), 0, 255)); }
 
-double Clamp01(double k) { return std::clamp(k, 0.0, 1.0); }
+double Clamp01(double amount) { return std::clamp(amount, 0.0, 1.0); }
 
-// new = w * a + (1 - w) * b, for all three channels of one pixel.
-void Weigh(uint8_t* a, const uint8_t* b, double w)
+// new = weight * target + (1 - weight) * source, for all three channels of one pixel.
+void Weigh(uint8_t* target, const uint8_t* source, double weight)
 {
     for (int c = 0; c < 3; ++c)
-        a[c] = Channel(w * a[c] + (1 - w) * b[c]);
+        target[c] = Channel(weight * target[c] + (1 - weight) * source[c]);
 }
 
 void CopyPixel(uint8_t* to, const uint8_t* from)
@@ -29,16 +29,16 @@ void CopyPixel(uint8_t* to, const uint8_t* from)
     to[2] = from[2];
 }
 
-// Band length for the gradients: round(length x k) with k kept in 0..1.
-int Scaled(int length, double k) { return gui::Round(length * Clamp01(k)); }
+// Band length for the gradients: round(length x amount) with amount kept in 0..1.
+int Scaled(int length, double amount) { return gui::Round(length * Clamp01(amount)); }
 
 }  // namespace
 
-void ClampRGB(int& r, int& g, int& b)
+void ClampRGB(int& red, int& green, int& blue)
 {
-    r = std::clamp(r, 0, 255);
-    g = std::clamp(g, 0, 255);
-    b = std::clamp(b, 0, 255);
+    red = std::clamp(red, 0, 255);
+    green = std::clamp(green, 0, 255);
+    blue = std::clamp(blue, 0, 255);
 }
 
 TskEffectBmp::TskEffectBmp(HBITMAP source)
@@ -55,56 +55,56 @@ void TskEffectBmp::Draw(HDC dc, int X, int Y) const
                         DIB_RGB_COLORS);
 }
 
-void TskEffectBmp::Morph(const TskEffectBmp& Other, double k)
+void TskEffectBmp::Morph(const TskEffectBmp& other, double amount)
 {
-    if (!SameSize(Other))
+    if (!SameSize(other))
         return;
-    MorphRect(Other, gui::Rect(0, 0, Width(), Height()), k, 0, 0);
+    MorphRect(other, gui::Rect(0, 0, Width(), Height()), amount, 0, 0);
 }
 
-void TskEffectBmp::MorphRect(const TskEffectBmp& Other, const gui::TRect& Rect, double k, int OtherX, int OtherY)
+void TskEffectBmp::MorphRect(const TskEffectBmp& other, const gui::TRect& Rect, double amount, int OtherX, int OtherY)
 {
-    if (!dib_.bits || !Other.dib_.bits)
+    if (!dib_.bits || !other.dib_.bits)
         return;
-    k = Clamp01(k);
+    amount = Clamp01(amount);
     // Only the part of Rect that lies in this bitmap and whose matching area lies
-    // in Other.
+    // in other.
     const int left = std::max({Rect.Left, 0, Rect.Left - OtherX});
     const int top = std::max({Rect.Top, 0, Rect.Top - OtherY});
-    const int right = std::min({Rect.Right, Width(), Rect.Left + (Other.Width() - OtherX)});
-    const int bottom = std::min({Rect.Bottom, Height(), Rect.Top + (Other.Height() - OtherY)});
+    const int right = std::min({Rect.Right, Width(), Rect.Left + (other.Width() - OtherX)});
+    const int bottom = std::min({Rect.Bottom, Height(), Rect.Top + (other.Height() - OtherY)});
     for (int y = top; y < bottom; ++y) {
         uint8_t* a = RowPointer(y);
-        const uint8_t* b = Other.RowPointer(OtherY + (y - Rect.Top));
+        const uint8_t* b = other.RowPointer(OtherY + (y - Rect.Top));
         for (int x = left; x < right; ++x) {
             const int ox = OtherX + (x - Rect.Left);
             for (int c = 0; c < 3; ++c)
-                a[3 * x + c] = Channel((1 - k) * a[3 * x + c] + k * b[3 * ox + c]);
+                a[3 * x + c] = Channel((1 - amount) * a[3 * x + c] + amount * b[3 * ox + c]);
         }
     }
 }
 
-void TskEffectBmp::MorphGrad(const TskEffectBmp& Other, double k)
+void TskEffectBmp::MorphGrad(const TskEffectBmp& other, double amount)
 {
     if (Width() < Height())
-        MorphVGradient(Other, k);
+        MorphVGradient(other, amount);
     else
-        MorphHGradient(Other, k);
+        MorphHGradient(other, amount);
 }
 
-void TskEffectBmp::MorphHGradient(const TskEffectBmp& Other, double k)
+void TskEffectBmp::MorphHGradient(const TskEffectBmp& other, double amount)
 {
-    if (!SameSize(Other))
+    if (!SameSize(other))
         return;
     const int W = Width();
-    const int band = Scaled(W, k);
+    const int band = Scaled(W, amount);
     const int fade = (W - band) / 2;
     const double step = fade != 0 ? 1.0 / fade : 1.0;
     const int L = std::max(0, W / 2 - band / 2);
     const int R = std::min(W - 1, W / 2 + band / 2);
     for (int y = 0; y < Height(); ++y) {
         uint8_t* a = RowPointer(y);
-        const uint8_t* b = Other.RowPointer(y);
+        const uint8_t* b = other.RowPointer(y);
         for (int x = L; x <= R; ++x)
             CopyPixel(a + 3 * x, b + 3 * x);
         double w = 0;
@@ -116,25 +116,25 @@ void TskEffectBmp::MorphHGradient(const TskEffectBmp& Other, double k)
     }
 }
 
-void TskEffectBmp::MorphVGradient(const TskEffectBmp& Other, double k)
+void TskEffectBmp::MorphVGradient(const TskEffectBmp& other, double amount)
 {
-    if (!SameSize(Other))
+    if (!SameSize(other))
         return;
     const int H = Height(), W = Width();
-    const int band = Scaled(H, k);
+    const int band = Scaled(H, amount);
     const int fade = (H - 1 - band) / 2;
-    // With no fade at all the rows outside the band take Other's look outright.
+    // With no fade at all the rows outside the band take other's look outright.
     const double step = fade != 0 ? 1.0 / fade : 0.0;
     const int T = std::max(0, H / 2 - band / 2);
     const int B = std::min(H - 1, H / 2 + band / 2);
     auto weighRow = [&](int y, double w) {
         uint8_t* a = RowPointer(y);
-        const uint8_t* b = Other.RowPointer(y);
+        const uint8_t* b = other.RowPointer(y);
         for (int x = 0; x < W; ++x)
             Weigh(a + 3 * x, b + 3 * x, w);
     };
     for (int y = T; y <= B; ++y)
-        std::copy(Other.RowPointer(y), Other.RowPointer(y) + 3 * W, RowPointer(y));
+        std::copy(other.RowPointer(y), other.RowPointer(y) + 3 * W, RowPointer(y));
     double w = 0;
     for (int y = T; y >= 0; --y, w = std::min(1.0, w + step))
         weighRow(y, w);
@@ -143,82 +143,82 @@ void TskEffectBmp::MorphVGradient(const TskEffectBmp& Other, double k)
         weighRow(y, w);
 }
 
-void TskEffectBmp::MorphLeftGradient(const TskEffectBmp& Other, double k)
+void TskEffectBmp::MorphLeftGradient(const TskEffectBmp& other, double amount)
 {
-    if (!SameSize(Other))
+    if (!SameSize(other))
         return;
     const int W = Width();
-    const int n = std::min(std::max(Scaled(W, k), 1), W - 1);
+    const int n = std::min(std::max(Scaled(W, amount), 1), W - 1);
     const double step = n > 0 ? 1.0 / n : 1.0;  // a one-pixel-wide image has n = 0
     for (int y = 0; y < Height(); ++y) {
         uint8_t* a = RowPointer(y);
-        const uint8_t* b = Other.RowPointer(y);
+        const uint8_t* b = other.RowPointer(y);
         double w = 0;
         for (int x = 0; x <= n; ++x, w = std::min(1.0, w + step))
             Weigh(a + 3 * x, b + 3 * x, w);
     }
 }
 
-void TskEffectBmp::MorphRightGradient(const TskEffectBmp& Other, double k)
+void TskEffectBmp::MorphRightGradient(const TskEffectBmp& other, double amount)
 {
-    if (!SameSize(Other))
+    if (!SameSize(other))
         return;
     const int W = Width();
-    const int n = std::clamp(W - Scaled(W, k), 0, W - 1);
+    const int n = std::clamp(W - Scaled(W, amount), 0, W - 1);
     const double step = W - n > 0 ? 1.0 / (W - n) : 1.0;
     for (int y = 0; y < Height(); ++y) {
         uint8_t* a = RowPointer(y);
-        const uint8_t* b = Other.RowPointer(y);
+        const uint8_t* b = other.RowPointer(y);
         double w = 0;
         for (int x = W - 1; x >= n; --x, w = std::min(1.0, w + step))
             Weigh(a + 3 * x, b + 3 * x, w);
     }
 }
 
-void TskEffectBmp::MorphLeftSlide(const TskEffectBmp& Other, double k)
+void TskEffectBmp::MorphLeftSlide(const TskEffectBmp& other, double amount)
 {
-    if (!SameSize(Other))
+    if (!SameSize(other))
         return;
     const int W = Width();
-    const int n = std::min(std::max(Scaled(W, k), 1), W - 1);
+    const int n = std::min(std::max(Scaled(W, amount), 1), W - 1);
     for (int y = 0; y < Height() && n > 0; ++y)
-        std::copy(Other.RowPointer(y) + 3 * (W - n), Other.RowPointer(y) + 3 * W, RowPointer(y));
+        std::copy(other.RowPointer(y) + 3 * (W - n), other.RowPointer(y) + 3 * W, RowPointer(y));
 }
 
-void TskEffectBmp::MorphRightSlide(const TskEffectBmp& Other, double k)
+void TskEffectBmp::MorphRightSlide(const TskEffectBmp& other, double amount)
 {
-    if (!SameSize(Other))
+    if (!SameSize(other))
         return;
     const int W = Width();
-    const int n = std::min(std::max(Scaled(W, k), 1), W - 1);
+    const int n = std::min(std::max(Scaled(W, amount), 1), W - 1);
     for (int y = 0; y < Height() && n > 0; ++y)
-        std::copy(Other.RowPointer(y), Other.RowPointer(y) + 3 * n, RowPointer(y) + 3 * (W - n));
+        std::copy(other.RowPointer(y), other.RowPointer(y) + 3 * n, RowPointer(y) + 3 * (W - n));
 }
 
-void TskEffectBmp::MorphPush(const TskEffectBmp& Other, double k)
+void TskEffectBmp::MorphPush(const TskEffectBmp& other, double amount)
 {
-    if (!SameSize(Other))
+    if (!SameSize(other))
         return;
     const int W = Width();
-    const int n = std::clamp(Scaled(W, k), 0, W - 1);
+    const int n = std::clamp(Scaled(W, amount), 0, W - 1);
     for (int y = 0; y < Height(); ++y) {
         uint8_t* a = RowPointer(y);
-        // Shift right by n + 1 columns; columns 0..n are Other's below anyway.
+        // Shift right by n + 1 columns; columns 0..n are other's below anyway.
         std::copy_backward(a, a + 3 * (W - n - 1), a + 3 * W);
-        std::copy(Other.RowPointer(y) + 3 * (W - n - 1), Other.RowPointer(y) + 3 * W, a);
+        std::copy(other.RowPointer(y) + 3 * (W - n - 1), other.RowPointer(y) + 3 * W, a);
     }
 }
 
-void TskEffectBmp::ChangeBrightness(double k)
+void TskEffectBmp::ChangeBrightness(double amount)
 {
-    k = Clamp01(k);
-    MapChannels([k](uint8_t c) { return Channel((1 - k) * c + 255 * k); });
+    amount = Clamp01(amount);
+    MapChannels([amount](uint8_t c) { return Channel((1 - amount) * c + 255 * amount); });
 }
 
-void TskEffectBmp::ChangeDarkness(double k)
+void TskEffectBmp::ChangeDarkness(double amount)
 {
-    k = Clamp01(k);
-    MapChannels([k](uint8_t c) { return Channel((1 - k) * c); });
+    amount = Clamp01(amount);
+    MapChannels([amount](uint8_t c) { return Channel((1 - amount) * c); });
 }
 
 void TskEffectBmp::GrayScale()

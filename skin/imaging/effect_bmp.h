@@ -30,28 +30,28 @@ public:
     // The whole bitmap at (X, Y) of the DC.
     void Draw(HDC dc, int X, int Y) const;
 
-    // Blends toward Other, which must be exactly as large (otherwise nothing
-    // happens); k runs from 0 (this look) to 1 (Other's look) and is kept in 0..1.
-    void Morph(const TskEffectBmp& Other, double k);
+    // Blends toward other, which must be exactly as large (otherwise nothing
+    // happens); amount runs from 0 (this look) to 1 (other's look) and is kept in 0..1.
+    void Morph(const TskEffectBmp& other, double amount);
     // MorphVGradient for an image higher than wide, else MorphHGradient.
-    void MorphGrad(const TskEffectBmp& Other, double k);
-    // Other shows as a band in the middle, fading back toward both sides.
-    void MorphHGradient(const TskEffectBmp& Other, double k);
-    void MorphVGradient(const TskEffectBmp& Other, double k);
-    // Other shows at one edge and fades toward the other.
-    void MorphLeftGradient(const TskEffectBmp& Other, double k);
-    void MorphRightGradient(const TskEffectBmp& Other, double k);
-    // Other slides in over this image from one side.
-    void MorphLeftSlide(const TskEffectBmp& Other, double k);
-    void MorphRightSlide(const TskEffectBmp& Other, double k);
-    // Other enters from the left and pushes this image out to the right.
-    void MorphPush(const TskEffectBmp& Other, double k);
-    // Morph restricted to Rect, taking Other's pixels from (OtherX, OtherY) on;
+    void MorphGrad(const TskEffectBmp& other, double amount);
+    // other shows as a band in the middle, fading back toward both sides.
+    void MorphHGradient(const TskEffectBmp& other, double amount);
+    void MorphVGradient(const TskEffectBmp& other, double amount);
+    // other shows at one edge and fades toward the other.
+    void MorphLeftGradient(const TskEffectBmp& other, double amount);
+    void MorphRightGradient(const TskEffectBmp& other, double amount);
+    // other slides in over this image from one side.
+    void MorphLeftSlide(const TskEffectBmp& other, double amount);
+    void MorphRightSlide(const TskEffectBmp& other, double amount);
+    // other enters from the left and pushes this image out to the right.
+    void MorphPush(const TskEffectBmp& other, double amount);
+    // Morph restricted to Rect, taking other's pixels from (OtherX, OtherY) on;
     // the parts outside either bitmap are left out.
-    void MorphRect(const TskEffectBmp& Other, const gui::TRect& Rect, double k, int OtherX, int OtherY);
+    void MorphRect(const TskEffectBmp& other, const gui::TRect& Rect, double amount, int OtherX, int OtherY);
 
-    void ChangeBrightness(double k);  // toward white
-    void ChangeDarkness(double k);    // toward black
+    void ChangeBrightness(double amount);  // toward white
+    void ChangeDarkness(double amount);    // toward black
     void GrayScale();
     void Invert();
     // Each channel the truncated mean of the four pixels `amount` rows and columns
@@ -82,6 +82,6 @@ private:
 };
 
 // Each value clamped to 0..255.
-void ClampRGB(int& r, int& g, int& b);
+void ClampRGB(int& red, int& green, int& blue);
 
 }  // namespace sk

@@ -2,29 +2,29 @@
 
 namespace sk {
 
-void MorphByKind(TskEffectBmp& Image, const TskEffectBmp& Other, double k, TskMorphKind Kind)
+void MorphByKind(TskEffectBmp& image, const TskEffectBmp& other, double amount, TskMorphKind kind)
 {
-    switch (Kind) {
+    switch (kind) {
     case mkGradient:
-        Image.MorphGrad(Other, k);
+        image.MorphGrad(other, amount);
         break;
     case mkLeftGradient:
-        Image.MorphLeftGradient(Other, k);
+        image.MorphLeftGradient(other, amount);
         break;
     case mkRightGradient:
-        Image.MorphRightGradient(Other, k);
+        image.MorphRightGradient(other, amount);
         break;
     case mkLeftSlide:
-        Image.MorphLeftSlide(Other, k);
+        image.MorphLeftSlide(other, amount);
         break;
     case mkRightSlide:
-        Image.MorphRightSlide(Other, k);
+        image.MorphRightSlide(other, amount);
         break;
     case mkPush:
-        Image.MorphPush(Other, k);
+        image.MorphPush(other, amount);
         break;
     default:
-        Image.Morph(Other, k);
+        image.Morph(other, amount);
     }
 }
 

@@ -7,7 +7,7 @@
 
 namespace sk {
 
-// Image becomes the blend of itself toward Other by k (0..1).
-void MorphByKind(TskEffectBmp& Image, const TskEffectBmp& Other, double k, TskMorphKind Kind);
+// image becomes the blend of itself toward other by amount (0..1).
+void MorphByKind(TskEffectBmp& image, const TskEffectBmp& other, double amount, TskMorphKind kind);
 
 }  // namespace sk

@@ -10,10 +10,10 @@ namespace sk {
 
 namespace {
 
-bool Overlap(const gui::TRect& a, const gui::TRect& b)
+bool Overlap(const gui::TRect& first, const gui::TRect& second)
 {
     RECT common;
-    const RECT ra = gui::ToRECT(a), rb = gui::ToRECT(b);
+    const RECT ra = gui::ToRECT(first), rb = gui::ToRECT(second);
     return ::IntersectRect(&common, &ra, &rb) != FALSE;
 }
 

@@ -22,10 +22,10 @@ void TileVertically(gui::TCanvas& dest, int y0, int y1, int left, int right, gui
 // from the top within each column; tiles are cut at the area's right and bottom.
 void TileArea(gui::TCanvas& dest, const gui::TRect& area, gui::TCanvas& source, const gui::TRect& segment);
 
-// `r` moved by (dx, dy): from skin-element coordinates to picture coordinates.
-inline gui::TRect Offset(const gui::TRect& r, int dx, int dy)
+// `rect` moved by (dx, dy): from skin-element coordinates to picture coordinates.
+inline gui::TRect Offset(const gui::TRect& rect, int dx, int dy)
 {
-    return gui::TRect{r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
+    return gui::TRect{rect.Left + dx, rect.Top + dy, rect.Right + dx, rect.Bottom + dy};
 }
 
 }  // namespace sk

@@ -7,19 +7,19 @@
 
 namespace sk {
 
-void TskDataSkinControl::Fields(TskRecordFields& f)
+void TskDataSkinControl::Fields(TskRecordFields& fields)
 {
-    f.Integer("pictureindex", PictureIndex, -1);
-    f.Integer("maskpictureindex", MaskPictureIndex, -1);
-    f.Integer("cursorindex", CursorIndex, -1);
-    f.Rect("skinrect", SkinRect);
+    fields.Integer("pictureindex", PictureIndex, -1);
+    fields.Integer("maskpictureindex", MaskPictureIndex, -1);
+    fields.Integer("cursorindex", CursorIndex, -1);
+    fields.Rect("skinrect", SkinRect);
 }
 
-void TskDataSkinCustomControl::Fields(TskRecordFields& f)
+void TskDataSkinCustomControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinControl::Fields(f);
-    f.CornerPoints(*this);
-    f.Rect("clientrect", ClRect);
+    TskDataSkinControl::Fields(fields);
+    fields.CornerPoints(*this);
+    fields.Rect("clientrect", ClRect);
 }
 
 bool TskDataSkinCustomControl::FitsPicture(int PictureWidth, int PictureHeight) const
@@ -59,102 +59,102 @@ bool TskDataSkinPanelControl::FitsPicture(int PictureWidth, int PictureHeight) c
     return BGPictureIndex != -1 || TskDataSkinCustomControl::FitsPicture(PictureWidth, PictureHeight);
 }
 
-void TskDataSkinBevel::Fields(TskRecordFields& f)
+void TskDataSkinBevel::Fields(TskRecordFields& fields)
 {
-    TskDataSkinControl::Fields(f);
-    f.Color("lightcolor", LightColor);
-    f.Color("darkcolor", DarkColor);
+    TskDataSkinControl::Fields(fields);
+    fields.Color("lightcolor", LightColor);
+    fields.Color("darkcolor", DarkColor);
 }
 
-void TskDataSkinSlider::Fields(TskRecordFields& f)
+void TskDataSkinSlider::Fields(TskRecordFields& fields)
 {
-    TskDataSkinControl::Fields(f);
-    f.Color("bgcolor", BGColor);
-    f.Rect("hrulerrect", HRulerRect);
-    f.Rect("hthumbrect", HThumbRect);
-    f.Rect("vrulerrect", VRulerRect);
-    f.Rect("vthumbrect", VThumbRect);
-    f.Integer("edgesize", EdgeSize);
-    f.Color("pointscolor", PointsColor);
+    TskDataSkinControl::Fields(fields);
+    fields.Color("bgcolor", BGColor);
+    fields.Rect("hrulerrect", HRulerRect);
+    fields.Rect("hthumbrect", HThumbRect);
+    fields.Rect("vrulerrect", VRulerRect);
+    fields.Rect("vthumbrect", VThumbRect);
+    fields.Integer("edgesize", EdgeSize);
+    fields.Color("pointscolor", PointsColor);
 }
 
-void TskDataSkinTreeView::Fields(TskRecordFields& f)
+void TskDataSkinTreeView::Fields(TskRecordFields& fields)
 {
-    TskDataSkinControl::Fields(f);
-    FontOnColorFields(f);
+    TskDataSkinControl::Fields(fields);
+    FontOnColorFields(fields);
 }
 
-void TskDataSkinListView::Fields(TskRecordFields& f)
+void TskDataSkinListView::Fields(TskRecordFields& fields)
 {
-    TskDataSkinControl::Fields(f);
-    FontOnColorFields(f);
+    TskDataSkinControl::Fields(fields);
+    FontOnColorFields(fields);
 }
 
-void TskDataSkinRichEdit::Fields(TskRecordFields& f)
+void TskDataSkinRichEdit::Fields(TskRecordFields& fields)
 {
-    TskDataSkinControl::Fields(f);
-    FontOnColorFields(f);
+    TskDataSkinControl::Fields(fields);
+    FontOnColorFields(fields);
 }
 
-void TskDataSkinStdLabelControl::Fields(TskRecordFields& f)
+void TskDataSkinStdLabelControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinControl::Fields(f);
-    FontFields(f);
-    f.Color("activefontcolor", ActiveFontColor, 16711680);
+    TskDataSkinControl::Fields(fields);
+    FontFields(fields);
+    fields.Color("activefontcolor", ActiveFontColor, 16711680);
 }
 
-void TskDataSkinMainMenuBar::Fields(TskRecordFields& f)
+void TskDataSkinMainMenuBar::Fields(TskRecordFields& fields)
 {
-    TskDataSkinControl::Fields(f);
-    f.Rect("itemsrect", ItemsRect);
-    f.String("menubaritem", MenuBarItem);
-    f.String("closebutton", CloseButton);
-    f.String("minbutton", MinButton);
-    f.String("maxbutton", MaxButton);
-    f.String("sysmenubutton", SysMenuButton);
-    f.Color("trackmarkcolor", TrackMarkColor);
-    f.Color("trackmarkactivecolor", TrackMarkActiveColor);
+    TskDataSkinControl::Fields(fields);
+    fields.Rect("itemsrect", ItemsRect);
+    fields.String("menubaritem", MenuBarItem);
+    fields.String("closebutton", CloseButton);
+    fields.String("minbutton", MinButton);
+    fields.String("maxbutton", MaxButton);
+    fields.String("sysmenubutton", SysMenuButton);
+    fields.Color("trackmarkcolor", TrackMarkColor);
+    fields.Color("trackmarkactivecolor", TrackMarkActiveColor);
 }
 
-void TskDataSkinTabControl::Fields(TskRecordFields& f)
+void TskDataSkinTabControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinControl::Fields(f);
-    f.Rect("tabrect", TabRect);
-    f.Rect("activetabrect", ActiveTabRect);
-    f.Rect("focustabrect", FocusTabRect);
-    f.Rect("mouseintabrect", MouseInTabRect);
-    f.Rect("clientrect", ClRect);
-    f.Integer("bgpictureindex", BGPictureIndex, -1);
-    f.CornerPoints(*this);
-    f.Integer("tableftoffset", TabLeftOffset);
-    f.Integer("tabrightoffset", TabRightOffset);
-    f.Rect("tabsbgrect", TabsBGRect);
-    FontFields(f);
-    f.Color("activefontcolor", ActiveFontColor);
-    f.Color("focusfontcolor", FocusFontColor);
-    f.Color("mouseinfontcolor", MouseInFontColor);
-    f.String("updown", UpDown);
+    TskDataSkinControl::Fields(fields);
+    fields.Rect("tabrect", TabRect);
+    fields.Rect("activetabrect", ActiveTabRect);
+    fields.Rect("focustabrect", FocusTabRect);
+    fields.Rect("mouseintabrect", MouseInTabRect);
+    fields.Rect("clientrect", ClRect);
+    fields.Integer("bgpictureindex", BGPictureIndex, -1);
+    fields.CornerPoints(*this);
+    fields.Integer("tableftoffset", TabLeftOffset);
+    fields.Integer("tabrightoffset", TabRightOffset);
+    fields.Rect("tabsbgrect", TabsBGRect);
+    FontFields(fields);
+    fields.Color("activefontcolor", ActiveFontColor);
+    fields.Color("focusfontcolor", FocusFontColor);
+    fields.Color("mouseinfontcolor", MouseInFontColor);
+    fields.String("updown", UpDown);
 }
 
-void TskDataSkinGridControl::Fields(TskRecordFields& f)
+void TskDataSkinGridControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinControl::Fields(f);
-    f.Rect("fixedcellrect", FixedCellRect);
-    f.Rect("selectcellrect", SelectCellRect);
-    f.Rect("focuscellrect", FocusCellRect);
-    f.Integer("fixedcellleftoffset", FixedCellLeftOffset);
-    f.Integer("fixedcellrightoffset", FixedCellRightOffset);
-    f.Rect("fixedcelltextrect", FixedCellTextRect);
-    f.Integer("cellleftoffset", CellLeftOffset);
-    f.Integer("cellrightoffset", CellRightOffset);
-    f.Rect("celltextrect", CellTextRect);
-    f.Color("linescolor", LinesColor);
-    f.Color("bgcolor", BGColor);
-    f.Integer("bgpictureindex", BGPictureIndex, -1);
-    FontFields(f);
-    f.Color("selectfontcolor", SelectFontColor);
-    f.Color("focusfontcolor", FocusFontColor);
-    FontGroupFields(f, "fixedfont", FixedFontName, FixedFontHeight, FixedFontStyle, FixedFontColor);
+    TskDataSkinControl::Fields(fields);
+    fields.Rect("fixedcellrect", FixedCellRect);
+    fields.Rect("selectcellrect", SelectCellRect);
+    fields.Rect("focuscellrect", FocusCellRect);
+    fields.Integer("fixedcellleftoffset", FixedCellLeftOffset);
+    fields.Integer("fixedcellrightoffset", FixedCellRightOffset);
+    fields.Rect("fixedcelltextrect", FixedCellTextRect);
+    fields.Integer("cellleftoffset", CellLeftOffset);
+    fields.Integer("cellrightoffset", CellRightOffset);
+    fields.Rect("celltextrect", CellTextRect);
+    fields.Color("linescolor", LinesColor);
+    fields.Color("bgcolor", BGColor);
+    fields.Integer("bgpictureindex", BGPictureIndex, -1);
+    FontFields(fields);
+    fields.Color("selectfontcolor", SelectFontColor);
+    fields.Color("focusfontcolor", FocusFontColor);
+    FontGroupFields(fields, "fixedfont", FixedFontName, FixedFontHeight, FixedFontStyle, FixedFontColor);
 }
 
 void TskDataSkinFrameControl::LoadFromIni(TCustomIniFile& ini)
@@ -163,24 +163,24 @@ void TskDataSkinFrameControl::LoadFromIni(TCustomIniFile& ini)
     FramesCount = std::max(FramesCount, 1);
 }
 
-void TskDataSkinFrameControl::Fields(TskRecordFields& f)
+void TskDataSkinFrameControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinControl::Fields(f);
-    f.Integer("framescount", FramesCount, 1);
-    f.Enumeration("framesplacement", FramesPlacement, FramesPlacementKeywords);
+    TskDataSkinControl::Fields(fields);
+    fields.Integer("framescount", FramesCount, 1);
+    fields.Enumeration("framesplacement", FramesPlacement, FramesPlacementKeywords);
 }
 
-void TskDataSkinFrameRegulator::Fields(TskRecordFields& f)
+void TskDataSkinFrameRegulator::Fields(TskRecordFields& fields)
 {
-    TskDataSkinFrameControl::Fields(f);
-    f.Enumeration("kind", Kind, RegulatorKindKeywords);
+    TskDataSkinFrameControl::Fields(fields);
+    fields.Enumeration("kind", Kind, RegulatorKindKeywords);
 }
 
-void TskDataSkinControlBar::Fields(TskRecordFields& f)
+void TskDataSkinControlBar::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    f.Rect("itemrect", ItemRect);
-    f.Integer("bgpictureindex", BGPictureIndex, -1);
+    TskDataSkinCustomControl::Fields(fields);
+    fields.Rect("itemrect", ItemRect);
+    fields.Integer("bgpictureindex", BGPictureIndex, -1);
 }
 
 void TskDataSkinUpDownControl::LoadFromIni(TCustomIniFile& ini)
@@ -189,222 +189,222 @@ void TskDataSkinUpDownControl::LoadFromIni(TCustomIniFile& ini)
     static_cast<SkinGeometry&>(*this) = SkinGeometry();
 }
 
-void TskDataSkinUpDownControl::Fields(TskRecordFields& f)
+void TskDataSkinUpDownControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    UpDownFields(f);
+    TskDataSkinCustomControl::Fields(fields);
+    UpDownFields(fields);
 }
 
-void TskDataSkinListBox::Fields(TskRecordFields& f)
+void TskDataSkinListBox::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    f.Rect("itemrect", ItemRect);
-    f.Rect("activeitemrect", ActiveItemRect);
-    f.Rect("focusitemrect", FocusItemRect);
-    f.Integer("itemleftoffset", ItemLeftOffset);
-    f.Integer("itemrightoffset", ItemRightOffset);
-    f.Rect("itemtextrect", ItemTextRect);
-    FontFields(f);
-    f.Color("activefontcolor", ActiveFontColor);
-    f.Color("focusfontcolor", FocusFontColor);
-    f.Rect("captionrect", CaptionRect);
-    FontGroupFields(f, "captionfont", CaptionFontName, CaptionFontHeight, CaptionFontStyle, CaptionFontColor);
-    UpDownFields(f);
-    f.Rect("checkbuttonrect", CheckButtonRect);
-    f.Rect("activecheckbuttonrect", ActiveCheckButtonRect);
-    f.Rect("downcheckbuttonrect", DownCheckButtonRect);
-    f.String("vscrollbarname", VScrollBarName, "vscrollbar");
-    f.String("hscrollbarname", HScrollBarName, "hscrollbar");
-    f.String("bothhscrollbarname", BothHScrollBarName, "bothhscrollbar");
+    TskDataSkinCustomControl::Fields(fields);
+    fields.Rect("itemrect", ItemRect);
+    fields.Rect("activeitemrect", ActiveItemRect);
+    fields.Rect("focusitemrect", FocusItemRect);
+    fields.Integer("itemleftoffset", ItemLeftOffset);
+    fields.Integer("itemrightoffset", ItemRightOffset);
+    fields.Rect("itemtextrect", ItemTextRect);
+    FontFields(fields);
+    fields.Color("activefontcolor", ActiveFontColor);
+    fields.Color("focusfontcolor", FocusFontColor);
+    fields.Rect("captionrect", CaptionRect);
+    FontGroupFields(fields, "captionfont", CaptionFontName, CaptionFontHeight, CaptionFontStyle, CaptionFontColor);
+    UpDownFields(fields);
+    fields.Rect("checkbuttonrect", CheckButtonRect);
+    fields.Rect("activecheckbuttonrect", ActiveCheckButtonRect);
+    fields.Rect("downcheckbuttonrect", DownCheckButtonRect);
+    fields.String("vscrollbarname", VScrollBarName, "vscrollbar");
+    fields.String("hscrollbarname", HScrollBarName, "hscrollbar");
+    fields.String("bothhscrollbarname", BothHScrollBarName, "bothhscrollbar");
 }
 
-void TskDataSkinCheckListBox::Fields(TskRecordFields& f)
+void TskDataSkinCheckListBox::Fields(TskRecordFields& fields)
 {
-    TskDataSkinListBox::Fields(f);
-    f.Rect("checkimagerect", CheckImageRect);
-    f.Rect("itemcheckrect", ItemCheckRect);
-    f.Rect("uncheckimagerect", UnCheckImageRect);
+    TskDataSkinListBox::Fields(fields);
+    fields.Rect("checkimagerect", CheckImageRect);
+    fields.Rect("itemcheckrect", ItemCheckRect);
+    fields.Rect("uncheckimagerect", UnCheckImageRect);
 }
 
-void TskDataSkinComboBox::Fields(TskRecordFields& f)
+void TskDataSkinComboBox::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    f.Rect("itemrect", ItemRect);
-    f.Rect("focusitemrect", FocusItemRect);
-    f.Integer("itemleftoffset", ItemLeftOffset);
-    f.Integer("itemrightoffset", ItemRightOffset);
-    f.Rect("itemtextrect", ItemTextRect);
-    FontFields(f);
-    f.Color("focusfontcolor", FocusFontColor);
-    f.String("listboxname", ListBoxName);
-    f.Rect("buttonrect", ButtonRect);
-    f.Rect("activebuttonrect", ActiveButtonRect);
-    f.Rect("downbuttonrect", DownButtonRect);
-    f.Rect("unenabledbuttonrect", UnEnabledButtonRect);
+    TskDataSkinCustomControl::Fields(fields);
+    fields.Rect("itemrect", ItemRect);
+    fields.Rect("focusitemrect", FocusItemRect);
+    fields.Integer("itemleftoffset", ItemLeftOffset);
+    fields.Integer("itemrightoffset", ItemRightOffset);
+    fields.Rect("itemtextrect", ItemTextRect);
+    FontFields(fields);
+    fields.Color("focusfontcolor", FocusFontColor);
+    fields.String("listboxname", ListBoxName);
+    fields.Rect("buttonrect", ButtonRect);
+    fields.Rect("activebuttonrect", ActiveButtonRect);
+    fields.Rect("downbuttonrect", DownButtonRect);
+    fields.Rect("unenabledbuttonrect", UnEnabledButtonRect);
 }
 
-void TskDataSkinScrollBarControl::Fields(TskRecordFields& f)
+void TskDataSkinScrollBarControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    f.Rect("trackarea", TrackArea);
-    UpDownFields(f);
-    f.Rect("thumbrect", ThumbRect);
-    f.Rect("activethumbrect", ActiveThumbRect);
-    f.Rect("downthumbrect", DownThumbRect);
-    f.Integer("thumboffset1", ThumbOffset1);
-    f.Integer("thumboffset2", ThumbOffset2);
-    f.Rect("glyphrect", GlyphRect);
-    f.Rect("activeglyphrect", ActiveGlyphRect);
-    f.Rect("downglyphrect", DownGlyphRect);
+    TskDataSkinCustomControl::Fields(fields);
+    fields.Rect("trackarea", TrackArea);
+    UpDownFields(fields);
+    fields.Rect("thumbrect", ThumbRect);
+    fields.Rect("activethumbrect", ActiveThumbRect);
+    fields.Rect("downthumbrect", DownThumbRect);
+    fields.Integer("thumboffset1", ThumbOffset1);
+    fields.Integer("thumboffset2", ThumbOffset2);
+    fields.Rect("glyphrect", GlyphRect);
+    fields.Rect("activeglyphrect", ActiveGlyphRect);
+    fields.Rect("downglyphrect", DownGlyphRect);
 }
 
-void TskDataSkinSpinEditControl::Fields(TskRecordFields& f)
+void TskDataSkinSpinEditControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    FontFields(f);
-    UpDownFields(f);
+    TskDataSkinCustomControl::Fields(fields);
+    FontFields(fields);
+    UpDownFields(fields);
 }
 
-void TskDataSkinEditControl::Fields(TskRecordFields& f)
+void TskDataSkinEditControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    f.Rect("activeskinrect", ActiveSkinRect);
-    FontFields(f);
-    f.Color("disabledfontcolor", DisabledFontColor);
-    f.Color("activefontcolor", ActiveFontColor);
-    f.Rect("buttonrect", ButtonRect);
-    f.Rect("activebuttonrect", ActiveButtonRect);
-    f.Rect("downbuttonrect", DownButtonRect);
-    f.Rect("unenabledbuttonrect", UnEnabledButtonRect);
+    TskDataSkinCustomControl::Fields(fields);
+    fields.Rect("activeskinrect", ActiveSkinRect);
+    FontFields(fields);
+    fields.Color("disabledfontcolor", DisabledFontColor);
+    fields.Color("activefontcolor", ActiveFontColor);
+    fields.Rect("buttonrect", ButtonRect);
+    fields.Rect("activebuttonrect", ActiveButtonRect);
+    fields.Rect("downbuttonrect", DownButtonRect);
+    fields.Rect("unenabledbuttonrect", UnEnabledButtonRect);
 }
 
-void TskDataSkinMemoControl::Fields(TskRecordFields& f)
+void TskDataSkinMemoControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinEditControl::Fields(f);
-    f.Color("bgcolor", BGColor);
-    f.Color("activebgcolor", ActiveBGColor);
+    TskDataSkinEditControl::Fields(fields);
+    fields.Color("bgcolor", BGColor);
+    fields.Color("activebgcolor", ActiveBGColor);
 }
 
-void TskDataSkinLabelControl::Fields(TskRecordFields& f)
+void TskDataSkinLabelControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    FontFields(f);
+    TskDataSkinCustomControl::Fields(fields);
+    FontFields(fields);
 }
 
-void TskDataSkinBitLabelControl::Fields(TskRecordFields& f)
+void TskDataSkinBitLabelControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    f.Rect("skintextrect", SkinTextRect);
-    f.Integer("symbolwidth", SymbolWidth);
-    f.Integer("symbolheight", SymbolHeight);
-    f.TextLines("symbols", Symbols);
+    TskDataSkinCustomControl::Fields(fields);
+    fields.Rect("skintextrect", SkinTextRect);
+    fields.Integer("symbolwidth", SymbolWidth);
+    fields.Integer("symbolheight", SymbolHeight);
+    fields.TextLines("symbols", Symbols);
 }
 
-void TskDataSkinTrackBarControl::Fields(TskRecordFields& f)
+void TskDataSkinTrackBarControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    f.Rect("trackarea", TrackArea);
-    f.Rect("buttonrect", ButtonRect);
-    f.Rect("activebuttonrect", ActiveButtonRect);
-    f.Boolean("vertical", Vertical);
+    TskDataSkinCustomControl::Fields(fields);
+    fields.Rect("trackarea", TrackArea);
+    fields.Rect("buttonrect", ButtonRect);
+    fields.Rect("activebuttonrect", ActiveButtonRect);
+    fields.Boolean("vertical", Vertical);
 }
 
-void TskDataSkinGaugeControl::Fields(TskRecordFields& f)
+void TskDataSkinGaugeControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    f.Rect("progressarea", ProgressArea);
-    f.Rect("progressrect", ProgressRect);
-    f.Integer("beginoffset", BeginOffset);
-    f.Integer("endoffset", EndOffset);
-    f.Boolean("vertical", Vertical);
-    FontFields(f);
+    TskDataSkinCustomControl::Fields(fields);
+    fields.Rect("progressarea", ProgressArea);
+    fields.Rect("progressrect", ProgressRect);
+    fields.Integer("beginoffset", BeginOffset);
+    fields.Integer("endoffset", EndOffset);
+    fields.Boolean("vertical", Vertical);
+    FontFields(fields);
 }
 
-void TskDataSkinScrollBoxControl::Fields(TskRecordFields& f)
+void TskDataSkinScrollBoxControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    f.Integer("bgpictureindex", BGPictureIndex, -1);
+    TskDataSkinCustomControl::Fields(fields);
+    fields.Integer("bgpictureindex", BGPictureIndex, -1);
 }
 
-void TskDataSkinPanelControl::Fields(TskRecordFields& f)
+void TskDataSkinPanelControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    f.Integer("bgpictureindex", BGPictureIndex, -1);
-    f.Rect("captionrect", CaptionRect);
-    f.Alignment("alignment", Alignment);
-    FontFields(f);
-    f.Rect("checkimagerect", CheckImageRect);
-    f.Rect("uncheckimagerect", UnCheckImageRect);
+    TskDataSkinCustomControl::Fields(fields);
+    fields.Integer("bgpictureindex", BGPictureIndex, -1);
+    fields.Rect("captionrect", CaptionRect);
+    fields.Alignment("alignment", Alignment);
+    FontFields(fields);
+    fields.Rect("checkimagerect", CheckImageRect);
+    fields.Rect("uncheckimagerect", UnCheckImageRect);
 }
 
-void TskDataSkinExPanelControl::Fields(TskRecordFields& f)
+void TskDataSkinExPanelControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    f.Rect("rollhskinrect", RollHSkinRect);
-    f.Rect("rollvskinrect", RollVSkinRect);
-    f.Integer("rollleftoffset", RollLeftOffset);
-    f.Integer("rollrightoffset", RollRightOffset);
-    f.Integer("rolltopoffset", RollTopOffset);
-    f.Integer("rollbottomoffset", RollBottomOffset);
-    f.Rect("rollvcaptionrect", RollVCaptionRect);
-    f.Rect("rollhcaptionrect", RollHCaptionRect);
-    f.Rect("closebuttonrect", CloseButtonRect);
-    f.Rect("closebuttonactiverect", CloseButtonActiveRect);
-    f.Rect("closebuttondownrect", CloseButtonDownRect);
-    f.Rect("hrollbuttonrect", HRollButtonRect);
-    f.Rect("hrollbuttonactiverect", HRollButtonActiveRect);
-    f.Rect("hrollbuttondownrect", HRollButtonDownRect);
-    f.Rect("hrestorebuttonrect", HRestoreButtonRect);
-    f.Rect("hrestorebuttonactiverect", HRestoreButtonActiveRect);
-    f.Rect("hrestorebuttondownrect", HRestoreButtonDownRect);
-    f.Rect("vrollbuttonrect", VRollButtonRect);
-    f.Rect("vrollbuttonactiverect", VRollButtonActiveRect);
-    f.Rect("vrollbuttondownrect", VRollButtonDownRect);
-    f.Rect("vrestorebuttonrect", VRestoreButtonRect);
-    f.Rect("vrestorebuttonactiverect", VRestoreButtonActiveRect);
-    f.Rect("vrestorebuttondownrect", VRestoreButtonDownRect);
-    f.Rect("captionrect", CaptionRect);
-    FontFields(f);
+    TskDataSkinCustomControl::Fields(fields);
+    fields.Rect("rollhskinrect", RollHSkinRect);
+    fields.Rect("rollvskinrect", RollVSkinRect);
+    fields.Integer("rollleftoffset", RollLeftOffset);
+    fields.Integer("rollrightoffset", RollRightOffset);
+    fields.Integer("rolltopoffset", RollTopOffset);
+    fields.Integer("rollbottomoffset", RollBottomOffset);
+    fields.Rect("rollvcaptionrect", RollVCaptionRect);
+    fields.Rect("rollhcaptionrect", RollHCaptionRect);
+    fields.Rect("closebuttonrect", CloseButtonRect);
+    fields.Rect("closebuttonactiverect", CloseButtonActiveRect);
+    fields.Rect("closebuttondownrect", CloseButtonDownRect);
+    fields.Rect("hrollbuttonrect", HRollButtonRect);
+    fields.Rect("hrollbuttonactiverect", HRollButtonActiveRect);
+    fields.Rect("hrollbuttondownrect", HRollButtonDownRect);
+    fields.Rect("hrestorebuttonrect", HRestoreButtonRect);
+    fields.Rect("hrestorebuttonactiverect", HRestoreButtonActiveRect);
+    fields.Rect("hrestorebuttondownrect", HRestoreButtonDownRect);
+    fields.Rect("vrollbuttonrect", VRollButtonRect);
+    fields.Rect("vrollbuttonactiverect", VRollButtonActiveRect);
+    fields.Rect("vrollbuttondownrect", VRollButtonDownRect);
+    fields.Rect("vrestorebuttonrect", VRestoreButtonRect);
+    fields.Rect("vrestorebuttonactiverect", VRestoreButtonActiveRect);
+    fields.Rect("vrestorebuttondownrect", VRestoreButtonDownRect);
+    fields.Rect("captionrect", CaptionRect);
+    FontFields(fields);
 }
 
-void TskDataSkinCheckRadioControl::Fields(TskRecordFields& f)
+void TskDataSkinCheckRadioControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    FontFields(f);
-    f.Color("activefontcolor", ActiveFontColor);
-    f.Color("unenabledfontcolor", UnEnabledFontColor);
-    f.Color("framefontcolor", FrameFontColor);
-    f.Boolean("morphing", Morphing);
-    f.Enumeration("morphkind", MorphKind, MorphKindKeywords);
-    f.Rect("activeskinrect", ActiveSkinRect);
-    f.Rect("checkimagearea", CheckImageArea);
-    f.Rect("textarea", TextArea);
-    f.Rect("checkimagerect", CheckImageRect);
-    f.Rect("uncheckimagerect", UnCheckImageRect);
-    f.Rect("activecheckimagerect", ActiveCheckImageRect);
-    f.Rect("activeuncheckimagerect", ActiveUnCheckImageRect);
-    f.Rect("unenabledcheckimagerect", UnEnabledCheckImageRect);
-    f.Rect("unenableduncheckimagerect", UnEnabledUnCheckImageRect);
+    TskDataSkinCustomControl::Fields(fields);
+    FontFields(fields);
+    fields.Color("activefontcolor", ActiveFontColor);
+    fields.Color("unenabledfontcolor", UnEnabledFontColor);
+    fields.Color("framefontcolor", FrameFontColor);
+    fields.Boolean("morphing", Morphing);
+    fields.Enumeration("morphkind", MorphKind, MorphKindKeywords);
+    fields.Rect("activeskinrect", ActiveSkinRect);
+    fields.Rect("checkimagearea", CheckImageArea);
+    fields.Rect("textarea", TextArea);
+    fields.Rect("checkimagerect", CheckImageRect);
+    fields.Rect("uncheckimagerect", UnCheckImageRect);
+    fields.Rect("activecheckimagerect", ActiveCheckImageRect);
+    fields.Rect("activeuncheckimagerect", ActiveUnCheckImageRect);
+    fields.Rect("unenabledcheckimagerect", UnEnabledCheckImageRect);
+    fields.Rect("unenableduncheckimagerect", UnEnabledUnCheckImageRect);
 }
 
-void TskDataSkinButtonControl::Fields(TskRecordFields& f)
+void TskDataSkinButtonControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinCustomControl::Fields(f);
-    FontFields(f);
-    f.Color("activefontcolor", ActiveFontColor);
-    f.Color("disabledfontcolor", DisabledFontColor);
-    f.Color("downfontcolor", DownFontColor);
-    f.Boolean("morphing", Morphing);
-    f.Enumeration("morphkind", MorphKind, MorphKindKeywords);
-    f.Rect("activeskinrect", ActiveSkinRect);
-    f.Rect("downskinrect", DownSkinRect);
-    f.Rect("disabledskinrect", DisabledSkinRect);
+    TskDataSkinCustomControl::Fields(fields);
+    FontFields(fields);
+    fields.Color("activefontcolor", ActiveFontColor);
+    fields.Color("disabledfontcolor", DisabledFontColor);
+    fields.Color("downfontcolor", DownFontColor);
+    fields.Boolean("morphing", Morphing);
+    fields.Enumeration("morphkind", MorphKind, MorphKindKeywords);
+    fields.Rect("activeskinrect", ActiveSkinRect);
+    fields.Rect("downskinrect", DownSkinRect);
+    fields.Rect("disabledskinrect", DisabledSkinRect);
 }
 
-void TskDataSkinMenuButtonControl::Fields(TskRecordFields& f)
+void TskDataSkinMenuButtonControl::Fields(TskRecordFields& fields)
 {
-    TskDataSkinButtonControl::Fields(f);
-    f.Rect("trackbuttonrect", TrackButtonRect);
+    TskDataSkinButtonControl::Fields(fields);
+    fields.Rect("trackbuttonrect", TrackButtonRect);
 }
 
 std::unique_ptr<TskDataSkinControl> CreateControlRecord(const std::string& keyword, const std::string& name)

@@ -22,7 +22,7 @@ public:
     TRect SkinRect;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 // The base of the controls that are drawn at any size from corner points and a
@@ -36,7 +36,7 @@ public:
     virtual bool FitsPicture(int PictureWidth, int PictureHeight) const;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinBevel : public TskDataSkinControl {
@@ -45,7 +45,7 @@ public:
     TColor LightColor = 0, DarkColor = 0;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinSlider : public TskDataSkinControl {
@@ -57,17 +57,17 @@ public:
     TColor PointsColor = 0;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 // Text in the element's font on a background colour: the font keys, then bgcolor.
 struct TskFontOnColor : TskFontGroup {
     TColor BGColor = 0;
 
-    void FontOnColorFields(TskRecordFields& f)
+    void FontOnColorFields(TskRecordFields& fields)
     {
-        FontFields(f);
-        f.Color("bgcolor", BGColor);
+        FontFields(fields);
+        fields.Color("bgcolor", BGColor);
     }
 };
 
@@ -76,7 +76,7 @@ public:
     using TskDataSkinControl::TskDataSkinControl;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinListView : public TskDataSkinControl, public TskFontOnColor {
@@ -84,7 +84,7 @@ public:
     using TskDataSkinControl::TskDataSkinControl;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinRichEdit : public TskDataSkinControl, public TskFontOnColor {
@@ -92,7 +92,7 @@ public:
     using TskDataSkinControl::TskDataSkinControl;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinStdLabelControl : public TskDataSkinControl, public TskFontGroup {
@@ -101,7 +101,7 @@ public:
     TColor ActiveFontColor = 0;  // blue when the section gives none
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinMainMenuBar : public TskDataSkinControl {
@@ -113,7 +113,7 @@ public:
     TColor TrackMarkColor = 0, TrackMarkActiveColor = 0;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinTabControl : public TskDataSkinControl, public SkinGeometry, public TskFontGroup {
@@ -127,7 +127,7 @@ public:
     std::string UpDown;  // the control record of the tab scroller
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinGridControl : public TskDataSkinControl, public TskFontGroup {
@@ -147,7 +147,7 @@ public:
     TColor FixedFontColor = 0;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 // The base of the controls drawn from a strip of equal frames.
@@ -160,7 +160,7 @@ public:
     void LoadFromIni(TCustomIniFile& ini) override;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinAnimateControl : public TskDataSkinFrameControl {
@@ -184,7 +184,7 @@ public:
     TskRegulatorKind Kind = rkRound;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinControlBar : public TskDataSkinCustomControl {
@@ -194,7 +194,7 @@ public:
     int32_t BGPictureIndex = 0;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 // Always drawn at the size of SkinRect: its corner points and client rectangle are
@@ -206,7 +206,7 @@ public:
     void LoadFromIni(TCustomIniFile& ini) override;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinListBox : public TskDataSkinCustomControl, public TskFontGroup, public TskUpDownRects {
@@ -226,7 +226,7 @@ public:
     std::string VScrollBarName, HScrollBarName, BothHScrollBarName;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinCheckListBox : public TskDataSkinListBox {
@@ -235,7 +235,7 @@ public:
     TRect CheckImageRect, ItemCheckRect, UnCheckImageRect;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinComboBox : public TskDataSkinCustomControl, public TskFontGroup {
@@ -249,7 +249,7 @@ public:
     TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinScrollBarControl : public TskDataSkinCustomControl, public TskUpDownRects {
@@ -261,7 +261,7 @@ public:
     TRect GlyphRect, ActiveGlyphRect, DownGlyphRect;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinSpinEditControl : public TskDataSkinCustomControl, public TskFontGroup, public TskUpDownRects {
@@ -269,7 +269,7 @@ public:
     using TskDataSkinCustomControl::TskDataSkinCustomControl;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinEditControl : public TskDataSkinCustomControl, public TskFontGroup {
@@ -281,7 +281,7 @@ public:
     TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinMemoControl : public TskDataSkinEditControl {
@@ -290,7 +290,7 @@ public:
     TColor BGColor = 0, ActiveBGColor = 0;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinLabelControl : public TskDataSkinCustomControl, public TskFontGroup {
@@ -298,7 +298,7 @@ public:
     using TskDataSkinCustomControl::TskDataSkinCustomControl;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinBitLabelControl : public TskDataSkinCustomControl {
@@ -309,7 +309,7 @@ public:
     gui::TStringList Symbols;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinTrackBarControl : public TskDataSkinCustomControl {
@@ -319,7 +319,7 @@ public:
     bool Vertical = false;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinSplitterControl : public TskDataSkinCustomControl {
@@ -336,7 +336,7 @@ public:
     bool Vertical = false;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinScrollBoxControl : public TskDataSkinCustomControl {
@@ -345,7 +345,7 @@ public:
     int32_t BGPictureIndex = 0;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinPanelControl : public TskDataSkinCustomControl, public TskFontGroup {
@@ -358,7 +358,7 @@ public:
     TRect CheckImageRect, UnCheckImageRect;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinExPanelControl : public TskDataSkinCustomControl, public TskFontGroup {
@@ -375,7 +375,7 @@ public:
     TRect CaptionRect;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinCheckRadioControl : public TskDataSkinCustomControl, public TskFontGroup {
@@ -389,7 +389,7 @@ public:
     TRect UnEnabledCheckImageRect, UnEnabledUnCheckImageRect;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinButtonControl : public TskDataSkinCustomControl, public TskFontGroup {
@@ -402,7 +402,7 @@ public:
     TRect ActiveSkinRect, DownSkinRect, DisabledSkinRect;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinMenuButtonControl : public TskDataSkinButtonControl {
@@ -411,7 +411,7 @@ public:
     TRect TrackButtonRect;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 // A new record of the class that a SKINCONTROLS type keyword names (compared

@@ -2,36 +2,37 @@
 
 namespace sk {
 
-int RectWidth(const TRect& r) { return r.Right - r.Left; }
+int RectWidth(const TRect& rect) { return rect.Right - rect.Left; }
 
-int RectHeight(const TRect& r) { return r.Bottom - r.Top; }
+int RectHeight(const TRect& rect) { return rect.Bottom - rect.Top; }
 
-void ClearRect(TRect& r) { r = TRect{}; }
+void ClearRect(TRect& rect) { rect = TRect{}; }
 
-bool IsNullRect(const TRect& r) { return r.Right - r.Left < 1 || r.Bottom - r.Top < 1; }
+bool IsNullRect(const TRect& rect) { return rect.Right - rect.Left < 1 || rect.Bottom - rect.Top < 1; }
 
-bool RectInPicture(const TRect& r, int PictureWidth, int PictureHeight)
+bool RectInPicture(const TRect& rect, int PictureWidth, int PictureHeight)
 {
-    return !IsNullRect(r) && r.Left >= 0 && r.Top >= 0 && r.Right <= PictureWidth && r.Bottom <= PictureHeight;
+    return !IsNullRect(rect) && rect.Left >= 0 && rect.Top >= 0 && rect.Right <= PictureWidth &&
+           rect.Bottom <= PictureHeight;
 }
 
-bool UnsetOrInPicture(const TRect& r, int PictureWidth, int PictureHeight)
+bool UnsetOrInPicture(const TRect& rect, int PictureWidth, int PictureHeight)
 {
-    return IsNullRect(r) || RectInPicture(r, PictureWidth, PictureHeight);
+    return IsNullRect(rect) || RectInPicture(rect, PictureWidth, PictureHeight);
 }
 
-bool IsNullPoint(const TPoint& p) { return p.X == 0 || p.Y == 0; }
+bool IsNullPoint(const TPoint& point) { return point.X == 0 || point.Y == 0; }
 
-bool IsPointInRect(const TRect& r, const TPoint& p)
+bool IsPointInRect(const TRect& rect, const TPoint& point)
 {
-    return p.X >= r.Left && p.X <= r.Right && p.Y >= r.Top && p.Y <= r.Bottom;
+    return point.X >= rect.Left && point.X <= rect.Right && point.Y >= rect.Top && point.Y <= rect.Bottom;
 }
 
 namespace {
 
-bool PointInRectExclusive(const TRect& r, const TPoint& p)
+bool PointInRectExclusive(const TRect& rect, const TPoint& point)
 {
-    return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom;
+    return point.X >= rect.Left && point.X < rect.Right && point.Y >= rect.Top && point.Y < rect.Bottom;
 }
 
 }  // namespace

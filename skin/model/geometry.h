@@ -9,20 +9,20 @@ namespace sk {
 using gui::TPoint;
 using gui::TRect;
 
-int RectWidth(const TRect& r);
-int RectHeight(const TRect& r);
-void ClearRect(TRect& r);
+int RectWidth(const TRect& rect);
+int RectHeight(const TRect& rect);
+void ClearRect(TRect& rect);
 // An unset skin rectangle: narrower or lower than one pixel.
-bool IsNullRect(const TRect& r);
+bool IsNullRect(const TRect& rect);
 // A rectangle that can be cut from a picture of the given size: set, and with all
 // four edges inside it.
-bool RectInPicture(const TRect& r, int PictureWidth, int PictureHeight);
+bool RectInPicture(const TRect& rect, int PictureWidth, int PictureHeight);
 // An unset rectangle, or one that can be cut from the picture.
-bool UnsetOrInPicture(const TRect& r, int PictureWidth, int PictureHeight);
+bool UnsetOrInPicture(const TRect& rect, int PictureWidth, int PictureHeight);
 // An unset skin point: either coordinate 0.
-bool IsNullPoint(const TPoint& p);
+bool IsNullPoint(const TPoint& point);
 // All four edges count as inside.
-bool IsPointInRect(const TRect& r, const TPoint& p);
+bool IsPointInRect(const TRect& rect, const TPoint& point);
 // Both corners inside `outer`, its right and bottom edges counting as outside.
 bool RectInRect(const TRect& inner, const TRect& outer);
 // A corner zone of a picture of the given size, for the tests above: its right and

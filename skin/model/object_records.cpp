@@ -4,33 +4,33 @@
 
 namespace sk {
 
-void TskDataSkinObject::Fields(TskRecordFields& f)
+void TskDataSkinObject::Fields(TskRecordFields& fields)
 {
-    f.String("hint", Hint);
-    f.Boolean("rollup", RollUp);
-    f.Integer("activepictureindex", ActivePictureIndex, -1);
-    f.Boolean("skinrectinapicture", SkinRectInAPicture);
-    f.Integer("cursorindex", CursorIndex, -1);
-    f.Rect("skinrect", SkinRect);
-    f.Rect("activeskinrect", ActiveSkinRect);
-    f.Boolean("morphing", Morphing);
-    f.Enumeration("morphkind", MorphKind, MorphKindKeywords);
+    fields.String("hint", Hint);
+    fields.Boolean("rollup", RollUp);
+    fields.Integer("activepictureindex", ActivePictureIndex, -1);
+    fields.Boolean("skinrectinapicture", SkinRectInAPicture);
+    fields.Integer("cursorindex", CursorIndex, -1);
+    fields.Rect("skinrect", SkinRect);
+    fields.Rect("activeskinrect", ActiveSkinRect);
+    fields.Boolean("morphing", Morphing);
+    fields.Enumeration("morphkind", MorphKind, MorphKindKeywords);
 }
 
-void TskDataUserObject::Fields(TskRecordFields& f)
+void TskDataUserObject::Fields(TskRecordFields& fields)
 {
-    f.Boolean("rollup", RollUp);
-    f.Rect("skinrect", SkinRect);
-    f.Integer("cursorindex", CursorIndex, -1);
+    fields.Boolean("rollup", RollUp);
+    fields.Rect("skinrect", SkinRect);
+    fields.Integer("cursorindex", CursorIndex, -1);
 }
 
-void TskDataSkinBitLabel::Fields(TskRecordFields& f)
+void TskDataSkinBitLabel::Fields(TskRecordFields& fields)
 {
-    TskDataSkinObject::Fields(f);
-    f.String("textvalue", TextValue);
-    f.Integer("symbolwidth", SymbolWidth);
-    f.Integer("symbolheight", SymbolHeight);
-    f.TextLines("symbols", Symbols);
+    TskDataSkinObject::Fields(fields);
+    fields.String("textvalue", TextValue);
+    fields.Integer("symbolwidth", SymbolWidth);
+    fields.Integer("symbolheight", SymbolHeight);
+    fields.TextLines("symbols", Symbols);
 }
 
 void TskDataSkinAnimate::LoadFromIni(TCustomIniFile& ini)
@@ -45,126 +45,126 @@ void TskDataSkinAnimate::SaveToIni(TCustomIniFile& ini)
     WriteBoolean(ini, IDName, "morphing", false);
 }
 
-void TskDataSkinAnimate::Fields(TskRecordFields& f)
+void TskDataSkinAnimate::Fields(TskRecordFields& fields)
 {
-    TskDataSkinObject::Fields(f);
-    f.Integer("countframes", CountFrames, 1);
-    f.Boolean("cycle", Cycle);
-    f.Boolean("buttonstyle", ButtonStyle);
-    f.Integer("timerinterval", TimerInterval, 50);
-    f.Enumeration("command", Command, StdCommandKeywords);
+    TskDataSkinObject::Fields(fields);
+    fields.Integer("countframes", CountFrames, 1);
+    fields.Boolean("cycle", Cycle);
+    fields.Boolean("buttonstyle", ButtonStyle);
+    fields.Integer("timerinterval", TimerInterval, 50);
+    fields.Enumeration("command", Command, StdCommandKeywords);
 }
 
-void TskDataSkinLabel::Fields(TskRecordFields& f)
+void TskDataSkinLabel::Fields(TskRecordFields& fields)
 {
-    TskDataSkinObject::Fields(f);
-    FontFields(f);
-    f.Color("activefontcolor", ActiveFontColor);
-    f.Alignment("alignment", Alignment);
-    f.String("textvalue", TextValue);
+    TskDataSkinObject::Fields(fields);
+    FontFields(fields);
+    fields.Color("activefontcolor", ActiveFontColor);
+    fields.Alignment("alignment", Alignment);
+    fields.String("textvalue", TextValue);
 }
 
-void TskDataSkinGauge::Fields(TskRecordFields& f)
+void TskDataSkinGauge::Fields(TskRecordFields& fields)
 {
-    TskDataSkinObject::Fields(f);
-    f.Integer("minvalue", MinValue);
-    f.Integer("maxvalue", MaxValue);
-    f.Enumeration("kind", Kind, GaugeKindKeywords);
+    TskDataSkinObject::Fields(fields);
+    fields.Integer("minvalue", MinValue);
+    fields.Integer("maxvalue", MaxValue);
+    fields.Enumeration("kind", Kind, GaugeKindKeywords);
 }
 
-void TskFrameRange::FrameRangeFields(TskRecordFields& f)
+void TskFrameRange::FrameRangeFields(TskRecordFields& fields)
 {
-    f.Integer("minvalue", MinValue);
-    f.Integer("maxvalue", MaxValue);
-    f.Integer("countframes", CountFrames);
-    f.Enumeration("framesplacement", FramesPlacement, FramesPlacementKeywords);
+    fields.Integer("minvalue", MinValue);
+    fields.Integer("maxvalue", MaxValue);
+    fields.Integer("countframes", CountFrames);
+    fields.Enumeration("framesplacement", FramesPlacement, FramesPlacementKeywords);
 }
 
-void TskDataSkinFrameGaugeObject::Fields(TskRecordFields& f)
+void TskDataSkinFrameGaugeObject::Fields(TskRecordFields& fields)
 {
-    TskDataSkinObject::Fields(f);
-    FrameRangeFields(f);
+    TskDataSkinObject::Fields(fields);
+    FrameRangeFields(fields);
 }
 
-void TskDataSkinFrameRegulatorObject::Fields(TskRecordFields& f)
+void TskDataSkinFrameRegulatorObject::Fields(TskRecordFields& fields)
 {
-    TskDataSkinObject::Fields(f);
-    FrameRangeFields(f);
-    f.Enumeration("kind", Kind, RegulatorKindKeywords);
+    TskDataSkinObject::Fields(fields);
+    FrameRangeFields(fields);
+    fields.Enumeration("kind", Kind, RegulatorKindKeywords);
 }
 
-void TskDataSkinTrackBar::Fields(TskRecordFields& f)
+void TskDataSkinTrackBar::Fields(TskRecordFields& fields)
 {
-    TskDataSkinObject::Fields(f);
-    f.Rect("buttonrect", ButtonRect);
-    f.Rect("activebuttonrect", ActiveButtonRect);
-    f.Point("beginpoint", BeginPoint);
-    f.Point("endpoint", EndPoint);
-    f.Integer("minvalue", MinValue);
-    f.Integer("maxvalue", MaxValue);
-    f.Boolean("mousedownchangevalue", MouseDownChangeValue);
+    TskDataSkinObject::Fields(fields);
+    fields.Rect("buttonrect", ButtonRect);
+    fields.Rect("activebuttonrect", ActiveButtonRect);
+    fields.Point("beginpoint", BeginPoint);
+    fields.Point("endpoint", EndPoint);
+    fields.Integer("minvalue", MinValue);
+    fields.Integer("maxvalue", MaxValue);
+    fields.Boolean("mousedownchangevalue", MouseDownChangeValue);
 }
 
-void TskDataSkinButton::Fields(TskRecordFields& f)
+void TskDataSkinButton::Fields(TskRecordFields& fields)
 {
-    TskDataSkinObject::Fields(f);
-    f.Rect("downrect", DownRect);
-    f.Rect("disableskinrsect", DisableSkinRect);
-    f.Integer("groupindex", GroupIndex, -1);
+    TskDataSkinObject::Fields(fields);
+    fields.Rect("downrect", DownRect);
+    fields.Rect("disableskinrsect", DisableSkinRect);
+    fields.Integer("groupindex", GroupIndex, -1);
 }
 
-void TskDataSkinStdButton::Fields(TskRecordFields& f)
+void TskDataSkinStdButton::Fields(TskRecordFields& fields)
 {
-    TskDataSkinButton::Fields(f);
-    f.Enumeration("command", Command, StdCommandKeywords);
-    f.Rect("restorerect", RestoreRect);
-    f.Rect("restoreactiverect", RestoreActiveRect);
-    f.Rect("restoredownrect", RestoreDownRect);
+    TskDataSkinButton::Fields(fields);
+    fields.Enumeration("command", Command, StdCommandKeywords);
+    fields.Rect("restorerect", RestoreRect);
+    fields.Rect("restoreactiverect", RestoreActiveRect);
+    fields.Rect("restoredownrect", RestoreDownRect);
 }
 
-void TskDataSkinMenuItem::Fields(TskRecordFields& f)
+void TskDataSkinMenuItem::Fields(TskRecordFields& fields)
 {
-    TskDataSkinObject::Fields(f);
-    f.Integer("itemleftoffset", ItemLeftOffset);
-    f.Integer("itemrightoffset", ItemRightOffset);
-    f.Rect("dividerrect", DividerRect);
-    f.Integer("dividerleftoffset", DividerLeftOffset);
-    f.Integer("dividerrightoffset", DividerRightOffset);
-    f.Rect("textrect", TextRect);
-    FontFields(f);
-    f.Color("activefontcolor", ActiveFontColor);
-    f.Color("unenabledfontcolor", UnEnabledFontColor);
+    TskDataSkinObject::Fields(fields);
+    fields.Integer("itemleftoffset", ItemLeftOffset);
+    fields.Integer("itemrightoffset", ItemRightOffset);
+    fields.Rect("dividerrect", DividerRect);
+    fields.Integer("dividerleftoffset", DividerLeftOffset);
+    fields.Integer("dividerrightoffset", DividerRightOffset);
+    fields.Rect("textrect", TextRect);
+    FontFields(fields);
+    fields.Color("activefontcolor", ActiveFontColor);
+    fields.Color("unenabledfontcolor", UnEnabledFontColor);
 }
 
-void TskDataSkinMainMenuItem::Fields(TskRecordFields& f)
+void TskDataSkinMainMenuItem::Fields(TskRecordFields& fields)
 {
-    TskDataSkinObject::Fields(f);
-    f.Integer("itemleftoffset", ItemLeftOffset);
-    f.Integer("itemrightoffset", ItemRightOffset);
-    f.Rect("downrect", DownRect);
-    f.Rect("textrect", TextRect);
-    FontFields(f);
-    f.Color("activefontcolor", ActiveFontColor);
-    f.Color("downfontcolor", DownFontColor);
-    f.Color("unenabledfontColor", UnEnabledFontColor);
+    TskDataSkinObject::Fields(fields);
+    fields.Integer("itemleftoffset", ItemLeftOffset);
+    fields.Integer("itemrightoffset", ItemRightOffset);
+    fields.Rect("downrect", DownRect);
+    fields.Rect("textrect", TextRect);
+    FontFields(fields);
+    fields.Color("activefontcolor", ActiveFontColor);
+    fields.Color("downfontcolor", DownFontColor);
+    fields.Color("unenabledfontColor", UnEnabledFontColor);
 }
 
-void TskDataSkinCaption::Fields(TskRecordFields& f)
+void TskDataSkinCaption::Fields(TskRecordFields& fields)
 {
-    TskDataSkinObject::Fields(f);
-    f.Boolean("defaultcaption", DefaultCaption);
-    f.Rect("textrect", TextRect);
-    FontFields(f);
-    f.Color("activefontcolor", ActiveFontColor);
-    f.Alignment("alignment", Alignment);
-    f.Boolean("shadow", Shadow);
-    f.Color("shadowcolor", ShadowColor);
-    f.Color("activeshadowcolor", ActiveShadowColor);
-    f.Rect("framerect", FrameRect);
-    f.Rect("activeframerect", ActiveFrameRect);
-    f.Rect("frametextrect", FrameTextRect);
-    f.Integer("frameleftoffset", FrameLeftOffset);
-    f.Integer("framerightoffset", FrameRightOffset);
+    TskDataSkinObject::Fields(fields);
+    fields.Boolean("defaultcaption", DefaultCaption);
+    fields.Rect("textrect", TextRect);
+    FontFields(fields);
+    fields.Color("activefontcolor", ActiveFontColor);
+    fields.Alignment("alignment", Alignment);
+    fields.Boolean("shadow", Shadow);
+    fields.Color("shadowcolor", ShadowColor);
+    fields.Color("activeshadowcolor", ActiveShadowColor);
+    fields.Rect("framerect", FrameRect);
+    fields.Rect("activeframerect", ActiveFrameRect);
+    fields.Rect("frametextrect", FrameTextRect);
+    fields.Integer("frameleftoffset", FrameLeftOffset);
+    fields.Integer("framerightoffset", FrameRightOffset);
 }
 
 std::unique_ptr<TskDataSkinObject> CreateObjectRecord(const std::string& keyword, const std::string& name)

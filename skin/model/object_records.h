@@ -29,7 +29,7 @@ public:
     TskMorphKind MorphKind = mkDefault;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 // Reads only rollup, skinrect and cursorindex; the other fields keep their
@@ -39,7 +39,7 @@ public:
     using TskDataSkinObject::TskDataSkinObject;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinSwitch : public TskDataSkinObject {
@@ -55,7 +55,7 @@ public:
     gui::TStringList Symbols;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 // Never morphs: Morphing is false once read, and written as 0.
@@ -72,7 +72,7 @@ public:
     void SaveToIni(TCustomIniFile& ini) override;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinLabel : public TskDataSkinObject, public TskFontGroup {
@@ -83,7 +83,7 @@ public:
     std::string TextValue;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinGauge : public TskDataSkinObject {
@@ -93,7 +93,7 @@ public:
     TskGaugeKind Kind = gkHorizontal;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 // A value range shown by one of a strip of equal frames: minvalue, maxvalue,
@@ -103,7 +103,7 @@ struct TskFrameRange {
     int32_t CountFrames = 0;
     TskFramesPlacement FramesPlacement = fpHorizontal;
 
-    void FrameRangeFields(TskRecordFields& f);
+    void FrameRangeFields(TskRecordFields& fields);
 };
 
 class TskDataSkinFrameGaugeObject : public TskDataSkinObject, public TskFrameRange {
@@ -111,7 +111,7 @@ public:
     using TskDataSkinObject::TskDataSkinObject;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinFrameRegulatorObject : public TskDataSkinObject, public TskFrameRange {
@@ -120,7 +120,7 @@ public:
     TskRegulatorKind Kind = rkRound;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinTrackBar : public TskDataSkinObject {
@@ -132,7 +132,7 @@ public:
     bool MouseDownChangeValue = false;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinButton : public TskDataSkinObject {
@@ -143,7 +143,7 @@ public:
     int32_t GroupIndex = -1;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinStdButton : public TskDataSkinButton {
@@ -153,7 +153,7 @@ public:
     TRect RestoreRect, RestoreActiveRect, RestoreDownRect;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinMainMenuBarButton : public TskDataSkinStdButton {
@@ -171,7 +171,7 @@ public:
     TColor ActiveFontColor = 0, UnEnabledFontColor = 0;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinMainMenuItem : public TskDataSkinObject, public TskFontGroup {
@@ -183,7 +183,7 @@ public:
     TColor UnEnabledFontColor = 0;  // the key is spelled "unenabledfontColor"
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 class TskDataSkinMainMenuBarItem : public TskDataSkinMainMenuItem {
@@ -204,7 +204,7 @@ public:
     int32_t FrameLeftOffset = 0, FrameRightOffset = 0;
 
 protected:
-    void Fields(TskRecordFields& f) override;
+    void Fields(TskRecordFields& fields) override;
 };
 
 // A new record of the class that a SKINOBJECTS type keyword names (compared

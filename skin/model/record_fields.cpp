@@ -44,23 +44,23 @@ void TskRecordFields::CornerPoints(SkinGeometry& geometry)
     Point("rightbottompoint", geometry.RBPoint);
 }
 
-void FontGroupFields(TskRecordFields& f, const std::string& prefix, std::string& name, int32_t& height,
+void FontGroupFields(TskRecordFields& fields, const std::string& prefix, std::string& name, int32_t& height,
                      gui::TFontStyles& style, gui::TColor& color)
 {
-    f.String((prefix + "name").c_str(), name, "Arial");
-    f.Integer((prefix + "height").c_str(), height, 14);
-    f.FontStyles((prefix + "style").c_str(), style);
-    f.Color((prefix + "color").c_str(), color);
+    fields.String((prefix + "name").c_str(), name, "Arial");
+    fields.Integer((prefix + "height").c_str(), height, 14);
+    fields.FontStyles((prefix + "style").c_str(), style);
+    fields.Color((prefix + "color").c_str(), color);
 }
 
-void TskUpDownRects::UpDownFields(TskRecordFields& f)
+void TskUpDownRects::UpDownFields(TskRecordFields& fields)
 {
-    f.Rect("upbuttonrect", UpButtonRect);
-    f.Rect("activeupbuttonrect", ActiveUpButtonRect);
-    f.Rect("downupbuttonrect", DownUpButtonRect);
-    f.Rect("downbuttonrect", DownButtonRect);
-    f.Rect("activedownbuttonrect", ActiveDownButtonRect);
-    f.Rect("downdownbuttonrect", DownDownButtonRect);
+    fields.Rect("upbuttonrect", UpButtonRect);
+    fields.Rect("activeupbuttonrect", ActiveUpButtonRect);
+    fields.Rect("downupbuttonrect", DownUpButtonRect);
+    fields.Rect("downbuttonrect", DownButtonRect);
+    fields.Rect("activedownbuttonrect", ActiveDownButtonRect);
+    fields.Rect("downdownbuttonrect", DownDownButtonRect);
 }
 
 }  // namespace sk

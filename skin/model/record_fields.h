@@ -70,7 +70,7 @@ private:
 
 // The font keys of an element: prefix + "name" ("Arial"), "height" (14), "style",
 // "color" (0).
-void FontGroupFields(TskRecordFields& f, const std::string& prefix, std::string& name, int32_t& height,
+void FontGroupFields(TskRecordFields& fields, const std::string& prefix, std::string& name, int32_t& height,
                      gui::TFontStyles& style, gui::TColor& color);
 
 // The element's own font: the keys fontname, fontheight, fontstyle, fontcolor.
@@ -80,7 +80,10 @@ struct TskFontGroup {
     gui::TFontStyles FontStyle;
     gui::TColor FontColor = 0;
 
-    void FontFields(TskRecordFields& f) { FontGroupFields(f, "font", FontName, FontHeight, FontStyle, FontColor); }
+    void FontFields(TskRecordFields& fields)
+    {
+        FontGroupFields(fields, "font", FontName, FontHeight, FontStyle, FontColor);
+    }
 };
 
 // The rectangles of the two buttons of an up-down pair in their three states.
@@ -92,7 +95,7 @@ struct TskUpDownRects {
     gui::TRect ActiveDownButtonRect;
     gui::TRect DownDownButtonRect;
 
-    void UpDownFields(TskRecordFields& f);
+    void UpDownFields(TskRecordFields& fields);
 };
 
 }  // namespace sk

@@ -23,7 +23,7 @@ public:
 
 protected:
     // Lists the record's keys in reading order: each class calls its parent's first.
-    virtual void Fields(TskRecordFields& f) = 0;
+    virtual void Fields(TskRecordFields& fields) = 0;
 };
 
 }  // namespace sk

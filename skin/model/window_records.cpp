@@ -4,11 +4,11 @@
 
 namespace sk {
 
-void TskDataSkinWindow::WindowFields(TskRecordFields& f)
+void TskDataSkinWindow::WindowFields(TskRecordFields& fields)
 {
-    f.Integer("windowpictureindex", WindowPictureIndex, -1);
-    f.Integer("maskpictureindex", MaskPictureIndex, -1);
-    f.CornerPoints(*this);
+    fields.Integer("windowpictureindex", WindowPictureIndex, -1);
+    fields.Integer("maskpictureindex", MaskPictureIndex, -1);
+    fields.CornerPoints(*this);
 }
 
 void TskDataSkinPopupWindow::LoadFromIni(TCustomIniFile& ini)

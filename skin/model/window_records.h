@@ -22,7 +22,7 @@ public:
     int32_t MaskPictureIndex = -1;
 
 protected:
-    void WindowFields(TskRecordFields& f);
+    void WindowFields(TskRecordFields& fields);
 };
 
 class TskDataSkinPopupWindow : public TskDataSkinWindow {  // ClRect unused

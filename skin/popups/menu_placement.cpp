@@ -4,26 +4,26 @@
 
 namespace sk {
 
-gui::TPoint PlacePopupWindow(const TskMenuPlacement& p)
+gui::TPoint PlacePopupWindow(const TskMenuPlacement& placement)
 {
-    const gui::TRect& wa = p.WorkArea;
-    const gui::TRect& r = p.Anchor;
-    const int w = p.Width, h = p.Height;
+    const gui::TRect& wa = placement.WorkArea;
+    const gui::TRect& r = placement.Anchor;
+    const int w = placement.Width, h = placement.Height;
     const int mid = wa.Top + (wa.Bottom - wa.Top) / 2;
     // Pushed against the work area's edge instead of lying at the anchor: the
     // window then goes beside the anchor so as not to cover it.
     bool moved = false;
     int y = 0;
-    if (p.Scrolling) {
+    if (placement.Scrolling) {
         y = wa.Top;
-    } else if (p.Submenu) {
-        if (r.Top + h - p.ItemsTop <= wa.Bottom)
-            y = r.Top - p.ItemsTop;
+    } else if (placement.Submenu) {
+        if (r.Top + h - placement.ItemsTop <= wa.Bottom)
+            y = r.Top - placement.ItemsTop;
         else if (r.Top < mid)
             y = wa.Bottom - h;
         else
-            y = std::max(r.Bottom - h + p.ItemsTop, int(wa.Top));
-    } else if (p.PopupUp) {
+            y = std::max(r.Bottom - h + placement.ItemsTop, int(wa.Top));
+    } else if (placement.PopupUp) {
         if (r.Top - h >= wa.Top) {
             y = r.Top - h;
         } else if (r.Top >= mid) {
@@ -49,7 +49,7 @@ gui::TPoint PlacePopupWindow(const TskMenuPlacement& p)
         }
     }
     int x = 0;
-    if (p.Submenu || p.Scrolling || moved) {
+    if (placement.Submenu || placement.Scrolling || moved) {
         x = r.Right + w + 1 <= wa.Right ? r.Right + 1 : r.Left - w - 1;
     } else {
         x = r.Left;

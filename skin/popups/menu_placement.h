@@ -19,6 +19,6 @@ struct TskMenuPlacement {
 };
 
 // The screen position of the window's top-left corner.
-gui::TPoint PlacePopupWindow(const TskMenuPlacement& p);
+gui::TPoint PlacePopupWindow(const TskMenuPlacement& placement);
 
 }  // namespace sk

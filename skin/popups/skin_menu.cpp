@@ -111,11 +111,11 @@ void TskSkinMenu::OpenLevel(const gui::TRect& anchor, gui::TMenuItem& item, int 
     levels_.back()->Popup(anchor, item, startIndex, submenu, popupUp);
 }
 
-void TskSkinMenu::CloseLevels(int n)
+void TskSkinMenu::CloseLevels(int from)
 {
-    if (n < 0)
-        n = 0;
-    while (int(levels_.size()) > n) {
+    if (from < 0)
+        from = 0;
+    while (int(levels_.size()) > from) {
         std::unique_ptr<TskSkinPopupWindow> level = std::move(levels_.back());
         levels_.pop_back();
         for (int i = 0; i < level->RowCount(); ++i)
@@ -125,7 +125,7 @@ void TskSkinMenu::CloseLevels(int n)
         closed_.push_back(std::move(level));
     }
     PostRelease();
-    if (n != 0)
+    if (from != 0)
         return;
     StopSubmenuTimer();
     menusOpen_ = false;

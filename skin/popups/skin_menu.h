@@ -45,7 +45,7 @@ public:
     void Popup(gui::TControl* ownerControl, TskSkinData* skinData, int startIndex, const gui::TRect& anchor,
                gui::TMenuItem* item, bool popupUp);
     // Closes level n and those above it; closing level 0 closes the menus.
-    void CloseLevels(int n);
+    void CloseLevels(int from);
     // Closes every level and tells the form.
     void CloseMenus();
     // Whether a message that reaches the form dismisses the menus: moves, sizes,

@@ -51,26 +51,26 @@ GlyphFunction SystemMenuGlyph(const std::string& name)
     return nullptr;
 }
 
-void Fill(TCanvas& c, const TRect& r, TColor colour)
+void Fill(TCanvas& canvas, const TRect& rect, TColor colour)
 {
-    c.Brush().SetStyle(gui::bsSolid);
-    c.Brush().SetColor(colour);
-    c.FillRect(r);
+    canvas.Brush().SetStyle(gui::bsSolid);
+    canvas.Brush().SetColor(colour);
+    canvas.FillRect(rect);
 }
 
-void Frame(TCanvas& c, const TRect& r, TColor colour)
+void Frame(TCanvas& canvas, const TRect& rect, TColor colour)
 {
-    c.Brush().SetStyle(gui::bsSolid);
-    c.Brush().SetColor(colour);
-    c.FrameRect(r);
+    canvas.Brush().SetStyle(gui::bsSolid);
+    canvas.Brush().SetColor(colour);
+    canvas.FrameRect(rect);
 }
 
-void DrawSubmenuArrow(TCanvas& c, int x, int y, TColor colour)
+void DrawSubmenuArrow(TCanvas& canvas, int x, int y, TColor colour)
 {
-    c.Pen().SetColor(colour);
+    canvas.Pen().SetColor(colour);
     for (int i = 0; i <= 3; ++i) {
-        c.MoveTo(x + i, y + i);
-        c.LineTo(x + i, y + 7 - i);
+        canvas.MoveTo(x + i, y + i);
+        canvas.LineTo(x + i, y + 7 - i);
     }
 }
 
@@ -127,25 +127,25 @@ void TskSkinMenuItem::Draw(TCanvas& canvas)
     CopyToCanvas(canvas, b);
 }
 
-void TskSkinMenuItem::CopyToCanvas(TCanvas& canvas, gui::TBitmap& b)
+void TskSkinMenuItem::CopyToCanvas(TCanvas& canvas, gui::TBitmap& bitmap)
 {
-    if (b.Empty())
+    if (bitmap.Empty())
         return;
     if (window_.FakeTransparency() && window_.ScreenEffect()) {
-        TskEffectBmp effect(b.Handle());
-        effect.MorphRect(*window_.ScreenEffect(), gui::Rect(0, 0, b.Width(), b.Height()), window_.BlendFactor(),
-                         itemRect_.Left, itemRect_.Top);
+        TskEffectBmp effect(bitmap.Handle());
+        effect.MorphRect(*window_.ScreenEffect(), gui::Rect(0, 0, bitmap.Width(), bitmap.Height()),
+                         window_.BlendFactor(), itemRect_.Left, itemRect_.Top);
         effect.Draw(canvas.Handle(), itemRect_.Left, itemRect_.Top);
         return;
     }
-    canvas.Draw(itemRect_.Left, itemRect_.Top, b);
+    canvas.Draw(itemRect_.Left, itemRect_.Top, bitmap);
 }
 
-void TskSkinMenuItem::DrawDefaultRow(gui::TBitmap& b, bool activeLook)
+void TskSkinMenuItem::DrawDefaultRow(gui::TBitmap& bitmap, bool activeLook)
 {
     const int w = RectWidth(itemRect_), h = RectHeight(itemRect_);
-    b.SetSize(w, h);
-    TCanvas& c = b.Canvas();
+    bitmap.SetSize(w, h);
+    TCanvas& c = bitmap.Canvas();
     const int gutter = window_.Images() ? window_.GlyphWidth() : 19;
     TColor text = gui::clWindowText;
     if (activeLook) {
@@ -166,21 +166,21 @@ void TskSkinMenuItem::DrawDefaultRow(gui::TBitmap& b, bool activeLook)
     DrawContent(c, k, gutter, 19, MarkPlaces{k.Left, k.Left + 2, k.Left + 3, k.Left + 3}, text);
 }
 
-void TskSkinMenuItem::DrawSeparator(gui::TBitmap& b)
+void TskSkinMenuItem::DrawSeparator(gui::TBitmap& bitmap)
 {
-    MakeHSkinImage(rowRecord_->DividerLeftOffset, rowRecord_->DividerRightOffset, b, *picture_, rowRecord_->DividerRect,
-                   RectWidth(itemRect_));
+    MakeHSkinImage(rowRecord_->DividerLeftOffset, rowRecord_->DividerRightOffset, bitmap, *picture_,
+                   rowRecord_->DividerRect, RectWidth(itemRect_));
 }
 
-void TskSkinMenuItem::DrawSkinnedRow(gui::TBitmap& b, bool activeLook)
+void TskSkinMenuItem::DrawSkinnedRow(gui::TBitmap& bitmap, bool activeLook)
 {
     const TskDataSkinMenuItem& record = *rowRecord_;
     const int w = RectWidth(itemRect_);
     // An element without a selected picture shows its normal one.
     const TRect& source =
         activeLook && !IsNullRect(record.ActiveSkinRect) ? record.ActiveSkinRect : record.SkinRect;
-    MakeHSkinImage(record.ItemLeftOffset, record.ItemRightOffset, b, *picture_, source, w);
-    TCanvas& c = b.Canvas();
+    MakeHSkinImage(record.ItemLeftOffset, record.ItemRightOffset, bitmap, *picture_, source, w);
+    TCanvas& c = bitmap.Canvas();
     const int gutter = window_.Images() ? window_.GlyphWidth() : 16;
     TRect text = record.TextRect;
     text.Right += w - RectWidth(record.SkinRect);
@@ -194,52 +194,52 @@ void TskSkinMenuItem::DrawSkinnedRow(gui::TBitmap& b, bool activeLook)
     DrawContent(c, text, gutter, 16, MarkPlaces{x, x, x, x}, colour);
 }
 
-void TskSkinMenuItem::DrawContent(TCanvas& c, const TRect& k, int gutter, int rightMargin, const MarkPlaces& marks,
-                                  TColor colour)
+void TskSkinMenuItem::DrawContent(TCanvas& canvas, const TRect& text, int gutter, int rightMargin,
+                                  const MarkPlaces& marks, TColor colour)
 {
-    const int centre = k.Top + RectHeight(k) / 2;
-    c.Font().SetColor(colour);
-    c.Brush().SetStyle(gui::bsClear);
+    const int centre = text.Top + RectHeight(text) / 2;
+    canvas.Font().SetColor(colour);
+    canvas.Brush().SetStyle(gui::bsClear);
 
-    TRect caption = gui::Rect(k.Left + gutter, k.Top, k.Right - rightMargin, k.Top);
-    c.DrawText(menuItem_.Caption(), caption, DT_CALCRECT | DT_SINGLELINE);
+    TRect caption = gui::Rect(text.Left + gutter, text.Top, text.Right - rightMargin, text.Top);
+    canvas.DrawText(menuItem_.Caption(), caption, DT_CALCRECT | DT_SINGLELINE);
     const int textHeight = RectHeight(caption);
     caption.Top = centre - textHeight / 2;
     caption.Bottom = caption.Top + textHeight;
     caption.Right += 2;
-    c.DrawText(menuItem_.Caption(), caption, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    canvas.DrawText(menuItem_.Caption(), caption, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 
     const std::string shortCut = gui::ShortCutToText(menuItem_.ShortCut());
     if (!shortCut.empty()) {
-        const int right = k.Right - rightMargin;
-        TRect r = gui::Rect(right - c.TextWidth(shortCut), caption.Top, right, caption.Bottom);
-        c.DrawText(shortCut, r, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+        const int right = text.Right - rightMargin;
+        TRect r = gui::Rect(right - canvas.TextWidth(shortCut), caption.Top, right, caption.Bottom);
+        canvas.DrawText(shortCut, r, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
     }
 
     if (menuItem_.Count() > 0)
-        DrawSubmenuArrow(c, k.Right - 7, centre - 4, colour);
+        DrawSubmenuArrow(canvas, text.Right - 7, centre - 4, colour);
 
     gui::TImageList* images = window_.Images();
     const int index = menuItem_.ImageIndex();
     if (images && index >= 0 && index < images->Count()) {
-        const int y = k.Top + (RectHeight(k) - images->Height()) / 2;
-        images->Draw(c, marks.image, y, index, menuItem_.Enabled());
+        const int y = text.Top + (RectHeight(text) - images->Height()) / 2;
+        images->Draw(canvas, marks.image, y, index, menuItem_.Enabled());
         if (menuItem_.Checked()) {
-            c.Pen().SetColor(colour);
-            c.Brush().SetStyle(gui::bsClear);
-            c.Rectangle(marks.image - 1, y - 1, marks.image + images->Width() + 1, y + images->Height() + 1);
+            canvas.Pen().SetColor(colour);
+            canvas.Brush().SetStyle(gui::bsClear);
+            canvas.Rectangle(marks.image - 1, y - 1, marks.image + images->Width() + 1, y + images->Height() + 1);
         }
         return;
     }
     if (GlyphFunction glyph = SystemMenuGlyph(menuItem_.Name())) {
-        glyph(c, marks.glyph, centre - 4, colour);
+        glyph(canvas, marks.glyph, centre - 4, colour);
     } else if (menuItem_.Checked() && menuItem_.RadioItem()) {
-        c.Pen().SetColor(colour);
-        c.Brush().SetStyle(gui::bsSolid);
-        c.Brush().SetColor(colour);
-        c.Ellipse(marks.dot, centre - 3, marks.dot + 6, centre + 3);
+        canvas.Pen().SetColor(colour);
+        canvas.Brush().SetStyle(gui::bsSolid);
+        canvas.Brush().SetColor(colour);
+        canvas.Ellipse(marks.dot, centre - 3, marks.dot + 6, centre + 3);
     } else if (menuItem_.Checked()) {
-        DrawCheckMark(c, marks.check, centre - 4, colour);
+        DrawCheckMark(canvas, marks.check, centre - 4, colour);
     }
 }
 

@@ -57,15 +57,15 @@ public:
     void Draw(gui::TCanvas& canvas);
 
 private:
-    void DrawLook(gui::TBitmap& b, bool activeLook);
-    void DrawDefaultRow(gui::TBitmap& b, bool activeLook);
-    void DrawSkinnedRow(gui::TBitmap& b, bool activeLook);
-    void DrawSeparator(gui::TBitmap& b);
+    void DrawLook(gui::TBitmap& bitmap, bool activeLook);
+    void DrawDefaultRow(gui::TBitmap& bitmap, bool activeLook);
+    void DrawSkinnedRow(gui::TBitmap& bitmap, bool activeLook);
+    void DrawSeparator(gui::TBitmap& bitmap);
     // What every look has in common: caption, shortcut, submenu arrow, image or
     // mark, placed in the text rectangle with the gutter and right margin given.
-    void DrawContent(gui::TCanvas& c, const gui::TRect& text, int gutter, int rightMargin, const MarkPlaces& marks,
+    void DrawContent(gui::TCanvas& canvas, const gui::TRect& text, int gutter, int rightMargin, const MarkPlaces& marks,
                      gui::TColor colour);
-    void CopyToCanvas(gui::TCanvas& canvas, gui::TBitmap& b);
+    void CopyToCanvas(gui::TCanvas& canvas, gui::TBitmap& bitmap);
 
     TskSkinPopupWindow& window_;
     const TskDataSkinMenuItem* rowRecord_;

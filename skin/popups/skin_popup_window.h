@@ -73,7 +73,7 @@ public:
     void RedrawRow(TskSkinMenuItem& row);
     void DrawRow(TskSkinMenuItem& row);
     // The mouse at a client point: the scroll markers and the row under it.
-    void MouseMoveAt(gui::TPoint p);
+    void MouseMoveAt(gui::TPoint point);
 
 protected:
     void CreateParams(gui::TCreateParams& params) override;
@@ -119,11 +119,11 @@ private:
     void WMMouseActivate(gui::TMessage& message);
     void WMTimer(gui::TMessage& message);
     void CMVisibleChanged(gui::TMessage& message);
-    void PaintWindowImage(gui::TBitmap& b);
-    void DrawBackground(gui::TBitmap& b);
-    void DrawScrollMarkers(gui::TCanvas& c);
-    void DrawMarker(gui::TCanvas& c, bool top);
-    void BlendWithScreen(gui::TBitmap& b, int x, int y);
+    void PaintWindowImage(gui::TBitmap& bitmap);
+    void DrawBackground(gui::TBitmap& bitmap);
+    void DrawScrollMarkers(gui::TCanvas& canvas);
+    void DrawMarker(gui::TCanvas& canvas, bool top);
+    void BlendWithScreen(gui::TBitmap& bitmap, int x, int y);
     // Draws straight onto the shown window, outside its painting.
     void DrawOnWindow(const std::function<void(gui::TCanvas&)>& draw);
 

@@ -12,9 +12,9 @@ namespace {
 constexpr UINT_PTR kScrollTimer = 1;
 constexpr int kMarkerHeight = 10;
 
-bool Contains(const gui::TRect& r, gui::TPoint p)
+bool Contains(const gui::TRect& rect, gui::TPoint point)
 {
-    return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom;
+    return point.X >= rect.Left && point.X < rect.Right && point.Y >= rect.Top && point.Y < rect.Bottom;
 }
 
 }  // namespace
@@ -110,10 +110,10 @@ gui::TRect TskSkinPopupWindow::BottomMarker() const
     return gui::Rect(itemsRect_.Left, itemsRect_.Bottom - kMarkerHeight, itemsRect_.Right, itemsRect_.Bottom);
 }
 
-void TskSkinPopupWindow::MouseMoveAt(gui::TPoint p)
+void TskSkinPopupWindow::MouseMoveAt(gui::TPoint point)
 {
     if (scroll_) {
-        const bool inTop = Contains(TopMarker(), p), inBottom = Contains(BottomMarker(), p);
+        const bool inTop = Contains(TopMarker(), point), inBottom = Contains(BottomMarker(), point);
         if (inTop && scrollCode_ == 0 && HiddenAbove())
             StartScrolling(1);
         else if (inBottom && scrollCode_ == 0 && HiddenBelow())
@@ -123,7 +123,7 @@ void TskSkinPopupWindow::MouseMoveAt(gui::TPoint p)
     }
     for (int i = 0; i < RowCount(); ++i) {
         const TskSkinMenuItem& row = *rows_[size_t(i)];
-        if (!row.Visible() || !Contains(row.ItemRect(), p))
+        if (!row.Visible() || !Contains(row.ItemRect(), point))
             continue;
         if (i != activeRow_) {
             const int old = activeRow_;

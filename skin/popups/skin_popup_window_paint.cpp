@@ -15,27 +15,27 @@ void TskSkinPopupWindow::WMEraseBkgnd(gui::TMessage& message)
     message.Result = 1;
 }
 
-void TskSkinPopupWindow::PaintWindowImage(gui::TBitmap& b)
+void TskSkinPopupWindow::PaintWindowImage(gui::TBitmap& bitmap)
 {
     if (Width() <= 0 || Height() <= 0)
         return;
-    b.SetSize(Width(), Height());
-    DrawBackground(b);
+    bitmap.SetSize(Width(), Height());
+    DrawBackground(bitmap);
     for (int i = visibleStart_; i < visibleStart_ + visibleCount_ && i < RowCount(); ++i)
-        rows_[size_t(i)]->Draw(b.Canvas());
+        rows_[size_t(i)]->Draw(bitmap.Canvas());
     if (scroll_)
-        DrawScrollMarkers(b.Canvas());
+        DrawScrollMarkers(bitmap.Canvas());
 }
 
-void TskSkinPopupWindow::DrawBackground(gui::TBitmap& b)
+void TskSkinPopupWindow::DrawBackground(gui::TBitmap& bitmap)
 {
     const int w = Width(), h = Height();
     if (popupRecord_) {
         // The rows cover the items rectangle unless the window scrolls.
-        MakeSkinImageEx(skinGeometry_, newGeometry_, b, *windowPicture_,
+        MakeSkinImageEx(skinGeometry_, newGeometry_, bitmap, *windowPicture_,
                         gui::Rect(0, 0, windowPicture_->Width(), windowPicture_->Height()), w, h, scroll_);
     } else {
-        gui::TCanvas& c = b.Canvas();
+        gui::TCanvas& c = bitmap.Canvas();
         const int glyphColumn = images_ ? glyphWidth_ + 3 : 22;
         c.Brush().SetStyle(gui::bsSolid);
         c.Brush().SetColor(gui::clBtnFace);
@@ -48,25 +48,25 @@ void TskSkinPopupWindow::DrawBackground(gui::TBitmap& b)
         c.FrameRect(gui::Rect(1, 1, w - 1, h - 1));
     }
     if (FakeTransparency())
-        BlendWithScreen(b, 0, 0);
+        BlendWithScreen(bitmap, 0, 0);
 }
 
-void TskSkinPopupWindow::BlendWithScreen(gui::TBitmap& b, int x, int y)
+void TskSkinPopupWindow::BlendWithScreen(gui::TBitmap& bitmap, int x, int y)
 {
-    if (!screenEffect_ || b.Empty())
+    if (!screenEffect_ || bitmap.Empty())
         return;
-    TskEffectBmp effect(b.Handle());
-    effect.MorphRect(*screenEffect_, gui::Rect(0, 0, b.Width(), b.Height()), BlendFactor(), x, y);
-    effect.Draw(b.Canvas().Handle(), 0, 0);
+    TskEffectBmp effect(bitmap.Handle());
+    effect.MorphRect(*screenEffect_, gui::Rect(0, 0, bitmap.Width(), bitmap.Height()), BlendFactor(), x, y);
+    effect.Draw(bitmap.Canvas().Handle(), 0, 0);
 }
 
-void TskSkinPopupWindow::DrawScrollMarkers(gui::TCanvas& c)
+void TskSkinPopupWindow::DrawScrollMarkers(gui::TCanvas& canvas)
 {
-    DrawMarker(c, true);
-    DrawMarker(c, false);
+    DrawMarker(canvas, true);
+    DrawMarker(canvas, false);
 }
 
-void TskSkinPopupWindow::DrawMarker(gui::TCanvas& c, bool top)
+void TskSkinPopupWindow::DrawMarker(gui::TCanvas& canvas, bool top)
 {
     const int w = Width(), h = Height();
     gui::TRect r;
@@ -80,7 +80,7 @@ void TskSkinPopupWindow::DrawMarker(gui::TCanvas& c, bool top)
         colour = active ? popupRecord_->ScrollMarkerActiveColor : popupRecord_->ScrollMarkerColor;
     else
         colour = active ? gui::clBtnText : gui::clBtnShadow;
-    DrawArrow(c, r, colour, top ? kArrowUp : kArrowDown);
+    DrawArrow(canvas, r, colour, top ? kArrowUp : kArrowDown);
 }
 
 void TskSkinPopupWindow::RedrawRow(TskSkinMenuItem& row)

@@ -56,15 +56,15 @@ Placement FromEdge(TButtonLayout layout, const gui::TRect& r, int cx, int cy, gu
 
 }  // namespace
 
-void DrawGlyphAndText(gui::TCanvas& Canvas, const gui::TRect& Rect, int Margin, int Spacing, TButtonLayout Layout,
+void DrawGlyphAndText(gui::TCanvas& canvas, const gui::TRect& Rect, int Margin, int Spacing, TButtonLayout Layout,
                       const std::string& Caption, gui::TBitmap& Glyph, int NumGlyphs, int GlyphNumber, bool Pressed)
 {
     const int frames = std::max(1, NumGlyphs);
     const gui::TSize glyph = Glyph.Empty() ? gui::TSize{} : gui::TSize{Glyph.Width() / frames, Glyph.Height()};
     gui::TRect extent;
-    Canvas.DrawText(Caption, extent, DT_CALCRECT);
+    canvas.DrawText(Caption, extent, DT_CALCRECT);
     const gui::TSize text{extent.Right - extent.Left, extent.Bottom - extent.Top};
-    Canvas.Brush().SetStyle(gui::bsClear);
+    canvas.Brush().SetStyle(gui::bsClear);
 
     const int cx = Rect.Left + (Rect.Right - Rect.Left) / 2, cy = Rect.Top + (Rect.Bottom - Rect.Top) / 2;
     Placement at = Margin < 0 ? Centred(Layout, cx, cy, glyph, text, Spacing)
@@ -75,11 +75,11 @@ void DrawGlyphAndText(gui::TCanvas& Canvas, const gui::TRect& Rect, int Margin, 
     }
 
     gui::TRect textRect{at.text.X, at.text.Y, at.text.X, at.text.Y};
-    Canvas.DrawText(Caption, textRect, DT_CALCRECT);
+    canvas.DrawText(Caption, textRect, DT_CALCRECT);
     textRect.Right += 2;
-    Canvas.DrawText(Caption, textRect, DT_CENTER | DT_VCENTER);
+    canvas.DrawText(Caption, textRect, DT_CENTER | DT_VCENTER);
     if (!Glyph.Empty())
-        DrawFrameImage(Canvas, at.glyph.X, at.glyph.Y, Glyph, frames, GlyphNumber);
+        DrawFrameImage(canvas, at.glyph.X, at.glyph.Y, Glyph, frames, GlyphNumber);
 }
 
 }  // namespace sk

@@ -19,7 +19,7 @@ enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 // without a glyph or caption); a Margin of 0 or more puts the glyph that far from
 // the layout's edge and the caption Spacing beyond it. Pressed moves both one
 // pixel right and down. The canvas's brush is left clear.
-void DrawGlyphAndText(gui::TCanvas& Canvas, const gui::TRect& Rect, int Margin, int Spacing, TButtonLayout Layout,
+void DrawGlyphAndText(gui::TCanvas& canvas, const gui::TRect& Rect, int Margin, int Spacing, TButtonLayout Layout,
                       const std::string& Caption, gui::TBitmap& Glyph, int NumGlyphs, int GlyphNumber,
                       bool Pressed);
 

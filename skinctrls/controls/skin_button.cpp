@@ -232,10 +232,10 @@ void TskSkinButton::PaintSkinned()
     DrawBlendedOverParent(*this, image, AlphaBlendValue(), Canvas().Handle());
 }
 
-void TskSkinButton::DrawButtonFace(gui::TBitmap& B, const TRect& Source, bool Active, bool IsDown)
+void TskSkinButton::DrawButtonFace(gui::TBitmap& bitmap, const TRect& source, bool Active, bool IsDown)
 {
-    ComposeSkinImage(B, Source);
-    gui::TCanvas& canvas = B.Canvas();
+    ComposeSkinImage(bitmap, source);
+    gui::TCanvas& canvas = bitmap.Canvas();
     if (UseSkinFont())
         AssignSkinFont(canvas.Font(), font_, DefaultFont());
     else
@@ -256,9 +256,9 @@ void TskSkinButton::DrawButtonFace(gui::TBitmap& B, const TRect& Source, bool Ac
                      Active && IsDown);
 }
 
-void TskSkinButton::DrawDefaultImage(gui::TBitmap& B)
+void TskSkinButton::DrawDefaultImage(gui::TBitmap& bitmap)
 {
-    gui::TCanvas& canvas = B.Canvas();
+    gui::TCanvas& canvas = bitmap.Canvas();
     const TRect client = ClientRect();
     canvas.Font().Assign(DefaultFont());
     if (!Enabled())

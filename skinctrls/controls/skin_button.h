@@ -77,17 +77,17 @@ public:
     void ApplySkin() override;
 
 protected:
-    // Composes one state of the element into B from Source, with the caption and
+    // Composes one state of the element into bitmap from source, with the caption and
     // glyph of that state.
-    virtual void DrawButtonFace(gui::TBitmap& B, const TRect& Source, bool Active, bool IsDown);
+    virtual void DrawButtonFace(gui::TBitmap& bitmap, const TRect& source, bool Active, bool IsDown);
     // The button's click, from the mouse, the keys and the repeat.
     virtual void DoButtonClick();
     void Click() override;
 
     void Paint() override;
     void ReadSkinEntry() override;
-    void DrawDefaultImage(gui::TBitmap& B) override;
-    void DrawSkinImage(gui::TBitmap& B) override { (void)B; }
+    void DrawDefaultImage(gui::TBitmap& bitmap) override;
+    void DrawSkinImage(gui::TBitmap& bitmap) override { (void)bitmap; }
     void CreateWnd() override;
     void WndProc(gui::TMessage& message) override;
     void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;

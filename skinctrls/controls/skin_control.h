@@ -59,9 +59,9 @@ protected:
     // SkinIndex from the skin data; each override calls it first and then copies
     // the fields of its own record class when the element is of that class.
     virtual void ReadSkinEntry();
-    // Draw the control's look into B, which comes as large as the control.
-    virtual void DrawDefaultImage(gui::TBitmap& B) { (void)B; }
-    virtual void DrawSkinImage(gui::TBitmap& B) { (void)B; }
+    // Draw the control's look into bitmap, which comes as large as the control.
+    virtual void DrawDefaultImage(gui::TBitmap& bitmap) { (void)bitmap; }
+    virtual void DrawSkinImage(gui::TBitmap& bitmap) { (void)bitmap; }
 
     // With UseSkinCursor: the element's cursor, counted from the skin's first
     // cursor, or the default cursor when it has none.

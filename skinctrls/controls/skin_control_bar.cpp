@@ -28,17 +28,17 @@ SkinGeometry BandGeometry(int width, int height)
 
 // Draws the four strips around a rectangle of the given size at (x, y): top
 // and bottom as wide as it, the sides between them.
-void DrawStrips(gui::TCanvas& Canvas, int x, int y, int width, int height, gui::TBitmap& left, gui::TBitmap& top,
+void DrawStrips(gui::TCanvas& canvas, int x, int y, int width, int height, gui::TBitmap& left, gui::TBitmap& top,
                 gui::TBitmap& right, gui::TBitmap& bottom)
 {
     if (!top.Empty())
-        Canvas.Draw(x, y, top);
+        canvas.Draw(x, y, top);
     if (!left.Empty())
-        Canvas.Draw(x, y + top.Height(), left);
+        canvas.Draw(x, y + top.Height(), left);
     if (!right.Empty())
-        Canvas.Draw(x + width - right.Width(), y + top.Height(), right);
+        canvas.Draw(x + width - right.Width(), y + top.Height(), right);
     if (!bottom.Empty())
-        Canvas.Draw(x, y + height - bottom.Height(), bottom);
+        canvas.Draw(x, y + height - bottom.Height(), bottom);
 }
 
 }  // namespace
@@ -139,23 +139,23 @@ void TskSkinControlBar::Paint()
     Canvas().Draw(0, 0, image);
 }
 
-void TskSkinControlBar::PaintBackground(gui::TCanvas& Canvas, int width, int height)
+void TskSkinControlBar::PaintBackground(gui::TCanvas& canvas, int width, int height)
 {
     if (gui::TBitmap* background = skinData_->ActivePicture(bgPictureIndex_); background && !background->Empty()) {
         for (int y = 0; y < Height(); y += background->Height())
             for (int x = 0; x < Width(); x += background->Width())
-                Canvas.Draw(x, y, *background);
+                canvas.Draw(x, y, *background);
         return;
     }
     const TRect tile = Offset(geometry_.ClRect, skinRect_.Left, skinRect_.Top);
     if (IsNullRect(tile)) {
         // An element without a client part has nothing to tile.
-        Canvas.Brush().SetStyle(gui::bsSolid);
-        Canvas.Brush().SetColor(Color());
-        Canvas.FillRect(gui::Rect(0, 0, width, height));
+        canvas.Brush().SetStyle(gui::bsSolid);
+        canvas.Brush().SetColor(Color());
+        canvas.FillRect(gui::Rect(0, 0, width, height));
         return;
     }
-    TileArea(Canvas, gui::Rect(0, 0, width, height), picture_->Canvas(), tile);
+    TileArea(canvas, gui::Rect(0, 0, width, height), picture_->Canvas(), tile);
 }
 
 void TskSkinControlBar::PaintControlFrame(gui::TCanvas& canvas, gui::TControl* control, gui::TRect& bounds)

@@ -38,7 +38,7 @@ protected:
 private:
     void ReadSkin();
     bool Skinned() const { return skinIndex_ != -1 && picture_; }
-    void PaintBackground(gui::TCanvas& Canvas, int width, int height);
+    void PaintBackground(gui::TCanvas& canvas, int width, int height);
     void PaintBevel();
 
     void WMSize(gui::TMessage& message);

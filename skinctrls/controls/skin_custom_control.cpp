@@ -12,7 +12,7 @@ namespace sk {
 
 namespace {
 
-TPoint Moved(TPoint p, int dx, int dy) { return TPoint{p.X + dx, p.Y + dy}; }
+TPoint Moved(TPoint point, int dx, int dy) { return TPoint{point.X + dx, point.Y + dy}; }
 
 int ModeOf(const TRect& skinRect, const SkinGeometry& g)
 {
@@ -44,7 +44,7 @@ SkinGeometry Folded(SkinGeometry g, int mode)
 
 // The zones of a nine-part element whose corners do not stretch.
 bool Inside(const TRect& r, const TRect& zone) { return RectInRect(r, zone); }
-bool At(const TPoint& p, const TRect& zone) { return IsPointInRect(zone, p); }
+bool At(const TPoint& point, const TRect& zone) { return IsPointInRect(zone, point); }
 
 }  // namespace
 
@@ -173,33 +173,33 @@ void TskSkinCustomControl::ApplySkin()
     }
 }
 
-void TskSkinCustomControl::DrawDefaultImage(gui::TBitmap& B)
+void TskSkinCustomControl::DrawDefaultImage(gui::TBitmap& bitmap)
 {
-    gui::TCanvas& canvas = B.Canvas();
+    gui::TCanvas& canvas = bitmap.Canvas();
     canvas.Brush().SetStyle(gui::bsSolid);
     canvas.Brush().SetColor(gui::clBtnFace);
     canvas.FillRect(ClientRect());
 }
 
-void TskSkinCustomControl::DrawSkinImage(gui::TBitmap& B) { ComposeSkinImage(B, skinRect_); }
+void TskSkinCustomControl::DrawSkinImage(gui::TBitmap& bitmap) { ComposeSkinImage(bitmap, skinRect_); }
 
-void TskSkinCustomControl::ComposeSkinImage(gui::TBitmap& B, const TRect& Source)
+void TskSkinCustomControl::ComposeSkinImage(gui::TBitmap& bitmap, const TRect& source)
 {
     if (!picture_)
         return;
     switch (resizeMode_) {
     case rmFixed:
-        B.SetSize(RectWidth(Source), RectHeight(Source));
-        B.Canvas().CopyRect(gui::Rect(0, 0, B.Width(), B.Height()), picture_->Canvas(), Source);
+        bitmap.SetSize(RectWidth(source), RectHeight(source));
+        bitmap.Canvas().CopyRect(gui::Rect(0, 0, bitmap.Width(), bitmap.Height()), picture_->Canvas(), source);
         break;
     case rmNinePart:
-        MakeSkinImageEx(geometry_, newGeometry_, B, *picture_, Source, Width(), Height(), true);
+        MakeSkinImageEx(geometry_, newGeometry_, bitmap, *picture_, source, Width(), Height(), true);
         break;
     case rmHorizontal:
-        MakeHSkinImage(geometry_.LTPoint.X, SkinWidth() - geometry_.RTPoint.X, B, *picture_, Source, Width());
+        MakeHSkinImage(geometry_.LTPoint.X, SkinWidth() - geometry_.RTPoint.X, bitmap, *picture_, source, Width());
         break;
     case rmVertical:
-        MakeVSkinImage(geometry_.LTPoint.Y, SkinHeight() - geometry_.LBPoint.Y, B, *picture_, Source, Height());
+        MakeVSkinImage(geometry_.LTPoint.Y, SkinHeight() - geometry_.LBPoint.Y, bitmap, *picture_, source, Height());
         break;
     default:
         break;

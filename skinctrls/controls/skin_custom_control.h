@@ -43,8 +43,8 @@ public:
 
 protected:
     void ReadSkinEntry() override;
-    void DrawDefaultImage(gui::TBitmap& B) override;
-    void DrawSkinImage(gui::TBitmap& B) override;
+    void DrawDefaultImage(gui::TBitmap& bitmap) override;
+    void DrawSkinImage(gui::TBitmap& bitmap) override;
     void CreateWnd() override;
 
     virtual void DefaultFontChanged() {}
@@ -55,9 +55,9 @@ protected:
     // element the shape goes.
     virtual void UpdateSkinRegion();
 
-    // Composes the element's picture at the control's size from Source: SkinRect,
+    // Composes the element's picture at the control's size from source: SkinRect,
     // or a rectangle of the same geometry (a state of a button).
-    void ComposeSkinImage(gui::TBitmap& B, const TRect& Source);
+    void ComposeSkinImage(gui::TBitmap& bitmap, const TRect& source);
     // A rectangle given in skin coordinates, moved or stretched with the part of
     // the element it lies in.
     TRect MapSkinRect(const TRect& rect) const;

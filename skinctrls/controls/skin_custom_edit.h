@@ -94,8 +94,8 @@ protected:
     // Runs when the button is released over it: fires OnButtonClick.
     virtual void ButtonClick();
     // The image of the whole window, frame and button, before any blending.
-    virtual void DrawDefaultFrame(gui::TBitmap& B);
-    virtual void DrawSkinFrame(gui::TBitmap& B);
+    virtual void DrawDefaultFrame(gui::TBitmap& bitmap);
+    virtual void DrawSkinFrame(gui::TBitmap& bitmap);
 
 private:
     int SkinWidth() const;

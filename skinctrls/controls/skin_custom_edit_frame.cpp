@@ -24,7 +24,10 @@ constexpr int kDefaultBorder = 2;
 
 gui::TRect Widened(gui::TRect r) { return gui::TRect{r.Left - 1, r.Top - 1, r.Right, r.Bottom}; }
 
-bool Contains(const gui::TRect& r, gui::TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
+bool Contains(const gui::TRect& rect, gui::TPoint point)
+{
+    return point.X >= rect.Left && point.X < rect.Right && point.Y >= rect.Top && point.Y < rect.Bottom;
+}
 
 }  // namespace
 
@@ -165,15 +168,15 @@ void TskSkinCustomEdit::PaintFrame()
     DrawBlendedOverParent(*this, image, alphaBlendValue_, dc.Get());
 }
 
-void TskSkinCustomEdit::DrawDefaultFrame(gui::TBitmap& B)
+void TskSkinCustomEdit::DrawDefaultFrame(gui::TBitmap& bitmap)
 {
-    gui::TCanvas& canvas = B.Canvas();
+    gui::TCanvas& canvas = bitmap.Canvas();
     const int buttonWidth = buttonMode_ ? kDefaultButtonWidth : 0;
     canvas.Brush().SetStyle(gui::bsSolid);
     canvas.Brush().SetColor(Color());
-    canvas.FillRect(gui::Rect(0, 0, B.Width(), B.Height()));
+    canvas.FillRect(gui::Rect(0, 0, bitmap.Width(), bitmap.Height()));
     const bool hovered = Hovered();
-    gui::TRect ring = gui::Rect(0, 0, B.Width() - buttonWidth, B.Height());
+    gui::TRect ring = gui::Rect(0, 0, bitmap.Width() - buttonWidth, bitmap.Height());
     canvas.Brush().SetColor(hovered ? gui::clBtnShadow : gui::clBtnFace);
     canvas.FrameRect(ring);
     ring = gui::Rect(ring.Left + 1, ring.Top + 1, ring.Right - 1, ring.Bottom - 1);
@@ -184,9 +187,9 @@ void TskSkinCustomEdit::DrawDefaultFrame(gui::TBitmap& B)
                         buttonDown_ && buttonHot_ ? fsPressed : buttonHot_ || ButtonFocused() ? fsHot : fsNormal);
 }
 
-void TskSkinCustomEdit::DrawSkinFrame(gui::TBitmap& B)
+void TskSkinCustomEdit::DrawSkinFrame(gui::TBitmap& bitmap)
 {
-    MakeHSkinImage(leftWidth_, rightWidth_, B, *picture_, Hovered() ? activeSkinRect_ : skinRect_, Width());
+    MakeHSkinImage(leftWidth_, rightWidth_, bitmap, *picture_, Hovered() ? activeSkinRect_ : skinRect_, Width());
     if (!buttonMode_)
         return;
     gui::TRect source;
@@ -200,7 +203,7 @@ void TskSkinCustomEdit::DrawSkinFrame(gui::TBitmap& B)
     }
     if (IsNullRect(source))
         return;  // the element's picture shows the normal button
-    B.Canvas().CopyRect(ButtonRect(), picture_->Canvas(), source);
+    bitmap.Canvas().CopyRect(ButtonRect(), picture_->Canvas(), source);
 }
 
 }  // namespace sk

@@ -149,9 +149,9 @@ void TskSkinGauge::AdjustSkinSize(int& width, int& height)
 
 // ---- Painting ----
 
-void TskSkinGauge::DrawDefaultImage(gui::TBitmap& B)
+void TskSkinGauge::DrawDefaultImage(gui::TBitmap& bitmap)
 {
-    gui::TCanvas& canvas = B.Canvas();
+    gui::TCanvas& canvas = bitmap.Canvas();
     const int width = Width(), height = Height();
     canvas.Brush().SetStyle(gui::bsSolid);
     canvas.Brush().SetColor(gui::clWindow);
@@ -167,25 +167,25 @@ void TskSkinGauge::DrawDefaultImage(gui::TBitmap& B)
     DrawCaption(canvas, width, height);
 }
 
-void TskSkinGauge::DrawSkinImage(gui::TBitmap& B)
+void TskSkinGauge::DrawSkinImage(gui::TBitmap& bitmap)
 {
     if (!Picture())
         return;
     int width = Width(), height = Height();
     AdjustSkinSize(width, height);  // the bar area at the current size
-    TskSkinCustomControl::DrawSkinImage(B);
-    DrawBar(B, BarRect(barArea_));
+    TskSkinCustomControl::DrawSkinImage(bitmap);
+    DrawBar(bitmap, BarRect(barArea_));
 }
 
-void TskSkinGauge::DrawBar(gui::TBitmap& B, const TRect& R)
+void TskSkinGauge::DrawBar(gui::TBitmap& bitmap, const TRect& rect)
 {
-    gui::TCanvas& dest = B.Canvas();
+    gui::TCanvas& dest = bitmap.Canvas();
     gui::TCanvas& source = Picture()->Canvas();
     const TRect& P = progressRect_;
     const int b = beginOffset_, e = endOffset_;
     if (!vertical_) {
-        if (RectWidth(R) - b - e > 0) {
-            const TRect D{R.Left + b, R.Top, R.Right - e, R.Bottom};
+        if (RectWidth(rect) - b - e > 0) {
+            const TRect D{rect.Left + b, rect.Top, rect.Right - e, rect.Bottom};
             const TRect S{P.Left + b, P.Top, P.Right - e, P.Bottom};
             const int tile = RectWidth(S);
             if (tile <= 0)
@@ -198,16 +198,17 @@ void TskSkinGauge::DrawBar(gui::TBitmap& B, const TRect& R)
                                   TRect{S.Left, S.Top, S.Right - cut, S.Bottom});
             }
         }
-        if (RectWidth(R) >= b + e) {
+        if (RectWidth(rect) >= b + e) {
             if (b > 0)
-                dest.CopyRect(TRect{R.Left, R.Top, R.Left + b, R.Bottom}, source, TRect{P.Left, P.Top, P.Left + b, P.Bottom});
+                dest.CopyRect(TRect{rect.Left, rect.Top, rect.Left + b, rect.Bottom}, source,
+                              TRect{P.Left, P.Top, P.Left + b, P.Bottom});
             if (e > 0)
-                dest.CopyRect(TRect{R.Right - e, R.Top, R.Right, R.Bottom}, source,
+                dest.CopyRect(TRect{rect.Right - e, rect.Top, rect.Right, rect.Bottom}, source,
                               TRect{P.Right - e, P.Top, P.Right, P.Bottom});
         }
     } else {
-        if (RectHeight(R) - b - e > 0) {
-            const TRect D{R.Left, R.Top + b, R.Right, R.Bottom - e};
+        if (RectHeight(rect) - b - e > 0) {
+            const TRect D{rect.Left, rect.Top + b, rect.Right, rect.Bottom - e};
             const TRect S{P.Left, P.Top + b, P.Right, P.Bottom - e};
             const int tile = RectHeight(S);
             if (tile <= 0)
@@ -221,54 +222,55 @@ void TskSkinGauge::DrawBar(gui::TBitmap& B, const TRect& R)
                                   TRect{S.Left, S.Top + cut, S.Right, S.Bottom});
             }
         }
-        if (RectHeight(R) >= b + e) {
+        if (RectHeight(rect) >= b + e) {
             if (b > 0)
-                dest.CopyRect(TRect{R.Left, R.Top, R.Right, R.Top + b}, source, TRect{P.Left, P.Top, P.Right, P.Top + b});
+                dest.CopyRect(TRect{rect.Left, rect.Top, rect.Right, rect.Top + b}, source,
+                              TRect{P.Left, P.Top, P.Right, P.Top + b});
             if (e > 0)
-                dest.CopyRect(TRect{R.Left, R.Bottom - e, R.Right, R.Bottom}, source,
+                dest.CopyRect(TRect{rect.Left, rect.Bottom - e, rect.Right, rect.Bottom}, source,
                               TRect{P.Left, P.Bottom - e, P.Right, P.Bottom});
         }
     }
 
-    gui::TCanvas& canvas = B.Canvas();
+    gui::TCanvas& canvas = bitmap.Canvas();
     if (UseSkinFont())
         AssignSkinFont(canvas.Font(), font_, DefaultFont());
     else
         canvas.Font().Assign(DefaultFont());
     canvas.Font().SetColor(font_.FontColor);
     if (!textAlphaBlend_ || !ShowsCaption()) {
-        DrawCaption(canvas, B.Width(), B.Height());
+        DrawCaption(canvas, bitmap.Width(), bitmap.Height());
         return;
     }
     // The caption shows through with TextAlphaBlendValue's opacity.
     gui::TBitmap plain;
-    plain.Assign(B);
-    DrawCaption(canvas, B.Width(), B.Height());
-    TskEffectBmp blended(B.Handle());
+    plain.Assign(bitmap);
+    DrawCaption(canvas, bitmap.Width(), bitmap.Height());
+    TskEffectBmp blended(bitmap.Handle());
     blended.Morph(TskEffectBmp(plain.Handle()), 1.0 - textAlphaBlendValue_ / 255.0);
     blended.Draw(canvas.Handle(), 0, 0);
 }
 
-void TskSkinGauge::DrawCaption(gui::TCanvas& Canvas, int width, int height)
+void TskSkinGauge::DrawCaption(gui::TCanvas& canvas, int width, int height)
 {
     const std::string text = CaptionText();
     if (text.empty())
         return;
-    const int textWidth = Canvas.TextWidth(text), textHeight = Canvas.TextHeight(text);
-    Canvas.Brush().SetStyle(gui::bsClear);
+    const int textWidth = canvas.TextWidth(text), textHeight = canvas.TextHeight(text);
+    canvas.Brush().SetStyle(gui::bsClear);
     if (!vertical_) {
-        Canvas.TextOut(width / 2 - textWidth / 2, height / 2 - textHeight / 2, text);
+        canvas.TextOut(width / 2 - textWidth / 2, height / 2 - textHeight / 2, text);
         return;
     }
     // Turned a quarter to the left: it reads from the bottom up.
     LOGFONTA logFont{};
-    ::GetObjectA(Canvas.Font().Handle(), sizeof(logFont), &logFont);
+    ::GetObjectA(canvas.Font().Handle(), sizeof(logFont), &logFont);
     logFont.lfEscapement = logFont.lfOrientation = 900;
     win::UniqueFont rotated(::CreateFontIndirectA(&logFont));
-    const HDC dc = Canvas.Handle();
+    const HDC dc = canvas.Handle();
     win::SelectedObject font(dc, rotated.Get());
     const int oldMode = ::SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColor = ::SetTextColor(dc, gui::ColorToRGB(Canvas.Font().Color()));
+    const COLORREF oldColor = ::SetTextColor(dc, gui::ColorToRGB(canvas.Font().Color()));
     ::TextOutA(dc, width / 2 - textHeight / 2, textWidth / 2 + height / 2, text.c_str(), int(text.size()));
     ::SetTextColor(dc, oldColor);
     ::SetBkMode(dc, oldMode);

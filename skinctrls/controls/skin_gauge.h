@@ -38,8 +38,8 @@ public:
 
 protected:
     void ReadSkinEntry() override;
-    void DrawDefaultImage(gui::TBitmap& B) override;
-    void DrawSkinImage(gui::TBitmap& B) override;
+    void DrawDefaultImage(gui::TBitmap& bitmap) override;
+    void DrawSkinImage(gui::TBitmap& bitmap) override;
     void AdjustSkinSize(int& width, int& height) override;
 
 private:
@@ -48,8 +48,8 @@ private:
     TRect BarRect(const TRect& area) const;
     std::string CaptionText() const;
     bool ShowsCaption() const { return !CaptionText().empty(); }
-    void DrawBar(gui::TBitmap& B, const TRect& R);
-    void DrawCaption(gui::TCanvas& Canvas, int width, int height);
+    void DrawBar(gui::TBitmap& bitmap, const TRect& rect);
+    void DrawCaption(gui::TCanvas& canvas, int width, int height);
 
     int minValue_ = 0;
     int maxValue_ = 100;

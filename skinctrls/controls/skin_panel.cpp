@@ -256,9 +256,9 @@ void TskSkinPanel::Paint()
             Canvas().Draw(column * background->Width(), row * background->Height(), *background);
 }
 
-void TskSkinPanel::DrawDefaultImage(gui::TBitmap& B)
+void TskSkinPanel::DrawDefaultImage(gui::TBitmap& bitmap)
 {
-    gui::TCanvas& canvas = B.Canvas();
+    gui::TCanvas& canvas = bitmap.Canvas();
     const int width = Width(), height = Height();
     canvas.Brush().SetStyle(gui::bsSolid);
     canvas.Brush().SetColor(gui::clBtnFace);
@@ -311,27 +311,27 @@ void TskSkinPanel::DrawDefaultImage(gui::TBitmap& B)
     DrawCaption(canvas, r, defaultAlignment_, 2, gui::clBtnText);
 }
 
-void TskSkinPanel::DrawSkinImage(gui::TBitmap& B)
+void TskSkinPanel::DrawSkinImage(gui::TBitmap& bitmap)
 {
     if (!Picture())
         return;
     if (borderStyle_ == bvNone && ResizeMode() == rmNinePart && !captionMode_) {
         // Only the element's client part, tiled 1:1.
-        TileArea(B.Canvas(), gui::Rect(0, 0, Width(), Height()), Picture()->Canvas(),
+        TileArea(bitmap.Canvas(), gui::Rect(0, 0, Width(), Height()), Picture()->Canvas(),
                  Offset(Geometry().ClRect, SkinRect().Left, SkinRect().Top));
         return;
     }
-    TskSkinCustomControl::DrawSkinImage(B);
+    TskSkinCustomControl::DrawSkinImage(bitmap);
     captionRect_ = ResizeMode() < rmNinePart ? elementCaptionRect_ : MapSkinRect(elementCaptionRect_);
     if (!Caption().empty() && !IsNullRect(captionRect_))
-        DrawSkinCaption(B, captionRect_);
+        DrawSkinCaption(bitmap, captionRect_);
 }
 
-void TskSkinPanel::DrawSkinCaption(gui::TBitmap& B, TRect R)
+void TskSkinPanel::DrawSkinCaption(gui::TBitmap& bitmap, TRect rect)
 {
-    gui::TCanvas& canvas = B.Canvas();
+    gui::TCanvas& canvas = bitmap.Canvas();
     if (rollUpMode_)
-        R.Right -= 12;
+        rect.Right -= 12;
     if (checkedMode_) {
         const TRect source = checked_ ? checkImageRect_ : uncheckImageRect_;
         gui::TBitmap box;
@@ -339,44 +339,44 @@ void TskSkinPanel::DrawSkinCaption(gui::TBitmap& B, TRect R)
         if (!box.Empty()) {
             box.Canvas().CopyRect(gui::Rect(0, 0, box.Width(), box.Height()), Picture()->Canvas(), source);
             box.SetTransparent(true);
-            canvas.Draw(R.Left, R.Top + RectHeight(R) / 2 - box.Height() / 2, box);
+            canvas.Draw(rect.Left, rect.Top + RectHeight(rect) / 2 - box.Height() / 2, box);
         }
-        R.Left += box.Width() + 2;
+        rect.Left += box.Width() + 2;
     }
     if (UseSkinFont())
         AssignSkinFont(canvas.Font(), font_, DefaultFont());
     else
         canvas.Font().Assign(DefaultFont());
     canvas.Font().SetColor(font_.FontColor);
-    DrawCaption(canvas, R, alignment_, 0, font_.FontColor);
+    DrawCaption(canvas, rect, alignment_, 0, font_.FontColor);
 }
 
-void TskSkinPanel::DrawCaption(gui::TCanvas& Canvas, TRect R, gui::TAlignment Alignment, int TextIndent,
+void TskSkinPanel::DrawCaption(gui::TCanvas& canvas, TRect rect, gui::TAlignment Alignment, int TextIndent,
                                gui::TColor ArrowColor)
 {
     const std::string caption = Caption();
     const int frames = std::max(1, numGlyphs_);
     const int glyphWidth = glyph_.Empty() ? 0 : glyph_.Width() / frames;
-    int total = Canvas.TextWidth(caption);
+    int total = canvas.TextWidth(caption);
     if (glyphWidth > 0)
         total += glyphWidth + spacing_;
-    const int y = R.Top + RectHeight(R) / 2 - Canvas.TextHeight(caption) / 2;
-    int x = R.Left + TextIndent;
+    const int y = rect.Top + RectHeight(rect) / 2 - canvas.TextHeight(caption) / 2;
+    int x = rect.Left + TextIndent;
     if (Alignment == gui::taRightJustify)
-        x = R.Right - total;
+        x = rect.Right - total;
     else if (Alignment == gui::taCenter)
-        x = R.Left + TextIndent + RectWidth(R) / 2 - total / 2;
+        x = rect.Left + TextIndent + RectWidth(rect) / 2 - total / 2;
     const int glyphX = x;
     if (glyphWidth > 0)
         x += glyphWidth + spacing_;
 
-    Canvas.Brush().SetStyle(gui::bsClear);
-    Canvas.TextRect(R, x, y, caption);
+    canvas.Brush().SetStyle(gui::bsClear);
+    canvas.TextRect(rect, x, y, caption);
     if (glyphWidth > 0)
-        DrawFrameImage(Canvas, glyphX, R.Top + RectHeight(R) / 2 - glyph_.Height() / 2, glyph_, frames,
+        DrawFrameImage(canvas, glyphX, rect.Top + RectHeight(rect) / 2 - glyph_.Height() / 2, glyph_, frames,
                        !Enabled() && numGlyphs_ == 2 ? 2 : 1);
     if (rollUpMode_)
-        DrawArrow(Canvas, TRect{R.Right, R.Top, R.Right + kArrowWidth, R.Bottom}, ArrowColor,
+        DrawArrow(canvas, TRect{rect.Right, rect.Top, rect.Right + kArrowWidth, rect.Bottom}, ArrowColor,
                   rollUpState_ ? kArrowDown : kArrowUp);
 }
 

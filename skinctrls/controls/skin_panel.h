@@ -60,8 +60,8 @@ public:
 protected:
     void Paint() override;
     void ReadSkinEntry() override;
-    void DrawDefaultImage(gui::TBitmap& B) override;
-    void DrawSkinImage(gui::TBitmap& B) override;
+    void DrawDefaultImage(gui::TBitmap& bitmap) override;
+    void DrawSkinImage(gui::TBitmap& bitmap) override;
     void AdjustClientRect(TRect& rect) override;
     void CreateParams(gui::TCreateParams& params) override;
     void WndProc(gui::TMessage& message) override;
@@ -73,10 +73,10 @@ private:
     gui::TBitmap* BackgroundPicture();
     // The element's client rectangle at the panel's current size.
     TRect SizedClientRect();
-    // The caption text, glyph and roll-up arrow in R.
-    void DrawCaption(gui::TCanvas& Canvas, TRect R, gui::TAlignment Alignment, int TextIndent,
+    // The caption text, glyph and roll-up arrow in rect.
+    void DrawCaption(gui::TCanvas& canvas, TRect rect, gui::TAlignment Alignment, int TextIndent,
                      gui::TColor ArrowColor);
-    void DrawSkinCaption(gui::TBitmap& B, TRect R);
+    void DrawSkinCaption(gui::TBitmap& bitmap, TRect rect);
     void RollUp();
     void Unroll();
 

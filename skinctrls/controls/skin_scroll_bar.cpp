@@ -22,7 +22,10 @@ constexpr int kDefaultThumb = 16;
 
 TRect Moved(const TRect& r, int dx, int dy) { return TRect{r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
 
-bool Contains(const TRect& r, gui::TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
+bool Contains(const TRect& rect, gui::TPoint point)
+{
+    return point.X >= rect.Left && point.X < rect.Right && point.Y >= rect.Top && point.Y < rect.Bottom;
+}
 
 // An empty rectangle of a state stands for the one it falls back on.
 TRect Or(const TRect& r, const TRect& fallback) { return IsNullRect(r) ? fallback : r; }
@@ -263,20 +266,20 @@ void TskSkinScrollBar::Layout(int width, int height)
     parts_[ptThumb].Rect = Vertical() ? gui::Rect(crossStart, from, crossEnd, to) : gui::Rect(from, crossStart, to, crossEnd);
 }
 
-int TskSkinScrollBar::PartAt(gui::TPoint p) const
+int TskSkinScrollBar::PartAt(gui::TPoint point) const
 {
     for (int i = 0; i < ptCount; ++i)
-        if (Contains(parts_[i].Rect, p))
+        if (Contains(parts_[i].Rect, point))
             return i;
     return -1;
 }
 
 // ---- Painting ----
 
-void TskSkinScrollBar::DrawDefaultImage(gui::TBitmap& B)
+void TskSkinScrollBar::DrawDefaultImage(gui::TBitmap& bitmap)
 {
     Layout();
-    gui::TCanvas& canvas = B.Canvas();
+    gui::TCanvas& canvas = bitmap.Canvas();
     canvas.Brush().SetStyle(gui::bsSolid);
     canvas.Brush().SetColor(gui::clBtnFace);
     canvas.FillRect(ClientRect());
@@ -293,9 +296,9 @@ void TskSkinScrollBar::DrawDefaultImage(gui::TBitmap& B)
     DrawDefaultFace(canvas, thumb.Rect, pressed ? fsPressed : thumb.MouseIn ? fsHot : fsNormal);
 }
 
-void TskSkinScrollBar::DrawSkinImage(gui::TBitmap& B)
+void TskSkinScrollBar::DrawSkinImage(gui::TBitmap& bitmap)
 {
-    TskSkinCustomControl::DrawSkinImage(B);
+    TskSkinCustomControl::DrawSkinImage(bitmap);
     if (!Skinned())
         return;  // an element of another kind shows its picture alone
     Layout();
@@ -306,13 +309,13 @@ void TskSkinScrollBar::DrawSkinImage(gui::TBitmap& B)
         // Otherwise the element's picture shows the button already.
         const TRect* source = part.Down && part.MouseIn ? &pressed : part.MouseIn ? &active : nullptr;
         if (source && !IsNullRect(*source))
-            B.Canvas().CopyRect(part.Rect, Picture()->Canvas(), *source);
+            bitmap.Canvas().CopyRect(part.Rect, Picture()->Canvas(), *source);
     }
     if (Enabled())
-        DrawSkinThumb(B);
+        DrawSkinThumb(bitmap);
 }
 
-void TskSkinScrollBar::DrawSkinThumb(gui::TBitmap& B)
+void TskSkinScrollBar::DrawSkinThumb(gui::TBitmap& bitmap)
 {
     const TPart& part = parts_[ptThumb];
     const bool pressed = part.Down || (canFocused_ && Focused());
@@ -334,17 +337,17 @@ void TskSkinScrollBar::DrawSkinThumb(gui::TBitmap& B)
         thumb.Canvas().CopyRect(gui::Bounds(x, y, RectWidth(glyph), RectHeight(glyph)), Picture()->Canvas(), glyph);
     }
     if (!AlphaBlend()) {
-        B.Canvas().Draw(part.Rect.Left, part.Rect.Top, thumb);
+        bitmap.Canvas().Draw(part.Rect.Left, part.Rect.Top, thumb);
         return;
     }
     // Blended toward what the bar shows under the thumb.
     gui::TBitmap under;
     under.SetSize(thumb.Width(), thumb.Height());
-    under.Canvas().CopyRect(gui::Rect(0, 0, thumb.Width(), thumb.Height()), B.Canvas(),
+    under.Canvas().CopyRect(gui::Rect(0, 0, thumb.Width(), thumb.Height()), bitmap.Canvas(),
                             gui::Bounds(part.Rect.Left, part.Rect.Top, thumb.Width(), thumb.Height()));
     TskEffectBmp blended(thumb.Handle());
     blended.Morph(TskEffectBmp(under.Handle()), 1.0 - AlphaBlendValue() / 255.0);
-    blended.Draw(B.Canvas().Handle(), part.Rect.Left, part.Rect.Top);
+    blended.Draw(bitmap.Canvas().Handle(), part.Rect.Left, part.Rect.Top);
 }
 
 // ---- Stepping ----
@@ -379,10 +382,10 @@ void TskSkinScrollBar::StopTimer()
 
 // ---- The mouse ----
 
-void TskSkinScrollBar::TrackHover(gui::TPoint p)
+void TskSkinScrollBar::TrackHover(gui::TPoint point)
 {
     Layout();
-    int part = PartAt(p);
+    int part = PartAt(point);
     if (held_ != -1 && part != held_)
         part = -1;  // while a part is held only it counts
     if (part == hovered_)

@@ -58,8 +58,8 @@ public:
 
 protected:
     void ReadSkinEntry() override;
-    void DrawDefaultImage(gui::TBitmap& B) override;
-    void DrawSkinImage(gui::TBitmap& B) override;
+    void DrawDefaultImage(gui::TBitmap& bitmap) override;
+    void DrawSkinImage(gui::TBitmap& bitmap) override;
     void AdjustSkinSize(int& width, int& height) override;
     void WndProc(gui::TMessage& message) override;
     void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
@@ -85,16 +85,16 @@ private:
     // Where the thumb may go: the range Position moves in, and its fraction now.
     int PositionRange() const;
     double ThumbFraction() const;
-    int Along(gui::TPoint p) const { return Vertical() ? p.Y : p.X; }
+    int Along(gui::TPoint point) const { return Vertical() ? point.Y : point.X; }
     int ThumbStart() const { return Vertical() ? parts_[ptThumb].Rect.Top : parts_[ptThumb].Rect.Left; }
     int ThumbEnd() const { return Vertical() ? parts_[ptThumb].Rect.Bottom : parts_[ptThumb].Rect.Right; }
-    int PartAt(gui::TPoint p) const;
+    int PartAt(gui::TPoint point) const;
     void StepDown();
     void StepUp();
     void StartTimer(UINT interval);
     void StopTimer();
-    void TrackHover(gui::TPoint p);
-    void DrawSkinThumb(gui::TBitmap& B);
+    void TrackHover(gui::TPoint point);
+    void DrawSkinThumb(gui::TBitmap& bitmap);
 
     void WMTimer(gui::TMessage& message);
     void WMKeyDown(gui::TMessage& message);

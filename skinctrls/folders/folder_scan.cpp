@@ -12,7 +12,7 @@ namespace {
 struct FindTraits {
     using Type = HANDLE;
     static Type Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(Type h) { ::FindClose(h); }
+    static void Close(Type handle) { ::FindClose(handle); }
 };
 
 // The name in the code page, or empty when the code page cannot hold it exactly.

@@ -335,21 +335,21 @@ bool TskSkinDirTreeView::RenameFolder(const std::string& from, const std::string
     return ::SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
 }
 
-void TskSkinDirTreeView::Edit(gui::TTreeNode* node, std::string& s)
+void TskSkinDirTreeView::Edit(gui::TTreeNode* node, std::string& text)
 {
-    if (!ValidFolderName(s)) {
+    if (!ValidFolderName(text)) {
         ::MessageBeep(MB_ICONHAND);
-        s = node->Text();
+        text = node->Text();
         return;
     }
     BusyCursor busy;
     const std::string from = NodePath(node);
-    const std::string to = WithBackslash(NodePath(node->Parent())) + s;
+    const std::string to = WithBackslash(NodePath(node->Parent())) + text;
     if (!RenameFolder(from, to)) {
-        s = node->Text();
+        text = node->Text();
         return;
     }
-    node->SetText(s);
+    node->SetText(text);
     node->Parent()->SetSelected(true);
 }
 

@@ -42,7 +42,7 @@ protected:
     void Notification(gui::TComponent* component, gui::TOperation operation) override;
     bool CanExpand(gui::TTreeNode* node) override;
     bool CanEdit(gui::TTreeNode* node) override;
-    void Edit(gui::TTreeNode* node, std::string& s) override;
+    void Edit(gui::TTreeNode* node, std::string& text) override;
     void MouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y) override;
     void KeyUp(WORD& key, gui::TShiftState shift) override;
 

@@ -313,14 +313,14 @@ gui::TRect TskSkinMainMenuBar::MarkerRect() const
     return gui::Rect(itemsArea_.Right - kMarkerWidth, itemsArea_.Top, itemsArea_.Right, itemsArea_.Bottom);
 }
 
-void TskSkinMainMenuBar::DrawMarker(gui::TCanvas& Canvas)
+void TskSkinMainMenuBar::DrawMarker(gui::TCanvas& canvas)
 {
     gui::TColor colour;
     if (SkinLook())
         colour = markerHot_ ? trackMarkActiveColor_ : trackMarkColor_;
     else
         colour = markerHot_ ? gui::clBtnText : gui::clBtnShadow;
-    DrawArrow(Canvas, MarkerRect(), colour, kArrowRight);
+    DrawArrow(canvas, MarkerRect(), colour, kArrowRight);
 }
 
 void TskSkinMainMenuBar::PaintBar(HDC dc)

@@ -130,7 +130,7 @@ private:
     void UpdateButtonStates();
     void LayoutArea();
     void PaintBar(HDC dc);
-    void DrawMarker(gui::TCanvas& Canvas);
+    void DrawMarker(gui::TCanvas& canvas);
     void Track(int x, int y);
     void TrackTimerTick();
     void MorphTimerTick();

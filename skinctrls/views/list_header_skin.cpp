@@ -83,29 +83,29 @@ void TskListHeaderSkin::MoveGeometry(int width, int height)
     moved_.ClRect.Bottom += dh;
 }
 
-void TskListHeaderSkin::ComposeSection(gui::TBitmap& B, int width, int height, const TRect& source)
+void TskListHeaderSkin::ComposeSection(gui::TBitmap& bitmap, int width, int height, const TRect& source)
 {
     if (CornersSet()) {
         MoveGeometry(width, height);
-        MakeSkinImageEx(geometry_, moved_, B, *picture_, source, width, height, true);
+        MakeSkinImageEx(geometry_, moved_, bitmap, *picture_, source, width, height, true);
         return;
     }
     gui::TBitmap strip;
     MakeHSkinImage(geometry_.LTPoint.X, RectWidth(skinRect_) - geometry_.RTPoint.X, strip, *picture_, source, width);
-    B.SetSize(width, height);
-    B.Canvas().StretchDraw(gui::Rect(0, 0, width, height), strip);
+    bitmap.SetSize(width, height);
+    bitmap.Canvas().StretchDraw(gui::Rect(0, 0, width, height), strip);
 }
 
-void TskListHeaderSkin::PaintSection(gui::TBitmap& B, int width, int height, gui::TCustomListView& view,
+void TskListHeaderSkin::PaintSection(gui::TBitmap& bitmap, int width, int height, gui::TCustomListView& view,
                                      const gui::TListColumn& column, bool pressed)
 {
     if (width <= 0 || height <= 0)
         return;
-    B.SetSize(width, height);
-    gui::TCanvas& canvas = B.Canvas();
+    bitmap.SetSize(width, height);
+    gui::TCanvas& canvas = bitmap.Canvas();
     canvas.Font().Assign(view.Font());
     if (Skinned()) {
-        ComposeSection(B, width, height, pressed ? downSkinRect_ : skinRect_);
+        ComposeSection(bitmap, width, height, pressed ? downSkinRect_ : skinRect_);
         canvas.Font().SetColor(pressed ? downFontColor_ : fontColor_);
     } else {
         TRect r = gui::Rect(0, 0, width, height);
@@ -150,10 +150,10 @@ void TskListHeaderSkin::PaintSection(gui::TBitmap& B, int width, int height, gui
     canvas.TextRect(area, x, y, caption);
 }
 
-void TskListHeaderSkin::PaintRest(gui::TBitmap& B, int width, int height)
+void TskListHeaderSkin::PaintRest(gui::TBitmap& bitmap, int width, int height)
 {
-    B.SetSize(width, height);
-    gui::TCanvas& canvas = B.Canvas();
+    bitmap.SetSize(width, height);
+    gui::TCanvas& canvas = bitmap.Canvas();
     if (!Skinned()) {
         TRect r = gui::Rect(0, 0, width, height);
         Frame3D(canvas, r, gui::clBtnShadow, gui::clBtnShadow);
@@ -164,13 +164,13 @@ void TskListHeaderSkin::PaintRest(gui::TBitmap& B, int width, int height)
     }
     if (CornersSet()) {
         MoveGeometry(width, height);
-        MakeSkinImage(geometry_, moved_, B, *picture_, skinRect_, width, height, true);
+        MakeSkinImage(geometry_, moved_, bitmap, *picture_, skinRect_, width, height, true);
         return;
     }
     gui::TBitmap strip;
     MakeHTiledImage(geometry_.LTPoint.X, RectWidth(skinRect_) - geometry_.RTPoint.X, strip, *picture_, skinRect_,
                     width);
-    B.Canvas().StretchDraw(gui::Rect(0, 0, width, height), strip);
+    bitmap.Canvas().StretchDraw(gui::Rect(0, 0, width, height), strip);
 }
 
 }  // namespace sk

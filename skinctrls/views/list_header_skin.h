@@ -30,8 +30,8 @@ public:
     // shows pressed; -1 none.
     void Paint(HDC dc, HWND header, gui::TCustomListView& view, int pressed);
 
-    // One section of size width x height into B, for the column.
-    void PaintSection(gui::TBitmap& B, int width, int height, gui::TCustomListView& view,
+    // One section of size width x height into bitmap, for the column.
+    void PaintSection(gui::TBitmap& bitmap, int width, int height, gui::TCustomListView& view,
                       const gui::TListColumn& column, bool pressed);
 
 private:
@@ -39,8 +39,8 @@ private:
     bool CornersSet() const { return geometry_.LBPoint.X != 0 || geometry_.LBPoint.Y != 0; }
     // The corner points and client rectangle for an image of that size.
     void MoveGeometry(int width, int height);
-    void ComposeSection(gui::TBitmap& B, int width, int height, const TRect& source);
-    void PaintRest(gui::TBitmap& B, int width, int height);
+    void ComposeSection(gui::TBitmap& bitmap, int width, int height, const TRect& source);
+    void PaintRest(gui::TBitmap& bitmap, int width, int height);
 
     int32_t index_ = -1;
     SkinGeometry geometry_;

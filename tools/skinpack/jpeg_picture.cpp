@@ -59,34 +59,34 @@ std::vector<uint8_t> ReadWholeFile(const std::string& fileName)
     return data;
 }
 
-void Decode(JpegDecoder& d, const std::vector<uint8_t>& data)
+void Decode(JpegDecoder& decoder, const std::vector<uint8_t>& data)
 {
-    jpeg_mem_src(&d.info, data.data(), static_cast<unsigned long>(data.size()));
-    jpeg_read_header(&d.info, TRUE);
-    d.info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&d.info);
-    const uint64_t width = d.info.output_width;
-    const uint64_t height = d.info.output_height;
-    if (width == 0 || height == 0 || width * height > kMaxPixels || d.info.output_components != 3)
+    jpeg_mem_src(&decoder.info, data.data(), static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&decoder.info, TRUE);
+    decoder.info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&decoder.info);
+    const uint64_t width = decoder.info.output_width;
+    const uint64_t height = decoder.info.output_height;
+    if (width == 0 || height == 0 || width * height > kMaxPixels || decoder.info.output_components != 3)
         throw gui::EInvalidGraphic("JPEG image is too large or not in colour");
-    d.image.width = int32_t(width);
-    d.image.height = int32_t(height);
-    d.image.bitCount = 24;
-    const auto stride = size_t(gui::BmpRowStride(d.image.width, 24));
-    d.image.bits.assign(stride * height, 0);
-    d.row.resize(size_t(width) * 3);
-    while (d.info.output_scanline < d.info.output_height) {
-        const size_t y = d.info.output_scanline;
-        JSAMPROW samples = d.row.data();
-        jpeg_read_scanlines(&d.info, &samples, 1);
-        uint8_t* out = d.image.bits.data() + (height - 1 - y) * stride;  // BMP rows run bottom-up
+    decoder.image.width = int32_t(width);
+    decoder.image.height = int32_t(height);
+    decoder.image.bitCount = 24;
+    const auto stride = size_t(gui::BmpRowStride(decoder.image.width, 24));
+    decoder.image.bits.assign(stride * height, 0);
+    decoder.row.resize(size_t(width) * 3);
+    while (decoder.info.output_scanline < decoder.info.output_height) {
+        const size_t y = decoder.info.output_scanline;
+        JSAMPROW samples = decoder.row.data();
+        jpeg_read_scanlines(&decoder.info, &samples, 1);
+        uint8_t* out = decoder.image.bits.data() + (height - 1 - y) * stride;  // BMP rows run bottom-up
         for (size_t x = 0; x < width; ++x) {
-            out[3 * x] = d.row[3 * x + 2];
-            out[3 * x + 1] = d.row[3 * x + 1];
-            out[3 * x + 2] = d.row[3 * x];
+            out[3 * x] = decoder.row[3 * x + 2];
+            out[3 * x + 1] = decoder.row[3 * x + 1];
+            out[3 * x + 2] = decoder.row[3 * x];
         }
     }
-    jpeg_finish_decompress(&d.info);
+    jpeg_finish_decompress(&decoder.info);
 }
 
 }  // namespace

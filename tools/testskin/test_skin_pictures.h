@@ -43,14 +43,14 @@ inline TestPictureInfo Info(TestPicture picture)
 }
 
 // 0xRRGGBB of palette entry i of a picture of 8 bits or fewer.
-inline uint32_t PaletteEntry(TestPicture picture, uint32_t i)
+inline uint32_t PaletteEntry(TestPicture picture, uint32_t index)
 {
     if (picture == TestPicture::FrameMask || picture == TestPicture::RollUpMask)
-        return i == 0 ? 0x000000 : 0xFFFFFF;  // black is inside
+        return index == 0 ? 0x000000 : 0xFFFFFF;  // black is inside
     if (picture == TestPicture::Glyphs)
-        return (i * 17) << 8 | (255 - i * 17);
+        return (index * 17) << 8 | (255 - index * 17);
     const uint32_t salt = picture == TestPicture::Frame ? 0 : 100;
-    return ((i + salt) & 0xFF) << 16 | ((255 - i) & 0xFF) << 8 | ((i * 7) & 0xFF);
+    return ((index + salt) & 0xFF) << 16 | ((255 - index) & 0xFF) << 8 | ((index * 7) & 0xFF);
 }
 
 // Pixel (x, y), y counted from the top: the palette index up to 8 bits, else 0xRRGGBB.

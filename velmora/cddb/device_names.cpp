@@ -3,9 +3,9 @@
 namespace velmora {
 namespace {
 
-wchar_t Upper(wchar_t c)
+wchar_t Upper(wchar_t letter)
 {
-    return c >= L'a' && c <= L'z' ? wchar_t(c - L'a' + L'A') : c;
+    return letter >= L'a' && letter <= L'z' ? wchar_t(letter - L'a' + L'A') : letter;
 }
 
 bool SameLetters(const std::wstring& text, size_t length, const wchar_t* name)

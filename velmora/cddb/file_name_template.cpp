@@ -18,19 +18,19 @@ constexpr size_t kMaxPathPart = 120;
 constexpr size_t kMaxFolderDepth = 16;
 constexpr size_t kMaxNameLength = 1024;
 
-bool IsSeparator(wchar_t c)
+bool IsSeparator(wchar_t ch)
 {
-    return c == L'/' || c == L'\\';
+    return ch == L'/' || ch == L'\\';
 }
 
 // Characters that Windows forbids in names, control characters (C0 and C1), and
 // the bidirectional embeddings, overrides and isolates, which would make a name
 // read otherwise than it is ("evil\u202Evaw.exe").
-bool IsForbidden(wchar_t c)
+bool IsForbidden(wchar_t ch)
 {
-    return c < 32 || (c >= 0x80 && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) ||
-           (c >= 0x2066 && c <= 0x2069) || c == L':' || c == L'*' || c == L'?' || c == L'<' ||
-           c == L'>' || c == L'"' || c == L'|';
+    return ch < 32 || (ch >= 0x80 && ch <= 0x9F) || (ch >= 0x202A && ch <= 0x202E) ||
+           (ch >= 0x2066 && ch <= 0x2069) || ch == L':' || ch == L'*' || ch == L'?' || ch == L'<' ||
+           ch == L'>' || ch == L'"' || ch == L'|';
 }
 
 // One part of a name between separators, made a name that Windows keeps as it is:
@@ -42,7 +42,7 @@ std::wstring SafePathPart(std::wstring part, bool folder)
 {
     if (part.size() > kMaxPathPart) {
         part.resize(kMaxPathPart);
-        if (part.back() >= 0xD800 && part.back() <= 0xDBFF)  // half of a character
+        if (part.back() >= 0xD800 && part.back() <= 0xDBFF)  // half of a ch
             part.pop_back();
     }
     if (part.find_first_not_of(L'.') == std::wstring::npos)

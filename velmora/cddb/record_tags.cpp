@@ -6,9 +6,9 @@ namespace velmora {
 namespace {
 
 template <typename Char>
-bool IsWhiteSpace(Char c)
+bool IsWhiteSpace(Char ch)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
 }
 
 template <typename Char>

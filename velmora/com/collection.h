@@ -117,7 +117,7 @@ private:
     // A lock that may have no mutex to lock.
     class Lock {
     public:
-        explicit Lock(std::mutex* m) : m_(m)
+        explicit Lock(std::mutex* mutex) : m_(mutex)
         {
             if (m_)
                 m_->lock();

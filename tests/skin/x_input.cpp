@@ -151,11 +151,16 @@ void Drag(int x0, int y0, int x1, int y1, int steps)
         Run("mousedown 1", false);
         watch.WaitForPresses(1);
         ::Sleep(150);
+        // Each step waits for the program to take it: a step that arrives with
+        // the release is merged into it, and the move loop ends short of it.
+        int lastX = x0, lastY = y0;
         for (int step = 1; step <= steps; ++step) {
+            const int x = x0 + (x1 - x0) * step / steps, y = y0 + (y1 - y0) * step / steps;
             const int moves = watch.Moves();
-            Run(At(x0 + (x1 - x0) * step / steps, y0 + (y1 - y0) * step / steps), false);
-            if (step == 1)
+            Run(At(x, y), false);
+            if (x != lastX || y != lastY)  // the pointer staying put makes no move
                 watch.WaitForMoves(moves + 1);
+            lastX = x, lastY = y;
             ::Sleep(60);
         }
         Run("mouseup 1", false);

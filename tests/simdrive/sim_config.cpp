@@ -68,8 +68,9 @@ std::string ParseConfig(const std::string& text, Config& config)
 
         if (key == "adapters" && w.size() == 2) {
             config.adapters = Number(w[1]);
-        } else if (key == "immediate" && w.size() == 1) {
+        } else if (key == "immediate" && (w.size() == 1 || (w.size() == 2 && w[1] == "signal"))) {
             config.immediate = true;
+            config.immediateSignal = w.size() == 2;
         } else if (key == "device" && w.size() == 4) {
             Device d;
             d.adapter = Number(w[1]);

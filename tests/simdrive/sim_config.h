@@ -41,6 +41,7 @@
 //                                 (a later stretch wins where two overlap)
 //   immediate                     requests complete before SendASPI32Command returns,
 //                                 as a layer over a disc image would (no event is set)
+//   immediate signal              the same, and the request's event is set as well
 #pragma once
 
 #include <cstdint>
@@ -116,6 +117,7 @@ struct Device {
 struct Config {
     int adapters = 1;
     bool immediate = false;
+    bool immediateSignal = false;
     std::vector<Device> devices;
 };
 

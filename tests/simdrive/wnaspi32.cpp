@@ -344,10 +344,12 @@ DWORD ExecCommand(SRB_ExecSCSICmd* srb)
     bool pendForever = false;
     bool abortable = true;
     bool immediate = false;
+    bool signal = false;
     {
         std::lock_guard<std::mutex> guard(g_lock);
         RefreshConfig();
         immediate = g_config.immediate;
+        signal = g_config.immediateSignal;
         Log("CDB " + Address(srb->SRB_HaId, srb->SRB_Target, srb->SRB_Lun) + " " +
             Hex(srb->CDBByte, srb->SRB_CDBLen));
         if (srb->SRB_HaId >= g_config.adapters)
@@ -379,6 +381,8 @@ DWORD ExecCommand(SRB_ExecSCSICmd* srb)
     }
     if ((!(srb->SRB_Flags & SRB_EVENT_NOTIFY) || immediate) && !pendForever && delayMs == 0) {
         const BYTE status = Complete(srb);
+        if (signal)
+            Signal(srb, status);
         return srb->SRB_Status = status;
     }
     srb->SRB_Status = SS_PENDING;

@@ -197,6 +197,27 @@ TEST_F(SimTransport, RequestOutlivesATimeOutWhoseAbortFails)
     EXPECT_EQ(toc[3], 3);
 }
 
+// A layer that answers at once may still set the request's event; the next request
+// on the same block, answered late, is waited for all the same.
+TEST_F(SimTransport, ASignalLeftByAnAnswerAtOnceEndsNoLaterWait)
+{
+    SimDevice drive = AudioCd(3, 1000, 0, 2, 1);
+    drive.extra = {"fault readtoc late times 1 delay 150"};
+    WriteSimDriveText("adapters 1\nimmediate signal\n" + drive.Text());
+    manager.SetCommandTimeout(30000);  // the late answer comes well within it, however busy the machine
+    auto request = std::make_unique<ScsiRequest>(kTocAnswerSize);
+    const uint8_t testUnitReady[6] = {};
+    const uint8_t readToc[10] = {kOpReadToc, uint8_t(record->lun << 5), 0, 0, 0, 0, 1, 0x08, 0x00, 0};
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_EQ(SendScsiCommand(*record, 0, testUnitReady, sizeof testUnitReady, request, 0), SS_COMP);
+        std::memset(request->Data(), 0x5A, kTocAnswerSize);
+        // Answered late the first time, at once the second.
+        EXPECT_EQ(SendScsiCommand(*record, SRB_DIR_IN, readToc, sizeof readToc, request, kTocAnswerSize), SS_COMP);
+        EXPECT_EQ(request->Data()[3], 3) << "round " << round;  // the last track's number
+    }
+    EXPECT_EQ(manager.AbandonedCount(), 0u);
+}
+
 TEST_F(SimTransport, CommandsToAMissingDeviceFail)
 {
     DriveRecord nowhere(7, 0, 0, &manager);

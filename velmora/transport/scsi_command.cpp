@@ -7,7 +7,7 @@
 namespace velmora {
 
 ScsiRequest::ScsiRequest(size_t capacity)
-    : event(::CreateEventW(nullptr, TRUE, FALSE, nullptr)), data(capacity)
+    : event(::CreateEventW(nullptr, FALSE, FALSE, nullptr)), data(capacity)
 {
 }
 
@@ -50,11 +50,22 @@ BYTE SendScsiCommand(DriveRecord& drive, BYTE direction, const uint8_t* cdb, int
     srb.SRB_PostProc = request->event.Get();
     std::memcpy(srb.CDBByte, cdb, cdbLength);
 
-    ::ResetEvent(request->event.Get());
+    // The event resets itself when a wait takes its signal, so nothing is reset before
+    // sending (each reset is a call into the system, on every block). A signal left
+    // from a request that completed without being waited for only ends one wait early:
+    // the status, not the event, says whether this request is done.
     if (drive.manager->SendSrb(&srb) == SS_PENDING) {
-        if (::WaitForSingleObject(request->event.Get(), drive.manager->CommandTimeout()) ==
-            WAIT_TIMEOUT)
-            ::ResetEvent(request->event.Get());
+        const volatile BYTE& status = srb.SRB_Status;
+        const DWORD timeout = drive.manager->CommandTimeout();
+        const ULONGLONG started = ::GetTickCount64();
+        while (status == SS_PENDING) {
+            const ULONGLONG waited = ::GetTickCount64() - started;
+            if (timeout != INFINITE && waited >= timeout)
+                break;
+            const DWORD left = timeout == INFINITE ? INFINITE : static_cast<DWORD>(timeout - waited);
+            if (::WaitForSingleObject(request->event.Get(), left) == WAIT_FAILED)
+                break;
+        }
         if (srb.SRB_Status == SS_PENDING) {
             AbortSrb(drive, srb);
             drive.lastStatus = srb.SRB_Status;

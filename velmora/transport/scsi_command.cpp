@@ -7,7 +7,7 @@
 namespace velmora {
 
 ScsiRequest::ScsiRequest(size_t capacity)
-    : event(::CreateEventW(nullptr, TRUE, FALSE, nullptr)), data(capacity)
+    : event_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)), data_(capacity)
 {
 }
 
@@ -36,7 +36,7 @@ BYTE SendScsiCommand(DriveRecord& drive, BYTE direction, const uint8_t* cdb, int
     if (cdbLength > 16)
         cdbLength = 16;
 
-    SRB_ExecSCSICmd& srb = request->srb;
+    SRB_ExecSCSICmd& srb = request->Srb();
     srb = SRB_ExecSCSICmd{};
     srb.SRB_Cmd = SC_EXEC_SCSI_CMD;
     srb.SRB_HaId = drive.hostAdapter;
@@ -47,14 +47,14 @@ BYTE SendScsiCommand(DriveRecord& drive, BYTE direction, const uint8_t* cdb, int
     srb.SRB_BufPointer = request->Data();
     srb.SRB_SenseLen = SENSE_LEN;
     srb.SRB_CDBLen = static_cast<BYTE>(cdbLength);
-    srb.SRB_PostProc = request->event.Get();
+    srb.SRB_PostProc = request->Event();
     std::memcpy(srb.CDBByte, cdb, cdbLength);
 
-    ::ResetEvent(request->event.Get());
+    ::ResetEvent(request->Event());
     if (drive.manager->SendSrb(&srb) == SS_PENDING) {
-        if (::WaitForSingleObject(request->event.Get(), drive.manager->CommandTimeout()) ==
+        if (::WaitForSingleObject(request->Event(), drive.manager->CommandTimeout()) ==
             WAIT_TIMEOUT)
-            ::ResetEvent(request->event.Get());
+            ::ResetEvent(request->Event());
         if (srb.SRB_Status == SS_PENDING) {
             AbortSrb(drive, srb);
             drive.lastStatus = srb.SRB_Status;

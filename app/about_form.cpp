@@ -124,14 +124,14 @@ void TfrmAbout::Label3Click(gui::TComponent*) { OpenAddress(kWebAddress); }
 
 void TfrmAbout::Label4Click(gui::TComponent*) { OpenAddress(kSupportAddress); }
 
-void TfrmAbout::Label3MouseEnter(gui::TComponent* Sender)
+void TfrmAbout::Label3MouseEnter(gui::TComponent* sender)
 {
-    static_cast<TLinkLabel*>(Sender)->Font().SetColor(kHoverColor);
+    static_cast<TLinkLabel*>(sender)->Font().SetColor(kHoverColor);
 }
 
-void TfrmAbout::Label3MouseLeave(gui::TComponent* Sender)
+void TfrmAbout::Label3MouseLeave(gui::TComponent* sender)
 {
-    static_cast<TLinkLabel*>(Sender)->Font().SetColor(kLinkColor);
+    static_cast<TLinkLabel*>(sender)->Font().SetColor(kLinkColor);
 }
 
 }  // namespace brenvale

@@ -41,10 +41,10 @@ protected:
 
 private:
     void FormShow();
-    void Label3Click(gui::TComponent* Sender);
-    void Label4Click(gui::TComponent* Sender);
-    void Label3MouseEnter(gui::TComponent* Sender);
-    void Label3MouseLeave(gui::TComponent* Sender);
+    void Label3Click(gui::TComponent* sender);
+    void Label4Click(gui::TComponent* sender);
+    void Label3MouseEnter(gui::TComponent* sender);
+    void Label3MouseLeave(gui::TComponent* sender);
     void OpenAddress(const std::string& address);
 };
 

@@ -8,9 +8,9 @@ namespace brenvale {
 
 namespace {
 
-bool IsKeyCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
+bool IsKeyCharacter(char character) { return std::isalnum(static_cast<unsigned char>(character)) != 0; }
 
-char Upper(char c) { return char(std::toupper(static_cast<unsigned char>(c))); }
+char Upper(char character) { return char(std::toupper(static_cast<unsigned char>(character))); }
 
 // The character a caption marks with a single "&", or '\0'.
 char MarkedKey(const std::string& caption)
@@ -30,8 +30,8 @@ char MarkedKey(const std::string& caption)
 // npos when every letter is taken.
 size_t FreePlace(const std::string& caption, const std::string& taken)
 {
-    auto free = [&](size_t i) {
-        return IsKeyCharacter(caption[i]) && taken.find(Upper(caption[i])) == std::string::npos;
+    auto free = [&](size_t position) {
+        return IsKeyCharacter(caption[position]) && taken.find(Upper(caption[position])) == std::string::npos;
     };
     for (size_t i = 0; i < caption.size(); ++i)
         if ((i == 0 || caption[i - 1] == ' ') && free(i))

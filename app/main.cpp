@@ -42,8 +42,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
             gui::Application().SetMainForm(mainForm.get());
             // Every failure the program reports wears the skin, as its other
             // messages do.
-            gui::Application().OnException = [form = mainForm.get()](gui::TComponent*, const std::exception& e) {
-                form->ShowException(e);
+            gui::Application().OnException = [form = mainForm.get()](gui::TComponent*, const std::exception& error) {
+                form->ShowException(error);
             };
             mainForm->Show();
             result = Run();

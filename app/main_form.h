@@ -80,18 +80,18 @@ public:
     void ShowException(const std::exception& error);
 
     // Handlers of the actions and buttons.
-    void CDRefreshExecute(gui::TComponent* Sender);
-    void CDRipExecute(gui::TComponent* Sender);
-    void CDStopExecute(gui::TComponent* Sender);
-    void CDGetDataFromCDDBExecute(gui::TComponent* Sender);
-    void CDOpenCDTrayExecute(gui::TComponent* Sender);
-    void CDCloseCDTrayExecute(gui::TComponent* Sender);
-    void CDCheckAllTracksExecute(gui::TComponent* Sender);
-    void CDUncheckAllTracksExecute(gui::TComponent* Sender);
-    void CDOptionsExecute(gui::TComponent* Sender);
-    void HelpHelpExecute(gui::TComponent* Sender);
-    void HelpAboutExecute(gui::TComponent* Sender);
-    void FileExitExecute(gui::TComponent* Sender);
+    void CDRefreshExecute(gui::TComponent* sender);
+    void CDRipExecute(gui::TComponent* sender);
+    void CDStopExecute(gui::TComponent* sender);
+    void CDGetDataFromCDDBExecute(gui::TComponent* sender);
+    void CDOpenCDTrayExecute(gui::TComponent* sender);
+    void CDCloseCDTrayExecute(gui::TComponent* sender);
+    void CDCheckAllTracksExecute(gui::TComponent* sender);
+    void CDUncheckAllTracksExecute(gui::TComponent* sender);
+    void CDOptionsExecute(gui::TComponent* sender);
+    void HelpHelpExecute(gui::TComponent* sender);
+    void HelpAboutExecute(gui::TComponent* sender);
+    void FileExitExecute(gui::TComponent* sender);
 
 protected:
     void WndProc(gui::TMessage& message) override;
@@ -122,10 +122,10 @@ private:
     win::ComPtr<IDrive> Drive();
 
     // The control's events.
-    void CDRipperProgress(long PercentDone);
+    void CDRipperProgress(long percentDone);
     void CDRipperExtractionStart();
     void CDRipperExtractionEnd();
-    void CDRipperExtractionError(const std::string& ErrorMessage);
+    void CDRipperExtractionError(const std::string& errorMessage);
     void CDRipperDiskChanged();
 
     // The states of the actions and buttons.

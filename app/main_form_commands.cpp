@@ -296,13 +296,13 @@ void TfrmMain::RemoveUnfinishedFile()
     files.RemoveUnfinished();
 }
 
-void TfrmMain::CDRipperProgress(long PercentDone)
+void TfrmMain::CDRipperProgress(long percentDone)
 {
     // A report the worker sent before a Stop reached it would show progress of a
     // batch that no longer runs.
     if (!batchRunning_)
         return;
-    skSkinGauge->SetValue(int(PercentDone) + doneCount_ * 100);
+    skSkinGauge->SetValue(int(percentDone) + doneCount_ * 100);
 }
 
 void TfrmMain::CDRipperExtractionStart()
@@ -327,12 +327,12 @@ void TfrmMain::CDRipperExtractionEnd()
     }
 }
 
-void TfrmMain::CDRipperExtractionError(const std::string& ErrorMessage)
+void TfrmMain::CDRipperExtractionError(const std::string& errorMessage)
 {
     // The control ends its run at an error: no further track will start or end, so
     // the window leaves the ripping state before it says why. The tracks read so
     // far are judged now, while the disc's table still holds their counts.
-    std::string message = ErrorMessage;
+    std::string message = errorMessage;
     if (batchRunning_) {
         const std::string unreadable = UnreadableTracksText();
         if (!unreadable.empty())

@@ -32,7 +32,7 @@ public:
     const std::string& OutputPath() const { return outputPath_; }
 
 private:
-    void skSkinButton_OKClick(gui::TComponent* Sender);
+    void skSkinButton_OKClick(gui::TComponent* sender);
 
     std::string outputPath_;
 };

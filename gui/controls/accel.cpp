@@ -15,25 +15,25 @@ char Upper(char letter)
 
 }  // namespace
 
-bool IsAccel(char Key, const std::string& Caption)
+bool IsAccel(char key, const std::string& caption)
 {
     // The last single "&" counts, as the system underlines it.
     char hotkey = '\0';
-    for (size_t i = 0; i < Caption.size(); ++i) {
-        if (::IsDBCSLeadByte(static_cast<BYTE>(Caption[i]))) {
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (::IsDBCSLeadByte(static_cast<BYTE>(caption[i]))) {
             ++i;
-        } else if (Caption[i] == '&' && i + 1 < Caption.size()) {
+        } else if (caption[i] == '&' && i + 1 < caption.size()) {
             ++i;
-            if (Caption[i] != '&')
-                hotkey = Caption[i];
+            if (caption[i] != '&')
+                hotkey = caption[i];
         }
     }
-    return hotkey != '\0' && Upper(hotkey) == Upper(Key);
+    return hotkey != '\0' && Upper(hotkey) == Upper(key);
 }
 
-char AccelChar(unsigned Key)
+char AccelChar(unsigned key)
 {
-    return (Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z') ? char(Key) : '\0';
+    return (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z') ? char(key) : '\0';
 }
 
 }  // namespace gui

@@ -6,12 +6,12 @@
 
 namespace gui {
 
-// Whether Key (in either case) is the accelerator of Caption.
-bool IsAccel(char Key, const std::string& Caption);
+// Whether `key` (in either case) is the accelerator of `caption`.
+bool IsAccel(char key, const std::string& caption);
 
 // The character a virtual key stands for as an accelerator: letters and digits
 // only, '\0' for any other key. Other keys' codes read as letters (F1 is 'p',
 // the keypad's 5 is 'e') and must name none.
-char AccelChar(unsigned Key);
+char AccelChar(unsigned key);
 
 }  // namespace gui

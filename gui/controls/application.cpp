@@ -32,11 +32,11 @@ std::string ProgramName()
 }  // namespace
 
 TApplication::TApplication()
-    : TComponent(nullptr), title_(ProgramName()), windowProc_([this](TMessage& m) {
-          if (m.Msg == CM_RELEASE)
-              ReleaseForm(m);
+    : TComponent(nullptr), title_(ProgramName()), windowProc_([this](TMessage& message) {
+          if (message.Msg == CM_RELEASE)
+              ReleaseForm(message);
           else if (window_)
-              window_->DefaultHandler(m);
+              window_->DefaultHandler(message);
       })
 {
 }

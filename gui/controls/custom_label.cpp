@@ -127,41 +127,41 @@ void TCustomLabel::Paint()
     DoDrawText(r, flags);
 }
 
-void TCustomLabel::DoDrawText(TRect& Rect, UINT Flags)
+void TCustomLabel::DoDrawText(TRect& rect, UINT flags)
 {
-    const std::string text = LabelText(Flags);
+    const std::string text = LabelText(flags);
     Canvas().Font().Assign(Font());
-    DrawLabelText(text, Rect, LabelTextFlags(Flags));
+    DrawLabelText(text, rect, LabelTextFlags(flags));
 }
 
-std::string TCustomLabel::LabelText(UINT Flags)
+std::string TCustomLabel::LabelText(UINT flags)
 {
     std::string text = Caption();
-    if ((Flags & DT_CALCRECT) && (text.empty() || (showAccelChar_ && text == "&")))
+    if ((flags & DT_CALCRECT) && (text.empty() || (showAccelChar_ && text == "&")))
         text += ' ';
     return text;
 }
 
-UINT TCustomLabel::LabelTextFlags(UINT Flags) const
+UINT TCustomLabel::LabelTextFlags(UINT flags) const
 {
     if (!showAccelChar_)
-        Flags |= DT_NOPREFIX;
-    return Flags | DrawTextBiDiModeFlagsReadingOnly();
+        flags |= DT_NOPREFIX;
+    return flags | DrawTextBiDiModeFlagsReadingOnly();
 }
 
-void TCustomLabel::DrawLabelText(const std::string& Text, TRect& Rect, UINT Flags)
+void TCustomLabel::DrawLabelText(const std::string& text, TRect& rect, UINT flags)
 {
     TCanvas& canvas = Canvas();
-    if (Enabled() || (Flags & DT_CALCRECT)) {
-        canvas.DrawText(Text, Rect, Flags);
+    if (Enabled() || (flags & DT_CALCRECT)) {
+        canvas.DrawText(text, rect, flags);
         return;
     }
     // A light copy one pixel down and right under a shadow.
-    TRect light{Rect.Left + 1, Rect.Top + 1, Rect.Right + 1, Rect.Bottom + 1};
+    TRect light{rect.Left + 1, rect.Top + 1, rect.Right + 1, rect.Bottom + 1};
     canvas.Font().SetColor(clBtnHighlight);
-    canvas.DrawText(Text, light, Flags);
+    canvas.DrawText(text, light, flags);
     canvas.Font().SetColor(clBtnShadow);
-    canvas.DrawText(Text, Rect, Flags);
+    canvas.DrawText(text, rect, flags);
 }
 
 void TCustomLabel::AdjustBounds()

@@ -51,19 +51,19 @@ public:
 
 protected:
     void Paint() override;
-    // Draws the caption into Rect with the flags of DrawText, or with DT_CALCRECT
-    // measures it into Rect.
-    virtual void DoDrawText(TRect& Rect, UINT Flags);
+    // Draws the caption into `rect` with the flags of DrawText, or with DT_CALCRECT
+    // measures it into `rect`.
+    virtual void DoDrawText(TRect& rect, UINT flags);
     // Sizes the label to its caption when AutoSize asks for it.
     virtual void AdjustBounds();
     // The caption as DoDrawText draws it: measured, an empty caption still has the
     // height of a line.
-    std::string LabelText(UINT Flags);
-    // Flags with what ShowAccelChar and BiDiMode add.
-    UINT LabelTextFlags(UINT Flags) const;
-    // Text in the canvas's font, or engraved in the button colours while the label
+    std::string LabelText(UINT flags);
+    // `flags` with what ShowAccelChar and BiDiMode add.
+    UINT LabelTextFlags(UINT flags) const;
+    // `text` in the canvas's font, or engraved in the button colours while the label
     // is disabled.
-    void DrawLabelText(const std::string& Text, TRect& Rect, UINT Flags);
+    void DrawLabelText(const std::string& text, TRect& rect, UINT flags);
     void WndProc(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
     void Loaded() override;

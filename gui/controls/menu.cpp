@@ -83,8 +83,8 @@ bool TMenu::IsShortCut(const TMessage& message)
     const TShortCut shortCut = ShortCut(WORD(message.WParam), shift);
     if (shortCut == scNone)
         return false;
-    TMenuItem* item = FindInTree(*items_, [shortCut](const TMenuItem& i) {
-        return i.ShortCut() == shortCut && EnabledUpToRoot(&i);
+    TMenuItem* item = FindInTree(*items_, [shortCut](const TMenuItem& candidate) {
+        return candidate.ShortCut() == shortCut && EnabledUpToRoot(&candidate);
     });
     if (!item)
         return false;

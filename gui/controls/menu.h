@@ -52,7 +52,7 @@ public:
 
     // Fires OnPopup, then shows the items as the system's popup menu at the screen
     // point and clicks the item chosen.
-    virtual void Popup(int X, int Y);
+    virtual void Popup(int x, int y);
     // Whether the menu opens by itself when its component is right-clicked (or its
     // tray icon clicked); off, the component leaves it to the program.
     bool AutoPopup() const { return autoPopup_; }

@@ -21,6 +21,6 @@ inline TPoint MousePos(const TMessage& message)
     return Point(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
 }
 
-inline LPARAM PointToLParam(TPoint p) { return MAKELPARAM(WORD(short(p.X)), WORD(short(p.Y))); }
+inline LPARAM PointToLParam(TPoint point) { return MAKELPARAM(WORD(short(point.X)), WORD(short(point.Y))); }
 
 }  // namespace gui

@@ -57,7 +57,7 @@ void TPopupMenu::DoPopup()
         OnPopup(this);
 }
 
-void TPopupMenu::Popup(int X, int Y)
+void TPopupMenu::Popup(int x, int y)
 {
     DoPopup();
     UniqueMenu menu = BuildSystemMenu(Items());
@@ -65,7 +65,7 @@ void TPopupMenu::Popup(int X, int Y)
     TUtilityWindow owner([&owner](TMessage& m) { owner.DefaultHandler(m); });
     ::SetForegroundWindow(owner.Handle());
     const auto command = WORD(::TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN,
-                                               X, Y, 0, owner.Handle(), nullptr));
+                                               x, y, 0, owner.Handle(), nullptr));
     if (command != 0)
         DispatchCommand(command);
 }

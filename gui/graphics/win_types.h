@@ -9,8 +9,8 @@ namespace gui {
 
 static_assert(sizeof(TRect) == sizeof(RECT) && sizeof(TPoint) == sizeof(POINT), "layouts must match");
 
-inline RECT ToRECT(const TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
-inline TRect FromRECT(const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; }
-inline POINT ToPOINT(TPoint p) { return POINT{p.X, p.Y}; }
+inline RECT ToRECT(const TRect& rect) { return RECT{rect.Left, rect.Top, rect.Right, rect.Bottom}; }
+inline TRect FromRECT(const RECT& rect) { return TRect{rect.left, rect.top, rect.right, rect.bottom}; }
+inline POINT ToPOINT(TPoint point) { return POINT{point.X, point.Y}; }
 
 }  // namespace gui

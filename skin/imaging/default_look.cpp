@@ -10,36 +10,36 @@ constexpr gui::TColor kHotFill = 0xD2BDB6;
 
 }  // namespace
 
-void DrawDefaultFace(gui::TCanvas& Canvas, const gui::TRect& Rect, TskFaceState State)
+void DrawDefaultFace(gui::TCanvas& canvas, const gui::TRect& rect, TskFaceState state)
 {
-    gui::TBrush& brush = Canvas.Brush();
+    gui::TBrush& brush = canvas.Brush();
     brush.SetStyle(gui::bsSolid);
-    brush.SetColor(State == fsPressed ? kPressedFill : State == fsHot ? kHotFill : gui::clBtnFace);
-    Canvas.FillRect(Rect);
-    brush.SetColor(State == fsNormal ? gui::clBtnShadow : kHotFrame);
-    Canvas.FrameRect(Rect);
+    brush.SetColor(state == fsPressed ? kPressedFill : state == fsHot ? kHotFill : gui::clBtnFace);
+    canvas.FillRect(rect);
+    brush.SetColor(state == fsNormal ? gui::clBtnShadow : kHotFrame);
+    canvas.FrameRect(rect);
 }
 
-void Frame3D(gui::TCanvas& Canvas, gui::TRect& Rect, gui::TColor Top, gui::TColor Bottom)
+void Frame3D(gui::TCanvas& canvas, gui::TRect& rect, gui::TColor topLeftColor, gui::TColor bottomRightColor)
 {
-    const int right = Rect.Right - 1, bottom = Rect.Bottom - 1;
-    gui::TPen& pen = Canvas.Pen();
+    const int right = rect.Right - 1, bottom = rect.Bottom - 1;
+    gui::TPen& pen = canvas.Pen();
     pen.SetWidth(1);
     pen.SetStyle(gui::psSolid);
-    pen.SetColor(Top);
-    Canvas.Polyline({{Rect.Left, bottom}, {Rect.Left, Rect.Top}, {right, Rect.Top}});
-    pen.SetColor(Bottom);
+    pen.SetColor(topLeftColor);
+    canvas.Polyline({{rect.Left, bottom}, {rect.Left, rect.Top}, {right, rect.Top}});
+    pen.SetColor(bottomRightColor);
     // Down the right edge and back along the bottom, the bottom-left pixel included.
-    Canvas.Polyline({{right, Rect.Top}, {right, bottom}, {Rect.Left - 1, bottom}});
-    Rect = gui::TRect{Rect.Left + 1, Rect.Top + 1, Rect.Right - 1, Rect.Bottom - 1};
+    canvas.Polyline({{right, rect.Top}, {right, bottom}, {rect.Left - 1, bottom}});
+    rect = gui::TRect{rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
 }
 
-void AssignSkinFont(gui::TFont& Font, const TskFontGroup& Element, const gui::TFont& Default)
+void AssignSkinFont(gui::TFont& font, const TskFontGroup& element, const gui::TFont& fallback)
 {
-    Font.SetName(Element.FontName);
-    Font.SetHeight(Element.FontHeight);
-    Font.SetStyle(Element.FontStyle);
-    Font.SetCharset(Default.Charset());
+    font.SetName(element.FontName);
+    font.SetHeight(element.FontHeight);
+    font.SetStyle(element.FontStyle);
+    font.SetCharset(fallback.Charset());
 }
 
 }  // namespace sk

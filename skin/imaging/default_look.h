@@ -13,14 +13,14 @@ enum TskFaceState { fsNormal, fsHot, fsPressed };
 
 // A one-pixel frame around a filled rectangle: normal in the button colours,
 // hot and pressed in the highlight colours.
-void DrawDefaultFace(gui::TCanvas& Canvas, const gui::TRect& Rect, TskFaceState State);
+void DrawDefaultFace(gui::TCanvas& canvas, const gui::TRect& rect, TskFaceState state);
 
-// A one-pixel bevel along Rect's edges, Top on the top and left, Bottom on the
-// right and bottom; Rect then shrinks to what lies inside it.
-void Frame3D(gui::TCanvas& Canvas, gui::TRect& Rect, gui::TColor Top, gui::TColor Bottom);
+// A one-pixel bevel along `rect`'s edges, `topLeftColor` on the top and left,
+// `bottomRightColor` on the right and bottom; `rect` then shrinks to what lies inside it.
+void Frame3D(gui::TCanvas& canvas, gui::TRect& rect, gui::TColor topLeftColor, gui::TColor bottomRightColor);
 
-// Font gets the element's name, height and style, and keeps the character set
-// of Default.
-void AssignSkinFont(gui::TFont& Font, const TskFontGroup& Element, const gui::TFont& Default);
+// `font` gets the element's name, height and style, and keeps the character set
+// of `fallback`.
+void AssignSkinFont(gui::TFont& font, const TskFontGroup& element, const gui::TFont& fallback);
 
 }  // namespace sk

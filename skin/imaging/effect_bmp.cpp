@@ -47,11 +47,11 @@ TskEffectBmp::TskEffectBmp(HBITMAP source)
     dib_ = CopyToDib24(source, display.Get());
 }
 
-void TskEffectBmp::Draw(HDC dc, int X, int Y) const
+void TskEffectBmp::Draw(HDC dc, int x, int y) const
 {
     if (!dib_.bits)
         return;
-    ::SetDIBitsToDevice(dc, X, Y, DWORD(Width()), DWORD(Height()), 0, 0, 0, UINT(Height()), dib_.bits, &dib_.info,
+    ::SetDIBitsToDevice(dc, x, y, DWORD(Width()), DWORD(Height()), 0, 0, 0, UINT(Height()), dib_.bits, &dib_.info,
                         DIB_RGB_COLORS);
 }
 
@@ -62,22 +62,22 @@ void TskEffectBmp::Morph(const TskEffectBmp& other, double amount)
     MorphRect(other, gui::Rect(0, 0, Width(), Height()), amount, 0, 0);
 }
 
-void TskEffectBmp::MorphRect(const TskEffectBmp& other, const gui::TRect& Rect, double amount, int OtherX, int OtherY)
+void TskEffectBmp::MorphRect(const TskEffectBmp& other, const gui::TRect& rect, double amount, int otherX, int otherY)
 {
     if (!dib_.bits || !other.dib_.bits)
         return;
     amount = Clamp01(amount);
-    // Only the part of Rect that lies in this bitmap and whose matching area lies
+    // Only the part of `rect` that lies in this bitmap and whose matching area lies
     // in other.
-    const int left = std::max({Rect.Left, 0, Rect.Left - OtherX});
-    const int top = std::max({Rect.Top, 0, Rect.Top - OtherY});
-    const int right = std::min({Rect.Right, Width(), Rect.Left + (other.Width() - OtherX)});
-    const int bottom = std::min({Rect.Bottom, Height(), Rect.Top + (other.Height() - OtherY)});
+    const int left = std::max({rect.Left, 0, rect.Left - otherX});
+    const int top = std::max({rect.Top, 0, rect.Top - otherY});
+    const int right = std::min({rect.Right, Width(), rect.Left + (other.Width() - otherX)});
+    const int bottom = std::min({rect.Bottom, Height(), rect.Top + (other.Height() - otherY)});
     for (int y = top; y < bottom; ++y) {
         uint8_t* a = RowPointer(y);
-        const uint8_t* b = other.RowPointer(OtherY + (y - Rect.Top));
+        const uint8_t* b = other.RowPointer(otherY + (y - rect.Top));
         for (int x = left; x < right; ++x) {
-            const int ox = OtherX + (x - Rect.Left);
+            const int ox = otherX + (x - rect.Left);
             for (int c = 0; c < 3; ++c)
                 a[3 * x + c] = Channel((1 - amount) * a[3 * x + c] + amount * b[3 * ox + c]);
         }
@@ -127,11 +127,11 @@ void TskEffectBmp::MorphVGradient(const TskEffectBmp& other, double amount)
     const double step = fade != 0 ? 1.0 / fade : 0.0;
     const int T = std::max(0, H / 2 - band / 2);
     const int B = std::min(H - 1, H / 2 + band / 2);
-    auto weighRow = [&](int y, double w) {
+    auto weighRow = [&](int y, double weight) {
         uint8_t* a = RowPointer(y);
         const uint8_t* b = other.RowPointer(y);
         for (int x = 0; x < W; ++x)
-            Weigh(a + 3 * x, b + 3 * x, w);
+            Weigh(a + 3 * x, b + 3 * x, weight);
     };
     for (int y = T; y <= B; ++y)
         std::copy(other.RowPointer(y), other.RowPointer(y) + 3 * W, RowPointer(y));

@@ -27,8 +27,8 @@ public:
     // Row y from the top: Width pixels of blue, green, red.
     uint8_t* RowPointer(int y) const { return dib_.Row(y); }
 
-    // The whole bitmap at (X, Y) of the DC.
-    void Draw(HDC dc, int X, int Y) const;
+    // The whole bitmap at (x, y) of the DC.
+    void Draw(HDC dc, int x, int y) const;
 
     // Blends toward other, which must be exactly as large (otherwise nothing
     // happens); amount runs from 0 (this look) to 1 (other's look) and is kept in 0..1.
@@ -46,9 +46,9 @@ public:
     void MorphRightSlide(const TskEffectBmp& other, double amount);
     // other enters from the left and pushes this image out to the right.
     void MorphPush(const TskEffectBmp& other, double amount);
-    // Morph restricted to Rect, taking other's pixels from (OtherX, OtherY) on;
+    // Morph restricted to `rect`, taking other's pixels from (otherX, otherY) on;
     // the parts outside either bitmap are left out.
-    void MorphRect(const TskEffectBmp& other, const gui::TRect& Rect, double amount, int OtherX, int OtherY);
+    void MorphRect(const TskEffectBmp& other, const gui::TRect& rect, double amount, int otherX, int otherY);
 
     void ChangeBrightness(double amount);  // toward white
     void ChangeDarkness(double amount);    // toward black
@@ -67,14 +67,14 @@ private:
         return other.Width() == Width() && other.Height() == Height() && dib_.bits && other.dib_.bits;
     }
 
-    // Replaces every channel of every pixel c by f(c).
+    // Replaces every channel value of every pixel by channelMap(value).
     template <typename F>
-    void MapChannels(F f)
+    void MapChannels(F channelMap)
     {
         for (int y = 0; y < Height(); ++y) {
             uint8_t* p = RowPointer(y);
             for (int i = 0; i < 3 * Width(); ++i)
-                p[i] = f(p[i]);
+                p[i] = channelMap(p[i]);
         }
     }
 

@@ -44,24 +44,24 @@ void PlainEndStrip(gui::TBitmap& strip, gui::TCanvas& src, int y0, int y1, int s
 
 }  // namespace
 
-void MakeSkinFrameStrips(const SkinGeometry& Skin, const SkinGeometry& New, gui::TBitmap& Picture,
-                         gui::TBitmap& TopStrip, gui::TBitmap& LeftStrip, gui::TBitmap& RightStrip,
-                         gui::TBitmap& BottomStrip, int NewWidth)
+void MakeSkinFrameStrips(const SkinGeometry& skin, const SkinGeometry& resized, gui::TBitmap& picture,
+                         gui::TBitmap& topStrip, gui::TBitmap& leftStrip, gui::TBitmap& rightStrip,
+                         gui::TBitmap& bottomStrip, int newWidth)
 {
-    if (Picture.Empty())
+    if (picture.Empty())
         return;
-    const SkinGeometry& s = Skin;
-    const SkinGeometry& n = New;
-    const int W = Picture.Width(), H = Picture.Height();
-    gui::TCanvas& src = Picture.Canvas();
+    const SkinGeometry& s = skin;
+    const SkinGeometry& n = resized;
+    const int W = picture.Width(), H = picture.Height();
+    gui::TCanvas& src = picture.Canvas();
     const int sideHeight = RectHeight(n.ClRect);
-    PlainSideStrip(LeftStrip, src, 0, s.ClRect.Left, s.ClRect.Top, s.LTPoint.Y, s.LBPoint.Y, s.ClRect.Bottom,
+    PlainSideStrip(leftStrip, src, 0, s.ClRect.Left, s.ClRect.Top, s.LTPoint.Y, s.LBPoint.Y, s.ClRect.Bottom,
                    sideHeight);
-    PlainSideStrip(RightStrip, src, s.ClRect.Right, W, s.ClRect.Top, s.RTPoint.Y, s.RBPoint.Y, s.ClRect.Bottom,
+    PlainSideStrip(rightStrip, src, s.ClRect.Right, W, s.ClRect.Top, s.RTPoint.Y, s.RBPoint.Y, s.ClRect.Bottom,
                    sideHeight);
-    PlainEndStrip(TopStrip, src, 0, s.ClRect.Top, s.LTPoint.X, s.RTPoint.X, n.LTPoint.X, n.RTPoint.X, W, NewWidth);
-    PlainEndStrip(BottomStrip, src, s.ClRect.Bottom, H, s.LBPoint.X, s.RBPoint.X, n.LBPoint.X, n.RBPoint.X, W,
-                  NewWidth);
+    PlainEndStrip(topStrip, src, 0, s.ClRect.Top, s.LTPoint.X, s.RTPoint.X, n.LTPoint.X, n.RTPoint.X, W, newWidth);
+    PlainEndStrip(bottomStrip, src, s.ClRect.Bottom, H, s.LBPoint.X, s.RBPoint.X, n.LBPoint.X, n.RBPoint.X, W,
+                  newWidth);
 }
 
 namespace {
@@ -80,14 +80,14 @@ void StripMiddle(gui::TCanvas& dst, gui::TCanvas& src, const TRect& segment, con
 }
 
 // A top or bottom strip of MakeSkinFrameStripsEx from picture rows y0..y0+height.
-void StretchableEndStrip(gui::TBitmap& strip, gui::TCanvas& src, const TRect& SkinRect, int y0, int height,
+void StretchableEndStrip(gui::TBitmap& strip, gui::TCanvas& src, const TRect& skinRect, int y0, int height,
                          int sx0, int sx1, int nx0, int nx1, int newWidth, bool stretch)
 {
     if (newWidth <= 0 || height <= 0 || sx1 <= sx0)
         return;
     strip.SetSize(newWidth, height);
     gui::TCanvas& dst = strip.Canvas();
-    const int ox = SkinRect.Left, W = RectWidth(SkinRect);
+    const int ox = skinRect.Left, W = RectWidth(skinRect);
     StripMiddle(dst, src, TRect{ox + sx0, y0, ox + sx1, y0 + height}, TRect{nx0, 0, nx1, height}, stretch, true,
                 newWidth, height);
     CopyPiece(dst, TRect{0, 0, nx0, height}, src, TRect{ox, y0, ox + sx0, y0 + height});
@@ -95,14 +95,14 @@ void StretchableEndStrip(gui::TBitmap& strip, gui::TCanvas& src, const TRect& Sk
 }
 
 // A left or right strip of MakeSkinFrameStripsEx from picture columns x0..x1.
-void StretchableSideStrip(gui::TBitmap& strip, gui::TCanvas& src, const TRect& SkinRect, int x0, int x1,
+void StretchableSideStrip(gui::TBitmap& strip, gui::TCanvas& src, const TRect& skinRect, int x0, int x1,
                           int width, int height, int clTop, int y0, int y1, int clBottom, bool stretch)
 {
     if (width < 1 || height < 1 || y1 <= y0)
         return;
     strip.SetSize(width, height);
     gui::TCanvas& dst = strip.Canvas();
-    const int oy = SkinRect.Top;
+    const int oy = skinRect.Top;
     StripMiddle(dst, src, TRect{x0, oy + y0, x1, oy + y1}, TRect{0, y0 - clTop, width, height - (clBottom - y1)},
                 stretch, false, width, height);
     if (y0 - clTop > 0)
@@ -113,29 +113,29 @@ void StretchableSideStrip(gui::TBitmap& strip, gui::TCanvas& src, const TRect& S
 
 }  // namespace
 
-void MakeSkinFrameStripsEx(const SkinGeometry& Skin, const SkinGeometry& New, gui::TBitmap& LeftStrip,
-                           gui::TBitmap& TopStrip, gui::TBitmap& RightStrip, gui::TBitmap& BottomStrip,
-                           gui::TBitmap& Picture, const TRect& SkinRect, int NewWidth, int NewHeight,
-                           bool LeftStretch, bool TopStretch, bool RightStretch, bool BottomStretch)
+void MakeSkinFrameStripsEx(const SkinGeometry& skin, const SkinGeometry& resized, gui::TBitmap& leftStrip,
+                           gui::TBitmap& topStrip, gui::TBitmap& rightStrip, gui::TBitmap& bottomStrip,
+                           gui::TBitmap& picture, const TRect& skinRect, int newWidth, int newHeight,
+                           bool leftStretch, bool topStretch, bool rightStretch, bool bottomStretch)
 {
-    if (Picture.Empty())
+    if (picture.Empty())
         return;
-    const SkinGeometry& s = Skin;
-    const SkinGeometry& n = New;
-    gui::TCanvas& src = Picture.Canvas();
+    const SkinGeometry& s = skin;
+    const SkinGeometry& n = resized;
+    gui::TCanvas& src = picture.Canvas();
 
-    StretchableEndStrip(TopStrip, src, SkinRect, SkinRect.Top, n.ClRect.Top, s.LTPoint.X, s.RTPoint.X, n.LTPoint.X,
-                        n.RTPoint.X, NewWidth, TopStretch);
-    const int bottomHeight = NewHeight - n.ClRect.Bottom;
-    StretchableEndStrip(BottomStrip, src, SkinRect, SkinRect.Bottom - bottomHeight, bottomHeight, s.LBPoint.X,
-                        s.RBPoint.X, n.LBPoint.X, n.RBPoint.X, NewWidth, BottomStretch);
+    StretchableEndStrip(topStrip, src, skinRect, skinRect.Top, n.ClRect.Top, s.LTPoint.X, s.RTPoint.X, n.LTPoint.X,
+                        n.RTPoint.X, newWidth, topStretch);
+    const int bottomHeight = newHeight - n.ClRect.Bottom;
+    StretchableEndStrip(bottomStrip, src, skinRect, skinRect.Bottom - bottomHeight, bottomHeight, s.LBPoint.X,
+                        s.RBPoint.X, n.LBPoint.X, n.RBPoint.X, newWidth, bottomStretch);
 
-    const int sideHeight = NewHeight - BottomStrip.Height() - TopStrip.Height();
-    StretchableSideStrip(LeftStrip, src, SkinRect, SkinRect.Left, SkinRect.Left + n.ClRect.Left, n.ClRect.Left,
-                         sideHeight, s.ClRect.Top, s.LTPoint.Y, s.LBPoint.Y, s.ClRect.Bottom, LeftStretch);
-    StretchableSideStrip(RightStrip, src, SkinRect, SkinRect.Left + s.ClRect.Right, SkinRect.Right,
-                         NewWidth - n.ClRect.Right, sideHeight, s.ClRect.Top, s.RTPoint.Y, s.RBPoint.Y,
-                         s.ClRect.Bottom, RightStretch);
+    const int sideHeight = newHeight - bottomStrip.Height() - topStrip.Height();
+    StretchableSideStrip(leftStrip, src, skinRect, skinRect.Left, skinRect.Left + n.ClRect.Left, n.ClRect.Left,
+                         sideHeight, s.ClRect.Top, s.LTPoint.Y, s.LBPoint.Y, s.ClRect.Bottom, leftStretch);
+    StretchableSideStrip(rightStrip, src, skinRect, skinRect.Left + s.ClRect.Right, skinRect.Right,
+                         newWidth - n.ClRect.Right, sideHeight, s.ClRect.Top, s.RTPoint.Y, s.RBPoint.Y,
+                         s.ClRect.Bottom, rightStretch);
 }
 
 }  // namespace sk

@@ -12,17 +12,17 @@ namespace sk {
 // frame thickness, the side strips are as high as the new client rectangle, and
 // every middle part is tiled. The Y coordinates of the new corner points are not
 // used: side strips tile from their own top.
-void MakeSkinFrameStrips(const SkinGeometry& Skin, const SkinGeometry& New, gui::TBitmap& Picture,
-                         gui::TBitmap& TopStrip, gui::TBitmap& LeftStrip, gui::TBitmap& RightStrip,
-                         gui::TBitmap& BottomStrip, int NewWidth);
+void MakeSkinFrameStrips(const SkinGeometry& skin, const SkinGeometry& resized, gui::TBitmap& picture,
+                         gui::TBitmap& topStrip, gui::TBitmap& leftStrip, gui::TBitmap& rightStrip,
+                         gui::TBitmap& bottomStrip, int newWidth);
 
-// From SkinRect inside the picture (for painting a form's frame or a control
+// From `skinRect` inside the picture (for painting a form's frame or a control
 // bar): the strips take the new frame thickness, and each strip's middle is
 // stretched or tiled by its flag. The side strips fill the height left between
 // the top and bottom strip bitmaps.
-void MakeSkinFrameStripsEx(const SkinGeometry& Skin, const SkinGeometry& New, gui::TBitmap& LeftStrip,
-                           gui::TBitmap& TopStrip, gui::TBitmap& RightStrip, gui::TBitmap& BottomStrip,
-                           gui::TBitmap& Picture, const TRect& SkinRect, int NewWidth, int NewHeight,
-                           bool LeftStretch, bool TopStretch, bool RightStretch, bool BottomStretch);
+void MakeSkinFrameStripsEx(const SkinGeometry& skin, const SkinGeometry& resized, gui::TBitmap& leftStrip,
+                           gui::TBitmap& topStrip, gui::TBitmap& rightStrip, gui::TBitmap& bottomStrip,
+                           gui::TBitmap& picture, const TRect& skinRect, int newWidth, int newHeight,
+                           bool leftStretch, bool topStretch, bool rightStretch, bool bottomStretch);
 
 }  // namespace sk

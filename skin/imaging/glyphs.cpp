@@ -14,11 +14,11 @@ void Line(TCanvas& canvas, int x0, int y0, int x1, int y1)
 }
 
 // Rectangle outlines: the brush is set clear (and stays so).
-void HollowRectangles(TCanvas& canvas, int X, int Y, std::initializer_list<gui::TRect> rects)
+void HollowRectangles(TCanvas& canvas, int x, int y, std::initializer_list<gui::TRect> rects)
 {
     canvas.Brush().SetStyle(gui::bsClear);
     for (const gui::TRect& r : rects)
-        canvas.Rectangle(X + r.Left, Y + r.Top, X + r.Right, Y + r.Bottom);
+        canvas.Rectangle(x + r.Left, y + r.Top, x + r.Right, y + r.Bottom);
 }
 
 }  // namespace
@@ -50,84 +50,84 @@ void DrawArrow(TCanvas& canvas, const gui::TRect& rect, TColor color, int kind)
     }
 }
 
-void DrawCheckMark(TCanvas& canvas, int X, int Y, TColor color)
+void DrawCheckMark(TCanvas& canvas, int x, int y, TColor color)
 {
     canvas.Pen().SetColor(color);
     for (int i = 0; i <= 2; ++i)
-        canvas.Polyline({gui::Point(X, Y + 5 - i), gui::Point(X + 2, Y + 7 - i), gui::Point(X + 7, Y + 2 - i)});
+        canvas.Polyline({gui::Point(x, y + 5 - i), gui::Point(x + 2, y + 7 - i), gui::Point(x + 7, y + 2 - i)});
 }
 
-void DrawCloseGlyph(TCanvas& canvas, int X, int Y, TColor color)
+void DrawCloseGlyph(TCanvas& canvas, int x, int y, TColor color)
 {
     canvas.Pen().SetColor(color);
-    Line(canvas, X + 1, Y + 1, X + 9, Y + 9);
-    Line(canvas, X + 2, Y + 1, X + 10, Y + 9);
-    Line(canvas, X + 9, Y + 1, X + 1, Y + 9);
-    Line(canvas, X + 8, Y + 1, X + 0, Y + 9);
+    Line(canvas, x + 1, y + 1, x + 9, y + 9);
+    Line(canvas, x + 2, y + 1, x + 10, y + 9);
+    Line(canvas, x + 9, y + 1, x + 1, y + 9);
+    Line(canvas, x + 8, y + 1, x + 0, y + 9);
 }
 
-void DrawSysMenuGlyph(TCanvas& canvas, int X, int Y, TColor color)
+void DrawSysMenuGlyph(TCanvas& canvas, int x, int y, TColor color)
 {
     canvas.Pen().SetColor(color);
-    HollowRectangles(canvas, X, Y, {gui::Rect(1, 3, 9, 6)});
+    HollowRectangles(canvas, x, y, {gui::Rect(1, 3, 9, 6)});
 }
 
-void DrawMinimizeGlyph(TCanvas& canvas, int X, int Y, TColor color)
+void DrawMinimizeGlyph(TCanvas& canvas, int x, int y, TColor color)
 {
     canvas.Pen().SetColor(color);
-    Line(canvas, X + 1, Y + 8, X + 9, Y + 8);
-    Line(canvas, X + 1, Y + 9, X + 9, Y + 9);
+    Line(canvas, x + 1, y + 8, x + 9, y + 8);
+    Line(canvas, x + 1, y + 9, x + 9, y + 9);
 }
 
-void DrawMaximizeGlyph(TCanvas& canvas, int X, int Y, TColor color)
+void DrawMaximizeGlyph(TCanvas& canvas, int x, int y, TColor color)
 {
     canvas.Pen().SetColor(color);
-    HollowRectangles(canvas, X, Y, {gui::Rect(0, 0, 11, 10), gui::Rect(0, 0, 11, 2)});
+    HollowRectangles(canvas, x, y, {gui::Rect(0, 0, 11, 10), gui::Rect(0, 0, 11, 2)});
 }
 
-void DrawRestoreGlyph(TCanvas& canvas, int X, int Y, TColor color)
+void DrawRestoreGlyph(TCanvas& canvas, int x, int y, TColor color)
 {
     canvas.Pen().SetColor(color);
-    HollowRectangles(canvas, X, Y,
+    HollowRectangles(canvas, x, y,
                      {gui::Rect(2, 0, 10, 6), gui::Rect(2, 0, 10, 2), gui::Rect(0, 4, 7, 10), gui::Rect(0, 4, 7, 6)});
 }
 
-void DrawRollDownGlyph(TCanvas& canvas, int X, int Y, TColor color)
+void DrawRollDownGlyph(TCanvas& canvas, int x, int y, TColor color)
 {
     canvas.Pen().SetColor(color);
     for (int i = 0; i <= 4; ++i)
-        Line(canvas, X + 5 - i, Y + 6 - i, X + 5 + i, Y + 6 - i);
+        Line(canvas, x + 5 - i, y + 6 - i, x + 5 + i, y + 6 - i);
 }
 
-void DrawRollUpGlyph(TCanvas& canvas, int X, int Y, TColor color)
+void DrawRollUpGlyph(TCanvas& canvas, int x, int y, TColor color)
 {
     canvas.Pen().SetColor(color);
     for (int i = 0; i <= 4; ++i)
-        Line(canvas, X + 5 - i, Y + 2 + i, X + 5 + i, Y + 2 + i);
+        Line(canvas, x + 5 - i, y + 2 + i, x + 5 + i, y + 2 + i);
 }
 
-void DrawMinimizeToTrayGlyph(TCanvas& canvas, int X, int Y, TColor color)
+void DrawMinimizeToTrayGlyph(TCanvas& canvas, int x, int y, TColor color)
 {
     canvas.Pen().SetColor(color);
     canvas.Brush().SetColor(color);
-    canvas.Rectangle(X + 2, Y + 2, X + 7, Y + 7);
+    canvas.Rectangle(x + 2, y + 2, x + 7, y + 7);
 }
 
-void DrawFrameImage(TCanvas& canvas, int X, int Y, gui::TBitmap& Picture, int FrameCount, int FrameIndex)
+void DrawFrameImage(TCanvas& canvas, int x, int y, gui::TBitmap& picture, int frameCount, int frameIndex)
 {
-    if (Picture.Empty())
+    if (picture.Empty())
         return;
-    if (FrameCount < 1)
-        FrameCount = 1;
-    const int frameWidth = Picture.Width() / FrameCount;
+    if (frameCount < 1)
+        frameCount = 1;
+    const int frameWidth = picture.Width() / frameCount;
     if (frameWidth < 1)
         return;
     gui::TBitmap frame;
-    frame.SetSize(frameWidth, Picture.Height());
-    frame.Canvas().CopyRect(gui::Rect(0, 0, frameWidth, Picture.Height()), Picture.Canvas(),
-                            gui::Rect((FrameIndex - 1) * frameWidth, 0, FrameIndex * frameWidth, Picture.Height()));
+    frame.SetSize(frameWidth, picture.Height());
+    frame.Canvas().CopyRect(gui::Rect(0, 0, frameWidth, picture.Height()), picture.Canvas(),
+                            gui::Rect((frameIndex - 1) * frameWidth, 0, frameIndex * frameWidth, picture.Height()));
     frame.SetTransparent(true);
-    canvas.Draw(X, Y, frame);
+    canvas.Draw(x, y, frame);
 }
 
 }  // namespace sk

@@ -27,12 +27,12 @@ void SetWindowAlpha(HWND window, BYTE alpha)
         setAttributes(window, 0, alpha, LWA_ALPHA);
 }
 
-void GrabScreenArea(int X, int Y, gui::TBitmap& Bitmap)
+void GrabScreenArea(int x, int y, gui::TBitmap& bitmap)
 {
-    if (Bitmap.Empty())
+    if (bitmap.Empty())
         return;
     win::WindowDC screen;
-    ::BitBlt(Bitmap.Canvas().Handle(), 0, 0, Bitmap.Width(), Bitmap.Height(), screen.Get(), X, Y, SRCCOPY);
+    ::BitBlt(bitmap.Canvas().Handle(), 0, 0, bitmap.Width(), bitmap.Height(), screen.Get(), x, y, SRCCOPY);
 }
 
 }  // namespace sk

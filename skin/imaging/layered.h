@@ -18,7 +18,7 @@ bool IsLayeredWindowSupported(DWORD version);
 // no layered windows.
 void SetWindowAlpha(HWND window, BYTE alpha);
 
-// Copies the screen area at (X, Y) of the bitmap's size into the bitmap.
-void GrabScreenArea(int X, int Y, gui::TBitmap& Bitmap);
+// Copies the screen area at (x, y) of the bitmap's size into the bitmap.
+void GrabScreenArea(int x, int y, gui::TBitmap& bitmap);
 
 }  // namespace sk

@@ -24,16 +24,16 @@ win::UniqueRegion RegionFromData(const std::vector<uint8_t>& data)
 
 }  // namespace
 
-uint32_t CreateMaskRegionData(gui::TBitmap& Mask, int dx, int dy, std::vector<uint8_t>& Data)
+uint32_t CreateMaskRegionData(gui::TBitmap& mask, int dx, int dy, std::vector<uint8_t>& data)
 {
-    Data.clear();
-    if (Mask.Empty())
+    data.clear();
+    if (mask.Empty())
         return 0;
     // The run list grows as needed: a busy mask (a checkerboard) has far more runs
     // than rows.
     std::vector<RECT> runs;
     {
-        TFBitmap pixels(Mask.Handle());
+        TFBitmap pixels(mask.Handle());
         for (int y = 0; y < pixels.Height(); ++y) {
             const uint8_t* row = pixels.Row(y);
             int x = 0;
@@ -49,35 +49,35 @@ uint32_t CreateMaskRegionData(gui::TBitmap& Mask, int dx, int dy, std::vector<ui
             }
         }
     }
-    Data.assign(kHeaderSize + runs.size() * sizeof(RECT), 0);
+    data.assign(kHeaderSize + runs.size() * sizeof(RECT), 0);
     RGNDATAHEADER header{};
     header.dwSize = DWORD(kHeaderSize);
     header.iType = RDH_RECTANGLES;
     header.nCount = DWORD(runs.size());
     header.nRgnSize = 0;
-    header.rcBound = RECT{dx, dy, dx + Mask.Width(), dy + Mask.Height()};
-    std::memcpy(Data.data(), &header, kHeaderSize);
+    header.rcBound = RECT{dx, dy, dx + mask.Width(), dy + mask.Height()};
+    std::memcpy(data.data(), &header, kHeaderSize);
     if (!runs.empty())
-        std::memcpy(Data.data() + kHeaderSize, runs.data(), runs.size() * sizeof(RECT));
-    return uint32_t(Data.size());
+        std::memcpy(data.data() + kHeaderSize, runs.data(), runs.size() * sizeof(RECT));
+    return uint32_t(data.size());
 }
 
-win::UniqueRegion MaskToRegion(gui::TBitmap& Mask)
+win::UniqueRegion MaskToRegion(gui::TBitmap& mask)
 {
     std::vector<uint8_t> data;
-    CreateMaskRegionData(Mask, 0, 0, data);
+    CreateMaskRegionData(mask, 0, 0, data);
     return RegionFromData(data);
 }
 
-win::UniqueRegion MakeSkinRegion(const SkinGeometry& Skin, const SkinGeometry& New, gui::TBitmap& Mask,
-                                 int NewWidth)
+win::UniqueRegion MakeSkinRegion(const SkinGeometry& skin, const SkinGeometry& resized, gui::TBitmap& mask,
+                                 int newWidth)
 {
-    const SkinGeometry& n = New;
+    const SkinGeometry& n = resized;
     if (n.RTPoint.X < n.LTPoint.X || n.LBPoint.Y < n.LTPoint.Y || IsNullRect(n.ClRect))
         return win::UniqueRegion();
 
     gui::TBitmap top, left, right, bottom;
-    MakeSkinFrameStrips(Skin, New, Mask, top, left, right, bottom, NewWidth);
+    MakeSkinFrameStrips(skin, resized, mask, top, left, right, bottom, newWidth);
 
     win::UniqueRegion result(::CreateRectRgn(n.ClRect.Left, n.ClRect.Top, n.ClRect.Right, n.ClRect.Bottom));
     const struct {

@@ -47,18 +47,18 @@ void PaintChildControls(int dx, int dy, int width, HDC dc, POINT origin, gui::TW
 
 }  // namespace
 
-void PaintParentBackground(gui::TControl& Control, gui::TCanvas& Canvas)
+void PaintParentBackground(gui::TControl& control, gui::TCanvas& canvas)
 {
-    gui::TWinControl* parent = Control.Parent();
+    gui::TWinControl* parent = control.Parent();
     if (!parent)
         return;
-    const HDC dc = Canvas.Handle();
+    const HDC dc = canvas.Handle();
     // Positions are taken from the canvas's origin as it was handed in.
     POINT origin{};
     ::GetViewportOrgEx(dc, &origin);
     {
         win::SavedDC saved(dc);
-        ::SetViewportOrgEx(dc, origin.x - Control.Left(), origin.y - Control.Top(), nullptr);
+        ::SetViewportOrgEx(dc, origin.x - control.Left(), origin.y - control.Top(), nullptr);
         const gui::TRect client = parent->ClientRect();
         ::IntersectClipRect(dc, 0, 0, client.Right - client.Left, client.Bottom - client.Top);
         const auto wParam = reinterpret_cast<WPARAM>(dc);
@@ -69,20 +69,20 @@ void PaintParentBackground(gui::TControl& Control, gui::TCanvas& Canvas)
             parent->Perform(WM_PAINT, wParam, 0);
         }
     }
-    const gui::TRect bounds = Control.BoundsRect();
+    const gui::TRect bounds = control.BoundsRect();
     for (int i = 0; i < parent->ControlCount(); ++i) {
         gui::TControl* sibling = parent->Controls(i);
-        if (sibling == &Control)
+        if (sibling == &control)
             break;
         auto* custom = dynamic_cast<gui::TCustomControl*>(sibling);
         if (!custom && !dynamic_cast<gui::TGraphicControl*>(sibling))
             continue;
         if (!sibling->Visible() || !Overlap(sibling->BoundsRect(), bounds))
             continue;
-        const int dx = sibling->Left() - Control.Left(), dy = sibling->Top() - Control.Top();
+        const int dx = sibling->Left() - control.Left(), dy = sibling->Top() - control.Top();
         PaintAt(dc, origin, dx, dy, *sibling);
         if (custom)
-            PaintChildControls(dx, dy, Control.Width(), dc, origin, *custom, Control.Height());
+            PaintChildControls(dx, dy, control.Width(), dc, origin, *custom, control.Height());
     }
 }
 

@@ -8,11 +8,11 @@
 
 namespace sk {
 
-// Paints into Canvas, whose (0, 0) stands for the control's top-left corner, the
+// Paints into `canvas`, whose (0, 0) stands for the control's top-left corner, the
 // parent's background and content, then each visible graphic or custom sibling
 // below the control in z-order that overlaps it, custom siblings with their
 // windowed children. A form's background comes through its window (its window
 // procedure may be taken over). Nothing happens without a parent.
-void PaintParentBackground(gui::TControl& Control, gui::TCanvas& Canvas);
+void PaintParentBackground(gui::TControl& control, gui::TCanvas& canvas);
 
 }  // namespace sk

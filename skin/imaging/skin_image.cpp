@@ -11,127 +11,130 @@ namespace {
 
 // Shared by the horizontal images: `withRightEnd` decides whether the right end
 // piece is drawn and where the middle stops.
-void MakeHImage(int LeftWidth, int RightWidth, gui::TBitmap& Dest, gui::TBitmap& Picture, const TRect& SkinRect,
-                int NewWidth, bool withRightEnd)
+void MakeHImage(int leftWidth, int rightWidth, gui::TBitmap& target, gui::TBitmap& picture, const TRect& skinRect,
+                int newWidth, bool withRightEnd)
 {
-    const int height = RectHeight(SkinRect);
-    Dest.SetSize(NewWidth, height);
-    if (Picture.Empty() || Dest.Empty())
+    const int height = RectHeight(skinRect);
+    target.SetSize(newWidth, height);
+    if (picture.Empty() || target.Empty())
         return;
-    gui::TCanvas& dst = Dest.Canvas();
-    gui::TCanvas& src = Picture.Canvas();
-    if (LeftWidth != 0)
-        CopyPiece(dst, TRect{0, 0, LeftWidth, height}, src,
-                  TRect{SkinRect.Left, SkinRect.Top, SkinRect.Left + LeftWidth, SkinRect.Bottom});
-    if (withRightEnd && RightWidth != 0)
-        CopyPiece(dst, TRect{NewWidth - RightWidth, 0, NewWidth, height}, src,
-                  TRect{SkinRect.Right - RightWidth, SkinRect.Top, SkinRect.Right, SkinRect.Bottom});
-    const int middle = std::max(1, RectWidth(SkinRect) - LeftWidth - RightWidth);
-    const int end = withRightEnd ? NewWidth - RightWidth : NewWidth;
-    TileHorizontally(dst, LeftWidth, end, 0, height, src,
-                     TRect{SkinRect.Left + LeftWidth, SkinRect.Top, SkinRect.Left + LeftWidth + middle, SkinRect.Bottom});
+    gui::TCanvas& dst = target.Canvas();
+    gui::TCanvas& src = picture.Canvas();
+    if (leftWidth != 0)
+        CopyPiece(dst, TRect{0, 0, leftWidth, height}, src,
+                  TRect{skinRect.Left, skinRect.Top, skinRect.Left + leftWidth, skinRect.Bottom});
+    if (withRightEnd && rightWidth != 0)
+        CopyPiece(dst, TRect{newWidth - rightWidth, 0, newWidth, height}, src,
+                  TRect{skinRect.Right - rightWidth, skinRect.Top, skinRect.Right, skinRect.Bottom});
+    const int middle = std::max(1, RectWidth(skinRect) - leftWidth - rightWidth);
+    const int end = withRightEnd ? newWidth - rightWidth : newWidth;
+    TileHorizontally(dst, leftWidth, end, 0, height, src,
+                     TRect{skinRect.Left + leftWidth, skinRect.Top, skinRect.Left + leftWidth + middle, skinRect.Bottom});
 }
 
 }  // namespace
 
-void MakeHSkinImage(int LeftWidth, int RightWidth, gui::TBitmap& Dest, gui::TBitmap& Picture, const TRect& SkinRect,
-                    int NewWidth)
+void MakeHSkinImage(int leftWidth, int rightWidth, gui::TBitmap& target, gui::TBitmap& picture, const TRect& skinRect,
+                    int newWidth)
 {
-    MakeHImage(LeftWidth, RightWidth, Dest, Picture, SkinRect, NewWidth, true);
+    MakeHImage(leftWidth, rightWidth, target, picture, skinRect, newWidth, true);
 }
 
-void MakeHTiledImage(int LeftWidth, int RightWidth, gui::TBitmap& Dest, gui::TBitmap& Picture,
-                     const TRect& SkinRect, int NewWidth)
+void MakeHTiledImage(int leftWidth, int rightWidth, gui::TBitmap& target, gui::TBitmap& picture,
+                     const TRect& skinRect, int newWidth)
 {
-    MakeHImage(LeftWidth, RightWidth, Dest, Picture, SkinRect, NewWidth, false);
+    MakeHImage(leftWidth, rightWidth, target, picture, skinRect, newWidth, false);
 }
 
-void MakeVSkinImage(int TopHeight, int BottomHeight, gui::TBitmap& Dest, gui::TBitmap& Picture,
-                    const TRect& SkinRect, int NewHeight)
+void MakeVSkinImage(int topHeight, int bottomHeight, gui::TBitmap& target, gui::TBitmap& picture,
+                    const TRect& skinRect, int newHeight)
 {
-    const int width = RectWidth(SkinRect);
-    Dest.SetSize(width, NewHeight);
-    if (Picture.Empty() || Dest.Empty())
+    const int width = RectWidth(skinRect);
+    target.SetSize(width, newHeight);
+    if (picture.Empty() || target.Empty())
         return;
-    gui::TCanvas& dst = Dest.Canvas();
-    gui::TCanvas& src = Picture.Canvas();
-    if (TopHeight != 0)
-        CopyPiece(dst, TRect{0, 0, width, TopHeight}, src,
-                  TRect{SkinRect.Left, SkinRect.Top, SkinRect.Right, SkinRect.Top + TopHeight});
-    if (BottomHeight != 0)
-        CopyPiece(dst, TRect{0, NewHeight - BottomHeight, width, NewHeight}, src,
-                  TRect{SkinRect.Left, SkinRect.Bottom - BottomHeight, SkinRect.Right, SkinRect.Bottom});
-    const int middle = std::max(1, RectHeight(SkinRect) - TopHeight - BottomHeight);
-    TileVertically(dst, TopHeight, NewHeight - BottomHeight, 0, width, src,
-                   TRect{SkinRect.Left, SkinRect.Top + TopHeight, SkinRect.Right, SkinRect.Top + TopHeight + middle});
+    gui::TCanvas& dst = target.Canvas();
+    gui::TCanvas& src = picture.Canvas();
+    if (topHeight != 0)
+        CopyPiece(dst, TRect{0, 0, width, topHeight}, src,
+                  TRect{skinRect.Left, skinRect.Top, skinRect.Right, skinRect.Top + topHeight});
+    if (bottomHeight != 0)
+        CopyPiece(dst, TRect{0, newHeight - bottomHeight, width, newHeight}, src,
+                  TRect{skinRect.Left, skinRect.Bottom - bottomHeight, skinRect.Right, skinRect.Bottom});
+    const int middle = std::max(1, RectHeight(skinRect) - topHeight - bottomHeight);
+    TileVertically(dst, topHeight, newHeight - bottomHeight, 0, width, src,
+                   TRect{skinRect.Left, skinRect.Top + topHeight, skinRect.Right, skinRect.Top + topHeight + middle});
 }
 
 namespace {
 
 // The parts both element compositions share; `openRight` composes an element
-// without right edge whose top and bottom run on to Dest's right edge.
-void ComposeElement(const SkinGeometry& s, const SkinGeometry& n, gui::TBitmap& Dest, gui::TBitmap& Picture,
-                    const TRect& SkinRect, int NewWidth, int NewHeight, bool DrawClient, bool openRight)
+// without right edge whose top and bottom run on to `target`'s right edge.
+void ComposeElement(const SkinGeometry& skin, const SkinGeometry& resized, gui::TBitmap& target, gui::TBitmap& picture,
+                    const TRect& skinRect, int newWidth, int newHeight, bool drawClient, bool openRight)
 {
-    Dest.SetSize(NewWidth, NewHeight);
-    if (s.RBPoint.X == s.LTPoint.X || s.RBPoint.Y == s.LTPoint.Y || Picture.Empty() || Dest.Empty())
+    target.SetSize(newWidth, newHeight);
+    if (skin.RBPoint.X == skin.LTPoint.X || skin.RBPoint.Y == skin.LTPoint.Y || picture.Empty() || target.Empty())
         return;
-    gui::TCanvas& dst = Dest.Canvas();
-    gui::TCanvas& src = Picture.Canvas();
-    const int W = RectWidth(SkinRect), H = RectHeight(SkinRect);
-    const int ox = SkinRect.Left, oy = SkinRect.Top;
-    auto pic = [ox, oy](int l, int t, int r, int b) { return Offset(TRect{l, t, r, b}, ox, oy); };
+    gui::TCanvas& dst = target.Canvas();
+    gui::TCanvas& src = picture.Canvas();
+    const int W = RectWidth(skinRect), H = RectHeight(skinRect);
+    const int ox = skinRect.Left, oy = skinRect.Top;
+    auto pic = [ox, oy](int left, int top, int right, int bottom) {
+        return Offset(TRect{left, top, right, bottom}, ox, oy);
+    };
     auto copy = [&](const TRect& from, const TRect& to) { CopyPiece(dst, to, src, Offset(from, ox, oy)); };
 
     // Edges.
-    TileHorizontally(dst, n.LTPoint.X, openRight ? NewWidth : n.RTPoint.X, 0, n.ClRect.Top, src,
-                     pic(s.LTPoint.X, 0, s.RTPoint.X, s.ClRect.Top));
-    TileHorizontally(dst, n.LBPoint.X, openRight ? NewWidth : n.RBPoint.X, n.ClRect.Bottom, NewHeight, src,
-                     pic(s.LBPoint.X, s.ClRect.Bottom, s.RBPoint.X, H));
-    TileVertically(dst, n.LTPoint.Y, n.LBPoint.Y, 0, n.ClRect.Left, src,
-                   pic(0, s.LTPoint.Y, n.ClRect.Left, s.LBPoint.Y));
+    TileHorizontally(dst, resized.LTPoint.X, openRight ? newWidth : resized.RTPoint.X, 0, resized.ClRect.Top, src,
+                     pic(skin.LTPoint.X, 0, skin.RTPoint.X, skin.ClRect.Top));
+    TileHorizontally(dst, resized.LBPoint.X, openRight ? newWidth : resized.RBPoint.X, resized.ClRect.Bottom, newHeight,
+                     src, pic(skin.LBPoint.X, skin.ClRect.Bottom, skin.RBPoint.X, H));
+    TileVertically(dst, resized.LTPoint.Y, resized.LBPoint.Y, 0, resized.ClRect.Left, src,
+                   pic(0, skin.LTPoint.Y, resized.ClRect.Left, skin.LBPoint.Y));
     if (!openRight)
-        TileVertically(dst, n.RTPoint.Y, n.RBPoint.Y, n.ClRect.Right, NewWidth, src,
-                       pic(s.ClRect.Right, s.RTPoint.Y, W, s.RBPoint.Y));
+        TileVertically(dst, resized.RTPoint.Y, resized.RBPoint.Y, resized.ClRect.Right, newWidth, src,
+                       pic(skin.ClRect.Right, skin.RTPoint.Y, W, skin.RBPoint.Y));
 
     // Corner pieces, each along one edge.
-    copy(TRect{0, 0, s.LTPoint.X, s.ClRect.Top}, TRect{0, 0, n.LTPoint.X, n.ClRect.Top});
-    copy(TRect{0, s.ClRect.Top, s.ClRect.Left, s.LTPoint.Y},
-         TRect{0, n.ClRect.Top, n.ClRect.Left, n.LTPoint.Y});
+    copy(TRect{0, 0, skin.LTPoint.X, skin.ClRect.Top}, TRect{0, 0, resized.LTPoint.X, resized.ClRect.Top});
+    copy(TRect{0, skin.ClRect.Top, skin.ClRect.Left, skin.LTPoint.Y},
+         TRect{0, resized.ClRect.Top, resized.ClRect.Left, resized.LTPoint.Y});
     if (!openRight) {
-        copy(TRect{s.RTPoint.X, 0, W, s.ClRect.Top}, TRect{n.RTPoint.X, 0, NewWidth, n.ClRect.Top});
-        copy(TRect{s.ClRect.Right, s.ClRect.Top, W, s.RTPoint.Y},
-             TRect{n.ClRect.Right, n.ClRect.Top, NewWidth, n.RTPoint.Y});
+        copy(TRect{skin.RTPoint.X, 0, W, skin.ClRect.Top}, TRect{resized.RTPoint.X, 0, newWidth, resized.ClRect.Top});
+        copy(TRect{skin.ClRect.Right, skin.ClRect.Top, W, skin.RTPoint.Y},
+             TRect{resized.ClRect.Right, resized.ClRect.Top, newWidth, resized.RTPoint.Y});
     }
-    copy(TRect{0, s.LBPoint.Y, s.ClRect.Left, H}, TRect{0, n.LBPoint.Y, n.ClRect.Left, NewHeight});
-    copy(TRect{s.ClRect.Left, s.ClRect.Bottom, s.LBPoint.X, H},
-         TRect{n.ClRect.Left, n.ClRect.Bottom, n.LBPoint.X, NewHeight});
+    copy(TRect{0, skin.LBPoint.Y, skin.ClRect.Left, H}, TRect{0, resized.LBPoint.Y, resized.ClRect.Left, newHeight});
+    copy(TRect{skin.ClRect.Left, skin.ClRect.Bottom, skin.LBPoint.X, H},
+         TRect{resized.ClRect.Left, resized.ClRect.Bottom, resized.LBPoint.X, newHeight});
     if (!openRight) {
-        copy(TRect{s.RBPoint.X, s.ClRect.Bottom, W, H}, TRect{n.RBPoint.X, n.ClRect.Bottom, NewWidth, NewHeight});
-        copy(TRect{s.ClRect.Right, s.RBPoint.Y, W, s.ClRect.Bottom},
-             TRect{n.ClRect.Right, n.RBPoint.Y, NewWidth, n.ClRect.Bottom});
+        copy(TRect{skin.RBPoint.X, skin.ClRect.Bottom, W, H},
+             TRect{resized.RBPoint.X, resized.ClRect.Bottom, newWidth, newHeight});
+        copy(TRect{skin.ClRect.Right, skin.RBPoint.Y, W, skin.ClRect.Bottom},
+             TRect{resized.ClRect.Right, resized.RBPoint.Y, newWidth, resized.ClRect.Bottom});
     }
 
-    if (DrawClient) {
-        TRect area = n.ClRect;
+    if (drawClient) {
+        TRect area = resized.ClRect;
         if (openRight)
-            area.Right = NewWidth;
-        TileArea(dst, area, src, Offset(s.ClRect, ox, oy));
+            area.Right = newWidth;
+        TileArea(dst, area, src, Offset(skin.ClRect, ox, oy));
     }
 }
 
 }  // namespace
 
-void MakeSkinImageEx(const SkinGeometry& Skin, const SkinGeometry& New, gui::TBitmap& Dest, gui::TBitmap& Picture,
-                     const TRect& SkinRect, int NewWidth, int NewHeight, bool DrawClient)
+void MakeSkinImageEx(const SkinGeometry& skin, const SkinGeometry& resized, gui::TBitmap& target, gui::TBitmap& picture,
+                     const TRect& skinRect, int newWidth, int newHeight, bool drawClient)
 {
-    ComposeElement(Skin, New, Dest, Picture, SkinRect, NewWidth, NewHeight, DrawClient, false);
+    ComposeElement(skin, resized, target, picture, skinRect, newWidth, newHeight, drawClient, false);
 }
 
-void MakeSkinImage(const SkinGeometry& Skin, const SkinGeometry& New, gui::TBitmap& Dest, gui::TBitmap& Picture,
-                   const TRect& SkinRect, int NewWidth, int NewHeight, bool DrawClient)
+void MakeSkinImage(const SkinGeometry& skin, const SkinGeometry& resized, gui::TBitmap& target, gui::TBitmap& picture,
+                   const TRect& skinRect, int newWidth, int newHeight, bool drawClient)
 {
-    ComposeElement(Skin, New, Dest, Picture, SkinRect, NewWidth, NewHeight, DrawClient, true);
+    ComposeElement(skin, resized, target, picture, skinRect, newWidth, newHeight, drawClient, true);
 }
 
 }  // namespace sk

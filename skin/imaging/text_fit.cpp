@@ -2,16 +2,16 @@
 
 namespace sk {
 
-void FitTextWithEllipsis(gui::TCanvas& Canvas, std::string& Text, int Width)
+void FitTextWithEllipsis(gui::TCanvas& canvas, std::string& text, int width)
 {
-    if (Width >= Canvas.TextWidth(Text))
+    if (width >= canvas.TextWidth(text))
         return;
-    while (!Text.empty()) {
-        Text.pop_back();
-        if (Width >= Canvas.TextWidth(Text + "..."))
+    while (!text.empty()) {
+        text.pop_back();
+        if (width >= canvas.TextWidth(text + "..."))
             break;
     }
-    Text += "...";
+    text += "...";
 }
 
 }  // namespace sk

@@ -76,11 +76,11 @@ void TskSkinHint::SetActive(bool value)
 void TskSkinHint::ReceiveShowHint()
 {
     std::weak_ptr<TskSkinHint*> receiver = receiver_;
-    gui::Application().OnShowHint = [receiver](std::string& HintStr, bool& CanShow, gui::THintInfo& HintInfo) {
+    gui::Application().OnShowHint = [receiver](std::string& hintText, bool& canShow, gui::THintInfo& hintInfo) {
         const auto alive = receiver.lock();
         TskSkinHint* hint = alive ? *alive : nullptr;
         if (hint && hint->OnShowHint)
-            hint->OnShowHint(HintStr, CanShow, HintInfo);
+            hint->OnShowHint(hintText, canShow, hintInfo);
     };
 }
 

@@ -54,9 +54,9 @@ TskSkinMenuHost* TskSkinPopupMenu::FindHost() const
     return nullptr;
 }
 
-void TskSkinPopupMenu::Popup(int X, int Y) { PopupFromRect(gui::Rect(X, Y, X, Y), false); }
+void TskSkinPopupMenu::Popup(int x, int y) { PopupFromRect(gui::Rect(x, y, x, y), false); }
 
-void TskSkinPopupMenu::PopupFromRect(const gui::TRect& rect, bool PopupUp)
+void TskSkinPopupMenu::PopupFromRect(const gui::TRect& rect, bool popupUp)
 {
     DoPopup();
     TskSkinMenuHost* host = FindHost();
@@ -65,7 +65,7 @@ void TskSkinPopupMenu::PopupFromRect(const gui::TRect& rect, bool PopupUp)
     if (!skinData_)
         SetSkinData(host->MenusSkinData() ? host->MenusSkinData() : host->SkinData());
     host->SkinMenuOpen();
-    host->SkinMenu().Popup(nullptr, skinData_, 0, rect, &Items(), PopupUp);
+    host->SkinMenu().Popup(nullptr, skinData_, 0, rect, &Items(), popupUp);
 }
 
 }  // namespace sk

@@ -26,9 +26,9 @@ public:
     void SetOwnerForm(gui::TForm* value);
 
     // Fires OnPopup and opens the items at the screen point.
-    void Popup(int X, int Y) override;
-    // The same at a screen rectangle: below it, or above it with PopupUp.
-    void PopupFromRect(const gui::TRect& rect, bool PopupUp);
+    void Popup(int x, int y) override;
+    // The same at a screen rectangle: below it, or above it with `popupUp`.
+    void PopupFromRect(const gui::TRect& rect, bool popupUp);
 
 protected:
     void Notification(gui::TComponent* component, gui::TOperation operation) override;

@@ -244,28 +244,28 @@ void TskTrayIcon::DoDblClick()
         OnDblClick(this);
 }
 
-void TskTrayIcon::DoCycle(int NextIndex)
+void TskTrayIcon::DoCycle(int nextIndex)
 {
     if (OnCycle)
-        OnCycle(this, NextIndex);
+        OnCycle(this, nextIndex);
 }
 
-void TskTrayIcon::DoMouseDown(gui::TMouseButton Button, gui::TShiftState Shift, int X, int Y)
+void TskTrayIcon::DoMouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y)
 {
     if (OnMouseDown)
-        OnMouseDown(this, Button, Shift, X, Y);
+        OnMouseDown(this, button, shift, x, y);
 }
 
-void TskTrayIcon::DoMouseUp(gui::TMouseButton Button, gui::TShiftState Shift, int X, int Y)
+void TskTrayIcon::DoMouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y)
 {
     if (OnMouseUp)
-        OnMouseUp(this, Button, Shift, X, Y);
+        OnMouseUp(this, button, shift, x, y);
 }
 
-void TskTrayIcon::DoMouseMove(gui::TShiftState Shift, int X, int Y)
+void TskTrayIcon::DoMouseMove(gui::TShiftState shift, int x, int y)
 {
     if (OnMouseMove)
-        OnMouseMove(this, Shift, X, Y);
+        OnMouseMove(this, shift, x, y);
 }
 
 void TskTrayIcon::DoMinimizeToTray()

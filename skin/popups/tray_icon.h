@@ -114,10 +114,10 @@ protected:
 
     virtual void DoClick();
     virtual void DoDblClick();
-    virtual void DoCycle(int NextIndex);
-    virtual void DoMouseDown(gui::TMouseButton Button, gui::TShiftState Shift, int X, int Y);
-    virtual void DoMouseUp(gui::TMouseButton Button, gui::TShiftState Shift, int X, int Y);
-    virtual void DoMouseMove(gui::TShiftState Shift, int X, int Y);
+    virtual void DoCycle(int nextIndex);
+    virtual void DoMouseDown(gui::TMouseButton button, gui::TShiftState shift, int x, int y);
+    virtual void DoMouseUp(gui::TMouseButton button, gui::TShiftState shift, int x, int y);
+    virtual void DoMouseMove(gui::TShiftState shift, int x, int y);
     virtual void DoMinimizeToTray();
 
     // Hands the icon's data to the shell.

@@ -5,15 +5,15 @@
 
 namespace sk {
 
-void DrawBlendedOverParent(gui::TControl& Control, gui::TBitmap& Image, uint8_t Alpha, HDC DC)
+void DrawBlendedOverParent(gui::TControl& control, gui::TBitmap& image, uint8_t alpha, HDC dc)
 {
     gui::TBitmap background;
-    background.SetSize(Image.Width(), Image.Height());
-    PaintParentBackground(Control, background.Canvas());
-    TskEffectBmp blended(Image.Handle());
+    background.SetSize(image.Width(), image.Height());
+    PaintParentBackground(control, background.Canvas());
+    TskEffectBmp blended(image.Handle());
     const TskEffectBmp behind(background.Handle());
-    blended.Morph(behind, 1.0 - Alpha / 255.0);
-    blended.Draw(DC, 0, 0);
+    blended.Morph(behind, 1.0 - alpha / 255.0);
+    blended.Draw(dc, 0, 0);
 }
 
 }  // namespace sk

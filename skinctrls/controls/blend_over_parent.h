@@ -10,8 +10,8 @@
 
 namespace sk {
 
-// Draws Image at (0, 0) of DC blended over what lies behind Control: at Alpha
-// 255 only the image shows, at 0 only what lies behind.
-void DrawBlendedOverParent(gui::TControl& Control, gui::TBitmap& Image, uint8_t Alpha, HDC DC);
+// Draws `image` at (0, 0) of `dc` blended over what lies behind `control`: at
+// `alpha` 255 only the image shows, at 0 only what lies behind.
+void DrawBlendedOverParent(gui::TControl& control, gui::TBitmap& image, uint8_t alpha, HDC dc);
 
 }  // namespace sk

@@ -14,72 +14,74 @@ struct Placement {
 };
 
 // Glyph and caption centred together around (cx, cy).
-Placement Centred(TButtonLayout layout, int cx, int cy, gui::TSize g, gui::TSize t, int spacing)
+Placement Centred(TButtonLayout layout, int cx, int cy, gui::TSize glyphSize, gui::TSize textSize, int spacing)
 {
-    const int sw = (t.cx + g.cx + spacing) / 2, sh = (t.cy + g.cy + spacing) / 2;
+    const int sw = (textSize.cx + glyphSize.cx + spacing) / 2, sh = (textSize.cy + glyphSize.cy + spacing) / 2;
     switch (layout) {
     case blGlyphRight:
-        return {{cx + sw - g.cx, cy - g.cy / 2}, {cx - sw, cy - t.cy / 2}};
+        return {{cx + sw - glyphSize.cx, cy - glyphSize.cy / 2}, {cx - sw, cy - textSize.cy / 2}};
     case blGlyphTop:
-        return {{cx - g.cx / 2, cy - sh}, {cx - t.cx / 2, cy + sh - t.cy}};
+        return {{cx - glyphSize.cx / 2, cy - sh}, {cx - textSize.cx / 2, cy + sh - textSize.cy}};
     case blGlyphBottom:
-        return {{cx - g.cx / 2, cy + sh - g.cy}, {cx - t.cx / 2, cy - sh}};
+        return {{cx - glyphSize.cx / 2, cy + sh - glyphSize.cy}, {cx - textSize.cx / 2, cy - sh}};
     default:
-        return {{cx - sw, cy - g.cy / 2}, {cx + sw - t.cx, cy - t.cy / 2}};
+        return {{cx - sw, cy - glyphSize.cy / 2}, {cx + sw - textSize.cx, cy - textSize.cy / 2}};
     }
 }
 
 // The glyph `margin` from the layout's edge, the caption `spacing` beyond it.
-Placement FromEdge(TButtonLayout layout, const gui::TRect& r, int cx, int cy, gui::TSize g, gui::TSize t,
-                   int margin, int spacing)
+Placement FromEdge(TButtonLayout layout, const gui::TRect& bounds, int cx, int cy, gui::TSize glyphSize,
+                   gui::TSize textSize, int margin, int spacing)
 {
     Placement p;
     switch (layout) {
     case blGlyphRight:
-        p.glyph = {r.Right - g.cx - margin, cy - g.cy / 2};
-        p.text = {p.glyph.X - spacing - t.cx, cy - t.cy / 2};
+        p.glyph = {bounds.Right - glyphSize.cx - margin, cy - glyphSize.cy / 2};
+        p.text = {p.glyph.X - spacing - textSize.cx, cy - textSize.cy / 2};
         break;
     case blGlyphTop:
-        p.glyph = {cx - g.cx / 2, r.Top + margin};
-        p.text = {cx - t.cx / 2, p.glyph.Y + g.cy + spacing};
+        p.glyph = {cx - glyphSize.cx / 2, bounds.Top + margin};
+        p.text = {cx - textSize.cx / 2, p.glyph.Y + glyphSize.cy + spacing};
         break;
     case blGlyphBottom:
-        p.glyph = {cx - g.cx / 2, r.Bottom - g.cy - margin};
-        p.text = {cx - t.cx / 2, p.glyph.Y - spacing - t.cy};
+        p.glyph = {cx - glyphSize.cx / 2, bounds.Bottom - glyphSize.cy - margin};
+        p.text = {cx - textSize.cx / 2, p.glyph.Y - spacing - textSize.cy};
         break;
     default:
-        p.glyph = {r.Left + margin, cy - g.cy / 2};
-        p.text = {p.glyph.X + g.cx + spacing, cy - t.cy / 2};
+        p.glyph = {bounds.Left + margin, cy - glyphSize.cy / 2};
+        p.text = {p.glyph.X + glyphSize.cx + spacing, cy - textSize.cy / 2};
     }
     return p;
 }
 
 }  // namespace
 
-void DrawGlyphAndText(gui::TCanvas& canvas, const gui::TRect& Rect, int Margin, int Spacing, TButtonLayout Layout,
-                      const std::string& Caption, gui::TBitmap& Glyph, int NumGlyphs, int GlyphNumber, bool Pressed)
+void DrawGlyphAndText(gui::TCanvas& canvas, const gui::TRect& rect, int margin, int spacing, TButtonLayout layout,
+                      const std::string& caption, gui::TBitmap& glyphImage, int numGlyphs, int glyphNumber,
+                      bool pressed)
 {
-    const int frames = std::max(1, NumGlyphs);
-    const gui::TSize glyph = Glyph.Empty() ? gui::TSize{} : gui::TSize{Glyph.Width() / frames, Glyph.Height()};
+    const int frames = std::max(1, numGlyphs);
+    const gui::TSize glyph =
+        glyphImage.Empty() ? gui::TSize{} : gui::TSize{glyphImage.Width() / frames, glyphImage.Height()};
     gui::TRect extent;
-    canvas.DrawText(Caption, extent, DT_CALCRECT);
+    canvas.DrawText(caption, extent, DT_CALCRECT);
     const gui::TSize text{extent.Right - extent.Left, extent.Bottom - extent.Top};
     canvas.Brush().SetStyle(gui::bsClear);
 
-    const int cx = Rect.Left + (Rect.Right - Rect.Left) / 2, cy = Rect.Top + (Rect.Bottom - Rect.Top) / 2;
-    Placement at = Margin < 0 ? Centred(Layout, cx, cy, glyph, text, Spacing)
-                              : FromEdge(Layout, Rect, cx, cy, glyph, text, Margin, Spacing);
-    if (Pressed) {
+    const int cx = rect.Left + (rect.Right - rect.Left) / 2, cy = rect.Top + (rect.Bottom - rect.Top) / 2;
+    Placement at = margin < 0 ? Centred(layout, cx, cy, glyph, text, spacing)
+                              : FromEdge(layout, rect, cx, cy, glyph, text, margin, spacing);
+    if (pressed) {
         at.glyph = {at.glyph.X + 1, at.glyph.Y + 1};
         at.text = {at.text.X + 1, at.text.Y + 1};
     }
 
     gui::TRect textRect{at.text.X, at.text.Y, at.text.X, at.text.Y};
-    canvas.DrawText(Caption, textRect, DT_CALCRECT);
+    canvas.DrawText(caption, textRect, DT_CALCRECT);
     textRect.Right += 2;
-    canvas.DrawText(Caption, textRect, DT_CENTER | DT_VCENTER);
-    if (!Glyph.Empty())
-        DrawFrameImage(canvas, at.glyph.X, at.glyph.Y, Glyph, frames, GlyphNumber);
+    canvas.DrawText(caption, textRect, DT_CENTER | DT_VCENTER);
+    if (!glyphImage.Empty())
+        DrawFrameImage(canvas, at.glyph.X, at.glyph.Y, glyphImage, frames, glyphNumber);
 }
 
 }  // namespace sk

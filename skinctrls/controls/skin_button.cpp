@@ -232,7 +232,7 @@ void TskSkinButton::PaintSkinned()
     DrawBlendedOverParent(*this, image, AlphaBlendValue(), Canvas().Handle());
 }
 
-void TskSkinButton::DrawButtonFace(gui::TBitmap& bitmap, const TRect& source, bool Active, bool IsDown)
+void TskSkinButton::DrawButtonFace(gui::TBitmap& bitmap, const TRect& source, bool active, bool isDown)
 {
     ComposeSkinImage(bitmap, source);
     gui::TCanvas& canvas = bitmap.Canvas();
@@ -242,18 +242,18 @@ void TskSkinButton::DrawButtonFace(gui::TBitmap& bitmap, const TRect& source, bo
         canvas.Font().Assign(DefaultFont());
     const bool enabled = Enabled();
     canvas.Font().SetColor(!enabled           ? disabledFontColor_
-                           : Active && IsDown ? downFontColor_
-                           : Active           ? activeFontColor_
+                           : active && isDown ? downFontColor_
+                           : active           ? activeFontColor_
                                               : font_.FontColor);
     int frame = 1;
-    if (Active && IsDown && numGlyphs_ > 2)
+    if (active && isDown && numGlyphs_ > 2)
         frame = 3;
-    else if (IsDown && numGlyphs_ > 3)
+    else if (isDown && numGlyphs_ > 3)
         frame = 4;
     else if (!enabled && numGlyphs_ > 1)
         frame = 2;
     DrawGlyphAndText(canvas, NewGeometry().ClRect, margin_, spacing_, layout_, Caption(), glyph_, numGlyphs_, frame,
-                     Active && IsDown);
+                     active && isDown);
 }
 
 void TskSkinButton::DrawDefaultImage(gui::TBitmap& bitmap)

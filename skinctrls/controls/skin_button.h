@@ -79,7 +79,7 @@ public:
 protected:
     // Composes one state of the element into bitmap from source, with the caption and
     // glyph of that state.
-    virtual void DrawButtonFace(gui::TBitmap& bitmap, const TRect& source, bool Active, bool IsDown);
+    virtual void DrawButtonFace(gui::TBitmap& bitmap, const TRect& source, bool active, bool isDown);
     // The button's click, from the mouse, the keys and the repeat.
     virtual void DoButtonClick();
     void Click() override;

@@ -14,15 +14,15 @@ namespace {
 
 TPoint Moved(TPoint point, int dx, int dy) { return TPoint{point.X + dx, point.Y + dy}; }
 
-int ModeOf(const TRect& skinRect, const SkinGeometry& g)
+int ModeOf(const TRect& skinRect, const SkinGeometry& geometry)
 {
     if (IsNullRect(skinRect))
         return rmNone;
-    if (g.RBPoint.X != 0 && g.RBPoint.Y != 0)
+    if (geometry.RBPoint.X != 0 && geometry.RBPoint.Y != 0)
         return rmNinePart;
-    if (g.RTPoint.X != 0 || g.RTPoint.Y != 0)
+    if (geometry.RTPoint.X != 0 || geometry.RTPoint.Y != 0)
         return rmHorizontal;
-    if (g.LBPoint.X != 0 || g.LBPoint.Y != 0)
+    if (geometry.LBPoint.X != 0 || geometry.LBPoint.Y != 0)
         return rmVertical;
     return rmFixed;
 }
@@ -30,20 +30,20 @@ int ModeOf(const TRect& skinRect, const SkinGeometry& g)
 // The geometry that cuts the mask of an element stretching one way: a horizontal
 // element's left corners stand for the bottom ones (both right corners move), a
 // vertical element's top corners for the right ones (both bottom corners move).
-SkinGeometry Folded(SkinGeometry g, int mode)
+SkinGeometry Folded(SkinGeometry geometry, int mode)
 {
     if (mode == rmHorizontal) {
-        g.LBPoint = g.LTPoint;
-        g.RBPoint = g.RTPoint;
+        geometry.LBPoint = geometry.LTPoint;
+        geometry.RBPoint = geometry.RTPoint;
     } else if (mode == rmVertical) {
-        g.RTPoint = g.LTPoint;
-        g.RBPoint = g.LBPoint;
+        geometry.RTPoint = geometry.LTPoint;
+        geometry.RBPoint = geometry.LBPoint;
     }
-    return g;
+    return geometry;
 }
 
 // The zones of a nine-part element whose corners do not stretch.
-bool Inside(const TRect& r, const TRect& zone) { return RectInRect(r, zone); }
+bool Inside(const TRect& rect, const TRect& zone) { return RectInRect(rect, zone); }
 bool At(const TPoint& point, const TRect& zone) { return IsPointInRect(zone, point); }
 
 }  // namespace

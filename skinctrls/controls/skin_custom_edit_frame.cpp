@@ -22,7 +22,7 @@ constexpr LRESULT kHitFrame = HTVSCROLL;
 constexpr int kDefaultButtonWidth = 20;
 constexpr int kDefaultBorder = 2;
 
-gui::TRect Widened(gui::TRect r) { return gui::TRect{r.Left - 1, r.Top - 1, r.Right, r.Bottom}; }
+gui::TRect Widened(gui::TRect rect) { return gui::TRect{rect.Left - 1, rect.Top - 1, rect.Right, rect.Bottom}; }
 
 bool Contains(const gui::TRect& rect, gui::TPoint point)
 {

@@ -351,8 +351,8 @@ void TskSkinPanel::DrawSkinCaption(gui::TBitmap& bitmap, TRect rect)
     DrawCaption(canvas, rect, alignment_, 0, font_.FontColor);
 }
 
-void TskSkinPanel::DrawCaption(gui::TCanvas& canvas, TRect rect, gui::TAlignment Alignment, int TextIndent,
-                               gui::TColor ArrowColor)
+void TskSkinPanel::DrawCaption(gui::TCanvas& canvas, TRect rect, gui::TAlignment alignment, int textIndent,
+                               gui::TColor arrowColor)
 {
     const std::string caption = Caption();
     const int frames = std::max(1, numGlyphs_);
@@ -361,11 +361,11 @@ void TskSkinPanel::DrawCaption(gui::TCanvas& canvas, TRect rect, gui::TAlignment
     if (glyphWidth > 0)
         total += glyphWidth + spacing_;
     const int y = rect.Top + RectHeight(rect) / 2 - canvas.TextHeight(caption) / 2;
-    int x = rect.Left + TextIndent;
-    if (Alignment == gui::taRightJustify)
+    int x = rect.Left + textIndent;
+    if (alignment == gui::taRightJustify)
         x = rect.Right - total;
-    else if (Alignment == gui::taCenter)
-        x = rect.Left + TextIndent + RectWidth(rect) / 2 - total / 2;
+    else if (alignment == gui::taCenter)
+        x = rect.Left + textIndent + RectWidth(rect) / 2 - total / 2;
     const int glyphX = x;
     if (glyphWidth > 0)
         x += glyphWidth + spacing_;
@@ -376,7 +376,7 @@ void TskSkinPanel::DrawCaption(gui::TCanvas& canvas, TRect rect, gui::TAlignment
         DrawFrameImage(canvas, glyphX, rect.Top + RectHeight(rect) / 2 - glyph_.Height() / 2, glyph_, frames,
                        !Enabled() && numGlyphs_ == 2 ? 2 : 1);
     if (rollUpMode_)
-        DrawArrow(canvas, TRect{rect.Right, rect.Top, rect.Right + kArrowWidth, rect.Bottom}, ArrowColor,
+        DrawArrow(canvas, TRect{rect.Right, rect.Top, rect.Right + kArrowWidth, rect.Bottom}, arrowColor,
                   rollUpState_ ? kArrowDown : kArrowUp);
 }
 

@@ -74,8 +74,8 @@ private:
     // The element's client rectangle at the panel's current size.
     TRect SizedClientRect();
     // The caption text, glyph and roll-up arrow in rect.
-    void DrawCaption(gui::TCanvas& canvas, TRect rect, gui::TAlignment Alignment, int TextIndent,
-                     gui::TColor ArrowColor);
+    void DrawCaption(gui::TCanvas& canvas, TRect rect, gui::TAlignment alignment, int textIndent,
+                     gui::TColor arrowColor);
     void DrawSkinCaption(gui::TBitmap& bitmap, TRect rect);
     void RollUp();
     void Unroll();

@@ -20,7 +20,10 @@ constexpr UINT kNextRepeat = 50;
 constexpr int kButtonSize = 17;
 constexpr int kDefaultThumb = 16;
 
-TRect Moved(const TRect& r, int dx, int dy) { return TRect{r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
+TRect Moved(const TRect& rect, int dx, int dy)
+{
+    return TRect{rect.Left + dx, rect.Top + dy, rect.Right + dx, rect.Bottom + dy};
+}
 
 bool Contains(const TRect& rect, gui::TPoint point)
 {
@@ -28,7 +31,7 @@ bool Contains(const TRect& rect, gui::TPoint point)
 }
 
 // An empty rectangle of a state stands for the one it falls back on.
-TRect Or(const TRect& r, const TRect& fallback) { return IsNullRect(r) ? fallback : r; }
+TRect Or(const TRect& rect, const TRect& fallback) { return IsNullRect(rect) ? fallback : rect; }
 
 }  // namespace
 

@@ -33,10 +33,10 @@ void TskSkinStdLabel::ReadSkinEntry()
         skinIndex_ = -1;
 }
 
-void TskSkinStdLabel::DoDrawText(gui::TRect& Rect, UINT Flags)
+void TskSkinStdLabel::DoDrawText(gui::TRect& rect, UINT flags)
 {
     ReadSkinEntry();
-    const std::string text = LabelText(Flags);
+    const std::string text = LabelText(flags);
     gui::TFont& font = Canvas().Font();
     if (skinIndex_ == -1) {
         font.Assign(useSkinFont_ ? defaultFont_ : Font());
@@ -49,7 +49,7 @@ void TskSkinStdLabel::DoDrawText(gui::TRect& Rect, UINT Flags)
         }
         font.SetColor(font_.FontColor);
     }
-    DrawLabelText(text, Rect, LabelTextFlags(Flags));
+    DrawLabelText(text, rect, LabelTextFlags(flags));
 }
 
 void TskSkinStdLabel::Notification(gui::TComponent* component, gui::TOperation operation)

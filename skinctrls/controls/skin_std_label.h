@@ -30,7 +30,7 @@ public:
     void ApplySkin() override;
 
 protected:
-    void DoDrawText(gui::TRect& Rect, UINT Flags) override;
+    void DoDrawText(gui::TRect& rect, UINT flags) override;
     void Notification(gui::TComponent* component, gui::TOperation operation) override;
 
 private:

@@ -74,14 +74,14 @@ int ButtonHeight(TskSkinData* skin, const std::string& name)
 }
 
 // The frame of the box goes to its skinning engine here.
-void SkinMessageFrame(TskFormSkinEngine& engine, TskSkinData* SkinData, TskSkinData* CtrlSkinData, bool AlphaBlend,
-                      bool AlphaBlendAnimation, uint8_t AlphaBlendValue)
+void SkinMessageFrame(TskFormSkinEngine& engine, TskSkinData* skinData, TskSkinData* controlSkinData, bool alphaBlend,
+                      bool alphaBlendAnimation, uint8_t alphaBlendValue)
 {
-    engine.SetSkinData(SkinData);
-    engine.SetMenusSkinData(CtrlSkinData);
-    engine.SetAlphaBlend(AlphaBlend);
-    engine.SetAlphaBlendAnimation(AlphaBlendAnimation);
-    engine.SetAlphaBlendValue(AlphaBlendValue);
+    engine.SetSkinData(skinData);
+    engine.SetMenusSkinData(controlSkinData);
+    engine.SetAlphaBlend(alphaBlend);
+    engine.SetAlphaBlendAnimation(alphaBlendAnimation);
+    engine.SetAlphaBlendValue(alphaBlendValue);
 }
 
 }  // namespace
@@ -100,40 +100,40 @@ TskMessageForm::TskMessageForm(gui::TComponent* owner) : gui::TForm(owner)
 
 void TskMessageForm::HelpButtonClick(gui::TComponent*) {}
 
-TskMessageForm* CreateSkinMessageDialog(const std::string& Msg, gui::TMsgDlgType DlgType,
-                                        gui::TMsgDlgButtons Buttons, TskSkinData* SkinData,
-                                        TskSkinData* CtrlSkinData, const std::string& ButtonSkinDataName,
-                                        const std::string& MessageLabelSkinDataName, const gui::TFont& DefaultFont,
-                                        const gui::TFont& DefaultButtonFont, bool UseSkinFont, bool AlphaBlend,
-                                        bool AlphaBlendAnimation, uint8_t AlphaBlendValue)
+TskMessageForm* CreateSkinMessageDialog(const std::string& messageText, gui::TMsgDlgType dialogType,
+                                        gui::TMsgDlgButtons buttons, TskSkinData* skinData,
+                                        TskSkinData* controlSkinData, const std::string& buttonSkinDataName,
+                                        const std::string& messageLabelSkinDataName, const gui::TFont& defaultFont,
+                                        const gui::TFont& defaultButtonFont, bool useSkinFont, bool alphaBlend,
+                                        bool alphaBlendAnimation, uint8_t alphaBlendValue)
 {
     auto form = std::make_unique<TskMessageForm>(&gui::Application());
-    SkinMessageFrame(form->SkinEngine(), SkinData, CtrlSkinData, AlphaBlend, AlphaBlendAnimation, AlphaBlendValue);
+    SkinMessageFrame(form->SkinEngine(), skinData, controlSkinData, alphaBlend, alphaBlendAnimation, alphaBlendValue);
     // The window now has the frame the engine gives it, so client sizes below are
     // the real ones.
     form->HandleNeeded();
 
-    const int buttonHeight = ButtonHeight(CtrlSkinData, ButtonSkinDataName);
+    const int buttonHeight = ButtonHeight(controlSkinData, buttonSkinDataName);
     int count = 0;
     for (const ButtonLook& look : kButtons)
-        count += Buttons.Contains(look.button);
+        count += buttons.Contains(look.button);
     const int buttonsWidth = count > 0 ? count * (kButtonWidth + kButtonGap) - kButtonGap : 0;
 
     form->SetBounds(::GetSystemMetrics(SM_CXSCREEN) / 2 - form->Width() / 2,
                     ::GetSystemMetrics(SM_CYSCREEN) / 2 - form->Height() / 2, form->Width(), form->Height());
-    const KindLook& kind = kKinds[std::clamp(int(DlgType), 0, int(gui::mtCustom))];
+    const KindLook& kind = kKinds[std::clamp(int(dialogType), 0, int(gui::mtCustom))];
     form->SetCaption(kind.caption ? kind.caption : gui::Application().Title());
 
     auto* label = new TskSkinStdLabel(form.get());
     label->SetName("Message");
     label->SetParent(form.get());
-    label->SetFont(DefaultFont);
-    label->SetDefaultFont(DefaultFont);
-    label->SetUseSkinFont(UseSkinFont);
-    label->SetSkinDataName(MessageLabelSkinDataName);
-    label->SetSkinData(CtrlSkinData);
+    label->SetFont(defaultFont);
+    label->SetDefaultFont(defaultFont);
+    label->SetUseSkinFont(useSkinFont);
+    label->SetSkinDataName(messageLabelSkinDataName);
+    label->SetSkinData(controlSkinData);
     label->SetAutoSize(true);
-    label->SetCaption(Msg);
+    label->SetCaption(messageText);
     label->SetBounds(50, 15, label->Width(), label->Height());
     const int labelRight = label->Left() + label->Width();
 
@@ -152,18 +152,18 @@ TskMessageForm* CreateSkinMessageDialog(const std::string& Msg, gui::TMsgDlgType
     else if (form->Width() < engine.GetMinWidth())
         form->SetWidth(engine.GetMinWidth());
 
-    const gui::TMsgDlgBtn defaultButton = Buttons.Contains(gui::mbOK)    ? gui::mbOK
-                                          : Buttons.Contains(gui::mbYes) ? gui::mbYes
+    const gui::TMsgDlgBtn defaultButton = buttons.Contains(gui::mbOK)    ? gui::mbOK
+                                          : buttons.Contains(gui::mbYes) ? gui::mbYes
                                                                          : gui::mbRetry;
-    const gui::TMsgDlgBtn cancelButton = Buttons.Contains(gui::mbCancel) ? gui::mbCancel
-                                         : Buttons.Contains(gui::mbNo)   ? gui::mbNo
+    const gui::TMsgDlgBtn cancelButton = buttons.Contains(gui::mbCancel) ? gui::mbCancel
+                                         : buttons.Contains(gui::mbNo)   ? gui::mbNo
                                                                          : gui::mbOK;
     const int clientWidth = form->ClientWidth();
     const int top = form->ClientHeight() - buttonHeight - 10;
     int x = (clientWidth - buttonsWidth) / 2;
     TskMessageForm* box = form.get();
     for (const ButtonLook& look : kButtons) {
-        if (!Buttons.Contains(look.button))
+        if (!buttons.Contains(look.button))
             continue;
         auto* button = new TskSkinButton(box);
         button->SetParent(box);
@@ -175,12 +175,12 @@ TskMessageForm* CreateSkinMessageDialog(const std::string& Msg, gui::TMsgDlgType
         button->SetCancel(look.button == cancelButton);
         button->SetDefaultHeight(buttonHeight);
         button->SetBounds(x, top, kButtonWidth, buttonHeight);
-        button->SetDefaultFont(DefaultButtonFont);
-        button->SetUseSkinFont(UseSkinFont);
+        button->SetDefaultFont(defaultButtonFont);
+        button->SetUseSkinFont(useSkinFont);
         if (look.button == gui::mbHelp)
-            button->OnClick = [box](gui::TComponent* Sender) { box->HelpButtonClick(Sender); };
-        button->SetSkinDataName(ButtonSkinDataName);
-        button->SetSkinData(CtrlSkinData);
+            button->OnClick = [box](gui::TComponent* sender) { box->HelpButtonClick(sender); };
+        button->SetSkinDataName(buttonSkinDataName);
+        button->SetSkinData(controlSkinData);
         x += kButtonWidth + kButtonGap;
     }
     box->SetMessageLabel(label);
@@ -221,19 +221,19 @@ void TskSkinMessage::Notification(gui::TComponent* component, gui::TOperation op
         ctrlSkinData_ = nullptr;
 }
 
-TskMessageForm* TskSkinMessage::CreateMessageForm(const std::string& Msg, gui::TMsgDlgType DlgType,
-                                             gui::TMsgDlgButtons Buttons)
+TskMessageForm* TskSkinMessage::CreateMessageForm(const std::string& messageText, gui::TMsgDlgType dialogType,
+                                             gui::TMsgDlgButtons buttons)
 {
-    return CreateSkinMessageDialog(Msg, DlgType, Buttons, skinData_, ctrlSkinData_, buttonSkinDataName_,
+    return CreateSkinMessageDialog(messageText, dialogType, buttons, skinData_, ctrlSkinData_, buttonSkinDataName_,
                                    messageLabelSkinDataName_, defaultFont_, defaultButtonFont_, useSkinFont_,
                                    alphaBlend_, alphaBlendAnimation_, alphaBlendValue_);
 }
 
-gui::TModalResult TskSkinMessage::MessageDlg(const std::string& Msg, gui::TMsgDlgType DlgType,
-                                             gui::TMsgDlgButtons Buttons, int HelpCtx)
+gui::TModalResult TskSkinMessage::MessageDlg(const std::string& messageText, gui::TMsgDlgType dialogType,
+                                             gui::TMsgDlgButtons buttons, int helpContext)
 {
-    (void)HelpCtx;
-    std::unique_ptr<TskMessageForm> box(CreateMessageForm(Msg, DlgType, Buttons));
+    (void)helpContext;
+    std::unique_ptr<TskMessageForm> box(CreateMessageForm(messageText, dialogType, buttons));
     return box->ShowModal();
 }
 

@@ -33,7 +33,7 @@ public:
 
     // The Help button's click. The program has no help system to show, so the
     // box stays open.
-    void HelpButtonClick(gui::TComponent* Sender);
+    void HelpButtonClick(gui::TComponent* sender);
 
 private:
     TskFormSkinEngine* engine_;
@@ -43,12 +43,12 @@ private:
 // Builds the box for one message, not yet shown. A missing or empty control skin,
 // or a button element that is missing or is no button, gives buttons of the
 // default height 25.
-TskMessageForm* CreateSkinMessageDialog(const std::string& Msg, gui::TMsgDlgType DlgType,
-                                        gui::TMsgDlgButtons Buttons, TskSkinData* SkinData,
-                                        TskSkinData* CtrlSkinData, const std::string& ButtonSkinDataName,
-                                        const std::string& MessageLabelSkinDataName, const gui::TFont& DefaultFont,
-                                        const gui::TFont& DefaultButtonFont, bool UseSkinFont, bool AlphaBlend,
-                                        bool AlphaBlendAnimation, uint8_t AlphaBlendValue);
+TskMessageForm* CreateSkinMessageDialog(const std::string& messageText, gui::TMsgDlgType dialogType,
+                                        gui::TMsgDlgButtons buttons, TskSkinData* skinData,
+                                        TskSkinData* controlSkinData, const std::string& buttonSkinDataName,
+                                        const std::string& messageLabelSkinDataName, const gui::TFont& defaultFont,
+                                        const gui::TFont& defaultButtonFont, bool useSkinFont, bool alphaBlend,
+                                        bool alphaBlendAnimation, uint8_t alphaBlendValue);
 
 class TskSkinMessage : public gui::TComponent {
 public:
@@ -81,10 +81,11 @@ public:
 
     // Builds the box, runs it modally, frees it (also when the run raises) and
     // answers the modal result. The help context is not used.
-    gui::TModalResult MessageDlg(const std::string& Msg, gui::TMsgDlgType DlgType, gui::TMsgDlgButtons Buttons,
-                                 int HelpCtx);
+    gui::TModalResult MessageDlg(const std::string& messageText, gui::TMsgDlgType dialogType,
+                                 gui::TMsgDlgButtons buttons, int helpContext);
     // Builds the box with this component's settings, not yet shown.
-    TskMessageForm* CreateMessageForm(const std::string& Msg, gui::TMsgDlgType DlgType, gui::TMsgDlgButtons Buttons);
+    TskMessageForm* CreateMessageForm(const std::string& messageText, gui::TMsgDlgType dialogType,
+                                      gui::TMsgDlgButtons buttons);
 
 protected:
     void Notification(gui::TComponent* component, gui::TOperation operation) override;

@@ -39,7 +39,10 @@ private:
     gui::TTreeNodes& nodes_;
 };
 
-bool SameText(const std::string& a, const std::string& b) { return ::lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+bool SameText(const std::string& first, const std::string& second)
+{
+    return ::lstrcmpiA(first.c_str(), second.c_str()) == 0;
+}
 
 std::string WithBackslash(const std::string& path)
 {

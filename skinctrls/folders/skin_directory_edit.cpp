@@ -10,7 +10,7 @@ TskSkinDirectoryEdit::TskSkinDirectoryEdit(gui::TComponent* owner)
     style.Exclude(gui::csSetCaption);
     SetControlStyle(style);
     SetButtonMode(true);
-    OnButtonClick = [this](gui::TComponent* Sender) { DoButtonClick(Sender); };
+    OnButtonClick = [this](gui::TComponent* sender) { DoButtonClick(sender); };
     SetSkinDataName("buttonedit");
 }
 

@@ -26,7 +26,7 @@ public:
     TskSkinSelectDirectoryDialog& SelectDirectoryDialog() { return *dialog_; }
 
     // What the browse button does.
-    void DoButtonClick(gui::TComponent* Sender);
+    void DoButtonClick(gui::TComponent* sender);
 
 protected:
     void Notification(gui::TComponent* component, gui::TOperation operation) override;

@@ -86,11 +86,12 @@ void TskSkinMainMenuBar::ListenToForm()
     // The menus tell the form when they have all closed (a command was chosen,
     // or they were dismissed): a pressed item comes back up and the menu mode
     // ends.
-    formHook_ = std::make_unique<gui::TWndProcHook>(formSkinEngine_->Form()->WindowProc(), [this](gui::TMessage& m) {
-        formHook_->CallNext(m);
-        if (m.Msg == WM_CLOSESKINMENUS && menuMode_)
-            LeaveMenuMode();
-    });
+    formHook_ =
+        std::make_unique<gui::TWndProcHook>(formSkinEngine_->Form()->WindowProc(), [this](gui::TMessage& message) {
+            formHook_->CallNext(message);
+            if (message.Msg == WM_CLOSESKINMENUS && menuMode_)
+                LeaveMenuMode();
+        });
 }
 
 void TskSkinMainMenuBar::SetMainMenu(gui::TMainMenu* value)

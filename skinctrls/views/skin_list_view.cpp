@@ -212,7 +212,7 @@ void TskSkinCustomListView::HeaderProc(gui::TMessage& message)
             // Validated also when painting fails, or the header would paint
             // again at once.
             struct PaintScope {
-                explicit PaintScope(HWND w) : window(w), dc(::BeginPaint(w, &ps)) {}
+                explicit PaintScope(HWND painted) : window(painted), dc(::BeginPaint(painted, &ps)) {}
                 ~PaintScope() { ::EndPaint(window, &ps); }
                 HWND window;
                 PAINTSTRUCT ps{};

@@ -267,8 +267,8 @@ TEST_F(SimTransport, AnEmptyDriveAnswersMediumNotPresent)
     for (const auto& cdb : {std::vector<uint8_t>(tur, tur + 6), std::vector<uint8_t>(toc, toc + 10),
                             std::vector<uint8_t>(read, read + 12)}) {
         EXPECT_EQ(SendScsiCommand(*record, SRB_DIR_IN, cdb.data(), int(cdb.size()), request, 2352), SS_ERR);
-        EXPECT_EQ(request->srb.SRB_TargStat, 0x02);  // CHECK CONDITION
-        const SenseCode sense = SenseOf(request->srb);
+        EXPECT_EQ(request->Srb().SRB_TargStat, 0x02);  // CHECK CONDITION
+        const SenseCode sense = SenseOf(request->Srb());
         EXPECT_EQ(sense.key, 0x02);
         EXPECT_EQ(sense.asc, 0x3A);
         EXPECT_EQ(sense.ascq, 0x00);
@@ -277,17 +277,17 @@ TEST_F(SimTransport, AnEmptyDriveAnswersMediumNotPresent)
     // an illegal request.
     const uint8_t speed[12] = {kOpSetCdSpeed, 0x20, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(SendScsiCommand(*record, 0, speed, 12, request, 0), SS_ERR);
-    EXPECT_EQ(SenseOf(request->srb).key, 0x05);
-    EXPECT_EQ(SenseOf(request->srb).asc, 0x24);
+    EXPECT_EQ(SenseOf(request->Srb()).key, 0x05);
+    EXPECT_EQ(SenseOf(request->Srb()).asc, 0x24);
     drive.disc = true;
     drive.extra.clear();
     WriteSimDrive(1, {drive});
     const uint8_t beyond[12] = {kOpReadCd, 0x20, 0, 0, 0x0B, 0xB8, 0, 0, 1, 0xF8, 0, 0};
     EXPECT_EQ(SendScsiCommand(*record, SRB_DIR_IN, beyond, 12, request, 2352), SS_ERR);
-    EXPECT_EQ(SenseOf(request->srb).key, 0x05);
-    EXPECT_EQ(SenseOf(request->srb).asc, 0x21);
+    EXPECT_EQ(SenseOf(request->Srb()).key, 0x05);
+    EXPECT_EQ(SenseOf(request->Srb()).asc, 0x21);
     EXPECT_EQ(SendScsiCommand(*record, SRB_DIR_IN, read, 12, request, 2352), SS_COMP);
-    EXPECT_EQ(SenseOf(request->srb).key, 0x00);
+    EXPECT_EQ(SenseOf(request->Srb()).key, 0x00);
 }
 
 TEST_F(SimTransport, ReadCdServesAnImageWithStretchesLaidOverIt)

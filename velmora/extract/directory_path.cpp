@@ -39,9 +39,9 @@ size_t FirstFolder(const std::wstring& path)
     return end == std::wstring::npos ? path.size() : end + 1;
 }
 
-bool Cancelled(const volatile LONG* cancel)
+bool Cancelled(const volatile LONG* cancelRequested)
 {
-    return cancel && *cancel;
+    return cancelRequested && *cancelRequested;
 }
 
 // A folder that exists, opened for making folders inside it.
@@ -81,7 +81,7 @@ std::wstring DirectoryPart(const std::wstring& target)
     return slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
 }
 
-void CreateDirectoryPath(const std::wstring& folder, const volatile LONG* cancel)
+void CreateDirectoryPath(const std::wstring& folder, const volatile LONG* cancelRequested)
 {
     std::wstring path = folder;
     if (!path.empty() && path.back() == L'\\')
@@ -108,7 +108,7 @@ void CreateDirectoryPath(const std::wstring& folder, const volatile LONG* cancel
     }
     win::UniqueFile parent = OpenFolder(path.substr(0, present < 0 ? root : levels[present]));
     for (size_t level = static_cast<size_t>(present + 1); level < levels.size(); ++level) {
-        if (Cancelled(cancel))
+        if (Cancelled(cancelRequested))
             return;
         if (!parent) {
             // A folder that cannot be opened may still take new folders by name.

@@ -21,10 +21,10 @@ std::wstring ErrorInfoText(const std::wstring& fallback)
 }
 
 std::wstring OpenEncoder(IVelAudioEncoder* encoder, const std::wstring& target,
-                         const volatile LONG* cancel)
+                         const volatile LONG* cancelRequested)
 {
-    CreateDirectoryPath(DirectoryPart(target), cancel);
-    if (cancel && *cancel)
+    CreateDirectoryPath(DirectoryPart(target), cancelRequested);
+    if (cancelRequested && *cancelRequested)
         return L"Cancelled by user.";
     win::UniqueBstr name(target.c_str(), static_cast<UINT>(target.size()));
     ::SetErrorInfo(0, nullptr);

@@ -15,10 +15,10 @@ namespace velmora {
 // The description of the calling thread's error object, or `fallback` when there is none.
 std::wstring ErrorInfoText(const std::wstring& fallback);
 
-// Creates the target's folders (a set `*cancel` stops that), opens the encoder on
-// the target and declares the CD audio format. Returns "" or the error text.
+// Creates the target's folders (a set `*cancelRequested` stops that), opens the
+// encoder on the target and declares the CD audio format. Returns "" or the error text.
 std::wstring OpenEncoder(IVelAudioEncoder* encoder, const std::wstring& target,
-                         const volatile LONG* cancel = nullptr);
+                         const volatile LONG* cancelRequested = nullptr);
 
 // The text for a block the encoder refused: what it reported through its OnError
 // event, else the failure with the target and the reason `Write` returned.

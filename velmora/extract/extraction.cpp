@@ -35,7 +35,7 @@ Extraction::~Extraction()
 void Extraction::CancelAndWait()
 {
     if (busy_)
-        ::InterlockedExchange(&cancel_, 1);
+        ::InterlockedExchange(&cancelRequested_, 1);
     while (busy_) {
         ::MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_SENDMESSAGE, 0);
         MSG msg;
@@ -105,7 +105,7 @@ HRESULT Extraction::Cancel()
 {
     if (!busy_)
         return S_FALSE;
-    ::InterlockedExchange(&cancel_, 1);
+    ::InterlockedExchange(&cancelRequested_, 1);
     return S_OK;
 }
 
@@ -115,7 +115,7 @@ HRESULT Extraction::StartWorker(REFIID)
         ::WaitForSingleObject(thread_.Get(), INFINITE);  // the previous worker is past its last step
         thread_.Reset();
     }
-    ::InterlockedExchange(&cancel_, 0);
+    ::InterlockedExchange(&cancelRequested_, 0);
     thread_.Reset(::CreateThread(nullptr, 0, &Extraction::WorkerThread, this, 0, nullptr));
     if (!thread_) {
         const DWORD error = ::GetLastError();
@@ -175,7 +175,7 @@ void Extraction::Run()
 void Extraction::PostSetUpError(const std::wstring& text)
 {
     // A cancel that stopped the set-up is what the host asked for, not an error.
-    if (!cancel_)
+    if (!cancelRequested_)
         PostError(text);
 }
 
@@ -198,12 +198,12 @@ bool Extraction::RunTask(const ExtractionTask& task)
         // old file without asking.
         HWND window = host_.Window();
         const std::wstring error = wav.Open(task.target, [this, window] {
-            if (cancel_)
+            if (cancelRequested_)
                 return false;
             if (!host_.OverwritePrompt())
                 return true;
             return ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0;
-        }, &cancel_, copier_);
+        }, &cancelRequested_, copier_);
         if (!error.empty()) {
             reader_.FreeBuffers();
             PostSetUpError(error);
@@ -217,7 +217,9 @@ bool Extraction::RunTask(const ExtractionTask& task)
             return false;
         }
         std::wstring error = FailureText(kEncoderUnreachable, task.target, RPC_E_DISCONNECTED);
-        encoder.Call([&](IVelAudioEncoder* object) { error = OpenEncoder(object, task.target, &cancel_); });
+        encoder.Call([&](IVelAudioEncoder* object) {
+            error = OpenEncoder(object, task.target, &cancelRequested_);
+        });
         if (!error.empty()) {
             reader_.FreeBuffers();
             PostSetUpError(error);
@@ -249,7 +251,7 @@ bool Extraction::RunTask(const ExtractionTask& task)
             ok = false;
         }
     }
-    return ok && !cancel_;
+    return ok && !cancelRequested_;
 }
 
 // Reads the track set up in the reader into the output; false when the run must
@@ -301,18 +303,18 @@ bool Extraction::ReadTrack(WavWriter* wav, const TaskEncoder& encoder, const std
                 break;
             }
         }
-        cancelSeen = cancel_ != 0;
+        cancelSeen = cancelRequested_ != 0;
         if (reader_.Percent() != lastPercent) {
             lastPercent = reader_.Percent();
             Post(WM_RIPPER_PROGRESS, static_cast<WPARAM>(lastPercent));
         }
     }
 
-    if (!cancel_)
+    if (!cancelRequested_)
         Post(WM_RIPPER_PROGRESS, 100);
     Post(WM_RIPPER_EXTRACTIONEND);
     reader_.FreeBuffers();
-    return !failed && !cancel_;
+    return !failed && !cancelRequested_;
 }
 
 }  // namespace velmora

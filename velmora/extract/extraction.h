@@ -93,7 +93,7 @@ private:
     std::vector<ExtractionTask> single_;
     std::vector<ExtractionTask> running_;  // the copy the next worker runs
     volatile LONG busy_ = 0;
-    volatile LONG cancel_ = 0;
+    volatile LONG cancelRequested_ = 0;
     win::UniqueHandle thread_;
     SectorReader reader_;
     std::shared_ptr<EncoderErrorText> encoderError_;

@@ -8,17 +8,17 @@
 namespace velmora {
 namespace {
 
-uint64_t Load64(const uint8_t* p)
+uint64_t Load64(const uint8_t* bytes)
 {
     uint64_t v;
-    std::memcpy(&v, p, sizeof v);
+    std::memcpy(&v, bytes, sizeof v);
     return v;
 }
 
-uint32_t Load32(const uint8_t* p)
+uint32_t Load32(const uint8_t* bytes)
 {
     uint32_t v;
-    std::memcpy(&v, p, sizeof v);
+    std::memcpy(&v, bytes, sizeof v);
     return v;
 }
 

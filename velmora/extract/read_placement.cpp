@@ -81,17 +81,17 @@ int64_t UniformReach(const VerifiedAudio& before, const ReadView& read, bool sta
     return std::max(reach, before.end);
 }
 
-bool Agree(const ReadView& a, int64_t landingA, const ReadView& b, int64_t landingB, int64_t from,
+bool Agree(const ReadView& readA, int64_t landingA, const ReadView& readB, int64_t landingB, int64_t from,
            int64_t& end)
 {
-    const int64_t startA = a.base + landingA, startB = b.base + landingB;
+    const int64_t startA = readA.base + landingA, startB = readB.base + landingB;
     const int64_t begin = std::max(startA, startB);
-    const int64_t stop = std::min(startA + a.length, startB + b.length);
+    const int64_t stop = std::min(startA + readA.length, startB + readB.length);
     if (begin > from || stop <= from)
         return false;
-    const uint8_t* first = a.data + (begin - startA);
+    const uint8_t* first = readA.data + (begin - startA);
     const size_t length = size_t(stop - begin);
-    if (std::memcmp(first, b.data + (begin - startB), length) != 0 ||
+    if (std::memcmp(first, readB.data + (begin - startB), length) != 0 ||
         IsUniform(first, static_cast<uint32_t>(length)))
         return false;
     end = stop;

@@ -59,7 +59,7 @@ int64_t UniformReach(const VerifiedAudio& before, const ReadView& read, bool sta
 // the same bytes wherever both lie, and those bytes are not one sample throughout:
 // a change of sound that two reads show in the same place puts them in the same
 // place. `end` is then where the shorter one ends.
-bool Agree(const ReadView& a, int64_t landingA, const ReadView& b, int64_t landingB, int64_t from,
+bool Agree(const ReadView& readA, int64_t landingA, const ReadView& readB, int64_t landingB, int64_t from,
            int64_t& end);
 
 }  // namespace velmora

@@ -149,7 +149,7 @@ SectorReader::ReadResult SectorReader::ReadSectors(std::unique_ptr<ScsiRequest>&
         if (SendScsiCommand(*drive_, SRB_DIR_IN, cdb, sizeof cdb, request, length) == SS_COMP)
             return ReadResult::Read;
         // No retry brings a disc back: without one the rest of the track is not there.
-        const SenseCode sense = SenseOf(request->srb);
+        const SenseCode sense = SenseOf(request->Srb());
         if (sense.key == 0x02 && sense.asc == 0x3A) {  // medium not present
             statusText_ = kDiskRemoved;
             return ReadResult::MediumGone;

@@ -48,7 +48,7 @@ WavWriter::~WavWriter()
 }
 
 std::wstring WavWriter::Open(const std::wstring& target, const std::function<bool()>& mayOverwrite,
-                             const volatile LONG* cancel, FileCopier* copier)
+                             const volatile LONG* cancelRequested, FileCopier* copier)
 {
     // A target that names a folder but no file is refused before anything is made:
     // no folder is created for it and no file named ".wav" appears. So is one
@@ -58,8 +58,8 @@ std::wstring WavWriter::Open(const std::wstring& target, const std::function<boo
     const std::wstring shownName = WavName(target);
     if (!WithinPathLimit(shownName))
         return FailureText(kCannotCreate, shownName, HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE));
-    CreateDirectoryPath(DirectoryPart(target), cancel);
-    if (cancel && *cancel)
+    CreateDirectoryPath(DirectoryPart(target), cancelRequested);
+    if (cancelRequested && *cancelRequested)
         return L"Cancelled by user.";
     const std::wstring name = FileSystemName(shownName);
 

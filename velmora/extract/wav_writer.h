@@ -31,11 +31,11 @@ public:
     static std::wstring WavName(const std::wstring& target);
 
     // Creates the folders of the target (an absolute name) and the file, asking
-    // `mayOverwrite` first when the file exists. A set `*cancel` stops the folder
-    // creation. The audio goes through `copier` (one that serves the files of a
+    // `mayOverwrite` first when the file exists. A set `*cancelRequested` stops the
+    // folder creation. The audio goes through `copier` (one that serves the files of a
     // whole run), else through one of the writer's own. Returns "" or the error text.
     std::wstring Open(const std::wstring& target, const std::function<bool()>& mayOverwrite,
-                      const volatile LONG* cancel = nullptr, FileCopier* copier = nullptr);
+                      const volatile LONG* cancelRequested = nullptr, FileCopier* copier = nullptr);
     // Hands one block to the copy thread; false with an error text when that fails.
     bool Write(const uint8_t* data, uint32_t length, std::wstring& error);
     // Waits until the copy thread has written everything, fixes the sizes and closes

@@ -9,9 +9,9 @@
 #ifdef __cplusplus
 extern "C" {
 #endif
-HRESULT STDMETHODCALLTYPE IUnknown_QueryInterface_Proxy(IUnknown* This, REFIID riid, void** object);
-ULONG STDMETHODCALLTYPE IUnknown_AddRef_Proxy(IUnknown* This);
-ULONG STDMETHODCALLTYPE IUnknown_Release_Proxy(IUnknown* This);
+HRESULT STDMETHODCALLTYPE IUnknown_QueryInterface_Proxy(IUnknown* self, REFIID riid, void** object);
+ULONG STDMETHODCALLTYPE IUnknown_AddRef_Proxy(IUnknown* self);
+ULONG STDMETHODCALLTYPE IUnknown_Release_Proxy(IUnknown* self);
 #ifdef __cplusplus
 }
 #endif

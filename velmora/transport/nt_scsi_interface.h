@@ -37,7 +37,7 @@ public:
     // (0 on every later call).
     int BuildLetterMap();
     DWORD SupportInfo() const;
-    DWORD SendSrb(void* srb);
+    DWORD SendSrb(void* block);
     // Closes every device handle and forgets the map.
     void Release();
 
@@ -48,7 +48,7 @@ private:
     bool FillEntry(int letter);
     HANDLE OpenLetter(int letter);
     LetterEntry* FindEntry(uint8_t port, uint8_t target, uint8_t lun);
-    DWORD ExecCommand(void* srb, LetterEntry& entry);
+    DWORD ExecCommand(void* block, LetterEntry& entry);
     // One pass-through request: the Windows error (0 when the device control
     // succeeded), the device's status, and its sense bytes copied into the block.
     DWORD PassThrough(SRB_ExecSCSICmd& srb, LetterEntry& entry, uint8_t& scsiStatus);

@@ -7,7 +7,7 @@
 namespace velmora {
 
 ScsiRequest::ScsiRequest(size_t capacity)
-    : event(::CreateEventW(nullptr, FALSE, FALSE, nullptr)), data(capacity)
+    : event_(::CreateEventW(nullptr, FALSE, FALSE, nullptr)), data_(capacity)
 {
 }
 
@@ -36,7 +36,7 @@ BYTE SendScsiCommand(DriveRecord& drive, BYTE direction, const uint8_t* cdb, int
     if (cdbLength > 16)
         cdbLength = 16;
 
-    SRB_ExecSCSICmd& srb = request->srb;
+    SRB_ExecSCSICmd& srb = request->Srb();
     srb = SRB_ExecSCSICmd{};
     srb.SRB_Cmd = SC_EXEC_SCSI_CMD;
     srb.SRB_HaId = drive.hostAdapter;
@@ -47,7 +47,7 @@ BYTE SendScsiCommand(DriveRecord& drive, BYTE direction, const uint8_t* cdb, int
     srb.SRB_BufPointer = request->Data();
     srb.SRB_SenseLen = SENSE_LEN;
     srb.SRB_CDBLen = static_cast<BYTE>(cdbLength);
-    srb.SRB_PostProc = request->event.Get();
+    srb.SRB_PostProc = request->Event();
     std::memcpy(srb.CDBByte, cdb, cdbLength);
 
     // The event resets itself when a wait takes its signal, so nothing is reset before
@@ -63,7 +63,7 @@ BYTE SendScsiCommand(DriveRecord& drive, BYTE direction, const uint8_t* cdb, int
             if (timeout != INFINITE && waited >= timeout)
                 break;
             const DWORD left = timeout == INFINITE ? INFINITE : static_cast<DWORD>(timeout - waited);
-            if (::WaitForSingleObject(request->event.Get(), left) == WAIT_FAILED)
+            if (::WaitForSingleObject(request->Event(), left) == WAIT_FAILED)
                 break;
         }
         if (srb.SRB_Status == SS_PENDING) {

@@ -23,14 +23,19 @@ struct DriveRecord;
 class ScsiRequest final : public PendingBlock {
 public:
     explicit ScsiRequest(size_t capacity);
-    BYTE Status() const override { return srb.SRB_Status; }
-    bool HasEvent() const { return static_cast<bool>(event); }
-    uint8_t* Data() { return data.data(); }
-    size_t Capacity() const { return data.size(); }
+    BYTE Status() const override { return srb_.SRB_Status; }
+    // The system's request block, filled in by SendScsiCommand.
+    SRB_ExecSCSICmd& Srb() { return srb_; }
+    const SRB_ExecSCSICmd& Srb() const { return srb_; }
+    bool HasEvent() const { return static_cast<bool>(event_); }
+    HANDLE Event() const { return event_.Get(); }
+    uint8_t* Data() { return data_.data(); }
+    size_t Capacity() const { return data_.size(); }
 
-    SRB_ExecSCSICmd srb{};
-    win::UniqueHandle event;
-    std::vector<uint8_t> data;
+private:
+    SRB_ExecSCSICmd srb_{};
+    win::UniqueHandle event_;
+    std::vector<uint8_t> data_;
 };
 
 // Sends `cdb` with `length` bytes of the request's buffer in the given direction

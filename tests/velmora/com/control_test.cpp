@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "idl/event_ids.h"
 #include "support/control_host.h"
 #include "support/event_sink.h"
 #include "support/sim_disc.h"
@@ -567,6 +568,47 @@ TEST(Control, StandardControlInterfaces)
     ::SelectObject(dc, old);
     ::DeleteObject(bitmap);
     ::DeleteDC(dc);
+}
+
+// The program and the control's window tell the events apart by the identifiers of
+// event_ids.h: they must be the ones the type library gives the event interface, and
+// the interface must have no event the table misses.
+TEST(Control, EventIdentifiersAreTheTypeLibrarys)
+{
+    WriteSimDrive(1, {AudioCd(2, 1000)});
+    win::ComPtr<IVelCDRipper> control;
+    ASSERT_EQ(CreateControl(control), S_OK);
+    win::ComPtr<IProvideClassInfo2> classInfo;
+    ASSERT_EQ(control.As(classInfo), S_OK);
+    win::ComPtr<ITypeInfo> coclass;
+    ASSERT_EQ(classInfo->GetClassInfo(coclass.Put()), S_OK);
+    win::ComPtr<ITypeLib> library;
+    UINT index = 0;
+    ASSERT_EQ(coclass->GetContainingTypeLib(library.Put(), &index), S_OK);
+    win::ComPtr<ITypeInfo> events;
+    ASSERT_EQ(library->GetTypeInfoOfGuid(DIID__IVelCDRipperEvents, events.Put()), S_OK);
+
+    const struct {
+        const wchar_t* name;
+        DISPID id;
+    } table[] = {
+        {L"OnProgress", velmora::DISPID_ONPROGRESS},
+        {L"OnExtractionStart", velmora::DISPID_ONEXTRACTIONSTART},
+        {L"OnExtractionEnd", velmora::DISPID_ONEXTRACTIONEND},
+        {L"OnExtractionError", velmora::DISPID_ONEXTRACTIONERROR},
+        {L"OnJitterDetected", velmora::DISPID_ONJITTERDETECTED},
+        {L"OnDiskChanged", velmora::DISPID_ONDISKCHANGED},
+    };
+    for (const auto& event : table) {
+        LPOLESTR name = const_cast<LPOLESTR>(event.name);
+        MEMBERID id = DISPID_UNKNOWN;
+        EXPECT_EQ(events->GetIDsOfNames(&name, 1, &id), S_OK) << testing::PrintToString(event.name);
+        EXPECT_EQ(id, event.id) << testing::PrintToString(event.name);
+    }
+    TYPEATTR* attributes = nullptr;
+    ASSERT_EQ(events->GetTypeAttr(&attributes), S_OK);
+    EXPECT_EQ(attributes->cFuncs, std::size(table));
+    events->ReleaseTypeAttr(attributes);
 }
 
 TEST(Control, EveryInterfaceItAnswersForIsTheControlItself)

@@ -225,6 +225,8 @@ def case_a_maximized_window_comes_back_maximized(app):
     work = app.work_area()
     app.click(*app.frame_button('maximize'))
     app.wait_for(lambda: app.window_rect() == work, 'maximized')
+    # The program has taken the new size (a click sooner may land where its buttons were).
+    wait_look(app, 'maximize', skin.frame_restore_rect('maximize'), 'the maximize button shows its restore look')
     app.click(*app.frame_button('minimize'))
     app.wait_for(app.minimized, 'minimized while maximized')
     app.bring_back()
@@ -368,11 +370,18 @@ def wait_smallest_look(app, what):
 
 @case(disc=SIX_TRACKS, displays=BARE_AND_OPENBOX)
 def case_the_smallest_window_keeps_its_menu_tool_bar_and_rows(app):
-    # A corner dragged far inward stops where the window still shows them all.
+    # A corner dragged far inward stops where the window still shows them all. A
+    # busy machine may take the press late and end the size short of that, as a
+    # person's hurried drag does: the corner is dragged again until the size holds.
     left, top, width, height = app.window_rect()
-    app.drag((left + width - 2, top + height - 2), (left + 40, top + 20))
-    wait_smallest_look(app, 'dragged to its smallest')
-    smallest = app.window_rect()
+    smallest = (left, top, width, height)
+    for _ in range(5):
+        before = smallest
+        app.drag((left + before[2] - 2, top + before[3] - 2), (left + 40, top + 20))
+        wait_smallest_look(app, 'dragged to its smallest')
+        smallest = app.window_rect()
+        if smallest == before:
+            break
     check(smallest[:2] == (left, top) and smallest[2] < width and smallest[3] < height,
           'dragged inward from %s, the window is %s' % ((left, top, width, height), smallest))
     app.screenshot('smallest.png')

@@ -357,16 +357,22 @@ TEST_F(ButtonTest, TheCrossFadeRunsToTheActiveImageAndBack)
     TskSkinButton* other = Make();
     other->SetLeft(100);
     other->SetFocus();
-    // Looked at after every round of messages, the fade is seen on its way
-    // between the two images before it ends in the new one, however late a busy
-    // machine lets the timer tick.
+    // Looked at after every message (a busy machine may hand over several ticks in
+    // one round of the loop), the fade is seen on its way between the two images
+    // before it ends in the new one.
+    auto oneMessage = [] {
+        MSG msg;
+        int quitCode = 0;
+        if (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            gui::Application().HandleNextMessage(quitCode);
+    };
     auto fade = [&](TColor to) {
         bool between = false;
-        return WaitUntil([&] {
+        return testsupport::PumpUntil(30000, [&] {
             const TColor now = Painted(*b).Pixels(1, 1);
             between = between || (GetGValue(now) > 1 && GetGValue(now) < 11);
             return between && now == to;
-        });
+        }, oneMessage);
     };
     b->Perform(CM_MOUSEENTER, 0, 0);
     EXPECT_TRUE(fade(Ramp(1, 11)));

@@ -600,8 +600,17 @@ class Brenvale(Session):
         return max(found)[1] if found else None
 
     def visible_windows(self):
-        out = self.x('xdotool', 'search', '--onlyvisible', '--name', '', check_result=False)
-        return {int(w) for w in out.split()}
+        """The ids of the visible windows. A search that meets a window going away
+        on the way leaves out a part of the tree, so two searches must agree (on a
+        busy machine windows come and go while the tree is walked)."""
+        found = None
+        for _ in range(6):
+            out = self.x('xdotool', 'search', '--onlyvisible', '--name', '', check_result=False)
+            windows = {int(w) for w in out.split()}
+            if windows == found:
+                break
+            found = windows
+        return found
 
     def new_windows(self, before):
         """The program's windows shown since `before` (a result of visible_windows()),

@@ -195,14 +195,16 @@ bool Extraction::RunTask(const ExtractionTask& task)
         // Only a question that must really be shown goes to the window's thread, which
         // a host without a message loop (a console program, a script in a wait loop)
         // never lets answer. A cancelled run (the control going away, too) keeps the
-        // old file without asking.
+        // old file without asking, and so does a run cancelled while the question was
+        // shown, whatever the answer: the host no longer wants the file replaced.
         HWND window = host_.Window();
         const std::wstring error = wav.Open(task.target, [this, window] {
             if (cancel_)
                 return false;
             if (!host_.OverwritePrompt())
                 return true;
-            return ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0;
+            const bool yes = ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0;
+            return yes && !cancel_;
         }, &cancel_, copier_);
         if (!error.empty()) {
             reader_.FreeBuffers();

@@ -295,35 +295,68 @@ TEST_F(Ripping, JitterCorrectionSwitchedOnDuringATrackAppliesFromTheNext)
         EXPECT_LT(reads[i].first, reads[i - 1].first + reads[i - 1].second) << "read " << i;
 }
 
-TEST_F(Ripping, AnsweringNoToTheOverwriteQuestionCancels)
+// The user's answer decides, unless the host cancelled while the question was
+// shown: a "yes" given after that replaces nothing.
+TEST_F(Ripping, TheOverwriteQuestionAndACancelWhileItIsAsked)
 {
     Start({AudioCd(1, kTrackLength)});
     control->put_OverwritePrompt(VARIANT_TRUE);
-    WriteFileText(Target(1) + ".wav", "keep me");
-    // Answers the control's message box from another thread, as a user would,
-    // once it shows its question.
-    std::wstring prompt;
-    std::thread user([&prompt] {
-        const DWORD start = GetTickCount();
-        while (GetTickCount() - start < 60000) {
-            if (HWND box = FindWindowW(L"#32770", L"Quenlit")) {
-                wchar_t text[128] = {};
-                if (GetDlgItemTextW(box, 0xFFFF, text, 128) > 0) {
-                    prompt = text;
-                    PostMessageW(box, WM_COMMAND, IDNO, 0);
-                    return;
-                }
+    const struct {
+        const char* what;
+        int answer;
+        bool cancelFirst;
+        std::vector<std::string> events;
+        bool replaced;
+    } cases[] = {
+        {"no", IDNO, false, {"OnExtractionError Cancelled by user."}, false},
+        {"yes after a cancel", IDYES, true, {}, false},
+        {"yes", IDYES, false, {"OnExtractionStart", "OnProgress 0", "OnProgress 100", "OnExtractionEnd"}, true},
+    };
+    static IVelCDRipper* s_cancelling = nullptr;
+    static volatile LONG s_cancelled = 0;
+    for (const auto& c : cases) {
+        log.clear();
+        WriteFileText(Target(1) + ".wav", "keep me");
+        // The host cancels from a timer of its own thread, which the message box's
+        // loop runs while the question is shown.
+        s_cancelling = c.cancelFirst ? control.Get() : nullptr;
+        s_cancelled = 0;
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (s_cancelling && FindWindowW(L"#32770", L"Quenlit")) {
+                s_cancelling->CancelExtraction();
+                s_cancelling = nullptr;
+                s_cancelled = 1;
             }
-            Sleep(20);
-        }
-    });
-    win::UniqueBstr name(WideTarget(1).c_str());
-    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
-    ASSERT_TRUE(WaitIdle(60000));
-    user.join();
-    EXPECT_EQ(prompt, L"File already exists. Do you wish to overwrite it?");
-    EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError Cancelled by user."});
-    EXPECT_EQ(ReadFileText(Target(1) + ".wav"), "keep me");
+        });
+        // Answers the control's message box from another thread, as a user would,
+        // once it shows its question (and, where the host cancels, after that).
+        std::wstring prompt;
+        std::thread user([&prompt, &c] {
+            const DWORD start = GetTickCount();
+            while (GetTickCount() - start < 60000) {
+                if (HWND box = FindWindowW(L"#32770", L"Quenlit")) {
+                    wchar_t text[128] = {};
+                    if (GetDlgItemTextW(box, 0xFFFF, text, 128) > 0 && (!c.cancelFirst || s_cancelled)) {
+                        prompt = text;
+                        PostMessageW(box, WM_COMMAND, c.answer, 0);
+                        return;
+                    }
+                }
+                Sleep(20);
+            }
+        });
+        win::UniqueBstr name(WideTarget(1).c_str());
+        ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK) << c.what;
+        ASSERT_TRUE(WaitIdle(60000)) << c.what;
+        user.join();
+        ::KillTimer(nullptr, timer);
+        EXPECT_EQ(prompt, L"File already exists. Do you wish to overwrite it?") << c.what;
+        EXPECT_EQ(Outline(), c.events) << c.what;
+        if (c.replaced)
+            EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, kTrackLength), "") << c.what;
+        else
+            EXPECT_TRUE(ReadFileText(Target(1) + ".wav") == "keep me") << c.what;
+    }
 }
 
 TEST_F(Ripping, TargetNamesAndFolders)

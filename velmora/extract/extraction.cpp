@@ -2,6 +2,8 @@
 
 #include <objbase.h>
 
+#include <cstring>
+
 #include "com/error_info.h"
 #include "extract/encoder_output.h"
 #include "extract/failure_text.h"
@@ -17,6 +19,17 @@ const wchar_t kQueueEmpty[] = L"Extraction queue is empty.";
 const wchar_t kNoEncoder[] = L"External encoder is not set.";
 const wchar_t kEncoderUnreachable[] = L"Internal error #7653. External encoder was unable to start.";
 const wchar_t kEncoderCloseFailed[] = L"Internal error #7656. External encoder problem.";
+const wchar_t kDiscChanged[] = L"The disk was changed.";
+
+// The drive still holds the disc the task was made for, as its table of contents
+// tells: a task queued before another disc was taken in would put that disc's
+// audio under this one's names. The same disc taken out and put back is the same.
+bool SameDisc(const ExtractionTask& task)
+{
+    std::lock_guard<std::mutex> guard(task.drive->lock);
+    return task.disc.size() == kTocAnswerSize &&
+           std::memcmp(task.disc.data(), task.drive->storedToc, kTocAnswerSize) == 0;
+}
 
 }  // namespace
 
@@ -182,6 +195,10 @@ void Extraction::PostSetUpError(const std::wstring& text)
 bool Extraction::RunTask(const ExtractionTask& task)
 {
     // A track that is not on the disc ends the run before any file is made for it.
+    if (!SameDisc(task)) {
+        PostError(kDiscChanged);
+        return false;
+    }
     if (!reader_.SetUp(*task.drive, task.trackIndex)) {
         PostError(reader_.StatusText());
         return false;

@@ -209,6 +209,67 @@ TEST_F(Ripping, RunQueueTwiceAndClearDuringARun)
     EXPECT_EQ(CompareWav(Target(2) + ".wav", kTrackLength, kTrackLength), "");
 }
 
+// A queued task names a track of the disc that was in the drive when it was queued:
+// once another disc has been taken in, the run ends at that task rather than put
+// the new disc's audio under the old disc's names. The same disc read again is the
+// same disc.
+TEST_F(Ripping, TasksQueuedBeforeAnotherDiscWasTakenInAreNotRipped)
+{
+    const struct {
+        const char* what;
+        bool otherDisc;
+        bool takenOut;    // the drive was seen empty in between
+        bool queueAgain;  // cleared and queued anew after the change
+        std::vector<std::string> events;
+    } cases[] = {
+        {"the same disc read again", false, false, false, {"OnExtractionEnd", "OnExtractionEnd"}},
+        {"the same disc taken out and put back", false, true, false, {"OnExtractionEnd", "OnExtractionEnd"}},
+        {"another disc", true, false, false, {"OnExtractionError The disk was changed."}},
+        {"another disc, queued anew", true, false, true, {"OnExtractionEnd", "OnExtractionEnd"}},
+    };
+    SimDevice first = AudioCd(2, kTrackLength);
+    SimDevice other = AudioCd(2, kTrackLength + 50);
+    Start({first});
+    for (const auto& c : cases) {
+        WriteSimDrive(1, {first});
+        ASSERT_EQ(drive->Refresh(), S_OK) << c.what;
+        DeleteFileA((Target(1) + ".wav").c_str());
+        DeleteFileA((Target(2) + ".wav").c_str());
+        ASSERT_EQ(control->ClearQueue(), S_OK);
+        ASSERT_EQ(Queue(1), S_OK);
+        ASSERT_EQ(Queue(2), S_OK);
+        if (c.takenOut) {
+            SimDevice empty = first;
+            empty.disc = false;
+            WriteSimDrive(1, {empty});
+            ASSERT_EQ(drive->Refresh(), S_OK) << c.what;
+            ASSERT_EQ(TrackCount(drive.Get()), 0) << c.what;
+        }
+        const SimDevice& now = c.otherDisc ? other : first;
+        WriteSimDrive(1, {now});
+        ASSERT_EQ(drive->Refresh(), S_OK) << c.what;
+        if (c.queueAgain) {
+            ASSERT_EQ(control->ClearQueue(), S_OK);
+            ASSERT_EQ(Queue(1), S_OK);
+            ASSERT_EQ(Queue(2), S_OK);
+        }
+        log.clear();
+        ASSERT_EQ(control->RunQueue(), S_OK) << c.what;
+        ASSERT_TRUE(WaitIdle()) << c.what;
+        std::vector<std::string> events;
+        for (const auto& line : log)
+            if (line.rfind("OnExtractionE", 0) == 0)
+                events.push_back(line);
+        EXPECT_EQ(events, c.events) << c.what;
+        if (c.events.size() == 2) {
+            const int32_t length = now.tracks[1].lba;
+            EXPECT_EQ(CompareWav(Target(2) + ".wav", length, length), "") << c.what;
+        } else {
+            EXPECT_EQ(GetFileAttributesA((Target(1) + ".wav").c_str()), INVALID_FILE_ATTRIBUTES) << c.what;
+        }
+    }
+}
+
 TEST_F(Ripping, ReadOnlyTargetIsReplacedWithoutAQuestion)
 {
     Start({AudioCd(1, kTrackLength)});

@@ -31,6 +31,36 @@ bool SameDisc(const ExtractionTask& task)
            std::memcmp(task.disc.data(), task.drive->storedToc, kTocAnswerSize) == 0;
 }
 
+// The number of the last overwrite question this thread asked, and its answer.
+thread_local ULONG_PTR t_question = 0;
+thread_local bool t_answered = false;
+thread_local LRESULT t_answer = 0;
+
+void CALLBACK TakeAnswer(HWND, UINT, ULONG_PTR question, LRESULT answer)
+{
+    if (question == t_question) {
+        t_answered = true;
+        t_answer = answer;
+    }
+}
+
+// Asks the control's window whether an existing target may go. The question waits
+// for the window's thread, but not beyond a cancel: the control may be going away
+// on another thread while its own thread waits for that one and answers nothing.
+// A question left so counts as a no; an answer that comes later is dropped.
+bool AskToOverwrite(HWND window, const volatile LONG& cancel)
+{
+    t_answered = false;
+    if (!::SendMessageCallbackW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0, &TakeAnswer, ++t_question))
+        return false;
+    while (!t_answered && !cancel) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // delivers the answer
+    }
+    return t_answered && t_answer != 0 && !cancel;
+}
+
 }  // namespace
 
 Extraction::Extraction(ExtractionHost& host)
@@ -220,8 +250,7 @@ bool Extraction::RunTask(const ExtractionTask& task)
                 return false;
             if (!host_.OverwritePrompt())
                 return true;
-            const bool yes = ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0;
-            return yes && !cancel_;
+            return AskToOverwrite(window, cancel_);
         }, &cancel_, copier_);
         if (!error.empty()) {
             reader_.FreeBuffers();

@@ -495,20 +495,47 @@ TEST_F(Ripping, DestructionDuringARunLeavesNothingRunning)
     EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, static_cast<int32_t>((partial.size() - 46) / 2352)), "");
 }
 
+// The worker's question waits for the control's thread; the control released there,
+// or on another thread while its own waits for that one without pumping, ends the
+// run without a box, keeps the old file and goes away.
 TEST_F(Ripping, DestructionDuringTheOverwriteQuestionShowsNoBox)
 {
-    Start({AudioCd(2, kTrackLength)});
-    control->put_OverwritePrompt(VARIANT_TRUE);
-    WriteFileText(Target(1) + ".wav", "keep me");
-    ASSERT_EQ(Queue(1), S_OK);
-    ASSERT_EQ(control->RunQueue(), S_OK);
-    // Release at once, before this thread handles the question.
-    sink->Disconnect();
-    drive.Reset();
-    control.Reset();
-    EXPECT_EQ(FindWindowW(L"#32770", L"Quenlit"), nullptr);
-    EXPECT_EQ(ReadFileText(Target(1) + ".wav"), "keep me");
-    EXPECT_EQ(ControlCanUnloadNow(), S_OK);
+    for (bool elsewhere : {false, true}) {
+        Start({AudioCd(2, kTrackLength)});
+        control->put_OverwritePrompt(VARIANT_TRUE);
+        WriteFileText(Target(1) + ".wav", "keep me");
+        ASSERT_EQ(Queue(1), S_OK);
+        ASSERT_EQ(control->RunQueue(), S_OK);
+        sink->Disconnect();
+        sink->Release();
+        sink = nullptr;
+        drive.Reset();
+        if (!elsewhere) {
+            // Release at once, before this thread handles the question.
+            control.Reset();
+        } else {
+            // Once the question waits for this thread, which answers nothing meanwhile.
+            const DWORD start = ::GetTickCount();
+            while (!(HIWORD(::GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) &&
+                   ::GetTickCount() - start < 30000)
+                ::Sleep(5);
+            IVelCDRipper* released = control.Detach();
+            HANDLE thread = ::CreateThread(nullptr, 0, [](void* object) -> DWORD {
+                static_cast<IVelCDRipper*>(object)->Release();
+                return 0;
+            }, released, 0, nullptr);
+            ASSERT_NE(thread, nullptr);
+            const bool ended = ::WaitForSingleObject(thread, 30000) == WAIT_OBJECT_0;
+            // Whatever happened, the thread is not left waiting for this one.
+            PumpUntil(60000, [&] { return ::WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; });
+            ::CloseHandle(thread);
+            EXPECT_TRUE(ended) << "the release waited for the control's thread";
+            PumpUntil(10000, [] { return ControlCanUnloadNow() == S_OK; });
+        }
+        EXPECT_EQ(FindWindowW(L"#32770", L"Quenlit"), nullptr) << elsewhere;
+        EXPECT_EQ(ReadFileText(Target(1) + ".wav"), "keep me") << elsewhere;
+        EXPECT_EQ(ControlCanUnloadNow(), S_OK) << elsewhere;
+    }
 }
 
 // Run with the file size limited (VELMORA_FILE_LIMIT_KB says how far): the target

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <cstdlib>
 #include <memory>
@@ -142,6 +143,26 @@ TEST_F(SimTransport, DriveCommandsSendTheirExactBytes)
     EXPECT_EQ(record->name, "ACME    SPINNER 52X     ");
     EXPECT_EQ(toc[1], 2 + 4 * 8);  // three tracks and the lead-out
     EXPECT_EQ(toc[6], 1);
+}
+
+// A speed beyond what the command's 16 bits hold asks for the drive's maximum, as
+// -1 does; so does any other negative speed. Cut to 16 bits, 373x would ask for
+// 112 kB/s, a crawl.
+TEST_F(SimTransport, ReadSpeedsBeyondTheFieldAskForTheMaximum)
+{
+    const struct {
+        int32_t speed;
+        const char* sent;
+    } cases[] = {
+        {1, "00 B0"}, {372, "FF C0"}, {373, "FF FF"}, {1000, "FF FF"}, {0x7FFFFFFF, "FF FF"},
+        {-2, "FF FF"}, {-1000, "FF FF"}, {INT32_MIN, "FF FF"},
+    };
+    for (const auto& c : cases) {
+        ClearSimLog();
+        SetReadSpeed(*record, c.speed);
+        const std::string both = std::string(c.sent) + " " + c.sent;
+        EXPECT_EQ(Cdbs(), std::vector<std::string>{"0.2.1 BB 20 " + both + " 00 00 00 00 00 00"}) << c.speed;
+    }
 }
 
 TEST_F(SimTransport, FailedReadTocGivesZeroBytes)

@@ -2,6 +2,8 @@
 
 #include <objbase.h>
 
+#include <cstring>
+
 #include "com/error_info.h"
 #include "extract/encoder_output.h"
 #include "extract/failure_text.h"
@@ -17,6 +19,47 @@ const wchar_t kQueueEmpty[] = L"Extraction queue is empty.";
 const wchar_t kNoEncoder[] = L"External encoder is not set.";
 const wchar_t kEncoderUnreachable[] = L"Internal error #7653. External encoder was unable to start.";
 const wchar_t kEncoderCloseFailed[] = L"Internal error #7656. External encoder problem.";
+const wchar_t kDiscChanged[] = L"The disk was changed.";
+
+// The drive still holds the disc the task was made for, as its table of contents
+// tells: a task queued before another disc was taken in would put that disc's
+// audio under this one's names. The same disc taken out and put back is the same.
+bool SameDisc(const ExtractionTask& task)
+{
+    std::lock_guard<std::mutex> guard(task.drive->lock);
+    return task.disc.size() == kTocAnswerSize &&
+           std::memcmp(task.disc.data(), task.drive->storedToc, kTocAnswerSize) == 0;
+}
+
+// The number of the last overwrite question this thread asked, and its answer.
+thread_local ULONG_PTR t_question = 0;
+thread_local bool t_answered = false;
+thread_local LRESULT t_answer = 0;
+
+void CALLBACK TakeAnswer(HWND, UINT, ULONG_PTR question, LRESULT answer)
+{
+    if (question == t_question) {
+        t_answered = true;
+        t_answer = answer;
+    }
+}
+
+// Asks the control's window whether an existing target may go. The question waits
+// for the window's thread, but not beyond a cancel: the control may be going away
+// on another thread while its own thread waits for that one and answers nothing.
+// A question left so counts as a no; an answer that comes later is dropped.
+bool AskToOverwrite(HWND window, const volatile LONG& cancel)
+{
+    t_answered = false;
+    if (!::SendMessageCallbackW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0, &TakeAnswer, ++t_question))
+        return false;
+    while (!t_answered && !cancel) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // delivers the answer
+    }
+    return t_answered && t_answer != 0 && !cancel;
+}
 
 }  // namespace
 
@@ -182,6 +225,10 @@ void Extraction::PostSetUpError(const std::wstring& text)
 bool Extraction::RunTask(const ExtractionTask& task)
 {
     // A track that is not on the disc ends the run before any file is made for it.
+    if (!SameDisc(task)) {
+        PostError(kDiscChanged);
+        return false;
+    }
     if (!reader_.SetUp(*task.drive, task.trackIndex)) {
         PostError(reader_.StatusText());
         return false;
@@ -195,14 +242,15 @@ bool Extraction::RunTask(const ExtractionTask& task)
         // Only a question that must really be shown goes to the window's thread, which
         // a host without a message loop (a console program, a script in a wait loop)
         // never lets answer. A cancelled run (the control going away, too) keeps the
-        // old file without asking.
+        // old file without asking, and so does a run cancelled while the question was
+        // shown, whatever the answer: the host no longer wants the file replaced.
         HWND window = host_.Window();
         const std::wstring error = wav.Open(task.target, [this, window] {
             if (cancelRequested_)
                 return false;
             if (!host_.OverwritePrompt())
                 return true;
-            return ::SendMessageW(window, WM_RIPPER_OVERWRITEPROMPT, 0, 0) != 0;
+            return AskToOverwrite(window, cancelRequested_);
         }, &cancelRequested_, copier_);
         if (!error.empty()) {
             reader_.FreeBuffers();

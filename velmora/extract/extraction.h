@@ -28,6 +28,7 @@ struct ExtractionTask {
     enum class Kind { Wav = 0, Encoder = 1 };
 
     std::shared_ptr<DriveRecord> drive;
+    std::vector<uint8_t> disc;  // the drive's table of contents when the task was made
     int trackIndex = 0;
     Kind kind = Kind::Wav;
     std::wstring target;

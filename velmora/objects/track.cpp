@@ -62,6 +62,10 @@ HRESULT Track::Extract(BSTR filename, bool encoder, VARIANT_BOOL writeTag, bool 
         return com::ReportError(IID_ITrack, L"The drive is no longer available.");
     ExtractionTask task;
     task.drive = record_;
+    {
+        std::lock_guard<std::mutex> guard(record_->lock);
+        task.disc.assign(record_->storedToc, record_->storedToc + kTocAnswerSize);
+    }
     task.trackIndex = index_;
     task.kind = encoder ? ExtractionTask::Kind::Encoder : ExtractionTask::Kind::Wav;
     // A relative name means the current directory of now, not of when the task runs.

@@ -101,7 +101,12 @@ void SetReadSpeed(DriveRecord& drive, int32_t speed)
 {
     if (speed == 0)
         return;
-    const uint16_t s = speed == -1 ? 0xFFFF : static_cast<uint16_t>(static_cast<uint32_t>(speed) * 176u);
+    // The field holds kilobytes a second in 16 bits; 0xFFFF asks for the drive's
+    // maximum. A negative speed (-1 by convention) and one too fast for the field ask
+    // for that maximum, never for what is left of them after the top bits are cut.
+    constexpr int64_t kMaximum = 0xFFFF;
+    const int64_t wanted = int64_t(speed) * 176;
+    const uint16_t s = static_cast<uint16_t>(speed < 0 || wanted > kMaximum ? kMaximum : wanted);
     const uint8_t high = static_cast<uint8_t>(s >> 8);
     const uint8_t low = static_cast<uint8_t>(s & 0xFF);
     const uint8_t cdb[12] = {kOpSetCdSpeed, LunBits(drive), high, low, high, low, 0, 0, 0, 0, 0, 0};

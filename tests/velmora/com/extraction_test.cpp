@@ -209,6 +209,67 @@ TEST_F(Ripping, RunQueueTwiceAndClearDuringARun)
     EXPECT_EQ(CompareWav(Target(2) + ".wav", kTrackLength, kTrackLength), "");
 }
 
+// A queued task names a track of the disc that was in the drive when it was queued:
+// once another disc has been taken in, the run ends at that task rather than put
+// the new disc's audio under the old disc's names. The same disc read again is the
+// same disc.
+TEST_F(Ripping, TasksQueuedBeforeAnotherDiscWasTakenInAreNotRipped)
+{
+    const struct {
+        const char* what;
+        bool otherDisc;
+        bool takenOut;    // the drive was seen empty in between
+        bool queueAgain;  // cleared and queued anew after the change
+        std::vector<std::string> events;
+    } cases[] = {
+        {"the same disc read again", false, false, false, {"OnExtractionEnd", "OnExtractionEnd"}},
+        {"the same disc taken out and put back", false, true, false, {"OnExtractionEnd", "OnExtractionEnd"}},
+        {"another disc", true, false, false, {"OnExtractionError The disk was changed."}},
+        {"another disc, queued anew", true, false, true, {"OnExtractionEnd", "OnExtractionEnd"}},
+    };
+    SimDevice first = AudioCd(2, kTrackLength);
+    SimDevice other = AudioCd(2, kTrackLength + 50);
+    Start({first});
+    for (const auto& c : cases) {
+        WriteSimDrive(1, {first});
+        ASSERT_EQ(drive->Refresh(), S_OK) << c.what;
+        DeleteFileA((Target(1) + ".wav").c_str());
+        DeleteFileA((Target(2) + ".wav").c_str());
+        ASSERT_EQ(control->ClearQueue(), S_OK);
+        ASSERT_EQ(Queue(1), S_OK);
+        ASSERT_EQ(Queue(2), S_OK);
+        if (c.takenOut) {
+            SimDevice empty = first;
+            empty.disc = false;
+            WriteSimDrive(1, {empty});
+            ASSERT_EQ(drive->Refresh(), S_OK) << c.what;
+            ASSERT_EQ(TrackCount(drive.Get()), 0) << c.what;
+        }
+        const SimDevice& now = c.otherDisc ? other : first;
+        WriteSimDrive(1, {now});
+        ASSERT_EQ(drive->Refresh(), S_OK) << c.what;
+        if (c.queueAgain) {
+            ASSERT_EQ(control->ClearQueue(), S_OK);
+            ASSERT_EQ(Queue(1), S_OK);
+            ASSERT_EQ(Queue(2), S_OK);
+        }
+        log.clear();
+        ASSERT_EQ(control->RunQueue(), S_OK) << c.what;
+        ASSERT_TRUE(WaitIdle()) << c.what;
+        std::vector<std::string> events;
+        for (const auto& line : log)
+            if (line.rfind("OnExtractionE", 0) == 0)
+                events.push_back(line);
+        EXPECT_EQ(events, c.events) << c.what;
+        if (c.events.size() == 2) {
+            const int32_t length = now.tracks[1].lba;
+            EXPECT_EQ(CompareWav(Target(2) + ".wav", length, length), "") << c.what;
+        } else {
+            EXPECT_EQ(GetFileAttributesA((Target(1) + ".wav").c_str()), INVALID_FILE_ATTRIBUTES) << c.what;
+        }
+    }
+}
+
 TEST_F(Ripping, ReadOnlyTargetIsReplacedWithoutAQuestion)
 {
     Start({AudioCd(1, kTrackLength)});
@@ -295,35 +356,68 @@ TEST_F(Ripping, JitterCorrectionSwitchedOnDuringATrackAppliesFromTheNext)
         EXPECT_LT(reads[i].first, reads[i - 1].first + reads[i - 1].second) << "read " << i;
 }
 
-TEST_F(Ripping, AnsweringNoToTheOverwriteQuestionCancels)
+// The user's answer decides, unless the host cancelled while the question was
+// shown: a "yes" given after that replaces nothing.
+TEST_F(Ripping, TheOverwriteQuestionAndACancelWhileItIsAsked)
 {
     Start({AudioCd(1, kTrackLength)});
     control->put_OverwritePrompt(VARIANT_TRUE);
-    WriteFileText(Target(1) + ".wav", "keep me");
-    // Answers the control's message box from another thread, as a user would,
-    // once it shows its question.
-    std::wstring prompt;
-    std::thread user([&prompt] {
-        const DWORD start = GetTickCount();
-        while (GetTickCount() - start < 60000) {
-            if (HWND box = FindWindowW(L"#32770", L"Quenlit")) {
-                wchar_t text[128] = {};
-                if (GetDlgItemTextW(box, 0xFFFF, text, 128) > 0) {
-                    prompt = text;
-                    PostMessageW(box, WM_COMMAND, IDNO, 0);
-                    return;
-                }
+    const struct {
+        const char* what;
+        int answer;
+        bool cancelFirst;
+        std::vector<std::string> events;
+        bool replaced;
+    } cases[] = {
+        {"no", IDNO, false, {"OnExtractionError Cancelled by user."}, false},
+        {"yes after a cancel", IDYES, true, {}, false},
+        {"yes", IDYES, false, {"OnExtractionStart", "OnProgress 0", "OnProgress 100", "OnExtractionEnd"}, true},
+    };
+    static IVelCDRipper* s_cancelling = nullptr;
+    static volatile LONG s_cancelled = 0;
+    for (const auto& c : cases) {
+        log.clear();
+        WriteFileText(Target(1) + ".wav", "keep me");
+        // The host cancels from a timer of its own thread, which the message box's
+        // loop runs while the question is shown.
+        s_cancelling = c.cancelFirst ? control.Get() : nullptr;
+        s_cancelled = 0;
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (s_cancelling && FindWindowW(L"#32770", L"Quenlit")) {
+                s_cancelling->CancelExtraction();
+                s_cancelling = nullptr;
+                s_cancelled = 1;
             }
-            Sleep(20);
-        }
-    });
-    win::UniqueBstr name(WideTarget(1).c_str());
-    ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK);
-    ASSERT_TRUE(WaitIdle(60000));
-    user.join();
-    EXPECT_EQ(prompt, L"File already exists. Do you wish to overwrite it?");
-    EXPECT_EQ(log, std::vector<std::string>{"OnExtractionError Cancelled by user."});
-    EXPECT_EQ(ReadFileText(Target(1) + ".wav"), "keep me");
+        });
+        // Answers the control's message box from another thread, as a user would,
+        // once it shows its question (and, where the host cancels, after that).
+        std::wstring prompt;
+        std::thread user([&prompt, &c] {
+            const DWORD start = GetTickCount();
+            while (GetTickCount() - start < 60000) {
+                if (HWND box = FindWindowW(L"#32770", L"Quenlit")) {
+                    wchar_t text[128] = {};
+                    if (GetDlgItemTextW(box, 0xFFFF, text, 128) > 0 && (!c.cancelFirst || s_cancelled)) {
+                        prompt = text;
+                        PostMessageW(box, WM_COMMAND, c.answer, 0);
+                        return;
+                    }
+                }
+                Sleep(20);
+            }
+        });
+        win::UniqueBstr name(WideTarget(1).c_str());
+        ASSERT_EQ(TrackOf(drive.Get(), 1)->ExtractToWav(name.Get()), S_OK) << c.what;
+        ASSERT_TRUE(WaitIdle(60000)) << c.what;
+        user.join();
+        ::KillTimer(nullptr, timer);
+        EXPECT_EQ(prompt, L"File already exists. Do you wish to overwrite it?") << c.what;
+        EXPECT_EQ(Outline(), c.events) << c.what;
+        if (c.replaced)
+            EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, kTrackLength), "") << c.what;
+        else
+            EXPECT_TRUE(ReadFileText(Target(1) + ".wav") == "keep me") << c.what;
+    }
 }
 
 TEST_F(Ripping, TargetNamesAndFolders)
@@ -401,20 +495,47 @@ TEST_F(Ripping, DestructionDuringARunLeavesNothingRunning)
     EXPECT_EQ(CompareWav(Target(1) + ".wav", 0, static_cast<int32_t>((partial.size() - 46) / 2352)), "");
 }
 
+// The worker's question waits for the control's thread; the control released there,
+// or on another thread while its own waits for that one without pumping, ends the
+// run without a box, keeps the old file and goes away.
 TEST_F(Ripping, DestructionDuringTheOverwriteQuestionShowsNoBox)
 {
-    Start({AudioCd(2, kTrackLength)});
-    control->put_OverwritePrompt(VARIANT_TRUE);
-    WriteFileText(Target(1) + ".wav", "keep me");
-    ASSERT_EQ(Queue(1), S_OK);
-    ASSERT_EQ(control->RunQueue(), S_OK);
-    // Release at once, before this thread handles the question.
-    sink->Disconnect();
-    drive.Reset();
-    control.Reset();
-    EXPECT_EQ(FindWindowW(L"#32770", L"Quenlit"), nullptr);
-    EXPECT_EQ(ReadFileText(Target(1) + ".wav"), "keep me");
-    EXPECT_EQ(ControlCanUnloadNow(), S_OK);
+    for (bool elsewhere : {false, true}) {
+        Start({AudioCd(2, kTrackLength)});
+        control->put_OverwritePrompt(VARIANT_TRUE);
+        WriteFileText(Target(1) + ".wav", "keep me");
+        ASSERT_EQ(Queue(1), S_OK);
+        ASSERT_EQ(control->RunQueue(), S_OK);
+        sink->Disconnect();
+        sink->Release();
+        sink = nullptr;
+        drive.Reset();
+        if (!elsewhere) {
+            // Release at once, before this thread handles the question.
+            control.Reset();
+        } else {
+            // Once the question waits for this thread, which answers nothing meanwhile.
+            const DWORD start = ::GetTickCount();
+            while (!(HIWORD(::GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) &&
+                   ::GetTickCount() - start < 30000)
+                ::Sleep(5);
+            IVelCDRipper* released = control.Detach();
+            HANDLE thread = ::CreateThread(nullptr, 0, [](void* object) -> DWORD {
+                static_cast<IVelCDRipper*>(object)->Release();
+                return 0;
+            }, released, 0, nullptr);
+            ASSERT_NE(thread, nullptr);
+            const bool ended = ::WaitForSingleObject(thread, 30000) == WAIT_OBJECT_0;
+            // Whatever happened, the thread is not left waiting for this one.
+            PumpUntil(60000, [&] { return ::WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; });
+            ::CloseHandle(thread);
+            EXPECT_TRUE(ended) << "the release waited for the control's thread";
+            PumpUntil(10000, [] { return ControlCanUnloadNow() == S_OK; });
+        }
+        EXPECT_EQ(FindWindowW(L"#32770", L"Quenlit"), nullptr) << elsewhere;
+        EXPECT_EQ(ReadFileText(Target(1) + ".wav"), "keep me") << elsewhere;
+        EXPECT_EQ(ControlCanUnloadNow(), S_OK) << elsewhere;
+    }
 }
 
 // Run with the file size limited (VELMORA_FILE_LIMIT_KB says how far): the target

@@ -310,11 +310,14 @@ TEST_F(TargetNames, ATargetWithoutAFileNameIsRefusedAndLeavesNothing)
 TEST_F(TargetNames, ATrackThatIsGoneLeavesNoFile)
 {
     Start(AudioCd(3, kTrackLength));
-    ASSERT_EQ(Queue(1, Wide(out.File("one"))), S_OK);
-    ASSERT_EQ(Queue(3, Wide(out.File("three"))), S_OK);
-    // Another disc, of one track, before the queue runs.
+    const win::ComPtr<ITrack> one = TrackOf(drive.Get(), 1), three = TrackOf(drive.Get(), 3);
+    // Another disc, of one track, before the held tracks are queued: they answer
+    // for the tracks of their index on it.
     WriteSimDrive(1, {AudioCd(1, kTrackLength)});
     ASSERT_EQ(drive->Refresh(), S_OK);
+    win::UniqueBstr oneName(Wide(out.File("one")).c_str()), threeName(Wide(out.File("three")).c_str());
+    ASSERT_EQ(one->QueueExtractToWav(oneName.Get()), S_OK);
+    ASSERT_EQ(three->QueueExtractToWav(threeName.Get()), S_OK);
     ASSERT_TRUE(RunAndWait(2));
     EXPECT_EQ(Errors(), std::vector<std::string>{"OnExtractionError No such track on the disk"});
     EXPECT_EQ(FilesBelow(out.Path()), std::set<std::string>{"one.wav"});

@@ -178,7 +178,8 @@ def case_about_links_turn_red_under_the_mouse(app):
 @case(displays=BARE_AND_OPENBOX)
 def case_a_dialog_closed_by_its_frame_gives_the_keys_back(app):
     # Closed as Cancel closes it, but from its frame: Alt+F4, its close button.
-    # The main window is active again: F10 selects its File menu.
+    # The window under it is active again: F10 selects the main window's File
+    # menu.
     points = menu_bar_points(app)
 
     def close_button(dialog):
@@ -194,3 +195,11 @@ def case_a_dialog_closed_by_its_frame_gives_the_keys_back(app):
         app.key('F10')
         app.eventually(lambda: check_highlight_readable(app, points['File'], 'File', 'F10 after ' + how))
         app.key('Escape')
+    # The folder dialog's tree has the keys: Alt+F4 closes the dialog all the
+    # same, and Options takes the keys again.
+    options = app.open_options()
+    folders = app.open_folder_dialog(options)
+    app.key('alt+F4')
+    app.wait_for(lambda: closed(app, folders), 'Alt+F4 closes the folder dialog')
+    app.key('Escape')
+    app.wait_for(lambda: closed(app, options), 'Esc closes Options after the folder dialog')

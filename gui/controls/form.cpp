@@ -44,7 +44,12 @@ void TForm::Show()
 
 void TForm::Close()
 {
-    if (formStyle_ == fsMDIChild)
+    // A modal form ends its loop as Cancel ends it, which hides it only once
+    // the other windows are enabled again: hidden now, it would leave the
+    // system no window of the program to activate.
+    if (inModalLoop_)
+        modalResult_ = mrCancel;
+    else if (formStyle_ == fsMDIChild)
         Release();
     else
         Hide();
@@ -100,6 +105,8 @@ TModalResult TForm::ShowModal()
     ::EnumThreadWindows(::GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));
     ::EnableWindow(own, TRUE);
     modalResult_ = mrNone;
+    inModalLoop_ = true;
+    const auto loopEnded = ScopeExit([this] { inModalLoop_ = false; });
     {
         // The other windows come back before this one hides, so that the system
         // activates one of them instead of some other program's.

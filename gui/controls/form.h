@@ -124,6 +124,7 @@ private:
     void WMMDIActivate(TMessage& message);
 
     TModalResult modalResult_ = mrNone;
+    bool inModalLoop_ = false;  // ShowModal runs for this form
     TFormBorderStyle borderStyle_ = bsSizeable;
     TFormStyle formStyle_ = fsNormal;
     TPosition position_ = poDesigned;

@@ -81,6 +81,19 @@ void TCustomTreeView::WndProc(TMessage& message)
         TNativeView::WndProc(message);
 }
 
+// The system's tree view keeps the system keys to itself: Alt+F4 would not close
+// the window it sits on, nor Alt reach a menu. They get the system's handling,
+// as the keys of every other control do.
+void TCustomTreeView::DefaultHandler(TMessage& message)
+{
+    if (HandleAllocated() &&
+        (message.Msg == WM_SYSKEYDOWN || message.Msg == WM_SYSKEYUP || message.Msg == WM_SYSCHAR)) {
+        message.Result = ::DefWindowProcA(Handle(), message.Msg, message.WParam, message.LParam);
+        return;
+    }
+    TNativeView::DefaultHandler(message);
+}
+
 // ---- Properties ----
 
 TTreeNode* TCustomTreeView::Selected()

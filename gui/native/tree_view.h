@@ -68,6 +68,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void WndProc(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
 
     virtual bool CanExpand(TTreeNode* node);
     virtual void Change(TTreeNode* node);

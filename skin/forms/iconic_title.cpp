@@ -44,6 +44,14 @@ bool TskIconicTitle::Handle(gui::TMessage& message)
         message.Result = HTCAPTION;
         return true;
     }
+    // The system's move loop asks for its own menu after a click that did not
+    // move the title: a menu it draws without the skin (and with entries of its
+    // own). The skin's system menu opens instead.
+    if (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_MOUSEMENU) {
+        OpenSystemMenu();
+        message.Result = 0;
+        return true;
+    }
     if (message.Msg == WM_NCPAINT && parts_.Frame().SkinUsable()) {
         Paint();
         message.Result = 0;
@@ -96,6 +104,15 @@ void TskIconicTitle::Paint()
     gui::TCanvas(dc.Get()).Draw(0, 0, title);
 }
 
+// The system menu at the title's top-left corner.
+void TskIconicTitle::OpenSystemMenu()
+{
+    RECT bounds;
+    ::GetWindowRect(parts_.Form().Handle(), &bounds);
+    menuOpened_ = true;
+    parts_.SystemMenu().Open(gui::Point(bounds.left, bounds.top));
+}
+
 // Mouse messages on the minimized title, instead of the frame objects.
 bool TskIconicTitle::Mouse(gui::TMessage& message)
 {
@@ -107,13 +124,15 @@ bool TskIconicTitle::Mouse(gui::TMessage& message)
         return true;
     case WM_NCLBUTTONDOWN: {
         // The system drags the title; a click that does not move it opens the
-        // system menu, as on a minimized window of the system's.
+        // system menu, as on a minimized window of the system's (once: the
+        // system's move loop may have asked for it already).
         RECT before, after;
         ::GetWindowRect(form.Handle(), &before);
+        menuOpened_ = false;
         parts_.CallFormProc(message);
         ::GetWindowRect(form.Handle(), &after);
-        if (Iconic() && ::EqualRect(&before, &after))
-            parts_.SystemMenu().Open(gui::Point(before.left, before.top));
+        if (Iconic() && !menuOpened_ && ::EqualRect(&before, &after))
+            OpenSystemMenu();
         return true;
     }
     case WM_NCRBUTTONDOWN:

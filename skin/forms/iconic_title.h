@@ -37,8 +37,10 @@ public:
 private:
     void Paint();
     bool Mouse(gui::TMessage& message);
+    void OpenSystemMenu();
 
     TskEngineParts& parts_;
+    bool menuOpened_ = false;  // the system menu opened during the current click
 };
 
 }  // namespace sk

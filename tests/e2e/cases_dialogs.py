@@ -2,7 +2,8 @@
 folder browser, a folder on a drive that is not there, and the about box."""
 import os
 
-from e2e import BARE_AND_OPENBOX, case, check, controls_picture, near, skin, windows_path
+from cases_look import check_highlight_readable, menu_bar_points
+from e2e import BARE_AND_OPENBOX, case, check, controls_picture, frame_button_place, near, skin, windows_path
 from message_boxes import check_skinned, wait_message
 
 
@@ -172,3 +173,33 @@ def case_about_links_turn_red_under_the_mouse(app):
     app.eventually(under)
     app.key('Escape')
     app.wait_for(lambda: closed(app, about), 'Esc closes the about box')
+
+
+@case(displays=BARE_AND_OPENBOX)
+def case_a_dialog_closed_by_its_frame_gives_the_keys_back(app):
+    # Closed as Cancel closes it, but from its frame: Alt+F4, its close button.
+    # The window under it is active again: F10 selects the main window's File
+    # menu.
+    points = menu_bar_points(app)
+
+    def close_button(dialog):
+        left, top, right, bottom = frame_button_place(app.rect_of(dialog), 'close')
+        app.click((left + right) // 2, (top + bottom) // 2)
+
+    for open_dialog, close, how in ((app.open_options, lambda d: app.key('alt+F4'), 'Alt+F4 on Options'),
+                                    (app.open_about, close_button, 'the close button of the about box')):
+        dialog = open_dialog()
+        app.wait_for(lambda: app.rect_of(dialog), 'the dialog shows')
+        close(dialog)
+        app.wait_for(lambda: closed(app, dialog), how + ' closes the dialog')
+        app.key('F10')
+        app.eventually(lambda: check_highlight_readable(app, points['File'], 'File', 'F10 after ' + how))
+        app.key('Escape')
+    # The folder dialog's tree has the keys: Alt+F4 closes the dialog all the
+    # same, and Options takes the keys again.
+    options = app.open_options()
+    folders = app.open_folder_dialog(options)
+    app.key('alt+F4')
+    app.wait_for(lambda: closed(app, folders), 'Alt+F4 closes the folder dialog')
+    app.key('Escape')
+    app.wait_for(lambda: closed(app, options), 'Esc closes Options after the folder dialog')

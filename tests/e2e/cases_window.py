@@ -5,6 +5,7 @@ bar's keys, saved bounds off every monitor fitted to the screen, and the close b
 that ends the program. Most of it on a bare display and under a window manager,
 which then moves and sizes the window, and keeps it minimized until its taskbar
 brings it back."""
+from cases_look import check_popup
 from cases_rip import track_rows
 from e2e import BARE, BARE_AND_OPENBOX, SMALL_DISC, CaseFailure, case, check, frame_button_place, look_shown, near, skin
 
@@ -204,12 +205,20 @@ def case_minimize_and_bring_back(app):
     app.click(*app.frame_button('minimize'))
     wait_gone(app, normal, 'minimized by its button')
     if app.manager == BARE:
-        # A click on the title opens its system menu, whose Restore (&Restore)
-        # brings it back.
+        # A click on the title, and a right click, open its system menu: the
+        # skin's (Ma&ximize, &Restore, a separator, &Close), each time. Its
+        # Restore brings the window back.
         title = app.iconic_title()
+        middle = (title[0] + title[2] // 2, title[1] + title[3] // 2)
         before = app.visible_windows()
-        app.click(title[0] + title[2] // 2, title[1] + title[3] // 2)
-        popup_of(app, before, 'a click on the title opens the system menu')
+        for turn, button in enumerate((1, 3, 1)):
+            if turn:
+                app.key('Escape')
+                app.wait_for(lambda: not app.new_windows(before), 'Esc closes the system menu')
+            app.click(*middle, button=button)
+            what = 'a click (button %d) on the title opens the system menu' % button
+            _, rect = popup_of(app, before, what)
+            app.eventually(lambda: check_popup(app, rect, 3, 1, what))
         app.key('r')
     else:
         app.bring_back()

@@ -358,6 +358,29 @@ TEST_F(Ripping, JitterCorrectionSwitchedOnDuringATrackAppliesFromTheNext)
 
 // The user's answer decides, unless the host cancelled while the question was
 // shown: a "yes" given after that replaces nothing.
+namespace {
+
+IVelCDRipper* s_cancelling = nullptr;
+volatile LONG s_cancelled = 0;
+
+// A timer of the host's thread: cancels the rip once the overwrite question shows.
+void CALLBACK CancelWhileAsked(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (s_cancelling && FindWindowW(L"#32770", L"Quenlit")) {
+        s_cancelling->CancelExtraction();
+        s_cancelling = nullptr;
+        s_cancelled = 1;
+    }
+}
+
+DWORD WINAPI ReleaseControl(void* object)
+{
+    static_cast<IVelCDRipper*>(object)->Release();
+    return 0;
+}
+
+}  // namespace
+
 TEST_F(Ripping, TheOverwriteQuestionAndACancelWhileItIsAsked)
 {
     Start({AudioCd(1, kTrackLength)});
@@ -373,8 +396,6 @@ TEST_F(Ripping, TheOverwriteQuestionAndACancelWhileItIsAsked)
         {"yes after a cancel", IDYES, true, {}, false},
         {"yes", IDYES, false, {"OnExtractionStart", "OnProgress 0", "OnProgress 100", "OnExtractionEnd"}, true},
     };
-    static IVelCDRipper* s_cancelling = nullptr;
-    static volatile LONG s_cancelled = 0;
     for (const auto& c : cases) {
         log.clear();
         WriteFileText(Target(1) + ".wav", "keep me");
@@ -382,13 +403,7 @@ TEST_F(Ripping, TheOverwriteQuestionAndACancelWhileItIsAsked)
         // loop runs while the question is shown.
         s_cancelling = c.cancelFirst ? control.Get() : nullptr;
         s_cancelled = 0;
-        const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
-            if (s_cancelling && FindWindowW(L"#32770", L"Quenlit")) {
-                s_cancelling->CancelExtraction();
-                s_cancelling = nullptr;
-                s_cancelled = 1;
-            }
-        });
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, CancelWhileAsked);
         // Answers the control's message box from another thread, as a user would,
         // once it shows its question (and, where the host cancels, after that).
         std::wstring prompt;
@@ -520,10 +535,7 @@ TEST_F(Ripping, DestructionDuringTheOverwriteQuestionShowsNoBox)
                    ::GetTickCount() - start < 30000)
                 ::Sleep(5);
             IVelCDRipper* released = control.Detach();
-            HANDLE thread = ::CreateThread(nullptr, 0, [](void* object) -> DWORD {
-                static_cast<IVelCDRipper*>(object)->Release();
-                return 0;
-            }, released, 0, nullptr);
+            HANDLE thread = ::CreateThread(nullptr, 0, ReleaseControl, released, 0, nullptr);
             ASSERT_NE(thread, nullptr);
             const bool ended = ::WaitForSingleObject(thread, 30000) == WAIT_OBJECT_0;
             // Whatever happened, the thread is not left waiting for this one.

@@ -510,9 +510,21 @@ class Brenvale(Session):
 
     def start(self):
         """Starts the program and waits for its main window to show its skin."""
-        self.program = self.wine([os.path.join(self.program_dir, 'brenvale.exe')], log='brenvale.log',
-                                 cwd=self.program_dir)
-        self.window = self.wait_for(lambda: self.find_window('Brenvale'), 'the main window shows', timeout=60)
+        for attempt in range(2):
+            self.program = self.wine([os.path.join(self.program_dir, 'brenvale.exe')], log='brenvale.log',
+                                     cwd=self.program_dir)
+            try:
+                self.window = self.wait_for(lambda: self.find_window('Brenvale'), 'the main window shows',
+                                            timeout=60)
+                break
+            except CaseFailure:
+                # On a loaded machine the session's first program has been seen to end at
+                # once, with no output and no window, as Wine's session was still coming
+                # up. Once may be the session's doing; twice is the program's.
+                if attempt == 1 or self.program.poll() is None or self.program.returncode == 0 or self.log():
+                    raise
+                print('the program ended before its window showed (exit code %d); started once more'
+                      % self.program.returncode, flush=True)
 
         def painted():
             rect = self.window_rect()

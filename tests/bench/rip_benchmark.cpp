@@ -13,7 +13,8 @@
 //          --peer LABEL=SECONDS  another ripper's time on the music image
 //          --runs N        runs of each figure (3)
 //          --only TEXT     measures only the discs whose names hold TEXT
-//          --parts         also times reading, matching and writing each alone
+//          --parts         also times reading, matching and writing each alone (on
+//                          the demo disc, or on the music image with --only)
 #include <windows.h>
 
 #include <algorithm>
@@ -433,7 +434,7 @@ int main(int argc, char** argv)
         std::printf("\nPeak working set: %.1f MB for the 7-minute disc\n", shortDisc.peak / 1e6);
 
         if (parts)
-            TimeParts(demo, folder);
+            TimeParts(only.empty() ? demo : music, folder);
         if (imageArgument.empty())
             DeleteFileA(image.c_str());
     }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "extract/overlap_match.h"
@@ -168,4 +169,49 @@ TEST(OverlapMatch, EveryMatchLeavesNewAudio)
     std::copy(stale.overlap.begin(), stale.overlap.end(), stale.block.end() - kSectorSize - 4);
     EXPECT_EQ(Match(stale, jitter), 8 * kSectorSize - 4);
     EXPECT_FALSE(jitter);
+}
+
+// The key search against the plain definition: every place within reach whose bytes
+// are the key, counted up to two, the nearest to the expected place first (the
+// earlier of two as near). Reads are drawn from a few sample values, so that keys
+// recur, and from a short period, so that places pass the first comparison by the
+// hundred; windows start and end at every alignment.
+TEST(OverlapMatch, KeySearchFindsWhatTheDefinitionFinds)
+{
+    uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    for (int trial = 0; trial < 3000; ++trial) {
+        const uint32_t length = 64 + next() % 4000 * 4;
+        std::vector<uint8_t> read(length);
+        const uint32_t values = 1 + next() % 3, period = trial % 3 == 0 ? 2 + next() % 5 : 0;
+        for (uint32_t at = 0; at < length; at += 4) {
+            const uint32_t word = period ? (at / 4) % period : next() % values;
+            std::memcpy(&read[at], &word, 4);
+        }
+        const uint32_t keyLength = 8 + next() % 8 * 4;
+        const int64_t keyAt = next() % (length - keyLength + 1) / 4 * 4;
+        std::vector<uint8_t> key(read.begin() + keyAt, read.begin() + keyAt + keyLength);
+        if (trial % 5 == 0)
+            key[next() % keyLength] ^= 1;  // perhaps nowhere
+        const int64_t expected = int64_t(next() % (length + 64)) - 32;
+        const int64_t first = int64_t(next() % (length / 2)) - 8, last = first + next() % length;
+
+        int count = 0;
+        int64_t position = 0, best = INT64_MAX;
+        const int64_t low = std::max<int64_t>({first, 0, expected - kMaxLanding});
+        const int64_t high = std::min<int64_t>({last, int64_t(length) - keyLength, expected + kMaxLanding});
+        for (int64_t p = low; p <= high; ++p) {
+            if (((p - expected) % 4 + 4) % 4 != 0 || std::memcmp(&read[p], key.data(), keyLength) != 0)
+                continue;
+            ++count;
+            const int64_t distance = p > expected ? p - expected : expected - p;
+            if (distance < best)
+                best = distance, position = p;
+        }
+        const KeyMatch match = FindKey(read.data(), length, key.data(), keyLength, expected, first, last);
+        ASSERT_EQ(match.count, std::min(count, 2)) << "trial " << trial;
+        if (count > 0) {
+            ASSERT_EQ(match.position, position) << "trial " << trial;
+        }
+    }
 }

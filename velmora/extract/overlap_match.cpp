@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "extract/sector_reader.h"
 
 namespace velmora {
@@ -20,6 +24,43 @@ uint32_t Load32(const uint8_t* bytes)
     uint32_t v;
     std::memcpy(&v, bytes, sizeof v);
     return v;
+}
+
+// Collects, in order, the positions `start`, `start` + 4, ... up to `high` where the 8
+// bytes at `read` + position + `at` equal `tail`, into `candidates` (room for
+// `room`), until one more than `room` are found; returns how many were found.
+int ScanForTail(const uint8_t* read, int64_t at, uint64_t tail, int64_t start, int64_t high, int64_t* candidates,
+                int room)
+{
+    int found = 0;
+    int64_t p = start;
+#if defined(__SSE2__)
+    // Four positions at a time: the 32-bit words at each position and at the one
+    // after it are compared with the tail's two halves. The loads stay inside the
+    // read: the last one ends where the last position's 8 bytes end.
+    const __m128i low = _mm_set1_epi32(static_cast<int>(static_cast<uint32_t>(tail)));
+    const __m128i highHalf = _mm_set1_epi32(static_cast<int>(static_cast<uint32_t>(tail >> 32)));
+    for (; p + 3 * kFrameBytes <= high && found <= room; p += 4 * kFrameBytes) {
+        const uint8_t* words = read + p + at;
+        const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(words));
+        const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(words + 4));
+        int mask = _mm_movemask_ps(_mm_castsi128_ps(
+            _mm_and_si128(_mm_cmpeq_epi32(first, low), _mm_cmpeq_epi32(second, highHalf))));
+        for (int k = 0; mask != 0 && found <= room; ++k, mask >>= 1)
+            if (mask & 1) {
+                if (found < room)
+                    candidates[found] = p + k * kFrameBytes;
+                ++found;
+            }
+    }
+#endif
+    for (; p <= high && found <= room; p += kFrameBytes)
+        if (Load64(read + p + at) == tail) {
+            if (found < room)
+                candidates[found] = p;
+            ++found;
+        }
+    return found;
 }
 
 }  // namespace
@@ -42,14 +83,8 @@ KeyMatch FindKey(const uint8_t* read, uint32_t length, const uint8_t* key, uint3
     // and the search ends at the second match: two comparisons, not thousands.
     constexpr int kMaxCandidates = 64;
     int64_t candidates[kMaxCandidates];
-    int found = 0;
     const int64_t start = low + ((expected - low) % kFrameBytes + kFrameBytes) % kFrameBytes;
-    for (int64_t p = start; p <= high && found <= kMaxCandidates; p += kFrameBytes)
-        if (Load64(read + p + keyLength - 8) == tail) {
-            if (found < kMaxCandidates)
-                candidates[found] = p;
-            ++found;
-        }
+    const int found = ScanForTail(read, keyLength - 8, tail, start, high, candidates, kMaxCandidates);
     auto whole = [&](int64_t p) { return std::memcmp(read + p, key, keyLength - 8) == 0; };
     if (found <= kMaxCandidates) {
         std::sort(candidates, candidates + found, [&](int64_t a, int64_t b) {

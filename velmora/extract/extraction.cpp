@@ -192,6 +192,7 @@ void Extraction::PostError(const std::wstring& text)
 
 void Extraction::Run()
 {
+    events_.StartPosting();
     encoderError_->Set(std::wstring());
     std::vector<ExtractionTask> tasks;
     {
@@ -212,6 +213,8 @@ void Extraction::Run()
     connection.Disconnect();
     connection_ = nullptr;
     tasks.clear();
+    // Every report is on its way to the window before the host can see the run over.
+    events_.StopPosting();
     ::InterlockedExchange(&busy_, 0);  // the last thing the worker does with the control
 }
 

@@ -3,27 +3,15 @@
 #include <algorithm>
 #include <cstring>
 
+#include "win/exclusive_lock.h"
+
 namespace velmora {
-namespace {
-
-class Exclusive {
-public:
-    explicit Exclusive(SRWLOCK& lock) : lock_(lock) { ::AcquireSRWLockExclusive(&lock_); }
-    ~Exclusive() { ::ReleaseSRWLockExclusive(&lock_); }
-    Exclusive(const Exclusive&) = delete;
-    Exclusive& operator=(const Exclusive&) = delete;
-
-private:
-    SRWLOCK& lock_;
-};
-
-}  // namespace
 
 BytePipe::BytePipe(size_t capacity) : ring_(capacity) {}
 
 bool BytePipe::Write(const uint8_t* data, size_t length)
 {
-    Exclusive guard(lock_);
+    win::ExclusiveLock guard(lock_);
     while (length > 0) {
         while (size_ == ring_.size() && !readClosed_)
             ::SleepConditionVariableSRW(&spaceReady_, &lock_, INFINITE, 0);
@@ -45,7 +33,7 @@ bool BytePipe::Write(const uint8_t* data, size_t length)
 
 size_t BytePipe::Peek(const uint8_t*& data, size_t wanted)
 {
-    Exclusive guard(lock_);
+    win::ExclusiveLock guard(lock_);
     wanted = std::max<size_t>(1, std::min(wanted, ring_.size()));
     while (size_ < wanted && !writeClosed_) {
         wanted_ = wanted;
@@ -58,7 +46,7 @@ size_t BytePipe::Peek(const uint8_t*& data, size_t wanted)
 
 void BytePipe::Consume(size_t length)
 {
-    Exclusive guard(lock_);
+    win::ExclusiveLock guard(lock_);
     length = std::min(length, size_);
     const bool wasFull = size_ == ring_.size();
     head_ = (head_ + length) % ring_.size();
@@ -69,21 +57,21 @@ void BytePipe::Consume(size_t length)
 
 void BytePipe::CloseWrite()
 {
-    Exclusive guard(lock_);
+    win::ExclusiveLock guard(lock_);
     writeClosed_ = true;
     ::WakeConditionVariable(&dataReady_);
 }
 
 void BytePipe::CloseRead()
 {
-    Exclusive guard(lock_);
+    win::ExclusiveLock guard(lock_);
     readClosed_ = true;
     ::WakeConditionVariable(&spaceReady_);
 }
 
 void BytePipe::Reopen()
 {
-    Exclusive guard(lock_);
+    win::ExclusiveLock guard(lock_);
     head_ = 0;
     size_ = 0;
     wanted_ = 0;

@@ -3,22 +3,9 @@
 #include <oleauto.h>
 
 #include "extract/messages.h"
+#include "win/exclusive_lock.h"
 
 namespace velmora {
-namespace {
-
-class Exclusive {
-public:
-    explicit Exclusive(SRWLOCK& lock) : lock_(lock) { ::AcquireSRWLockExclusive(&lock_); }
-    ~Exclusive() { ::ReleaseSRWLockExclusive(&lock_); }
-    Exclusive(const Exclusive&) = delete;
-    Exclusive& operator=(const Exclusive&) = delete;
-
-private:
-    SRWLOCK& lock_;
-};
-
-}  // namespace
 
 EventQueue::EventQueue() = default;
 
@@ -34,7 +21,7 @@ void EventQueue::Post(HWND window, UINT message, WPARAM wParam)
 {
     bool postHere = false;
     {
-        Exclusive guard(lock_);
+        win::ExclusiveLock guard(lock_);
         reports_.emplace_back(message, wParam);
         if (wakePending_ || !window)
             return;
@@ -49,7 +36,7 @@ void EventQueue::Post(HWND window, UINT message, WPARAM wParam)
         }
     }
     if (postHere && !::PostMessageW(window, WM_RIPPER_EVENTS, 0, 0)) {
-        Exclusive guard(lock_);
+        win::ExclusiveLock guard(lock_);
         wakePending_ = false;
     }
 }
@@ -58,7 +45,7 @@ void EventQueue::StartPosting()
 {
     StopPosting();
     {
-        Exclusive guard(lock_);
+        win::ExclusiveLock guard(lock_);
         stopPosting_ = false;
     }
     // Without the thread the worker posts its wakes itself.
@@ -70,7 +57,7 @@ void EventQueue::StopPosting()
     if (!poster_)
         return;
     {
-        Exclusive guard(lock_);
+        win::ExclusiveLock guard(lock_);
         stopPosting_ = true;
         ::WakeConditionVariable(&wakeWanted_);
     }
@@ -86,7 +73,7 @@ DWORD WINAPI EventQueue::PosterThread(void* queue)
 
 void EventQueue::PostWakes()
 {
-    Exclusive guard(lock_);
+    win::ExclusiveLock guard(lock_);
     for (;;) {
         while (!wakeFor_ && !stopPosting_)
             ::SleepConditionVariableSRW(&wakeWanted_, &lock_, INFINITE, 0);
@@ -106,13 +93,13 @@ void EventQueue::PostWakes()
 
 void EventQueue::Woken()
 {
-    Exclusive guard(lock_);
+    win::ExclusiveLock guard(lock_);
     wakePending_ = false;
 }
 
 bool EventQueue::Take(UINT& message, WPARAM& wParam)
 {
-    Exclusive guard(lock_);
+    win::ExclusiveLock guard(lock_);
     if (reports_.empty())
         return false;
     message = reports_.front().first;

@@ -56,6 +56,13 @@ HRESULT EventSink::Connect(IUnknown* control)
     return point_->Advise(this, &cookie_);
 }
 
+HRESULT EventSink::ConnectWithoutHolding(IUnknown* control)
+{
+    const HRESULT hr = Connect(control);
+    point_.Reset();
+    return hr;
+}
+
 void EventSink::Disconnect()
 {
     if (point_)

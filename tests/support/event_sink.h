@@ -22,6 +22,9 @@ public:
     // Connects to the control's connection point; Disconnect undoes it.
     HRESULT Connect(IUnknown* control);
     void Disconnect();
+    // Connects for good, keeping no connection point (which would keep the control):
+    // for sinks that let the control go from inside an event.
+    HRESULT ConnectWithoutHolding(IUnknown* control);
 
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override;
     STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }

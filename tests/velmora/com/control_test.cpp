@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <cstring>
 #include <cwchar>
@@ -18,6 +17,7 @@
 #include "support/event_sink.h"
 #include "support/sim_disc.h"
 #include "support/test_encoder.h"
+#include "support/thread_count.h"
 
 using namespace testsupport;
 
@@ -36,19 +36,6 @@ void WriteTwoDrives()
     second.vendor = "VELSIM";
     second.product = "SECOND DRIVE";
     WriteSimDrive(2, {first, second});
-}
-
-int ThreadCount()
-{
-    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    THREADENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    int count = 0;
-    for (BOOL more = ::Thread32First(snapshot, &entry); more; more = ::Thread32Next(snapshot, &entry))
-        if (entry.th32OwnerProcessID == ::GetCurrentProcessId())
-            ++count;
-    ::CloseHandle(snapshot);
-    return count;
 }
 
 BOOL CALLBACK CountControlWindow(HWND window, LPARAM found)

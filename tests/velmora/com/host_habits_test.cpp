@@ -4,27 +4,16 @@
 // brings all its events in order, and nothing is left running or open afterwards.
 #include "ripping_fixture.h"
 
-#include <tlhelp32.h>
 #include <winternl.h>
 
 #include <atomic>
 #include <thread>
 
+#include "support/thread_count.h"
+
 using namespace testsupport;
 
 namespace {
-
-int ThreadCount()
-{
-    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    THREADENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    int count = 0;
-    for (BOOL more = ::Thread32First(snapshot, &entry); more; more = ::Thread32Next(snapshot, &entry))
-        count += entry.th32OwnerProcessID == ::GetCurrentProcessId();
-    ::CloseHandle(snapshot);
-    return count;
-}
 
 // The process's handles, counted in the system's list of all handles: under Wine
 // GetProcessHandleCount answers 0.
@@ -91,7 +80,6 @@ TEST_F(Ripping, ShortRunsBackToBackWhetherTheHostPumpsMeanwhileOrOnlyOnceIdle)
 
 TEST_F(Ripping, TheControlLetGoMidRunLeavesNoThreadBehind)
 {
-    // Connected without keeping the connection point, which would keep the control.
     struct Releaser : EventSink {
         using EventSink::EventSink;
         win::ComPtr<IVelCDRipper>* control = nullptr;
@@ -113,14 +101,7 @@ TEST_F(Ripping, TheControlLetGoMidRunLeavesNoThreadBehind)
         sink = nullptr;
         drive.Reset();
         auto* releaser = new Releaser(&log, "");
-        win::ComPtr<IConnectionPointContainer> container;
-        ASSERT_EQ(control.As(container), S_OK);
-        win::ComPtr<IConnectionPoint> point;
-        ASSERT_EQ(container->FindConnectionPoint(DIID__IVelCDRipperEvents, point.Put()), S_OK);
-        DWORD cookie = 0;
-        ASSERT_EQ(point->Advise(releaser, &cookie), S_OK);
-        point.Reset();
-        container.Reset();
+        ASSERT_EQ(releaser->ConnectWithoutHolding(control.Get()), S_OK);
         if (where == Where::ProgressHandler)
             releaser->control = &control;
 

@@ -7,8 +7,6 @@
 
 namespace velmora {
 
-EventQueue::EventQueue() = default;
-
 EventQueue::~EventQueue()
 {
     StopPosting();

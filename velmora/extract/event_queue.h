@@ -19,7 +19,7 @@ namespace velmora {
 
 class EventQueue {
 public:
-    EventQueue();
+    EventQueue() = default;
     // Frees the texts of error reports never delivered.
     ~EventQueue();
     EventQueue(const EventQueue&) = delete;
